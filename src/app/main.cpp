@@ -1,0 +1,31 @@
+// The program: the main window on real time, real dialogs, the mapped drive
+// C:, real serial ports and the default printer.
+
+#include "platform/Dialogs.h"
+#include "platform/Drive.h"
+#include "platform/PortDirectory.h"
+#include "platform/Printer.h"
+#include "platform/Runtime.h"
+#include "platform/TimeSource.h"
+#include "shell/Log.h"
+#include "shell/Program.h"
+
+#include <QApplication>
+#include <QDir>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("orvane");
+
+    plat::RealTimeSource time;
+    plat::QtDialogs dialogs;
+    plat::Drive drive(plat::Drive::defaultRoot());
+    plat::QtSerialFactory serial;
+    plat::QtPrinter printer(QDir(drive.root()).filePath("history-print.pdf"));
+    plat::Runtime rt{time, dialogs, drive, serial, printer};
+
+    orv::Program program(rt);
+    program.Log->show();
+    return app.exec();
+}

@@ -1,0 +1,149 @@
+#include "platform/Control.h"
+#include "platform/Runtime.h"
+
+#include <QFont>
+#include <algorithm>
+
+namespace plat {
+
+Control::Control(Container& parent, QString name, int index, bool windowless)
+    : parent_(parent), name_(std::move(name)), index_(index), windowless_(windowless)
+{
+    parent_.adopt(this);
+}
+
+Control::~Control()
+{
+    if (parentAlive_) parent_.release(this);
+    delete widget_.data();
+}
+
+QString Control::objectName() const
+{
+    return index_ < 0 ? name_ : QStringLiteral("%1_%2").arg(name_).arg(index_);
+}
+
+Runtime& Control::runtime() const { return parent_.runtime(); }
+
+void Control::setWidget(QWidget* w)
+{
+    widget_ = w;
+    w->setParent(parent_.surface());
+    w->setObjectName(objectName());
+    w->setAccessibleDescription(objectName());
+    w->setGeometry(twipsToPx(left_), twipsToPx(top_), twipsToPx(width_), twipsToPx(height_));
+    w->setVisible(visible_);
+    applyColors();
+    applyFont();
+}
+
+void Control::move(int left, int top, int width, int height)
+{
+    left_ = left;
+    top_ = top;
+    width_ = std::max(0, width);
+    height_ = std::max(0, height);
+    if (widget_)
+        widget_->setGeometry(twipsToPx(left_), twipsToPx(top_), twipsToPx(width_), twipsToPx(height_));
+}
+
+void Control::setVisible(bool v)
+{
+    visible_ = v;
+    if (widget_) widget_->setVisible(v);
+}
+
+void Control::setEnabled(bool v)
+{
+    enabled_ = v;
+    if (widget_) widget_->setEnabled(v);
+}
+
+void Control::setBackColor(Color c)
+{
+    backColor_ = c;
+    applyColors();
+}
+
+void Control::setForeColor(Color c)
+{
+    foreColor_ = c;
+    applyColors();
+}
+
+void Control::applyColors()
+{
+    if (!widget_) return;
+    QPalette pal = widget_->palette();
+    pal.setColor(QPalette::Window, toQColor(backColor_));
+    pal.setColor(QPalette::Base, toQColor(backColor_));
+    pal.setColor(QPalette::Button, toQColor(backColor_));
+    pal.setColor(QPalette::WindowText, toQColor(foreColor_));
+    pal.setColor(QPalette::Text, toQColor(foreColor_));
+    pal.setColor(QPalette::ButtonText, toQColor(foreColor_));
+    widget_->setPalette(pal);
+    widget_->setAutoFillBackground(true);
+}
+
+void Control::setFontName(const QString& n)
+{
+    fontName_ = n;
+    applyFont();
+}
+void Control::setFontSize(double pt)
+{
+    fontSize_ = pt;
+    applyFont();
+}
+void Control::setFontBold(bool b)
+{
+    fontBold_ = b;
+    applyFont();
+}
+
+void Control::applyFont()
+{
+    if (!widget_) return;
+    QFont f(fontName_);
+    f.setPointSizeF(fontSize_ > 0 ? fontSize_ : 8.25);
+    f.setBold(fontBold_);
+    widget_->setFont(f);
+}
+
+void Control::setToolTipText(const QString& t)
+{
+    toolTip_ = t;
+    if (widget_) widget_->setToolTip(t);
+}
+
+void Control::raise(const std::function<void()>& h)
+{
+    if (h && enabled_) runtime().dispatch(h);
+}
+
+void Control::raiseMouse(const std::function<void(const MouseArgs&)>& h, const MouseArgs& a)
+{
+    if (h && enabled_) runtime().dispatch([&] { h(a); });
+}
+
+Container::~Container()
+{
+    for (Control* c : children_) c->parentAlive_ = false;
+}
+
+void Container::adopt(Control* c) { children_.push_back(c); }
+
+void Container::release(Control* c) { std::erase(children_, c); }
+
+void Container::restack()
+{
+    // Raise from the back to the front: windowless last-declared first, then
+    // windowed last-declared first, so the first-declared windowed control
+    // ends on top.
+    for (auto it = children_.rbegin(); it != children_.rend(); ++it)
+        if ((*it)->windowless() && (*it)->widget()) (*it)->widget()->raise();
+    for (auto it = children_.rbegin(); it != children_.rend(); ++it)
+        if (!(*it)->windowless() && (*it)->widget()) (*it)->widget()->raise();
+}
+
+} // namespace plat

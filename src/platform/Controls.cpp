@@ -1,0 +1,319 @@
+#include "platform/Controls.h"
+#include "platform/HookedWidget.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <algorithm>
+
+namespace plat {
+
+namespace {
+
+QString styleColor(Color c) { return toQColor(c).name(); }
+
+// Draws a line or a shape of its control; windowless controls let the mouse through.
+class PaintedWidget : public QWidget {
+public:
+    std::function<void(QPainter&)> paint;
+    PaintedWidget() { setAttribute(Qt::WA_TransparentForMouseEvents); }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        if (paint) paint(p);
+    }
+};
+
+} // namespace
+
+// ------------------------------------------------------------------ Label
+
+Label::Label(Container& parent, QString name, int index) : Control(parent, std::move(name), index, true)
+{
+    auto* w = new Hooked<QLabel>(this);
+    w->setWordWrap(true);
+    w->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    w->onClicked = [this] { raise(onClick); };
+    w->onDoubleClicked = [this] { raise(onDblClick); };
+    setWidget(w);
+}
+
+void Label::setCaption(const QString& c)
+{
+    caption_ = c;
+    static_cast<QLabel*>(widget())->setText(c);
+}
+
+void Label::setAlignment(int a)
+{
+    alignment_ = a;
+    Qt::Alignment h = a == AlignRight ? Qt::AlignRight : a == AlignCenter ? Qt::AlignHCenter : Qt::AlignLeft;
+    static_cast<QLabel*>(widget())->setAlignment(h | Qt::AlignTop);
+}
+
+void Label::setBackStyle(int s)
+{
+    backStyle_ = s;
+    applyColors();
+}
+
+void Label::setBorderStyle(int s)
+{
+    static_cast<QLabel*>(widget())->setFrameShape(s ? QFrame::Box : QFrame::NoFrame);
+}
+
+void Label::applyColors()
+{
+    Control::applyColors();
+    if (widget()) widget()->setAutoFillBackground(backStyle_ != 0);
+}
+
+// ---------------------------------------------------------------- TextBox
+
+namespace {
+class LineEdit : public Hooked<QLineEdit> {
+public:
+    using Hooked::Hooked;
+};
+} // namespace
+
+TextBox::TextBox(Container& parent, QString name, int index) : Control(parent, std::move(name), index, false)
+{
+    auto* w = new LineEdit(this);
+    QObject::connect(w, &QLineEdit::textEdited, w, [this](const QString& t) {
+        text_ = t;
+        raise(onChange);
+    });
+    QObject::connect(w, &QLineEdit::returnPressed, w, [this] { raise(onReturn); });
+    setWidget(w);
+    backColor_ = colors::White;
+    applyColors();
+}
+
+void TextBox::setText(const QString& t)
+{
+    if (t == text_) return;
+    text_ = t;
+    static_cast<QLineEdit*>(widget())->setText(t);
+    raise(onChange);
+}
+
+void TextBox::setPasswordChar(const QString& c)
+{
+    passwordChar_ = c;
+    auto* w = static_cast<QLineEdit*>(widget());
+    w->setEchoMode(c.isEmpty() ? QLineEdit::Normal : QLineEdit::Password);
+    if (!c.isEmpty())
+        w->setStyleSheet(QStringLiteral("lineedit-password-character: %1").arg(c.at(0).unicode()));
+}
+
+bool TextBox::setFocus()
+{
+    if (!visible() || !enabled()) return false;
+    widget()->setFocus();
+    return true;
+}
+
+// ---------------------------------------------------------- CommandButton
+
+CommandButton::CommandButton(Container& parent, QString name, int index)
+    : Control(parent, std::move(name), index, false)
+{
+    auto* w = new Hooked<QPushButton>(this);
+    QObject::connect(w, &QPushButton::clicked, w, [this] { raise(onClick); });
+    setWidget(w);
+}
+
+void CommandButton::setCaption(const QString& c)
+{
+    caption_ = c;
+    static_cast<QPushButton*>(widget())->setText(QString(c).replace('&', "&&"));
+}
+
+void CommandButton::setDefault(bool d) { static_cast<QPushButton*>(widget())->setDefault(d); }
+
+void CommandButton::applyColors()
+{
+    if (!widget()) return;
+    // A button shows a back colour of its own only through a style sheet.
+    if (backColor_ == ButtonFace)
+        widget()->setStyleSheet(QStringLiteral("color: %1").arg(styleColor(foreColor_)));
+    else
+        widget()->setStyleSheet(QStringLiteral("background-color: %1; color: %2; border: 1px solid gray")
+                                    .arg(styleColor(backColor_), styleColor(foreColor_)));
+}
+
+// --------------------------------------------------------------- CheckBox
+
+CheckBox::CheckBox(Container& parent, QString name, int index) : Control(parent, std::move(name), index, false)
+{
+    auto* w = new Hooked<QCheckBox>(this);
+    w->setTristate(true);
+    // The model decides the state; Qt's own toggling is undone and replayed.
+    QObject::connect(w, &QCheckBox::clicked, w, [this, w] {
+        w->setCheckState(value_ == 0 ? Qt::Unchecked : value_ == 1 ? Qt::Checked : Qt::PartiallyChecked);
+        userClick();
+    });
+    setWidget(w);
+}
+
+void CheckBox::setCaption(const QString& c)
+{
+    caption_ = c;
+    static_cast<QCheckBox*>(widget())->setText(c);
+}
+
+bool CheckBox::setValue(int v)
+{
+    if (v < 0 || v > 2) return false;
+    if (v == value_) return true;
+    value_ = v;
+    static_cast<QCheckBox*>(widget())->setCheckState(v == 0 ? Qt::Unchecked
+                                                            : v == 1 ? Qt::Checked
+                                                                     : Qt::PartiallyChecked);
+    raise(onClick);
+    return true;
+}
+
+void CheckBox::userClick() { setValue(value_ == 0 ? 1 : 0); }
+
+// ----------------------------------------------------------- OptionButton
+
+OptionButton::OptionButton(Container& parent, QString name, int index)
+    : Control(parent, std::move(name), index, false)
+{
+    auto* w = new Hooked<QRadioButton>(this);
+    w->setAutoExclusive(false);
+    QObject::connect(w, &QRadioButton::clicked, w, [this, w] {
+        w->setChecked(value_);
+        userClick();
+    });
+    setWidget(w);
+}
+
+void OptionButton::setCaption(const QString& c)
+{
+    caption_ = c;
+    static_cast<QRadioButton*>(widget())->setText(c);
+}
+
+void OptionButton::setValue(bool v)
+{
+    if (v == value_) return;
+    value_ = v;
+    static_cast<QRadioButton*>(widget())->setChecked(v);
+    if (!v) return;
+    for (Control* c : parent().children())
+        if (auto* o = dynamic_cast<OptionButton*>(c); o && o != this && o->value_) {
+            o->value_ = false;
+            static_cast<QRadioButton*>(o->widget())->setChecked(false);
+        }
+    raise(onClick);
+}
+
+// ------------------------------------------------------------------ Frame
+
+Frame::Frame(Container& parent, QString name, int index) : Control(parent, std::move(name), index, false)
+{
+    setWidget(new Hooked<QGroupBox>(this));
+}
+
+void Frame::setCaption(const QString& c)
+{
+    caption_ = c;
+    static_cast<QGroupBox*>(widget())->setTitle(c);
+}
+
+// ------------------------------------------------------------------- Line
+
+Line::Line(Container& parent, QString name, int index) : Control(parent, std::move(name), index, true)
+{
+    auto* w = new PaintedWidget;
+    w->paint = [this](QPainter& p) {
+        QPen pen(toQColor(borderColor_));
+        pen.setWidth(borderWidth_);
+        p.setPen(pen);
+        int ox = std::min(x1_, x2_), oy = std::min(y1_, y2_);
+        p.drawLine(twipsToPx(x1_ - ox), twipsToPx(y1_ - oy), twipsToPx(x2_ - ox), twipsToPx(y2_ - oy));
+    };
+    setWidget(w);
+    widget()->setAutoFillBackground(false);
+}
+
+void Line::setPoints(int x1, int y1, int x2, int y2)
+{
+    x1_ = x1;
+    y1_ = y1;
+    x2_ = x2;
+    y2_ = y2;
+    place();
+}
+
+void Line::place()
+{
+    int pad = borderWidth_ * TwipsPerPixel;
+    move(std::min(x1_, x2_), std::min(y1_, y2_), std::abs(x2_ - x1_) + pad, std::abs(y2_ - y1_) + pad);
+    widget()->setAutoFillBackground(false);
+    widget()->update();
+}
+
+void Line::setBorderColor(Color c)
+{
+    borderColor_ = c;
+    widget()->update();
+}
+
+void Line::setBorderWidth(int px)
+{
+    borderWidth_ = std::max(1, px);
+    place();
+}
+
+// ------------------------------------------------------------------ Shape
+
+Shape::Shape(Container& parent, QString name, int index) : Control(parent, std::move(name), index, true)
+{
+    auto* w = new PaintedWidget;
+    w->paint = [this, w](QPainter& p) {
+        p.setPen(toQColor(borderColor_));
+        if (fillStyle_ == 0) p.setBrush(toQColor(fillColor_));
+        QRect r = w->rect().adjusted(0, 0, -1, -1);
+        if (shape_ == Oval || shape_ == Circle)
+            p.drawEllipse(r);
+        else if (shape_ == RoundedRectangle)
+            p.drawRoundedRect(r, 4, 4);
+        else
+            p.drawRect(r);
+    };
+    setWidget(w);
+    widget()->setAutoFillBackground(false);
+}
+
+void Shape::setShape(int s)
+{
+    shape_ = s;
+    widget()->update();
+}
+void Shape::setFillColor(Color c)
+{
+    fillColor_ = c;
+    widget()->update();
+}
+void Shape::setFillStyle(int s)
+{
+    fillStyle_ = s;
+    widget()->update();
+}
+void Shape::setBorderColor(Color c)
+{
+    borderColor_ = c;
+    widget()->update();
+}
+
+} // namespace plat

@@ -1,0 +1,207 @@
+#include "platform/Form.h"
+#include "platform/Dialogs.h"
+#include "platform/Menu.h"
+#include "platform/Runtime.h"
+#include "platform/TimeSource.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace plat {
+
+namespace {
+// Decorations a window's outer size includes, in twips.
+constexpr int BorderTwips = 4 * TwipsPerPixel;
+constexpr int TitleTwips = 26 * TwipsPerPixel;
+constexpr int MenuTwips = 20 * TwipsPerPixel;
+} // namespace
+
+class Form::Window : public QWidget {
+public:
+    explicit Window(Form& f) : form_(f) {}
+
+protected:
+    void closeEvent(QCloseEvent* e) override
+    {
+        // The close box asks the window to unload; its handlers decide.
+        e->ignore();
+        form_.runtime().dispatch([this] { form_.unload(FormControlMenu); });
+    }
+
+private:
+    Form& form_;
+};
+
+Form::Form(Runtime& rt, QString name) : rt_(rt), name_(std::move(name))
+{
+    window_ = new Window(*this);
+    window_->setObjectName(name_);
+    window_->setAccessibleDescription(name_);
+    auto* layout = new QVBoxLayout(window_);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    surface_ = new QWidget(window_);
+    surface_->setObjectName(name_ + "_client");
+    layout->addWidget(surface_);
+    setBackColor(backColor_);
+    applyGeometry();
+}
+
+Form::~Form()
+{
+    *alive_ = false;
+    stopTimers();
+    // Controls and menus are members of the subclass and are gone by now;
+    // the window takes what Qt still owns with it.
+    delete window_;
+}
+
+QWidget* Form::surface() const { return surface_; }
+QWidget* Form::window() const { return window_; }
+
+void Form::setCaption(const QString& c)
+{
+    caption_ = c;
+    window_->setWindowTitle(c);
+}
+
+void Form::move(int left, int top, int width, int height)
+{
+    left_ = left;
+    top_ = top;
+    width_ = std::max(0, width);
+    height_ = std::max(0, height);
+    applyGeometry();
+}
+
+int Form::scaleWidth() const { return std::max(0, width_ - 2 * BorderTwips); }
+
+int Form::scaleHeight() const
+{
+    bool hasMenu = menuBar_ && !menus_.empty();
+    return std::max(0, height_ - TitleTwips - BorderTwips - (hasMenu ? MenuTwips : 0));
+}
+
+void Form::applyGeometry()
+{
+    window_->move(twipsToPx(left_), twipsToPx(top_));
+    bool hasMenu = menuBar_ && !menus_.empty();
+    window_->resize(twipsToPx(scaleWidth()), twipsToPx(scaleHeight() + (hasMenu ? MenuTwips : 0)));
+}
+
+void Form::setBackColor(Color c)
+{
+    backColor_ = c;
+    QPalette pal = surface_->palette();
+    pal.setColor(QPalette::Window, toQColor(c));
+    surface_->setPalette(pal);
+    surface_->setAutoFillBackground(true);
+}
+
+void Form::setTopmost(bool on)
+{
+    topmost_ = on;
+    bool wasVisible = window_->isVisible();
+    window_->setWindowFlag(Qt::WindowStaysOnTopHint, on);
+    if (wasVisible) window_->show();
+}
+
+QMenuBar* Form::menuBar()
+{
+    if (!menuBar_) {
+        menuBar_ = new QMenuBar(window_);
+        menuBar_->setNativeMenuBar(false);
+        static_cast<QVBoxLayout*>(window_->layout())->setMenuBar(menuBar_);
+        applyGeometry();
+    }
+    return menuBar_;
+}
+
+void Form::load()
+{
+    restack();
+    applyGeometry();
+    Form_Load();
+}
+
+void Form::show(bool modal)
+{
+    visible_ = true;
+    if (!modal) {
+        window_->show();
+        window_->raise();
+        return;
+    }
+    modal_ = true;
+    window_->setWindowModality(Qt::ApplicationModal);
+    window_->show();
+    std::shared_ptr<bool> alive = alive_;
+    rt_.dialogs.modalShown(*this);
+    // Timers, serial events and other windows' code go on while it waits.
+    rt_.time.waitUntil([&] { return !*alive || !visible_; });
+    if (*alive) {
+        modal_ = false;
+        window_->setWindowModality(Qt::NonModal);
+    }
+}
+
+void Form::hide()
+{
+    visible_ = false;
+    window_->hide();
+}
+
+void Form::stopTimers()
+{
+    for (Timer* t : timers_) t->setEnabled(false);
+}
+
+bool Form::unload(int unloadMode)
+{
+    if (unloading_) return true;
+    std::shared_ptr<bool> alive = alive_;
+    int cancel = 0;
+    Form_QueryUnload(cancel, unloadMode);
+    if (!*alive) return true;
+    if (cancel) return false;
+    Form_Unload(cancel);
+    if (!*alive) return true;
+    if (cancel) return false;
+    unloading_ = true;
+    stopTimers();
+    for (auto& f : atUnload_) f();
+    hide();
+    *alive_ = false;
+    if (detach) detach();
+    return true;
+}
+
+void Form::popupMenu(Menu& menu)
+{
+    if (Menu* chosen = rt_.dialogs.popupMenu(menu)) chosen->click();
+}
+
+int Form::screenWidth()
+{
+    QScreen* s = QGuiApplication::primaryScreen();
+    return s ? pxToTwips(s->geometry().width()) : 15360;
+}
+
+int Form::screenHeight()
+{
+    QScreen* s = QGuiApplication::primaryScreen();
+    return s ? pxToTwips(s->geometry().height()) : 11520;
+}
+
+FormTimer::FormTimer(Form& form, QString name, int intervalMs, bool enabled)
+    : Timer(form.runtime().time, std::move(name), intervalMs, enabled), form_(form)
+{
+    form_.adoptTimer(this);
+}
+
+FormTimer::~FormTimer() { form_.releaseTimer(this); }
+
+} // namespace plat

@@ -1,0 +1,125 @@
+#pragma once
+// A window of the program. Its controls are members of the subclass; it is
+// loaded (controls made, Form_Load run) by its FormSlot on first touch and
+// unloaded on request: QueryUnload and Unload may cancel, then its timers
+// stop, its ports close and the instance is destroyed once no handler of it
+// is running any more.
+//
+// Geometry is in twips and Width/Height are outer sizes (border, title bar
+// and menu bar included).
+
+#include "platform/Color.h"
+#include "platform/Control.h"
+#include "platform/Timer.h"
+
+#include <QString>
+#include <memory>
+#include <vector>
+
+class QMenuBar;
+
+namespace plat {
+
+class Menu;
+
+// How a window is being closed, as QueryUnload receives it.
+enum UnloadMode { FormControlMenu = 0, FormCode = 1, AppWindows = 2, TaskManager = 3, FormOwner = 5 };
+
+class Form : public Container {
+public:
+    Form(Runtime& rt, QString name);
+    ~Form() override;
+
+    const QString& name() const { return name_; }
+    Runtime& runtime() const override { return rt_; }
+    QWidget* surface() const override;
+    QWidget* window() const;
+
+    // --- handlers a window may define
+    virtual void Form_Load() {}
+    virtual void Form_QueryUnload(int& cancel, int unloadMode) {}
+    virtual void Form_Unload(int& cancel) {}
+
+    // --- properties
+    QString caption() const { return caption_; }
+    void setCaption(const QString& c);
+    int left() const { return left_; }
+    int top() const { return top_; }
+    int width() const { return width_; }
+    int height() const { return height_; }
+    void setLeft(int v) { move(v, top_, width_, height_); }
+    void setTop(int v) { move(left_, v, width_, height_); }
+    void setWidth(int v) { move(left_, top_, v, height_); }
+    void setHeight(int v) { move(left_, top_, width_, v); }
+    void move(int left, int top, int width, int height);
+    int scaleWidth() const;    // client area, twips
+    int scaleHeight() const;
+    Color backColor() const { return backColor_; }
+    void setBackColor(Color c);
+    bool visible() const { return visible_; }
+    bool topmost() const { return topmost_; }
+    // Keeps the window above others; a window manager may ignore it.
+    void setTopmost(bool on);
+
+    // --- lifetime
+    void show(bool modal = false);
+    void hide();
+    // Closes the window as code does (mode FormCode). False when a handler
+    // cancelled.
+    bool unload(int unloadMode = FormCode);
+    bool isModal() const { return modal_; }
+    // Opens `menu`'s items as a pop-up; the chosen command runs before this returns.
+    void popupMenu(Menu& menu);
+
+    // Screen size in twips, for centring.
+    static int screenWidth();
+    static int screenHeight();
+
+    // --- used by the platform
+    QMenuBar* menuBar();
+    void adoptMenu(Menu* m) { menus_.push_back(m); }
+    const std::vector<Menu*>& menus() const { return menus_; }
+    void adoptTimer(Timer* t) { timers_.push_back(t); }
+    void releaseTimer(Timer* t) { std::erase(timers_, t); }
+    const std::vector<Timer*>& timers() const { return timers_; }
+    // Run when the window unloads, after its timers stopped (ports close).
+    void atUnload(std::function<void()> f) { atUnload_.push_back(std::move(f)); }
+    void stopTimers();
+    // Set by the FormSlot: hands the instance over for destruction.
+    std::function<void()> detach;
+    // Finishes loading: stacking order, then Form_Load.
+    void load();
+    std::shared_ptr<bool> aliveToken() const { return alive_; }
+
+private:
+    void applyGeometry();
+    class Window;
+    Runtime& rt_;
+    QString name_;
+    Window* window_;
+    QWidget* surface_;
+    QMenuBar* menuBar_ = nullptr;
+    QString caption_;
+    int left_ = 0, top_ = 0, width_ = 4800, height_ = 3600;
+    Color backColor_ = ButtonFace;
+    bool visible_ = false;
+    bool topmost_ = false;
+    bool modal_ = false;
+    bool unloading_ = false;
+    std::vector<Menu*> menus_;
+    std::vector<Timer*> timers_;
+    std::vector<std::function<void()>> atUnload_;
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+};
+
+// A timer that belongs to a window: it stops when the window unloads.
+class FormTimer : public Timer {
+public:
+    FormTimer(Form& form, QString name, int intervalMs = 0, bool enabled = false);
+    ~FormTimer();
+
+private:
+    Form& form_;
+};
+
+} // namespace plat

@@ -1,0 +1,66 @@
+#pragma once
+// Menu items of a window. A click never changes the check mark by itself:
+// only code sets Checked. A caption of "-" is a separator. A top-level item
+// that is not visible in the menu bar can still open as a pop-up menu.
+
+#include <QString>
+#include <functional>
+#include <vector>
+
+class QAction;
+class QMenu;
+
+namespace plat {
+
+class Form;
+
+class Menu {
+public:
+    // A top-level item of `form`'s menu bar, or a child of `parent`.
+    Menu(Form& form, QString name, QString caption, int index = -1);
+    Menu(Menu& parent, QString name, QString caption, int index = -1);
+    ~Menu();
+    Menu(const Menu&) = delete;
+    Menu& operator=(const Menu&) = delete;
+
+    const QString& name() const { return name_; }
+    int index() const { return index_; }
+    QString objectName() const;
+    Form& form() const { return form_; }
+    Menu* parentMenu() const { return parent_; }
+    const std::vector<Menu*>& items() const { return items_; }
+
+    QString caption() const { return caption_; }
+    void setCaption(const QString& c);
+    bool checked() const { return checked_; }
+    void setChecked(bool c);
+    bool enabled() const { return enabled_; }
+    void setEnabled(bool e);
+    bool visible() const { return visible_; }
+    void setVisible(bool v);
+    bool isSeparator() const { return caption_ == QLatin1String("-"); }
+
+    std::function<void()> onClick;
+    // Runs the item's command as a user's choice would (nothing when disabled).
+    void click();
+
+    QAction* action() const { return action_; }
+    // The drop-down of an item that has children (created with the first child).
+    QMenu* submenu();
+
+private:
+    void init();
+    Form& form_;
+    Menu* parent_ = nullptr;
+    QString name_;
+    QString caption_;
+    int index_;
+    bool checked_ = false;
+    bool enabled_ = true;
+    bool visible_ = true;
+    QAction* action_ = nullptr;
+    QMenu* submenu_ = nullptr;
+    std::vector<Menu*> items_;
+};
+
+} // namespace plat

@@ -1,0 +1,59 @@
+#include "platform/PictureBox.h"
+#include "platform/HookedWidget.h"
+
+#include <QFrame>
+#include <QPainter>
+
+namespace plat {
+
+namespace {
+
+class PictureWidget : public Hooked<QFrame> {
+public:
+    PictureWidget(Control* c, Canvas& canvas) : Hooked<QFrame>(c), canvas_(canvas) {}
+
+protected:
+    void paintEvent(QPaintEvent* e) override
+    {
+        QPainter p(this);
+        p.drawImage(contentsRect().topLeft(), canvas_.image());
+        p.end();
+        QFrame::paintEvent(e);
+    }
+
+private:
+    Canvas& canvas_;
+};
+
+} // namespace
+
+PictureBox::PictureBox(Container& parent, QString name, int index)
+    : Control(parent, std::move(name), index, false)
+{
+    auto* w = new PictureWidget(this, canvas_);
+    w->onClicked = [this] { raise(onClick); };
+    w->onDoubleClicked = [this] { raise(onDblClick); };
+    canvas_.onChanged = [w] { w->update(); };
+    setWidget(w);
+    canvas_.resize(width(), height());
+    setBackColor(ButtonFace);
+}
+
+void PictureBox::move(int left, int top, int width, int height)
+{
+    Control::move(left, top, width, height);
+    canvas_.resize(this->width(), this->height());
+}
+
+void PictureBox::setBackColor(Color c)
+{
+    Control::setBackColor(c);
+    canvas_.setBackColor(c);
+}
+
+void PictureBox::setBorderStyle(int s)
+{
+    static_cast<QFrame*>(widget())->setFrameShape(s ? QFrame::Box : QFrame::NoFrame);
+}
+
+} // namespace plat

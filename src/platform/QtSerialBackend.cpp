@@ -1,0 +1,143 @@
+#include "platform/QtSerialBackend.h"
+
+#include <QSerialPort>
+#include <poll.h>
+#include <termios.h>
+
+namespace plat {
+
+QtSerialBackend::QtSerialBackend(QString devicePath)
+    : path_(std::move(devicePath)), port_(std::make_unique<QSerialPort>())
+{
+    // A path is used as the device's location as it stands.
+    port_->setPortName(path_);
+    QObject::connect(port_.get(), &QSerialPort::readyRead, [this] {
+        if (onReadyRead) onReadyRead();
+    });
+    QObject::connect(port_.get(), &QSerialPort::errorOccurred,
+                     [this](QSerialPort::SerialPortError e) { handleError(int(e)); });
+}
+
+QtSerialBackend::~QtSerialBackend()
+{
+    // No callback may reach the owner while the port is torn down.
+    onReadyRead = nullptr;
+    onError = nullptr;
+    port_->close();
+}
+
+bool QtSerialBackend::open()
+{
+    if (port_->isOpen()) return false;
+    // QSerialPort takes a lock on the device, so a second open of the same
+    // line, from this program or another, fails here.
+    return port_->open(QIODevice::ReadWrite);
+}
+
+void QtSerialBackend::close()
+{
+    port_->close();
+}
+
+bool QtSerialBackend::isOpen() const { return port_->isOpen(); }
+
+qint64 QtSerialBackend::bytesAvailable() const
+{
+    return port_->isOpen() ? port_->bytesAvailable() : 0;
+}
+
+QByteArray QtSerialBackend::read(qint64 max)
+{
+    if (!port_->isOpen() || max <= 0) return {};
+    return port_->read(max);
+}
+
+bool QtSerialBackend::write(const QByteArray& data)
+{
+    if (!port_->isOpen()) return false;
+    if (port_->write(data) != data.size()) return false;
+    // Hand the bytes to the device now rather than at the next event-loop
+    // pass; this does not block.
+    port_->flush();
+    return true;
+}
+
+bool QtSerialBackend::configure(int baud, char parity, int dataBits, int stopBits, bool xonXoff, bool rts,
+                                bool rtsCts)
+{
+    if (!port_->isOpen()) return false;
+    // Failures here are the return value, not line events.
+    configuring_ = true;
+    struct Done { bool& f; ~Done() { f = false; } } done{configuring_};
+    QSerialPort::Parity p;
+    switch (parity) {
+    case 'n': p = QSerialPort::NoParity; break;
+    case 'e': p = QSerialPort::EvenParity; break;
+    case 'o': p = QSerialPort::OddParity; break;
+    case 'm': p = QSerialPort::MarkParity; break;
+    case 's': p = QSerialPort::SpaceParity; break;
+    default: return false;
+    }
+    if (dataBits < 5 || dataBits > 8 || (stopBits != 1 && stopBits != 2)) return false;
+
+    bool ok = port_->setBaudRate(baud) && port_->setParity(p)
+              && port_->setDataBits(QSerialPort::DataBits(dataBits))
+              && port_->setStopBits(stopBits == 1 ? QSerialPort::OneStop : QSerialPort::TwoStop);
+    if (!ok) return false;
+
+    if (rtsCts) {
+        if (!port_->setFlowControl(QSerialPort::HardwareControl)) return false;
+        if (xonXoff) {
+            // QSerialPort offers one kind of flow control; both kinds at once
+            // need the terminal flags set directly.
+            termios tio;
+            if (::tcgetattr(port_->handle(), &tio) != 0) return false;
+            tio.c_iflag |= IXON | IXOFF;
+            if (::tcsetattr(port_->handle(), TCSANOW, &tio) != 0) return false;
+        }
+    } else {
+        if (!port_->setFlowControl(xonXoff ? QSerialPort::SoftwareControl : QSerialPort::NoFlowControl))
+            return false;
+        // A line without modem control (a pseudo-terminal, some adapters)
+        // cannot set RTS; that is no reason to refuse the port.
+        port_->setRequestToSend(rts);
+        port_->clearError();
+    }
+    return true;
+}
+
+bool QtSerialBackend::hungUp() const
+{
+    pollfd p{int(port_->handle()), POLLIN, 0};
+    return ::poll(&p, 1, 0) > 0 && (p.revents & (POLLHUP | POLLERR | POLLNVAL));
+}
+
+void QtSerialBackend::handleError(int qtError)
+{
+    if (configuring_) return;
+    switch (QSerialPort::SerialPortError(qtError)) {
+    case QSerialPort::ResourceError:
+        // The device went away (adapter unplugged, far side of a
+        // pseudo-terminal closed): the port reads as closed from now on.
+        port_->close();
+        break;
+    case QSerialPort::ReadError:
+        // A line that hung up (the far side of a pseudo-terminal closed, a
+        // USB adapter pulled) fails its reads with EIO: it is gone, not
+        // merely losing data.
+        if (hungUp()) {
+            port_->close();
+        } else if (onError) {
+            onError(CommEvents::Overrun);
+        }
+        break;
+    case QSerialPort::WriteError:
+        if (onError) onError(CommEvents::TxFull);
+        break;
+    default:
+        // Open and set-up failures are reported to the caller as a status.
+        break;
+    }
+}
+
+} // namespace plat

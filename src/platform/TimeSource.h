@@ -1,0 +1,131 @@
+#pragma once
+// One source of time for timers, yielding waits and the clock the program reads.
+// The program runs on RealTimeSource (Qt event loop, wall clock); tests run on
+// VirtualTimeSource, where time only moves when the test advances it.
+
+#include <QDateTime>
+#include <functional>
+#include <vector>
+#include <cstdint>
+
+namespace plat {
+
+class Timer;
+
+// Thrown by TimeSource::end() on virtual time: the program asked to end at
+// once. It unwinds every handler and nested wait up to the test's call.
+struct ProgramEnded {};
+
+class TimeSource {
+public:
+    virtual ~TimeSource();
+
+    // Milliseconds since the source started; never goes back.
+    virtual int64_t nowMs() const = 0;
+    // Date and time the program reads for texts (history, clock, file names).
+    virtual QDateTime wallClock() const = 0;
+
+    // Runs `fn` from the event loop soon (serial events, deferred work).
+    virtual void post(std::function<void()> fn) = 0;
+
+    // Yields to the event loop until `done()` holds: timers, serial events
+    // and user input run inside, re-entrantly. Returns false when the program
+    // ended while waiting.
+    virtual bool waitUntil(const std::function<bool()>& done) = 0;
+    // One pass of pending events, as a program's DoEvents.
+    virtual void doEvents() = 0;
+
+    // Ends the program at once, from any depth. No further handler runs.
+    [[noreturn]] virtual void end() = 0;
+    bool ended() const { return ended_; }
+
+    // How deep the current code is nested in handlers run by this source;
+    // 0 at the top level. Deferred deletions wait for depth 0.
+    int depth() const { return depth_; }
+    void deleteWhenIdle(std::function<void()> deleter);
+    // Runs an event handler at one more level of depth.
+    void dispatch(const std::function<void()>& fn) { runHandler(fn); }
+
+    // --- used by Timer ---
+    void timerEnabled(Timer* t);   // off -> on, or interval set while on
+    void timerDisabled(Timer* t);
+    void timerDestroyed(Timer* t);
+
+protected:
+    struct Entry {
+        Timer* timer;
+        int64_t due;
+        uint64_t seq;   // enable order, to order timers due at the same instant
+    };
+    // Fires every timer due at or before `now`, in (due, enable order).
+    // Returns the number fired.
+    int fireDue(int64_t now);
+    // Earliest due time of a timer that may fire now (not already running),
+    // or -1 when none.
+    int64_t nextDue() const;
+    void runHandler(const std::function<void()>& fn);
+    virtual void scheduleChanged() {}
+    void collectGarbage();
+
+    std::vector<Entry> active_;
+    uint64_t seq_ = 0;
+    int depth_ = 0;
+    bool ended_ = false;
+    std::vector<std::function<void()>> graveyard_;
+};
+
+// The program's time: Qt timers and the wall clock.
+class RealTimeSource : public TimeSource {
+public:
+    RealTimeSource();
+    ~RealTimeSource() override;
+    int64_t nowMs() const override;
+    QDateTime wallClock() const override;
+    void post(std::function<void()> fn) override;
+    bool waitUntil(const std::function<bool()>& done) override;
+    void doEvents() override;
+    [[noreturn]] void end() override;
+
+protected:
+    void scheduleChanged() override;
+
+private:
+    void wake();
+    struct Impl;
+    Impl* d_;
+};
+
+// Test time: nothing moves until the test advances it.
+class VirtualTimeSource : public TimeSource {
+public:
+    explicit VirtualTimeSource(QDateTime start = QDateTime(QDate(2026, 3, 2), QTime(8, 0, 0)));
+    int64_t nowMs() const override { return now_; }
+    QDateTime wallClock() const override { return start_.addMSecs(now_ + clockOffset_); }
+    void setWallClock(const QDateTime& t) { clockOffset_ = start_.msecsTo(t) - now_; }
+    void post(std::function<void()> fn) override;
+    bool waitUntil(const std::function<bool()>& done) override;
+    void doEvents() override;
+    [[noreturn]] void end() override;
+
+    // Moves time forward by `ms`, firing every timer and posted event due on
+    // the way, in order. Returns false when the program ended on the way.
+    bool advance(int64_t ms);
+    // Advances until `done()` holds or `limitMs` of virtual time passed.
+    bool runUntil(const std::function<bool()>& done, int64_t limitMs = 600000);
+    // Runs the posted events due now.
+    void runPending();
+    // Limit for one nested wait in virtual time; a wait that reaches it
+    // without its condition is a test fault and throws WaitTimeout.
+    int64_t waitLimitMs = 24LL * 3600 * 1000;
+
+    struct WaitTimeout {};
+
+private:
+    bool step(int64_t limit);   // one event; false when nothing due before limit
+    int64_t now_ = 0;
+    int64_t clockOffset_ = 0;
+    QDateTime start_;
+    std::vector<std::function<void()>> posted_;
+};
+
+} // namespace plat

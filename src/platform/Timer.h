@@ -1,0 +1,48 @@
+#pragma once
+// A window timer: Interval in ms and Enabled, as the forms run-time has them.
+//  - the first tick comes one interval after the timer goes from off to on;
+//  - enabling a running timer leaves its countdown alone;
+//  - setting Interval on a running timer restarts the countdown;
+//  - Interval 0 never fires; late ticks do not queue;
+//  - a timer whose handler is still running (suspended in a nested wait or a
+//    modal window) does not fire again until it returns.
+
+#include <QString>
+#include <functional>
+#include <cstdint>
+
+namespace plat {
+
+class TimeSource;
+
+class Timer {
+public:
+    Timer(TimeSource& ts, QString name = {}, int intervalMs = 0, bool enabled = false);
+    ~Timer();
+    Timer(const Timer&) = delete;
+    Timer& operator=(const Timer&) = delete;
+
+    const QString& name() const { return name_; }
+
+    int interval() const { return interval_; }
+    void setInterval(int ms);
+    bool enabled() const { return enabled_; }
+    void setEnabled(bool on);
+
+    bool running() const { return running_; }
+
+    std::function<void()> onTimer;
+
+private:
+    friend class TimeSource;
+    void fire();
+    bool scheduled() const { return enabled_ && interval_ > 0; }
+
+    TimeSource& ts_;
+    QString name_;
+    int interval_ = 0;
+    bool enabled_ = false;
+    bool running_ = false;
+};
+
+} // namespace plat

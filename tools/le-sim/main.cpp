@@ -1,0 +1,294 @@
+// le-sim: simulated light engines on pseudo-terminals.
+//
+// Creates one pseudo-terminal per LE, prints the ORVANE_COM<n> line to give
+// the program for each, then "ready", and plays one le::Model behind every
+// master side until SIGTERM or SIGINT.
+#include "model/Model.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <memory>
+#include <poll.h>
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+volatile std::sig_atomic_t g_stop = 0;
+
+void onSignal(int) { g_stop = 1; }
+
+// 10 bits per character at 19200 baud.
+constexpr double kCharMs = 10.0 * 1000.0 / 19200.0;
+
+struct Options {
+    int count = 8;
+    int periodMs = 250;
+    double startScale = 0.05;
+    bool pace = false;
+    QStringList faults;
+};
+
+struct Engine {
+    int number = 0;
+    int master = -1;
+    QString slavePath;
+    std::unique_ptr<le::Model> model;
+    QByteArray out;          // bytes not yet on the line
+    double credit = 0;       // characters the baud rate allows now (paced mode)
+    bool listening = false;  // the slave side is open
+};
+
+void usage()
+{
+    std::fprintf(stderr,
+                 "usage: le-sim [--count N] [--period ms] [--start-scale f] [--pace]\n"
+                 "              [--fault LE:kind]...\n"
+                 "kinds: silence, garbage, drop, error=CODE, temp=MAT,SHT, speed=M,V1,V2\n");
+}
+
+bool parseOptions(int argc, char** argv, Options& o)
+{
+    for (int i = 1; i < argc; ++i) {
+        const QString arg = QString::fromLocal8Bit(argv[i]);
+        const bool hasValue = i + 1 < argc;
+        bool ok = true;
+        if (arg == "--pace") {
+            o.pace = true;
+        } else if (arg == "--count" && hasValue) {
+            o.count = QString::fromLocal8Bit(argv[++i]).toInt(&ok);
+            ok = ok && o.count >= 1 && o.count <= 14;
+        } else if (arg == "--period" && hasValue) {
+            o.periodMs = QString::fromLocal8Bit(argv[++i]).toInt(&ok);
+            ok = ok && o.periodMs >= 1;
+        } else if (arg == "--start-scale" && hasValue) {
+            o.startScale = QString::fromLocal8Bit(argv[++i]).toDouble(&ok);
+            ok = ok && o.startScale > 0;
+        } else if (arg == "--fault" && hasValue) {
+            o.faults << QString::fromLocal8Bit(argv[++i]);
+        } else {
+            ok = false;
+        }
+        if (!ok) {
+            std::fprintf(stderr, "le-sim: bad argument %s\n", argv[i]);
+            return false;
+        }
+    }
+    return true;
+}
+
+QList<int> numbers(const QString& text, int count)
+{
+    QList<int> out;
+    for (const QString& part : text.split(',')) {
+        bool ok = false;
+        out << part.trimmed().toInt(&ok);
+        if (!ok)
+            return {};
+    }
+    return out.size() == count ? out : QList<int>{};
+}
+
+bool applyFault(const QString& spec, std::vector<Engine>& engines)
+{
+    const qsizetype colon = spec.indexOf(':');
+    bool ok = false;
+    const int le = spec.left(colon).toInt(&ok);
+    if (colon < 0 || !ok || le < 1 || le > int(engines.size()))
+        return false;
+    le::Model& m = *engines[le - 1].model;
+    const QString kind = spec.mid(colon + 1).section('=', 0, 0);
+    const QString value = spec.mid(colon + 1).section('=', 1);
+    if (kind == "silence") {
+        m.silence(true);
+    } else if (kind == "garbage") {
+        m.garbage(true);
+    } else if (kind == "drop") {
+        m.dropCharacter(true);
+    } else if (kind == "error") {
+        const QList<int> v = numbers(value, 1);
+        if (v.isEmpty()) return false;
+        m.setErrorCode(v[0]);
+    } else if (kind == "temp") {
+        const QList<int> v = numbers(value, 2);
+        if (v.isEmpty()) return false;
+        m.setTemperatures(v[0], v[1]);
+    } else if (kind == "speed") {
+        const QList<int> v = numbers(value, 3);
+        if (v.isEmpty()) return false;
+        m.setSpeeds(v[0], v[1], v[2]);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+void makeRaw(int fd)
+{
+    termios t{};
+    if (tcgetattr(fd, &t) != 0)
+        return;
+    cfmakeraw(&t);
+    cfsetispeed(&t, B19200);
+    cfsetospeed(&t, B19200);
+    tcsetattr(fd, TCSANOW, &t);
+}
+
+bool openEngine(Engine& e)
+{
+    int master = -1, slave = -1;
+    char name[256] = {};
+    if (openpty(&master, &slave, name, nullptr, nullptr) != 0) {
+        std::fprintf(stderr, "le-sim: openpty failed: %s\n", std::strerror(errno));
+        return false;
+    }
+    makeRaw(master);
+    makeRaw(slave);
+    // Only the master stays open here: the program opens and closes the
+    // slave as often as it likes, and the pair lives until we exit.
+    close(slave);
+    fcntl(master, F_SETFL, fcntl(master, F_GETFL) | O_NONBLOCK);
+    e.master = master;
+    e.slavePath = QString::fromLocal8Bit(name);
+    return true;
+}
+
+void logModel(Engine& e)
+{
+    for (const QString& line : e.model->takeLog())
+        std::fprintf(stderr, "LE%d: %s\n", e.number, qPrintable(line));
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    Options options;
+    if (!parseOptions(argc, argv, options)) {
+        usage();
+        return 2;
+    }
+
+    std::vector<Engine> engines(size_t(options.count));
+    for (int i = 0; i < options.count; ++i) {
+        Engine& e = engines[size_t(i)];
+        e.number = i + 1;
+        e.model = std::make_unique<le::Model>(e.number);
+        e.model->setPeriodMs(options.periodMs);
+        e.model->setStartScale(options.startScale);
+        if (!openEngine(e))
+            return 1;
+    }
+    for (const QString& fault : options.faults) {
+        if (!applyFault(fault, engines)) {
+            std::fprintf(stderr, "le-sim: bad fault %s\n", qPrintable(fault));
+            usage();
+            return 2;
+        }
+    }
+
+    struct sigaction sa {};
+    sa.sa_handler = onSignal;
+    sigemptyset(&sa.sa_mask);
+    sigaction(SIGTERM, &sa, nullptr);
+    sigaction(SIGINT, &sa, nullptr);
+    std::signal(SIGPIPE, SIG_IGN);
+
+    for (const Engine& e : engines)
+        std::printf("ORVANE_COM%d=%s\n", e.number, qPrintable(e.slavePath));
+    std::printf("ready\n");
+    std::fflush(stdout);
+
+    using Clock = std::chrono::steady_clock;
+    auto last = Clock::now();
+    double carryMs = 0;
+    std::vector<pollfd> fds(engines.size());
+
+    while (!g_stop) {
+        // Which slaves are open: a master whose slave is closed reports a
+        // hang-up at once, so it is asked without waiting and left out of
+        // the waiting poll below.
+        for (size_t i = 0; i < engines.size(); ++i)
+            fds[i] = {engines[i].master, POLLIN, 0};
+        poll(fds.data(), fds.size(), 0);
+        for (size_t i = 0; i < engines.size(); ++i) {
+            const bool listening = !(fds[i].revents & POLLHUP);
+            if (listening != engines[i].listening)
+                std::fprintf(stderr, "LE%d: port %s\n", engines[i].number, listening ? "opened" : "closed");
+            engines[i].listening = listening;
+            fds[i].fd = listening ? engines[i].master : -1;
+            fds[i].revents = 0;
+        }
+
+        bool paced = false;
+        for (const Engine& e : engines)
+            paced = paced || (options.pace && !e.out.isEmpty());
+        const int r = poll(fds.data(), fds.size(), paced ? 1 : 5);
+        if (r < 0 && errno != EINTR)
+            break;
+
+        for (size_t i = 0; i < engines.size(); ++i) {
+            Engine& e = engines[i];
+            if (fds[i].fd < 0 || !(fds[i].revents & POLLIN))
+                continue;
+            char buf[4096];
+            const ssize_t n = read(e.master, buf, sizeof buf);
+            if (n > 0)
+                e.model->receive(QByteArray(buf, n));
+        }
+
+        const auto now = Clock::now();
+        carryMs += std::chrono::duration<double, std::milli>(now - last).count();
+        last = now;
+        const int elapsed = int(carryMs);
+        carryMs -= elapsed;
+
+        for (Engine& e : engines) {
+            e.model->tick(elapsed);
+            if (auto frame = e.model->nextFrame()) {
+                // A line still busy with a whole earlier frame (the program
+                // does not read) skips this one, as the controller's UART would.
+                if (e.out.size() < le::kStampFrameLength)
+                    e.out += *frame;
+            }
+            logModel(e);
+
+            if (!e.listening) {
+                e.out.clear();
+                e.credit = 0;
+                continue;
+            }
+            qsizetype allowed = e.out.size();
+            if (options.pace) {
+                e.credit += elapsed / kCharMs;
+                allowed = std::min<qsizetype>(allowed, qsizetype(e.credit));
+            }
+            if (allowed <= 0)
+                continue;
+            const ssize_t written = write(e.master, e.out.constData(), size_t(allowed));
+            if (written > 0) {
+                e.out.remove(0, written);
+                if (options.pace)
+                    e.credit -= double(written);
+            }
+            if (e.out.isEmpty())
+                e.credit = std::min(e.credit, 1.0);
+        }
+    }
+
+    for (Engine& e : engines)
+        close(e.master);
+    return 0;
+}
