@@ -190,7 +190,7 @@ int CommPort::inBufferCount() const
 
 bool CommPort::receiveDue() const
 {
-    return rThreshold_ > 0 && inBufferCount() >= rThreshold_;
+    return rxChanged_ && rThreshold_ > 0 && inBufferCount() >= rThreshold_;
 }
 
 void CommPort::schedule()

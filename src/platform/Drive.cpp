@@ -128,7 +128,9 @@ bool Drive::fileExists(const QString& winPath) const
 
 QStringList Drive::list(const QString& winFolder, Kind kind) const
 {
-    QDir::Filters filters = QDir::NoDotAndDotDot;   // no Hidden, no System
+    // Without QDir::Hidden dot names are left out; without QDir::System so are
+    // sockets, pipes and devices.
+    QDir::Filters filters = QDir::NoDotAndDotDot;
     if (kind != Kind::Folders)
         filters |= QDir::Files;
     if (kind != Kind::Files)
@@ -137,9 +139,6 @@ QStringList Drive::list(const QString& winFolder, Kind kind) const
     if (!dir.exists())
         return {};
     QStringList names = dir.entryList(filters, QDir::Unsorted);
-    names.erase(std::remove_if(names.begin(), names.end(),
-                               [](const QString& n) { return n.startsWith(QLatin1Char('.')); }),
-                names.end());
     std::sort(names.begin(), names.end(), nameLess);
     return names;
 }

@@ -117,22 +117,18 @@ void QtSerialBackend::handleError(int qtError)
     if (configuring_) return;
     switch (QSerialPort::SerialPortError(qtError)) {
     case QSerialPort::ResourceError:
-        // The device went away (adapter unplugged, far side of a
-        // pseudo-terminal closed): the port reads as closed from now on.
+        // The device went away: the port reads as closed from now on.
         port_->close();
         break;
     case QSerialPort::ReadError:
-        // A line that hung up (the far side of a pseudo-terminal closed, a
-        // USB adapter pulled) fails its reads with EIO: it is gone, not
-        // merely losing data.
-        if (hungUp()) {
-            port_->close();
-        } else if (onError) {
-            onError(CommEvents::Overrun);
-        }
-        break;
     case QSerialPort::WriteError:
-        if (onError) onError(CommEvents::TxFull);
+        // A line that hung up (the far side of a pseudo-terminal closed, a
+        // USB adapter pulled) fails its reads and writes with EIO: it is
+        // gone, not merely losing data.
+        if (hungUp())
+            port_->close();
+        else if (onError)
+            onError(qtError == QSerialPort::ReadError ? CommEvents::Overrun : CommEvents::TxFull);
         break;
     default:
         // Open and set-up failures are reported to the caller as a status.

@@ -1,22 +1,21 @@
 #include "shell/Log.h"
 #include "shell/Program.h"
-#include "shell/StartupTexts.h"
 
 namespace orv {
 
-Log::Log(Program& p) : plat::Form(p.rt, "Log"), p_(p)
+Log::Log(Program& p) : plat::Form(p.rt, "Log"), LogControls(static_cast<plat::Form&>(*this)), p_(p)
 {
-    Timer1.onTimer = [this] { Timer1_Timer(); };
+    wireShell();
+    wireLink();
+    wireRun();
+    wireTraces();
+    wireScheduler();
+    wireParameters();
+    wireAlarms();
 }
 
 void Log::Form_Load() { Timer1.setEnabled(true); }
 
-void Log::Timer1_Timer()
-{
-    setCaption(mainWindowTitle());
-    move(left(), top(), MainWindowWidth, MainWindowHeight);
-    p_.s.StartMode = 1;
-    Timer1.setEnabled(false);
-}
+void Log::Form_QueryUnload(int& cancel, int unloadMode) {}
 
 } // namespace orv

@@ -1,22 +1,43 @@
 #pragma once
-// The main window. Its handlers live next to the subsystem they serve.
+// The main window. Its controls are declared in LogControls; its handlers
+// are declared here, one section per subsystem, and defined in that
+// subsystem's folder (src/<subsystem>/Log*.cpp).
 
-#include "platform/Controls.h"
-#include "platform/Form.h"
+#include "shell/LogControls.h"
 
 namespace orv {
 
 class Program;
 
-class Log : public plat::Form {
+class Log : public plat::Form, public LogControls {
 public:
     explicit Log(Program& p);
+    Program& prog() const { return p_; }
 
     void Form_Load() override;
+    void Form_QueryUnload(int& cancel, int unloadMode) override;
 
-    // Start-up: runs once, 100 ms after load.
-    plat::FormTimer Timer1{*this, "Timer1", 100, false};
-    void Timer1_Timer();
+    // ---------------------------------------------------------------- shell
+    void wireShell();
+    void Timer1_Timer();   // start-up
+
+    // ----------------------------------------------------------------- link
+    void wireLink();
+
+    // ------------------------------------------------------------------ run
+    void wireRun();
+
+    // --------------------------------------------------------------- traces
+    void wireTraces();
+
+    // ------------------------------------------------------------ scheduler
+    void wireScheduler();
+
+    // ----------------------------------------------------------- parameters
+    void wireParameters();
+
+    // --------------------------------------------------------------- alarms
+    void wireAlarms();
 
 private:
     Program& p_;

@@ -6,6 +6,10 @@
 #include "platform/Runtime.h"
 #include "shell/State.h"
 
+#include <map>
+#include <memory>
+#include <typeindex>
+
 namespace orv {
 
 class Log;
@@ -20,12 +24,43 @@ public:
     plat::Runtime& rt;
     State s;
 
-    // --- windows
+    // The main window.
     plat::FormSlot<orv::Log> Log;
+
+    // The default instance of any other window class F (constructed as
+    // F(Program&)); touching it loads the window.
+    template <class F>
+    plat::FormSlot<F>& form()
+    {
+        auto& holder = slots_[std::type_index(typeid(F))];
+        if (!holder)
+            holder = std::make_unique<Holder<F>>(rt, [this] { return std::make_unique<F>(*this); });
+        return static_cast<Holder<F>&>(*holder).slot;
+    }
+    // The window of class F when it is loaded, else nullptr; never loads it.
+    template <class F>
+    F* ifLoaded() const
+    {
+        auto it = slots_.find(std::type_index(typeid(F)));
+        return it == slots_.end() ? nullptr : static_cast<Holder<F>&>(*it->second).slot.ifLoaded();
+    }
 
     // Ends the program at once, from any depth: no further handler runs and
     // no further file is written.
     [[noreturn]] void End();
+
+private:
+    struct HolderBase {
+        virtual ~HolderBase() = default;
+        virtual void reset() = 0;
+    };
+    template <class F>
+    struct Holder : HolderBase {
+        Holder(plat::Runtime& rt, typename plat::FormSlot<F>::Factory make) : slot(rt, std::move(make)) {}
+        void reset() override { slot.reset(); }
+        plat::FormSlot<F> slot;
+    };
+    std::map<std::type_index, std::unique_ptr<HolderBase>> slots_;
 };
 
 } // namespace orv

@@ -49,6 +49,7 @@ struct Engine {
     QByteArray out;          // bytes not yet on the line
     double credit = 0;       // characters the baud rate allows now (paced mode)
     bool listening = false;  // the slave side is open
+    bool dropOnOpen = false; // --fault LE:drop, applied to the first frame the program can see
 };
 
 void usage()
@@ -101,22 +102,23 @@ QList<int> numbers(const QString& text, int count)
     return out.size() == count ? out : QList<int>{};
 }
 
-bool applyFault(const QString& spec, std::vector<Engine>& engines)
+bool applyFault(const QString& fault, std::vector<Engine>& engines)
 {
-    const qsizetype colon = spec.indexOf(':');
+    const qsizetype colon = fault.indexOf(':');
     bool ok = false;
-    const int le = spec.left(colon).toInt(&ok);
+    const int le = fault.left(colon).toInt(&ok);
     if (colon < 0 || !ok || le < 1 || le > int(engines.size()))
         return false;
-    le::Model& m = *engines[le - 1].model;
-    const QString kind = spec.mid(colon + 1).section('=', 0, 0);
-    const QString value = spec.mid(colon + 1).section('=', 1);
+    Engine& e = engines[size_t(le - 1)];
+    le::Model& m = *e.model;
+    const QString kind = fault.mid(colon + 1).section('=', 0, 0);
+    const QString value = fault.mid(colon + 1).section('=', 1);
     if (kind == "silence") {
         m.silence(true);
     } else if (kind == "garbage") {
         m.garbage(true);
     } else if (kind == "drop") {
-        m.dropCharacter(true);
+        e.dropOnOpen = true;
     } else if (kind == "error") {
         const QList<int> v = numbers(value, 1);
         if (v.isEmpty()) return false;
@@ -225,10 +227,15 @@ int main(int argc, char** argv)
         poll(fds.data(), fds.size(), 0);
         for (size_t i = 0; i < engines.size(); ++i) {
             const bool listening = !(fds[i].revents & POLLHUP);
-            if (listening != engines[i].listening)
-                std::fprintf(stderr, "LE%d: port %s\n", engines[i].number, listening ? "opened" : "closed");
-            engines[i].listening = listening;
-            fds[i].fd = listening ? engines[i].master : -1;
+            Engine& e = engines[i];
+            if (listening != e.listening)
+                std::fprintf(stderr, "LE%d: port %s\n", e.number, listening ? "opened" : "closed");
+            if (listening && e.dropOnOpen) {
+                e.model->dropCharacter(true);
+                e.dropOnOpen = false;
+            }
+            e.listening = listening;
+            fds[i].fd = listening ? e.master : -1;
             fds[i].revents = 0;
         }
 
@@ -270,21 +277,23 @@ int main(int argc, char** argv)
                 e.credit = 0;
                 continue;
             }
+            if (e.out.isEmpty()) {
+                // An idle line saves up no characters.
+                e.credit = 0;
+                continue;
+            }
             qsizetype allowed = e.out.size();
             if (options.pace) {
                 e.credit += elapsed / kCharMs;
                 allowed = std::min<qsizetype>(allowed, qsizetype(e.credit));
+                if (allowed <= 0)
+                    continue;
             }
-            if (allowed <= 0)
-                continue;
             const ssize_t written = write(e.master, e.out.constData(), size_t(allowed));
             if (written > 0) {
                 e.out.remove(0, written);
-                if (options.pace)
-                    e.credit -= double(written);
+                e.credit -= double(written);
             }
-            if (e.out.isEmpty())
-                e.credit = std::min(e.credit, 1.0);
         }
     }
 
