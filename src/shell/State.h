@@ -18,7 +18,7 @@ template <class T>
 using PerLE = std::array<T, 9>;
 
 struct State {
-    // --- shell
+    // =============================================================== shell
     QString BaseFolder;
     uint8_t StartMode = 0;
     int SelectedLE = 0;   // 1-8, 0 before start-up
@@ -33,7 +33,8 @@ struct State {
     uint8_t TempSel = 0;
     int16_t SpeedM = 0;
 
-    // --- link: the frames both ways
+    // ================================================================ link
+    // --- the frames both ways
     std::array<std::array<int32_t, 161>, 9> FadecIO{};   // LE index x I/O position
     PerLE<QByteArray> IOStampToPC;   // last frame received, as bytes
     PerLE<QByteArray> IOPCToStamp;   // last frame sent, as bytes
@@ -51,12 +52,20 @@ struct State {
     PerLE<uint8_t> Vmot{};
     PerLE<uint8_t> EnableCooling{};
 
-    // --- parameters
+    // ========================================================== parameters
     std::array<uint8_t, 32> ParamMin{};
     std::array<uint8_t, 32> ParamMax{};
     std::array<std::array<int32_t, 32>, 9> ParamStamp{};
     int TransfertDone = 0;
     QString MessageTransfert;
+
+    // ================================================================= run
+
+    // ============================================================== traces
+
+    // =========================================================== scheduler
+
+    // ============================================================== alarms
 };
 
 } // namespace orv
