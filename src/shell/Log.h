@@ -3,7 +3,10 @@
 // are declared here, one section per subsystem, and defined in that
 // subsystem's folder (src/<subsystem>/Log*.cpp).
 
+#include "platform/CommPort.h"
 #include "shell/LogControls.h"
+
+#include <array>
 
 namespace orv {
 
@@ -23,6 +26,10 @@ public:
 
     // ----------------------------------------------------------------- link
     void wireLink();
+    // The serial port of each LE (MSComm1 is LE-1's).
+    plat::CommPort MSComm1, MSComm2, MSComm3, MSComm4, MSComm5, MSComm6, MSComm7, MSComm8;
+    // The port of LE index 0-7.
+    plat::CommPort& MSComm(int le) { return *ports_[le]; }
 
     // ------------------------------------------------------------------ run
     void wireRun();
@@ -41,6 +48,7 @@ public:
 
 private:
     Program& p_;
+    std::array<plat::CommPort*, 8> ports_;
 };
 
 } // namespace orv
