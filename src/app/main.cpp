@@ -7,6 +7,7 @@
 #include "platform/Printer.h"
 #include "platform/Runtime.h"
 #include "platform/TimeSource.h"
+#include "platform/VbText.h"
 #include "shell/Log.h"
 #include "shell/Program.h"
 
@@ -17,6 +18,8 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName("orvane");
+    // Number texts follow the system's decimal separator, as the program expects.
+    plat::setDecimalSeparator(plat::systemDecimalSeparator());
 
     plat::RealTimeSource time;
     plat::QtDialogs dialogs;

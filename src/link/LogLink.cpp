@@ -3,6 +3,11 @@
 
 namespace orv {
 
-void Log::wireLink() {}
+void Log::wireLink()
+{
+    wireReceive();
+    wireTransmit();
+    wireWatch();
+}
 
 } // namespace orv

@@ -1,5 +1,8 @@
 #pragma once
 // The FADEC-parameters window: the PC's working copy of the LE parameter table (ParamPC) in its value labels.
+//
+// Row of entry p (0-31): number Label58(32 + p), value Label59(32 + p) (the
+// ParamPC store), title Label61(p). Label64 names the selected LE.
 
 #include "platform/Controls.h"
 #include "platform/Form.h"
@@ -15,6 +18,11 @@ class Program;
 class FadecParameters : public plat::Form {
 public:
     explicit FadecParameters(Program& p);
+
+    plat::ControlArray<plat::Label> Label58{*this, "Label58"};   // row numbers, 32-63
+    plat::ControlArray<plat::Label> Label59{*this, "Label59"};   // values (ParamPC), 32-63
+    plat::ControlArray<plat::Label> Label61{*this, "Label61"};   // titles, 0-31
+    plat::Label Label64{*this, "Label64"};                       // "Selected LE : n"
 
 private:
     Program& p_;

@@ -109,6 +109,7 @@ void Canvas::layBackground(QImage& img) const
 
 void Canvas::redrawBackground()
 {
+    printed_.clear();
     layBackground(image_);
     changed();
 }
@@ -320,6 +321,7 @@ void Canvas::print(const QString& text)
     }
     if (p.isActive()) p.end();
     curX_ = startX;
+    printed_.append(text);
     changed();
 }
 

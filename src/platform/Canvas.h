@@ -18,6 +18,7 @@
 #include <QImage>
 #include <QPointF>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <optional>
 
@@ -92,6 +93,9 @@ public:
     void print(const QString& text);
     double textWidth(const QString& text) const;
     double textHeight(const QString& text) const;
+    // The texts printed since the drawings were last erased, in order: what
+    // the box shows in words, for code and tests that read it back.
+    const QStringList& printedTexts() const { return printed_; }
 
     // Writes what is shown (background, picture, drawings) as a 24-bit BMP.
     bool save(const QString& hostPath) const;
@@ -118,6 +122,7 @@ private:
     int heightTwips_ = 0;
     QImage image_;
     QImage picture_;
+    QStringList printed_;
     Color back_;
     Color fore_ = colors::Black;
     int drawWidth_ = 1;

@@ -121,6 +121,11 @@ void Control::raise(const std::function<void()>& h)
     if (h && enabled_) runtime().dispatch(h);
 }
 
+void Control::raiseFromCode(const std::function<void()>& h)
+{
+    if (h) runtime().dispatch(h);
+}
+
 void Control::raiseMouse(const std::function<void(const MouseArgs&)>& h, const MouseArgs& a)
 {
     if (h && enabled_) runtime().dispatch([&] { h(a); });

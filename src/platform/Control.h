@@ -90,8 +90,11 @@ public:
     std::function<void(const MouseArgs&)> onMouseUp;
 
     // Called by the widget classes; run the handlers through the run-time.
+    // raise skips a disabled control (a user cannot act on it); raiseFromCode
+    // is for a change the program made, whose event runs either way.
     void raiseMouse(const std::function<void(const MouseArgs&)>& h, const MouseArgs& a);
     void raise(const std::function<void()>& h);
+    void raiseFromCode(const std::function<void()>& h);
 
 protected:
     // Subclasses create their widget in their constructor and hand it here.

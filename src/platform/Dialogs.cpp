@@ -82,6 +82,7 @@ int ScriptedDialogs::msgBox(const QString& text, int style, const QString& title
 Menu* ScriptedDialogs::popupMenu(Menu& menu)
 {
     popupsShown.push_back(menu.objectName());
+    if (onPopup) onPopup(menu);
     if (popupChoices.empty()) return nullptr;
     QString name = popupChoices.front();
     popupChoices.pop_front();

@@ -55,6 +55,9 @@ public:
     // Chooses a pop-up item by name (objectName), or nothing when empty.
     std::deque<QString> popupChoices;
     std::vector<QString> popupsShown;  // objectName of each pop-up opened
+    // Runs while a pop-up is open, before its choice is taken, as timers
+    // and other events run under a real pop-up.
+    std::function<void(Menu&)> onPopup;
     // Called when a modal window opens (to click its buttons, say).
     std::function<void(Form&)> onModal;
 

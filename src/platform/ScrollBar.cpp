@@ -41,7 +41,7 @@ void VScrollBar::setRange(int minValue, int maxValue)
     max_ = maxValue;
     if (!inRange(value_)) {
         value_ = std::clamp(value_, std::min(min_, max_), std::max(min_, max_));
-        raise(onChange);
+        raiseFromCode(onChange);
     }
     sync();
 }
@@ -52,7 +52,7 @@ bool VScrollBar::setValue(int v)
     if (v == value_) return true;
     value_ = v;
     sync();
-    raise(onChange);
+    raiseFromCode(onChange);
     return true;
 }
 

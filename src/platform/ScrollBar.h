@@ -1,7 +1,7 @@
 #pragma once
 // A vertical scroll bar. Min may be above Max (the largest value at the top).
-// A value set by code raises Change only when it changes; a value outside
-// Min..Max is refused.
+// A value set by code raises Change only when it changes, also while the bar
+// is disabled; a value outside Min..Max is refused.
 
 #include "platform/Control.h"
 

@@ -15,9 +15,14 @@ Log::Log(Program& p)
     atUnload([this] {
         for (plat::CommPort* port : ports_) port->setPortOpen(false);
     });
+    // The design state comes first, before any handler is hooked.
+    layoutControls();
     wireShell();
+    wireMainWindow();
     wireLink();
     wireRun();
+    wireSelection();
+    wireSequencers();
     wireTraces();
     wireScheduler();
     wireParameters();

@@ -23,6 +23,88 @@ public:
     // ---------------------------------------------------------------- shell
     void wireShell();
     void Timer1_Timer();   // start-up
+    // Software settings file Param4LogStart.ini: reads it into the settings
+    // window (nothing when missing, or before start-up has found BaseFolder),
+    // and writes its 52 default lines.
+    void LectureParamLogStart();
+    void EcritureParamLogStart();
+    // Shows each LE's strip of the status grid when the LE is activated in
+    // the software settings (ParamLogicielVB.Check1 holds exactly 1).
+    void ActivDesacLgGraphique();
+
+    // history, error codes, warning box, stop alarm, quit
+    void wireHistory();
+    // Appends one history line built from HistoCode and HistoMessage to
+    // Histo.txt. Never fails outward: a line that cannot be written is dropped.
+    void WriteHisto();
+    // Reports a FADEC error code of LE index SelIndice once per LE and code
+    // while the LE is not idle. Any code and index are safe.
+    void EcrireCodeErreur(int NumError, int SelIndice);
+    // Fills the fixed parts of the warning box (the caller wrote its Label2) and shows it.
+    void AffAlarm();
+    // Eight bits of b, most significant first, into VSortie; b is 0 on return.
+    void Dec_Bin(uint8_t& b, QString& VSortie);
+    void Timer54_Timer();   // stop alarm
+    void mnuQuit_Click();
+
+    // main window: design layout, login panel, status refresh, menus, panel commands
+    void layoutControls();   // design positions, captions, colours (LogLayout.cpp)
+    void wireMainWindow();   // hooks the handlers below
+    // login panel and layout by start mode (LogLogin.cpp)
+    void Timer2_Timer();
+    void Timer13_Timer();
+    void OkStart_Click();
+    void QuitteProg_Click();
+    void Picture14_Click();
+    void mnuStartMode_Click();
+    void ShowDashboard(int mode);
+    // status refresh (LogStatusRefresh.cpp)
+    void Timer3_Timer();
+    void Timer8_Timer();
+    void Timer15_Timer();
+    void Timer48_Timer();
+    void Timer63_Timer();
+    void Timer64_Timer();
+    // Functions menu (LogMenus.cpp)
+    void mnuParameterVB_Click();
+    void mnuAlarmHalogen_Click();
+    void mnuAlarmPlateau_Click();
+    void mnuAlarmLFC_Click();
+    void mnuStopAlarm_Click();
+    void mnuAD_Click();
+    void mnuParameters_Click();
+    void mnuVdesParam_Click();
+    void mnuTestMateriel_Click();
+    void mnuCoeff_Click();
+    void mnuArdwUptime_Click();
+    void mnuEspion_Click();
+    void mnuRegulateActive_Click();
+    void MnuResetMagDrive_Click();
+    void mnuCreateDataLogger_Click();
+    void mnuOffDataLogger_Click();
+    void mnuCodeError_Click();
+    void mnuhisto_Click();
+    void mnuHalogen_Click();
+    void mnuSHTFenetre_Click();
+    void mnuLfcControlAlarm_Click();
+    void mnuEraseListe4_Click();
+    // panel commands (LogPanel.cpp)
+    void CopiePWSlider_Click();
+    void PWIndividuel_Click();
+    void Label17_Click();
+    void Label9_Click();
+    void ActiveDesactiveRS232_Click();
+    void Label37_MouseDown(int Index, int Button, int Shift, double X, double Y);
+    void Label42_MouseDown(int Index, int Button, int Shift, double X, double Y);
+    void Label6_Click();
+    void Label13_Click();
+    void Label8_Click();
+    void Label72_Click();
+    void Label75_Click();
+    void Picture6_Click(int Index);
+    void VScroll2_Change();
+    void VScroll3_Change();
+    void ColorTempSelect();
 
     // ----------------------------------------------------------------- link
     void wireLink();
@@ -30,18 +112,122 @@ public:
     plat::CommPort MSComm1, MSComm2, MSComm3, MSComm4, MSComm5, MSComm6, MSComm7, MSComm8;
     // The port of LE index 0-7.
     plat::CommPort& MSComm(int le) { return *ports_[le]; }
+    // Receive event of the port of LE index le (MSComm1_OnComm .. MSComm8_OnComm):
+    // takes one 160-character frame, applies it when all its fields are
+    // valid, and always arms the LE's reply once the port was read.
+    void MSComm_OnComm(int le);
+    // Names the 32 I/O positions of the frames for the I/O monitor.
+    void ListeIO();
+    void wireReceive();   // hooks MSComm_OnComm to the eight ports
+    // Transmit routine of LE index le (Timer21..26, 49, 61): on the first tick
+    // after a marked frame it answers it with one command frame, then goes idle.
+    void TransmitTimer_Timer(int le);
+    void wireTransmit();   // hooks TransmitTimer_Timer to the eight transmit timers
+    // Asks for the parameter write to the selected LE (SelectionBank 1), bound
+    // to that LE and to the working copy as it stands now.
+    void RequestParamWrite();
+    // Opens every activated closed port and closes every deactivated open one,
+    // from ComPortNumber / ComPortEnabled, then starts the port watchdog.
+    void ActivationCOM();
+
+    // Link supervision: indicators, watchdogs, the selected LE's status and
+    // the I/O monitor, the small link and menu timers.
+    void wireWatch();
+    // Link indicator Label21(le): "yes" on green with each answer, which
+    // starts a fresh reset interval; "no" on the button-face colour once the
+    // answers stop. The no-communication watchdog reads its colour.
+    void LinkIndicatorOn(int le);
+    void LinkIndicatorOff(int le);
+    void LinkResetTimer_Timer(int le);   // Timer30..35, 50, 66
+    // Port watchdog: test pass, re-test, re-test notice, list clear.
+    void Timer57_Timer();
+    void Timer58_Timer();
+    void Timer59_Timer();
+    void Timer60_Timer();
+    // 500 ms status timer: the selected LE's phase, step, speeds and I/O
+    // monitor, the no-communication watchdog, then its temperature.
+    void Timer12_Timer();
+    void NoCommunicationStep();
+    void VanishedLineStep();
+    void IOMonitor();
+    void mnuRFStamptoPC_Click();
+    void mnuRFPCtoStamp_Click();
+    void Timer11_Timer();   // "Stop Alarm" countdown
+    void Timer46_Timer();   // menus follow the open ports
+    void Timer62_Timer();   // connect button released after start-up
 
     // ------------------------------------------------------------------ run
+    // (src/run) start and stop of one LE, the parameter read before a start,
+    // the QTH lamp button, the rest countdowns and the power set-points.
     void wireRun();
+    // n is the LE number 1-8. StartLERoutine(0) only restores the alarm menu
+    // captions; StopLERoutine with any n switches the QTH lamps off.
+    void StartLERoutine(int n);
+    void StopLERoutine(int n);
+    void mnuStopLEx_Click();   // "Stop LE" of the trace area's pop-up
+    // Reads the parameters of LE index `le` (0-7), waiting for the transfer
+    // notice, then requests its start; returns at once when the LE's port is
+    // closed, its marker missing or it is not idle. LectParamStampLE1..8 are
+    // this routine for LE-1..LE-8.
+    void LectParamStampLE(int le);
+    void LectParamStampLE1() { LectParamStampLE(0); }
+    void LectParamStampLE2() { LectParamStampLE(1); }
+    void LectParamStampLE3() { LectParamStampLE(2); }
+    void LectParamStampLE4() { LectParamStampLE(3); }
+    void LectParamStampLE5() { LectParamStampLE(4); }
+    void LectParamStampLE6() { LectParamStampLE(5); }
+    void LectParamStampLE7() { LectParamStampLE(6); }
+    void LectParamStampLE8() { LectParamStampLE(7); }
+    void EffacerSel();   // clears the highlight of the start-selection labels
+    void CommHalOperator_Click();   // QTH lamp button
+    // Rest countdowns: the rest timer of LE index `le` (Timer36..41, 53, 69)
+    // and its tick.
+    plat::FormTimer& RestTimer(int le);
+    void RestTimer_Timer(int le);
+    // Power set-points: "Single LE" applies the slider to the selected LE.
+    void ValeurPWPh5();
+    void VScroll1_Change();
+    void VScroll1_Scroll();
+    void Timer47_Timer();   // control state: power panel, QTH button, relay clearing
+    void Timer55_Timer();   // "Set All LE" colour back
+    // LE selection and the run-mode pop-up mnuMListe (LogSelection.cpp). The
+    // items act on the LE whose label opened the pop-up, else on SelectedLE.
+    void wireSelection();
+    void Label26_MouseDown(int Index, int Button, int Shift, double X, double Y);
+    void MListeNormal_Click();
+    void MListeSymetrique_Click();
+    void MListeAsymetrique_Click();
+    void MListePlanning_Click();
+    void MListeStop_Click();
+    void MListeStartAllLE_Click();
+    void MListeStopAllLE_Click();
+    // Start-all (Timer14) and stop-all (Timer16) sequencers, one LE per
+    // second; enabling the timer starts them (LogSequencers.cpp).
+    void wireSequencers();
+    void Timer14_Timer();
+    void Timer16_Timer();
 
     // --------------------------------------------------------------- traces
     void wireTraces();
+    // Draws the white separator grid of the eight trace panels on Picture13.
+    void GrilleScreen();
+    // Blanks the trace pane of LE index ScreenLE and restarts its trace at
+    // the left edge, then redraws the grid (only the grid when ScreenLE is not an LE).
+    void ColorRetard();
 
     // ------------------------------------------------------------ scheduler
     void wireScheduler();
 
     // ----------------------------------------------------------- parameters
     void wireParameters();
+    // Titles of the 32 parameter entries into FadecParameters.Label61(0..31);
+    // the defaults into the value labels Label59(32..63) (ParamPC).
+    void TitreListeParam();
+    void TableParamDefaut();
+    // Transfer notice: Timer44 shows OKTransfert (modal), Timer45 closes it
+    // 2 s later and sets TransfertDone.
+    void Timer44_Timer();
+    void Timer45_Timer();
 
     // --------------------------------------------------------------- alarms
     void wireAlarms();

@@ -140,15 +140,15 @@ LogControls::LogControls(plat::Form& f)
       Label48(f, "Label48"),
       Label49(f, "Label49"),
       Label50(f, "Label50"),
-      Label55(f, "Label55"),
+      Label55(Picture3, "Label55"),   // inside the logger indicator
       Label66(f, "Label66"),
       Label68(f, "Label68"),
       Label70(f, "Label70"),
       Label71(f, "Label71"),
-      Label72(f, "Label72"),
+      Label72(Picture6.add(0), "Label72"),   // inside selector box 0
       Label73(f, "Label73"),
       Label74(f, "Label74"),
-      Label75(f, "Label75"),
+      Label75(Picture6.add(1), "Label75"),   // inside selector box 1
       Label76(f, "Label76"),
       Label79(f, "Label79"),
       Line4(f, "Line4"),
@@ -247,8 +247,6 @@ LogControls::LogControls(plat::Form& f)
     Label29.add(6, &Picture12);
     Label30.add(6, &Picture12);
     Picture2.add(2);
-    Picture6.add(0);
-    Picture6.add(1);
     for (int i = 0; i < 10; ++i) Label79.add(i);
     Line1.add(2);
     Line2.add(0);
@@ -279,7 +277,7 @@ LogControls::LogControls(plat::Form& f)
         Label41.add(i, &Picture5[i]);
         Label42.add(i, &Picture5[i]);
         Label44.add(i, &Picture5[i]);
-        Label26.add(i);
+        Label26.add(i, &Picture5[i]);
     }
     mnuFonctions.setVisible(false);
     mnuFuncPict22.setVisible(false);

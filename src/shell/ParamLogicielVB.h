@@ -1,12 +1,17 @@
 #pragma once
-// The software-settings window: its controls hold the program's settings.
+// The software-settings window: its controls ARE the program's settings.
+// Every reader takes the control's value when it needs it; touching a
+// control of the unloaded window loads it, and its load reads the settings
+// file (Log::LectureParamLogStart), so the settings survive a close through
+// the file. Each control's click handler applies the setting at once, for a
+// user's click and for a value loaded from the file alike.
 
 #include "platform/Controls.h"
 #include "platform/Form.h"
-#include "platform/ListBox.h"
-#include "platform/Menu.h"
 #include "platform/PictureBox.h"
 #include "platform/ScrollBar.h"
+
+#include <cstdint>
 
 namespace orv {
 
@@ -16,7 +21,79 @@ class ParamLogicielVB : public plat::Form {
 public:
     explicit ParamLogicielVB(Program& p);
 
+    void Form_Load() override;
+    void Form_QueryUnload(int& cancel, int unloadMode) override;
+
+    // --- groups (frames hold their controls; option buttons are exclusive
+    // within their frame)
+    plat::Frame Frame1;   // " Activated Light Engine (LE) "
+    plat::Frame Frame2;   // " Activated LE (Soufre) "
+    plat::Frame Frame3;   // " Capteur(s)  LFC2 "
+    plat::Frame Frame4;   // "Sample Holder Temp. (SHT) "
+    plat::Frame Frame5;   // " Display Num/Coeff "
+    plat::Frame Frame6;   // " Alarm COM Port "
+    plat::Frame Frame7;   // " QTH Option "
+    plat::Frame Frame8;   // " Bulb Motor RPM Control "
+    plat::Frame Frame9;   // " MAT Indicator "
+    plat::Frame Frame10;  // " Password (Program Start) "
+
+    // --- the settings
+    plat::ControlArray<plat::CheckBox> Check1;      // LE activated, 0-7
+    plat::ControlArray<plat::CheckBox> Check7;      // LE in sulphur mode, 0-7
+    plat::ControlArray<plat::CheckBox> Check4;      // LFC-2 sensor fitted, 0-7
+    plat::ControlArray<plat::OptionButton> Option1; // SHT stop LE 0-5, 6 none
+    plat::CheckBox Check2;    // display with coefficients
+    plat::CheckBox Check3;    // link watchdog alarm
+    plat::CheckBox Check5;    // QTH functions
+    plat::CheckBox Check6;    // bulb motor RPM control
+    plat::CheckBox Check8;    // water cooling
+    plat::CheckBox Check18;   // start-mode login
+    plat::CheckBox Check9, Check10, Check11, Check12, Check13, Check14, Check16;   // rows hidden
+    plat::TextBox Text2;      // customer name (login banner)
+    plat::VScrollBar VScroll1, VScroll2, VScroll3;   // banner text colour R, G, B
+    plat::VScrollBar VScroll4, VScroll5, VScroll6;   // banner background R, G, B
+    plat::PictureBox Picture1;   // text colour sample
+    plat::PictureBox Picture2;   // background colour sample
+    plat::Label Label1;   // "Customer Name :"
+    plat::Label Label2;   // " R     V      B" (background)
+    plat::Label Label3;   // "Background"
+    plat::Label Label4;   // " R     V      B" (text)
+    plat::Label Label5;   // "text"
+    plat::Label Label6;   // "Trace blanche"
+
+    plat::FormTimer Timer1;   // 50 ms banner preview
+
+    // 1 once the user ticked Check18 in this loaded window: closing it then
+    // ends the program (the login takes effect at the next start).
+    uint8_t EndOnClose = 0;
+
+    // --- handlers
+    void Check1_Click(int index);
+    void Check4_Click(int index);
+    void Check7_Click(int index);
+    void Option1_Click(int index);
+    void Check2_Click();
+    void Check3_Click();
+    void Check5_Click();
+    void Check6_Click();
+    void Check8_Click();
+    void Check9_Click();
+    void Check10_Click();
+    void Check11_Click();
+    void Check12_Click();
+    void Check13_Click();
+    void Check14_Click();
+    void Check16_Click();
+    void Check18_Click();
+    void Timer1_Timer();
+
+    // While set, a change of Check18 comes from the settings file, not from
+    // the user, and does not mark the window for ending the program.
+    bool loadingFromFile = false;
+
 private:
+    void layOut();
+    void wire();
     Program& p_;
 };
 

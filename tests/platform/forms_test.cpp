@@ -172,6 +172,15 @@ TEST_F(FormsTest, PopupRunsTheChosenCommandBeforeTheOpenerReturns)
     EXPECT_EQ(t.dialogs.popupsShown, (std::vector<QString>{"mnuFile"}));
 }
 
+TEST_F(FormsTest, ScriptedPopupRunsItsOpenHookBeforeTheChoice)
+{
+    Sample& f = *slot;
+    t.dialogs.onPopup = [&](Menu& m) { log << "open " + m.name(); };
+    t.dialogs.popupChoices.push_back("mnuTick");
+    f.popupMenu(f.mnuFile);
+    EXPECT_EQ(log, (QStringList{"open mnuFile", "mnuTick_Click"}));
+}
+
 TEST_F(FormsTest, ListBoxKeepsItemsAndTabStops)
 {
     ListBox& l = slot->List1;

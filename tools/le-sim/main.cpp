@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <deque>
 #include <fcntl.h>
 #include <memory>
 #include <poll.h>
@@ -38,6 +39,7 @@ struct Options {
     int periodMs = 250;
     double startScale = 0.05;
     bool pace = false;
+    bool trace = false;
     QStringList faults;
 };
 
@@ -50,14 +52,16 @@ struct Engine {
     double credit = 0;       // characters the baud rate allows now (paced mode)
     bool listening = false;  // the slave side is open
     bool dropOnOpen = false; // --fault LE:drop, applied to the first frame the program can see
+    // --trace: frames queued in `out`, as (characters not yet written, kind).
+    std::deque<std::pair<qsizetype, const char*>> inFlight;
 };
 
 void usage()
 {
     std::fprintf(stderr,
-                 "usage: le-sim [--count N] [--period ms] [--start-scale f] [--pace]\n"
+                 "usage: le-sim [--count N] [--period ms] [--start-scale f] [--pace] [--trace]\n"
                  "              [--fault LE:kind]...\n"
-                 "kinds: silence, garbage, drop, error=CODE, temp=MAT,SHT, speed=M,V1,V2\n");
+                 "kinds: silence, garbage, unmarked, drop, error=CODE, temp=MAT,SHT, speed=M,V1,V2\n");
 }
 
 bool parseOptions(int argc, char** argv, Options& o)
@@ -68,6 +72,8 @@ bool parseOptions(int argc, char** argv, Options& o)
         bool ok = true;
         if (arg == "--pace") {
             o.pace = true;
+        } else if (arg == "--trace") {
+            o.trace = true;
         } else if (arg == "--count" && hasValue) {
             o.count = QString::fromLocal8Bit(argv[++i]).toInt(&ok);
             ok = ok && o.count >= 1 && o.count <= 14;
@@ -117,6 +123,8 @@ bool applyFault(const QString& fault, std::vector<Engine>& engines)
         m.silence(true);
     } else if (kind == "garbage") {
         m.garbage(true);
+    } else if (kind == "unmarked") {
+        m.unmarked(true);
     } else if (kind == "drop") {
         e.dropOnOpen = true;
     } else if (kind == "error") {
@@ -167,6 +175,39 @@ bool openEngine(Engine& e)
     return true;
 }
 
+// --trace lines on stdout: "<ms> LE<n> frame marked|unmarked" once the last
+// character of a frame is on the line, "<ms> LE<n> command <68 hex digits>"
+// for each command frame taken from the program.
+const char* frameKind(const QByteArray& frame)
+{
+    const qsizetype at = le::pos::Synchro * le::kFieldWidth;
+    const bool marked = frame.size() == le::kStampFrameLength &&
+                        frame.mid(at, le::kFieldWidth).trimmed() == QByteArray::number(le::kSynchroMarker);
+    return marked ? "marked" : "unmarked";
+}
+
+void traceWritten(Engine& e, qsizetype written, long long ms)
+{
+    while (written > 0 && !e.inFlight.empty()) {
+        auto& front = e.inFlight.front();
+        const qsizetype taken = std::min(written, front.first);
+        front.first -= taken;
+        written -= taken;
+        if (front.first == 0) {
+            std::printf("%lld LE%d frame %s\n", ms, e.number, front.second);
+            e.inFlight.pop_front();
+        }
+    }
+    std::fflush(stdout);
+}
+
+void traceCommands(Engine& e, long long ms)
+{
+    for (const le::Fields& c : e.model->receivedFrames())
+        std::printf("%lld LE%d command %s\n", ms, e.number, le::composeCommand(c).toHex().constData());
+    std::fflush(stdout);
+}
+
 void logModel(Engine& e)
 {
     for (const QString& line : e.model->takeLog())
@@ -214,7 +255,11 @@ int main(int argc, char** argv)
     std::fflush(stdout);
 
     using Clock = std::chrono::steady_clock;
-    auto last = Clock::now();
+    const auto begin = Clock::now();
+    auto last = begin;
+    const auto sinceBegin = [&] {
+        return (long long)std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - begin).count();
+    };
     double carryMs = 0;
     std::vector<pollfd> fds(engines.size());
 
@@ -252,8 +297,12 @@ int main(int argc, char** argv)
                 continue;
             char buf[4096];
             const ssize_t n = read(e.master, buf, sizeof buf);
-            if (n > 0)
+            if (n > 0) {
                 e.model->receive(QByteArray(buf, n));
+                if (options.trace)
+                    traceCommands(e, sinceBegin());
+                e.model->clearReceived();
+            }
         }
 
         const auto now = Clock::now();
@@ -267,13 +316,16 @@ int main(int argc, char** argv)
             if (auto frame = e.model->nextFrame()) {
                 // A line still busy with a whole earlier frame (the program
                 // does not read) skips this one, as the controller's UART would.
-                if (e.out.size() < le::kStampFrameLength)
+                if (e.out.size() < le::kStampFrameLength) {
                     e.out += *frame;
+                    e.inFlight.emplace_back(frame->size(), frameKind(*frame));
+                }
             }
             logModel(e);
 
             if (!e.listening) {
                 e.out.clear();
+                e.inFlight.clear();
                 e.credit = 0;
                 continue;
             }
@@ -293,6 +345,8 @@ int main(int argc, char** argv)
             if (written > 0) {
                 e.out.remove(0, written);
                 e.credit -= double(written);
+                if (options.trace)
+                    traceWritten(e, written, sinceBegin());
             }
         }
     }

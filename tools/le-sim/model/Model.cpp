@@ -117,9 +117,13 @@ std::optional<QByteArray> Model::nextFrame()
             frame = composeFrame(wearFields());
             log(QStringLiteral("wear counters sent"));
             break;
-        case Pending::None:
-            frame = composeFrame(statusFields());
+        case Pending::None: {
+            Fields f = statusFields();
+            if (unmarked_ && framesSent_ % garbageEvery_ == 0)
+                f[pos::Synchro] = 0;
+            frame = composeFrame(f);
             break;
+        }
         }
         pending_ = Pending::None;
     }

@@ -47,6 +47,8 @@ public:
     // Faults, settable at any time.
     void silence(bool on) { silent_ = on; }
     void garbage(bool on) { garbage_ = on; }
+    // Every fifth status frame carries 0 in place of the synchro marker.
+    void unmarked(bool on) { unmarked_ = on; }
     void dropCharacter(bool on) { dropNext_ = on; }
     void setErrorCode(int code) { errorCode_ = code; }
     void setTemperatures(int mat, int sht) { tempMAT_ = mat; tempSHT_ = sht; }
@@ -62,6 +64,9 @@ public:
     int startStep() const { return step_; }
     const Fields& parameters() const { return params_; }
     const std::vector<Fields>& receivedFrames() const { return received_; }
+    // Forgets the frames kept so far (a long-running simulator would
+    // otherwise keep every command frame of the session).
+    void clearReceived() { received_.clear(); }
     // State changes since the last call (start request, phase change,
     // read-back sent, ...), for a log.
     QStringList takeLog();
@@ -124,6 +129,7 @@ private:
     int speedV2_ = 90;
     bool silent_ = false;
     bool garbage_ = false;
+    bool unmarked_ = false;
     bool dropNext_ = false;
 
     std::array<long long, 3> wearMs_{};

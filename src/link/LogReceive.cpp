@@ -1,0 +1,65 @@
+#include "link/LogReceive.h"
+#include "platform/SerialBackend.h"
+#include "shell/Log.h"
+#include "shell/Program.h"
+
+namespace orv {
+
+namespace {
+constexpr int IOStampToPCColumns = 35;
+} // namespace
+
+void Log::wireReceive()
+{
+    for (const LeInstance& in : leInstances()) {
+        const int le = in.le;
+        (this->*in.port).onComm = [this, le] { MSComm_OnComm(le); };
+    }
+}
+
+void Log::MSComm_OnComm(int le)
+{
+    const LeInstance& in = leInstance(le);
+    plat::CommPort& port = this->*in.port;
+    State& s = p_.s;
+
+    // Only received characters are read; an overflow drops what was
+    // gathered, every other line event is ignored. None arms a reply.
+    const int event = port.commEvent();
+    if (event == plat::CommEvents::RxOver) s.RxText[le].clear();
+    if (event != plat::CommEvents::Receive) return;
+    if (!port.portOpen()) return;
+
+    s.RxText[le].clear();
+    s.RxText[le] = port.input();
+
+    // The frame is applied whole or not at all: a bad frame leaves the LE's
+    // row, its byte copy, its marker and its bank as the last good frame
+    // set them, so the reply below is built from that frame alone.
+    const FrameParse parsed = parseStampFrame(s.RxText[le]);
+    if (parsed.frame) {
+        const StampFrame& f = *parsed.frame;
+        QByteArray& bytes = s.IOStampToPC[le];
+        if (bytes.size() < IOStampToPCColumns) bytes.resize(IOStampToPCColumns, '\0');
+        for (int i = 0; i < FieldCount; ++i) {
+            s.FadecIO[le][i] = f[i];
+            bytes[i] = char(f[i]);
+        }
+        // Before the kind: a read-back clears the marker unless its
+        // parameter 30 happens to be 123, so it is not answered.
+        s.SynchroRS232[le] = f.marker ? SynchroMarker : 0;
+        s.RxBank[le] = f[fld::Bank];
+        if (f.kind == FrameKind::ParamReadBack) {
+            rx::readBack(*this, in, f);
+            s.RxBank[le] = 0;
+        } else {
+            rx::statusPath(*this, in, f);
+        }
+    }
+
+    // Every event that read the port arms the reply, good frame or not.
+    s.RxText[le].clear();
+    (this->*in.txTimer).setEnabled(true);
+}
+
+} // namespace orv

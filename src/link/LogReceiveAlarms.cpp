@@ -1,0 +1,62 @@
+#include "link/LogReceive.h"
+#include "shell/BoiteDialogue.h"
+#include "shell/Log.h"
+#include "shell/ParamLogicielVB.h"
+#include "shell/Program.h"
+
+namespace orv::rx {
+
+namespace {
+
+constexpr int PhaseRunning = 5;
+
+bool activated(Program& p, int le) { return p.form<ParamLogicielVB>()->Check1[le].value() == 1; }
+
+// Raises one alarm of the LE: event list, history, menu star, warning box,
+// then the latch and the stop-all sequence. A history line that cannot be
+// written is dropped by WriteHisto; the alarm still goes on.
+void raise(Log& log, const LeInstance& in, const QString& listText, plat::Menu& menu, const QString& menuCaption,
+           const QString& boxText, uint8_t State::*latch)
+{
+    Program& p = log.prog();
+    State& s = p.s;
+    s.HistoMessage = in.name() + listText;
+    log.List4.setForeColor(plat::colors::Red);
+    log.List4.addItem(s.HistoMessage);
+    log.WriteHisto();
+    s.HistoCode = QStringLiteral("0");
+    menu.setCaption(menuCaption);
+    p.form<BoiteDialogue>()->Label2.setCaption(in.name() + boxText);
+    log.AffAlarm();
+    s.*latch = 1;
+    log.Timer16.setEnabled(true);
+}
+
+} // namespace
+
+void shtAlarm(Log& log, const LeInstance& in)
+{
+    Program& p = log.prog();
+    State& s = p.s;
+    const int le = in.le;
+    if (s.PhaseLP[le] != PhaseRunning || !log.mnuAlarmPlateau.checked()) return;
+    if (!in.watchesSHT || s.SHTStopLE != le || s.*in.shtLatch != 0) return;
+    s.SHTAlarmTemp[le] = s.TempSHT[le] == 255 ? 0 : s.TempSHT[le];
+    if (s.MaxTempSHT[le] >= s.SHTAlarmTemp[le]) return;
+    if (!activated(p, le)) return;
+    raise(log, in, QStringLiteral("  Alarm SHT (FADEC) "), log.mnuAlarmPlateau, QStringLiteral("SHT (FADEC and PC) *"),
+          QStringLiteral(" SHT (FADEC and PC)"), in.shtLatch);
+}
+
+void lfcAlarm(Log& log, const LeInstance& in)
+{
+    Program& p = log.prog();
+    State& s = p.s;
+    const int le = in.le;
+    if (s.PhaseLP[le] != PhaseRunning || !log.mnuAlarmLFC.checked() || s.AlarmLFCActive != 1) return;
+    if (!activated(p, le) || s.*in.lfcLatch != 0) return;
+    raise(log, in, QStringLiteral("  Alarm LFC "), log.mnuAlarmLFC, QStringLiteral("LFC *"), QStringLiteral(" LFC"),
+          in.lfcLatch);
+}
+
+} // namespace orv::rx

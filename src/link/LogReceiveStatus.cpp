@@ -1,0 +1,165 @@
+#include "link/LogReceive.h"
+#include "platform/VbText.h"
+#include "run/SetPointFile.h"
+#include "shell/Log.h"
+#include "shell/ParamLogicielVB.h"
+#include "shell/Program.h"
+
+#include <cmath>
+
+namespace orv::rx {
+
+namespace {
+
+constexpr int PhaseIdle = 0, PhaseRunning = 5, PhaseRest = 6;
+constexpr int RestPeriodSeconds = 90;
+constexpr int StopRequest = 2;
+
+QString num(int v) { return QString::number(v); }
+
+// LE-1's idle mark in its trace panel.
+void drawIdleMark(Log& log)
+{
+    log.Picture13.canvas().line(345, 259, 445, 275, plat::colors::Black, plat::Canvas::BoxFilled);
+}
+
+// One analogue channel of fields 12-19: its store(s), and when it has a
+// coefficient, its logger text and its label's scaled view.
+struct Channel {
+    int field;
+    PerLE<uint8_t> State::*store;
+    PerLE<uint8_t> State::*copy;                    // second store, or null
+    int coeffRow;                                   // -1: no coefficient
+    PerLE<QString> State::*logText;                 // null without a coefficient
+    plat::ControlArray<plat::Label> LogControls::*label;   // null: no label
+    bool zeroFor255;                                // the label shows "0" for 255
+};
+
+const Channel Channels[] = {
+    {fld::LPC, &State::RawLPC, &State::EspionLPC, 0, &State::LogTextLPC, &LogControls::Label31, false},
+    {fld::LFC, &State::RawLFC, &State::EspionLFC, 1, &State::LogTextLFC, &LogControls::Label32, false},
+    {fld::LFC2, &State::RawLFC2, nullptr, -1, nullptr, &LogControls::Label37, false},
+    {fld::LFC3, &State::RawLFC3, nullptr, -1, nullptr, &LogControls::Label42, false},
+    {fld::VIS, &State::RawVIS, nullptr, 2, &State::LogTextVIS, &LogControls::Label33, true},
+    {fld::IR, &State::RawIR, nullptr, 4, &State::LogTextIR, &LogControls::Label34, true},
+    {fld::RH, &State::RawRH, nullptr, 3, &State::LogTextRH, &LogControls::Label35, true},
+    {fld::AD13, &State::RawAD13, nullptr, -1, nullptr, nullptr, false},
+};
+
+// Sensor values of fields 12-19. A coefficient that is not a number (or a
+// product that is not finite) leaves that channel's logger text as it was
+// and its label shows the raw value; the other channels go on.
+void sensorValues(Log& log, const LeInstance& in, const StampFrame& f)
+{
+    Program& p = log.prog();
+    State& s = p.s;
+    const int le = in.le;
+    for (const Channel& c : Channels) {
+        const int raw = f[c.field];
+        (s.*c.store)[le] = uint8_t(raw);
+        if (c.copy) (s.*c.copy)[le] = uint8_t(raw);
+
+        std::optional<QString> scaled;
+        if (c.coeffRow >= 0) {
+            const std::optional<double> coeff = plat::toDouble(s.CoeffLE[c.coeffRow + 16 * le]);
+            if (coeff && std::isfinite(*coeff * raw)) {
+                scaled = plat::vbCStr(*coeff * raw);
+                (s.*c.logText)[le] = *scaled;
+            }
+        }
+        if (!c.label) continue;
+        plat::Label& label = (log.*c.label)[le];
+        if (c.zeroFor255 && raw == 255)
+            label.setCaption(QStringLiteral("0"));
+        else if (c.coeffRow >= 0 && p.form<ParamLogicielVB>()->Check2.value() != 0 && scaled)
+            label.setCaption(*scaled);
+        else
+            label.setCaption(num(raw));
+    }
+}
+
+} // namespace
+
+bool loadSetPoint(Log& log, const LeInstance& in)
+{
+    Program& p = log.prog();
+    State& s = p.s;
+    const std::optional<SetPoints> values = readSetPointFile(p.rt.drive, setPointFilePath(s.BaseFolder));
+    if (!values) return false;
+    for (int i = 0; i < LeCount; ++i) s.ConsignePWIni[i] = (*values)[i];
+    const int16_t own = (*values)[in.le];
+    s.ConsignePW[in.le] = uint8_t(own);
+    log.Label15[in.le].setCaption(num(own * 10));
+    (s.*in.setPointFlags)[in.setPointElement] = 1;
+    return true;
+}
+
+void statusPath(Log& log, const LeInstance& in, const StampFrame& f)
+{
+    State& s = log.prog().s;
+    const int le = in.le;
+    const bool wear = f.kind == FrameKind::WearCounter;
+
+    // Phase, and what it starts or ends.
+    const int phase = f[fld::Phase];
+    s.PhaseLP[le] = uint8_t(phase);
+    log.Label24[le].setCaption(num(phase));
+    if (phase == PhaseRest && s.RestStarted[le] == 0) {
+        (log.*in.restTimer).setEnabled(true);
+        s.RestSeconds[le] = RestPeriodSeconds;
+        s.RestStarted[le] = 1;
+    }
+    if (phase == PhaseIdle) {
+        if (in.drawsIdleMark) drawIdleMark(log);
+        s.RestStarted[le] = 0;
+    }
+    if (phase != PhaseIdle && f[fld::StartStop] == StopRequest) s.StartStopPC[le] = StopRequest;
+    if (phase == PhaseRunning && (s.*in.setPointFlags)[in.setPointElement] == 0) loadSetPoint(log, in);
+
+    s.StartStep[le] = uint8_t(f[fld::StartStep]);
+    log.Label11[le].setCaption(num(f[fld::StartStep]));
+
+    // Error code: the fan faults (3-6) also stop the LE, in every phase.
+    const int code = f[fld::ErrorCode];
+    s.FadecError[le] = uint8_t(code);
+    if (code != 0) {
+        if (code >= 3 && code <= 6) s.StartStopPC[le] = StopRequest;
+        log.EcrireCodeErreur(code, le);
+    }
+
+    const int mat = f[fld::TempMAT];
+    s.TempMAT[le] = uint8_t(mat);
+    log.Label40[le].setCaption(num(mat));
+    s.LogTextMAT[le] = num(mat * 10);
+
+    const int sht = f[fld::TempSHT];
+    s.TempSHT[le] = uint8_t(sht);
+    if (sht == 255)
+        log.Label41[le].setCaption(QStringLiteral("---"));
+    else if (!in.shtLabelNeedsMarker || s.SynchroRS232[le] == SynchroMarker)
+        log.Label41[le].setCaption(num(sht));
+    s.LogTextSHT[le] = num(sht * 10);
+
+    shtAlarm(log, in);
+    lfcAlarm(log, in);
+
+    if (wear)
+        wearCounters(log, in, f);
+    else
+        sensorValues(log, in, f);
+
+    s.ReturnSpeedM[le] = uint8_t(f[fld::ReturnSpeedM]);
+    s.StampVersion[le] = uint8_t(f[fld::Version]);
+    log.Label39[le].setCaption(num(f[fld::Version]));
+    s.TachyM[le] = uint8_t(f[fld::TachyM]);
+    s.TachyV1[le] = uint8_t(f[fld::TachyV1]);
+    s.TachyV2[le] = uint8_t(f[fld::TachyV2]);
+
+    // The counters have arrived: withdraw the sub-command request.
+    if (wear) {
+        s.EnableCooling[le] = 0;
+        s.FadecIO[le][fld::Cooling] = 0;
+    }
+}
+
+} // namespace orv::rx

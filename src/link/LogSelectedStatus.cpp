@@ -1,0 +1,111 @@
+// The 500 ms status timer (Log.Timer12): what the main window shows of the
+// selected LE, redrawn from the stores on every tick, with the two link
+// watchdog steps in between. Everything here is display except those steps.
+//
+// The I/O monitor lists on Picture22, shown or not, the 32 positions of the
+// selected LE's last frame in the direction the monitor's pop-up chose, under
+// the position names of ListeIO; the positions of absent sensors (255) are
+// left out, and the tachometer positions carry their speed.
+
+#include "parameters/TestsMateriel.h"
+#include "platform/VbText.h"
+#include "shell/Log.h"
+#include "shell/Program.h"
+
+namespace orv {
+
+namespace {
+
+constexpr int TachyFirst = 27;    // positions 27, 28, 29: motor M, fan V1, fan V2
+constexpr int NoSensor = 255;     // a sensor position holding this has no sensor
+constexpr int MonitorX = 5, MonitorFirstY = 150, MonitorLineStep = 200;
+constexpr int BarBase = 3840, BarPerDegree = 30;
+
+bool sensorPosition(int p) { return p == 11 || (p >= 16 && p <= 19); }
+
+// Byte p of a frame copy; a copy not written yet reads as zeros.
+int frameByte(const QByteArray& frame, int p) { return p < frame.size() ? uint8_t(frame.at(p)) : 0; }
+
+} // namespace
+
+void Log::Timer12_Timer()
+{
+    const State& s = p_.s;
+    const int sel = s.SelectedLE - 1;
+    const bool selected = sel >= 0 && sel < LeCount;   // SelectedLE is set at start-up
+
+    if (selected) {
+        Label7.setCaption(QStringLiteral("Ph = ") + QString::number(s.PhaseLP[sel]));
+        Label5.setCaption(QStringLiteral("Step = ") + QString::number(s.StartStep[sel]));
+        TestsMateriel& tests = *p_.form<TestsMateriel>();
+        for (plat::Label* l : {&tests.Label4, &tests.Label5, &tests.Label6})
+            l->setCaption(QString());
+        IOMonitor();
+    }
+
+    NoCommunicationStep();
+    VanishedLineStep();
+
+    if (!selected)
+        return;
+    plat::Canvas& bar = Picture1.canvas();
+    bar.cls();
+    const bool sht = s.TempSel != 0;
+    const int t = sht ? s.TempSHT[sel] : s.TempMAT[sel];
+    if (sht && t == NoSensor) {
+        Label68.setCaption(QStringLiteral("---"));
+        return;
+    }
+    Label68.setCaption(s.FlagCommPerdue[sel] == 1 ? QStringLiteral("---") : plat::vbStr(t) + QStringLiteral("°C"));
+    bar.line(1, BarBase, 90, BarBase - BarPerDegree * t, plat::colors::Cyan, plat::Canvas::BoxFilled);
+}
+
+void Log::IOMonitor()
+{
+    const State& s = p_.s;
+    const int sel = s.SelectedLE - 1;
+    const std::array<int32_t, 161>& received = s.FadecIO[sel];
+    const QByteArray& listed = s.IOMonitorPCToStamp != 0 ? s.IOPCToStamp[sel] : s.IOStampToPC[sel];
+    const uint8_t tachy[3] = {s.TachyM[sel], s.TachyV1[sel], s.TachyV2[sel]};
+    TestsMateriel& tests = *p_.form<TestsMateriel>();
+    plat::Label* speedLabels[3] = {&tests.Label4, &tests.Label5, &tests.Label6};
+    const QString speedPrefixes[3] = {QStringLiteral("M  "), QStringLiteral("V1 "), QStringLiteral("V2 ")};
+
+    plat::Canvas& monitor = Picture22.canvas();
+    monitor.setForeColor(plat::colors::White);
+    monitor.cls();
+    int y = MonitorFirstY;
+    for (int p = 0; p < FieldCount; ++p) {
+        // The speed follows the received value whichever direction is listed.
+        QString speed;
+        const int k = p - TachyFirst;
+        if (k >= 0 && k < 3 && received[p] > 1) {
+            speed = QStringLiteral("= ") + plat::vbStr(tachy[k] * 30) + QStringLiteral(" tr/min");
+            speedLabels[k]->setCaption(speedPrefixes[k] + speed);
+        }
+        if (sensorPosition(p) && received[p] == NoSensor)
+            continue;
+        monitor.setCurrentX(MonitorX);
+        monitor.setCurrentY(y);
+        monitor.print(QStringLiteral(" ") + plat::right(QStringLiteral("00") + QString::number(p), 2)
+                      + QStringLiteral("   ") + plat::right(QStringLiteral("00") + QString::number(frameByte(listed, p)), 3)
+                      + QStringLiteral("   ") + s.ListeIONames[p] + QStringLiteral(" ") + speed);
+        y += MonitorLineStep;
+    }
+}
+
+void Log::mnuRFStamptoPC_Click()
+{
+    p_.s.IOMonitorPCToStamp = 0;
+    mnuRFStamptoPC.setChecked(true);
+    mnuRFPCtoStamp.setChecked(false);
+}
+
+void Log::mnuRFPCtoStamp_Click()
+{
+    p_.s.IOMonitorPCToStamp = 1;
+    mnuRFPCtoStamp.setChecked(true);
+    mnuRFStamptoPC.setChecked(false);
+}
+
+} // namespace orv

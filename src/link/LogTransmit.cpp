@@ -1,0 +1,135 @@
+// The transmit routine of the eight LEs (Log.Timer21..26, 49, 61), one
+// routine bound to its LE by the instance table. Reception arms the LE's
+// 30 ms timer after every frame; the first tick that finds the marker answers
+// the LE's last frame with one command frame and disarms the timer.
+
+#include "link/CommandFrame.h"
+#include "link/LeInstances.h"
+#include "link/StampFrame.h"
+#include "parameters/FadecParameters.h"
+#include "shell/Log.h"
+#include "shell/Program.h"
+
+namespace orv {
+
+namespace {
+
+constexpr int IOPCToStampCells = 35;
+
+// The PC's working copy of the parameter table (ParamPC): the value captions
+// of the FADEC-parameters window, which reading loads, hidden, when needed.
+std::array<QString, 32> workingCopy(Program& p)
+{
+    std::array<QString, 32> copy;
+    FadecParameters& w = *p.form<FadecParameters>();
+    for (int e = 0; e < 32; ++e)
+        copy[e] = w.Label59.has(32 + e) ? w.Label59[32 + e].caption() : QString();
+    return copy;
+}
+
+// The values a write of `copy` sends, or nothing when an entry lies outside
+// 0-255: such a write can never be encoded.
+std::optional<std::array<int, 32>> writeValues(const std::array<QString, 32>& copy)
+{
+    std::array<int, 32> values{};
+    for (int e = 1; e < 32; ++e) {
+        values[e] = paramValue(copy[e]);
+        if (values[e] < 0 || values[e] > 255)
+            return std::nullopt;
+    }
+    return values;
+}
+
+} // namespace
+
+void Log::wireTransmit()
+{
+    for (const LeInstance& in : leInstances()) {
+        const int le = in.le;
+        (this->*in.txTimer).onTimer = [this, le] { TransmitTimer_Timer(le); };
+    }
+}
+
+void Log::RequestParamWrite()
+{
+    State& s = p_.s;
+    s.WriteParamLE = s.SelectedLE;
+    s.WriteParamCopy = workingCopy(p_);
+    s.SelectionBank = bank::WriteParam;
+}
+
+void Log::TransmitTimer_Timer(int le)
+{
+    const LeInstance& in = leInstance(le);
+    State& s = p_.s;
+
+    // No marker on the last frame: stay armed and look again next tick.
+    if (s.SynchroRS232[le] != SynchroMarker)
+        return;
+
+    // The link indicator tells that marked frames arrive and are answered.
+    Label21[le].setBackColor(plat::colors::Green);
+    Label21[le].setCaption(QStringLiteral("yes"));
+
+    const bool selected = in.number == s.SelectedLE;
+
+    // A parameter write goes only to the LE it was asked for, with the values
+    // the user asked to write. A changed selection or working copy cancels
+    // it, and so does a copy that cannot be encoded, which could never leave.
+    std::optional<std::array<int, 32>> params;
+    if (selected && s.SelectionBank == bank::WriteParam) {
+        const std::array<QString, 32> copy = workingCopy(p_);
+        if (s.WriteParamLE == in.number && copy == s.WriteParamCopy)
+            params = writeValues(copy);
+        if (!params) {
+            s.SelectionBank = bank::Command;
+            s.WriteParamLE = 0;
+        }
+    }
+
+    IORow& row = s.FadecIO[le];
+    PcRequests r;
+    r.selected = selected;
+    r.selectionBank = s.SelectionBank;
+    r.phase = s.PhaseLP[le];
+    r.startStopPC = s.StartStopPC[le];
+    r.consignePW = s.ConsignePW[le];
+    r.relayQTH = s.RelayQTH[le];
+    r.relayAlarm = s.RelayAlarm[le];
+    r.subCommand = s.SubCommand[le];
+    r.vmot = s.Vmot[le];
+    r.enableCooling = s.EnableCooling[le];
+    applyRequests(row, r);
+
+    plat::CommPort& port = this->*in.port;
+    if (port.portOpen()) {
+        if (params)
+            applyParameterWrite(row, *params);
+        // Only a frame the port took counts as sent: then the monitor copy,
+        // the parameter record and notice, and the bank request's end follow.
+        // Otherwise the bank request waits for the next answer.
+        const std::optional<QByteArray> frame = encodeCommandFrame(row);
+        if (frame && port.output(*frame)) {
+            QByteArray& sent = s.IOPCToStamp[le];
+            if (sent.size() < IOPCToStampCells)
+                sent.resize(IOPCToStampCells, '\0');
+            for (int k = 0; k < 32; ++k)
+                sent[k] = frame->at(k);
+            if (params) {
+                for (int e = 1; e < 32; ++e)
+                    s.ParamStamp[le][e] = (*params)[e];
+                s.MessageTransfert = QStringLiteral("Backup completed successfully ! ");
+                Timer44.setEnabled(true);
+            }
+            if (selected) {
+                s.SelectionBank = bank::Command;
+                s.WriteParamLE = 0;
+            }
+        }
+    }
+
+    (this->*in.resetTimer).setEnabled(true);
+    (this->*in.txTimer).setEnabled(false);
+}
+
+} // namespace orv

@@ -1,0 +1,182 @@
+// The two link watchdogs of the main window. They share no state: they meet
+// only through the link indicator, whose button-face colour the
+// no-communication watchdog counts whether the port watchdog closed the port
+// or the LE simply stopped.
+//
+// Port watchdog (Timer57..60): after every port activation, a test pass lists
+// the eight ports in List3 and closes each active port whose LE has not sent
+// a marked frame; the re-test step reopens it a second later through the
+// activation, which arms the next pass. Misses add up in ComptageCOM until a
+// start of the LE; the 12th unticks the LE in the port configuration window
+// and the watchdog leaves that LE alone from then on.
+//
+// No-communication watchdog (a step of the 500 ms status timer): while the
+// "Alarm COM Port" option is on, it counts the ticks an activated LE's
+// indicator stays on the button-face colour; on the 26th it declares the link
+// lost, blanks the LE's values, reports the loss once in the event list and
+// the history, and shows the warning box on every tick until the indicator
+// turns green again. The box's OK acknowledges (BoiteDialogue::OkValide_Click).
+
+#include "link/ConfigurationRS232.h"
+#include "link/LeInstances.h"
+#include "link/StampFrame.h"
+#include "platform/CommPort.h"
+#include "platform/VbText.h"
+#include "shell/BoiteDialogue.h"
+#include "shell/Log.h"
+#include "shell/ParamLogicielVB.h"
+#include "shell/Program.h"
+
+namespace orv {
+
+namespace {
+
+constexpr int LastCountedMiss = 11;   // ComptageCOM at the 11th miss; the next one gives up
+constexpr int LostAfterTicks = 25;    // ComptageComm when the next silent tick declares the loss
+const QString MissNote = QStringLiteral(" <---  ? ");
+const QString NoCommunication = QStringLiteral("No communication with machine");
+
+// " 123   COM(i) = 1   LE-1   " and the note: one line of the port test list.
+QString portTestLine(int marker, int passMark, int number, const QString& note)
+{
+    return QStringLiteral(" ") + plat::right(QStringLiteral("000") + QString::number(marker), 3)
+        + QStringLiteral("   COM(i) = ") + QString::number(passMark) + QStringLiteral("   LE-")
+        + QString::number(number) + QStringLiteral("   ") + note;
+}
+
+} // namespace
+
+void Log::Timer57_Timer()
+{
+    State& s = p_.s;
+    std::array<int, 8> passMark{};
+
+    List3.clear();
+    for (const LeInstance& in : leInstances()) {
+        const int i = in.le;
+        passMark[i] = s.ComPortOpen[i] == 1 ? 1 : 0;
+        QString note;
+        // A line that has gone away (adapter pulled, far side closed) has no
+        // marker any more, whatever its last frame carried: it is re-tested
+        // like a silent one, so the link comes back once the LE is there again.
+        if (passMark[i] == 1 && !(this->*in.port).portOpen())
+            s.SynchroRS232[i] = 0;
+        if (passMark[i] == 1 && s.SynchroRS232[i] == 0) {
+            note = MissNote;
+            if (s.ComptageCOM[i] < LastCountedMiss) {
+                ++s.ComptageCOM[i];
+            } else {
+                // Given up: no more resets for this LE, and the user finds it
+                // unticked when opening the port configuration.
+                passMark[i] = 0;
+                p_.form<ConfigurationRS232>()->Check1[i].setValue(0);
+            }
+        }
+        List3.addItem(portTestLine(s.SynchroRS232[i], passMark[i], in.number, note));
+    }
+
+    for (const LeInstance& in : leInstances()) {
+        const int i = in.le;
+        if (passMark[i] != 1 || s.SynchroRS232[i] == SynchroMarker)
+            continue;
+        plat::CommPort& port = this->*in.port;
+        if (port.portOpen()) {
+            port.setPortOpen(false);
+            LinkIndicatorOff(i);
+            s.ComPortOpen[i] = 0;
+            (this->*in.txTimer).setEnabled(false);
+        }
+        Timer58.setEnabled(true);
+    }
+
+    Timer60.setEnabled(true);
+    Timer57.setEnabled(false);
+}
+
+void Log::Timer58_Timer()
+{
+    ActivationCOM();   // reopens the closed ports and arms the next pass
+    Timer59.setEnabled(true);
+    Timer58.setEnabled(false);
+}
+
+void Log::Timer59_Timer()
+{
+    List3.addItem(QStringLiteral(" Re-test ComX full"));
+    Timer57.setEnabled(true);
+    Timer59.setEnabled(false);
+}
+
+void Log::Timer60_Timer()
+{
+    List3.clear();
+    Timer60.setEnabled(false);
+}
+
+void Log::NoCommunicationStep()
+{
+    State& s = p_.s;
+    ParamLogicielVB& settings = *p_.form<ParamLogicielVB>();
+    if (settings.Check3.value() != 1)
+        return;
+
+    for (const LeInstance& in : leInstances()) {
+        const int j = in.le;
+        if (!settings.Check1.has(j) || settings.Check1[j].value() != 1)
+            continue;
+
+        if (Label21[j].backColor() == plat::ButtonFace) {
+            if (s.ComptageComm[j] < LostAfterTicks) {
+                ++s.ComptageComm[j];
+            } else {
+                s.ComptageComm[j] = LostAfterTicks;
+                s.FlagCommPerdue[j] = 1;
+                for (auto* values : {&Label31, &Label32, &Label33, &Label34, &Label35, &Label39, &Label40, &Label41})
+                    (*values)[j].setCaption(QStringLiteral("---"));
+
+                if (s.FlagCommSignalee[j] == 0) {
+                    const QString message = in.name() + QStringLiteral("  No communication with machine System!");
+                    List4.setForeColor(plat::colors::Red);
+                    List4.addItem(message);
+                    s.HistoMessage = message;
+                    WriteHisto();
+                    s.HistoCode = QStringLiteral("0");
+                    s.DateCourante = p_.rt.dateText();
+                    s.HeureCourante = p_.rt.timeText();
+                    s.FlagCommSignalee[j] = 1;
+                }
+
+                BoiteDialogue& box = *p_.form<BoiteDialogue>();
+                box.setCaption(QStringLiteral(" Warning !"));
+                box.Label1.setCaption(NoCommunication);
+                box.Label2.setCaption(QStringLiteral("         System!"));
+                box.Label3.setCaption(s.DateCourante + QStringLiteral(" / ") + s.HeureCourante);
+                box.show(false);
+            }
+        }
+
+        if (Label21[j].backColor() == plat::colors::Green) {
+            s.ComptageComm[j] = 0;
+            s.FlagCommPerdue[j] = 0;
+        }
+    }
+}
+
+// A line that goes away while the port watchdog is idle would never be
+// re-tested, since its last frame's marker stays: hand it to the watchdog.
+// An LE that has used up its misses is left alone, as the pass leaves it.
+void Log::VanishedLineStep()
+{
+    if (Timer57.enabled() || Timer58.enabled() || Timer59.enabled())
+        return;
+    const State& s = p_.s;
+    for (const LeInstance& in : leInstances()) {
+        const int i = in.le;
+        if (s.ComPortOpen[i] == 1 && !(this->*in.port).portOpen() && s.ComptageCOM[i] < LastCountedMiss) {
+            Timer57.setEnabled(true);
+            return;
+        }
+    }
+}
+
+} // namespace orv

@@ -1,0 +1,91 @@
+// The parameter read that precedes a start (LectParamStampLE1..8): ask an
+// idle LE for its parameter table, wait - yielding to the event loop - until
+// a transfer notice closes, list the table in the settings reader, keep the
+// values the run needs, then request the start and record it.
+//
+// The wait is a nested event loop with no time limit. Every other handler
+// runs inside it, a second start included: TransfertDone is one flag for all
+// LEs, so the first completed transfer releases every waiting start, the
+// innermost first. A wait cut short by the end of the program (or the main
+// window closing) returns without requesting anything.
+#include "parameters/ValeurDesParam.h"
+#include "run/RunInstances.h"
+#include "scheduler/SelectionStart.h"
+#include "shell/Log.h"
+#include "shell/Program.h"
+
+#include <algorithm>
+
+namespace orv {
+
+namespace {
+
+constexpr uint8_t SynchroMarker = 123;
+constexpr uint8_t BankReadParam = 2;
+
+// "18   50": the entry as two digits, three blanks, the value.
+QString listItem(int entry, int value)
+{
+    return QStringLiteral("%1   %2").arg(entry, 2, 10, QLatin1Char('0')).arg(value);
+}
+
+// The value of a list item: everything after its five-character prefix.
+int itemValue(const QString& item) { return std::clamp(item.mid(5).trimmed().toInt(), 0, 255); }
+
+} // namespace
+
+void Log::LectParamStampLE(int le)
+{
+    if (le < 0 || le >= LeCount) return;
+    const RunInstance& inst = runInstances()[le];
+    State& s = p_.s;
+
+    if (!MSComm(le).portOpen() || s.SynchroRS232[le] != SynchroMarker || s.PhaseLP[le] != 0) return;
+
+    // A rest countdown in progress ends: grey at once, back to 90 at the next tick.
+    s.RestSeconds[le] = 0;
+    RestTimer(le).setEnabled(true);
+    Picture4[le].canvas().cls();
+    Picture4[le].setBackColor(plat::colors::Grey);
+    s.ComptageCOM[le] = 0;
+
+    s.TransfertDone = 0;
+    s.SelectedLE = inst.number;
+    s.SelectionBank = BankReadParam;
+
+    const auto alive = aliveToken();
+    const bool running = p_.rt.time.waitUntil([&] { return s.TransfertDone == 1 || !*alive; });
+    if (!running || !*alive) return;
+
+    plat::ListBox& list = p_.form<ValeurDesParam>().get().*inst.paramList;
+    list.clear();
+    if (inst.redEventList) List4.setForeColor(plat::colors::Red);
+    for (int e = 31; e >= 0; --e) list.addItem(listItem(e, s.ParamStamp[le][e]));
+
+    // Item k holds entry 31 - k.
+    s.ParamZ1[le] = uint8_t(itemValue(list.list(13)));
+    s.ParamZ2[le] = uint8_t(itemValue(list.list(12)));
+    s.ParamZ3[le] = uint8_t(itemValue(list.list(11)));
+    s.TempMagnOff[le] = int16_t(itemValue(list.list(7)));
+    s.LevelStartLP[le] = int16_t(itemValue(list.list(6)));
+    s.LevelParam27[le] = int16_t(itemValue(list.list(4)));
+    s.MaxTempSHT[le] = uint8_t(itemValue(list.list(3)));
+
+    s.FlagConsignePW(le) = 0;
+    (this->*inst.traceRestartTimer).setEnabled(true);
+    s.StartStopPC[le] = 1;
+    Label26[le].setBackColor(plat::colors::Green);
+    s.HistoMessage = inst.name() + QStringLiteral("  Starting LE ");
+    WriteHisto();
+    s.HistoCode = QStringLiteral("0");
+    s.LoggerHeaderDone[le] = 0;
+}
+
+void Log::EffacerSel()
+{
+    SelectionStart& w = *p_.form<SelectionStart>();
+    for (int le = 0; le < LeCount; ++le) w.nameLabel(le).setBackColor(plat::ButtonFace);
+    for (int le = 0; le < LeCount; ++le) w.modeLabel(le).setBackColor(plat::ButtonFace);
+}
+
+} // namespace orv

@@ -1,0 +1,50 @@
+// The QTH lamp button: switches the QTH lamps of LE-1 to LE-6 on and off
+// together through their relay requests, and records in StartHalogen.ini
+// whether they were last switched on, for the automatic QTH start.
+#include "run/QthStartFile.h"
+#include "shell/Log.h"
+#include "shell/ParamLogicielVB.h"
+#include "shell/Program.h"
+
+namespace orv {
+
+namespace {
+constexpr int QthLECount = 6;
+constexpr plat::Color LightOrange = plat::rgb(255, 192, 128);
+} // namespace
+
+void Log::CommHalOperator_Click()
+{
+    State& s = p_.s;
+    ParamLogicielVB& settings = *p_.form<ParamLogicielVB>();
+    const bool haveFile = !s.BaseFolder.isEmpty();
+    const QString file = qthStartFilePath(s.BaseFolder);
+
+    if (s.FlagCommHal == 0) {
+        // On: the activated LEs whose port is open. The colour says that at
+        // least one LE is activated, and decides the file.
+        for (int le = 0; le < QthLECount; ++le) {
+            if (settings.Check1[le].value() != 1) continue;
+            if (MSComm(le).portOpen()) s.RelayQTH[le] = 1;
+            CommHalOperator.setBackColor(LightOrange);
+        }
+        if (haveFile && CommHalOperator.backColor() == LightOrange) writeQthStartFile(p_.rt.drive, file, true);
+        CommHalOperator.setCaption(QStringLiteral("QTH-Stop"));
+        s.FlagCommHal = 1;
+        return;
+    }
+
+    // Off: the button then shows every lamp it serves as off, so every relay
+    // request it serves is cleared and the file says "off" - whatever the
+    // activation or the port, which may have changed since the lamps went on.
+    for (int le = 0; le < QthLECount; ++le) {
+        s.RelayQTH[le] = 0;
+        if (settings.Check1[le].value() == 1) CommHalOperator.setBackColor(plat::ButtonFace);
+    }
+    if (CommHalOperator.backColor() == LightOrange) CommHalOperator.setBackColor(plat::ButtonFace);
+    if (haveFile) writeQthStartFile(p_.rt.drive, file, false);
+    CommHalOperator.setCaption(QStringLiteral("QTH-Start"));
+    s.FlagCommHal = 0;
+}
+
+} // namespace orv

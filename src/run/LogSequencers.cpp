@@ -1,0 +1,123 @@
+// The start-all (Timer14) and stop-all (Timer16) sequencers: each tick
+// handles one LE, LE-1 to LE-8, then the sequencer stops itself. Enabling a
+// running sequencer leaves it where it is.
+//
+// Stop-all requests every LE's stop and records each stop once (history,
+// event list) for the LEs activated in the settings. Start-all reads each
+// idle LE's parameters, waiting for the transfer as a single start does,
+// then requests its start; it stays on an LE that is not idle.
+#include "parameters/ValeurDesParam.h"
+#include "run/RunInstances.h"
+#include "shell/Log.h"
+#include "shell/ParamLogicielVB.h"
+#include "shell/Program.h"
+
+#include <algorithm>
+
+namespace orv {
+
+namespace {
+
+constexpr uint8_t SynchroMarker = 123;
+constexpr uint8_t BankReadParam = 2;
+constexpr uint8_t StopRequest = 2;
+constexpr uint8_t StartRequest = 1;
+constexpr uint8_t NoMoreRestarts = 4;   // the scheduler restarts only below 3
+
+// "24   41": the entry as two digits, three blanks, the value.
+QString paramItem(int entry, int value)
+{
+    return QStringLiteral("%1   %2").arg(entry, 2, 10, QLatin1Char('0')).arg(value);
+}
+
+// The value of a list item: everything after its five-character prefix.
+int itemValue(const QString& item) { return std::clamp(item.mid(5).trimmed().toInt(), 0, 255); }
+
+} // namespace
+
+void Log::wireSequencers()
+{
+    Timer14.onTimer = [this] { Timer14_Timer(); };
+    Timer16.onTimer = [this] { Timer16_Timer(); };
+}
+
+void Log::Timer16_Timer()
+{
+    State& s = p_.s;
+    const int le = std::min<int>(s.StopAllIndex, LeCount - 1);
+
+    s.StartStopPC[le] = StopRequest;
+    if (s.OffLELogged[le] == 0 && p_.form<ParamLogicielVB>()->Check1[le].value() == 1) {
+        for (int i = 0; i < LeCount; ++i) s.CompteursNorm[i] = NoMoreRestarts;
+        s.HistoMessage = QStringLiteral("LE%1  Off LE ").arg(le + 1);
+        List4.setForeColor(plat::colors::Orange);
+        List4.addItem(s.HistoMessage);
+        WriteHisto();
+        s.HistoCode = QStringLiteral("0");
+        s.OffLELogged[le] = 1;
+    }
+    Label26[le].setBackColor(plat::ButtonFace);
+
+    if (le < LeCount - 1) {
+        s.StopAllIndex = uint8_t(le + 1);
+    } else {
+        s.StopAllIndex = 0;
+        Timer16.setEnabled(false);
+    }
+}
+
+void Log::Timer14_Timer()
+{
+    State& s = p_.s;
+    // A tick still waiting for its transfer keeps the sequencer on its LE:
+    // no second tick acts on the same LE meanwhile.
+    if (s.StartAllWaiting) return;
+
+    // The settings reader closes; its lists are empty when it next opens.
+    if (ValeurDesParam* reader = p_.ifLoaded<ValeurDesParam>()) reader->Timer1.setEnabled(false);
+    p_.form<ValeurDesParam>().unload();
+
+    const int le = std::min<int>(s.StartAllIndex, LeCount - 1);
+    if (s.PhaseLP[le] != 0) return;   // the same LE again at the next tick
+    const RunInstance& inst = runInstances()[le];
+
+    // A closed port has nothing to wait for.
+    s.TransfertDone = MSComm(le).portOpen() ? 0 : 1;
+    s.SelectedLE = inst.number;
+    s.SelectionBank = BankReadParam;
+
+    s.StartAllWaiting = 1;
+    const auto alive = aliveToken();
+    const bool running = p_.rt.time.waitUntil([&] { return s.TransfertDone == 1 || !*alive; });
+    s.StartAllWaiting = 0;
+    if (!running || !*alive) return;   // the program or its main window closed meanwhile
+
+    if (s.SynchroRS232[le] == SynchroMarker) {
+        plat::ListBox& list = p_.form<ValeurDesParam>().get().*inst.paramList;
+        list.clear();
+        if (inst.redEventList) List4.setForeColor(plat::colors::Red);
+        for (int e = 31; e >= 0; --e) list.addItem(paramItem(e, s.ParamStamp[le][e]));
+        // Item k holds entry 31 - k.
+        s.TempMagnOff[le] = int16_t(itemValue(list.list(7)));
+        s.LevelStartLP[le] = int16_t(itemValue(list.list(6)));
+        s.LevelParam27[le] = int16_t(itemValue(list.list(4)));
+        s.MaxTempSHT[le] = uint8_t(itemValue(list.list(3)));
+        (this->*inst.traceRestartTimer).setEnabled(true);
+    }
+
+    s.StartStopPC[le] = StartRequest;
+    if (s.StartLELogged[le] == 0 && p_.form<ParamLogicielVB>()->Check1[le].value() == 1) {
+        s.HistoMessage = inst.name() + QStringLiteral("  Start LE ");
+        WriteHisto();
+        s.HistoCode = QStringLiteral("0");
+        s.StartLELogged[le] = 1;
+    }
+
+    s.StartAllIndex = uint8_t(le + 1);
+    if (s.StartAllIndex == LeCount) {
+        s.StartAllIndex = 0;
+        Timer14.setEnabled(false);
+    }
+}
+
+} // namespace orv

@@ -1,0 +1,101 @@
+// Start and stop of one LE from the main window: StartLERoutine prepares a
+// new run and starts the LE through its parameter read; StopLERoutine
+// requests the stop and switches the QTH lamps off; "Stop LE" of the trace
+// area's pop-up stops the LE of the clicked pane and puts it in Stop mode.
+#include "alarms/ControlLfcAlarm.h"
+#include "alarms/Halogen.h"
+#include "alarms/SHTPC.h"
+#include "link/LeInstances.h"
+#include "parameters/ValeurDesParam.h"
+#include "platform/Dialogs.h"
+#include "run/QthStartFile.h"
+#include "shell/Log.h"
+#include "shell/Program.h"
+
+namespace orv {
+
+namespace {
+constexpr int StopMode = 5;
+constexpr int QthLECount = 6;   // the QTH button serves LE-1 to LE-6
+} // namespace
+
+void Log::StartLERoutine(int n)
+{
+    mnuAlarmHalogen.setCaption(QStringLiteral("QTH-Lamps"));
+    mnuAlarmPlateau.setCaption(QStringLiteral("SHT (FADEC and PC)"));
+    mnuAlarmLFC.setCaption(QStringLiteral("LFC"));
+    mnuStopAlarm.setCaption(QStringLiteral("Stop Alarm"));
+    if (n < 1 || n > LeCount) return;
+
+    // Each alarm and event may be reported once more in the new run. Only the
+    // error-code marks are per LE; everything else is cleared for all LEs.
+    State& s = p_.s;
+    s.AlarmSHTPCReported = 0;
+    s.AlarmQTHReported.fill(0);
+    for (const LeInstance& inst : leInstances()) {
+        s.*inst.lfcLatch = 0;
+        s.*inst.shtLatch = 0;
+    }
+    for (int le = 0; le < QthLECount; ++le) {
+        s.StartLELogged[le] = 0;
+        s.OffLELogged[le] = 0;
+        s.StopAlarmLogged[le] = 0;
+    }
+    for (int code = 0; code <= 20; ++code) s.ErrCodeReported[code + 21 * (n - 1)] = 0;
+
+    p_.form<Halogen>().get();
+    p_.form<ControlLfcAlarm>().get();
+    p_.form<SHTPC>().get();
+
+    // The settings reader closes; its lists are empty when it next opens.
+    if (ValeurDesParam* reader = p_.ifLoaded<ValeurDesParam>()) reader->Timer1.setEnabled(false);
+    p_.form<ValeurDesParam>().unload();
+
+    LectParamStampLE(n - 1);
+}
+
+void Log::StopLERoutine(int n)
+{
+    State& s = p_.s;
+    if (n >= 1 && n <= LeCount) {
+        const int le = n - 1;
+        if (MSComm(le).portOpen()) {
+            s.StartStopPC[le] = 2;
+            s.FlagConsignePW(le) = 0;
+            Label26[le].setBackColor(plat::ButtonFace);
+            s.HistoMessage = QStringLiteral("LE%1  Off LE ").arg(n);
+            WriteHisto();
+            s.HistoCode = QStringLiteral("0");
+        } else {
+            p_.rt.dialogs.msgBox(QStringLiteral("COMx unactivated"), int(plat::mb::OKOnly) | plat::mb::Exclamation,
+                                 QStringLiteral(" Warning!"));
+        }
+    }
+
+    // Whatever n: the QTH lamps of LE-1 to LE-6 go off and stay off at the
+    // next program start.
+    for (int le = 0; le < QthLECount; ++le) s.RelayQTH[le] = 0;
+    CommHalOperator.setBackColor(plat::ButtonFace);
+    CommHalOperator.setCaption(QStringLiteral("QTH-Start"));
+    s.FlagCommHal = 0;
+    if (!s.BaseFolder.isEmpty()) writeQthStartFile(p_.rt.drive, qthStartFilePath(s.BaseFolder), false);
+}
+
+void Log::mnuStopLEx_Click()
+{
+    State& s = p_.s;
+    const int le = s.ScreenLE;
+    if (le >= LeCount) return;
+    s.StartStopPC[le] = 2;
+    s.RestSeconds[le] = 0;
+    s.StartNorm[le] = 0;
+    s.StartSym[le] = 0;
+    s.StartSymStop[le] = 0;
+    s.StartStop[le] = 0;
+    s.ComptageTempo[le] = 0;
+    s.FlagSymBlocage[le] = 0;
+    s.FlagVerouillage[le] = 0;
+    for (int mode = 1; mode <= 7; ++mode) s.SelectionMode[le][mode] = mode == StopMode ? 1 : 0;
+}
+
+} // namespace orv

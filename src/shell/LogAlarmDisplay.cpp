@@ -1,0 +1,75 @@
+// FADEC error reports, the warning box call, Dec_Bin and the stop alarm of
+// the main window.
+
+#include "shell/BoiteDialogue.h"
+#include "shell/ErrorReport.h"
+#include "shell/Log.h"
+#include "shell/Program.h"
+
+namespace orv {
+
+void Log::wireHistory()
+{
+    Timer54.onTimer = [this] { Timer54_Timer(); };
+    mnuQuit.onClick = [this] { mnuQuit_Click(); };
+}
+
+void Log::EcrireCodeErreur(int NumError, int SelIndice)
+{
+    State& s = p_.s;
+    // An index or a code without a place in the tables is not reported, and
+    // the caller's frame processing goes on.
+    if (SelIndice < 0 || SelIndice > 8 || NumError < 0 || NumError >= FadecErrorCodeCount)
+        return;
+    if (s.PhaseLP[SelIndice] == 0)
+        return;
+    uint8_t& reported = s.ErrCodeReported[NumError + FadecErrorCodeCount * SelIndice];
+    if (reported == 0) {
+        s.HistoMessage = QStringLiteral("LE") + QString::number(SelIndice + 1) + QStringLiteral("  ")
+            + s.FadecErrorCodes[NumError];
+        s.HistoCode = QString::number(NumError);
+        List4.setForeColor(NumError == StopActivatedCode ? ReportOrange : ReportRed);
+        if (NumError == StopActivatedCode)
+            s.HeureCourante = p_.rt.timeText();
+        List4.addItem(ErrorReportLine(NumError, s.HistoMessage, s.HeureCourante));
+        WriteHisto();
+        s.HistoCode = QStringLiteral("0");
+    }
+    reported = 1;
+}
+
+void Log::AffAlarm()
+{
+    BoiteDialogue& box = *p_.form<BoiteDialogue>();
+    box.setCaption(QStringLiteral(" Warning !"));
+    box.Label1.setCaption(QStringLiteral("Alarm"));
+    box.Label3.setCaption(p_.rt.timeText() + QStringLiteral(" / ") + p_.rt.dateText());
+    box.show(false);
+}
+
+void Log::Dec_Bin(uint8_t& b, QString& VSortie)
+{
+    VSortie = Bits8(b);
+    b = 0;
+}
+
+void Log::Timer54_Timer()
+{
+    State& s = p_.s;
+    // LE-1 to LE-6: a stop requested from the PC while the LE still runs.
+    for (int le = 0; le <= 5; ++le) {
+        if (s.StartStopPC[le] != 2 || s.StopAlarmLogged[le] != 0 || s.PhaseLP[le] != 5)
+            continue;
+        s.HistoMessage = QStringLiteral("LE") + QString::number(le + 1) + QStringLiteral("  Stop Alarm (Actived)");
+        List4.setForeColor(ReportRed);
+        List4.addItem(s.HistoMessage);
+        WriteHisto();
+        s.HistoCode = QStringLiteral("0");
+        Timer16.setEnabled(true);
+        mnuStopAlarm.setCaption(QStringLiteral("Stop Alarm *"));
+        Timer54.setEnabled(false);
+        s.StopAlarmLogged[le] = 1;
+    }
+}
+
+} // namespace orv

@@ -1,0 +1,33 @@
+// Log::WriteHisto: appends the pending history line to Histo.txt.
+
+#include "platform/Color.h"
+#include "platform/SeqFile.h"
+#include "shell/History.h"
+#include "shell/Log.h"
+#include "shell/Program.h"
+
+namespace orv {
+
+void Log::WriteHisto()
+{
+    State& s = p_.s;
+    const QString line = HistoLine(s.HistoCode, s.HistoMessage, p_.rt.timeText(), p_.rt.dateText());
+    auto file = plat::SeqFile::open(p_.rt.drive, s.BaseFolder + QStringLiteral("\\") + HistoFileName,
+                                    plat::SeqFile::Mode::Append);
+    bool written = file && file->printText(line);
+    if (file)
+        written = file->close() && written;
+    if (written) {
+        s.HistoWriteFailed = 0;
+        return;
+    }
+    // The line is lost, but every caller goes on (alarm latches, stop
+    // sequences); say so once until the file can be written again.
+    if (s.HistoWriteFailed)
+        return;
+    s.HistoWriteFailed = 1;
+    List4.setForeColor(plat::colors::Red);
+    List4.addItem(QStringLiteral(" Error History file cannot be written: ") + HistoFileName);
+}
+
+} // namespace orv

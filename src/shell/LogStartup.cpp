@@ -1,0 +1,124 @@
+// Start-up: the main window's one-shot Timer1, 100 ms after load, runs the
+// whole sequence straight through and disables itself. No port is opened.
+
+#include "parameters/FadecParameters.h"
+#include "platform/Color.h"
+#include "scheduler/SelectionStart.h"
+#include "shell/Log.h"
+#include "shell/ParamLogicielVB.h"
+#include "shell/Program.h"
+#include "shell/StartupFiles.h"
+#include "shell/StartupTexts.h"
+#include "shell/TextTables.h"
+
+#include <exception>
+
+namespace orv {
+
+namespace {
+
+// Runs one step; a step that fails is skipped and start-up goes on, so it
+// always reaches its end.
+template <class F>
+void step(F&& f)
+{
+    try {
+        f();
+    } catch (const std::exception&) {
+    }
+}
+
+} // namespace
+
+void Log::Timer1_Timer()
+{
+    Program& p = p_;
+    State& s = p.s;
+
+    step([&] { setCaption(mainWindowTitle()); });                              // 1
+    step([&] { move(left(), top(), MainWindowWidth, MainWindowHeight); });      // 2
+    step([&] { s.StartMode = 1; });                                            // 3
+    step([&] { locateBaseFolder(p); });                                        // 4
+    step([&] {                                                                 // 5
+        makeDataFolder(p, QStringLiteral("Img"));
+        makeDataFolder(p, QStringLiteral("Images_Traces"));
+    });
+    step([&] { startupSoftwareSettings(p); });                                 // 6
+    step([&] { makeDataFolder(p, QStringLiteral("Datalogger")); });           // 7
+    step([&] { TitreListeParam(); });                                          // 8
+    step([&] { s.SelectedLE = 1; });                                           // 9
+    step([&] { for (int i = 0; i < 8; ++i) s.EnableCooling[i] = 0; });        // 10
+    step([&] { ColorTempSelect(); });                                          // 11
+    step([&] { p.form<FadecParameters>()->Label64.setCaption(QString()); });   // 12
+    step([&] { GrilleScreen(); });                                             // 13
+    step([&] {                                                                 // 14
+        mnuScroll.setChecked(true);
+        mnuFunctions.setVisible(true);
+    });
+    step([&] {                                                                 // 15
+        s.TempoStopAlarm = 20;
+        s.FlagLPActive = 0;
+        s.FlagSHTLE = 0;
+        s.FlagSHTChannel = 0;
+        s.FlagAffListeIO = 0;
+    });
+    step([&] { p.form<SelectionStart>()->setHeight(9105); });                 // 16: loads it
+    step([&] { for (int i = 0; i < 8; ++i) s.Compteurs[i] = 0; });            // 17
+    step([&] { List4.clear(); });                                              // 18
+    step([&] { fillErrComXTexts(s); });                                        // 19
+    step([&] { startupSetPointsFirst(p); });                                   // 20
+    step([&] { startupWindowPosition(p); });                                   // 21
+    step([&] { fillFadecErrorCodes(s); });                                     // 22
+    step([&] { startupTodayImages(p); });                                      // 23
+    step([&] { startupLfc2Reference(p); });                                    // 24
+    step([&] { startupLfc3Trigger(p); });                                      // 25
+    step([&] { startupQthState(p); });                                         // 26
+    step([&] { startupPortFile(p); });                                         // 27
+    step([&] { ListeIO(); });                                                  // 28
+    step([&] { startupQthThreshold(p); });                                     // 29
+    step([&] { startupLfcAlarm(p); });                                         // 30
+    step([&] { startupLoggerNs(p); });                                         // 31
+    step([&] { startupLoggerTypeFile(p); });                                   // 32
+    // 33: from here on every failing operation is skipped, as above.
+    step([&] { startupViewFile(p); });                                         // 34
+    step([&] { startupCoefficients(p); });                                     // 35
+    step([&] { if (startupQthStart(p)) Timer15.setEnabled(true); });          // 36
+    step([&] { startupHistory(p); });                                          // 37
+    step([&] { startupParamCopy(p); });                                        // 38
+    step([&] { startupPasswordFile(p); });                                     // 39
+    step([&] { startupShtThreshold(p); });                                     // 40
+    step([&] { startupShtState(p); });                                         // 41
+    step([&] { ActivDesacLgGraphique(); });                                    // 42
+    step([&] {                                                                 // 43
+        if (p.form<ParamLogicielVB>()->Check18.value() != 1) return;
+        // Locked until the start-mode login lays the window out again.
+        for (plat::Menu* m : {&mnuParameterVB, &mnuParameters, &mnuCodeError, &mnuHalogen, &mnuTestMateriel,
+                              &mnuVdesParam, &mnuCoeff, &mnuCreateDataLogger, &mnuhisto})
+            m->setEnabled(false);
+        Picture6[0].setVisible(false);
+        Picture6[1].setVisible(false);
+        CopiePWSlider.setVisible(false);
+    });
+    step([&] { s.ScrollFlag = 0; });                                           // 44
+    step([&] {                                                                 // 45
+        if (s.StartMode != 0)
+            for (int i = 0; i < 10; ++i) Label79[i].setBackColor(plat::rgb(192, 192, 255));
+    });
+    step([&] {                                                                 // 46
+        Label66.setCaption(QString(15, QLatin1Char(' ')));
+        s.SelectedLE = 1;
+    });
+    step([&] { startupSetPointsSecond(p); });                                  // 47
+    step([&] { fillParamMinMax(s); });                                         // 48
+    step([&] { Picture1.canvas().cls(); });                                    // 49
+    step([&] { s.SelectionBank = 0; });                                        // 50
+    step([&] {                                                                 // 51
+        Timer62.setInterval(3000);
+        Timer62.setEnabled(true);
+        Timer65.setInterval(7000);
+        Timer65.setEnabled(true);
+    });
+    Timer1.setEnabled(false);                                                  // 52
+}
+
+} // namespace orv

@@ -1,0 +1,114 @@
+// Start-up: the base folder, the data folders, and the files of the shell
+// and of the neighbours that start-up only creates.
+
+#include "link/PortFile.h"
+#include "platform/Drive.h"
+#include "shell/Log.h"
+#include "shell/ParamLogicielVB.h"
+#include "shell/Program.h"
+#include "shell/SettingsStore.h"
+#include "shell/StartupFiles.h"
+#include "shell/StartupFilesIo.h"
+
+#include "platform/VbText.h"
+
+namespace orv {
+
+namespace {
+const QString DriveRoot = QStringLiteral("C:\\");
+
+QStringList repeated(const QString& line, int count)
+{
+    QStringList lines;
+    for (int i = 0; i < count; ++i) lines << line;
+    return lines;
+}
+} // namespace
+
+QString findBaseFolder(const QString& curDir, const QStringList& rootEntries)
+{
+    QString candidate;
+    for (const QString& e : rootEntries)
+        if (curDir.startsWith(DriveRoot + e, Qt::CaseSensitive)) candidate = DriveRoot + e;
+    return candidate;
+}
+
+void locateBaseFolder(Program& p)
+{
+    const plat::Drive& d = p.rt.drive;
+    p.s.BaseFolder = findBaseFolder(d.curDir(), d.list(DriveRoot, plat::Drive::Kind::Both));
+    p.s.BaseFolderKnown = true;
+}
+
+void makeDataFolder(Program& p, const QString& name)
+{
+    const plat::Drive& d = p.rt.drive;
+    // An empty BaseFolder names the drive's root.
+    if (d.list(p.s.BaseFolder + QLatin1Char('\\'), plat::Drive::Kind::Both).contains(name, Qt::CaseSensitive)) return;
+    d.mkDir(inBase(p.s, name));
+}
+
+QString imageDateText(const QString& shortDate)
+{
+    if (!shortDate.contains(QLatin1Char('/'))) return shortDate;
+    return plat::mid(shortDate, 1, 2) + QLatin1Char('.') + plat::mid(shortDate, 4, 2) + QLatin1Char('.')
+           + plat::mid(shortDate, 7, 4);
+}
+
+bool presentOrCreate(Program& p, const QString& name, const QStringList& lines)
+{
+    if (p.rt.drive.fileExists(inBase(p.s, name))) return true;
+    writeLines(p.rt.drive, inBase(p.s, name), lines);
+    return false;
+}
+
+void startupSoftwareSettings(Program& p)
+{
+    Log& log = *p.Log;
+    if (p.rt.drive.fileExists(inBase(p.s, SettingsFileName))) {
+        log.LectureParamLogStart();
+        return;
+    }
+    log.EcritureParamLogStart();
+    // The settings window may have loaded before start-up, with nothing to
+    // read: give it the defaults just written (SHT stop "Deactivated").
+    log.LectureParamLogStart();
+}
+
+void startupPortFile(Program& p)
+{
+    const QString path = portFilePath(p.s.BaseFolder);
+    if (!p.rt.drive.fileExists(path)) writeDefaultPortFile(p.rt.drive, path);
+}
+
+void startupLoggerNs(Program& p)
+{
+    presentOrCreate(p, QStringLiteral("NS.ini"), {"1.01", "0", "0", "1"});
+}
+
+void startupLoggerTypeFile(Program& p)
+{
+    // File type, sixteen channel flags, file name, eleven period flags.
+    presentOrCreate(p, QStringLiteral("TypeFile.ini"),
+                    repeated("0", 17) + QStringList{QStringLiteral(" ")} + repeated("0", 11));
+}
+
+void startupViewFile(Program& p)
+{
+    if (!presentOrCreate(p, ViewFileName, {"1"})) return;
+    const auto file = LineFile::read(p.rt.drive, inBase(p.s, ViewFileName));
+    if (!file) return;
+    if (const auto v = file->roundedNumber(1, 0, 255)) p.form<ParamLogicielVB>()->Check2.setValue(int(*v));
+}
+
+void startupHistory(Program& p) { presentOrCreate(p, QStringLiteral("Histo.txt"), {}); }
+
+void startupPasswordFile(Program& p)
+{
+    const plat::Drive& d = p.rt.drive;
+    if (d.fileExists(PasswordFilePath)) return;
+    d.mkPath(QStringLiteral("C:\\WINDOWS\\system32"));
+    writeLines(d, PasswordFilePath, {quoted("mintleaf"), quoted("tangelo")});
+}
+
+} // namespace orv

@@ -1,0 +1,66 @@
+#pragma once
+// The program after start-up with the eight ports open on in-memory lines,
+// as the port activation leaves them; frames go in on LE-n's line and the
+// receive event runs without moving the virtual clock.
+
+#include "link/LeInstances.h"
+#include "model/Frames.h"
+#include "shell/ParamLogicielVB.h"
+#include "support/FakeLE.h"
+#include "support/ProgramFixture.h"
+
+class ReceiveTest : public ProgramTest {
+protected:
+    orv::Log* log = nullptr;
+    orv::State* s = nullptr;
+
+    void SetUp() override
+    {
+        ProgramTest::SetUp();
+        startUp();
+        log = &prog->Log.get();
+        s = &prog->s;
+        for (int le = 0; le < 8; ++le) openPort(le);
+        settings().Check2.setValue(0);   // "Normal view"
+    }
+
+    void openPort(int le)
+    {
+        plat::CommPort& port = log->MSComm(le);
+        port.setCommPort(le + 1);
+        port.setSettings(QStringLiteral("19200,n,8,1"));
+        port.setHandshaking(1);
+        port.setRThreshold(160);
+        port.setInputLen(160);
+        ASSERT_TRUE(port.setPortOpen(true));
+    }
+
+    orv::ParamLogicielVB& settings() { return *prog->form<orv::ParamLogicielVB>(); }
+
+    // Characters arrive on LE index le's line; its receive events run.
+    void receive(int le, const QByteArray& chars)
+    {
+        ASSERT_TRUE(t.ports.inject(le + 1, chars));
+        t.time.runPending();
+    }
+    void receive(int le, const le::Fields& f) { receive(le, le::composeFrame(f)); }
+
+    // A marked status frame in `phase`, other fields at rest values.
+    static le::Fields status(int phase = 0) { return FakeLE::statusFields(phase); }
+
+    plat::FormTimer& txTimer(int le) { return (*log).*orv::leInstance(le).txTimer; }
+    plat::FormTimer& restTimer(int le) { return (*log).*orv::leInstance(le).restTimer; }
+
+    std::array<int32_t, 32> row(int le) const
+    {
+        std::array<int32_t, 32> r{};
+        for (int i = 0; i < 32; ++i) r[i] = s->FadecIO[le][i];
+        return r;
+    }
+    static std::array<int32_t, 32> asRow(const le::Fields& f)
+    {
+        std::array<int32_t, 32> r{};
+        for (int i = 0; i < 32; ++i) r[i] = f[i];
+        return r;
+    }
+};

@@ -1,0 +1,68 @@
+// The value input window in parameter mode: the bounds check, the entry it
+// stores into, read-only entries kept as shown, and the title colours
+// restored by OK and Cancel.
+
+#include "parameters/FadecParameters.h"
+#include "parameters/Saisie.h"
+#include "support/ProgramFixture.h"
+
+using namespace orv;
+
+namespace {
+
+class SaisieTest : public ProgramTest {
+protected:
+    // Opens the window for entry p as the parameter window does, types
+    // `typed`, presses OK, and Cancel when OK left it open.
+    void edit(int p, const QString& typed)
+    {
+        auto& params = prog->form<FadecParameters>().get();
+        prog->s.ParamEdited = uint8_t(p);
+        params.Label61[p].setBackColor(plat::rgb(255, 128, 0));
+        auto& entry = prog->form<Saisie>().get();
+        entry.Label2.setCaption(params.Label59[32 + p].caption());
+        entry.Label3.setCaption(prog->s.ParamMin[p]);
+        entry.Label4.setCaption(prog->s.ParamMax[p]);
+        entry.Text1.setEnabled(p >= 9);
+        prog->s.SaisieMode = 0;
+        t.dialogs.onModal = [&, typed](plat::Form&) {
+            if (!typed.isEmpty()) entry.Text1.setText(typed);
+            entry.ValidationSaisie.click();
+            if (prog->ifLoaded<Saisie>()) entry.AnnulerSaisie.click();
+        };
+        entry.show(true);
+        t.dialogs.onModal = nullptr;
+    }
+    QString value(int p) { return prog->form<FadecParameters>()->Label59[32 + p].caption(); }
+};
+
+TEST_F(SaisieTest, OnlyANumberWithinTheEntrysBoundsIsStored)
+{
+    startUp();   // fills the bounds: entry 18 is 50 to 180
+    const struct {
+        QString typed;
+        QString stored;   // empty: refused
+    } cases[] = {{"49", ""}, {"181", ""}, {"5x", ""}, {"50", "50"}, {"180", "180"}, {"0100", "0100"}};
+    for (const auto& c : cases) {
+        prog->form<FadecParameters>()->Label59[50].setCaption("77");
+        t.dialogs.shown.clear();
+        edit(18, c.typed);
+        EXPECT_EQ(value(18), c.stored.isEmpty() ? QString("77") : c.stored) << c.typed.toStdString();
+        EXPECT_EQ(t.dialogs.shown.size(), c.stored.isEmpty() ? 1u : 0u) << c.typed.toStdString();
+        // Either way the opened title has its row colour back.
+        EXPECT_EQ(prog->form<FadecParameters>()->Label61[18].backColor(), plat::rgb(255, 255, 128));
+    }
+    EXPECT_EQ(prog->s.SpeedM, 0);
+}
+
+TEST_F(SaisieTest, AReadOnlyEntryKeepsItsShownValue)
+{
+    startUp();
+    prog->form<FadecParameters>()->Label59[37].setCaption("16");
+    edit(5, "");
+    EXPECT_TRUE(t.dialogs.shown.empty());
+    EXPECT_EQ(value(5), "16");
+    EXPECT_EQ(prog->form<FadecParameters>()->Label61[5].backColor(), plat::rgb(224, 224, 224));
+}
+
+} // namespace

@@ -1,0 +1,65 @@
+#pragma once
+// The program after start-up, for run control: ports opened on in-memory
+// lines as the port activation opens them, fake LEs on demand, and short
+// ways to read the history file and the settings boxes.
+
+#include "model/Frames.h"
+#include "shell/ParamLogicielVB.h"
+#include "support/FakeLE.h"
+#include "support/ProgramFixture.h"
+
+#include <memory>
+
+class RunTest : public ProgramTest {
+protected:
+    orv::Log* log = nullptr;
+    orv::State* s = nullptr;
+    std::vector<std::unique_ptr<FakeLE>> fakes;
+
+    void SetUp() override
+    {
+        ProgramTest::SetUp();
+        startUp();
+        log = &prog->Log.get();
+        s = &prog->s;
+        ASSERT_EQ(s->BaseFolder, "C:\\LightCtl");
+    }
+
+    // Opens LE index le's port on in-memory line le + 1.
+    void openPort(int le)
+    {
+        plat::CommPort& port = log->MSComm(le);
+        port.setCommPort(le + 1);
+        port.setSettings(QStringLiteral("19200,n,8,1"));
+        port.setHandshaking(1);
+        port.setRThreshold(160);
+        port.setInputLen(160);
+        ASSERT_TRUE(port.setPortOpen(true));
+    }
+
+    // A fake LE on LE index le's line, its port open.
+    FakeLE& addFake(int le)
+    {
+        openPort(le);
+        fakes.push_back(std::make_unique<FakeLE>(t, le + 1, le + 1));
+        return *fakes.back();
+    }
+
+    // What gates a parameter read, as reception leaves it for a marked idle frame.
+    void markIdle(int le)
+    {
+        s->SynchroRS232[le] = 123;
+        s->PhaseLP[le] = 0;
+    }
+
+    orv::ParamLogicielVB& settings() { return *prog->form<orv::ParamLogicielVB>(); }
+
+    QString histo() const { return QString::fromLatin1(readFile("C:\\LightCtl\\Histo.txt")); }
+    // The messages of the history lines (after time, date and code).
+    QStringList histoMessages() const
+    {
+        QStringList out;
+        for (const QString& line : histo().split("\r\n", Qt::SkipEmptyParts)) out << line.mid(35);
+        return out;
+    }
+};

@@ -1,0 +1,189 @@
+// Power set-points: the file ConsignePW2.ini (forms read, bytes written, bad
+// files refused), "Single LE" (ValeurPWPh5), the slider's labels, the 300 ms
+// control-state timer and the "Set All LE" colour reset.
+#include "run/RunFixture.h"
+#include "run/SetPointFile.h"
+#include "shell/Log.h"
+
+using namespace orv;
+
+class SetPointTest : public RunTest {
+protected:
+    const QString file = "C:\\LightCtl\\ConsignePW2.ini";
+    static QByteArray integerForm(std::initializer_list<int> values)
+    {
+        QByteArray b;
+        for (int v : values) b += " " + QByteArray::number(v) + " \r\n";
+        return b;
+    }
+    void tick47() { t.time.advance(300); }
+};
+
+TEST_F(SetPointTest, FileReadsBothLineFormsAndWritesIntegerForm)
+{
+    // Start-up created it with eight times 50.
+    EXPECT_EQ(readFile(file), integerForm({50, 50, 50, 50, 50, 50, 50, 50}));
+
+    writeFile(file, " 60 \r\n70\r\n 80 \r\n90\r\n 100 \r\n110\r\n 120 \r\n130\r\nextra\r\n");
+    const auto v = readSetPointFile(t.drive, file);
+    ASSERT_TRUE(v);
+    EXPECT_EQ(*v, (SetPoints{60, 70, 80, 90, 100, 110, 120, 130}));
+
+    ASSERT_TRUE(writeSetPointFile(t.drive, file, *v));
+    EXPECT_EQ(readFile(file), integerForm({60, 70, 80, 90, 100, 110, 120, 130}));
+}
+
+TEST_F(SetPointTest, BadFilesAreRefusedWhole)
+{
+    const QByteArray seven = integerForm({50, 50, 50, 50, 50, 50, 50});
+    const QByteArray bad[] = {
+        "",
+        seven,
+        seven + "abc\r\n",
+        seven + " 300 \r\n",
+        seven + "-1\r\n",
+        seven + "\r\n",
+    };
+    for (const QByteArray& bytes : bad) {
+        writeFile(file, bytes);
+        EXPECT_FALSE(readSetPointFile(t.drive, file)) << bytes.constData();
+    }
+    t.drive.removeFile(file);
+    EXPECT_FALSE(readSetPointFile(t.drive, file));
+}
+
+TEST_F(SetPointTest, SingleLEChangesOneLineTheSetPointAndTheLabels)
+{
+    writeFile(file, integerForm({50, 60, 50, 50, 50, 50, 50, 90}));
+    s->SelectedLE = 3;
+    ASSERT_TRUE(log->VScroll1.setValue(75));
+    log->ValeurPWPh5();
+    EXPECT_EQ(readFile(file), integerForm({50, 60, 75, 50, 50, 50, 50, 90}));
+    EXPECT_EQ(s->ConsignePW[2], 75);
+    EXPECT_EQ(s->ConsignePW[1], 0);   // the others' set-points are loaded at phase 5
+    EXPECT_EQ(s->ConsignePWIni[2], 75);
+    EXPECT_EQ(s->ConsignePWIni[7], 90);
+    EXPECT_EQ(log->Label15[2].caption(), "750");
+    EXPECT_EQ(log->Label15[1].caption(), "600");
+    EXPECT_TRUE(t.dialogs.shown.empty());
+}
+
+TEST_F(SetPointTest, SingleLEWithABadFileChangesNothing)
+{
+    const QByteArray bad = integerForm({50, 60, 50}) + "x\r\n";
+    writeFile(file, bad);
+    s->SelectedLE = 1;
+    s->ConsignePW[0] = 44;
+    log->Label15[0].setCaption("440");
+    log->VScroll1.setValue(120);
+    log->ValeurPWPh5();
+    EXPECT_EQ(readFile(file), bad);
+    EXPECT_EQ(s->ConsignePW[0], 44);
+    EXPECT_EQ(log->Label15[0].caption(), "440");
+    ASSERT_EQ(t.dialogs.shown.size(), 1u);
+    EXPECT_TRUE(t.dialogs.shown[0].text.contains("ConsignePW2.ini"));
+}
+
+TEST_F(SetPointTest, SliderShowsWattsAndTakesTheSingleLEColourAway)
+{
+    log->PWIndividuel.setBackColor(plat::colors::Green);
+    struct Case { int value; const char* label; };
+    for (const Case c : {Case{130, "1300"}, Case{30, "300"}, Case{64, "640"}}) {
+        ASSERT_TRUE(log->VScroll1.setValue(c.value));
+        EXPECT_EQ(log->Label3.caption(), c.label);
+        EXPECT_EQ(log->PWIndividuel.backColor(), plat::ButtonFace);
+        log->PWIndividuel.setBackColor(plat::colors::Green);
+    }
+    EXPECT_FALSE(log->VScroll1.setValue(131));
+    EXPECT_FALSE(log->VScroll1.setValue(29));
+}
+
+TEST_F(SetPointTest, ControlStateFollowsFlagModeOptionAndPhase)
+{
+    struct Case {
+        const char* name;
+        int startMode;
+        int qthOption;
+        int flag;
+        int phase;
+        bool panel;
+        bool qthButton;
+    };
+    const Case cases[] = {
+        {"flag 0: panel off even with another LE running", 1, 1, 0, 0, false, false},
+        {"mode 1, phase 5, flag still 0", 1, 1, 0, 5, false, true},
+        {"mode 1, phase 6, flag 1", 1, 1, 1, 6, true, false},
+        {"mode 1, phase 0, flag 1", 1, 1, 1, 0, true, false},
+        {"mode 0: the flag alone decides", 0, 1, 1, 0, true, true},
+        {"mode 0, flag 0, phase 5", 0, 1, 0, 5, false, false},
+        {"option off, mode 1, phase 5", 1, 0, 1, 5, true, false},
+        {"option off, mode 0", 0, 0, 1, 5, true, false},
+    };
+    log->Timer3.setEnabled(false);   // the status refresh clears the flag in phase 6
+    s->SelectedLE = 2;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        s->StartMode = uint8_t(c.startMode);
+        settings().Check5.setValue(c.qthOption);
+        s->FlagConsignePWLE2[1] = uint8_t(c.flag);
+        s->PhaseLP[1] = uint8_t(c.phase);
+        s->PhaseLP[4] = 5;   // another LE runs
+        tick47();
+        EXPECT_EQ(log->VScroll1.enabled(), c.panel);
+        EXPECT_EQ(log->PWIndividuel.enabled(), c.panel);
+        EXPECT_EQ(log->CopiePWSlider.enabled(), c.panel);
+        EXPECT_EQ(log->CommHalOperator.visible(), c.qthButton);
+    }
+
+    // Phases 1 to 4 leave the button as the flag set it.
+    s->StartMode = 1;
+    settings().Check5.setValue(1);
+    s->PhaseLP[1] = 3;
+    s->FlagConsignePWLE2[1] = 1;
+    tick47();
+    EXPECT_TRUE(log->CommHalOperator.visible());
+
+    // A selected LE out of range leaves panel and button alone.
+    s->SelectedLE = 0;
+    s->FlagConsignePWLE2[1] = 0;
+    tick47();
+    EXPECT_TRUE(log->VScroll1.enabled());
+    EXPECT_TRUE(log->CommHalOperator.visible());
+}
+
+TEST_F(SetPointTest, RelayRequestsClearOnlyWhileEveryLEIsIdle)
+{
+    auto request = [&] {
+        s->RelayQTH.fill(1);
+        s->RelayAlarm.fill(1);
+    };
+    request();
+    s->PhaseLP[7] = 6;
+    tick47();
+    EXPECT_EQ(s->RelayQTH[0], 1);
+
+    s->PhaseLP[7] = 0;
+    s->RelayTestActive = 1;
+    tick47();
+    EXPECT_EQ(s->RelayAlarm[3], 1);
+
+    s->RelayTestActive = 0;
+    s->SelectedLE = 0;   // the relay step runs whatever LE is selected
+    tick47();
+    for (int le = 0; le < 8; ++le) {
+        EXPECT_EQ(s->RelayQTH[le], 0) << le;
+        EXPECT_EQ(s->RelayAlarm[le], 0) << le;
+    }
+    EXPECT_EQ(s->RelayQTH[8], 1);   // the unused ninth element is left alone
+}
+
+TEST_F(SetPointTest, SetAllButtonTurnsGreyAfterOneAndAHalfSeconds)
+{
+    log->CopiePWSlider.setBackColor(plat::colors::Green);
+    log->Timer55.setEnabled(true);
+    t.time.advance(1499);
+    EXPECT_EQ(log->CopiePWSlider.backColor(), plat::colors::Green);
+    t.time.advance(1);
+    EXPECT_EQ(log->CopiePWSlider.backColor(), plat::colors::LightGrey);
+    EXPECT_FALSE(log->Timer55.enabled());
+}
