@@ -106,8 +106,9 @@ TEST_F(ReceiveTest, RandomBlocksOnEveryPort)
             ASSERT_GE(s->FadecIO[le][i], 0) << n;
             ASSERT_LE(s->FadecIO[le][i], 255) << n;
         }
-        if (lastGood[le])
+        if (lastGood[le]) {
             for (int i : EchoPositions) ASSERT_EQ(s->FadecIO[le][i], (*lastGood[le])[i]) << n << " @" << i;
+        }
 
         // Now and then the transmit timers tick: what they send echoes the
         // last valid frame of the LE.

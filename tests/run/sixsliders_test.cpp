@@ -180,5 +180,10 @@ TEST_F(SixSlidersTest, RealWindowShowsTheSliders)
     EXPECT_EQ(track->objectName(), "Picture1_0");
     EXPECT_EQ(w.window()->windowTitle(), " PWe in Individual or Group");
     const QImage shot = w.window()->grab().toImage();
-    EXPECT_FALSE(shot.isNull());
+    ASSERT_FALSE(shot.isNull());
+    auto pixel = [&](int xTwips, int yTwips) { return plat::fromQColor(shot.pixelColor(xTwips / 15, yTwips / 15)); };
+    EXPECT_EQ(pixel(400, 1140), plat::rgb(0, 0, 128));        // a grid point
+    EXPECT_EQ(pixel(430, 1300), plat::rgb(192, 192, 255));    // the window between the points
+    EXPECT_EQ(pixel(2160 + 150, 960 + 3000), plat::colors::White);          // LE-1's track
+    EXPECT_EQ(pixel(2160 + 150, 960 + 3200 + 60), plat::rgb(192, 255, 192));   // its thumb at 50
 }
