@@ -305,6 +305,9 @@ void Log::wireMainWindow()
     Timer48.onTimer = [this] { Timer48_Timer(); };
     Timer63.onTimer = [this] { Timer63_Timer(); };
     Timer64.onTimer = [this] { Timer64_Timer(); };
+    // Start-up arms Timer65 once; its only effect was on a table nothing
+    // reads, so its tick just ends it.
+    Timer65.onTimer = [this] { Timer65.setEnabled(false); };
 
     // Functions menu
     const std::pair<plat::Menu*, void (Log::*)()> items[] = {

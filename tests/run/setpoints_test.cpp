@@ -86,6 +86,9 @@ TEST_F(SetPointTest, SingleLEWithABadFileChangesNothing)
 
 TEST_F(SetPointTest, SliderShowsWattsAndTakesTheSingleLEColourAway)
 {
+    // Start-up gave the slider the 50 it already held: no change yet.
+    EXPECT_EQ(log->Label3.caption(), "---");
+    EXPECT_FALSE(log->VScroll1.enabled());
     log->PWIndividuel.setBackColor(plat::colors::Green);
     struct Case { int value; const char* label; };
     for (const Case c : {Case{130, "1300"}, Case{30, "300"}, Case{64, "640"}}) {

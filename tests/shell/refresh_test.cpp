@@ -188,6 +188,13 @@ TEST_F(RefreshTest, OrangeSelectorsTurnBackToButtonFace)
     EXPECT_FALSE(l.Timer64.enabled());
 }
 
+TEST_F(RefreshTest, TheSevenSecondTimerOfStartUpRunsOnce)
+{
+    EXPECT_TRUE(w().Timer65.enabled());
+    t.time.advance(7000);
+    EXPECT_FALSE(w().Timer65.enabled());
+}
+
 // The QTH start file is read 20 s after start-up; only "1" switches the lamps on.
 class QthAutoStartTest : public ProgramTest {};
 
