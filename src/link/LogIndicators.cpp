@@ -18,9 +18,6 @@ void Log::wireWatch()
     for (const LeInstance& in : leInstances()) {
         const int le = in.le;
         (this->*in.resetTimer).onTimer = [this, le] { LinkResetTimer_Timer(le); };
-        // Not answered yet: " ---" on the colour the watchdog counts as silent.
-        Label21[le].setBackColor(plat::ButtonFace);
-        Label21[le].setCaption(QStringLiteral(" ---"));
     }
 
     Timer57.onTimer = [this] { Timer57_Timer(); };

@@ -67,9 +67,9 @@ void Log::TransmitTimer_Timer(int le)
     if (s.SynchroRS232[le] != SynchroMarker)
         return;
 
-    // The link indicator tells that marked frames arrive and are answered.
-    Label21[le].setBackColor(plat::colors::Green);
-    Label21[le].setCaption(QStringLiteral("yes"));
+    // The link indicator tells that marked frames arrive and are answered,
+    // whether or not this answer reaches the line.
+    LinkIndicatorOn(le);
 
     const bool selected = in.number == s.SelectedLE;
 
@@ -128,7 +128,6 @@ void Log::TransmitTimer_Timer(int le)
         }
     }
 
-    (this->*in.resetTimer).setEnabled(true);
     (this->*in.txTimer).setEnabled(false);
 }
 

@@ -76,7 +76,6 @@ LogControls::LogControls(plat::Form& f)
       QuitteProg(Picture12, "QuitteProg"),
       OkStart(Picture12, "OkStart"),
       ActiveDesactiveRS232(f, "ActiveDesactiveRS232"),
-      CommHalStart(f, "CommHalStart"),
       CommHalOperator(f, "CommHalOperator"),
       PWIndividuel(f, "PWIndividuel"),
       CopiePWSlider(f, "CopiePWSlider"),

@@ -56,7 +56,6 @@ struct LogControls {
 
     // --- command strip and windowed controls in front of the curtain
     plat::CommandButton ActiveDesactiveRS232;
-    plat::CommandButton CommHalStart;
     plat::CommandButton CommHalOperator;
     plat::CommandButton PWIndividuel;
     plat::CommandButton CopiePWSlider;

@@ -103,12 +103,11 @@ void Log::layoutControls()
     Picture15.move(2400, 120, 1620, 615);   // restart wait bar
     Picture15.setBackColor(Grey);
     Picture15.setVisible(false);
-    for (plat::CommandButton* qth : {&CommHalStart, &CommHalOperator}) {
-        qth->move(4920, 120, 1575, 615);
-        qth->setCaption("QTH-Start");
-        qth->setBackColor(LightGrey);
-        qth->setVisible(false);
-    }
+    // The QTH lamp button, "QTH-Start" at load.
+    CommHalOperator.move(4920, 120, 1575, 615);
+    CommHalOperator.setCaption("QTH-Start");
+    CommHalOperator.setBackColor(LightGrey);
+    CommHalOperator.setVisible(false);
     Picture3.move(6600, 120, 1335, 615);   // data logger indicator
     Picture3.setBackColor(Lavender);
     Picture3.setVisible(false);
@@ -153,7 +152,7 @@ void Log::layoutControls()
         Label26[i].setFontBold(true);
         centred(Label28[i], 660, 0, 240, 240, "S", Orange);
         Label28[i].setVisible(false);
-        centred(Label21[i], stripX(0), 0, GridCellWidth, 240, " ---", WindowWhite);
+        centred(Label21[i], stripX(0), 0, GridCellWidth, 240, " ---", plat::ButtonFace);
         plat::Label* values[] = {&Label39[i], &Label24[i], &Label11[i], &Label31[i], &Label32[i], &Label33[i],
                                  &Label34[i], &Label35[i], &Label40[i], &Label41[i], &Label15[i]};
         for (int c = 0; c < 11; ++c) centred(*values[c], stripX(c + 1), 0, GridCellWidth, 240, "---", WindowWhite);

@@ -16,6 +16,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Drive.h"
 #include "platform/VbText.h"
+#include "run/PW6Sliders.h"
 #include "scheduler/RefLevelTrigLFC3.h"
 #include "scheduler/SelectionStart.h"
 #include "shell/BoiteDialogue.h"
@@ -58,7 +59,7 @@ const OpenWindow QuitOrder[] = {
     ifOpen<MessagesError>,
     ifOpen<OKTransfert>,
     ifOpen<ParamLogicielVB>,
-    // PW6Sliders
+    ifOpen<PW6Sliders>,
     // RefCapteurLFC2
     ifOpen<RefLevelTrigLFC3>,
     ifOpen<Saisie>,

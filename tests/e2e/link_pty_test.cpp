@@ -134,7 +134,7 @@ int count(const std::vector<Answered>& frames, bool marked)
 TEST(LinkPty, EveryMarkedFrameGetsOneAnswerAndAnUnmarkedOneNone)
 {
     // LE-2 leaves the marker out of every fifth frame.
-    LeSim sim({"--count", "2", "--period", "200", "--pace", "--fault", "2:unmarked"});
+    LeSim sim({"--count", "2", "--period", "300", "--pace", "--fault", "2:unmarked"});
     ASSERT_TRUE(sim.ready());
     qputenv("ORVANE_COM1", sim.device(1).toLocal8Bit());
     qputenv("ORVANE_COM2", sim.device(2).toLocal8Bit());

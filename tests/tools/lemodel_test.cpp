@@ -317,6 +317,15 @@ TEST_F(LeModel, FaultsShowOnTheLine)
     m.garbage(false);
     EXPECT_EQ(banks, (std::vector<int>{-1, le::BankReadParam, 0, -1, 0}));
 
+    // Unmarked: every n-th status frame lacks the marker; the others keep it.
+    m.unmarked(true);
+    std::vector<int> markers;
+    for (int i = 0; i < 3; ++i)
+        markers.push_back(next()[le::pos::Synchro]);
+    m.unmarked(false);
+    EXPECT_EQ(std::count(markers.begin(), markers.end(), 0), 1);
+    EXPECT_EQ(std::count(markers.begin(), markers.end(), le::kSynchroMarker), 2);
+
     // A dropped character shortens only the next frame.
     m.dropCharacter(true);
     m.tick(10);
