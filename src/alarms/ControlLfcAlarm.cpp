@@ -1,7 +1,12 @@
+#include "alarms/ActivatedBlink.h"
 #include "alarms/ControlLfcAlarm.h"
 #include "shell/Program.h"
 
 namespace orv {
+
+namespace {
+const QString ActivatedText = QStringLiteral("LFC Activated");
+}
 
 ControlLfcAlarm::ControlLfcAlarm(Program& p) : plat::Form(p.rt, "ControlLfcAlarm"), p_(p)
 {
@@ -27,16 +32,12 @@ ControlLfcAlarm::ControlLfcAlarm(Program& p) : plat::Form(p.rt, "ControlLfcAlarm
 
 void ControlLfcAlarm::Timer5_Timer()
 {
-    Label12.setCaption(QStringLiteral("LFC Activated"));
-    Timer6.setEnabled(true);
-    Timer5.setEnabled(false);
+    showBlinkText(Label12, ActivatedText, Timer5, Timer6);
 }
 
 void ControlLfcAlarm::Timer6_Timer()
 {
-    Label12.setCaption(QString(13, QLatin1Char(' ')));
-    Timer5.setEnabled(true);
-    Timer6.setEnabled(false);
+    blankBlinkText(Label12, ActivatedText, Timer6, Timer5);
 }
 
 void ControlLfcAlarm::Form_Load() { setTopmost(true); }

@@ -1,7 +1,12 @@
+#include "alarms/ActivatedBlink.h"
 #include "alarms/Halogen.h"
 #include "shell/Program.h"
 
 namespace orv {
+
+namespace {
+const QString ActivatedText = QStringLiteral("QTH-Lamp Activated");
+}
 
 Halogen::Halogen(Program& p)
     : plat::Form(p.rt, "Halogen"),
@@ -34,16 +39,12 @@ Halogen::Halogen(Program& p)
 
 void Halogen::Timer4_Timer()
 {
-    Label2.setCaption(QStringLiteral("QTH-Lamp Activated"));
-    Timer5.setEnabled(true);
-    Timer4.setEnabled(false);
+    showBlinkText(Label2, ActivatedText, Timer4, Timer5);
 }
 
 void Halogen::Timer5_Timer()
 {
-    Label2.setCaption(QString(18, QLatin1Char(' ')));
-    Timer4.setEnabled(true);
-    Timer5.setEnabled(false);
+    blankBlinkText(Label2, ActivatedText, Timer5, Timer4);
 }
 
 plat::Menu& Halogen::mnuLPActive(int le)

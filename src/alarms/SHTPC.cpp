@@ -1,7 +1,12 @@
+#include "alarms/ActivatedBlink.h"
 #include "alarms/SHTPC.h"
 #include "shell/Program.h"
 
 namespace orv {
+
+namespace {
+const QString ActivatedText = QStringLiteral("SHT (FADEC and PC) Activated ");
+}
 
 SHTPC::SHTPC(Program& p)
     : plat::Form(p.rt, "SHTPC"),
@@ -37,16 +42,12 @@ SHTPC::SHTPC(Program& p)
 
 void SHTPC::Timer2_Timer()
 {
-    Label7.setCaption(QStringLiteral("SHT (FADEC and PC) Activated "));
-    Timer3.setEnabled(true);
-    Timer2.setEnabled(false);
+    showBlinkText(Label7, ActivatedText, Timer2, Timer3);
 }
 
 void SHTPC::Timer3_Timer()
 {
-    Label7.setCaption(QString(29, QLatin1Char(' ')));
-    Timer2.setEnabled(true);
-    Timer3.setEnabled(false);
+    blankBlinkText(Label7, ActivatedText, Timer3, Timer2);
 }
 
 plat::Menu& SHTPC::mnuSHTLE(int le)
