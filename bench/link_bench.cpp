@@ -1,56 +1,34 @@
 // link_bench: the program's real reception and transmit code on the real Qt
-// event loop and real serial ports, against eight simulated LEs on
-// pseudo-terminals that send status frames back to back at the speed of a
+// event loop and real serial ports, against eight LEs of tools/le-sim (run as
+// a process) that send status frames back to back at the speed of a
 // 19200-baud line. Prints how many frames were answered and lost, the reply
-// latency (last character of a frame written -> answer read on the LE side)
-// and the program's CPU time per frame beside the line time of a frame.
+// latency (last character of a frame written -> answer read on the LE side,
+// both on le-sim's millisecond clock) and the program's CPU time per frame
+// beside the line time of a frame.
 //
 //   link_bench [--frames N]     frames per LE (default 120, about 10 s)
 //
 // Not a test: run it by hand on an otherwise idle machine.
 
+#include "client/LeSimProcess.h"
+#include "client/RealProgram.h"
 #include "model/Model.h"
-#include "platform/Dialogs.h"
-#include "platform/Drive.h"
-#include "platform/PortDirectory.h"
-#include "platform/Printer.h"
-#include "platform/Runtime.h"
-#include "platform/TimeSource.h"
-#include "shell/Log.h"
-#include "shell/Program.h"
 
 #include <QApplication>
-#include <QEventLoop>
-#include <QTemporaryDir>
-#include <QTimer>
 
 #include <algorithm>
-#include <atomic>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
-#include <fcntl.h>
-#include <functional>
-#include <poll.h>
-#include <pty.h>
-#include <termios.h>
-#include <thread>
-#include <unistd.h>
 #include <vector>
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using lesim::LeSimProcess;
+
 constexpr int LeCount = 8;
 constexpr double CharMs = 10.0 * 1000.0 / 19200.0;          // 8N1: ten bits a character
 constexpr double FrameLineMs = le::kStampFrameLength * CharMs; // 83.3 ms
-constexpr double LastWindowMs = 250;   // how long the last frame of an LE waits for its answer
-
-double msSince(Clock::time_point origin, Clock::time_point t)
-{
-    return std::chrono::duration<double, std::milli>(t - origin).count();
-}
 
 double threadCpuMs()
 {
@@ -59,121 +37,7 @@ double threadCpuMs()
     return ts.tv_sec * 1000.0 + ts.tv_nsec / 1e6;
 }
 
-// One simulated LE on the master side of a pseudo-terminal.
-struct Line {
-    int master = -1;
-    int slave = -1;   // held open so the line exists while the program is closed
-    QString device;
-    le::Model model{1};
-    le::CommandSplitter replies;
-    QByteArray out;                 // characters of the frame being sent
-    double credit = 0;              // characters the line rate allows now
-    int framesQueued = 0;
-    std::vector<double> frameDone;  // ms: last character of each frame written
-    std::vector<double> answers;    // ms: each complete command frame read
-};
-
-bool openLine(Line& l, int number)
-{
-    char name[256] = {};
-    if (openpty(&l.master, &l.slave, name, nullptr, nullptr) != 0)
-        return false;
-    for (int fd : {l.master, l.slave}) {
-        termios t{};
-        tcgetattr(fd, &t);
-        cfmakeraw(&t);
-        tcsetattr(fd, TCSANOW, &t);
-    }
-    fcntl(l.master, F_SETFL, fcntl(l.master, F_GETFL) | O_NONBLOCK);
-    l.device = QString::fromLocal8Bit(name);
-    l.model = le::Model(number);
-    l.model.setPeriodMs(1);   // a new frame whenever the line is free
-    return true;
-}
-
-// The LEs' side: paced frames out, answers in, with their times.
-void playLines(std::vector<Line>& lines, int frames, Clock::time_point origin, std::atomic<bool>& done)
-{
-    auto last = Clock::now();
-    double carry = 0;
-    std::vector<pollfd> fds(lines.size());
-    for (;;) {
-        bool sending = false;
-        for (const Line& l : lines)
-            sending = sending || l.framesQueued < frames || !l.out.isEmpty();
-        if (!sending)
-            break;
-
-        for (size_t i = 0; i < lines.size(); ++i)
-            fds[i] = {lines[i].master, POLLIN, 0};
-        poll(fds.data(), fds.size(), 1);
-        const auto now = Clock::now();
-        const double t = msSince(origin, now);
-
-        for (size_t i = 0; i < lines.size(); ++i) {
-            Line& l = lines[i];
-            if (!(fds[i].revents & POLLIN))
-                continue;
-            char buf[512];
-            const ssize_t n = read(l.master, buf, sizeof buf);
-            if (n <= 0)
-                continue;
-            const QByteArray bytes(buf, int(n));
-            for (size_t k = 0; k < l.replies.feed(bytes).size(); ++k)
-                l.answers.push_back(t);
-            l.model.receive(bytes);
-            l.model.clearReceived();
-        }
-
-        carry += std::chrono::duration<double, std::milli>(now - last).count();
-        last = now;
-        const int elapsed = int(carry);
-        carry -= elapsed;
-        for (Line& l : lines) {
-            l.model.tick(elapsed);
-            if (l.out.isEmpty() && l.framesQueued < frames) {
-                if (auto frame = l.model.nextFrame()) {
-                    l.out = *frame;
-                    ++l.framesQueued;
-                }
-            }
-            if (l.out.isEmpty()) {
-                l.credit = 0;
-                continue;
-            }
-            l.credit += elapsed / CharMs;
-            const qsizetype allowed = std::min<qsizetype>(l.out.size(), qsizetype(l.credit));
-            if (allowed <= 0)
-                continue;
-            const ssize_t w = write(l.master, l.out.constData(), size_t(allowed));
-            if (w > 0) {
-                l.out.remove(0, w);
-                l.credit -= double(w);
-                if (l.out.isEmpty())
-                    l.frameDone.push_back(t);
-            }
-        }
-    }
-
-    // The last frames' answers.
-    const auto end = Clock::now() + std::chrono::milliseconds(int(LastWindowMs));
-    while (Clock::now() < end) {
-        for (size_t i = 0; i < lines.size(); ++i)
-            fds[i] = {lines[i].master, POLLIN, 0};
-        poll(fds.data(), fds.size(), 5);
-        const double t = msSince(origin, Clock::now());
-        for (size_t i = 0; i < lines.size(); ++i) {
-            if (!(fds[i].revents & POLLIN))
-                continue;
-            char buf[512];
-            const ssize_t n = read(lines[i].master, buf, sizeof buf);
-            if (n > 0)
-                for (size_t k = 0; k < lines[i].replies.feed(QByteArray(buf, int(n))).size(); ++k)
-                    lines[i].answers.push_back(t);
-        }
-    }
-    done = true;
-}
+bool isFrame(const LeSimProcess::Event& e) { return e.kind != LeSimProcess::Event::Command; }
 
 double percentile(std::vector<double> v, double p)
 {
@@ -200,77 +64,81 @@ int main(int argc, char** argv)
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
 
-    std::vector<Line> lines(LeCount);
-    for (int i = 0; i < LeCount; ++i) {
-        if (!openLine(lines[i], i + 1)) {
-            std::fprintf(stderr, "link_bench: openpty failed\n");
-            return 1;
-        }
-        qputenv(QStringLiteral("ORVANE_COM%1").arg(i + 1).toLatin1(), lines[i].device.toLocal8Bit());
+    // A new frame every millisecond at the line's pace: each LE's next frame
+    // waits behind the one on the line, so they go back to back.
+    LeSimProcess sim({"--count", QString::number(LeCount), "--period", "1", "--pace"});
+    if (!sim.ready()) {
+        std::fprintf(stderr, "link_bench: le-sim did not start\n%s", qPrintable(sim.stderrLog()));
+        return 1;
+    }
+    std::vector<lesim::RealProgram::PortChoice> ports;
+    for (int n = 1; n <= LeCount; ++n) {
+        qputenv(QStringLiteral("ORVANE_COM%1").arg(n).toLatin1(), sim.device(n).toLocal8Bit());
+        ports.push_back({n, n});
     }
 
     // The program on a scratch drive, started up, its eight ports validated.
-    QTemporaryDir driveDir;
-    plat::RealTimeSource time;
-    plat::ScriptedDialogs dialogs;
-    plat::Drive drive(driveDir.path());
-    drive.mkDir("C:\\LightCtl");
-    drive.setCurDirForTest("C:\\LightCtl");
-    plat::QtSerialFactory serial;
-    plat::RecordingPrinter printer;
-    plat::Runtime rt{time, dialogs, drive, serial, printer};
-    orv::Program prog(rt);
-    orv::Log& log = prog.Log.get();
-    QEventLoop loop;
-    QTimer poller;
-    poller.setInterval(10);
-    std::function<bool()> until;
-    QObject::connect(&poller, &QTimer::timeout, [&] {
-        if (until())
-            loop.quit();
-    });
-    const auto runUntil = [&](std::function<bool()> done) {
-        until = std::move(done);
-        poller.start();
-        loop.exec();
-        poller.stop();
-    };
-    runUntil([&] { return !log.Timer1.enabled(); });
-    for (int i = 0; i < LeCount; ++i) {
-        prog.s.ComPortNumber[i] = QString::number(i + 1);
-        prog.s.ComPortEnabled[i] = QStringLiteral("1");
+    lesim::RealProgram rig;
+    orv::Log& log = rig.log();
+    if (!rig.startUp()) {
+        std::fprintf(stderr, "link_bench: the program did not start up\n");
+        return 1;
     }
-    log.ActivationCOM();
+    rig.validatePorts(ports);
     for (int i = 0; i < LeCount; ++i)
         if (!log.MSComm(i).portOpen()) {
             std::fprintf(stderr, "link_bench: the program could not open COM%d\n", i + 1);
             return 1;
         }
 
-    const auto origin = Clock::now();
-    std::atomic<bool> done{false};
+    // Measured: the next `frames` frames of each LE, and the one after them,
+    // which closes the last one's answer window.
+    std::vector<size_t> from(LeCount + 1), seen(LeCount + 1);
+    std::vector<int> framesSeen(LeCount + 1, 0);
+    for (int n = 1; n <= LeCount; ++n)
+        from[n] = seen[n] = sim.events(n).size();
+    // The CPU time spent here, parsing the trace, is not the program's.
+    double countingMs = 0;
+    const auto allSent = [&] {
+        const double start = threadCpuMs();
+        bool all = true;
+        for (int n = 1; n <= LeCount; ++n) {
+            const std::vector<LeSimProcess::Event>& events = sim.events(n);
+            for (; seen[n] < events.size(); ++seen[n])
+                framesSeen[n] += isFrame(events[seen[n]]);
+            all = all && framesSeen[n] > frames;
+        }
+        countingMs += threadCpuMs() - start;
+        return all;
+    };
     const double cpuBefore = threadCpuMs();
-    std::thread les(playLines, std::ref(lines), frames, origin, std::ref(done));
-    runUntil([&] { return done.load(); });
-    const double cpuMs = threadCpuMs() - cpuBefore;
-    les.join();
+    const bool complete = lesim::waitUntil(allSent, int(2 * (frames + 1) * FrameLineMs) + lesim::kGuardMs);
+    const double cpuMs = threadCpuMs() - cpuBefore - countingMs;
+    if (!complete) {
+        std::fprintf(stderr, "link_bench: le-sim stopped sending\n%s", qPrintable(sim.stderrLog()));
+        return 1;
+    }
 
     // A frame is answered when an answer arrives before the LE's next frame
-    // is complete (or within the last window for its last frame).
+    // is complete.
     long sent = 0, answered = 0, extra = 0;
     std::vector<double> latency;
-    for (const Line& l : lines) {
+    for (int n = 1; n <= LeCount; ++n) {
+        std::vector<double> frameDone, answers;   // ms
+        const std::vector<LeSimProcess::Event>& events = sim.events(n);
+        for (size_t k = from[n]; k < events.size(); ++k)
+            (isFrame(events[k]) ? frameDone : answers).push_back(double(events[k].ms));
+        frameDone.resize(size_t(frames) + 1);
         size_t a = 0;
-        for (size_t k = 0; k < l.frameDone.size(); ++k) {
+        for (size_t k = 0; k < size_t(frames); ++k) {
             ++sent;
-            const double from = l.frameDone[k];
-            const double to = k + 1 < l.frameDone.size() ? l.frameDone[k + 1] : from + LastWindowMs;
-            while (a < l.answers.size() && l.answers[a] < from)
+            const double done = frameDone[k], next = frameDone[k + 1];
+            while (a < answers.size() && answers[a] < done)
                 ++a;
             int inWindow = 0;
-            for (size_t b = a; b < l.answers.size() && l.answers[b] < to; ++b) {
+            for (size_t b = a; b < answers.size() && answers[b] < next; ++b) {
                 if (inWindow++ == 0)
-                    latency.push_back(l.answers[b] - from);
+                    latency.push_back(answers[b] - done);
             }
             answered += inWindow > 0;
             extra += std::max(0, inWindow - 1);

@@ -1,6 +1,7 @@
 // The SHT and LFC alarms raised on reception: their conditions, the exact
 // texts in the event list, the history and the warning box, once per latch,
 // and the stop-all sequence they start. Then one frame over a real serial line.
+#include "client/RealProgram.h"
 #include "link/ReceiveFixture.h"
 #include "platform/PortDirectory.h"
 #include "platform/Printer.h"
@@ -162,18 +163,10 @@ TEST(ReceiveRealLine, FrameOverASerialLine)
     testsupport::Pty pty;
     ASSERT_TRUE(pty.ok());
     qputenv("ORVANE_COM4", pty.slavePath().toLocal8Bit());
-    QTemporaryDir dir;
-    plat::RealTimeSource time;
-    plat::ScriptedDialogs dialogs;
-    plat::Drive drive{dir.path()};
-    drive.mkDir("C:\\LightCtl");
-    drive.setCurDirForTest("C:\\LightCtl");
-    plat::QtSerialFactory serial;
-    plat::RecordingPrinter printer;
-    plat::Runtime rt{time, dialogs, drive, serial, printer};
     {
-        Program prog(rt);
-        Log& log = prog.Log.get();
+        lesim::RealProgram rig;
+        Program& prog = rig.prog();
+        Log& log = rig.log();
         log.show();
         plat::CommPort& port = log.MSComm(3);
         port.setCommPort(4);

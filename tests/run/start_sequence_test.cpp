@@ -46,7 +46,9 @@ TEST_F(RunTest, StartAndStopOnTheFakeLE)
     std::vector<int> phases;
     for (size_t i = first; i < atStop; ++i) {
         const le::Fields& f = sent[i];
-        if (i > first) EXPECT_EQ(f[le::pos::Bank], 0) << i;
+        if (i > first) {
+            EXPECT_EQ(f[le::pos::Bank], 0) << i;
+        }
         EXPECT_EQ(f[le::pos::StartStop], 1) << i;
         const int phase = f[le::pos::Phase];   // the phase the frame answers
         if (phase == 5)

@@ -64,10 +64,11 @@ TEST_F(LayoutTest, ControlsStandWhereTheWindowPlacesThem)
     };
     for (const Place& p : places) {
         SCOPED_TRACE(p.name);
-        if (p.left >= 0) EXPECT_EQ(p.control->left(), p.left);
-        if (p.top >= 0) EXPECT_EQ(p.control->top(), p.top);
-        if (p.width >= 0) EXPECT_EQ(p.control->width(), p.width);
-        if (p.height >= 0) EXPECT_EQ(p.control->height(), p.height);
+        // -1 marks a coordinate the table does not check.
+        EXPECT_TRUE(p.left < 0 || p.control->left() == p.left) << p.control->left();
+        EXPECT_TRUE(p.top < 0 || p.control->top() == p.top) << p.control->top();
+        EXPECT_TRUE(p.width < 0 || p.control->width() == p.width) << p.control->width();
+        EXPECT_TRUE(p.height < 0 || p.control->height() == p.height) << p.control->height();
     }
     for (int i = 0; i < 8; ++i) {
         EXPECT_EQ(l.Picture5[i].top(), 1200 + 240 * i);

@@ -92,7 +92,7 @@ TEST_F(PanelTest, PwrInShowsTheFileWithoutChangingWhatTheLEsAreSent)
     EXPECT_EQ(s.ConsignePW[0], 50);
 
     // A short or bad file leaves everything as it is, none half changed.
-    for (const QByteArray bad : {QByteArray(" 40 \r\n 40 \r\n"), QByteArray(" 40 \r\nx\r\n").repeated(4)}) {
+    for (const QByteArray& bad : {QByteArray(" 40 \r\n 40 \r\n"), QByteArray(" 40 \r\nx\r\n").repeated(4)}) {
         writeFile(SetPointFile, bad);
         w().Label17.click();
         EXPECT_EQ(w().Label15[0].caption(), "600");

@@ -1,0 +1,77 @@
+#include "client/LeSimProcess.h"
+
+namespace lesim {
+
+LeSimProcess::LeSimProcess(const QStringList& args)
+{
+    proc_.setProgram(QStringLiteral(LE_SIM_EXECUTABLE));
+    proc_.setArguments(args + QStringList{QStringLiteral("--trace")});
+    proc_.setProcessChannelMode(QProcess::SeparateChannels);
+    proc_.start();
+}
+
+LeSimProcess::~LeSimProcess()
+{
+    proc_.terminate();
+    if (!proc_.waitForFinished(5000))
+        proc_.kill();
+}
+
+bool LeSimProcess::ready(int timeoutMs)
+{
+    return waitUntil(
+        [this] {
+            read();
+            return ready_;
+        },
+        timeoutMs);
+}
+
+QString LeSimProcess::device(int le) const { return devices_.value(le); }
+
+const std::vector<LeSimProcess::Event>& LeSimProcess::events(int le)
+{
+    read();
+    return events_[le];
+}
+
+std::vector<QByteArray> LeSimProcess::commands(int le)
+{
+    std::vector<QByteArray> out;
+    for (const Event& e : events(le))
+        if (e.kind == Event::Command)
+            out.push_back(e.command);
+    return out;
+}
+
+QString LeSimProcess::stderrLog()
+{
+    stderr_ += QString::fromLatin1(proc_.readAllStandardError());
+    return stderr_;
+}
+
+void LeSimProcess::read()
+{
+    while (proc_.canReadLine()) {
+        const QString line = QString::fromLatin1(proc_.readLine()).trimmed();
+        if (line == QLatin1String("ready")) {
+            ready_ = true;
+        } else if (line.startsWith(QLatin1String("ORVANE_COM"))) {
+            const qsizetype eq = line.indexOf('=');
+            devices_[line.mid(10, eq - 10).toInt()] = line.mid(eq + 1);
+        } else {
+            // "<ms> LE<n> frame marked|unmarked" or "<ms> LE<n> command <hex>"
+            const QStringList parts = line.split(' ');
+            if (parts.size() != 4 || !parts[1].startsWith(QLatin1String("LE")))
+                continue;
+            Event e{Event::Command, {}, parts[0].toLongLong()};
+            if (parts[2] == QLatin1String("command"))
+                e.command = QByteArray::fromHex(parts[3].toLatin1());
+            else
+                e.kind = parts[3] == QLatin1String("marked") ? Event::Marked : Event::Unmarked;
+            events_[parts[1].mid(2).toInt()].push_back(std::move(e));
+        }
+    }
+}
+
+} // namespace lesim
