@@ -84,7 +84,7 @@ void Log::StopLERoutine(int n)
 void Log::mnuStopLEx_Click()
 {
     State& s = p_.s;
-    const int le = s.ScreenLE;
+    const int le = s.PaneMenuLE >= 0 ? s.PaneMenuLE : s.ScreenLE;
     if (le >= LeCount) return;
     s.StartStopPC[le] = 2;
     s.RestSeconds[le] = 0;

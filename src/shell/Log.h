@@ -214,6 +214,9 @@ public:
     // Blanks the trace pane of LE index ScreenLE and restarts its trace at
     // the left edge, then redraws the grid (only the grid when ScreenLE is not an LE).
     void ColorRetard();
+    // A press on the trace area selects the pane of its LE (ScreenLE); the
+    // left button also opens the area's pop-up menu for that pane.
+    void Picture13_MouseDown(const plat::MouseArgs& a);
 
     // ------------------------------------------------------------ scheduler
     void wireScheduler();

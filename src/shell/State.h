@@ -148,6 +148,7 @@ struct State {
 
     // ============================================================== traces
     uint8_t ScreenLE = 0;            // LE index of the trace pane being acted on
+    int PaneMenuLE = -1;             // LE index of the pane whose pop-up is open, else -1
     uint8_t FlagAffListeIO = 0;      // 1 while the I/O monitor panel is shown
     uint8_t ScrollFlag = 0;          // toggle state behind the "Scroll" menu item
     PerLE<int32_t> TraceX{};         // column of the LE's next trace point; 1 restarts at the left edge

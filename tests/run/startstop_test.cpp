@@ -170,3 +170,37 @@ TEST_F(StartStopTest, StopLEOfTheTracePanePutsItInStopMode)
     EXPECT_EQ(histo(), before);
     EXPECT_TRUE(t.dialogs.shown.empty());
 }
+
+TEST_F(StartStopTest, APressOnTheTraceAreaSelectsThePaneOfItsLE)
+{
+    const struct {
+        int button;
+        double x, y;
+        int screenLE;   // expected after the press, from 0
+    } presses[] = {
+        {plat::LeftButton, 2340, 10, 0},      // before the second pane's origin
+        {plat::LeftButton, 2343, 10, 1},
+        {plat::RightButton, 7029, 2106, 3},   // top row up to y 2106
+        {plat::RightButton, 10, 2107, 4},     // bottom row from y 2107
+        {plat::MiddleButton, 5000, 3000, 0},  // another button changes nothing
+        {plat::LeftButton, 9400, 10, 0},      // right of the fourth column
+    };
+    for (const auto& p : presses) {
+        s->ScreenLE = 0;
+        log->Picture13_MouseDown({p.button, 0, p.x, p.y});
+        EXPECT_EQ(s->ScreenLE, p.screenLE) << p.x << "," << p.y;
+    }
+    // Only the left button opened the pop-up.
+    EXPECT_EQ(t.dialogs.popupsShown.size(), 3u);
+}
+
+TEST_F(StartStopTest, StopLEStopsThePaneThatOpenedTheMenuEvenWhenScreenLEMovesMeanwhile)
+{
+    // While the menu is open, a routine blanks another pane.
+    t.dialogs.onPopup = [this](plat::Menu&) { s->ScreenLE = 1; };
+    t.dialogs.popupChoices.push_back("mnuStopLEx");
+    log->Picture13_MouseDown({plat::LeftButton, 0, 2343 * 2 + 5, 2107 + 5});   // LE-7's pane
+    EXPECT_EQ(s->StartStopPC[6], 2);
+    EXPECT_EQ(s->StartStopPC[1], 0);
+    EXPECT_EQ(s->PaneMenuLE, -1);
+}
