@@ -24,16 +24,6 @@ protected:
         settings().Check2.setValue(0);   // "Normal view"
     }
 
-    void openPort(int le)
-    {
-        plat::CommPort& port = log->MSComm(le);
-        port.setCommPort(le + 1);
-        port.setSettings(QStringLiteral("19200,n,8,1"));
-        port.setHandshaking(1);
-        port.setRThreshold(160);
-        port.setInputLen(160);
-        ASSERT_TRUE(port.setPortOpen(true));
-    }
 
     orv::ParamLogicielVB& settings() { return *prog->form<orv::ParamLogicielVB>(); }
 

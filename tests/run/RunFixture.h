@@ -25,17 +25,6 @@ protected:
         ASSERT_EQ(s->BaseFolder, "C:\\LightCtl");
     }
 
-    // Opens LE index le's port on in-memory line le + 1.
-    void openPort(int le)
-    {
-        plat::CommPort& port = log->MSComm(le);
-        port.setCommPort(le + 1);
-        port.setSettings(QStringLiteral("19200,n,8,1"));
-        port.setHandshaking(1);
-        port.setRThreshold(160);
-        port.setInputLen(160);
-        ASSERT_TRUE(port.setPortOpen(true));
-    }
 
     // A fake LE on LE index le's line, its port open.
     FakeLE& addFake(int le)

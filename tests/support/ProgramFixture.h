@@ -34,6 +34,19 @@ protected:
         t.time.advance(150);
     }
 
+    // Opens LE index le's port on in-memory line le + 1, as the port
+    // activation sets it up.
+    void openPort(int le)
+    {
+        plat::CommPort& port = prog->Log->MSComm(le);
+        port.setCommPort(le + 1);
+        port.setSettings(QStringLiteral("19200,n,8,1"));
+        port.setHandshaking(1);
+        port.setRThreshold(160);
+        port.setInputLen(160);
+        ASSERT_TRUE(port.setPortOpen(true));
+    }
+
     QByteArray readFile(const QString& winPath) const
     {
         QFile f(t.host(winPath));
