@@ -1,8 +1,15 @@
+// The white grid that separates the eight trace panes of the multi-screen
+// layout; the single-screen layout has none.
 #include "shell/Log.h"
 
 namespace orv {
 
-// Will draw the white separator grid of the eight trace panels on Picture13 (not in single-screen mode).
-void Log::GrilleScreen() {}
+void Log::GrilleScreen()
+{
+    if (mnuMonoEcran.checked()) return;
+    plat::Canvas& area = Picture13.canvas();
+    area.line(0, 2107, 9340, 2107, plat::colors::White);
+    for (int x : {2335, 4670, 7005}) area.line(x, 0, x, 4215, plat::colors::White);
+}
 
 } // namespace orv
