@@ -1,7 +1,7 @@
 #pragma once
 // The eight per-LE instances of the link routines: one row per LE binds the
-// shared receive routine to that LE's port, timers, latches, set-point flag
-// and wear-counter column, and says where the instance behaves differently.
+// shared receive routine to that LE's port, timers, latches and wear-counter
+// column, and says where the instance behaves differently.
 
 #include "platform/Controls.h"
 #include "platform/Form.h"
@@ -26,17 +26,11 @@ struct LeInstance {
 
     plat::CommPort Log::*port;                  // MSComm1..8
     plat::FormTimer LogControls::*txTimer;      // 30 ms reply timer (Timer21..26, 49, 61)
-    plat::FormTimer LogControls::*restTimer;    // 1 s rest countdown (Timer36..41, 53, 69)
     plat::FormTimer LogControls::*resetTimer;   // link indicator reset, 980/970 ms (Timer30..35, 50, 66)
 
     // Alarm latches, 1 once this instance raised that alarm.
     uint8_t State::*shtLatch;                   // AlarmSHTLatchLE1..8
     uint8_t State::*lfcLatch;                   // AlarmLFCLatchLE1..8
-
-    // The set-point-loaded flag: element `setPointElement` of the array
-    // `setPointFlags` (FlagConsignePWLE1..8).
-    PerLE<uint8_t> State::*setPointFlags;
-    int setPointElement;
 
     // The LE's column of the wear-counter window; null for LE-7 and LE-8,
     // which the window does not serve.

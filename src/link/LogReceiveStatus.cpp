@@ -90,7 +90,7 @@ bool loadSetPoint(Log& log, const LeInstance& in)
     const int16_t own = (*values)[in.le];
     s.ConsignePW[in.le] = uint8_t(own);
     log.Label15[in.le].setCaption(num(own * 10));
-    (s.*in.setPointFlags)[in.setPointElement] = 1;
+    s.FlagConsignePW(in.le) = 1;
     return true;
 }
 
@@ -105,7 +105,7 @@ void statusPath(Log& log, const LeInstance& in, const StampFrame& f)
     s.PhaseLP[le] = uint8_t(phase);
     log.Label24[le].setCaption(num(phase));
     if (phase == PhaseRest && s.RestStarted[le] == 0) {
-        (log.*in.restTimer).setEnabled(true);
+        log.RestTimer(le).setEnabled(true);
         s.RestSeconds[le] = RestPeriodSeconds;
         s.RestStarted[le] = 1;
     }
@@ -114,7 +114,7 @@ void statusPath(Log& log, const LeInstance& in, const StampFrame& f)
         s.RestStarted[le] = 0;
     }
     if (phase != PhaseIdle && f[fld::StartStop] == StopRequest) s.StartStopPC[le] = StopRequest;
-    if (phase == PhaseRunning && (s.*in.setPointFlags)[in.setPointElement] == 0) loadSetPoint(log, in);
+    if (phase == PhaseRunning && s.FlagConsignePW(in.le) == 0) loadSetPoint(log, in);
 
     s.StartStep[le] = uint8_t(f[fld::StartStep]);
     log.Label11[le].setCaption(num(f[fld::StartStep]));

@@ -8,31 +8,15 @@
 // LEs, so the first completed transfer releases every waiting start, the
 // innermost first. A wait cut short by the end of the program (or the main
 // window closing) returns without requesting anything.
-#include "parameters/ValeurDesParam.h"
+#include "link/CommandFrame.h"
+#include "link/StampFrame.h"
+#include "run/ParamReadList.h"
 #include "run/RunInstances.h"
 #include "scheduler/SelectionStart.h"
 #include "shell/Log.h"
 #include "shell/Program.h"
 
-#include <algorithm>
-
 namespace orv {
-
-namespace {
-
-constexpr uint8_t SynchroMarker = 123;
-constexpr uint8_t BankReadParam = 2;
-
-// "18   50": the entry as two digits, three blanks, the value.
-QString listItem(int entry, int value)
-{
-    return QStringLiteral("%1   %2").arg(entry, 2, 10, QLatin1Char('0')).arg(value);
-}
-
-// The value of a list item: everything after its five-character prefix.
-int itemValue(const QString& item) { return std::clamp(item.mid(5).trimmed().toInt(), 0, 255); }
-
-} // namespace
 
 void Log::LectParamStampLE(int le)
 {
@@ -51,25 +35,17 @@ void Log::LectParamStampLE(int le)
 
     s.TransfertDone = 0;
     s.SelectedLE = inst.number;
-    s.SelectionBank = BankReadParam;
+    s.SelectionBank = bank::ReadParam;
 
     const auto alive = aliveToken();
     const bool running = p_.rt.time.waitUntil([&] { return s.TransfertDone == 1 || !*alive; });
     if (!running || !*alive) return;
 
-    plat::ListBox& list = p_.form<ValeurDesParam>().get().*inst.paramList;
-    list.clear();
-    if (inst.redEventList) List4.setForeColor(plat::colors::Red);
-    for (int e = 31; e >= 0; --e) list.addItem(listItem(e, s.ParamStamp[le][e]));
-
-    // Item k holds entry 31 - k.
-    s.ParamZ1[le] = uint8_t(itemValue(list.list(13)));
-    s.ParamZ2[le] = uint8_t(itemValue(list.list(12)));
-    s.ParamZ3[le] = uint8_t(itemValue(list.list(11)));
-    s.TempMagnOff[le] = int16_t(itemValue(list.list(7)));
-    s.LevelStartLP[le] = int16_t(itemValue(list.list(6)));
-    s.LevelParam27[le] = int16_t(itemValue(list.list(4)));
-    s.MaxTempSHT[le] = uint8_t(itemValue(list.list(3)));
+    // The start delays too (entries 18-20): item k holds entry 31 - k.
+    const plat::ListBox& list = listParamsRead(*this, inst);
+    s.ParamZ1[le] = uint8_t(paramItemValue(list.list(13)));
+    s.ParamZ2[le] = uint8_t(paramItemValue(list.list(12)));
+    s.ParamZ3[le] = uint8_t(paramItemValue(list.list(11)));
 
     s.FlagConsignePW(le) = 0;
     (this->*inst.traceRestartTimer).setEnabled(true);

@@ -6,7 +6,10 @@
 // event list) for the LEs activated in the settings. Start-all reads each
 // idle LE's parameters, waiting for the transfer as a single start does,
 // then requests its start; it stays on an LE that is not idle.
+#include "link/CommandFrame.h"
+#include "link/StampFrame.h"
 #include "parameters/ValeurDesParam.h"
+#include "run/ParamReadList.h"
 #include "run/RunInstances.h"
 #include "shell/Log.h"
 #include "shell/ParamLogicielVB.h"
@@ -18,20 +21,9 @@ namespace orv {
 
 namespace {
 
-constexpr uint8_t SynchroMarker = 123;
-constexpr uint8_t BankReadParam = 2;
 constexpr uint8_t StopRequest = 2;
 constexpr uint8_t StartRequest = 1;
 constexpr uint8_t NoMoreRestarts = 4;   // the scheduler restarts only below 3
-
-// "24   41": the entry as two digits, three blanks, the value.
-QString paramItem(int entry, int value)
-{
-    return QStringLiteral("%1   %2").arg(entry, 2, 10, QLatin1Char('0')).arg(value);
-}
-
-// The value of a list item: everything after its five-character prefix.
-int itemValue(const QString& item) { return std::clamp(item.mid(5).trimmed().toInt(), 0, 255); }
 
 } // namespace
 
@@ -84,7 +76,7 @@ void Log::Timer14_Timer()
     // A closed port has nothing to wait for.
     s.TransfertDone = MSComm(le).portOpen() ? 0 : 1;
     s.SelectedLE = inst.number;
-    s.SelectionBank = BankReadParam;
+    s.SelectionBank = bank::ReadParam;
 
     s.StartAllWaiting = 1;
     const auto alive = aliveToken();
@@ -93,15 +85,7 @@ void Log::Timer14_Timer()
     if (!running || !*alive) return;   // the program or its main window closed meanwhile
 
     if (s.SynchroRS232[le] == SynchroMarker) {
-        plat::ListBox& list = p_.form<ValeurDesParam>().get().*inst.paramList;
-        list.clear();
-        if (inst.redEventList) List4.setForeColor(plat::colors::Red);
-        for (int e = 31; e >= 0; --e) list.addItem(paramItem(e, s.ParamStamp[le][e]));
-        // Item k holds entry 31 - k.
-        s.TempMagnOff[le] = int16_t(itemValue(list.list(7)));
-        s.LevelStartLP[le] = int16_t(itemValue(list.list(6)));
-        s.LevelParam27[le] = int16_t(itemValue(list.list(4)));
-        s.MaxTempSHT[le] = uint8_t(itemValue(list.list(3)));
+        listParamsRead(*this, inst);
         (this->*inst.traceRestartTimer).setEnabled(true);
     }
 

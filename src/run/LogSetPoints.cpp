@@ -5,7 +5,6 @@
 // A set-point file that cannot be read in full leaves the set-points, their
 // labels and the file as they are: nothing is half-applied, and the file is
 // rewritten only once its new content is known.
-#include "platform/Dialogs.h"
 #include "run/SetPointFile.h"
 #include "shell/Log.h"
 #include "shell/ParamLogicielVB.h"
@@ -17,13 +16,6 @@ namespace {
 
 constexpr int PanelPhaseShown = 5;
 
-void warnSetPointFile(Program& p, const QString& what)
-{
-    p.rt.dialogs.msgBox(QStringLiteral("The file ConsignePW2.ini cannot be %1: the power set-points are unchanged ! ")
-                            .arg(what),
-                        int(plat::mb::OKOnly) | plat::mb::Exclamation, QStringLiteral(" Warning!"));
-}
-
 } // namespace
 
 void Log::ValeurPWPh5()
@@ -34,13 +26,13 @@ void Log::ValeurPWPh5()
     const QString path = setPointFilePath(s.BaseFolder);
     auto values = readSetPointFile(p_.rt.drive, path);
     if (!values) {
-        warnSetPointFile(p_, QStringLiteral("read"));
+        warnSetPointFile(p_.rt.dialogs, QStringLiteral("read"));
         return;
     }
     const int v = VScroll1.value();
     (*values)[n - 1] = int16_t(v);
     if (!writeSetPointFile(p_.rt.drive, path, *values)) {
-        warnSetPointFile(p_, QStringLiteral("written"));
+        warnSetPointFile(p_.rt.dialogs, QStringLiteral("written"));
         return;
     }
     for (int le = 0; le < LeCount; ++le) {

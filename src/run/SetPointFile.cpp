@@ -1,5 +1,6 @@
 #include "run/SetPointFile.h"
 
+#include "platform/Dialogs.h"
 #include "platform/SeqFile.h"
 #include "platform/VbText.h"
 
@@ -38,6 +39,13 @@ bool writeSetPointFile(const plat::Drive& drive, const QString& path, const SetP
     bool ok = true;
     for (int16_t v : values) ok = out->printNumber(v) && ok;
     return out->close() && ok;
+}
+
+void warnSetPointFile(plat::Dialogs& dialogs, const QString& what)
+{
+    dialogs.msgBox(
+        QStringLiteral("The file ConsignePW2.ini cannot be %1: the power set-points are unchanged ! ").arg(what),
+        int(plat::mb::OKOnly) | int(plat::mb::Exclamation), QStringLiteral(" Warning!"));
 }
 
 } // namespace orv

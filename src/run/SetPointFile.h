@@ -2,11 +2,12 @@
 // The power set-point file "ConsignePW2.ini": eight lines, the set-points of
 // LE-1 to LE-8 in tens of watts.
 //
-// Pure routines for start-up, the set-point commands and reception:
+// Routines for start-up, the set-point commands and reception:
 //   setPointFilePath(baseFolder)          - BaseFolder & "\ConsignePW2.ini"
 //   readSetPointFile(drive, path)         - the eight values, or nothing
 //   writeSetPointFile(drive, path, v)     - eight lines in integer form (" 50 ")
 //   defaultSetPoints()                    - eight times 50, the file's content when created
+//   warnSetPointFile(dialogs, what)       - the warning of a set-point command whose file failed
 
 #include <QString>
 #include <array>
@@ -14,6 +15,7 @@
 #include <optional>
 
 namespace plat {
+class Dialogs;
 class Drive;
 }
 
@@ -35,5 +37,9 @@ std::optional<SetPoints> readSetPointFile(const plat::Drive& drive, const QStrin
 // Creates or truncates the file and writes the eight values in integer form.
 // False when it cannot be written.
 bool writeSetPointFile(const plat::Drive& drive, const QString& path, const SetPoints& values);
+
+// Tells the user that the file could not be `what` ("read", "written") and
+// that the set-points in force stay as they are.
+void warnSetPointFile(plat::Dialogs& dialogs, const QString& what);
 
 } // namespace orv

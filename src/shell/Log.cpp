@@ -31,6 +31,4 @@ Log::Log(Program& p)
 
 void Log::Form_Load() { Timer1.setEnabled(true); }
 
-void Log::Form_QueryUnload(int& cancel, int unloadMode) {}
-
 } // namespace orv

@@ -18,7 +18,6 @@ public:
     Program& prog() const { return p_; }
 
     void Form_Load() override;
-    void Form_QueryUnload(int& cancel, int unloadMode) override;
 
     // ---------------------------------------------------------------- shell
     void wireShell();

@@ -6,6 +6,7 @@
 #include "alarms/ControlLfcAlarm.h"
 #include "alarms/Halogen.h"
 #include "alarms/SHTPC.h"
+#include "link/CommandFrame.h"
 #include "parameters/FadecParameters.h"
 #include "parameters/Usures.h"
 #include "parameters/ValeurDesParam.h"
@@ -25,7 +26,6 @@ namespace orv {
 namespace {
 
 constexpr uint8_t FreezeOn = 1;
-constexpr uint8_t SubCommandRequest = 4;
 constexpr plat::Color ChosenLightGreen = plat::rgb(91, 255, 0);
 
 // Phase of the selected LE; nothing before an LE is selected.

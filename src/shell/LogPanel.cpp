@@ -6,7 +6,6 @@
 #include "link/ConfigurationRS232.h"
 #include "parameters/FadecParameters.h"
 #include "parameters/Saisie.h"
-#include "platform/Dialogs.h"
 #include "platform/VbText.h"
 #include "run/SetPointFile.h"
 #include "scheduler/RefLevelTrigLFC3.h"
@@ -24,14 +23,6 @@ constexpr plat::Color SelectorGreen = plat::colors::Green;
 constexpr plat::Color SelectorPale = plat::rgb(192, 255, 255);
 constexpr plat::Color SpeedEntryLavender = plat::rgb(192, 192, 255);
 
-// The same warning as "Single LE" gives when the set-point file fails.
-void warnSetPointFile(Program& p, const QString& what)
-{
-    p.rt.dialogs.msgBox(QStringLiteral("The file ConsignePW2.ini cannot be %1: the power set-points are unchanged ! ")
-                            .arg(what),
-                        int(plat::mb::OKOnly) | int(plat::mb::Exclamation), QStringLiteral(" Warning!"));
-}
-
 } // namespace
 
 // ---------------------------------------------------------- set-points
@@ -46,7 +37,7 @@ void Log::CopiePWSlider_Click()
     SetPoints values;
     values.fill(int16_t(v));
     if (!writeSetPointFile(p_.rt.drive, setPointFilePath(s.BaseFolder), values)) {
-        warnSetPointFile(p_, QStringLiteral("written"));
+        warnSetPointFile(p_.rt.dialogs, QStringLiteral("written"));
         return;
     }
     for (int i = 0; i < LeCount; ++i) {
@@ -71,7 +62,7 @@ void Log::Label17_Click()
 {
     const auto values = readSetPointFile(p_.rt.drive, setPointFilePath(p_.s.BaseFolder));
     if (!values) {
-        warnSetPointFile(p_, QStringLiteral("read"));
+        warnSetPointFile(p_.rt.dialogs, QStringLiteral("read"));
         return;
     }
     for (int i = 0; i < LeCount; ++i) {

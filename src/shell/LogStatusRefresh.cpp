@@ -3,6 +3,7 @@
 // automatic QTH start after start-up, and the ends of "Freeze" and
 // "Reset Magdrive".
 
+#include "link/CommandFrame.h"
 #include "platform/VbText.h"
 #include "run/QthStartFile.h"
 #include "shell/Log.h"
@@ -19,7 +20,6 @@ constexpr plat::Color ClickedOrange = plat::rgb(255, 128, 0);
 constexpr int NarrowStrip = 9780;
 
 constexpr uint8_t FreezeOff = 0;
-constexpr uint8_t SubCommandRequest = 4;
 
 } // namespace
 

@@ -39,7 +39,7 @@ protected:
     static le::Fields status(int phase = 0) { return FakeLE::statusFields(phase); }
 
     plat::FormTimer& txTimer(int le) { return (*log).*orv::leInstance(le).txTimer; }
-    plat::FormTimer& restTimer(int le) { return (*log).*orv::leInstance(le).restTimer; }
+    plat::FormTimer& restTimer(int le) { return log->RestTimer(le); }
 
     std::array<int32_t, 32> row(int le) const
     {

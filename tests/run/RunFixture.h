@@ -4,11 +4,16 @@
 // ways to read the history file and the settings boxes.
 
 #include "model/Frames.h"
+#include "platform/Timer.h"
 #include "shell/ParamLogicielVB.h"
 #include "support/FakeLE.h"
 #include "support/ProgramFixture.h"
 
+#include <QByteArray>
+#include <functional>
+#include <initializer_list>
 #include <memory>
+#include <vector>
 
 class RunTest : public ProgramTest {
 protected:
@@ -25,6 +30,17 @@ protected:
         ASSERT_EQ(s->BaseFolder, "C:\\LightCtl");
     }
 
+    // A one-shot action at `ms` from now, run from the event loop.
+    std::vector<std::unique_ptr<plat::Timer>> actions;
+    void at(int ms, std::function<void()> fn)
+    {
+        actions.push_back(std::make_unique<plat::Timer>(t.time, "action", ms, true));
+        plat::Timer* tm = actions.back().get();
+        tm->onTimer = [tm, fn] {
+            tm->setEnabled(false);
+            fn();
+        };
+    }
 
     // A fake LE on LE index le's line, its port open.
     FakeLE& addFake(int le)
@@ -39,6 +55,14 @@ protected:
     {
         s->SynchroRS232[le] = 123;
         s->PhaseLP[le] = 0;
+    }
+
+    // A number file's content as the program prints it: " 50 " lines.
+    static QByteArray integerForm(std::initializer_list<int> values)
+    {
+        QByteArray out;
+        for (int v : values) out += " " + QByteArray::number(v) + " \r\n";
+        return out;
     }
 
     orv::ParamLogicielVB& settings() { return *prog->form<orv::ParamLogicielVB>(); }

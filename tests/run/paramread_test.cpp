@@ -41,17 +41,6 @@ protected:
             release->setEnabled(false);
         };
     }
-    // A one-shot action at `ms` from now, run from the event loop.
-    std::vector<std::unique_ptr<plat::Timer>> actions;
-    void at(int ms, std::function<void()> fn)
-    {
-        actions.push_back(std::make_unique<plat::Timer>(t.time, "action", ms, true));
-        plat::Timer* tm = actions.back().get();
-        tm->onTimer = [tm, fn] {
-            tm->setEnabled(false);
-            fn();
-        };
-    }
     plat::ListBox& list(int le) { return prog->form<ValeurDesParam>()->list(le); }
     // LE-1 never answers its read request; `end` runs 10 s into the wait.
     void endDuringWait(std::function<void()> end)

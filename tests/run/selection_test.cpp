@@ -13,13 +13,6 @@ namespace {
 
 const plat::Color LightGreen = plat::rgb(192, 255, 192);
 
-QByteArray integerForm(std::initializer_list<int> values)
-{
-    QByteArray out;
-    for (int v : values) out += " " + QByteArray::number(v) + " \r\n";
-    return out;
-}
-
 } // namespace
 
 class SelectionTest : public RunTest {

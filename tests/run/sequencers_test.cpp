@@ -17,18 +17,6 @@ protected:
     }
     void activateAll() { activate({0, 1, 2, 3, 4, 5, 6, 7}); }
     QStringList messagesWith(const QString& text) const { return histoMessages().filter(text); }
-
-    // A one-shot action at `ms` from now, run from the event loop.
-    std::vector<std::unique_ptr<plat::Timer>> actions;
-    void at(int ms, std::function<void()> fn)
-    {
-        actions.push_back(std::make_unique<plat::Timer>(t.time, "action", ms, true));
-        plat::Timer* tm = actions.back().get();
-        tm->onTimer = [tm, fn] {
-            tm->setEnabled(false);
-            fn();
-        };
-    }
 };
 
 // ---------------------------------------------------------------- stop-all

@@ -10,12 +10,6 @@ using namespace orv;
 class SetPointTest : public RunTest {
 protected:
     const QString file = "C:\\LightCtl\\ConsignePW2.ini";
-    static QByteArray integerForm(std::initializer_list<int> values)
-    {
-        QByteArray b;
-        for (int v : values) b += " " + QByteArray::number(v) + " \r\n";
-        return b;
-    }
     void tick47() { t.time.advance(300); }
 };
 

@@ -1,0 +1,40 @@
+#include "run/ParamReadList.h"
+
+#include "parameters/ValeurDesParam.h"
+#include "run/RunInstances.h"
+#include "shell/Log.h"
+#include "shell/Program.h"
+
+#include <algorithm>
+
+namespace orv {
+
+namespace {
+
+// "18   50": the entry as two digits, three blanks, the value.
+QString listItem(int entry, int value)
+{
+    return QStringLiteral("%1   %2").arg(entry, 2, 10, QLatin1Char('0')).arg(value);
+}
+
+} // namespace
+
+int paramItemValue(const QString& item) { return std::clamp(item.mid(5).trimmed().toInt(), 0, 255); }
+
+plat::ListBox& listParamsRead(Log& log, const RunInstance& inst)
+{
+    State& s = log.prog().s;
+    const int le = inst.le;
+    plat::ListBox& list = log.prog().form<ValeurDesParam>().get().*inst.paramList;
+    list.clear();
+    if (inst.redEventList) log.List4.setForeColor(plat::colors::Red);
+    for (int e = 31; e >= 0; --e) list.addItem(listItem(e, s.ParamStamp[le][e]));
+
+    s.TempMagnOff[le] = int16_t(paramItemValue(list.list(7)));
+    s.LevelStartLP[le] = int16_t(paramItemValue(list.list(6)));
+    s.LevelParam27[le] = int16_t(paramItemValue(list.list(4)));
+    s.MaxTempSHT[le] = uint8_t(paramItemValue(list.list(3)));
+    return list;
+}
+
+} // namespace orv
