@@ -47,6 +47,8 @@ void ControlLfcAlarm::VScroll1_Change(int index)
     Label3[index].setCaption(QString::number(VScroll1[index].value()));
 }
 
+// The warning-indicator box only keeps its tick for the alarm file; a click
+// does nothing else.
 void ControlLfcAlarm::Check2_Click() {}
 
 } // namespace orv
