@@ -14,6 +14,7 @@ struct ParametersState {
     uint8_t SaisieMode = 0;          // value input: 1 motor speed, 0 an LE parameter
     uint8_t ParamEdited = 0;         // value input: the parameter entry opened (0-31)
     int16_t SpeedM = 0;              // motor speed set through the value input
+    int CompteurScope = 0;           // hardware-test scope: samples in the current sweep, kept across loads
 };
 
 } // namespace orv
