@@ -166,6 +166,36 @@ TEST_F(EspionTest, FollowsOnlyOnceALabelShowedGreenAndOnlyRequestedStarts)
     EXPECT_EQ(w().List1.listCount(), 7);
 }
 
+// Delays whose targets pass the last step, a step value no controller
+// sends, a parameter caption that is not a number and a full list.
+TEST_F(EspionTest, OddValuesNeitherStopNorCorruptTheList)
+{
+    s->run->ParamZ1[0] = 180;
+    s->run->ParamZ2[0] = 40;
+    s->run->ParamZ3[0] = 30;
+    prog->form<FadecParameters>()->setParamPC(18, "abc");
+    startRequested();
+    step(2);
+    EXPECT_EQ(w().List1.list(1), head(2) + " Loading the value z1=0");
+    step(14);
+    EXPECT_EQ(w().List1.items().last(), head(14) + " Phase 2 enabled    z1=180    jumping 194");
+    step(235);
+    EXPECT_EQ(w().List1.items().last(), head(235) + " Phase 4 enabled    z3=30    jumping 266");
+    const int before = w().List1.listCount();
+    step(300);
+    step(-4);
+    EXPECT_EQ(w().List1.listCount(), before);
+    step(255);
+    EXPECT_EQ(w().List1.items().last(), head(255) + " > AD0-   LPC= 045    LFC= 012    MAT= 025");
+
+    while (w().List1.listCount() < EspionStart::ListCapacity) w().List1.addItem("old");
+    const QString second = w().List1.list(1);
+    step(3);
+    EXPECT_EQ(w().List1.listCount(), EspionStart::ListCapacity);
+    EXPECT_EQ(w().List1.list(0), second);
+    EXPECT_EQ(w().List1.items().last(), head(3) + " Starting M ");
+}
+
 class EspionPrintTest : public EspionTest {
 protected:
     void fill(int lines)
