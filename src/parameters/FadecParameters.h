@@ -56,6 +56,11 @@ public:
     static constexpr plat::Color OddRow = plat::rgb(0xE0, 0xE0, 0xE0);
     static constexpr plat::Color Opened = plat::rgb(0xFF, 0x80, 0x00);   // title being edited
 
+    // ParamPC: the PC's working copy of parameter entry e (0-31), as the
+    // text of its value label. Entries outside 0-31 read empty and are not set.
+    QString ParamPC(int e) const;
+    void setParamPC(int e, const QString& value);
+
 private:
     void setAll(const QString& value);
     Program& p_;
