@@ -2,6 +2,7 @@
 
 #include "link/CommandFrame.h"
 #include "parameters/ParamTable.h"
+#include "parameters/ParametersState.h"
 #include "parameters/PortWarning.h"
 #include "parameters/Saisie.h"
 #include "platform/Dialogs.h"
@@ -96,16 +97,6 @@ void FadecParameters::Form_Load()
     Timer1.setEnabled(true);
 }
 
-QString FadecParameters::ParamPC(int e) const
-{
-    return Label59.has(32 + e) ? Label59[32 + e].caption() : QString();
-}
-
-void FadecParameters::setParamPC(int e, const QString& value)
-{
-    if (Label59.has(32 + e)) Label59[32 + e].setCaption(value);
-}
-
 void FadecParameters::setAll(const QString& value)
 {
     for (int e = 0; e < ParamCount; ++e) setParamPC(e, value);
@@ -115,7 +106,7 @@ void FadecParameters::setAll(const QString& value)
 // by the entry's class; waits until it closes.
 void FadecParameters::Label61_MouseDown(int index, const plat::MouseArgs& a)
 {
-    State& s = p_.s;
+    ParametersState& s = *p_.s.parameters;
     s.ParamEdited = uint8_t(index);
     Label61[index].setBackColor(Opened);
     Saisie& entry = *p_.form<Saisie>();

@@ -48,10 +48,6 @@ public:
     void CDMQuitter_Click();
     void Timer1_Timer();
 
-    // Entry e (0-31) of the PC's working copy.
-    QString ParamPC(int e) const;
-    void setParamPC(int e, const QString& value);
-
     static constexpr plat::Color EvenRow = plat::rgb(0xFF, 0xFF, 0x80);
     static constexpr plat::Color OddRow = plat::rgb(0xE0, 0xE0, 0xE0);
     static constexpr plat::Color Opened = plat::rgb(0xFF, 0x80, 0x00);   // title being edited

@@ -1,5 +1,7 @@
 #pragma once
-// The parameter windows' part of the main window: the transfer notice's timers.
+// The parameter windows' part of the main window: the transfer notice's
+// timers and the Functions menu items that open the parameter windows
+// ("FADEC Parameters", "Read LE Settings", "LE Data", "Hardware Uptime").
 // It holds the handlers of the main window's controls that this subsystem
 // serves (the system's names kept) and hooks them when the window is built.
 
@@ -17,6 +19,11 @@ public:
     // 2 s later and sets TransfertDone.
     void Timer44_Timer();
     void Timer45_Timer();
+    // Functions menu.
+    void mnuParameters_Click();
+    void mnuVdesParam_Click();
+    void mnuCoeff_Click();
+    void mnuArdwUptime_Click();
 
 private:
     Log& L;

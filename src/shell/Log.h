@@ -85,11 +85,7 @@ public:
     void mnuAlarmLFC_Click();
     void mnuStopAlarm_Click();
     void mnuAD_Click();
-    void mnuParameters_Click();
-    void mnuVdesParam_Click();
     void mnuTestMateriel_Click();
-    void mnuCoeff_Click();
-    void mnuArdwUptime_Click();
     void mnuEspion_Click();
     void mnuRegulateActive_Click();
     void MnuResetMagDrive_Click();

@@ -4,6 +4,7 @@
 #include "parameters/FadecParameters.h"
 #include "parameters/OKTransfert.h"
 #include "parameters/ParamTable.h"
+#include "parameters/ParametersState.h"
 #include "parameters/Saisie.h"
 #include "parameters/ParamsFixture.h"
 
@@ -99,7 +100,6 @@ TEST_F(FadecParamsTest, ClosedPortRefusesReadAndWriteForEveryLE)
         }
         EXPECT_EQ(values(), QStringList(QList<QString>(32, "0")));
         EXPECT_EQ(s->SelectionBank, 0);
-        EXPECT_EQ(s->WriteParamLE, 0);
     }
 }
 
@@ -223,7 +223,7 @@ TEST_F(FadecParamsTest, ATitlePressOpensTheValueInputForItsEntry)
         w().Label61[c.entry].raiseMouse(w().Label61[c.entry].onMouseDown, a);
         EXPECT_TRUE(seen);
         EXPECT_FALSE(prog->ifLoaded<Saisie>());
-        EXPECT_EQ(prog->s.SaisieMode, 0);
+        EXPECT_EQ(prog->s.parameters->SaisieMode, 0);
         EXPECT_EQ(w().Label61[c.entry].backColor(),
                   c.entry % 2 == 0 ? FadecParameters::EvenRow : FadecParameters::OddRow);
     }
