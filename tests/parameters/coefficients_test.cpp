@@ -62,6 +62,13 @@ TEST_F(CoefficientsTest, OpenAndCloseWithoutEditsRewritesTheSameLines)
     EXPECT_EQ(fileLines(), lines);
     EXPECT_TRUE(t.dialogs.shown.empty());
     EXPECT_EQ(s->CoeffLE[coeffIndex(5, 7)], "n/a");
+
+    // Closed before its table has loaded: the file keeps its values.
+    log->mnuCoeff.click();
+    t.time.advance(20);
+    close();
+    EXPECT_EQ(fileLines(), lines);
+    EXPECT_TRUE(t.dialogs.shown.empty());
 }
 
 TEST_F(CoefficientsTest, ACellStoresOnlyANumberWithAPoint)
