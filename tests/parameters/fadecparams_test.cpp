@@ -231,7 +231,8 @@ TEST_F(FadecParamsTest, ATitlePressOpensTheValueInputForItsEntry)
 
 TEST_F(FadecParamsTest, Screenshot)
 {
-    selectLE(0);
+    selectLE(0);   // which shows zeros until a read
+    w().ParamDefault.click();
     w().Label61[21].setBackColor(FadecParameters::Opened);
     t.time.advance(400);
     screenshot(w(), "fadec_parameters");
