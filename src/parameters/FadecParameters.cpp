@@ -124,7 +124,7 @@ void FadecParameters::Label61_MouseDown(int index, const plat::MouseArgs& a)
     for (plat::Control* c : std::initializer_list<plat::Control*>{&entry.Label1, &entry.Label2, &entry.Label3,
                                                                    &entry.Label4, &entry.Text1})
         c->setEnabled(typable);
-    s.SaisieMode = 0;
+    p_.s.SaisieMode = 0;
     entry.show(true);
 }
 

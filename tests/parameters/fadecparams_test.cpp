@@ -223,7 +223,7 @@ TEST_F(FadecParamsTest, ATitlePressOpensTheValueInputForItsEntry)
         w().Label61[c.entry].raiseMouse(w().Label61[c.entry].onMouseDown, a);
         EXPECT_TRUE(seen);
         EXPECT_FALSE(prog->ifLoaded<Saisie>());
-        EXPECT_EQ(prog->s.parameters->SaisieMode, 0);
+        EXPECT_EQ(prog->s.SaisieMode, 0);
         EXPECT_EQ(w().Label61[c.entry].backColor(),
                   c.entry % 2 == 0 ? FadecParameters::EvenRow : FadecParameters::OddRow);
     }
