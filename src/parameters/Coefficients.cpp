@@ -137,7 +137,7 @@ void Coefficients::Timer2_Timer()
     ParamLogicielVB& settings = *p_.form<ParamLogicielVB>();
     int slot = 0;
     for (int le = 0; le < 6; ++le) {
-        const bool active = settings.Check1[le].value() == 1;
+        const bool active = settings.LEActivated(le);
         if (active) {
             const int x = FirstColumnX + ColumnStep * slot++;
             Label6[le].setLeft(x);

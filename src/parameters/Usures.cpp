@@ -171,7 +171,7 @@ void Usures::Timer5_Timer()
 {
     ParamLogicielVB& settings = *p_.form<ParamLogicielVB>();
     for (int le = 0; le < 6; ++le) {
-        const bool active = settings.Check1[le].value() == 1;
+        const bool active = settings.LEActivated(le);
         Label5[le].setVisible(active);
         for (int i = 0; i < 12; ++i) column(le)[i].setVisible(active);
         ReadCDM[le].setVisible(active);
@@ -188,7 +188,7 @@ void Usures::Timer5_Timer()
         }
         return;
     }
-    for (int le = 0; le < 6; ++le) BoutonErase[le].setVisible(settings.Check1[le].value() == 1);
+    for (int le = 0; le < 6; ++le) BoutonErase[le].setVisible(settings.LEActivated(le));
     showResetSection(true);
     if (Timer8.enabled()) return;
     for (int k = 0; k < 3; ++k)

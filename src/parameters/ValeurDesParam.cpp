@@ -87,7 +87,7 @@ void ValeurDesParam::Timer3_Timer()
     int slot = 0;
     bool any = false;
     for (int le = 0; le < LeCount; ++le) {
-        const bool active = settings.Check1[le].value() == 1;
+        const bool active = settings.LEActivated(le);
         list(le).setVisible(active);
         button(le).setVisible(active);
         if (!active) continue;
