@@ -85,10 +85,6 @@ public:
     void mnuAlarmLFC_Click();
     void mnuStopAlarm_Click();
     void mnuAD_Click();
-    void mnuParameters_Click();
-    void mnuVdesParam_Click();
-    void mnuCoeff_Click();
-    void mnuArdwUptime_Click();
     void mnuRegulateActive_Click();
     void MnuResetMagDrive_Click();
     void mnuCreateDataLogger_Click();
