@@ -9,6 +9,8 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
+#include <QMenu>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -191,6 +193,32 @@ TEST_F(WindowsTest, EveryMenuShowsAMarkOnlyWhenCheckedAndDashesAsSeparators)
         }
     }
     EXPECT_GT(menus, 3);
+}
+
+} // namespace
+
+namespace {
+
+// Every window and the drop-downs of its menu bar, rendered offscreen and
+// saved under test-output/windows/ for a person to look at.
+TEST_F(WindowsTest, EveryWindowAndItsMenusRenderToPictures)
+{
+    const QString folder = QStringLiteral(TEST_OUTPUT_DIR "/windows");
+    QDir().mkpath(folder);
+    for (const ProgramWindow& pw : programWindows()) {
+        plat::Form& form = pw.load(*prog);
+        const QImage window = form.window()->grab().toImage();
+        ASSERT_FALSE(window.isNull()) << pw.name;
+        EXPECT_TRUE(window.save(QStringLiteral("%1/%2.png").arg(folder, pw.name)));
+        for (plat::Menu* m : form.menus()) {
+            if (m->items().empty()) continue;
+            QMenu* drop = m->submenu();
+            drop->ensurePolished();
+            drop->resize(drop->sizeHint());
+            const QImage menu = drop->grab().toImage();
+            EXPECT_TRUE(menu.save(QStringLiteral("%1/%2_%3.png").arg(folder, pw.name, m->objectName())));
+        }
+    }
 }
 
 } // namespace
