@@ -4,6 +4,7 @@
 #include "alarms/Halogen.h"
 #include "alarms/SHTPC.h"
 #include "link/ConfigurationRS232.h"
+#include "parameters/EspionStart.h"
 #include "parameters/FadecParameters.h"
 #include "parameters/OKTransfert.h"
 #include "parameters/Saisie.h"
@@ -40,6 +41,7 @@ const std::vector<ProgramWindow>& programWindows()
         {"BoiteDialogue", load<orv::BoiteDialogue>},
         {"ConfigurationRS232", load<orv::ConfigurationRS232>},
         {"ControlLfcAlarm", load<orv::ControlLfcAlarm>},
+        {"EspionStart", load<orv::EspionStart>},
         {"FadecParameters", load<orv::FadecParameters>},
         {"FenQuestion", load<orv::FenQuestion>},
         {"Halogen", load<orv::Halogen>},
