@@ -45,6 +45,7 @@ Saisie::Saisie(Program& p) : plat::Form(p.rt, "Saisie"), p_(p)
     ValidationSaisie.setDefault(true);
     AnnulerSaisie.move(1680, 2280, 1335, 495);
     AnnulerSaisie.setCaption(QStringLiteral("Cancel"));
+    AnnulerSaisie.setCancel(true);   // Escape cancels the entry
 
     ValidationSaisie.onClick = [this] { ValidationSaisie_Click(); };
     AnnulerSaisie.onClick = [this] { AnnulerSaisie_Click(); };

@@ -188,7 +188,9 @@ public:
     plat::FormTimer& RestTimer(int le);
     void RestTimer_Timer(int le);
     // Power set-points: "Single LE" applies the slider to the selected LE.
-    void ValeurPWPh5();
+    // False when nothing was applied (no LE selected, set-point file that
+    // cannot be read or written).
+    bool ValeurPWPh5();
     void VScroll1_Change();
     void VScroll1_Scroll();
     void Timer47_Timer();   // control state: power panel, QTH button, relay clearing
