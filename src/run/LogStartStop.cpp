@@ -5,7 +5,6 @@
 #include "alarms/AlarmsState.h"
 #include "run/RunState.h"
 #include "scheduler/SchedulerState.h"
-#include "traces/TracesState.h"
 #include "alarms/ControlLfcAlarm.h"
 #include "alarms/Halogen.h"
 #include "alarms/SHTPC.h"
@@ -85,11 +84,10 @@ void Log::StopLERoutine(int n)
     if (!s.BaseFolder.isEmpty()) writeQthStartFile(p_.rt.drive, qthStartFilePath(s.BaseFolder), false);
 }
 
-void Log::mnuStopLEx_Click()
+void Log::StopLEOfPane(int le)
 {
+    if (le < 0 || le >= LeCount) return;
     State& s = p_.s;
-    const int le = s.traces->PaneMenuLE >= 0 ? s.traces->PaneMenuLE : s.traces->ScreenLE;
-    if (le >= LeCount) return;
     s.StartStopPC[le] = 2;
     s.RestSeconds[le] = 0;
     s.scheduler->StartNorm[le] = 0;

@@ -163,8 +163,6 @@ public:
     void NoCommunicationStep();
     void VanishedLineStep();
     void IOMonitor();
-    void mnuRFStamptoPC_Click();
-    void mnuRFPCtoStamp_Click();
     void Timer11_Timer();   // "Stop Alarm" countdown
     void Timer46_Timer();   // menus follow the open ports
     void Timer62_Timer();   // connect button released after start-up
@@ -177,7 +175,9 @@ public:
     // captions; StopLERoutine with any n switches the QTH lamps off.
     void StartLERoutine(int n);
     void StopLERoutine(int n);
-    void mnuStopLEx_Click();   // "Stop LE" of the trace area's pop-up
+    // "Stop LE" of the trace area's pop-up on LE index le's pane: requests
+    // its stop and puts it in Stop mode with its schedule state reset.
+    void StopLEOfPane(int le);
     // Reads the parameters of LE index `le` (0-7), waiting for the transfer
     // notice, then requests its start; returns at once when the LE's port is
     // closed, its marker missing or it is not idle. LectParamStampLE1..8 are
@@ -226,6 +226,10 @@ public:
     // Blanks the trace pane of LE index ScreenLE and restarts its trace at
     // the left edge, then redraws the grid (only the grid when ScreenLE is not an LE).
     void ColorRetard();
+    // Blanks the whole area, restarts and unfreezes every trace, and stops Timer71.
+    void ScreenAll();
+    // The window's width: 13150 twips for w = 0, 15650 for w = 1, else unchanged.
+    void LargeurScreen(int16_t& w);
 
     // ----------------------------------------------------------- parameters
     // Titles of the 32 parameter entries into FadecParameters.Label61(0..31);

@@ -118,32 +118,32 @@ struct LogControls {
     plat::FormTimer Timer1;
     plat::FormTimer Timer2;
     plat::FormTimer Timer3;
-    plat::FormTimer Timer4;
-    plat::FormTimer Timer5;
-    plat::FormTimer Timer6;
-    plat::FormTimer Timer7;
+    plat::FormTimer Timer4;   // LE-1 plot tick, 500 ms: one column of its trace (traces)
+    plat::FormTimer Timer5;   // LE-1 trace restart, 30 ms one-shot: its column back to 6 (traces; a start enables it)
+    plat::FormTimer Timer6;   // LE-2 plot tick, 500 ms (traces)
+    plat::FormTimer Timer7;   // LE-2 trace restart, 30 ms one-shot (traces)
     plat::FormTimer Timer8;
     plat::FormTimer Timer9;
-    plat::FormTimer Timer10;
+    plat::FormTimer Timer10;   // LE-3 plot tick, 500 ms (traces)
     plat::FormTimer Timer11;
     plat::FormTimer Timer12;
     plat::FormTimer Timer13;
     plat::FormTimer Timer14;
     plat::FormTimer Timer15;
     plat::FormTimer Timer16;
-    plat::FormTimer Timer17;
-    plat::FormTimer Timer18;
-    plat::FormTimer Timer19;
-    plat::FormTimer Timer20;
+    plat::FormTimer Timer17;   // LE-3 trace restart, 30 ms one-shot (traces)
+    plat::FormTimer Timer18;   // LE-4 plot tick, 500 ms (traces)
+    plat::FormTimer Timer19;   // LE-4 trace restart, 30 ms one-shot (traces)
+    plat::FormTimer Timer20;   // LE-5 plot tick, 500 ms (traces)
     plat::FormTimer Timer21;
     plat::FormTimer Timer22;
     plat::FormTimer Timer23;
     plat::FormTimer Timer24;
     plat::FormTimer Timer25;
     plat::FormTimer Timer26;
-    plat::FormTimer Timer27;
-    plat::FormTimer Timer28;
-    plat::FormTimer Timer29;
+    plat::FormTimer Timer27;   // LE-5 trace restart, 30 ms one-shot (traces)
+    plat::FormTimer Timer28;   // LE-6 plot tick, 500 ms (traces)
+    plat::FormTimer Timer29;   // LE-6 trace restart, 30 ms one-shot, running from load (traces)
     plat::FormTimer Timer30;
     plat::FormTimer Timer31;
     plat::FormTimer Timer32;
@@ -165,12 +165,12 @@ struct LogControls {
     plat::FormTimer Timer48;
     plat::FormTimer Timer49;
     plat::FormTimer Timer50;
-    plat::FormTimer Timer51;
-    plat::FormTimer Timer52;
+    plat::FormTimer Timer51;   // LE-7 plot tick, 500 ms (traces)
+    plat::FormTimer Timer52;   // LE-7 trace restart, 30 ms one-shot, running from load (traces)
     plat::FormTimer Timer53;
     plat::FormTimer Timer54;
     plat::FormTimer Timer55;
-    plat::FormTimer Timer56;
+    plat::FormTimer Timer56;   // plot-timer gate, 100 ms: runs each plot tick while its LE is out of phase 0 with a live link; QTH items (traces)
     plat::FormTimer Timer57;
     plat::FormTimer Timer58;
     plat::FormTimer Timer59;
@@ -181,11 +181,11 @@ struct LogControls {
     plat::FormTimer Timer64;
     plat::FormTimer Timer65;
     plat::FormTimer Timer66;
-    plat::FormTimer Timer67;
-    plat::FormTimer Timer68;
+    plat::FormTimer Timer67;   // LE-8 plot tick, 500 ms (traces)
+    plat::FormTimer Timer68;   // LE-8 trace restart, 30 ms one-shot, running from load (traces)
     plat::FormTimer Timer69;
-    plat::FormTimer Timer70;
-    plat::FormTimer Timer71;
+    plat::FormTimer Timer70;   // cleared trace pane turns black, 200 ms one-shot after "Clear Screen" (traces)
+    plat::FormTimer Timer71;   // whole trace area turns black (ScreenAll), 300 ms one-shot after a whole-area clear (traces)
 };
 
 } // namespace orv

@@ -1,10 +1,15 @@
 #pragma once
-// The trace area's own state: which pane is acted on, the trace pens, the
-// display switches and the data logger's per-LE header marks.
+// The trace area's own state: which pane is acted on, the trace pens and
+// the samples of each LE's trace, the freeze and the display switches, the
+// I/O list panel.
 
 #include "shell/State.h"
 
 namespace orv {
+
+// The eight samples a plot tick takes, in this order.
+enum TraceSignal { TraceLPC, TraceLFC, TraceMAT, TraceVIS, TraceIR, TraceRH, TraceLFC2, TraceLFC3 };
+using TraceSamples = std::array<int16_t, 8>;   // indexed by TraceSignal; TraceMAT is twice the °C
 
 struct TracesState {
     uint8_t ScreenLE = 0;            // LE index of the trace pane being acted on
@@ -12,6 +17,13 @@ struct TracesState {
     uint8_t FlagAffListeIO = 0;      // 1 while the I/O list panel is shown
     uint8_t ScrollFlag = 0;          // toggle state behind the "Scroll" menu item
     PerLE<int32_t> TraceX{};         // column of the LE's next trace point; 1 restarts at the left edge
+    PerLE<uint8_t> FrozenLE{};       // 1 while the LE's pane is frozen: its ticks only take samples
+    PerLE<TraceSamples> TraceNow{};  // the samples of the LE's current tick
+    PerLE<TraceSamples> TracePrev{}; // the samples of its last drawn tick, where each segment starts
+    PerLE<uint8_t> TraceLastPhase{}; // the phase its last unfrozen tick saw; a change draws a marker
+    PerLE<uint8_t> ClearPending{};   // 1 from a Clear Screen of the pane until Timer70 blanks it black
+    uint8_t FrozenFlag = 0;          // "Frozen (Figer)" toggle: 0 = the next use freezes
+    uint8_t AutoSaveFlag = 0;        // "Auto-Save (Out of screen)" toggle; nothing else reads it
     uint8_t FlagNiveauLPC = 0, FlagNiveauLFC = 0, FlagNiveauVIS = 0;   // level line requested on the traces
 };
 
