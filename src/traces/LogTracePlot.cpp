@@ -56,7 +56,8 @@ struct Pane {
     bool wholeArea;
 };
 
-// y of value v on the pane's scale, v = 0 at y0 + top·k - ... (top 256 or 255).
+// y of value v (0-255) on the pane's scale: v = 0 lies `top` units below the
+// origin (256 for the curves, 255 for most reference lines).
 int yOf(const Pane& p, int v, int top = 256) { return p.y0 + top * p.k - p.k * v; }
 
 // A value that would reach above the pane (a MAT temperature or a

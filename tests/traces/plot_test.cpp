@@ -49,6 +49,10 @@ TEST_F(PlotTest, LE1FillsTheWholeAreaInTheSingleScreenLayout)
     EXPECT_EQ(at(7000, 2048), tr::Magenta);   // k = 16: 4096 - 16 x 128
     EXPECT_EQ(at(6993, 4096 - 16 * 120), tr::Magenta);
     EXPECT_EQ(ts->TraceX[0], 1001);
+
+    // LE-2 still draws in its multi-screen pane, over LE-1's trace.
+    column(1, 100, 5, 120, 128);
+    EXPECT_EQ(at(2343 + 700, 2048 - 8 * 128), tr::Magenta);
 }
 
 TEST_F(PlotTest, EachSignalHasItsColourAndTheLFC2SensorAddsTheTwoLFCCurves)
@@ -261,6 +265,19 @@ TEST_F(PlotTest, AFrozenStopSavesItsImageAtTheFirstUnfrozenTickStillInPhase6)
     ts->FrozenLE[1] = 0;
     tick(1);
     EXPECT_TRUE(QFile::exists(t.host(image(2))));
+
+    // A stop that rests and ends while the pane is frozen leaves no image.
+    QFile::remove(t.host(image(2)));
+    s->PhaseLP[1] = 5;
+    tick(1);
+    ts->FrozenLE[1] = 1;
+    s->PhaseLP[1] = 6;
+    tick(1);
+    s->PhaseLP[1] = 0;
+    tick(1);
+    ts->FrozenLE[1] = 0;
+    tick(1);
+    EXPECT_FALSE(QFile::exists(t.host(image(2))));
 }
 
 TEST_F(PlotTest, AMATTemperatureOf128OrMoreStaysOnItsPanesTopEdge)
