@@ -2,19 +2,18 @@
 #include "shell/Log.h"
 #include "shell/Program.h"
 #include "traces/TraceInstances.h"
-#include "traces/TracesState.h"
 
 namespace orv {
 
 void Log::ColorRetard()
 {
-    TracesState& t = *p_.s.traces;
-    const int le = t.ScreenLE;
+    State& s = p_.s;
+    const int le = s.ScreenLE;
     if (le < LeCount) {
         const TraceInstance& row = traceInstance(le);
         Picture13.canvas().line(row.blankX1, row.blankY1, row.blankX2, row.blankY2, plat::colors::Black,
                                 plat::Canvas::BoxFilled);
-        t.TraceX[le] = 1;
+        s.TraceX[le] = 1;
     }
     GrilleScreen();
 }

@@ -22,13 +22,13 @@ void LogTraces::blankPane(int le, plat::Color colour)
 {
     const TraceInstance& row = traceInstance(le);
     L.Picture13.canvas().line(row.blankX1, row.blankY1, row.blankX2, row.blankY2, colour, plat::Canvas::BoxFilled);
-    p.s.traces->TraceX[le] = 1;
+    p.s.TraceX[le] = 1;
 }
 
 int LogTraces::paneCommandLE() const
 {
     const TracesState& t = *p.s.traces;
-    return t.PaneMenuLE >= 0 ? t.PaneMenuLE : t.ScreenLE;
+    return t.PaneMenuLE >= 0 ? t.PaneMenuLE : p.s.ScreenLE;
 }
 
 void LogTraces::mnuClearScreen_Click()
@@ -60,11 +60,12 @@ void LogTraces::Timer70_Timer()
 
 void LogTraces::ClearScreenAllSteps()
 {
-    TracesState& t = *p.s.traces;
+    State& s = p.s;
+    TracesState& t = *s.traces;
     L.Picture13.canvas().line(0, 0, AreaRight, AreaBottom, DarkBlue, plat::Canvas::BoxFilled);
     L.GrilleScreen();
     for (int le = 0; le < LeCount; ++le) {
-        t.TraceX[le] = 1;
+        s.TraceX[le] = 1;
         t.FrozenLE[le] = 0;
     }
     L.mnuFrozen.setChecked(false);
@@ -105,7 +106,7 @@ void LogTraces::mnuMultiEcran_Click()
 
 void LogTraces::RestartTimer_Timer(int le)
 {
-    p.s.traces->TraceX[le] = 6;
+    p.s.TraceX[le] = 6;
     (L.*traceInstance(le).restartTimer).setEnabled(false);
 }
 
@@ -113,11 +114,12 @@ void LogTraces::RestartTimer_Timer(int le)
 
 void Log::ScreenAll()
 {
-    TracesState& t = *p_.s.traces;
+    State& s = p_.s;
+    TracesState& t = *s.traces;
     Picture13.canvas().line(0, 0, AreaRight, AreaBottom, plat::colors::Black, plat::Canvas::BoxFilled);
     GrilleScreen();
     for (int le = 0; le < LeCount; ++le) {
-        t.TraceX[le] = 1;
+        s.TraceX[le] = 1;
         t.FrozenLE[le] = 0;
     }
     Timer71.setEnabled(false);

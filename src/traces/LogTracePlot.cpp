@@ -108,7 +108,7 @@ void referenceLines(Program& p, const TraceInstance& row, plat::Canvas& area, co
     }
     if (!row.wholeAreaPane && lfc2Sensor
         && p.form<SelectionStart>()->modeLabel(le).caption() == QLatin1String("Asym"))
-        dottedLine(area, pane, yOf(pane, s.scheduler->CalLFC2[le], 255), White);
+        dottedLine(area, pane, yOf(pane, s.CalLFC2[le], 255), White);
 }
 
 } // namespace
@@ -133,7 +133,7 @@ void LogTraces::PlotTimer_Timer(int le)
            s.RawIR[le],  s.RawRH[le],  s.RawLFC2[le],              s.RawLFC3[le]};
     if (t.FrozenLE[le] != 0) return;
 
-    const int c = t.TraceX[le];
+    const int c = s.TraceX[le];
     const int phase = s.PhaseLP[le];
     const bool lfc2Sensor = p.form<ParamLogicielVB>()->Check4[le].value() == 1;
 
@@ -187,17 +187,17 @@ void LogTraces::PlotTimer_Timer(int le)
         if (single) {
             ClearScreenAllSteps();
         } else if (L.mnuScroll.checked()) {
-            t.TraceX[le] = 1;
-            t.ScreenLE = uint8_t(le);
+            s.TraceX[le] = 1;
+            s.ScreenLE = uint8_t(le);
             L.ColorRetard();
             L.GrilleScreen();
         }
     } else {
-        t.TraceX[le] = c + 1;
+        s.TraceX[le] = c + 1;
     }
 
     if (phase != t.TraceLastPhase[le]) {
-        const int x = pane.x0 + ColumnWidth * t.TraceX[le];
+        const int x = pane.x0 + ColumnWidth * s.TraceX[le];
         area.line(x, pane.y0, x, pane.y0 + 5 * k, Yellow);
         printAt(area, x - 140, pane.y0 + 10 * k, Yellow, QString::number(phase));
         // A trace image that cannot be written is skipped: the trace goes on.

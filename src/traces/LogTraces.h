@@ -21,7 +21,7 @@ public:
     void mnuClearScreenAll_Click();
     void mnuMonoEcran_Click();
     void mnuMultiEcran_Click();
-    void mnuStopLEx_Click();
+    void mnuStopLEx_Click();   // "Stop LE" of the pane's pop-up
     void Timer70_Timer();   // a cleared pane turns black 200 ms after its Clear Screen
     void Timer71_Timer();   // the whole area turns black 300 ms after a whole-area clear
     // The steps of Clear Screen All: the area dark blue, every trace back to
@@ -52,6 +52,10 @@ public:
     void mnuRFStamptoPC_Click();
     void mnuRFPCtoStamp_Click();
     void Picture22_MouseDown(const plat::MouseArgs& a);
+    // The level-line headers LPC, LFC and VIS.
+    void Label6_Click();
+    void Label13_Click();
+    void Label8_Click();
 
 private:
     // Fills LE index le's blank rectangle in `colour` and restarts its trace.

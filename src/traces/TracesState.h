@@ -1,7 +1,8 @@
 #pragma once
-// The trace area's own state: which pane is acted on, the trace pens and
-// the samples of each LE's trace, the freeze and the display switches, the
-// I/O list panel.
+// The trace area's own state: the pane whose pop-up is open, the samples
+// and freeze of each LE's trace, the display switches. The pane acted on
+// (ScreenLE) and the trace pens (TraceX) are shared state: run control
+// restarts them.
 
 #include "shell/State.h"
 
@@ -12,11 +13,9 @@ enum TraceSignal { TraceLPC, TraceLFC, TraceMAT, TraceVIS, TraceIR, TraceRH, Tra
 using TraceSamples = std::array<int16_t, 8>;   // indexed by TraceSignal; TraceMAT is twice the °C
 
 struct TracesState {
-    uint8_t ScreenLE = 0;            // LE index of the trace pane being acted on
     int PaneMenuLE = -1;             // LE index of the pane whose pop-up is open, else -1
     uint8_t FlagAffListeIO = 0;      // 1 while the I/O list panel is shown
     uint8_t ScrollFlag = 0;          // toggle state behind the "Scroll" menu item
-    PerLE<int32_t> TraceX{};         // column of the LE's next trace point; 1 restarts at the left edge
     PerLE<uint8_t> FrozenLE{};       // 1 while the LE's pane is frozen: its ticks only take samples
     PerLE<TraceSamples> TraceNow{};  // the samples of the LE's current tick
     PerLE<TraceSamples> TracePrev{}; // the samples of its last drawn tick, where each segment starts

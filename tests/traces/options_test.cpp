@@ -9,28 +9,28 @@ class OptionsTest : public TracesTest {};
 
 TEST_F(OptionsTest, ARunningLEAdvancesOneColumnPer500msUntilIdleAndPausesWhileItsLinkIsLost)
 {
-    ts->TraceX[1] = 10;
+    s->TraceX[1] = 10;
     s->PhaseLP[1] = 5;
     t.time.advance(100);   // the gate enables LE-2's plot timer
     ASSERT_TRUE(log->Timer6.enabled());
     t.time.advance(5000);
-    EXPECT_EQ(ts->TraceX[1], 20);
+    EXPECT_EQ(s->TraceX[1], 20);
 
     s->link->FlagCommPerdue[1] = 1;
     t.time.advance(100);
     EXPECT_FALSE(log->Timer6.enabled());
     t.time.advance(2000);
-    EXPECT_EQ(ts->TraceX[1], 20);
+    EXPECT_EQ(s->TraceX[1], 20);
     s->link->FlagCommPerdue[1] = 0;
     t.time.advance(100 + 1000);
-    EXPECT_EQ(ts->TraceX[1], 22);
+    EXPECT_EQ(s->TraceX[1], 22);
 
     s->PhaseLP[1] = 0;
     t.time.advance(100);
     EXPECT_FALSE(log->Timer6.enabled());
-    const int x = ts->TraceX[1];
+    const int x = s->TraceX[1];
     t.time.advance(2000);
-    EXPECT_EQ(ts->TraceX[1], x);
+    EXPECT_EQ(s->TraceX[1], x);
 }
 
 TEST_F(OptionsTest, AnIdleLE1KeepsItsPlotTimerInTheSingleScreenLayout)
@@ -75,14 +75,14 @@ TEST_F(OptionsTest, ScrollTogglesItsMarkWhichTheEndOfAPaneReads)
 
 TEST_F(OptionsTest, OneFrozenToggleServesEveryPane)
 {
-    ts->ScreenLE = 0;
+    s->ScreenLE = 0;
     log->mnuFrozen.click();
     EXPECT_EQ(ts->FrozenLE[0], 1);
     EXPECT_TRUE(log->mnuFrozen.checked());
 
     // On LE-2's pane the next use unfreezes (nothing to do there) and
     // clears the mark; LE-1 stays frozen. The use after freezes LE-2.
-    ts->ScreenLE = 1;
+    s->ScreenLE = 1;
     log->mnuFrozen.click();
     EXPECT_EQ(ts->FrozenLE[1], 0);
     EXPECT_EQ(ts->FrozenLE[0], 1);

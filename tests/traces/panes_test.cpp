@@ -28,8 +28,8 @@ TEST_F(PanesTest, EachPaneBlanksItsOwnRectangleAndRestartsItsTrace)
         SCOPED_TRACE(le);
         const Pane& p = panes[le];
         fillArea(tr::Red);
-        ts->TraceX[le] = 50;
-        ts->ScreenLE = uint8_t(le);
+        s->TraceX[le] = 50;
+        s->ScreenLE = uint8_t(le);
         log->ColorRetard();
         const int midY = (p.y1 + p.y2) / 2 + 40;
         const int midX = (p.x1 + p.x2) / 2 + 40;
@@ -43,14 +43,14 @@ TEST_F(PanesTest, EachPaneBlanksItsOwnRectangleAndRestartsItsTrace)
         if (p.x2 < 9340) EXPECT_EQ(at(p.x2 + 30, midY), tr::Red);
         if (p.y1 > 0) EXPECT_EQ(at(midX, p.y1 - 30), tr::Red);
         if (p.y2 < 4214) EXPECT_EQ(at(midX, p.y2 + 30), tr::Red);
-        EXPECT_EQ(ts->TraceX[le], 1);
+        EXPECT_EQ(s->TraceX[le], 1);
     }
     // LE-5's rectangle stops at 2335, LE-1's at 2343.
     fillArea(tr::Red);
-    ts->ScreenLE = 4;
+    s->ScreenLE = 4;
     log->ColorRetard();
     EXPECT_EQ(at(2343, 3000), tr::Red);
-    ts->ScreenLE = 0;
+    s->ScreenLE = 0;
     log->ColorRetard();
     EXPECT_EQ(at(2343, 1000), tr::Black);
 }
@@ -58,14 +58,14 @@ TEST_F(PanesTest, EachPaneBlanksItsOwnRectangleAndRestartsItsTrace)
 TEST_F(PanesTest, ClearScreenTurnsThePaneDarkBlueThenBlackAndLeavesAPaneSelectedMeanwhile)
 {
     fillArea(tr::Red);
-    ts->TraceX[2] = 80;
+    s->TraceX[2] = 80;
     press(3000, 1000, 2);   // LE-2
     t.dialogs.popupChoices.push_back("mnuClearScreen");
     press(3000, 1000, 1);
     EXPECT_EQ(at(3000, 1000), tr::DarkBlue);
     EXPECT_EQ(at(2343, 100), tr::DarkBlue);
     EXPECT_EQ(at(4670, 1000), tr::White);
-    EXPECT_EQ(ts->TraceX[1], 1);
+    EXPECT_EQ(s->TraceX[1], 1);
 
     t.time.advance(100);
     press(5000, 1000, 2);   // LE-3 within the 200 ms
@@ -73,14 +73,14 @@ TEST_F(PanesTest, ClearScreenTurnsThePaneDarkBlueThenBlackAndLeavesAPaneSelected
     EXPECT_EQ(at(3000, 1000), tr::Black);
     EXPECT_EQ(at(4670, 1000), tr::White);
     EXPECT_EQ(at(5000, 1000), tr::Red);
-    EXPECT_EQ(ts->TraceX[2], 80);
-    EXPECT_EQ(ts->ScreenLE, 2);
+    EXPECT_EQ(s->TraceX[2], 80);
+    EXPECT_EQ(s->ScreenLE, 2);
     EXPECT_FALSE(log->Timer70.enabled());
 }
 
 TEST_F(PanesTest, ClearScreenOnAFrozenPaneClearsTheMarkButKeepsThePaneFrozen)
 {
-    ts->ScreenLE = 1;
+    s->ScreenLE = 1;
     log->mnuFrozen.click();
     ASSERT_EQ(ts->FrozenLE[1], 1);
     log->mnuClearScreen.click();
@@ -93,7 +93,7 @@ TEST_F(PanesTest, ClearScreenAllTurnsTheAreaDarkBlueThenBlackAndUnfreezesEveryPa
 {
     fillArea(tr::Red);
     for (int le = 0; le < 8; ++le) {
-        ts->TraceX[le] = 30;
+        s->TraceX[le] = 30;
         ts->FrozenLE[le] = 1;
     }
     log->mnuFrozen.setChecked(true);
@@ -101,7 +101,7 @@ TEST_F(PanesTest, ClearScreenAllTurnsTheAreaDarkBlueThenBlackAndUnfreezesEveryPa
     EXPECT_EQ(at(9000, 4000), tr::DarkBlue);
     EXPECT_EQ(at(4670, 3000), tr::White);
     for (int le = 0; le < 8; ++le) {
-        EXPECT_EQ(ts->TraceX[le], 1);
+        EXPECT_EQ(s->TraceX[le], 1);
         EXPECT_EQ(ts->FrozenLE[le], 0);
     }
     EXPECT_FALSE(log->mnuFrozen.checked());
@@ -115,12 +115,12 @@ TEST_F(PanesTest, ClearScreenAllTurnsTheAreaDarkBlueThenBlackAndUnfreezesEveryPa
 
 TEST_F(PanesTest, SingleScreenClearsTheAreaWithoutGridAndMultiScreenRestoresOnlyTheMenuAndBoxes)
 {
-    ts->TraceX[3] = 100;
+    s->TraceX[3] = 100;
     log->mnuMonoEcran.click();
     EXPECT_TRUE(log->mnuMonoEcran.checked());
     EXPECT_FALSE(log->mnuMultiEcran.checked());
     EXPECT_EQ(at(4670, 3000), tr::DarkBlue);
-    EXPECT_EQ(ts->TraceX[3], 1);
+    EXPECT_EQ(s->TraceX[3], 1);
     EXPECT_FALSE(log->mnuClearScreen.visible());
     EXPECT_TRUE(log->Picture4[0].visible());
     for (int le = 1; le < 8; ++le) EXPECT_FALSE(log->Picture4[le].visible()) << le;
@@ -139,13 +139,13 @@ TEST_F(PanesTest, SingleScreenClearsTheAreaWithoutGridAndMultiScreenRestoresOnly
 TEST_F(PanesTest, TheDeferredWholeAreaRestartForTheScheduler)
 {
     fillArea(tr::Red);
-    ts->TraceX[2] = 40;
+    s->TraceX[2] = 40;
     log->traces->DeferredScreenAll();
     EXPECT_EQ(at(5000, 1000), tr::DarkBlue);
-    EXPECT_EQ(ts->TraceX[2], 40);
+    EXPECT_EQ(s->TraceX[2], 40);
     t.time.advance(300);
     EXPECT_EQ(at(5000, 1000), tr::Black);
-    EXPECT_EQ(ts->TraceX[2], 1);
+    EXPECT_EQ(s->TraceX[2], 1);
 }
 
 TEST_F(PanesTest, LargeurScreenSetsTheWindowWidthForZeroAndOneOnly)

@@ -15,7 +15,7 @@ protected:
     {
         s->PhaseLP[le] = uint8_t(phase);
         ts->TraceLastPhase[le] = uint8_t(phase);
-        ts->TraceX[le] = c - 1;
+        s->TraceX[le] = c - 1;
         s->RawLPC[le] = uint8_t(prevLPC);
         tick(le);
         s->RawLPC[le] = uint8_t(nowLPC);
@@ -37,7 +37,7 @@ TEST_F(PlotTest, AColumnOfLE6HasItsPhaseStrokeAndItsLPCSegmentWhereTheScaleSays)
     // The LPC segment from (3036, 3203) to (3043, 3139) in light magenta.
     EXPECT_EQ(at(3036, 3203), tr::Magenta);
     EXPECT_EQ(at(3043, 3139), tr::Magenta);
-    EXPECT_EQ(ts->TraceX[5], 101);
+    EXPECT_EQ(s->TraceX[5], 101);
     EXPECT_EQ(ts->TracePrev[5][orv::TraceLPC], 128);
 }
 
@@ -48,7 +48,7 @@ TEST_F(PlotTest, LE1FillsTheWholeAreaInTheSingleScreenLayout)
     column(0, 1000, 5, 120, 128);
     EXPECT_EQ(at(7000, 2048), tr::Magenta);   // k = 16: 4096 - 16 x 128
     EXPECT_EQ(at(6993, 4096 - 16 * 120), tr::Magenta);
-    EXPECT_EQ(ts->TraceX[0], 1001);
+    EXPECT_EQ(s->TraceX[0], 1001);
 
     // LE-2 still draws in its multi-screen pane, over LE-1's trace.
     column(1, 100, 5, 120, 128);
@@ -78,7 +78,7 @@ TEST_F(PlotTest, EachSignalHasItsColourAndTheLFC2SensorAddsTheTwoLFCCurves)
         fillArea(tr::Red);
         s->PhaseLP[1] = 0;
         ts->TraceLastPhase[1] = 0;
-        ts->TraceX[1] = 49;
+        s->TraceX[1] = 49;
         for (const Signal& sig : curves) {
             if (sig.raw) (s->*sig.raw)[1] = uint8_t(sig.value);
             else s->TempMAT[1] = uint8_t(sig.value);
@@ -99,7 +99,7 @@ TEST_F(PlotTest, LE1DrawsNeitherVISNorIRNorRHOnTheWholeArea)
     fillArea(tr::Red);
     s->RawVIS[0] = 100;
     s->RawLFC[0] = 50;
-    ts->TraceX[0] = 10;
+    s->TraceX[0] = 10;
     tick(0);
     tick(0);
     EXPECT_EQ(at(77, 4096 - 16 * 100), tr::Red);
@@ -122,7 +122,7 @@ TEST_F(PlotTest, NoSegmentBeforeColumnTwoAndTheNameOnlyOnTheFirstColumns)
     EXPECT_EQ(printed("LE3"), 7);                           // columns 0 to 6
     // The name sits at x0 + 1960, y0 + k + 45, in grey.
     area().cls();
-    ts->TraceX[2] = 0;
+    s->TraceX[2] = 0;
     tick(2);
     EXPECT_EQ(area().currentX(), 4678 + 1960);
 }
@@ -131,17 +131,17 @@ TEST_F(PlotTest, TheEndOfThePaneBlanksItWithScrollAndHoldsTheLastColumnWithout)
 {
     fillArea(tr::Red);
     s->RawLPC[3] = 100;
-    ts->TraceX[3] = 331;
+    s->TraceX[3] = 331;
     log->mnuScroll.setChecked(false);
     tick(3);
     tick(3);
-    EXPECT_EQ(ts->TraceX[3], 331);
+    EXPECT_EQ(s->TraceX[3], 331);
     EXPECT_EQ(at(7005 + 100, 1000), tr::Red);
 
     log->mnuScroll.setChecked(true);
     tick(3);
-    EXPECT_EQ(ts->TraceX[3], 1);
-    EXPECT_EQ(ts->ScreenLE, 3);
+    EXPECT_EQ(s->TraceX[3], 1);
+    EXPECT_EQ(s->ScreenLE, 3);
     EXPECT_EQ(at(7005 + 100, 1000), tr::Black);   // blanked
     EXPECT_EQ(at(7005, 1000), tr::White);         // the grid drawn again
     EXPECT_EQ(at(4678 + 100, 1000), tr::Red);     // LE-3's pane untouched
@@ -153,11 +153,11 @@ TEST_F(PlotTest, LE1WrapsTheWholeAreaWhateverTheScrollMark)
     log->mnuScroll.setChecked(false);
     ts->FrozenLE[4] = 1;
     log->mnuFrozen.setChecked(true);
-    for (int le = 0; le < 8; ++le) ts->TraceX[le] = 200;
-    ts->TraceX[0] = 1321;
+    for (int le = 0; le < 8; ++le) s->TraceX[le] = 200;
+    s->TraceX[0] = 1321;
     tick(0);
     EXPECT_EQ(at(5000, 3000), tr::DarkBlue);
-    for (int le = 0; le < 8; ++le) EXPECT_EQ(ts->TraceX[le], 1) << le;
+    for (int le = 0; le < 8; ++le) EXPECT_EQ(s->TraceX[le], 1) << le;
     EXPECT_EQ(ts->FrozenLE[4], 0);
     EXPECT_FALSE(log->mnuFrozen.checked());
     t.time.advance(300);
@@ -168,7 +168,7 @@ TEST_F(PlotTest, LE1WrapsTheWholeAreaWhateverTheScrollMark)
 TEST_F(PlotTest, AFrozenPaneTakesSamplesAndDrawsNothingUntilUnfrozen)
 {
     fillArea(tr::Red);
-    ts->TraceX[1] = 20;
+    s->TraceX[1] = 20;
     s->RawLPC[1] = 100;
     tick(1);
     ts->FrozenLE[1] = 1;
@@ -176,7 +176,7 @@ TEST_F(PlotTest, AFrozenPaneTakesSamplesAndDrawsNothingUntilUnfrozen)
     s->PhaseLP[1] = 5;
     tick(1);
     tick(1);
-    EXPECT_EQ(ts->TraceX[1], 21);
+    EXPECT_EQ(s->TraceX[1], 21);
     EXPECT_EQ(ts->TraceLastPhase[1], 0);
     EXPECT_EQ(ts->TraceNow[1][orv::TraceLPC], 150);
     EXPECT_EQ(at(2343 + 7 * 21 + 8, 1000), tr::Red);
@@ -193,7 +193,7 @@ TEST_F(PlotTest, APhaseChangeIsMarkedAtTheNewColumn)
 {
     fillArea(tr::Red);
     area().cls();
-    ts->TraceX[6] = 40;
+    s->TraceX[6] = 40;
     s->PhaseLP[6] = 2;
     tick(6);
     const int x = 4678 + 7 * 41;
@@ -210,7 +210,7 @@ TEST_F(PlotTest, APhaseChangeIsMarkedAtTheNewColumn)
 TEST_F(PlotTest, TheTraceImageIsWrittenOncePerStopAndShowsTheWholeArea)
 {
     const QString path = t.host(image(4));
-    ts->TraceX[3] = 100;
+    s->TraceX[3] = 100;
     s->PhaseLP[3] = 5;
     s->TempMagnOff[3] = 40;
     tick(3);
@@ -244,18 +244,18 @@ TEST_F(PlotTest, TheTraceImageIsWrittenOncePerStopAndShowsTheWholeArea)
 TEST_F(PlotTest, ATraceImageThatCannotBeWrittenIsSkippedAndTheTraceGoesOn)
 {
     ASSERT_TRUE(QDir(t.host("C:\\LightCtl\\Img")).removeRecursively());
-    ts->TraceX[2] = 10;
+    s->TraceX[2] = 10;
     s->PhaseLP[2] = 6;
     tick(2);
     tick(2);
     EXPECT_EQ(ts->TraceLastPhase[2], 6);
-    EXPECT_EQ(ts->TraceX[2], 12);
+    EXPECT_EQ(s->TraceX[2], 12);
     EXPECT_FALSE(QFile::exists(t.host(image(3))));
 }
 
 TEST_F(PlotTest, AFrozenStopSavesItsImageAtTheFirstUnfrozenTickStillInPhase6)
 {
-    ts->TraceX[1] = 10;
+    s->TraceX[1] = 10;
     s->PhaseLP[1] = 5;
     tick(1);
     ts->FrozenLE[1] = 1;
@@ -283,7 +283,7 @@ TEST_F(PlotTest, AFrozenStopSavesItsImageAtTheFirstUnfrozenTickStillInPhase6)
 TEST_F(PlotTest, AMATTemperatureOf128OrMoreStaysOnItsPanesTopEdge)
 {
     fillArea(tr::Red);
-    ts->TraceX[5] = 10;   // LE-6, bottom row, origin y 2115
+    s->TraceX[5] = 10;   // LE-6, bottom row, origin y 2115
     s->TempMAT[5] = 200;
     tick(5);
     tick(5);
@@ -305,7 +305,7 @@ TEST_F(PlotTest, TheMagnetronOffLineAndItsLabelAreDrawnOnEveryPhase6Tick)
     s->PhaseLP[2] = 6;
     ts->TraceLastPhase[2] = 6;
     s->TempMagnOff[2] = 50;
-    ts->TraceX[2] = 20;
+    s->TraceX[2] = 20;
     tick(2);
     tick(2);
     EXPECT_EQ(printed("50 C"), 2);
@@ -355,7 +355,7 @@ TEST_F(PlotTest, LE1LeavesTheVISRequestToAnotherPaneOnTheWholeArea)
 TEST_F(PlotTest, AnAsymmetricLEWithAnLFC2SensorShowsItsCalibrationLineOnEveryTick)
 {
     auto& start = *prog->form<orv::SelectionStart>();
-    s->scheduler->CalLFC2[1] = 100;
+    s->CalLFC2[1] = 100;
     const int y = 255 * 8 - 8 * 100;
     struct Case {
         const char* mode;
@@ -374,7 +374,7 @@ TEST_F(PlotTest, AnAsymmetricLEWithAnLFC2SensorShowsItsCalibrationLineOnEveryTic
     area().cls();
     start.modeLabel(0).setCaption("Asym");
     setLFC2Sensor(0, true);
-    s->scheduler->CalLFC2[0] = 100;
+    s->CalLFC2[0] = 100;
     tick(0);
     EXPECT_EQ(at(600, y), tr::Black);
 }
@@ -382,11 +382,11 @@ TEST_F(PlotTest, AnAsymmetricLEWithAnLFC2SensorShowsItsCalibrationLineOnEveryTic
 TEST_F(PlotTest, TheRestartTimersMoveTheColumnBackToSix)
 {
     // LE-6 to LE-8 restart from the window's load; the others wait for a start.
-    for (int le = 0; le < 8; ++le) EXPECT_EQ(ts->TraceX[le], le >= 5 ? 6 : 0) << le;
-    ts->TraceX[2] = 200;
+    for (int le = 0; le < 8; ++le) EXPECT_EQ(s->TraceX[le], le >= 5 ? 6 : 0) << le;
+    s->TraceX[2] = 200;
     log->Timer17.setEnabled(true);
     t.time.advance(30);
-    EXPECT_EQ(ts->TraceX[2], 6);
+    EXPECT_EQ(s->TraceX[2], 6);
     EXPECT_FALSE(log->Timer17.enabled());
 }
 

@@ -73,8 +73,8 @@ TEST_F(TraceScreenshotTest, FourLEsTracingAfterAScriptedRun)
     EXPECT_EQ(s->PhaseLP[3], 5);
     EXPECT_TRUE(QFile::exists(t.host("C:\\LightCtl\\Img\\LE1-0000.bmp")));
     EXPECT_FALSE(QFile::exists(t.host("C:\\LightCtl\\Img\\LE4-0000.bmp")));
-    for (int le = 0; le < 4; ++le) EXPECT_GT(ts->TraceX[le], 100) << le;
-    EXPECT_EQ(ts->TraceX[4], 0);
+    for (int le = 0; le < 4; ++le) EXPECT_GT(s->TraceX[le], 100) << le;
+    EXPECT_EQ(s->TraceX[4], 0);
 
     log->show();
     const QImage image = log->window()->grab().toImage();
