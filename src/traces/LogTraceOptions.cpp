@@ -46,7 +46,7 @@ void LogTraces::mnuAutoSaveScreen_Click()
 void LogTraces::Timer56_Timer()
 {
     const State& s = p.s;
-    const bool qth = p.form<ParamLogicielVB>()->Check5.value() == 1;
+    const bool qth = p.form<ParamLogicielVB>()->QTHFunctions();
     L.mnuHalogen.setVisible(qth);
     if (!qth) L.CommHalOperator.setVisible(false);
     for (const TraceInstance& row : traceInstances()) {
@@ -59,7 +59,7 @@ void LogTraces::Timer56_Timer()
             plot.setEnabled(false);
         }
     }
-    L.mnuAlarmHalogen.setVisible(p.form<ParamLogicielVB>()->Check5.value() == 1);
+    L.mnuAlarmHalogen.setVisible(p.form<ParamLogicielVB>()->QTHFunctions());
 }
 
 } // namespace orv

@@ -135,7 +135,7 @@ void LogTraces::PlotTimer_Timer(int le)
 
     const int c = s.TraceX[le];
     const int phase = s.PhaseLP[le];
-    const bool lfc2Sensor = p.form<ParamLogicielVB>()->Check4[le].value() == 1;
+    const bool lfc2Sensor = p.form<ParamLogicielVB>()->LFC2Sensor(le);
 
     if (c < 7) printAt(area, single ? 8840 : pane.x0 + 1960, pane.y0 + k + 45, NameGrey, row.name());
 
