@@ -1,7 +1,8 @@
 // The main window with four LEs tracing: fake LEs send status frames through
 // a start, a run and a stop over virtual time, and the window is saved as a
 // PNG under the build folder for a person to look at
-// (test-output/trace_area_four_les.png).
+// (test-output/trace_area_four_les.png); and the I/O list panel shown
+// (test-output/io_list_panel.png).
 #include "support/FakeLE.h"
 #include "support/TracesFixture.h"
 
@@ -83,6 +84,29 @@ TEST_F(TraceScreenshotTest, FourLEsTracingAfterAScriptedRun)
     const QString path = QStringLiteral(TEST_OUTPUT_DIR "/trace_area_four_les.png");
     ASSERT_TRUE(image.save(path)) << path.toStdString();
     area().save(QStringLiteral(TEST_OUTPUT_DIR "/trace_area_four_les_area.bmp"));
+}
+
+} // namespace
+
+namespace {
+
+// The I/O list panel shown at the window's right edge, listing LE-1's last
+// frame (test-output/io_list_panel.png).
+TEST_F(TraceScreenshotTest, TheIOListPanelBesideTheTraceArea)
+{
+    openPort(0);
+    fakes.push_back(std::make_unique<FakeLE>(t, 1, 1));
+    t.time.advance(2000);
+    log->mnuIOListData.click();
+    t.time.advance(600);   // the monitor prints on it every 500 ms
+    ASSERT_TRUE(log->Picture22.visible());
+    EXPECT_FALSE(log->Picture22.canvas().printedTexts().isEmpty());
+
+    log->show();
+    const QImage image = log->window()->grab().toImage();
+    ASSERT_FALSE(image.isNull());
+    QDir().mkpath(TEST_OUTPUT_DIR);
+    ASSERT_TRUE(image.save(QStringLiteral(TEST_OUTPUT_DIR "/io_list_panel.png")));
 }
 
 } // namespace
