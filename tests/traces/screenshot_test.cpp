@@ -86,10 +86,6 @@ TEST_F(TraceScreenshotTest, FourLEsTracingAfterAScriptedRun)
     area().save(QStringLiteral(TEST_OUTPUT_DIR "/trace_area_four_les_area.bmp"));
 }
 
-} // namespace
-
-namespace {
-
 // The I/O list panel shown at the window's right edge, listing LE-1's last
 // frame (test-output/io_list_panel.png).
 TEST_F(TraceScreenshotTest, TheIOListPanelBesideTheTraceArea)
