@@ -39,10 +39,18 @@ TEST_F(PanesTest, EachPaneBlanksItsOwnRectangleAndRestartsItsTrace)
         EXPECT_NE(at(std::min(p.x2, 9330), midY), tr::Red);
         EXPECT_NE(at(midX, p.y1), tr::Red);
         EXPECT_NE(at(midX, p.y2), tr::Red);
-        if (p.x1 > 0) EXPECT_EQ(at(p.x1 - 30, midY), tr::Red);
-        if (p.x2 < 9340) EXPECT_EQ(at(p.x2 + 30, midY), tr::Red);
-        if (p.y1 > 0) EXPECT_EQ(at(midX, p.y1 - 30), tr::Red);
-        if (p.y2 < 4214) EXPECT_EQ(at(midX, p.y2 + 30), tr::Red);
+        if (p.x1 > 0) {
+            EXPECT_EQ(at(p.x1 - 30, midY), tr::Red);
+        }
+        if (p.x2 < 9340) {
+            EXPECT_EQ(at(p.x2 + 30, midY), tr::Red);
+        }
+        if (p.y1 > 0) {
+            EXPECT_EQ(at(midX, p.y1 - 30), tr::Red);
+        }
+        if (p.y2 < 4214) {
+            EXPECT_EQ(at(midX, p.y2 + 30), tr::Red);
+        }
         EXPECT_EQ(s->TraceX[le], 1);
     }
     // LE-5's rectangle stops at 2335, LE-1's at 2343.
