@@ -1,13 +1,16 @@
 #pragma once
-// The scheduler's own state: the start-selection window's position, the LFC
-// reference and trigger levels, and what the run-mode pop-up resets per LE
-// (restart switches and counts, cycle and window progress).
+// The scheduler's own state: the strip model (schedules, transition texts,
+// symmetric cycle fields, copy buffer), the start-selection window's
+// position and diagnostic flag, the LFC reference and trigger levels, and
+// what the run-mode pop-up resets per LE (restart switches and counts, cycle
+// and window progress).
 
+#include "scheduler/StripModel.h"
 #include "shell/State.h"
 
 namespace orv {
 
-struct SchedulerState {
+struct SchedulerState : StripModel {
     // Automatic restart switches per mode, restart wait count, armed schedules.
     PerLE<uint8_t> StartNorm{}, StartSym{}, StartSymStop{}, StartStop{};
     PerLE<int32_t> ComptageTempo{};
@@ -15,6 +18,7 @@ struct SchedulerState {
     PerLE<uint8_t> Compteurs{};      // automatic restarts made in planning mode
     int32_t StartFenetreLeft = 0;    // saved position of the start-selection window, twips
     int32_t StartFenetreTop = 0;
+    uint8_t FlagAffDiagnostic = 0;   // 1 while the start-selection window shows its diagnostic panel
     PerLE<QString> CalLFC2Text;      // LFC-2 CAL text per LE ("---" for none)
     PerLE<uint8_t> CalLFC2{};        // LFC-2 CAL value per LE
     PerLE<QString> LevelH1LFC3, LevelH2LFC3;   // LFC-3 trigger levels per LE, as texts
