@@ -4,6 +4,10 @@
 
 #include "scheduler/RefLevelTrigLFC3.h"
 #include "shell/Log.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QWidget>
 #include "shell/ParamLogicielVB.h"
 #include "scheduler/StripFixture.h"
 
@@ -293,6 +297,35 @@ TEST_F(StripEditingTest, ChoosingPlaningAgainForAnIdleLeRestoresTheDefaults)
     move(0, 100);
     EXPECT_EQ(plan(0), (std::array<int32_t, 4>{2400, 3840, 7680, 9120}));
     EXPECT_EQ(texts(0, 4)[0], QString("05:00"));
+}
+
+// The same editing through the strip's own widget: Qt mouse events in
+// pixels reach the handlers in strip units, with their buttons and keys.
+TEST_F(StripEditingTest, RealMouseEventsOnTheStripWidget)
+{
+    auto send = [&](int le, QEvent::Type type, int px, Qt::MouseButton button, Qt::MouseButtons held,
+                    Qt::KeyboardModifiers keys = Qt::NoModifier) {
+        QWidget* widget = w->strip(le).widget();
+        QMouseEvent e(type, QPointF(px, 10), widget->mapToGlobal(QPointF(px, 10)), button, held, keys);
+        QApplication::sendEvent(widget, &e);
+    };
+    setMode(1, "Plan");
+    send(1, QEvent::MouseMove, 160, Qt::NoButton, Qt::NoButton);   // 2400: defaults, T0 grabbed
+    send(1, QEvent::MouseButtonPress, 160, Qt::LeftButton, Qt::LeftButton);
+    send(1, QEvent::MouseMove, 200, Qt::NoButton, Qt::LeftButton);
+    send(1, QEvent::MouseButtonRelease, 200, Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(plan(1)[0], 3000);
+    EXPECT_EQ(texts(1, 4)[0], QString("06:15"));
+    EXPECT_EQ(m().Selbin, 1);   // the release inside the strip is a click
+
+    setMode(2, "Sym");
+    s->SelectionMode[2][2] = 1;
+    send(2, QEvent::MouseMove, 100, Qt::NoButton, Qt::NoButton, Qt::ShiftModifier);
+    EXPECT_EQ(m().FlagSymMinutes[2], 1);
+    EXPECT_EQ(w->Timer6.interval(), 2000);
+    send(2, QEvent::MouseButtonPress, 160, Qt::RightButton, Qt::RightButton);
+    EXPECT_EQ(m().Selbin, 2);
+    EXPECT_EQ(t.dialogs.popupsShown.size(), 1u);
 }
 
 TEST_F(StripEditingTest, ReleaseInAnyModeNamesTheStrip)
