@@ -84,7 +84,7 @@ void SelectionStart::drawSymCycle(int le, bool withText)
     const int32_t n = m.HeuresCycleSym[le];
     c.setCurrentX(double(strip::UnitsPerHour) * n + 50);
     c.setCurrentY(50);
-    c.print(symLengthText(n, model().FlagSymMinutes[le] == 1));
+    c.print(symLengthText(n, p_.s.FlagSymMinutes[le] == 1));
 }
 
 } // namespace orv

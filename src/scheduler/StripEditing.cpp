@@ -32,7 +32,7 @@ void SelectionStart::wireStrips()
 
 void SelectionStart::Picture_Click(int le)
 {
-    SchedulerState& s = model();
+    State& s = p_.s;
     StripModel& m = model();
     s.Selbin = uint8_t(le);
     Label41.setCaption(selectionText(le + 1));
@@ -56,7 +56,7 @@ void SelectionStart::Picture_MouseDown(int le, int Button, int Shift, double X, 
 {
     Q_UNUSED(Shift);
     Q_UNUSED(Y);
-    SchedulerState& s = model();
+    State& s = p_.s;
     StripModel& m = model();
     Label41.setCaption(selectionText(le + 1));
     if (mode(le) == strip::Sym) {
@@ -89,7 +89,7 @@ void SelectionStart::Picture_MouseDown(int le, int Button, int Shift, double X, 
 
 void SelectionStart::Picture_MouseMove(int le, int Button, int Shift, double X, double Y)
 {
-    SchedulerState& s = model();
+    State& s = p_.s;
     StripModel& m = model();
     const QString caption = mode(le);
 

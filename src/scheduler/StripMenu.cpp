@@ -28,7 +28,7 @@ void SelectionStart::EnablePasteMenus()
 // Runs when the "Copy" submenu opens, before a target is chosen.
 void SelectionStart::mnuCopy_Click()
 {
-    const int n = model().Selbin;
+    const int n = p_.s.Selbin;
     EnablePasteMenus();
     if (n > 7) return;
     pasteItem(n).setEnabled(false);
@@ -47,7 +47,7 @@ void SelectionStart::pasteOnto(int le)
 
 void SelectionStart::mnuEffacer_Click()
 {
-    const int n = model().Selbin;
+    const int n = p_.s.Selbin;
     if (n > 7) return;
     plat::PictureBox& s = strip(n);
     s.canvas().clearPicture();
@@ -58,7 +58,7 @@ void SelectionStart::mnuEffacer_Click()
 
 void SelectionStart::mnuMove_Click()
 {
-    SchedulerState& s = model();
+    State& s = p_.s;
     const int n = s.Selbin;
     Label93.setCaption(QString::number(n));
     Text1.setEnabled(true);
@@ -67,7 +67,7 @@ void SelectionStart::mnuMove_Click()
 
 void SelectionStart::mnuRedraw_Click()
 {
-    const int n = model().Selbin;
+    const int n = p_.s.Selbin;
     if (n > 7) return;
     const QString caption = mode(n);
     if (caption == strip::Sym) {

@@ -110,7 +110,7 @@ TEST_F(DayImagesTest, AMissingFolderSkipsTheSave)
     // The window goes on.
     setMode(0, "Plan");
     move(0, 100);
-    EXPECT_EQ(m().FlagDefautPlan[0], 1);
+    EXPECT_EQ(s->FlagDefautPlan[0], 1);
 }
 
 TEST_F(DayImagesTest, QuitSavesTheStripsAndTheWindowPosition)
