@@ -156,6 +156,23 @@ TEST_F(StripEditingTest, AsymDefaultsFollowTheLfc2Sensor)
     EXPECT_EQ(texts(2, 2), (QStringList{"16:00", "19:00"}));
 }
 
+TEST_F(StripEditingTest, Le1AsymDefaultTakesTheTestTimesStartUpRead)
+{
+    // A trigger file with other test times, on a fresh program.
+    QStringList lines(18, "0");
+    lines << "07" << "15" << "22" << "05" << "1";
+    prog.reset();
+    makeProgram();
+    writeFile("C:\\LightCtl\\Level.LFC3b.ini", lines.join("\r\n").toLatin1() + "\r\n");
+    startUp();
+    w = &*prog->form<SelectionStart>();
+    s = &prog->s;
+    prog->form<ParamLogicielVB>()->Check4[0].setValue(1);
+    setMode(0, "Asym");
+    move(0, 100);
+    EXPECT_EQ(texts(0, 2), (QStringList{"07:15", "22:05"}));
+}
+
 TEST_F(StripEditingTest, SymPreviewInHours)
 {
     setMode(4, "Sym");
