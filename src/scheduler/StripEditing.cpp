@@ -135,7 +135,7 @@ void SelectionStart::Picture_MouseMove(int le, int Button, int Shift, double X, 
     Label13.setCaption(QStringLiteral("Y= ") + plat::vbCStr(Y));
 
     if (asym && s.FlagDefautAsym[le] == 0) {
-        const bool lfc2 = p_.form<ParamLogicielVB>()->Check4[le].value() == 1;
+        const bool lfc2 = p_.form<ParamLogicielVB>()->LFC2Sensor(le);
         if (lfc2 && le == 0) {
             // LE-1 with an LFC-2 sensor runs its window from the LFC-3 test times.
             p_.form<RefLevelTrigLFC3>()->show();
