@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMenuBar>
+#include <QPainter>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -35,6 +36,22 @@ private:
     Form& form_;
 };
 
+// The client area: paints the window's drawing under its child controls.
+class Form::Surface : public QWidget {
+public:
+    Surface(QWidget* parent, const Canvas& canvas) : QWidget(parent), canvas_(canvas) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.drawImage(0, 0, canvas_.image());
+    }
+
+private:
+    const Canvas& canvas_;
+};
+
 Form::Form(Runtime& rt, QString name) : rt_(rt), name_(std::move(name))
 {
     window_ = new Window(*this);
@@ -43,7 +60,8 @@ Form::Form(Runtime& rt, QString name) : rt_(rt), name_(std::move(name))
     auto* layout = new QVBoxLayout(window_);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    surface_ = new QWidget(window_);
+    surface_ = new Surface(window_, canvas_);
+    canvas_.onChanged = [this] { surface_->update(); };
     surface_->setObjectName(name_ + "_client");
     layout->addWidget(surface_);
     setBackColor(backColor_);
@@ -90,6 +108,7 @@ void Form::applyGeometry()
     window_->move(twipsToPx(left_), twipsToPx(top_));
     bool hasMenu = menuBar_ && !menus_.empty();
     window_->resize(twipsToPx(scaleWidth()), twipsToPx(scaleHeight() + (hasMenu ? MenuTwips : 0)));
+    canvas_.resize(scaleWidth(), scaleHeight());
 }
 
 void Form::setBackColor(Color c)
@@ -99,6 +118,7 @@ void Form::setBackColor(Color c)
     pal.setColor(QPalette::Window, toQColor(c));
     surface_->setPalette(pal);
     surface_->setAutoFillBackground(true);
+    canvas_.setBackColor(c);
 }
 
 void Form::setTopmost(bool on)

@@ -8,6 +8,7 @@
 // Geometry is in twips and Width/Height are outer sizes (border, title bar
 // and menu bar included).
 
+#include "platform/Canvas.h"
 #include "platform/Color.h"
 #include "platform/Control.h"
 #include "platform/Timer.h"
@@ -61,6 +62,12 @@ public:
     // Keeps the window above others; a window manager may ignore it.
     void setTopmost(bool on);
 
+    // The window's own persistent drawing, in twips on the client area,
+    // behind every control. Its back colour follows the window's; setting
+    // the window's back colour erases it.
+    Canvas& canvas() { return canvas_; }
+    const Canvas& canvas() const { return canvas_; }
+
     // --- lifetime
     void show(bool modal = false);
     void hide();
@@ -94,6 +101,7 @@ public:
 private:
     void applyGeometry();
     class Window;
+    class Surface;
     Runtime& rt_;
     QString name_;
     Window* window_;
@@ -102,6 +110,7 @@ private:
     QString caption_;
     int left_ = 0, top_ = 0, width_ = 4800, height_ = 3600;
     Color backColor_ = ButtonFace;
+    Canvas canvas_;
     bool visible_ = false;
     bool topmost_ = false;
     bool modal_ = false;
