@@ -1,5 +1,6 @@
 #include "alarms/AlarmFiles.h"
 
+#include "alarms/AlarmsState.h"
 #include "alarms/ControlLfcAlarm.h"
 #include "alarms/Halogen.h"
 #include "alarms/SHTPC.h"
@@ -83,7 +84,7 @@ bool readQthState(Program& p, Halogen& w)
     const auto file = readBase(p, QStringLiteral("StatusHalogen.ini"));
     if (!file) return false;
     for (int k = 1; k <= MenuLines; ++k) tickFrom(*file, k, w.mnuLPActive(k - 1));
-    p.s.LEActiveAlarm = lastChosen(*file, p.s.LEActiveAlarm);
+    p.s.alarms->LEActiveAlarm = lastChosen(*file, p.s.alarms->LEActiveAlarm);
     for (int c = 0; c < 4; ++c)
         if (const auto v = file->whole(7 + c, 0, 2)) w.Check1[c].setValue(int(*v));
     return true;
@@ -120,7 +121,7 @@ bool readShtState(Program& p, SHTPC& w)
     const auto file = readBase(p, QStringLiteral("SHTPCStatusHal.ini"));
     if (!file) return false;
     for (int k = 1; k <= MenuLines; ++k) tickFrom(*file, k, w.mnuSHTLE(k - 1));
-    p.s.LEActiveSHT = lastChosen(*file, p.s.LEActiveSHT);
+    p.s.alarms->LEActiveSHT = lastChosen(*file, p.s.alarms->LEActiveSHT);
     for (int j = 0; j < 6; ++j) tickFrom(*file, 7 + j, w.inputMenu(j));
     return true;
 }

@@ -4,6 +4,7 @@
 #include "alarms/AlarmFiles.h"
 #include "alarms/AlarmPictures.h"
 #include "alarms/AlarmRelay.h"
+#include "alarms/AlarmsState.h"
 #include "shell/ParamLogicielVB.h"
 #include "shell/Program.h"
 
@@ -147,7 +148,7 @@ void ControlLfcAlarm::Timer1_Timer()
                  plat::Canvas::BoxFilled);
     }
 
-    const int watched = std::min<int>(s.LEActiveAlarm, AlarmLECount - 1);
+    const int watched = std::min<int>(s.alarms->LEActiveAlarm, AlarmLECount - 1);
     Label2.setCaption(QStringLiteral("LE Active : %1").arg(watched + 1));
 
     // The first ticked LE in phase 5 outside the band sets the flag.

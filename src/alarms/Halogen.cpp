@@ -4,6 +4,7 @@
 #include "alarms/AlarmFiles.h"
 #include "alarms/AlarmPictures.h"
 #include "alarms/AlarmRelay.h"
+#include "alarms/AlarmsState.h"
 #include "platform/SeqFile.h"
 #include "shell/BoiteDialogue.h"
 #include "shell/Log.h"
@@ -138,8 +139,8 @@ void Halogen::mnuLPActive_Click(int le)
 {
     for (int i = 0; i < AlarmLECount; ++i) mnuLPActive(i).setChecked(false);
     mnuLPActive(le).setChecked(true);
-    p_.s.LEActiveAlarm = uint8_t(le);
-    p_.s.FlagLPActive = 1;
+    p_.s.alarms->LEActiveAlarm = uint8_t(le);
+    p_.s.alarms->FlagLPActive = 1;
 }
 
 void Halogen::mnuResetAlarm_Click() { ResetAlarmHalogen(); }
@@ -160,7 +161,7 @@ void Halogen::VScroll1_Change() { Label78[4].setCaption(QString::number(VScroll1
 
 void Halogen::Timer2_Timer()
 {
-    AlarmQTHArmed = 1;
+    p_.s.alarms->AlarmQTHArmed = 1;
     Timer2.setEnabled(false);
 }
 
@@ -174,10 +175,10 @@ void Halogen::Timer3_Timer()
     for (int i = 0; i < AlarmLECount; ++i) mnuLPActive(i).setVisible(settings.Check1[i].value() == 1);
     // The highest ticked LE is watched; none ticked keeps the index.
     for (int k = 1; k <= AlarmLECount; ++k)
-        if (mnuLPActive(k - 1).checked()) s.LEActiveAlarm = uint8_t(k - 1);
-    s.FlagSHTLE = 1;
-    s.FlagSHTChannel = 1;
-    const int le = std::min<int>(s.LEActiveAlarm, AlarmLECount - 1);
+        if (mnuLPActive(k - 1).checked()) s.alarms->LEActiveAlarm = uint8_t(k - 1);
+    s.alarms->FlagSHTLE = 1;
+    s.alarms->FlagSHTChannel = 1;
+    const int le = std::min<int>(s.alarms->LEActiveAlarm, AlarmLECount - 1);
 
     for (int k = 0; k < ChannelCount; ++k) {
         Picture1[k].setVisible(Check1[k].value() != 0);
@@ -204,13 +205,13 @@ void Halogen::Timer3_Timer()
 
     bool seen = false;
     for (int k = 0; k < ChannelCount; ++k) {
-        const bool alarm = s.FlagLPActive == 1 && s.PhaseLP[le] == PhaseRunning && s.RelayQTH[le] == 1
+        const bool alarm = s.alarms->FlagLPActive == 1 && s.PhaseLP[le] == PhaseRunning && s.RelayQTH[le] == 1
             && Check1[k].value() == 1 && level[k] < threshold;
         if (!alarm) continue;
         seen = true;
-        if (AlarmQTHArmed != 1) continue;
+        if (s.alarms->AlarmQTHArmed != 1) continue;
         setAlarmRelays(s, AlarmRelayWriter::QTH, 1);
-        if (!log.mnuAlarmHalogen.checked() || s.AlarmQTHReported[k] != 0) continue;
+        if (!log.mnuAlarmHalogen.checked() || s.alarms->AlarmQTHReported[k] != 0) continue;
         s.HistoMessage = QStringLiteral("AD%1  QTH-Alarm Lamp ").arg(k);
         log.List4.setForeColor(plat::colors::Red);
         log.List4.addItem(s.HistoMessage);
@@ -219,7 +220,7 @@ void Halogen::Timer3_Timer()
         log.mnuAlarmHalogen.setCaption(QStringLiteral("QTH-Lamp *"));
         p_.form<BoiteDialogue>()->Label2.setCaption(QStringLiteral("LE%1 QTH-Lamp").arg(le + 1));
         log.AffAlarm();
-        s.AlarmQTHReported[k] = 1;
+        s.alarms->AlarmQTHReported[k] = 1;
         log.Timer16.setEnabled(true);
     }
     Picture5.setVisible(seen);
@@ -228,7 +229,7 @@ void Halogen::Timer3_Timer()
     if (s.PhaseLP[le] == PhaseRunning && s.RelayQTH[le] == 1)
         Timer2.setEnabled(true);
     else
-        AlarmQTHArmed = 0;
+        s.alarms->AlarmQTHArmed = 0;
 
     // The watched LE stopping switches the lamps and this window's alarm relays off.
     if (s.PhaseLP[le] == PhaseStopping) {

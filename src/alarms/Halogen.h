@@ -62,8 +62,6 @@ public:
     void Timer4_Timer();
     void Timer5_Timer();
 
-    uint8_t AlarmQTHArmed = 0;   // 1 while the alarm is armed
-
 private:
     Program& p_;
 };

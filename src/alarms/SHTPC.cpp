@@ -1,5 +1,7 @@
 #include "alarms/SHTPC.h"
 
+#include "alarms/AlarmsState.h"
+
 #include "alarms/ActivatedBlink.h"
 #include "alarms/AlarmFiles.h"
 #include "alarms/AlarmPictures.h"
@@ -129,8 +131,8 @@ void SHTPC::mnuSHTLE_Click(int le)
 {
     for (int i = 0; i < 6; ++i) mnuSHTLE(i).setChecked(false);
     mnuSHTLE(le).setChecked(true);
-    p_.s.LEActiveSHT = uint8_t(le);
-    p_.s.FlagSHTLE = 1;
+    p_.s.alarms->LEActiveSHT = uint8_t(le);
+    p_.s.alarms->FlagSHTLE = 1;
 }
 
 // One input is watched: "Unselect", a channel or the holder thermometer.
@@ -138,9 +140,9 @@ void SHTPC::inputMenu_Click(int j)
 {
     for (int i = 0; i < 6; ++i) inputMenu(i).setChecked(false);
     inputMenu(j).setChecked(true);
-    if (j >= 1 && j <= 4) p_.s.InputSHT = uint8_t(j - 1);
-    if (j == 5) p_.s.InputSHT = InputHolder;
-    p_.s.FlagSHTChannel = 1;
+    if (j >= 1 && j <= 4) p_.s.alarms->InputSHT = uint8_t(j - 1);
+    if (j == 5) p_.s.alarms->InputSHT = InputHolder;
+    p_.s.alarms->FlagSHTChannel = 1;
 }
 
 // Re-arms the report: a reading still above the threshold is reported again
@@ -150,7 +152,7 @@ void SHTPC::mnuSHTRAlarm_Click()
     Picture5.setVisible(false);
     setAlarmRelays(p_.s, AlarmRelayWriter::SHT, 0);
     p_.form<BoiteDialogue>().unload();
-    p_.s.AlarmSHTPCReported = 0;
+    p_.s.alarms->AlarmSHTPCReported = 0;
 }
 
 void SHTPC::Picture5_Click()
@@ -171,22 +173,23 @@ void SHTPC::mnuSHTQuit_Click()
 
 void SHTPC::VScroll1_Change(int)
 {
-    Label6.setCaption(QString::number(VScroll1[0].value()) + (p_.s.InputSHT == InputHolder ? Degrees : QString()));
+    Label6.setCaption(QString::number(VScroll1[0].value()) + (p_.s.alarms->InputSHT == InputHolder ? Degrees : QString()));
 }
 
 void SHTPC::Timer1_Timer()
 {
     State& s = p_.s;
+    AlarmsState& a = *s.alarms;
     ParamLogicielVB& settings = *p_.form<ParamLogicielVB>();
 
     for (int i = 0; i < 6; ++i) mnuSHTLE(i).setVisible(settings.Check1[i].value() == 1);
     for (int k = 1; k <= 6; ++k)
-        if (mnuSHTLE(k - 1).checked()) s.LEActiveSHT = uint8_t(k - 1);
-    s.FlagLPActive = 1;
-    const int le = std::min<int>(s.LEActiveSHT, 5);
+        if (mnuSHTLE(k - 1).checked()) s.alarms->LEActiveSHT = uint8_t(k - 1);
+    s.alarms->FlagLPActive = 1;
+    const int le = std::min<int>(s.alarms->LEActiveSHT, 5);
 
     const bool unselected = mnuSHTUnselect.checked();
-    if (unselected) s.InputSHT = InputNone;
+    if (unselected) s.alarms->InputSHT = InputNone;
     for (plat::Control* c : std::initializer_list<plat::Control*>{&Label1, &Label2, &Label3, &Label4, &Label5,
                                                                   &Label6, &Picture3[0], &VScroll1[0]})
         c->setVisible(!unselected);
@@ -200,19 +203,19 @@ void SHTPC::Timer1_Timer()
                             {&mnuHolderThermo, InputHolder, &s.TempSHT, "SHT"}};
     for (const Input& in : inputs) {
         if (!in.menu->checked()) continue;
-        s.InputSHT = in.input;
-        ValueSHT = (*in.raw)[le];
-        if (in.input == InputHolder && ValueSHT == NoSensor) ValueSHT = 0;
+        s.alarms->InputSHT = in.input;
+        a.ValueSHT = (*in.raw)[le];
+        if (in.input == InputHolder && a.ValueSHT == NoSensor) a.ValueSHT = 0;
         Label2.setCaption(QString::fromLatin1(in.name));
     }
 
-    const bool holder = s.InputSHT == InputHolder;
+    const bool holder = s.alarms->InputSHT == InputHolder;
     Label6.setCaption(QString::number(VScroll1[0].value()) + (holder ? Degrees : QString()));
     draw(unselected);
-    Label5.setCaption(QString::number(ValueSHT) + (holder ? Degrees : QString()));
+    Label5.setCaption(QString::number(a.ValueSHT) + (holder ? Degrees : QString()));
     setCaption(holder ? QStringLiteral(" SHT Alarm Control") : QStringLiteral(" Alarm Control"));
 
-    if (s.FlagSHTLE == 1 && s.FlagSHTChannel == 1) test();
+    if (s.alarms->FlagSHTLE == 1 && s.alarms->FlagSHTChannel == 1) test();
 }
 
 // The reading as a bar beside the dotted threshold line; for the holder
@@ -220,8 +223,9 @@ void SHTPC::Timer1_Timer()
 void SHTPC::draw(bool unselected)
 {
     State& s = p_.s;
-    const int le = std::min<int>(s.LEActiveSHT, 5);
-    const bool holder = s.InputSHT == InputHolder;
+    AlarmsState& a = *s.alarms;
+    const int le = std::min<int>(s.alarms->LEActiveSHT, 5);
+    const bool holder = s.alarms->InputSHT == InputHolder;
     plat::VScrollBar& slider = VScroll1[0];
     plat::Canvas& drawing = canvas();
     plat::Canvas& bar = Picture3[0].canvas();
@@ -238,14 +242,14 @@ void SHTPC::draw(bool unselected)
     drawing.setDrawStyle(plat::Canvas::Solid);
     bar.cls();
     if (holder)
-        bar.line(0, 6544, 135, 4750 - 36 * ValueSHT, HolderCyan, plat::Canvas::BoxFilled);
+        bar.line(0, 6544, 135, 4750 - 36 * a.ValueSHT, HolderCyan, plat::Canvas::BoxFilled);
     else
-        bar.line(0, 6544, 135, 4804 - 18 * ValueSHT, ChannelGreen, plat::Canvas::BoxFilled);
+        bar.line(0, 6544, 135, 4804 - 18 * a.ValueSHT, ChannelGreen, plat::Canvas::BoxFilled);
 
     // An LE not started since the program started has no limit to show.
     if (!holder || s.MaxTempSHT[le] == 0) return;
-    RefFadecSHT = s.MaxTempSHT[le];
-    const int y = 6440 - 36 * RefFadecSHT;
+    a.RefFadecSHT = s.MaxTempSHT[le];
+    const int y = 6440 - 36 * a.RefFadecSHT;
     drawing.line(480, y, 3100, y, FadecRed);
     Picture1.setBackColor(plat::ButtonFace);
     Picture1.move(3150, y - 120, Picture1.width(), Picture1.height());
@@ -255,18 +259,19 @@ void SHTPC::draw(bool unselected)
     label.setForeColor(FadecRed);
     label.setCurrentX(6 * plat::TwipsPerPixel);
     label.setCurrentY(11);
-    label.print(QString::number(RefFadecSHT) + QString::fromUtf8(" °C   [FADEC SHT Alarm]"));
+    label.print(QString::number(a.RefFadecSHT) + QString::fromUtf8(" °C   [FADEC SHT Alarm]"));
 }
 
 void SHTPC::test()
 {
     State& s = p_.s;
+    AlarmsState& a = *s.alarms;
     Log& log = *p_.Log;
-    const int le = std::min<int>(s.LEActiveSHT, 5);
+    const int le = std::min<int>(s.alarms->LEActiveSHT, 5);
     const bool running = s.PhaseLP[le] == PhaseRunning;
     const int threshold = VScroll1[0].value();
 
-    if (ValueSHT <= threshold) {
+    if (a.ValueSHT <= threshold) {
         Picture5.setVisible(false);
         bool held = false;
         for (int i = 0; i < AlarmLECount; ++i) held = held || alarmRelay(s, AlarmRelayWriter::SHT, i) != 0;
@@ -278,10 +283,10 @@ void SHTPC::test()
     if (!running) return;
     setAlarmRelays(s, AlarmRelayWriter::SHT, 1);
     if (!log.mnuAlarmPlateau.checked() || p_.form<ParamLogicielVB>()->Check1[le].value() != 1
-        || s.AlarmSHTPCReported != 0)
+        || s.alarms->AlarmSHTPCReported != 0)
         return;
-    const bool holder = s.InputSHT == InputHolder;
-    s.HistoMessage = QStringLiteral("LE%1  Alarm SHT (PC) to %2").arg(le + 1).arg(ValueSHT)
+    const bool holder = s.alarms->InputSHT == InputHolder;
+    s.HistoMessage = QStringLiteral("LE%1  Alarm SHT (PC) to %2").arg(le + 1).arg(a.ValueSHT)
         + (holder ? Degrees : QStringLiteral("/255"));
     log.List4.setForeColor(plat::colors::Red);
     log.List4.addItem(s.HistoMessage);
@@ -290,7 +295,7 @@ void SHTPC::test()
     log.mnuAlarmPlateau.setCaption(QStringLiteral("SHT (FADEC and PC) *"));
     p_.form<BoiteDialogue>()->Label2.setCaption(QStringLiteral("LE%1 SHT (FADEC and PC)").arg(le + 1));
     log.AffAlarm();
-    s.AlarmSHTPCReported = 1;
+    s.alarms->AlarmSHTPCReported = 1;
     log.Timer16.setEnabled(true);
 }
 

@@ -53,9 +53,6 @@ public:
     plat::FormTimer Timer2{*this, "Timer2", 500, false};   // blink: shows Label7's text
     plat::FormTimer Timer3{*this, "Timer3", 500, false};   // blink: blanks it
 
-    uint8_t ValueSHT = 0;      // last reading: a raw channel value, or degrees C (no sensor reads 0)
-    uint8_t RefFadecSHT = 0;   // the watched LE's own SHT limit as last drawn
-
     void mnuSHTLE_Click(int le);
     void inputMenu_Click(int j);
     void mnuSHTRAlarm_Click();

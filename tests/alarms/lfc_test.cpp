@@ -3,6 +3,7 @@
 // the relay request of the LE watched in the QTH window, crossed limits,
 // hidden columns still tested, reset, and the file its Quit writes.
 #include "alarms/AlarmFixture.h"
+#include "alarms/AlarmsState.h"
 #include "alarms/ControlLfcAlarm.h"
 
 using namespace orv;
@@ -25,7 +26,7 @@ protected:
         w().VScroll1[0].setValue(50);
         w().VScroll1[1].setValue(200);
         if (!log->mnuAlarmLFC.checked()) log->mnuAlarmLFC.click();
-        s->LEActiveAlarm = 0;
+        s->alarms->LEActiveAlarm = 0;
     }
     int alarmLines(int n) const { return int(listLines().count(QStringLiteral("LE%1  Alarm LFC ").arg(n))); }
 };
@@ -72,7 +73,7 @@ TEST_F(LfcAlarmTest, ReceptionReportsTheAlarmOncePerLatch)
 TEST_F(LfcAlarmTest, RelayGoesToTheLEWatchedInTheQthWindowAndResetDropsItUntilTheNextTest)
 {
     arm();
-    s->LEActiveAlarm = 2;   // LE-3
+    s->alarms->LEActiveAlarm = 2;   // LE-3
     report(0, 5, {{LFC, 250}});
     t.time.advance(200);
     EXPECT_EQ(w().Label2.caption(), "LE Active : 3");

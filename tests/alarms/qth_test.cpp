@@ -3,6 +3,7 @@
 // history, menu mark, warning box, stop-all), the alarm relays on the line,
 // reset, phase 6, the watched-LE menus and the files its Quit writes.
 #include "alarms/AlarmFixture.h"
+#include "alarms/AlarmsState.h"
 #include "alarms/Halogen.h"
 
 #include <functional>
@@ -153,7 +154,7 @@ TEST_F(QthAlarmTest, SwitchOffInTheMainWindowHoldsTheRelaysWithoutReport)
     EXPECT_EQ(exchange(0, 5, {{VIS, 10}})[le::pos::RelayAlarm], 1);
     EXPECT_EQ(count(listLines(), "AD0  QTH-Alarm Lamp "), 0);
     EXPECT_FALSE(log->Timer16.enabled());
-    EXPECT_EQ(s->AlarmQTHReported[0], 0);
+    EXPECT_EQ(s->alarms->AlarmQTHReported[0], 0);
 }
 
 TEST_F(QthAlarmTest, ResetReleasesTheRelaysUntilTheNextTickAndEmptiesTheDialogueFile)
@@ -161,13 +162,13 @@ TEST_F(QthAlarmTest, ResetReleasesTheRelaysUntilTheNextTickAndEmptiesTheDialogue
     arm();
     report(0, 5, {{VIS, 10}});
     t.time.advance(3500);
-    ASSERT_EQ(s->AlarmQTHReported[0], 1);
+    ASSERT_EQ(s->alarms->AlarmQTHReported[0], 1);
     writeFile("C:\\WINDOWS\\Dialogue.txt", "something\r\n");
 
     w().mnuResetAlarm.click();
     EXPECT_FALSE(w().Picture5.visible());
     EXPECT_EQ(readFile("C:\\WINDOWS\\Dialogue.txt"), QByteArray("\"\"\r\n"));
-    for (int le = 0; le < 6; ++le) EXPECT_EQ(s->RelayAlarm[le], 0) << le;
+    for (int le = 0; le < 6; ++le) EXPECT_EQ(s->alarmRelayRequest(le), 0) << le;
     EXPECT_EQ(log->mnuAlarmHalogen.caption(), "QTH-Lamp *");
 
     // Condition and arming hold: relays and indicator are back, no new report.
@@ -199,13 +200,13 @@ TEST_F(QthAlarmTest, ChoosingAnLEUnticksTheOthers)
     w().mnuLP5Active.click();
     w().mnuLP2Active.click();
     for (int le = 0; le < 6; ++le) EXPECT_EQ(w().mnuLPActive(le).checked(), le == 1) << le;
-    EXPECT_EQ(s->LEActiveAlarm, 1);
-    EXPECT_EQ(s->FlagLPActive, 1);
+    EXPECT_EQ(s->alarms->LEActiveAlarm, 1);
+    EXPECT_EQ(s->alarms->FlagLPActive, 1);
 
     // Ticks from a hand-edited file: the highest ticked LE is watched.
     w().mnuLP4Active.setChecked(true);
     t.time.advance(100);
-    EXPECT_EQ(s->LEActiveAlarm, 3);
+    EXPECT_EQ(s->alarms->LEActiveAlarm, 3);
 }
 
 TEST_F(QthAlarmTest, MenusOfferOnlyActivatedLEs)
@@ -234,7 +235,7 @@ TEST_F(QthAlarmTest, QuitWritesBothFilesAndTheNextStartReadsThemBack)
     restart();
     ASSERT_NE(prog->ifLoaded<Halogen>(), nullptr);
     for (int le = 0; le < 6; ++le) EXPECT_EQ(w().mnuLPActive(le).checked(), le == 2) << le;
-    EXPECT_EQ(s->LEActiveAlarm, 2);
+    EXPECT_EQ(s->alarms->LEActiveAlarm, 2);
     EXPECT_EQ(w().Check1[0].value(), 1);
     EXPECT_EQ(w().Check1[1].value(), 0);
     EXPECT_EQ(w().Check1[2].value(), 1);

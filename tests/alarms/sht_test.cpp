@@ -3,6 +3,7 @@
 // reset (list, history, menu mark, warning box, stop-all), the relays while
 // the LE runs, "Unselect", the FADEC limit line, and its files.
 #include "alarms/AlarmFixture.h"
+#include "alarms/AlarmsState.h"
 #include "alarms/SHTPC.h"
 
 using namespace orv;
@@ -56,7 +57,7 @@ TEST_F(ShtAlarmTest, ThresholdItselfIsNoAlarmOneAboveIsReportedOnceUntilReset)
     // Reset re-arms the report; the condition still holds.
     w().mnuSHTRAlarm.click();
     EXPECT_EQ(prog->ifLoaded<BoiteDialogue>(), nullptr);
-    EXPECT_EQ(s->AlarmSHTPCReported, 0);
+    EXPECT_EQ(s->alarms->AlarmSHTPCReported, 0);
     EXPECT_EQ(log->mnuAlarmPlateau.caption(), "SHT (FADEC and PC) *");
     t.time.advance(100);
     EXPECT_EQ(lines(text), 2);
@@ -75,13 +76,13 @@ TEST_F(ShtAlarmTest, OutsidePhaseFiveOrWithTheSwitchOffOnlyPartOfTheAlarm)
     t.time.advance(200);
     EXPECT_TRUE(w().Picture5.visible());
     EXPECT_EQ(exchange(0, 4, {{VIS, 150}})[le::pos::RelayAlarm], 0);
-    EXPECT_EQ(s->AlarmSHTPCReported, 0);
+    EXPECT_EQ(s->alarms->AlarmSHTPCReported, 0);
 
     log->mnuAlarmPlateau.click();   // off
     report(0, 5, {{VIS, 150}});
     t.time.advance(200);
     EXPECT_EQ(exchange(0, 5, {{VIS, 150}})[le::pos::RelayAlarm], 1);
-    EXPECT_EQ(s->AlarmSHTPCReported, 0);
+    EXPECT_EQ(s->alarms->AlarmSHTPCReported, 0);
     EXPECT_FALSE(log->Timer16.enabled());
 
     // Ticking the switch later reports at the next tick.
@@ -125,17 +126,17 @@ TEST_F(ShtAlarmTest, UnselectHidesTheControlsAndTestsTheLastReading)
     arm();
     report(0, 5, {{VIS, 150}});
     t.time.advance(100);
-    ASSERT_EQ(s->AlarmSHTPCReported, 1);
+    ASSERT_EQ(s->alarms->AlarmSHTPCReported, 1);
     w().mnuSHTRAlarm.click();
     w().mnuSHTUnselect.click();
     report(0, 5, {{VIS, 0}});
     t.time.advance(100);
-    EXPECT_EQ(s->InputSHT, 5);
+    EXPECT_EQ(s->alarms->InputSHT, 5);
     EXPECT_FALSE(w().VScroll1[0].visible());
     EXPECT_FALSE(w().Picture3[0].visible());
     EXPECT_FALSE(w().Label6.visible());
-    EXPECT_EQ(w().ValueSHT, 150);
-    EXPECT_EQ(s->AlarmSHTPCReported, 1);
+    EXPECT_EQ(s->alarms->ValueSHT, 150);
+    EXPECT_EQ(s->alarms->AlarmSHTPCReported, 1);
 }
 
 TEST_F(ShtAlarmTest, QuitWritesBothFilesAndTheNextStartReadsThemBack)
@@ -158,7 +159,7 @@ TEST_F(ShtAlarmTest, QuitWritesBothFilesAndTheNextStartReadsThemBack)
     EXPECT_FALSE(w().mnuSHTLE1.checked());
     EXPECT_TRUE(w().mnuSHTChannel2.checked());
     EXPECT_FALSE(w().mnuHolderThermo.checked());
-    EXPECT_EQ(s->LEActiveSHT, 3);
+    EXPECT_EQ(s->alarms->LEActiveSHT, 3);
 }
 
 } // namespace

@@ -1,0 +1,51 @@
+// Start-up: the files of the three alarm windows. A present file loads its
+// window and sets its controls (AlarmFiles); a missing one is created with
+// its defaults and the window stays unloaded.
+
+#include "alarms/AlarmsStartup.h"
+
+#include "alarms/AlarmFiles.h"
+#include "alarms/ControlLfcAlarm.h"
+#include "alarms/Halogen.h"
+#include "alarms/SHTPC.h"
+#include "shell/Program.h"
+#include "shell/StartupFiles.h"
+#include "shell/StartupFilesIo.h"
+
+namespace orv {
+
+void startupQthState(Program& p)
+{
+    if (!presentOrCreate(p, QStringLiteral("StatusHalogen.ini"), QStringList(18, QStringLiteral("0")))) return;
+    readQthState(p, *p.form<Halogen>());
+}
+
+void startupQthThreshold(Program& p)
+{
+    if (!presentOrCreate(p, QStringLiteral("Consigne.ini"), {printed(220)})) return;
+    readQthThreshold(p, *p.form<Halogen>());
+}
+
+void startupLfcAlarm(Program& p)
+{
+    if (!presentOrCreate(p, QStringLiteral("ConsSliderLCF.ini"),
+                         QStringList{printed(130), printed(30)} + QStringList(7, QStringLiteral("0"))))
+        return;
+    readLfcSettings(p, *p.form<ControlLfcAlarm>());
+}
+
+void startupShtThreshold(Program& p)
+{
+    if (!presentOrCreate(p, QStringLiteral("SHTConsigne.ini"), {"40"})) return;
+    readShtThreshold(p, *p.form<SHTPC>());
+}
+
+void startupShtState(Program& p)
+{
+    QStringList defaults{"1"};
+    defaults << QStringList(10, QStringLiteral("0")) << "1" << QStringList(8, QStringLiteral("0"));
+    if (!presentOrCreate(p, QStringLiteral("SHTPCStatusHal.ini"), defaults)) return;
+    readShtState(p, *p.form<SHTPC>());
+}
+
+} // namespace orv
