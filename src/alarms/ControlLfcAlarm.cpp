@@ -27,6 +27,7 @@ ControlLfcAlarm::ControlLfcAlarm(Program& p)
       p_(p)
 {
     setCaption(QStringLiteral("LFC Alarm Control") + QString(103, QLatin1Char(' ')) + QStringLiteral("Save --->"));
+    setControlBox(false);
     move(left(), top(), 7545 + 120, 8460 + 750);
 
     Label12.move(1200, 120, 2775, 255);
@@ -96,6 +97,11 @@ plat::Label& ControlLfcAlarm::leLabel(int le)
 {
     plat::Label* labels[6] = {&Label6, &Label7, &Label8, &Label9, &Label10, &Label11};
     return *labels[std::clamp(le, 0, 5)];
+}
+
+void ControlLfcAlarm::Form_QueryUnload(int& cancel, int unloadMode)
+{
+    if (unloadMode == plat::FormControlMenu) cancel = 1;
 }
 
 void ControlLfcAlarm::Form_Load() { setTopmost(true); }

@@ -19,6 +19,8 @@ class ControlLfcAlarm : public plat::Form {
 public:
     explicit ControlLfcAlarm(Program& p);
     void Form_Load() override;
+    // The window stays loaded until the program ends: only code unloads it.
+    void Form_QueryUnload(int& cancel, int unloadMode) override;
 
     plat::Menu mnuFile;          // "File"
     plat::Menu mnuResetAlarm;    // "Reset Alarm"

@@ -55,6 +55,7 @@ Halogen::Halogen(Program& p)
       p_(p)
 {
     setCaption(QStringLiteral("  QTH Alarm Control"));
+    setControlBox(false);
     move(left(), top(), 5400, 8160);   // client area 5280 x 7410
 
     Label2.move(120, 120, 2415, 255);
@@ -114,6 +115,11 @@ plat::Menu& Halogen::mnuLPActive(int le)
 {
     plat::Menu* items[6] = {&mnuLP1Active, &mnuLP2Active, &mnuLP3Active, &mnuLP4Active, &mnuLP5Active, &mnuLP6Active};
     return *items[std::clamp(le, 0, 5)];
+}
+
+void Halogen::Form_QueryUnload(int& cancel, int unloadMode)
+{
+    if (unloadMode == plat::FormControlMenu) cancel = 1;
 }
 
 void Halogen::Form_Load()

@@ -21,6 +21,8 @@ class Halogen : public plat::Form {
 public:
     explicit Halogen(Program& p);
     void Form_Load() override;
+    // The window stays loaded until the program ends: only code unloads it.
+    void Form_QueryUnload(int& cancel, int unloadMode) override;
 
     plat::Menu MnuFileHalogen;
     plat::Menu mnuIDCarteAddonLPx;   // "Light Engine Selection"

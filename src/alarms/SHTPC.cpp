@@ -56,6 +56,7 @@ SHTPC::SHTPC(Program& p)
       p_(p)
 {
     setCaption(QStringLiteral(" SHT Alarm Control (PC)"));
+    setControlBox(false);
     move(left(), top(), 5760 + 120, 7410 + 750);
 
     Label7.move(720, 240, 3615, 255);
@@ -119,6 +120,11 @@ plat::Menu& SHTPC::inputMenu(int j)
     plat::Menu* items[6] = {&mnuSHTUnselect, &mnuSHTChannel0, &mnuSHTChannel1,
                             &mnuSHTChannel2, &mnuSHTChannel3, &mnuHolderThermo};
     return *items[std::clamp(j, 0, 5)];
+}
+
+void SHTPC::Form_QueryUnload(int& cancel, int unloadMode)
+{
+    if (unloadMode == plat::FormControlMenu) cancel = 1;
 }
 
 void SHTPC::Form_Load()

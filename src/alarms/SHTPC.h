@@ -20,6 +20,8 @@ class SHTPC : public plat::Form {
 public:
     explicit SHTPC(Program& p);
     void Form_Load() override;
+    // The window stays loaded until the program ends: only code unloads it.
+    void Form_QueryUnload(int& cancel, int unloadMode) override;
 
     plat::Menu mnuSHTFile;
     plat::Menu mnuSHTLESelection;   // "Light Engine Selection"

@@ -129,6 +129,16 @@ void Form::setTopmost(bool on)
     if (wasVisible) window_->show();
 }
 
+void Form::setControlBox(bool on)
+{
+    bool wasVisible = window_->isVisible();
+    window_->setWindowFlag(Qt::CustomizeWindowHint, !on);
+    window_->setWindowFlag(Qt::WindowTitleHint, true);
+    window_->setWindowFlag(Qt::WindowCloseButtonHint, on);
+    window_->setWindowFlag(Qt::WindowMinMaxButtonsHint, on);
+    if (wasVisible) window_->show();
+}
+
 QMenuBar* Form::menuBar()
 {
     if (!menuBar_) {

@@ -61,6 +61,9 @@ public:
     bool topmost() const { return topmost_; }
     // Keeps the window above others; a window manager may ignore it.
     void setTopmost(bool on);
+    // Without a control box the title bar offers no close, minimise or
+    // maximise button; a window manager may ignore it.
+    void setControlBox(bool on);
 
     // The window's own persistent drawing, in twips on the client area,
     // behind every control. Its back colour follows the window's; setting
