@@ -45,7 +45,7 @@ protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter p(this);
-        p.drawImage(0, 0, canvas_.image());
+        if (!canvas_.image().isNull()) p.drawImage(0, 0, canvas_.image());
     }
 
 private:
@@ -108,7 +108,16 @@ void Form::applyGeometry()
     window_->move(twipsToPx(left_), twipsToPx(top_));
     bool hasMenu = menuBar_ && !menus_.empty();
     window_->resize(twipsToPx(scaleWidth()), twipsToPx(scaleHeight() + (hasMenu ? MenuTwips : 0)));
-    canvas_.resize(scaleWidth(), scaleHeight());
+    if (canvasUsed_) canvas_.resize(scaleWidth(), scaleHeight());
+}
+
+Canvas& Form::canvas()
+{
+    if (!canvasUsed_) {
+        canvasUsed_ = true;
+        canvas_.resize(scaleWidth(), scaleHeight());
+    }
+    return canvas_;
 }
 
 void Form::setBackColor(Color c)
@@ -118,7 +127,7 @@ void Form::setBackColor(Color c)
     pal.setColor(QPalette::Window, toQColor(c));
     surface_->setPalette(pal);
     surface_->setAutoFillBackground(true);
-    canvas_.setBackColor(c);
+    canvas_.setBackColor(c);   // cheap while the canvas has no image yet
 }
 
 void Form::setTopmost(bool on)

@@ -68,7 +68,9 @@ public:
     // The window's own persistent drawing, in twips on the client area,
     // behind every control. Its back colour follows the window's; setting
     // the window's back colour erases it.
-    Canvas& canvas() { return canvas_; }
+    // The image is made on first use, so a window that never draws pays
+    // nothing for it.
+    Canvas& canvas();
     const Canvas& canvas() const { return canvas_; }
 
     // --- lifetime
@@ -114,6 +116,7 @@ private:
     int left_ = 0, top_ = 0, width_ = 4800, height_ = 3600;
     Color backColor_ = ButtonFace;
     Canvas canvas_;
+    bool canvasUsed_ = false;
     bool visible_ = false;
     bool topmost_ = false;
     bool modal_ = false;
