@@ -5,6 +5,7 @@
 #include "alarms/AlarmsStartup.h"
 
 #include "alarms/AlarmFiles.h"
+#include "alarms/AlarmsState.h"
 #include "alarms/ControlLfcAlarm.h"
 #include "alarms/Halogen.h"
 #include "alarms/SHTPC.h"
@@ -46,6 +47,13 @@ void startupShtState(Program& p)
     defaults << QStringList(10, QStringLiteral("0")) << "1" << QStringList(8, QStringLiteral("0"));
     if (!presentOrCreate(p, QStringLiteral("SHTPCStatusHal.ini"), defaults)) return;
     readShtState(p, *p.form<SHTPC>());
+}
+
+void startupAlarmChoices(Program& p)
+{
+    p.s.alarms->FlagLPActive = 0;
+    p.s.alarms->FlagSHTLE = 0;
+    p.s.alarms->FlagSHTChannel = 0;
 }
 
 } // namespace orv

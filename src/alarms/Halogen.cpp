@@ -217,7 +217,7 @@ void Halogen::Timer3_Timer()
         seen = true;
         if (s.alarms->AlarmQTHArmed != 1) continue;
         setAlarmRelays(s, AlarmRelayWriter::QTH, 1);
-        if (!log.mnuAlarmHalogen.checked() || s.alarms->AlarmQTHReported[k] != 0) continue;
+        if (!log.mnuAlarmHalogen.checked() || s.AlarmQTHReported[k] != 0) continue;
         s.HistoMessage = QStringLiteral("AD%1  QTH-Alarm Lamp ").arg(k);
         log.List4.setForeColor(plat::colors::Red);
         log.List4.addItem(s.HistoMessage);
@@ -226,7 +226,7 @@ void Halogen::Timer3_Timer()
         log.mnuAlarmHalogen.setCaption(QStringLiteral("QTH-Lamp *"));
         p_.form<BoiteDialogue>()->Label2.setCaption(QStringLiteral("LE%1 QTH-Lamp").arg(le + 1));
         log.AffAlarm();
-        s.alarms->AlarmQTHReported[k] = 1;
+        s.AlarmQTHReported[k] = 1;
         log.Timer16.setEnabled(true);
     }
     Picture5.setVisible(seen);

@@ -158,7 +158,7 @@ void SHTPC::mnuSHTRAlarm_Click()
     Picture5.setVisible(false);
     setAlarmRelays(p_.s, AlarmRelayWriter::SHT, 0);
     p_.form<BoiteDialogue>().unload();
-    p_.s.alarms->AlarmSHTPCReported = 0;
+    p_.s.AlarmSHTPCReported = 0;
 }
 
 void SHTPC::Picture5_Click()
@@ -289,7 +289,7 @@ void SHTPC::test()
     if (!running) return;
     setAlarmRelays(s, AlarmRelayWriter::SHT, 1);
     if (!log.mnuAlarmPlateau.checked() || p_.form<ParamLogicielVB>()->Check1[le].value() != 1
-        || s.alarms->AlarmSHTPCReported != 0)
+        || s.AlarmSHTPCReported != 0)
         return;
     const bool holder = s.alarms->InputSHT == InputHolder;
     s.HistoMessage = QStringLiteral("LE%1  Alarm SHT (PC) to %2").arg(le + 1).arg(a.ValueSHT)
@@ -301,7 +301,7 @@ void SHTPC::test()
     log.mnuAlarmPlateau.setCaption(QStringLiteral("SHT (FADEC and PC) *"));
     p_.form<BoiteDialogue>()->Label2.setCaption(QStringLiteral("LE%1 SHT (FADEC and PC)").arg(le + 1));
     log.AffAlarm();
-    s.alarms->AlarmSHTPCReported = 1;
+    s.AlarmSHTPCReported = 1;
     log.Timer16.setEnabled(true);
 }
 

@@ -314,10 +314,8 @@ void Log::wireMainWindow()
         {&mnuStopAlarm, &Log::mnuStopAlarm_Click},
         {&mnuParameters, &Log::mnuParameters_Click},
         {&mnuVdesParam, &Log::mnuVdesParam_Click},
-        {&mnuTestMateriel, &Log::mnuTestMateriel_Click},
         {&mnuCoeff, &Log::mnuCoeff_Click},
         {&mnuArdwUptime, &Log::mnuArdwUptime_Click},
-        {&mnuEspion, &Log::mnuEspion_Click},
         {&mnuRegulateActive, &Log::mnuRegulateActive_Click},
         {&MnuResetMagDrive, &Log::MnuResetMagDrive_Click},
         {&mnuCreateDataLogger, &Log::mnuCreateDataLogger_Click},
@@ -338,9 +336,6 @@ void Log::wireMainWindow()
         Label37[i].onMouseDown = [this, i](const plat::MouseArgs& a) { Label37_MouseDown(i, a.button, a.shift, a.x, a.y); };
         Label42[i].onMouseDown = [this, i](const plat::MouseArgs& a) { Label42_MouseDown(i, a.button, a.shift, a.x, a.y); };
     }
-    Label6.onClick = [this] { Label6_Click(); };
-    Label13.onClick = [this] { Label13_Click(); };
-    Label8.onClick = [this] { Label8_Click(); };
     Label72.onClick = [this] { Label72_Click(); };
     Label75.onClick = [this] { Label75_Click(); };
     for (int k = 0; k < 2; ++k) Picture6[k].onClick = [this, k] { Picture6_Click(k); };

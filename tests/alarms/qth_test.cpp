@@ -154,7 +154,7 @@ TEST_F(QthAlarmTest, SwitchOffInTheMainWindowHoldsTheRelaysWithoutReport)
     EXPECT_EQ(exchange(0, 5, {{VIS, 10}})[le::pos::RelayAlarm], 1);
     EXPECT_EQ(count(listLines(), "AD0  QTH-Alarm Lamp "), 0);
     EXPECT_FALSE(log->Timer16.enabled());
-    EXPECT_EQ(s->alarms->AlarmQTHReported[0], 0);
+    EXPECT_EQ(s->AlarmQTHReported[0], 0);
 }
 
 TEST_F(QthAlarmTest, ResetReleasesTheRelaysUntilTheNextTickAndEmptiesTheDialogueFile)
@@ -162,7 +162,7 @@ TEST_F(QthAlarmTest, ResetReleasesTheRelaysUntilTheNextTickAndEmptiesTheDialogue
     arm();
     report(0, 5, {{VIS, 10}});
     t.time.advance(3500);
-    ASSERT_EQ(s->alarms->AlarmQTHReported[0], 1);
+    ASSERT_EQ(s->AlarmQTHReported[0], 1);
     writeFile("C:\\WINDOWS\\Dialogue.txt", "something\r\n");
 
     w().mnuResetAlarm.click();

@@ -57,7 +57,7 @@ TEST_F(ShtAlarmTest, ThresholdItselfIsNoAlarmOneAboveIsReportedOnceUntilReset)
     // Reset re-arms the report; the condition still holds.
     w().mnuSHTRAlarm.click();
     EXPECT_EQ(prog->ifLoaded<BoiteDialogue>(), nullptr);
-    EXPECT_EQ(s->alarms->AlarmSHTPCReported, 0);
+    EXPECT_EQ(s->AlarmSHTPCReported, 0);
     EXPECT_EQ(log->mnuAlarmPlateau.caption(), "SHT (FADEC and PC) *");
     t.time.advance(100);
     EXPECT_EQ(lines(text), 2);
@@ -76,13 +76,13 @@ TEST_F(ShtAlarmTest, OutsidePhaseFiveOrWithTheSwitchOffOnlyPartOfTheAlarm)
     t.time.advance(200);
     EXPECT_TRUE(w().Picture5.visible());
     EXPECT_EQ(exchange(0, 4, {{VIS, 150}})[le::pos::RelayAlarm], 0);
-    EXPECT_EQ(s->alarms->AlarmSHTPCReported, 0);
+    EXPECT_EQ(s->AlarmSHTPCReported, 0);
 
     log->mnuAlarmPlateau.click();   // off
     report(0, 5, {{VIS, 150}});
     t.time.advance(200);
     EXPECT_EQ(exchange(0, 5, {{VIS, 150}})[le::pos::RelayAlarm], 1);
-    EXPECT_EQ(s->alarms->AlarmSHTPCReported, 0);
+    EXPECT_EQ(s->AlarmSHTPCReported, 0);
     EXPECT_FALSE(log->Timer16.enabled());
 
     // Ticking the switch later reports at the next tick.
@@ -126,7 +126,7 @@ TEST_F(ShtAlarmTest, UnselectHidesTheControlsAndTestsTheLastReading)
     arm();
     report(0, 5, {{VIS, 150}});
     t.time.advance(100);
-    ASSERT_EQ(s->alarms->AlarmSHTPCReported, 1);
+    ASSERT_EQ(s->AlarmSHTPCReported, 1);
     w().mnuSHTRAlarm.click();
     w().mnuSHTUnselect.click();
     report(0, 5, {{VIS, 0}});
@@ -136,7 +136,7 @@ TEST_F(ShtAlarmTest, UnselectHidesTheControlsAndTestsTheLastReading)
     EXPECT_FALSE(w().Picture3[0].visible());
     EXPECT_FALSE(w().Label6.visible());
     EXPECT_EQ(s->alarms->ValueSHT, 150);
-    EXPECT_EQ(s->alarms->AlarmSHTPCReported, 1);
+    EXPECT_EQ(s->AlarmSHTPCReported, 1);
 }
 
 TEST_F(ShtAlarmTest, QuitWritesBothFilesAndTheNextStartReadsThemBack)
