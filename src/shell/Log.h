@@ -83,10 +83,6 @@ public:
     void mnuStopAlarm_Click();
     // Unticks "Stop Alarm" and stops its countdown ("Unselect All" too).
     void StopAlarmOff();
-    void mnuParameters_Click();
-    void mnuVdesParam_Click();
-    void mnuCoeff_Click();
-    void mnuArdwUptime_Click();
     void mnuRegulateActive_Click();
     void MnuResetMagDrive_Click();
     void mnuCreateDataLogger_Click();
@@ -187,7 +183,9 @@ public:
     plat::FormTimer& RestTimer(int le);
     void RestTimer_Timer(int le);
     // Power set-points: "Single LE" applies the slider to the selected LE.
-    void ValeurPWPh5();
+    // False when nothing was applied (no LE selected, set-point file that
+    // cannot be read or written).
+    bool ValeurPWPh5();
     void VScroll1_Change();
     void VScroll1_Scroll();
     void Timer47_Timer();   // control state: power panel, QTH button, relay clearing

@@ -312,10 +312,6 @@ void Log::wireMainWindow()
     const std::pair<plat::Menu*, void (Log::*)()> items[] = {
         {&mnuParameterVB, &Log::mnuParameterVB_Click},
         {&mnuStopAlarm, &Log::mnuStopAlarm_Click},
-        {&mnuParameters, &Log::mnuParameters_Click},
-        {&mnuVdesParam, &Log::mnuVdesParam_Click},
-        {&mnuCoeff, &Log::mnuCoeff_Click},
-        {&mnuArdwUptime, &Log::mnuArdwUptime_Click},
         {&mnuRegulateActive, &Log::mnuRegulateActive_Click},
         {&MnuResetMagDrive, &Log::MnuResetMagDrive_Click},
         {&mnuCreateDataLogger, &Log::mnuCreateDataLogger_Click},
