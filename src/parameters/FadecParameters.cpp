@@ -171,11 +171,18 @@ void FadecParameters::WriteConfig_Click()
 }
 
 // A missing or short copy leaves the values at "0".
+bool FadecParameters::ReadParamCopy()
+{
+    const auto values = readParamCopy(p_.rt.drive, paramCopyPath(p_.s.BaseFolder));
+    if (!values) return false;
+    for (int k = 0; k < values->size(); ++k) setParamPC(k % ParamCount, values->at(k));
+    return true;
+}
+
 void FadecParameters::ReadParamHdd_Click()
 {
     setAll(QStringLiteral("0"));
-    if (const auto values = readParamCopy(p_.rt.drive, paramCopyPath(p_.s.BaseFolder)))
-        for (int e = 0; e < ParamCount; ++e) setParamPC(e, (*values)[e]);
+    ReadParamCopy();
 }
 
 void FadecParameters::WriteConfHdd_Click()

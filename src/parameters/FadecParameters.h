@@ -44,6 +44,11 @@ public:
     void ReadConfig_Click();
     void WriteConfig_Click();
     void ReadParamHdd_Click();
+    // Reads ParamSt.ini into the working copy: each line sets its entry in
+    // turn, a longer file being further passes from entry 0; the entries a
+    // short file does not reach keep their values. False when the file
+    // cannot be read.
+    bool ReadParamCopy();
     void WriteConfHdd_Click();
     void CDMQuitter_Click();
     void Timer1_Timer();

@@ -40,12 +40,7 @@ void startupParamCopy(Program& p)
 {
     const QString path = paramCopyPath(p.s.BaseFolder);
     if (p.rt.drive.fileExists(path)) {
-        // Each line sets its entry in turn, a second pass overwriting the
-        // first; the entries a short file does not reach keep their values.
-        const auto values = readParamCopy(p.rt.drive, path);
-        if (!values) return;
-        FadecParameters& w = *p.form<FadecParameters>();
-        for (int k = 0; k < values->size(); ++k) w.setParamPC(k % ParamCount, values->at(k));
+        p.form<FadecParameters>()->ReadParamCopy();
         return;
     }
     p.Log->TableParamDefaut();

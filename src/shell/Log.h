@@ -149,8 +149,6 @@ public:
     void NoCommunicationStep();
     void VanishedLineStep();
     void IOMonitor();
-    void mnuRFStamptoPC_Click();
-    void mnuRFPCtoStamp_Click();
     void Timer11_Timer();   // "Stop Alarm" countdown
     void Timer46_Timer();   // menus follow the open ports
     void Timer62_Timer();   // connect button released after start-up
@@ -213,6 +211,10 @@ public:
     // Blanks the trace pane of LE index ScreenLE and restarts its trace at
     // the left edge, then redraws the grid (only the grid when ScreenLE is not an LE).
     void ColorRetard();
+    // Blanks the whole area, restarts and unfreezes every trace, and stops Timer71.
+    void ScreenAll();
+    // The window's width: 13150 twips for w = 0, 15650 for w = 1, else unchanged.
+    void LargeurScreen(int16_t& w);
 
     // ----------------------------------------------------------- parameters
     // Titles of the 32 parameter entries into FadecParameters.Label61(0..31);
