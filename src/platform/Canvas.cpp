@@ -376,6 +376,7 @@ std::optional<QImage> Canvas::load(const QString& hostPath)
 
 void Canvas::changed()
 {
+    ++revision_;
     if (onChanged) onChanged();
 }
 
