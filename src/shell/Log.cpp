@@ -20,9 +20,7 @@ Log::Log(Program& p)
     wireShell();
     wireMainWindow();
     wireLink();
-    wireRun();
-    wireSelection();
-    wireSequencers();
+    run = makeLogRun(*this, p);
     traces = makeLogTraces(*this, p);
     scheduler = makeLogScheduler(*this, p);
     parameters = makeLogParameters(*this, p);

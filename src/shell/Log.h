@@ -1,6 +1,6 @@
 #pragma once
 // The main window. Its controls are declared in LogControls. Each subsystem
-// serves its share of them from its part of the window (LogTraces,
+// serves its share of them from its part of the window (LogRun, LogTraces,
 // LogScheduler, LogParameters, LogAlarms: src/<subsystem>/Log<Name>.h), which
 // holds its handlers and hooks them when the window is built. The public
 // procedures that other windows call by the system's names are declared
@@ -16,11 +16,13 @@ namespace orv {
 
 class Program;
 class Log;
+class LogRun;
 class LogTraces;
 class LogScheduler;
 class LogParameters;
 class LogAlarms;
 // Each defined with its part (src/<subsystem>/Log<Name>.cpp).
+Owned<LogRun> makeLogRun(Log& log, Program& p);
 Owned<LogTraces> makeLogTraces(Log& log, Program& p);
 Owned<LogScheduler> makeLogScheduler(Log& log, Program& p);
 Owned<LogParameters> makeLogParameters(Log& log, Program& p);
@@ -155,8 +157,7 @@ public:
 
     // ------------------------------------------------------------------ run
     // (src/run) start and stop of one LE, the parameter read before a start,
-    // the QTH lamp button, the rest countdowns and the power set-points.
-    void wireRun();
+    // the rest timers and the power set-point of the selected LE.
     // n is the LE number 1-8. StartLERoutine(0) only restores the alarm menu
     // captions; StopLERoutine with any n switches the QTH lamps off.
     void StartLERoutine(int n);
@@ -175,35 +176,11 @@ public:
     void LectParamStampLE7() { LectParamStampLE(6); }
     void LectParamStampLE8() { LectParamStampLE(7); }
     void EffacerSel();   // clears the highlight of the start-selection labels
-    void CommHalOperator_Click();   // QTH lamp button
-    // Rest countdowns: the rest timer of LE index `le` (Timer36..41, 53, 69)
-    // and its tick.
     plat::FormTimer& RestTimer(int le);
-    void RestTimer_Timer(int le);
     // Power set-points: "Single LE" applies the slider to the selected LE.
     // False when nothing was applied (no LE selected, set-point file that
     // cannot be read or written).
     bool ValeurPWPh5();
-    void VScroll1_Change();
-    void VScroll1_Scroll();
-    void Timer47_Timer();   // control state: power panel, QTH button, relay clearing
-    void Timer55_Timer();   // "Set All LE" colour back
-    // LE selection and the run-mode pop-up mnuMListe (LogSelection.cpp). The
-    // items act on the LE whose label opened the pop-up, else on SelectedLE.
-    void wireSelection();
-    void Label26_MouseDown(int Index, int Button, int Shift, double X, double Y);
-    void MListeNormal_Click();
-    void MListeSymetrique_Click();
-    void MListeAsymetrique_Click();
-    void MListePlanning_Click();
-    void MListeStop_Click();
-    void MListeStartAllLE_Click();
-    void MListeStopAllLE_Click();
-    // Start-all (Timer14) and stop-all (Timer16) sequencers, one LE per
-    // second; enabling the timer starts them (LogSequencers.cpp).
-    void wireSequencers();
-    void Timer14_Timer();
-    void Timer16_Timer();
 
     // --------------------------------------------------------------- traces
     // Draws the white separator grid of the eight trace panels on Picture13.
@@ -223,6 +200,7 @@ public:
     void TableParamDefaut();
 
     // ------------------------------------------- the subsystems' own parts
+    Owned<LogRun> run;
     Owned<LogTraces> traces;
     Owned<LogScheduler> scheduler;
     Owned<LogParameters> parameters;
