@@ -19,7 +19,7 @@ Log::Log(Program& p)
     layoutControls();
     wireShell();
     wireMainWindow();
-    wireLink();
+    link = makeLogLink(*this, p);
     run = makeLogRun(*this, p);
     traces = makeLogTraces(*this, p);
     scheduler = makeLogScheduler(*this, p);

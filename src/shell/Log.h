@@ -1,7 +1,8 @@
 #pragma once
 // The main window. Its controls are declared in LogControls. Each subsystem
-// serves its share of them from its part of the window (LogRun, LogTraces,
-// LogScheduler, LogParameters, LogAlarms: src/<subsystem>/Log<Name>.h), which
+// serves its share of them from its part of the window (LogLink, LogRun,
+// LogTraces, LogScheduler, LogParameters, LogAlarms:
+// src/<subsystem>/Log<Name>.h), which
 // holds its handlers and hooks them when the window is built. The public
 // procedures that other windows call by the system's names are declared
 // here and defined in their subsystem's folder.
@@ -16,12 +17,14 @@ namespace orv {
 
 class Program;
 class Log;
+class LogLink;
 class LogRun;
 class LogTraces;
 class LogScheduler;
 class LogParameters;
 class LogAlarms;
 // Each defined with its part (src/<subsystem>/Log<Name>.cpp).
+Owned<LogLink> makeLogLink(Log& log, Program& p);
 Owned<LogRun> makeLogRun(Log& log, Program& p);
 Owned<LogTraces> makeLogTraces(Log& log, Program& p);
 Owned<LogScheduler> makeLogScheduler(Log& log, Program& p);
@@ -108,52 +111,20 @@ public:
     void ColorTempSelect();
 
     // ----------------------------------------------------------------- link
-    void wireLink();
+    // (src/link) the ports and the procedures other windows call; the link's
+    // handlers live in its part, LogLink.
     // The serial port of each LE (MSComm1 is LE-1's).
     plat::CommPort MSComm1, MSComm2, MSComm3, MSComm4, MSComm5, MSComm6, MSComm7, MSComm8;
     // The port of LE index 0-7.
     plat::CommPort& MSComm(int le) { return *ports_[le]; }
-    // Receive event of the port of LE index le (MSComm1_OnComm .. MSComm8_OnComm):
-    // takes one 160-character frame, applies it when all its fields are
-    // valid, and always arms the LE's reply once the port was read.
-    void MSComm_OnComm(int le);
     // Names the 32 I/O positions of the frames for the I/O monitor.
     void ListeIO();
-    void wireReceive();   // hooks MSComm_OnComm to the eight ports
-    // Transmit routine of LE index le (Timer21..26, 49, 61): on the first tick
-    // after a marked frame it answers it with one command frame, then goes idle.
-    void TransmitTimer_Timer(int le);
-    void wireTransmit();   // hooks TransmitTimer_Timer to the eight transmit timers
     // Asks for the parameter write to the selected LE (SelectionBank 1), bound
     // to that LE and to the working copy as it stands now.
     void RequestParamWrite();
     // Opens every activated closed port and closes every deactivated open one,
     // from ComPortNumber / ComPortEnabled, then starts the port watchdog.
     void ActivationCOM();
-
-    // Link supervision: indicators, watchdogs, the selected LE's status and
-    // the I/O monitor, the small link and menu timers.
-    void wireWatch();
-    // Link indicator Label21(le): "yes" on green with each answer, which
-    // starts a fresh reset interval; "no" on the button-face colour once the
-    // answers stop. The no-communication watchdog reads its colour.
-    void LinkIndicatorOn(int le);
-    void LinkIndicatorOff(int le);
-    void LinkResetTimer_Timer(int le);   // Timer30..35, 50, 66
-    // Port watchdog: test pass, re-test, re-test notice, list clear.
-    void Timer57_Timer();
-    void Timer58_Timer();
-    void Timer59_Timer();
-    void Timer60_Timer();
-    // 500 ms status timer: the selected LE's phase, step, speeds and I/O
-    // monitor, the no-communication watchdog, then its temperature.
-    void Timer12_Timer();
-    void NoCommunicationStep();
-    void VanishedLineStep();
-    void IOMonitor();
-    void Timer11_Timer();   // "Stop Alarm" countdown
-    void Timer46_Timer();   // menus follow the open ports
-    void Timer62_Timer();   // connect button released after start-up
 
     // ------------------------------------------------------------------ run
     // (src/run) start and stop of one LE, the parameter read before a start,
@@ -200,6 +171,7 @@ public:
     void TableParamDefaut();
 
     // ------------------------------------------- the subsystems' own parts
+    Owned<LogLink> link;
     Owned<LogRun> run;
     Owned<LogTraces> traces;
     Owned<LogScheduler> scheduler;
