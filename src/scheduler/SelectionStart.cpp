@@ -12,6 +12,7 @@ SelectionStart::SelectionStart(Program& p) : plat::Form(p.rt, "SelectionStart"),
     Label106.setCaption(QString());
     Timer1.onTimer = [this] { Timer1_Timer(); };
     Timer2.onTimer = [this] { Timer2_Timer(); };
+    wireScheduler();
 }
 
 plat::FormTimer& SelectionStart::symTimer(int le)

@@ -68,6 +68,30 @@ public:
     // The mode label text of run mode 1-7 ("Normal", "Sym", ...; empty for 7).
     static QString modeText(int mode);
 
+    // ------------------------------------------------ scheduler execution
+    // START LE, the one-second scheduler tick and the symmetric cycle timers
+    // (StartLE.cpp, SchedulerTick.cpp, SymCycle.cpp).
+    plat::CommandButton StartSortie{*this, "StartSortie"};   // "START LE"
+    // The scheduler tick (1000 ms): enabled at load, never switched off.
+    plat::FormTimer Timer3{*this, "Timer3", 1000};
+    // Diagnostic panel below the normal height: value labels the scheduler
+    // writes every second; nothing reads them.
+    plat::Label Label42{*this, "Label42"}, Label53{*this, "Label53"}, Label66{*this, "Label66"},
+        Label69{*this, "Label69"}, Label70{*this, "Label70"}, Label71{*this, "Label71"},
+        Label77{*this, "Label77"}, Label78{*this, "Label78"}, Label80{*this, "Label80"},
+        Label81{*this, "Label81"}, Label82{*this, "Label82"}, Label83{*this, "Label83"},
+        Label84{*this, "Label84"}, Label86{*this, "Label86"}, Label93{*this, "Label93"},
+        Label94{*this, "Label94"}, Label95{*this, "Label95"}, Label97{*this, "Label97"},
+        Label98{*this, "Label98"}, Label99{*this, "Label99"}, Label107{*this, "Label107"},
+        Label109{*this, "Label109"}, Label111{*this, "Label111"}, Label113{*this, "Label113"},
+        Label115{*this, "Label115"};
+    void StartSortie_Click();
+    void Timer3_Timer();
+    // The cycle timer of LE index le (Timer4..Timer9, Timer16, Timer17).
+    void SymTimer_Timer(int le);
+    // Hooks START LE, the tick and the cycle timers; the tick starts with the window.
+    void wireScheduler();
+
 private:
     Program& p_;
 };

@@ -1,0 +1,115 @@
+// The asymmetric window section of the scheduler tick, one routine for the
+// eight LEs. START LE arms an LE's one window of the day; the section
+// requests the start at the first tick of its opening minute ("Execute") and
+// the stop at the first tick of its closing minute ("Arret"), which also
+// disarms it, so the window runs once per arming. Inside the window, with
+// automatic restart on and no LFC-2 sensor, an LE found idle once the wait
+// (250 s, 700 s with the sulphur setting) has run out is started again, at
+// most three times; the wait shows on the main window's bar.
+#include "platform/VbText.h"
+#include "scheduler/SchedulerInstances.h"
+#include "scheduler/SchedulerTick.h"
+#include "scheduler/SelectionStart.h"
+#include "shell/Log.h"
+#include "shell/ParamLogicielVB.h"
+#include "shell/Program.h"
+
+namespace orv {
+
+namespace {
+constexpr plat::Color LightOrange = plat::rgb(0xFF, 0xC0, 0x80);
+constexpr plat::Color PaleGreen = plat::rgb(0xC0, 0xFF, 0xC0);
+constexpr int MaxRestarts = 3;
+constexpr int BarFrom = 50;   // counts up to this draw no bar
+
+void restartSupervision(Program& p, const SchedulerInstance& in, SelectionStart& w)
+{
+    State& s = p.s;
+    Log& log = *p.Log;
+    const int i = in.le;
+    const bool sulphur = p.form<ParamLogicielVB>()->Check7[i].value() != 0;
+    s.Tempo[i] = sulphur ? 700 : 250;
+    // An LE the stop-all sequence stopped waits for its mode to be chosen again.
+    const bool mayRestart = s.CompteursSym[i] < MaxRestarts && s.StoppedByStopAll[i] == 0;
+
+    if (s.ComptageSymTempo[i] > s.Tempo[i]) {
+        if (s.PhaseLP[i] == 0 && mayRestart) {
+            s.FlagSymEtat[i] = 0;
+            s.ComptageSymTempo[i] = 0;
+            const int k = ++s.CompteursSym[i];
+            log.List4.setForeColor(plat::colors::Red);
+            log.List4.addItem(QStringLiteral(" ------>  restart %1  (").arg(k) + s.HeureTick + QLatin1Char('h')
+                              + s.MinuteTick + QStringLiteral(")  LE-%1").arg(in.number));
+            (w.*in.strip).setBackColor(LightOrange);
+            w.TraceAsymLE(i);
+            clearWaitBar(p);
+            s.LargeurAttente = 0;
+            s.ScreenLE = uint8_t(i);
+            log.ColorRetard();
+        }
+        return;
+    }
+    ++s.ComptageSymTempo[i];
+    if (s.ComptageSymTempo[i] > BarFrom && s.PhaseLP[i] == 0 && mayRestart) {
+        const double factor = sulphur ? 2.3142857 : 6.48;
+        s.LargeurAttente = int32_t(plat::vbRound(s.ComptageSymTempo[i] * factor).value_or(0));
+        drawWaitBar(p, s.LargeurAttente);
+    }
+}
+} // namespace
+
+void asymSection(Program& p, const SchedulerInstance& in)
+{
+    SelectionStart& w = *p.form<SelectionStart>();
+    if ((w.*in.modeLabel).caption() != QLatin1String("Asym")) return;
+    State& s = p.s;
+    Log& log = *p.Log;
+    const int i = in.le;
+
+    const int64_t start = hhmm(s.HeureDebutAsym[i], s.MinuteDebutAsym[i]);
+    const int64_t end = hhmm(s.HeureFinAsym[i], s.MinuteFinAsym[i]);
+    const int64_t now = hhmm(s.HeureTick, s.MinuteTick);
+    const bool inside = start <= now && now < end && s.FlagSymBlocage[i] == 1;
+
+    if (!inside) {
+        if (s.FlagSymEtat[i] == 1) {
+            // Written again every tick while the mode reads "Asym".
+            if (in.writesCaptions) {
+                w.Label78.setCaption(QStringLiteral("Arret"));
+                w.Label81.setCaption(QString());
+            }
+            s.StartStopPC[i] = 2;
+            s.FlagConsignePW(i) = 0;
+            s.FlagSymBlocage[i] = 0;
+        }
+    } else {
+        if (in.writesCaptions) w.Label80.setCaption(QStringLiteral("A=B ok"));
+        if (s.FlagSymEtat[i] == 0) {
+            if (in.writesCaptions) {
+                w.Label81.setCaption(QStringLiteral("Execute"));
+                w.Label78.setCaption(QString());
+            }
+            const auto alive = log.aliveToken();
+            log.LectParamStampLE(i);
+            if (!*alive) return;
+            s.StartStopPC[i] = 1;
+            log.Label26[i].setBackColor(plat::colors::Green);
+            w.StartSortie.setBackColor(PaleGreen);
+            s.FlagSymEtat[i] = 1;
+        }
+        if (p.form<ParamLogicielVB>()->Check4[i].value() == 0 && s.StartSymStop[i] == 1)
+            restartSupervision(p, in, w);
+    }
+
+    w.Label86.setCaption(QString::number(s.LargeurAttente));
+    w.Label83.setCaption(QString::number(s.FlagEtat[i]));
+    w.Label82.setCaption(QString::number(s.FlagSymEtat[i]));
+    w.Label84.setCaption(QString::number(s.StartStopPC[i]));
+    w.Label94.setCaption(QString::number(s.CompteursSym[i]));
+    w.Label111.setCaption(QString::number(s.StartSymStop[i]));
+    w.Label113.setCaption(QString::number(s.ComptageSymTempo[i]));
+    w.Label115.setCaption(QString::number(s.Tempo[i]));
+    w.Label93.setCaption(QString::number(s.ComptageSymTempo[i]));
+}
+
+} // namespace orv

@@ -1,0 +1,115 @@
+// The planning section of the scheduler tick, one routine for the eight
+// LEs. A planning holds two windows a day; START LE locks it. The section
+// requests the start when a window opens ("Execute") and the stop when the
+// LE is outside both ("Arret"), which unlocks the planning: the first window
+// is entered locked or not, the second only while locked. Inside a window,
+// with automatic restart on, an LE found idle once the wait (250 s, 700 s
+// with the sulphur setting) has run out is started again, at most three
+// times; the wait shows on the main window's bar.
+#include "platform/VbText.h"
+#include "scheduler/SchedulerInstances.h"
+#include "scheduler/SchedulerTick.h"
+#include "scheduler/SelectionStart.h"
+#include "shell/Log.h"
+#include "shell/ParamLogicielVB.h"
+#include "shell/Program.h"
+
+namespace orv {
+
+namespace {
+constexpr plat::Color LightOrange = plat::rgb(0xFF, 0xC0, 0x80);
+constexpr plat::Color PaleGreen = plat::rgb(0xC0, 0xFF, 0xC0);
+constexpr int MaxRestarts = 3;
+constexpr int BarFrom = 50;
+
+void restartSupervision(Program& p, const SchedulerInstance& in, SelectionStart& w)
+{
+    State& s = p.s;
+    Log& log = *p.Log;
+    const int i = in.le;
+    const bool sulphur = p.form<ParamLogicielVB>()->Check7[i].value() != 0;
+    s.Tempo[i] = sulphur ? 700 : 250;
+    // An LE the stop-all sequence stopped waits for its mode to be chosen again.
+    const bool mayRestart = s.Compteurs[i] < MaxRestarts && s.StoppedByStopAll[i] == 0;
+
+    if (s.ComptageTempo[i] > s.Tempo[i]) {
+        if (s.PhaseLP[i] == 0 && mayRestart) {
+            s.FlagEtat[i] = 0;
+            s.ComptageTempo[i] = 0;
+            const int k = ++s.Compteurs[i];
+            log.List4.setForeColor(plat::colors::Red);
+            log.List4.addItem(QStringLiteral(" ------>  restart %1  (").arg(k) + s.HeureTick + QLatin1Char('h')
+                              + s.MinuteTick + QStringLiteral(")  LE-%1").arg(in.number));
+            (w.*in.strip).setBackColor(LightOrange);
+            w.TracePlanLE(i);
+            clearWaitBar(p);
+            s.LargeurAttente = 0;
+            s.ScreenLE = uint8_t(i);
+            log.ColorRetard();
+        }
+        return;
+    }
+    ++s.ComptageTempo[i];
+    if (s.ComptageTempo[i] > BarFrom && s.PhaseLP[i] == 0 && mayRestart) {
+        const double factor = sulphur ? 2.3142857 : 6.48;
+        s.LargeurAttente = int32_t(plat::vbRound(s.ComptageTempo[i] * factor).value_or(0));
+        drawWaitBar(p, s.LargeurAttente);
+    }
+}
+} // namespace
+
+void planSection(Program& p, const SchedulerInstance& in)
+{
+    SelectionStart& w = *p.form<SelectionStart>();
+    if ((w.*in.modeLabel).caption() != QLatin1String("Plan")) return;
+    State& s = p.s;
+    Log& log = *p.Log;
+    const int i = in.le;
+
+    const int64_t t1 = hhmm(s.HeureDebutPlan1[i], s.MinuteDebutPlan1[i]);
+    const int64_t t2 = hhmm(s.HeureFinPlan1[i], s.MinuteFinPlan1[i]);
+    const int64_t t3 = hhmm(s.HeureDebutPlan2[i], s.MinuteDebutPlan2[i]);
+    const int64_t t4 = hhmm(s.HeureFinPlan2[i], s.MinuteFinPlan2[i]);
+    const int64_t now = hhmm(s.HeureTick, s.MinuteTick);
+    const bool inside = (t1 <= now && now < t2) || (t3 <= now && now < t4 && s.FlagVerouillage[i] == 1);
+
+    if (!inside) {
+        if (s.FlagEtat[i] == 1) {
+            if (in.writesCaptions) {
+                w.Label78.setCaption(QStringLiteral("Arret"));
+                w.Label81.setCaption(QString());
+                w.Label80.setCaption(QString());
+            }
+            s.StartStopPC[i] = 2;
+            s.FlagConsignePW(i) = 0;
+            log.Label26[i].setBackColor(plat::ButtonFace);
+            s.FlagVerouillage[i] = 0;
+        }
+    } else {
+        if (in.writesCaptions) w.Label80.setCaption(QStringLiteral("A=B ok"));
+        if (s.FlagEtat[i] == 0) {
+            if (in.writesCaptions) {
+                w.Label81.setCaption(QStringLiteral("Execute"));
+                w.Label78.setCaption(QString());
+            }
+            const auto alive = log.aliveToken();
+            log.LectParamStampLE(i);
+            if (!*alive) return;
+            s.StartStopPC[i] = 1;
+            log.Label26[i].setBackColor(plat::colors::Green);
+            w.StartSortie.setBackColor(PaleGreen);
+            s.FlagEtat[i] = 1;
+        }
+        if (s.StartStop[i] == 1) restartSupervision(p, in, w);
+    }
+
+    if (in.writesCaptions) {
+        w.Label86.setCaption(QString::number(s.LargeurAttente));
+        w.Label93.setCaption(QString::number(s.ComptageTempo[0]));
+        w.Label95.setCaption(QString::number(s.StartStop[0]));
+        w.Label83.setCaption(QString::number(s.FlagEtat[0]));
+        w.Label84.setCaption(QString::number(s.Compteurs[0]));
+    }
+}
+
+} // namespace orv
