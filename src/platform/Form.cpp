@@ -92,6 +92,15 @@ void Form::applyGeometry()
     window_->resize(twipsToPx(scaleWidth()), twipsToPx(scaleHeight() + (hasMenu ? MenuTwips : 0)));
 }
 
+void Form::setMousePointer(int shape)
+{
+    mousePointer_ = shape;
+    if (shape == SizeWE)
+        window_->setCursor(Qt::SizeHorCursor);
+    else
+        window_->unsetCursor();
+}
+
 void Form::setBackColor(Color c)
 {
     backColor_ = c;

@@ -60,6 +60,11 @@ public:
     bool topmost() const { return topmost_; }
     // Keeps the window above others; a window manager may ignore it.
     void setTopmost(bool on);
+    // The window's mouse pointer: it keeps its shape over every control of
+    // the window until code sets it again.
+    enum MousePointer { DefaultPointer = 0, SizeWE = 9 };
+    int mousePointer() const { return mousePointer_; }
+    void setMousePointer(int shape);
 
     // --- lifetime
     void show(bool modal = false);
@@ -104,6 +109,7 @@ private:
     Color backColor_ = ButtonFace;
     bool visible_ = false;
     bool topmost_ = false;
+    int mousePointer_ = DefaultPointer;
     bool modal_ = false;
     bool unloading_ = false;
     std::vector<Menu*> menus_;
