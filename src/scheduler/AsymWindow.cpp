@@ -25,23 +25,24 @@ constexpr int BarFrom = 50;   // counts up to this draw no bar
 void restartSupervision(Program& p, const SchedulerInstance& in, SelectionStart& w)
 {
     State& s = p.s;
+    SchedulerState& sc = *s.scheduler;
     Log& log = *p.Log;
     const int i = in.le;
     const bool sulphur = p.form<ParamLogicielVB>()->Check7[i].value() != 0;
-    s.Tempo[i] = sulphur ? 700 : 250;
+    sc.Tempo[i] = sulphur ? 700 : 250;
     // An LE the stop-all sequence stopped waits for its mode to be chosen again.
-    const bool mayRestart = s.CompteursSym[i] < MaxRestarts && s.StoppedByStopAll[i] == 0;
+    const bool mayRestart = s.CompteursSym[i] < MaxRestarts && sc.StoppedByStopAll[i] == 0;
 
-    if (s.ComptageSymTempo[i] > s.Tempo[i]) {
+    if (s.ComptageSymTempo[i] > sc.Tempo[i]) {
         if (s.PhaseLP[i] == 0 && mayRestart) {
             s.FlagSymEtat[i] = 0;
             s.ComptageSymTempo[i] = 0;
             const int k = ++s.CompteursSym[i];
             log.List4.setForeColor(plat::colors::Red);
-            log.List4.addItem(QStringLiteral(" ------>  restart %1  (").arg(k) + s.HeureTick + QLatin1Char('h')
-                              + s.MinuteTick + QStringLiteral(")  LE-%1").arg(in.number));
+            log.List4.addItem(QStringLiteral(" ------>  restart %1  (").arg(k) + sc.HeureTick + QLatin1Char('h')
+                              + sc.MinuteTick + QStringLiteral(")  LE-%1").arg(in.number));
             (w.*in.strip).setBackColor(LightOrange);
-            w.TraceAsymLE(i);
+            redrawAsymWindow(p, i);
             clearWaitBar(p);
             s.LargeurAttente = 0;
             s.ScreenLE = uint8_t(i);
@@ -63,12 +64,13 @@ void asymSection(Program& p, const SchedulerInstance& in)
     SelectionStart& w = *p.form<SelectionStart>();
     if ((w.*in.modeLabel).caption() != QLatin1String("Asym")) return;
     State& s = p.s;
+    SchedulerState& sc = *s.scheduler;
     Log& log = *p.Log;
     const int i = in.le;
 
-    const int64_t start = hhmm(s.HeureDebutAsym[i], s.MinuteDebutAsym[i]);
-    const int64_t end = hhmm(s.HeureFinAsym[i], s.MinuteFinAsym[i]);
-    const int64_t now = hhmm(s.HeureTick, s.MinuteTick);
+    const int64_t start = hhmm(sc.HeureDebutAsym[i], sc.MinuteDebutAsym[i]);
+    const int64_t end = hhmm(sc.HeureFinAsym[i], sc.MinuteFinAsym[i]);
+    const int64_t now = hhmm(sc.HeureTick, sc.MinuteTick);
     const bool inside = start <= now && now < end && s.FlagSymBlocage[i] == 1;
 
     if (!inside) {
@@ -108,7 +110,7 @@ void asymSection(Program& p, const SchedulerInstance& in)
     w.Label94.setCaption(QString::number(s.CompteursSym[i]));
     w.Label111.setCaption(QString::number(s.StartSymStop[i]));
     w.Label113.setCaption(QString::number(s.ComptageSymTempo[i]));
-    w.Label115.setCaption(QString::number(s.Tempo[i]));
+    w.Label115.setCaption(QString::number(sc.Tempo[i]));
     w.Label93.setCaption(QString::number(s.ComptageSymTempo[i]));
 }
 

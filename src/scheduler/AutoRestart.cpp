@@ -22,9 +22,10 @@ constexpr int MaxRestarts = 3;
 bool watch(Program& p, const SchedulerInstance& in, bool normalMode)
 {
     State& s = p.s;
+    SchedulerState& sc = *s.scheduler;
     Log& log = *p.Log;
     const int i = in.le;
-    s.LEIndexTick = uint8_t(i);
+    sc.LEIndexTick = uint8_t(i);
     if (normalMode && in.writesCaptions) {
         SelectionStart& w = *p.form<SelectionStart>();
         w.Label107.setCaption(QString::number(s.StartNorm[0]));
@@ -32,23 +33,23 @@ bool watch(Program& p, const SchedulerInstance& in, bool normalMode)
         w.Label69.setCaption(QStringLiteral("Pass"));
     }
 
-    if (s.FlagPhase6[i] == 0 && s.PhaseLP[i] == 6) s.FlagPhase6[i] = 1;
-    if (s.FlagPhase6[i] == 1 && s.PhaseLP[i] == 0) ++s.ComptageTempo[i];
-    s.Tempo[i] = p.form<ParamLogicielVB>()->Check7[i].value() != 0 ? 780 : 60;
+    if (sc.FlagPhase6[i] == 0 && s.PhaseLP[i] == 6) sc.FlagPhase6[i] = 1;
+    if (sc.FlagPhase6[i] == 1 && s.PhaseLP[i] == 0) ++s.ComptageTempo[i];
+    sc.Tempo[i] = p.form<ParamLogicielVB>()->Check7[i].value() != 0 ? 780 : 60;
 
-    if (s.ComptageTempo[i] > s.Tempo[i]) {
+    if (s.ComptageTempo[i] > sc.Tempo[i]) {
         if (s.CompteursNorm[i] < MaxRestarts) {
             const int k = s.CompteursNorm[i] + 1;
             log.List4.addItem(QStringLiteral(" ------> ") + QStringLiteral("restart ") + QStringLiteral(" ")
-                              + QString::number(k) + QStringLiteral("  (") + s.HeureTick + QLatin1Char('h')
-                              + s.MinuteTick + QStringLiteral(")  LE-%1").arg(in.number));
+                              + QString::number(k) + QStringLiteral("  (") + sc.HeureTick + QLatin1Char('h')
+                              + sc.MinuteTick + QStringLiteral(")  LE-%1").arg(in.number));
             const auto alive = log.aliveToken();
             log.StartLERoutine(in.number);
             if (!*alive) return false;
             ++s.CompteursNorm[i];
         }
         s.ComptageTempo[i] = 0;
-        s.FlagPhase6[i] = 0;
+        sc.FlagPhase6[i] = 0;
         if (normalMode) {
             clearWaitBar(p);
             s.LargeurAttente = 0;
@@ -63,6 +64,7 @@ bool watch(Program& p, const SchedulerInstance& in, bool normalMode)
 void normalRestartSection(Program& p, const SchedulerInstance& in)
 {
     State& s = p.s;
+    SchedulerState& sc = *s.scheduler;
     SelectionStart& w = *p.form<SelectionStart>();
     const int i = in.le;
     if ((w.*in.modeLabel).caption() != QLatin1String("Normal") || s.StartStopPC[i] == 0 || s.StartNorm[i] != 1)
@@ -79,11 +81,11 @@ void normalRestartSection(Program& p, const SchedulerInstance& in)
 
     if (in.writesCaptions) {
         w.Label86.setCaption(QString::number(s.LargeurAttente));
-        w.Label71.setCaption(QString::number(s.FlagPhase6[0]));
+        w.Label71.setCaption(QString::number(sc.FlagPhase6[0]));
         w.Label93.setCaption(QString::number(s.ComptageTempo[0]));
         w.Label84.setCaption(QString::number(s.Compteurs[0]));
         w.Label97.setCaption(QString::number(s.StartStopPC[0]));
-        w.Label115.setCaption(QString::number(s.Tempo[0]));
+        w.Label115.setCaption(QString::number(sc.Tempo[0]));
     }
 }
 

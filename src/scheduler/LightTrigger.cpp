@@ -39,10 +39,11 @@ void lightTriggerSection(Program& p)
     SelectionStart& w = *p.form<SelectionStart>();
     if (w.Label1.caption() != QLatin1String("Asym") || p.form<ParamLogicielVB>()->Check4[0].value() != 1) return;
     State& s = p.s;
+    SchedulerState& sc = *s.scheduler;
     Log& log = *p.Log;
     RefLevelTrigLFC3& trig = *p.form<RefLevelTrigLFC3>();
 
-    s.LEIndexTick = 0;
+    sc.LEIndexTick = 0;
     const int le = 0;
 
     // The light, taken from the value the main window shows; not a number counts as 0.
@@ -63,11 +64,11 @@ void lightTriggerSection(Program& p)
 
     const int phase = s.PhaseLP[le];
     if (phase == PhaseRunning)
-        s.ConsigneLFC3 = int32_t(sp);
+        sc.ConsigneLFC3 = int32_t(sp);
     else if (phase < PhaseRunning)
-        s.ConsigneLFC3 = IdleSetPoint;
-    if (s.ConsigneLFC3 < IdleSetPoint) s.ConsigneLFC3 = LowestSetPoint;
-    if (s.ConsigneLFC3 > 1100) s.ConsigneLFC3 = HighestSetPoint;
+        sc.ConsigneLFC3 = IdleSetPoint;
+    if (sc.ConsigneLFC3 < IdleSetPoint) sc.ConsigneLFC3 = LowestSetPoint;
+    if (sc.ConsigneLFC3 > 1100) sc.ConsigneLFC3 = HighestSetPoint;
     Q_UNUSED(PhaseStop);   // phase 6 keeps the last set-point
 
     const double h1 = plat::vbVal(trig.Text1.text());
@@ -79,10 +80,10 @@ void lightTriggerSection(Program& p)
 
     s.HeureCourante = p.rt.timeText();
     trig.Label32.setCaption(s.HeureCourante);
-    s.HeureTick = s.HeureCourante.mid(0, 2);
-    s.MinuteTick = s.HeureCourante.mid(3, 2);
+    sc.HeureTick = s.HeureCourante.mid(0, 2);
+    sc.MinuteTick = s.HeureCourante.mid(3, 2);
 
-    const bool morning = s.HeureTick.toInt() < 12;
+    const bool morning = sc.HeureTick.toInt() < 12;
     const double level = morning ? h1 : h2;
     plat::Label& stateLabel = morning ? trig.Label33 : trig.Label34;
     if (level > 0) {
@@ -103,12 +104,12 @@ void lightTriggerSection(Program& p)
         }
     }
 
-    const QString we = QString::number(s.ConsigneLFC3);
+    const QString we = QString::number(sc.ConsigneLFC3);
     trig.Label27.setCaption(we);
     if (s.Selbin == 0) log.Label3.setCaption(we);
     log.Label15[le].setCaption(we);
 
-    const int pw = int(std::clamp<int64_t>(roundHalfEven(s.ConsigneLFC3 / 10.0), 0, 255));
+    const int pw = int(std::clamp<int64_t>(roundHalfEven(sc.ConsigneLFC3 / 10.0), 0, 255));
     s.ConsignePW[le] = uint8_t(pw);
     trig.Label22.setCaption(QString::number(pw));
     trig.Label25.setCaption(QString::number(pw * 10) + QStringLiteral(" We"));

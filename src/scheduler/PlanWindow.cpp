@@ -25,23 +25,24 @@ constexpr int BarFrom = 50;
 void restartSupervision(Program& p, const SchedulerInstance& in, SelectionStart& w)
 {
     State& s = p.s;
+    SchedulerState& sc = *s.scheduler;
     Log& log = *p.Log;
     const int i = in.le;
     const bool sulphur = p.form<ParamLogicielVB>()->Check7[i].value() != 0;
-    s.Tempo[i] = sulphur ? 700 : 250;
+    sc.Tempo[i] = sulphur ? 700 : 250;
     // An LE the stop-all sequence stopped waits for its mode to be chosen again.
-    const bool mayRestart = s.Compteurs[i] < MaxRestarts && s.StoppedByStopAll[i] == 0;
+    const bool mayRestart = s.Compteurs[i] < MaxRestarts && sc.StoppedByStopAll[i] == 0;
 
-    if (s.ComptageTempo[i] > s.Tempo[i]) {
+    if (s.ComptageTempo[i] > sc.Tempo[i]) {
         if (s.PhaseLP[i] == 0 && mayRestart) {
             s.FlagEtat[i] = 0;
             s.ComptageTempo[i] = 0;
             const int k = ++s.Compteurs[i];
             log.List4.setForeColor(plat::colors::Red);
-            log.List4.addItem(QStringLiteral(" ------>  restart %1  (").arg(k) + s.HeureTick + QLatin1Char('h')
-                              + s.MinuteTick + QStringLiteral(")  LE-%1").arg(in.number));
+            log.List4.addItem(QStringLiteral(" ------>  restart %1  (").arg(k) + sc.HeureTick + QLatin1Char('h')
+                              + sc.MinuteTick + QStringLiteral(")  LE-%1").arg(in.number));
             (w.*in.strip).setBackColor(LightOrange);
-            w.TracePlanLE(i);
+            redrawPlanning(p, i);
             clearWaitBar(p);
             s.LargeurAttente = 0;
             s.ScreenLE = uint8_t(i);
@@ -63,14 +64,15 @@ void planSection(Program& p, const SchedulerInstance& in)
     SelectionStart& w = *p.form<SelectionStart>();
     if ((w.*in.modeLabel).caption() != QLatin1String("Plan")) return;
     State& s = p.s;
+    SchedulerState& sc = *s.scheduler;
     Log& log = *p.Log;
     const int i = in.le;
 
-    const int64_t t1 = hhmm(s.HeureDebutPlan1[i], s.MinuteDebutPlan1[i]);
-    const int64_t t2 = hhmm(s.HeureFinPlan1[i], s.MinuteFinPlan1[i]);
-    const int64_t t3 = hhmm(s.HeureDebutPlan2[i], s.MinuteDebutPlan2[i]);
-    const int64_t t4 = hhmm(s.HeureFinPlan2[i], s.MinuteFinPlan2[i]);
-    const int64_t now = hhmm(s.HeureTick, s.MinuteTick);
+    const int64_t t1 = hhmm(sc.HeureDebutPlan1[i], sc.MinuteDebutPlan1[i]);
+    const int64_t t2 = hhmm(sc.HeureFinPlan1[i], sc.MinuteFinPlan1[i]);
+    const int64_t t3 = hhmm(sc.HeureDebutPlan2[i], sc.MinuteDebutPlan2[i]);
+    const int64_t t4 = hhmm(sc.HeureFinPlan2[i], sc.MinuteFinPlan2[i]);
+    const int64_t now = hhmm(sc.HeureTick, sc.MinuteTick);
     const bool inside = (t1 <= now && now < t2) || (t3 <= now && now < t4 && s.FlagVerouillage[i] == 1);
 
     if (!inside) {

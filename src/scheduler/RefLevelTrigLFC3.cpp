@@ -124,6 +124,7 @@ QString RefLevelTrigLFC3::twoDigits(const QString& t) { return (QStringLiteral("
 void RefLevelTrigLFC3::Timer1_Timer()
 {
     State& s = p_.s;
+    SchedulerState& sc = *s.scheduler;
     if (s.FlagTailleLFC3 == 1) setWidth(NarrowWidth);
     const Log& log = *p_.Log;
     setLeft(log.left() + PlaceDx);
@@ -146,20 +147,21 @@ void RefLevelTrigLFC3::Timer1_Timer()
             if (const auto t = file->text(23)) s.ReserveLFC3 = *t;
         }
     }
-    s.StartTestHH = Text3.text();
-    s.StartTestMM = Text4.text();
-    s.StopTestHH = Text5.text();
-    s.StopTestMM = Text6.text();
+    sc.StartTestHH = Text3.text();
+    sc.StartTestMM = Text4.text();
+    sc.StopTestHH = Text5.text();
+    sc.StopTestMM = Text6.text();
     Timer1.setEnabled(false);
 }
 
 void RefLevelTrigLFC3::Valide_Click()
 {
     State& s = p_.s;
+    SchedulerState& sc = *s.scheduler;
     QStringList lines;
     for (int i = 0; i < LeCount; ++i) lines << s.LevelH1LFC3[i] << s.LevelH2LFC3[i];
     lines << Text1.text() << Text2.text();
-    QString* times[4] = {&s.StartTestHH, &s.StartTestMM, &s.StopTestHH, &s.StopTestMM};
+    QString* times[4] = {&sc.StartTestHH, &sc.StartTestMM, &sc.StopTestHH, &sc.StopTestMM};
     for (int n = 3; n <= 6; ++n) {
         text(n).setText(twoDigits(text(n).text()));
         *times[n - 3] = text(n).text();

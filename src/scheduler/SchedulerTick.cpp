@@ -32,22 +32,23 @@ constexpr int WaitBarHeight = 615;
 void liveTraces(Program& p, SelectionStart& w)
 {
     State& s = p.s;
+    SchedulerState& sc = *s.scheduler;
     for (const SchedulerInstance& in : schedulerInstances()) {
         const int i = in.le;
         if ((w.*in.modeLabel).caption() != QLatin1String("Normal")) continue;
         plat::Canvas& strip = (w.*in.strip).canvas();
         if (s.FlagTraceNormal[i] == 0) {
-            s.DebutTraceNormalX[i] = s.CurseurHeureX;
+            s.DebutTraceNormalX[i] = sc.CurseurHeureX;
             s.FlagTraceNormal[i] = 1;
         }
-        s.FinTraceNormalX[i] = s.CurseurHeureX;
+        sc.FinTraceNormalX[i] = sc.CurseurHeureX;
         const int phase = s.PhaseLP[i];
         if (phase >= 2 && phase <= 5)
-            strip.line(s.DebutTraceNormalX[i] - StripOffset, 0, s.FinTraceNormalX[i] - StripOffset, 360,
+            strip.line(s.DebutTraceNormalX[i] - StripOffset, 0, sc.FinTraceNormalX[i] - StripOffset, 360,
                        plat::colors::Green, plat::Canvas::BoxFilled);
         if (s.DebutTraceNormalX[i] > 0 && phase == 6) {
             // A 10-unit mark at the stop, then the day's images.
-            strip.line(s.FinTraceNormalX[i] - StripOffset, 0, s.CurseurHeureX - (StripOffset - 10), 360,
+            strip.line(sc.FinTraceNormalX[i] - StripOffset, 0, sc.CurseurHeureX - (StripOffset - 10), 360,
                        plat::colors::Cyan, plat::Canvas::BoxFilled);
             saveStripImages(p);   // the day's images, as SauvTraces saves them
             s.FlagTraceNormal[i] = 0;
@@ -61,6 +62,7 @@ void liveTraces(Program& p, SelectionStart& w)
 void midnightSave(Program& p, SelectionStart& w)
 {
     State& s = p.s;
+    SchedulerState& sc = *s.scheduler;
     const QStringList failed = saveStripImages(p);
     if (!failed.isEmpty()) {
         Log& log = *p.Log;
@@ -74,7 +76,7 @@ void midnightSave(Program& p, SelectionStart& w)
     }
     for (int i = 0; i < LeCount; ++i) {
         s.DebutTraceNormalX[i] = 0;
-        s.FinTraceNormalX[i] = 0;
+        sc.FinTraceNormalX[i] = 0;
         s.FlagTraceNormal[i] = 0;
     }
     s.FlagImages2359 = 1;
@@ -83,16 +85,17 @@ void midnightSave(Program& p, SelectionStart& w)
 void startButtonColour(Program& p, SelectionStart& w)
 {
     State& s = p.s;
+    SchedulerState& sc = *s.scheduler;
     const int le = s.Selbin < LeCount ? s.Selbin : 0;
     const int phase = s.PhaseLP[le];
     if (phase == 0) {
         const bool armed = s.StartNorm[le] == 1 || s.StartSym[le] == 1 || s.FlagSymBlocage[le] == 1
                            || s.FlagVerouillage[le] == 1;
-        if (armed && s.ClignoteStartLE == 0) {
-            s.ClignoteStartLE = 1;
+        if (armed && sc.ClignoteStartLE == 0) {
+            sc.ClignoteStartLE = 1;
             w.StartSortie.setBackColor(LightOrange);
         } else {
-            if (armed) s.ClignoteStartLE = 0;
+            if (armed) sc.ClignoteStartLE = 0;
             w.StartSortie.setBackColor(plat::colors::LightGrey);
         }
     } else if (phase >= 1 && phase <= 5) {
@@ -145,34 +148,35 @@ void SelectionStart::Timer3_Timer()
 {
     Program& p = p_;
     State& s = p.s;
+    SchedulerState& sc = *s.scheduler;
     const auto alive = aliveToken();
 
     // 1. Clock.
     s.HeureCourante = p.rt.timeText();
     s.DateCourante = p.rt.dateText();
-    s.HeureTick = s.HeureCourante.mid(0, 2);
-    s.MinuteTick = s.HeureCourante.mid(3, 2);
-    const int hour = s.HeureTick.toInt();
-    const int minute = s.MinuteTick.toInt();
-    s.CurseurHeureX = (hour + 1) * HourUnits + ScaleOffset + minute * MinuteUnits;
+    sc.HeureTick = s.HeureCourante.mid(0, 2);
+    sc.MinuteTick = s.HeureCourante.mid(3, 2);
+    const int hour = sc.HeureTick.toInt();
+    const int minute = sc.MinuteTick.toInt();
+    sc.CurseurHeureX = (hour + 1) * HourUnits + ScaleOffset + minute * MinuteUnits;
 
     // 2. New minute: the scale and the live traces.
-    if (minute != s.DerniereMinute) {
+    if (minute != sc.DerniereMinute) {
         Picture1.canvas().cls();
         Timer2.setEnabled(true);
         liveTraces(p, *this);
-        s.DerniereMinute = minute;
+        sc.DerniereMinute = minute;
     }
 
     // 3. The time on the scale.
     plat::Canvas& scale = Picture1.canvas();
-    scale.line(s.CurseurHeureX + 130, 200, s.CurseurHeureX + 880, 405, TimeBox, plat::Canvas::BoxFilled);
-    scale.setCurrentX(s.CurseurHeureX + 180);
+    scale.line(sc.CurseurHeureX + 130, 200, sc.CurseurHeureX + 880, 405, TimeBox, plat::Canvas::BoxFilled);
+    scale.setCurrentX(sc.CurseurHeureX + 180);
     scale.setCurrentY(210);
     scale.print(s.HeureCourante);
 
     // 4, 5. The day's strips, once at 23:59; re-armed at 00:00.
-    const QString now = s.HeureTick + s.MinuteTick;
+    const QString now = sc.HeureTick + sc.MinuteTick;
     if (now == QLatin1String("2359") && s.FlagImages2359 == 0) midnightSave(p, *this);
     if (now == QLatin1String("0000")) s.FlagImages2359 = 0;
 
@@ -199,8 +203,8 @@ void SelectionStart::Timer3_Timer()
         if (!*alive) return;
         if (in.le == 0) {
             // The values of the last section of any mode that ran.
-            const int k = s.LEIndexTick;
-            Label71.setCaption(QString::number(s.FlagPhase6[k]));
+            const int k = sc.LEIndexTick;
+            Label71.setCaption(QString::number(sc.FlagPhase6[k]));
             Label93.setCaption(QString::number(s.ComptageTempo[k]));
             Label84.setCaption(QString::number(s.Compteurs[k]));
             Label66.setCaption(QString());

@@ -33,6 +33,7 @@ void SelectionStart::StartSortie_Click()
 {
     Program& p = p_;
     State& s = p.s;
+    SchedulerState& sc = *s.scheduler;
     Log& log = *p.Log;
     const auto alive = aliveToken();
     const auto logAlive = log.aliveToken();
@@ -40,8 +41,8 @@ void SelectionStart::StartSortie_Click()
 
     // 1. The cycle count of the selected LE.
     if (Text1.text().isEmpty()) Text1.setText(QStringLiteral("1"));
-    s.NBCycles[sel] = Text1.text();
-    Label99.setCaption(s.NBCycles[sel]);
+    sc.NBCycles[sel] = Text1.text();
+    Label99.setCaption(sc.NBCycles[sel]);
     Text1.setEnabled(false);
     Label98.setCaption(QString::number(s.Selbin));
 
@@ -59,21 +60,21 @@ void SelectionStart::StartSortie_Click()
     for (const SchedulerInstance& in : schedulerInstances()) {
         if (mode(in) != QLatin1String("Sym")) continue;
         const int i = in.le;
-        if (s.HeuresCycleSym[i] < 1) {
+        if (sc.HeuresCycleSym[i] < 1) {
             p.rt.dialogs.msgBox(QString::fromUtf8("Erreur, sélectionner un cycle complet en heure(s)   s.v.p ! "),
                                 int(plat::mb::OKOnly) | int(plat::mb::Exclamation), QString());
             if (!*alive || !*logAlive) return;
             continue;
         }
-        s.HeureStartSym[i] = p.rt.timeText();
-        Label22.setCaption(s.HeureStartSym[i]);
-        s.DateStartSym[i] = p.rt.dateText();
-        Label30.setCaption(s.DateStartSym[i]);
+        sc.HeureStartSym[i] = p.rt.timeText();
+        Label22.setCaption(sc.HeureStartSym[i]);
+        sc.DateStartSym[i] = p.rt.dateText();
+        Label30.setCaption(sc.DateStartSym[i]);
         (this->*in.symTimer).setEnabled(true);
-        s.MinutesSym[i] = 0;
+        sc.MinutesSym[i] = 0;
         s.FlagDemiCycleOff[i] = 0;
-        s.CompteurHisto[i] = 0;
-        s.ProgressionSym[i] = 0;
+        sc.CompteurHisto[i] = 0;
+        sc.ProgressionSym[i] = 0;
         (this->*in.strip).canvas().line(0, 185, 0, 375, plat::colors::Green, plat::Canvas::BoxFilled);
         s.CyclesEffectues[i] = 0;
         Label32.setCaption(QStringLiteral("0"));
@@ -88,10 +89,10 @@ void SelectionStart::StartSortie_Click()
     for (const SchedulerInstance& in : schedulerInstances()) {
         if (mode(in) != QLatin1String("Asym")) continue;
         const int i = in.le;
-        s.HeureDebutAsym[i] = s.HeuresTransition[0][i];
-        s.MinuteDebutAsym[i] = s.MinutesTransition[0][i];
-        s.HeureFinAsym[i] = s.HeuresTransition[1][i];
-        s.MinuteFinAsym[i] = s.MinutesTransition[1][i];
+        sc.HeureDebutAsym[i] = sc.HeuresTransition[i][0];
+        sc.MinuteDebutAsym[i] = sc.MinutesTransition[i][0];
+        sc.HeureFinAsym[i] = sc.HeuresTransition[i][1];
+        sc.MinuteFinAsym[i] = sc.MinutesTransition[i][1];
         if (in.le == 0 && log.mnuMonoEcran.checked()) {
             log.Picture13.canvas().line(0, 0, 9340, 4214, DarkBlue, plat::Canvas::BoxFilled);
             log.Timer71.setEnabled(true);
@@ -104,14 +105,14 @@ void SelectionStart::StartSortie_Click()
     for (const SchedulerInstance& in : schedulerInstances()) {
         if (mode(in) != QLatin1String("Plan")) continue;
         const int i = in.le;
-        s.HeureDebutPlan1[i] = s.HeuresTransition[0][i];
-        s.MinuteDebutPlan1[i] = s.MinutesTransition[0][i];
-        s.HeureFinPlan1[i] = s.HeuresTransition[1][i];
-        s.MinuteFinPlan1[i] = s.MinutesTransition[1][i];
-        s.HeureDebutPlan2[i] = s.HeuresTransition[2][i];
-        s.MinuteDebutPlan2[i] = s.MinutesTransition[2][i];
-        s.HeureFinPlan2[i] = s.HeuresTransition[3][i];
-        s.MinuteFinPlan2[i] = s.MinutesTransition[3][i];
+        sc.HeureDebutPlan1[i] = sc.HeuresTransition[i][0];
+        sc.MinuteDebutPlan1[i] = sc.MinutesTransition[i][0];
+        sc.HeureFinPlan1[i] = sc.HeuresTransition[i][1];
+        sc.MinuteFinPlan1[i] = sc.MinutesTransition[i][1];
+        sc.HeureDebutPlan2[i] = sc.HeuresTransition[i][2];
+        sc.MinuteDebutPlan2[i] = sc.MinutesTransition[i][2];
+        sc.HeureFinPlan2[i] = sc.HeuresTransition[i][3];
+        sc.MinuteFinPlan2[i] = sc.MinutesTransition[i][3];
         s.FlagVerouillage[i] = 1;
         log.Label26[i].setBackColor(LightOrange);
     }

@@ -23,20 +23,21 @@ void SelectionStart::SymTimer_Timer(int le)
     const SchedulerInstance& in = schedulerInstances()[le];
     Program& p = p_;
     State& s = p.s;
+    SchedulerState& sc = *s.scheduler;
     Log& log = *p.Log;
     plat::Canvas& strip = (this->*in.strip).canvas();
     const int i = in.le;
 
-    ++s.MinutesSym[i];
+    ++sc.MinutesSym[i];
     strip.line(0, 180, s.CurseurSymX[i], 375, plat::colors::Green, plat::Canvas::BoxFilled);
     strip.line(0, 170, s.CurseurSymX[i], 375, plat::colors::Black, plat::Canvas::Box);
     log.Label26[i].setBackColor(plat::colors::Green);
-    s.ProgressionSym[i] += UnitsPerTick;
-    Label25.setCaption(QString::number(s.ProgressionSym[i]));
-    s.CurseurSymX[i] = s.ProgressionSym[i] / 2;
+    sc.ProgressionSym[i] += UnitsPerTick;
+    Label25.setCaption(QString::number(sc.ProgressionSym[i]));
+    s.CurseurSymX[i] = sc.ProgressionSym[i] / 2;
 
-    if (s.MinutesSym[i] <= s.MinutesDemiCycle[i] - 1) return;
-    s.MinutesSym[i] = 0;
+    if (sc.MinutesSym[i] <= sc.MinutesDemiCycle[i] - 1) return;
+    sc.MinutesSym[i] = 0;
 
     if (s.FlagDemiCycleOff[i] == 0) {
         // End of the ON half.
@@ -48,24 +49,24 @@ void SelectionStart::SymTimer_Timer(int le)
 
     // End of the OFF half: a full cycle. An LE the stop-all sequence stopped
     // is not started again until its mode is chosen anew.
-    if (s.StoppedByStopAll[i] == 0) s.StartStopPC[i] = 1;
+    if (sc.StoppedByStopAll[i] == 0) s.StartStopPC[i] = 1;
     StartSortie.setBackColor(PaleGreen);
     (log.*in.traceRestart).setEnabled(true);
     log.Label26[i].setBackColor(plat::colors::Green);
     strip.line(0, 180, s.CurseurSymX[i], 375, plat::colors::White, plat::Canvas::BoxFilled);
-    s.MinutesSym[i] = 0;
+    sc.MinutesSym[i] = 0;
     s.FlagDemiCycleOff[i] = 0;
-    s.ProgressionSym[i] = 0;
+    sc.ProgressionSym[i] = 0;
     s.CurseurSymX[i] = 0;
-    ++s.CompteurHisto[i];
-    s.HistoMessage = QStringLiteral("Cycle(s) : ") + (QStringLiteral("0000000") + QString::number(s.CompteurHisto[i])).right(7);
+    ++sc.CompteurHisto[i];
+    s.HistoMessage = QStringLiteral("Cycle(s) : ") + (QStringLiteral("0000000") + QString::number(sc.CompteurHisto[i])).right(7);
     log.WriteHisto();
     s.HistoCode = QStringLiteral("0");
     ++s.CyclesEffectues[i];
     Label32.setCaption(QString::number(s.CyclesEffectues[i]));
 
-    const int fin = s.FinCycleSymX[i];
-    if (plat::vbVal(s.NBCycles[i]) > s.CyclesEffectues[i]) {
+    const int fin = sc.FinCycleSymX[i];
+    if (plat::vbVal(sc.NBCycles[i]) > s.CyclesEffectues[i]) {
         log.Label26[i].setBackColor(plat::ButtonFace);
         strip.line(fin, 0, fin, 375, plat::colors::Black);
         strip.line(fin / 2, 0, fin, 170, plat::colors::Black, plat::Canvas::BoxFilled);
@@ -79,9 +80,9 @@ void SelectionStart::SymTimer_Timer(int le)
     s.StartStopPC[i] = 2;
     s.FlagConsignePW(i) = 0;
     log.Label26[i].setBackColor(plat::ButtonFace);
-    s.ProgressionSym[i] = 0;
-    s.MinutesSym[i] = 0;
-    s.CompteurHisto[i] = 0;
+    sc.ProgressionSym[i] = 0;
+    sc.MinutesSym[i] = 0;
+    sc.CompteurHisto[i] = 0;
     (this->*in.symTimer).setEnabled(false);
 }
 

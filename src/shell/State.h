@@ -3,10 +3,13 @@
 // pass work through, with their system names. Per-LE arrays have nine
 // elements (LE index 0-7 used).
 
+#include "scheduler/SchedulerState.h"
+
 #include <QString>
 #include <QStringList>
 #include <array>
 #include <cstdint>
+#include <memory>
 
 namespace orv {
 
@@ -179,32 +182,8 @@ struct State {
     PerLE<uint8_t> FlagTrigLFC3Off{};   // 1 while the LFC-3 trigger has stopped the LE
     uint8_t FlagTailleLFC3 = 0;      // size setting of the LFC-3 trigger window
     int32_t LargeurAttente = 0;      // width of the restart wait bar, up to 1620
-    // --- LFC trigger windows and LE-1's light-triggered mode
-    QString StartTestHH, StartTestMM, StopTestHH, StopTestMM;   // test times of the LFC-3 window, two digits
-    int32_t ConsigneLFC3 = 0;        // LE-1's light-derived set-point in We, 500-1100 once computed
-    uint8_t LEIndexTick = 0;         // LE index of the tick section now running
-    // --- the scheduler tick: clock, live normal-mode traces, button blink
-    QString HeureTick, MinuteTick;   // "hh" and "mm" of the tick's time
-    int32_t CurseurHeureX = 0;       // x of the current time on the hour scale
-    PerLE<int32_t> FinTraceNormalX{};   // x up to which the normal-mode trace is drawn
-    int DerniereMinute = 0;          // minute of the last tick that redrew the scale and traces
-    uint8_t ClignoteStartLE = 0;     // blink phase of the START LE button
-    // --- restart supervision shared by the modes
-    PerLE<int32_t> Tempo{};          // restart wait threshold, seconds, set by the section that runs
-    PerLE<uint8_t> FlagPhase6{};     // 1 once a normal/symmetric LE was seen in phase 6 since its last wait
-    // An LE the stop-all sequence stopped: no symmetric cycle start and no
-    // asymmetric or planning restart until a run mode is chosen for it again.
-    PerLE<uint8_t> StoppedByStopAll{};
-    // --- armed schedules, copied from the strip by START LE
-    PerLE<QString> HeureDebutAsym, MinuteDebutAsym, HeureFinAsym, MinuteFinAsym;
-    PerLE<QString> HeureDebutPlan1, MinuteDebutPlan1, HeureFinPlan1, MinuteFinPlan1;
-    PerLE<QString> HeureDebutPlan2, MinuteDebutPlan2, HeureFinPlan2, MinuteFinPlan2;
-    // --- symmetric cycles
-    PerLE<QString> NBCycles;         // cycles to run, as typed at START LE
-    PerLE<QString> HeureStartSym, DateStartSym;   // when START LE began the cycles
-    PerLE<int16_t> MinutesSym{};     // ticks of the cycle timer in the current half
-    PerLE<int32_t> CompteurHisto{};  // cycle number of the next history line
-    PerLE<int32_t> ProgressionSym{}; // progress of the current cycle, strip units x 2
+    // The scheduler's own state (strips, tick, cycles, LFC windows).
+    std::unique_ptr<SchedulerState> scheduler = std::make_unique<SchedulerState>();
 
     // ============================================================== alarms
     uint8_t AlarmSHTPCReported = 0;             // the SHT window has reported its alarm
