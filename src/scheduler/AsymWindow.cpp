@@ -7,11 +7,14 @@
 // (250 s, 700 s with the sulphur setting) has run out is started again, at
 // most three times; the wait shows on the main window's bar.
 #include "platform/VbText.h"
+#include "traces/TracesState.h"
+#include "run/RunState.h"
 #include "scheduler/SchedulerInstances.h"
 #include "scheduler/SchedulerTick.h"
 #include "scheduler/SelectionStart.h"
 #include "shell/Log.h"
 #include "shell/ParamLogicielVB.h"
+#include "scheduler/SchedulerState.h"
 #include "shell/Program.h"
 
 namespace orv {
@@ -31,30 +34,30 @@ void restartSupervision(Program& p, const SchedulerInstance& in, SelectionStart&
     const bool sulphur = p.form<ParamLogicielVB>()->Check7[i].value() != 0;
     sc.Tempo[i] = sulphur ? 700 : 250;
     // An LE the stop-all sequence stopped waits for its mode to be chosen again.
-    const bool mayRestart = s.CompteursSym[i] < MaxRestarts && sc.StoppedByStopAll[i] == 0;
+    const bool mayRestart = sc.CompteursSym[i] < MaxRestarts && sc.StoppedByStopAll[i] == 0;
 
-    if (s.ComptageSymTempo[i] > sc.Tempo[i]) {
+    if (sc.ComptageSymTempo[i] > sc.Tempo[i]) {
         if (s.PhaseLP[i] == 0 && mayRestart) {
-            s.FlagSymEtat[i] = 0;
-            s.ComptageSymTempo[i] = 0;
-            const int k = ++s.CompteursSym[i];
+            sc.FlagSymEtat[i] = 0;
+            sc.ComptageSymTempo[i] = 0;
+            const int k = ++sc.CompteursSym[i];
             log.List4.setForeColor(plat::colors::Red);
             log.List4.addItem(QStringLiteral(" ------>  restart %1  (").arg(k) + sc.HeureTick + QLatin1Char('h')
                               + sc.MinuteTick + QStringLiteral(")  LE-%1").arg(in.number));
             (w.*in.strip).setBackColor(LightOrange);
             redrawAsymWindow(p, i);
             clearWaitBar(p);
-            s.LargeurAttente = 0;
-            s.ScreenLE = uint8_t(i);
+            sc.LargeurAttente = 0;
+            s.traces->ScreenLE = uint8_t(i);
             log.ColorRetard();
         }
         return;
     }
-    ++s.ComptageSymTempo[i];
-    if (s.ComptageSymTempo[i] > BarFrom && s.PhaseLP[i] == 0 && mayRestart) {
+    ++sc.ComptageSymTempo[i];
+    if (sc.ComptageSymTempo[i] > BarFrom && s.PhaseLP[i] == 0 && mayRestart) {
         const double factor = sulphur ? 2.3142857 : 6.48;
-        s.LargeurAttente = int32_t(plat::vbRound(s.ComptageSymTempo[i] * factor).value_or(0));
-        drawWaitBar(p, s.LargeurAttente);
+        sc.LargeurAttente = int32_t(plat::vbRound(sc.ComptageSymTempo[i] * factor).value_or(0));
+        drawWaitBar(p, sc.LargeurAttente);
     }
 }
 } // namespace
@@ -71,22 +74,22 @@ void asymSection(Program& p, const SchedulerInstance& in)
     const int64_t start = hhmm(sc.HeureDebutAsym[i], sc.MinuteDebutAsym[i]);
     const int64_t end = hhmm(sc.HeureFinAsym[i], sc.MinuteFinAsym[i]);
     const int64_t now = hhmm(sc.HeureTick, sc.MinuteTick);
-    const bool inside = start <= now && now < end && s.FlagSymBlocage[i] == 1;
+    const bool inside = start <= now && now < end && sc.FlagSymBlocage[i] == 1;
 
     if (!inside) {
-        if (s.FlagSymEtat[i] == 1) {
+        if (sc.FlagSymEtat[i] == 1) {
             // Written again every tick while the mode reads "Asym".
             if (in.writesCaptions) {
                 w.Label78.setCaption(QStringLiteral("Arret"));
                 w.Label81.setCaption(QString());
             }
             s.StartStopPC[i] = 2;
-            s.FlagConsignePW(i) = 0;
-            s.FlagSymBlocage[i] = 0;
+            s.run->FlagConsignePW(i) = 0;
+            sc.FlagSymBlocage[i] = 0;
         }
     } else {
         if (in.writesCaptions) w.Label80.setCaption(QStringLiteral("A=B ok"));
-        if (s.FlagSymEtat[i] == 0) {
+        if (sc.FlagSymEtat[i] == 0) {
             if (in.writesCaptions) {
                 w.Label81.setCaption(QStringLiteral("Execute"));
                 w.Label78.setCaption(QString());
@@ -97,21 +100,21 @@ void asymSection(Program& p, const SchedulerInstance& in)
             s.StartStopPC[i] = 1;
             log.Label26[i].setBackColor(plat::colors::Green);
             w.StartSortie.setBackColor(PaleGreen);
-            s.FlagSymEtat[i] = 1;
+            sc.FlagSymEtat[i] = 1;
         }
-        if (p.form<ParamLogicielVB>()->Check4[i].value() == 0 && s.StartSymStop[i] == 1)
+        if (p.form<ParamLogicielVB>()->Check4[i].value() == 0 && sc.StartSymStop[i] == 1)
             restartSupervision(p, in, w);
     }
 
-    w.Label86.setCaption(QString::number(s.LargeurAttente));
-    w.Label83.setCaption(QString::number(s.FlagEtat[i]));
-    w.Label82.setCaption(QString::number(s.FlagSymEtat[i]));
+    w.Label86.setCaption(QString::number(sc.LargeurAttente));
+    w.Label83.setCaption(QString::number(sc.FlagEtat[i]));
+    w.Label82.setCaption(QString::number(sc.FlagSymEtat[i]));
     w.Label84.setCaption(QString::number(s.StartStopPC[i]));
-    w.Label94.setCaption(QString::number(s.CompteursSym[i]));
-    w.Label111.setCaption(QString::number(s.StartSymStop[i]));
-    w.Label113.setCaption(QString::number(s.ComptageSymTempo[i]));
+    w.Label94.setCaption(QString::number(sc.CompteursSym[i]));
+    w.Label111.setCaption(QString::number(sc.StartSymStop[i]));
+    w.Label113.setCaption(QString::number(sc.ComptageSymTempo[i]));
     w.Label115.setCaption(QString::number(sc.Tempo[i]));
-    w.Label93.setCaption(QString::number(s.ComptageSymTempo[i]));
+    w.Label93.setCaption(QString::number(sc.ComptageSymTempo[i]));
 }
 
 } // namespace orv

@@ -7,11 +7,13 @@
 // The levels are read from the trigger window's boxes, so a typed level acts
 // from the next tick, before it is stored.
 #include "platform/VbText.h"
+#include "run/RunState.h"
 #include "scheduler/RefLevelTrigLFC3.h"
 #include "scheduler/SchedulerTick.h"
 #include "scheduler/SelectionStart.h"
 #include "shell/Log.h"
 #include "shell/ParamLogicielVB.h"
+#include "scheduler/SchedulerState.h"
 #include "shell/Program.h"
 
 #include <algorithm>
@@ -51,7 +53,7 @@ void lightTriggerSection(Program& p)
     trig.Label16.setCaption(QString::number(v));
     v = std::min(v, LightCeiling);
 
-    int c = s.CalLFC2[le];
+    int c = sc.CalLFC2[le];
     if (c == 0) c = 1;
     trig.Label17.setCaption(QString::number(c));
     const int d = std::abs(c - v);
@@ -87,18 +89,18 @@ void lightTriggerSection(Program& p)
     const double level = morning ? h1 : h2;
     plat::Label& stateLabel = morning ? trig.Label33 : trig.Label34;
     if (level > 0) {
-        if (v > level && s.FlagTrigLFC3Off[le] == 0 && s.PhaseLP[le] == PhaseRunning) {
+        if (v > level && sc.FlagTrigLFC3Off[le] == 0 && s.PhaseLP[le] == PhaseRunning) {
             s.StartStopPC[le] = 2;
-            s.FlagConsignePWLE1[le] = 0;
-            s.FlagTrigLFC3Off[le] = 1;
+            s.run->FlagConsignePWLE1[le] = 0;
+            sc.FlagTrigLFC3Off[le] = 1;
             stateLabel.setCaption(QStringLiteral("OFF"));
             stateLabel.setBackColor(LightRed);
-        } else if (v <= level && s.FlagTrigLFC3Off[le] == 1 && s.PhaseLP[le] == 0) {
+        } else if (v <= level && sc.FlagTrigLFC3Off[le] == 1 && s.PhaseLP[le] == 0) {
             s.StartStopPC[le] = 1;
             const auto alive = log.aliveToken();
             log.LectParamStampLE1();
             if (!*alive) return;
-            s.FlagTrigLFC3Off[le] = 0;
+            sc.FlagTrigLFC3Off[le] = 0;
             stateLabel.setCaption(QStringLiteral("ON"));
             stateLabel.setBackColor(PaleGreen);
         }
@@ -106,14 +108,14 @@ void lightTriggerSection(Program& p)
 
     const QString we = QString::number(sc.ConsigneLFC3);
     trig.Label27.setCaption(we);
-    if (s.Selbin == 0) log.Label3.setCaption(we);
+    if (sc.Selbin == 0) log.Label3.setCaption(we);
     log.Label15[le].setCaption(we);
 
     const int pw = int(std::clamp<int64_t>(roundHalfEven(sc.ConsigneLFC3 / 10.0), 0, 255));
     s.ConsignePW[le] = uint8_t(pw);
     trig.Label22.setCaption(QString::number(pw));
     trig.Label25.setCaption(QString::number(pw * 10) + QStringLiteral(" We"));
-    if (s.Selbin == 0) log.VScroll1.setValue(pw);
+    if (sc.Selbin == 0) log.VScroll1.setValue(pw);
     trig.Label24.setCaption(QString::number(s.PhaseLP[le]));
 }
 

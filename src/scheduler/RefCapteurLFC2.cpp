@@ -1,6 +1,7 @@
 #include "scheduler/RefCapteurLFC2.h"
 #include "platform/Dialogs.h"
 #include "shell/Log.h"
+#include "scheduler/SchedulerState.h"
 #include "shell/Program.h"
 #include "shell/StartupFilesIo.h"
 
@@ -43,6 +44,7 @@ void RefCapteurLFC2::Form_Load() { Timer1.setEnabled(true); }
 void RefCapteurLFC2::Timer1_Timer()
 {
     State& s = p_.s;
+    SchedulerState& sc = *s.scheduler;
     const int le = s.IndiceLFC < LeCount ? s.IndiceLFC : 0;
     const Log& log = *p_.Log;
     setLeft(log.left() + s.ClicLFCX + PlaceDx);
@@ -50,7 +52,7 @@ void RefCapteurLFC2::Timer1_Timer()
     Label2.setCaption(QString::number(le + 1));
     // The text held before the file is read again: start-up read the file as
     // numbers, so a "---" shows as "0" at the first opening.
-    Text1.setText(s.CalLFC2Text[le]);
+    Text1.setText(sc.CalLFC2Text[le]);
     readLfc2File(p_);
     Timer1.setEnabled(false);
 }
@@ -78,9 +80,10 @@ void RefCapteurLFC2::Valide_Click()
         return;
     }
     State& s = p_.s;
+    SchedulerState& sc = *s.scheduler;
     const int le = s.IndiceLFC < LeCount ? s.IndiceLFC : 0;
-    s.CalLFC2Text[le] = entry->text;
-    s.CalLFC2[le] = entry->value;
+    sc.CalLFC2Text[le] = entry->text;
+    sc.CalLFC2[le] = entry->value;
     writeLfc2File(p_);   // a file that cannot be written keeps its old content; the values stand in memory
     unload();
 }
@@ -90,22 +93,24 @@ void RefCapteurLFC2::Command1_Click() { unload(); }
 void readLfc2File(Program& p)
 {
     State& s = p.s;
+    SchedulerState& sc = *s.scheduler;
     if (s.BaseFolder.isEmpty()) return;
     const auto file = LineFile::read(p.rt.drive, inBase(s, Lfc2File));
     if (!file) return;
     for (int i = 0; i < LeCount; ++i) {
-        if (const auto t = file->text(i + 1)) s.CalLFC2Text[i] = *t;
-        if (const auto v = file->whole(i + 9, 0, 255)) s.CalLFC2[i] = uint8_t(*v);
+        if (const auto t = file->text(i + 1)) sc.CalLFC2Text[i] = *t;
+        if (const auto v = file->whole(i + 9, 0, 255)) sc.CalLFC2[i] = uint8_t(*v);
     }
 }
 
 bool writeLfc2File(Program& p)
 {
     State& s = p.s;
+    SchedulerState& sc = *s.scheduler;
     if (s.BaseFolder.isEmpty()) return false;
     QStringList lines;
-    for (int i = 0; i < LeCount; ++i) lines << s.CalLFC2Text[i];
-    for (int i = 0; i < LeCount; ++i) lines << printed(s.CalLFC2[i]);
+    for (int i = 0; i < LeCount; ++i) lines << sc.CalLFC2Text[i];
+    for (int i = 0; i < LeCount; ++i) lines << printed(sc.CalLFC2[i]);
     return writeLines(p.rt.drive, inBase(s, Lfc2File), lines);
 }
 

@@ -1,6 +1,7 @@
 #include "scheduler/RefLevelTrigLFC3.h"
 #include "scheduler/SelectionStart.h"
 #include "shell/Log.h"
+#include "scheduler/SchedulerState.h"
 #include "shell/Program.h"
 #include "shell/StartupFilesIo.h"
 
@@ -125,7 +126,7 @@ void RefLevelTrigLFC3::Timer1_Timer()
 {
     State& s = p_.s;
     SchedulerState& sc = *s.scheduler;
-    if (s.FlagTailleLFC3 == 1) setWidth(NarrowWidth);
+    if (sc.FlagTailleLFC3 == 1) setWidth(NarrowWidth);
     const Log& log = *p_.Log;
     setLeft(log.left() + PlaceDx);
     setTop(log.top() + PlaceDy);
@@ -137,14 +138,14 @@ void RefLevelTrigLFC3::Timer1_Timer()
     if (!s.BaseFolder.isEmpty()) {
         if (const auto file = LineFile::read(p_.rt.drive, inBase(s, Lfc3File))) {
             for (int i = 0; i < LeCount; ++i) {
-                if (const auto t = file->text(2 * i + 1)) s.LevelH1LFC3[i] = *t;
-                if (const auto t = file->text(2 * i + 2)) s.LevelH2LFC3[i] = *t;
+                if (const auto t = file->text(2 * i + 1)) sc.LevelH1LFC3[i] = *t;
+                if (const auto t = file->text(2 * i + 2)) sc.LevelH2LFC3[i] = *t;
             }
             if (const auto t = file->text(17)) Text1.setText(*t);
             if (const auto t = file->text(18)) Text2.setText(*t);
             for (int n = 3; n <= 6; ++n)
                 if (const auto t = file->text(16 + n)) text(n).setText(twoDigits(*t));
-            if (const auto t = file->text(23)) s.ReserveLFC3 = *t;
+            if (const auto t = file->text(23)) sc.ReserveLFC3 = *t;
         }
     }
     sc.StartTestHH = Text3.text();
@@ -159,7 +160,7 @@ void RefLevelTrigLFC3::Valide_Click()
     State& s = p_.s;
     SchedulerState& sc = *s.scheduler;
     QStringList lines;
-    for (int i = 0; i < LeCount; ++i) lines << s.LevelH1LFC3[i] << s.LevelH2LFC3[i];
+    for (int i = 0; i < LeCount; ++i) lines << sc.LevelH1LFC3[i] << sc.LevelH2LFC3[i];
     lines << Text1.text() << Text2.text();
     QString* times[4] = {&sc.StartTestHH, &sc.StartTestMM, &sc.StopTestHH, &sc.StopTestMM};
     for (int n = 3; n <= 6; ++n) {
@@ -167,14 +168,14 @@ void RefLevelTrigLFC3::Valide_Click()
         *times[n - 3] = text(n).text();
         lines << text(n).text();
     }
-    lines << s.ReserveLFC3;
+    lines << sc.ReserveLFC3;
     // A file that cannot be written keeps its old content; the boxes hold the values.
     if (!s.BaseFolder.isEmpty()) writeLines(p_.rt.drive, inBase(s, Lfc3File), lines);
 
     hide();
     SelectionStart& w = *p_.form<SelectionStart>();
     w.hide();
-    if (s.Selbin == 0) {
+    if (sc.Selbin == 0) {
         plat::PictureBox& strip = w.Picture2;
         strip.canvas().clearPicture();
         strip.canvas().cls();
@@ -189,12 +190,13 @@ void RefLevelTrigLFC3::Command1_Click() { hide(); }
 void RefLevelTrigLFC3::Picture1_Click()
 {
     State& s = p_.s;
-    if (s.FlagTailleLFC3 == 1) {
+    SchedulerState& sc = *s.scheduler;
+    if (sc.FlagTailleLFC3 == 1) {
         setWidth(WideWidth);
-        s.FlagTailleLFC3 = 0;
+        sc.FlagTailleLFC3 = 0;
     } else {
         setWidth(NarrowWidth);
-        s.FlagTailleLFC3 = 1;
+        sc.FlagTailleLFC3 = 1;
     }
 }
 
