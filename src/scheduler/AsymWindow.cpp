@@ -34,7 +34,7 @@ void restartSupervision(Program& p, const SchedulerInstance& in, SelectionStart&
     const bool sulphur = p.form<ParamLogicielVB>()->Check7[i].value() != 0;
     sc.Tempo[i] = sulphur ? 700 : 250;
     // An LE the stop-all sequence stopped waits for its mode to be chosen again.
-    const bool mayRestart = sc.CompteursSym[i] < MaxRestarts && sc.StoppedByStopAll[i] == 0;
+    const bool mayRestart = sc.CompteursSym[i] < MaxRestarts && s.run->StoppedByStopAll[i] == 0;
 
     if (sc.ComptageSymTempo[i] > sc.Tempo[i]) {
         if (s.PhaseLP[i] == 0 && mayRestart) {

@@ -49,9 +49,6 @@ struct SchedulerState : StripModel {
     // --- restart supervision shared by the modes
     PerLE<int32_t> Tempo{};          // restart wait threshold, seconds, set by the section that runs
     PerLE<uint8_t> FlagPhase6{};     // 1 once a normal/symmetric LE was seen in phase 6 since its last wait
-    // An LE the stop-all sequence stopped: no symmetric cycle start and no
-    // asymmetric or planning restart until a run mode is chosen for it again.
-    PerLE<uint8_t> StoppedByStopAll{};
 
     // --- armed schedules, copied from the strip texts by START LE
     PerLE<QString> HeureDebutAsym, MinuteDebutAsym, HeureFinAsym, MinuteFinAsym;

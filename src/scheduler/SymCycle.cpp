@@ -51,7 +51,7 @@ void SelectionStart::SymTimer_Timer(int le)
 
     // End of the OFF half: a full cycle. An LE the stop-all sequence stopped
     // is not started again until its mode is chosen anew.
-    if (sc.StoppedByStopAll[i] == 0) s.StartStopPC[i] = 1;
+    if (s.run->StoppedByStopAll[i] == 0) s.StartStopPC[i] = 1;
     StartSortie.setBackColor(PaleGreen);
     (log.*in.traceRestart).setEnabled(true);
     log.Label26[i].setBackColor(plat::colors::Green);
