@@ -88,11 +88,13 @@ RefLevelTrigLFC3::RefLevelTrigLFC3(Program& p) : plat::Form(p.rt, "RefLevelTrigL
                 {&Label15, &Label32, "HMS .............................."}};
     int y = 150;
     for (const auto& r : rows) {
-        captionAt(*r.caption, 3360, y, 1935, r.text);
-        valueAt(*r.value, 5340, y, 675);
+        captionAt(*r.caption, 3300, y, 2205, r.text);
+        r.caption->setFontSize(7.5);
+        valueAt(*r.value, 5550, y, 495);
         y += 330;
         if (r.value == &Label22) {   // p x 10 " We" stands below p
-            valueAt(Label25, 5340, y, 675);
+            valueAt(Label25, 4950, y, 1095);
+            Label25.setAlignment(plat::Label::AlignRight);
             y += 330;
         }
     }
