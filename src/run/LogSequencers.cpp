@@ -7,7 +7,6 @@
 // idle LE's parameters, waiting for the transfer as a single start does,
 // then requests its start; it stays on an LE that is not idle.
 #include "run/RunState.h"
-#include "scheduler/SchedulerState.h"
 #include "link/CommandFrame.h"
 #include "link/StampFrame.h"
 #include "parameters/ValeurDesParam.h"
@@ -42,8 +41,8 @@ void Log::Timer16_Timer()
 
     s.StartStopPC[le] = StopRequest;
     s.run->StoppedByStopAll[le] = 1;
-    if (s.run->OffLELogged[le] == 0 && p_.form<ParamLogicielVB>()->Check1[le].value() == 1) {
-        for (int i = 0; i < LeCount; ++i) s.scheduler->CompteursNorm[i] = NoMoreRestarts;
+    if (s.run->OffLELogged[le] == 0 && p_.form<ParamLogicielVB>()->LEActivated(le)) {
+        for (int i = 0; i < LeCount; ++i) s.CompteursNorm[i] = NoMoreRestarts;
         s.HistoMessage = QStringLiteral("LE%1  Off LE ").arg(le + 1);
         List4.setForeColor(plat::colors::Orange);
         List4.addItem(s.HistoMessage);
@@ -93,7 +92,7 @@ void Log::Timer14_Timer()
     }
 
     s.StartStopPC[le] = StartRequest;
-    if (s.run->StartLELogged[le] == 0 && p_.form<ParamLogicielVB>()->Check1[le].value() == 1) {
+    if (s.run->StartLELogged[le] == 0 && p_.form<ParamLogicielVB>()->LEActivated(le)) {
         s.HistoMessage = inst.name() + QStringLiteral("  Start LE ");
         WriteHisto();
         s.HistoCode = QStringLiteral("0");

@@ -7,7 +7,6 @@
 // (250 s, 700 s with the sulphur setting) has run out is started again, at
 // most three times; the wait shows on the main window's bar.
 #include "platform/VbText.h"
-#include "traces/TracesState.h"
 #include "run/RunState.h"
 #include "scheduler/SchedulerInstances.h"
 #include "scheduler/SchedulerTick.h"
@@ -31,33 +30,33 @@ void restartSupervision(Program& p, const SchedulerInstance& in, SelectionStart&
     SchedulerState& sc = *s.scheduler;
     Log& log = *p.Log;
     const int i = in.le;
-    const bool sulphur = p.form<ParamLogicielVB>()->Check7[i].value() != 0;
+    const bool sulphur = p.form<ParamLogicielVB>()->LESulphurSet(i);
     sc.Tempo[i] = sulphur ? 700 : 250;
     // An LE the stop-all sequence stopped waits for its mode to be chosen again.
-    const bool mayRestart = sc.CompteursSym[i] < MaxRestarts && s.run->StoppedByStopAll[i] == 0;
+    const bool mayRestart = s.CompteursSym[i] < MaxRestarts && s.run->StoppedByStopAll[i] == 0;
 
-    if (sc.ComptageSymTempo[i] > sc.Tempo[i]) {
+    if (s.ComptageSymTempo[i] > sc.Tempo[i]) {
         if (s.PhaseLP[i] == 0 && mayRestart) {
-            sc.FlagSymEtat[i] = 0;
-            sc.ComptageSymTempo[i] = 0;
-            const int k = ++sc.CompteursSym[i];
+            s.FlagSymEtat[i] = 0;
+            s.ComptageSymTempo[i] = 0;
+            const int k = ++s.CompteursSym[i];
             log.List4.setForeColor(plat::colors::Red);
             log.List4.addItem(QStringLiteral(" ------>  restart %1  (").arg(k) + sc.HeureTick + QLatin1Char('h')
                               + sc.MinuteTick + QStringLiteral(")  LE-%1").arg(in.number));
             (w.*in.strip).setBackColor(LightOrange);
             redrawAsymWindow(p, i);
             clearWaitBar(p);
-            sc.LargeurAttente = 0;
-            s.traces->ScreenLE = uint8_t(i);
+            s.LargeurAttente = 0;
+            s.ScreenLE = uint8_t(i);
             log.ColorRetard();
         }
         return;
     }
-    ++sc.ComptageSymTempo[i];
-    if (sc.ComptageSymTempo[i] > BarFrom && s.PhaseLP[i] == 0 && mayRestart) {
+    ++s.ComptageSymTempo[i];
+    if (s.ComptageSymTempo[i] > BarFrom && s.PhaseLP[i] == 0 && mayRestart) {
         const double factor = sulphur ? 2.3142857 : 6.48;
-        sc.LargeurAttente = int32_t(plat::vbRound(sc.ComptageSymTempo[i] * factor).value_or(0));
-        drawWaitBar(p, sc.LargeurAttente);
+        s.LargeurAttente = int32_t(plat::vbRound(s.ComptageSymTempo[i] * factor).value_or(0));
+        drawWaitBar(p, s.LargeurAttente);
     }
 }
 } // namespace
@@ -74,22 +73,22 @@ void asymSection(Program& p, const SchedulerInstance& in)
     const int64_t start = hhmm(sc.HeureDebutAsym[i], sc.MinuteDebutAsym[i]);
     const int64_t end = hhmm(sc.HeureFinAsym[i], sc.MinuteFinAsym[i]);
     const int64_t now = hhmm(sc.HeureTick, sc.MinuteTick);
-    const bool inside = start <= now && now < end && sc.FlagSymBlocage[i] == 1;
+    const bool inside = start <= now && now < end && s.FlagSymBlocage[i] == 1;
 
     if (!inside) {
-        if (sc.FlagSymEtat[i] == 1) {
+        if (s.FlagSymEtat[i] == 1) {
             // Written again every tick while the mode reads "Asym".
             if (in.writesCaptions) {
                 w.Label78.setCaption(QStringLiteral("Arret"));
                 w.Label81.setCaption(QString());
             }
             s.StartStopPC[i] = 2;
-            s.run->FlagConsignePW(i) = 0;
-            sc.FlagSymBlocage[i] = 0;
+            s.FlagConsignePW(i) = 0;
+            s.FlagSymBlocage[i] = 0;
         }
     } else {
         if (in.writesCaptions) w.Label80.setCaption(QStringLiteral("A=B ok"));
-        if (sc.FlagSymEtat[i] == 0) {
+        if (s.FlagSymEtat[i] == 0) {
             if (in.writesCaptions) {
                 w.Label81.setCaption(QStringLiteral("Execute"));
                 w.Label78.setCaption(QString());
@@ -100,21 +99,21 @@ void asymSection(Program& p, const SchedulerInstance& in)
             s.StartStopPC[i] = 1;
             log.Label26[i].setBackColor(plat::colors::Green);
             w.StartSortie.setBackColor(PaleGreen);
-            sc.FlagSymEtat[i] = 1;
+            s.FlagSymEtat[i] = 1;
         }
-        if (p.form<ParamLogicielVB>()->Check4[i].value() == 0 && sc.StartSymStop[i] == 1)
+        if (!p.form<ParamLogicielVB>()->LFC2SensorSet(i) && s.StartSymStop[i] == 1)
             restartSupervision(p, in, w);
     }
 
-    w.Label86.setCaption(QString::number(sc.LargeurAttente));
-    w.Label83.setCaption(QString::number(sc.FlagEtat[i]));
-    w.Label82.setCaption(QString::number(sc.FlagSymEtat[i]));
+    w.Label86.setCaption(QString::number(s.LargeurAttente));
+    w.Label83.setCaption(QString::number(s.FlagEtat[i]));
+    w.Label82.setCaption(QString::number(s.FlagSymEtat[i]));
     w.Label84.setCaption(QString::number(s.StartStopPC[i]));
-    w.Label94.setCaption(QString::number(sc.CompteursSym[i]));
-    w.Label111.setCaption(QString::number(sc.StartSymStop[i]));
-    w.Label113.setCaption(QString::number(sc.ComptageSymTempo[i]));
+    w.Label94.setCaption(QString::number(s.CompteursSym[i]));
+    w.Label111.setCaption(QString::number(s.StartSymStop[i]));
+    w.Label113.setCaption(QString::number(s.ComptageSymTempo[i]));
     w.Label115.setCaption(QString::number(sc.Tempo[i]));
-    w.Label93.setCaption(QString::number(sc.ComptageSymTempo[i]));
+    w.Label93.setCaption(QString::number(s.ComptageSymTempo[i]));
 }
 
 } // namespace orv

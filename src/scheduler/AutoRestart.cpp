@@ -5,7 +5,6 @@
 // count is one for both modes, and the stop-all sequence ends it. Only the
 // normal-mode wait shows on the main window's bar.
 #include "platform/VbText.h"
-#include "traces/TracesState.h"
 #include "scheduler/SchedulerInstances.h"
 #include "scheduler/SchedulerTick.h"
 #include "scheduler/SelectionStart.h"
@@ -30,33 +29,33 @@ bool watch(Program& p, const SchedulerInstance& in, bool normalMode)
     sc.LEIndexTick = uint8_t(i);
     if (normalMode && in.writesCaptions) {
         SelectionStart& w = *p.form<SelectionStart>();
-        w.Label107.setCaption(QString::number(sc.StartNorm[0]));
+        w.Label107.setCaption(QString::number(s.StartNorm[0]));
         w.Label70.setCaption(QString::number(s.PhaseLP[0]));
         w.Label69.setCaption(QStringLiteral("Pass"));
     }
 
     if (sc.FlagPhase6[i] == 0 && s.PhaseLP[i] == 6) sc.FlagPhase6[i] = 1;
-    if (sc.FlagPhase6[i] == 1 && s.PhaseLP[i] == 0) ++sc.ComptageTempo[i];
-    sc.Tempo[i] = p.form<ParamLogicielVB>()->Check7[i].value() != 0 ? 780 : 60;
+    if (sc.FlagPhase6[i] == 1 && s.PhaseLP[i] == 0) ++s.ComptageTempo[i];
+    sc.Tempo[i] = p.form<ParamLogicielVB>()->LESulphurSet(i) ? 780 : 60;
 
-    if (sc.ComptageTempo[i] > sc.Tempo[i]) {
-        if (sc.CompteursNorm[i] < MaxRestarts) {
-            const int k = sc.CompteursNorm[i] + 1;
+    if (s.ComptageTempo[i] > sc.Tempo[i]) {
+        if (s.CompteursNorm[i] < MaxRestarts) {
+            const int k = s.CompteursNorm[i] + 1;
             log.List4.addItem(QStringLiteral(" ------> ") + QStringLiteral("restart ") + QStringLiteral(" ")
                               + QString::number(k) + QStringLiteral("  (") + sc.HeureTick + QLatin1Char('h')
                               + sc.MinuteTick + QStringLiteral(")  LE-%1").arg(in.number));
             const auto alive = log.aliveToken();
             log.StartLERoutine(in.number);
             if (!*alive) return false;
-            ++sc.CompteursNorm[i];
+            ++s.CompteursNorm[i];
         }
-        sc.ComptageTempo[i] = 0;
+        s.ComptageTempo[i] = 0;
         sc.FlagPhase6[i] = 0;
         if (normalMode) {
             clearWaitBar(p);
-            sc.LargeurAttente = 0;
+            s.LargeurAttente = 0;
         }
-        s.traces->ScreenLE = uint8_t(i);
+        s.ScreenLE = uint8_t(i);
         log.ColorRetard();
     }
     return true;
@@ -69,23 +68,23 @@ void normalRestartSection(Program& p, const SchedulerInstance& in)
     SchedulerState& sc = *s.scheduler;
     SelectionStart& w = *p.form<SelectionStart>();
     const int i = in.le;
-    if ((w.*in.modeLabel).caption() != QLatin1String("Normal") || s.StartStopPC[i] == 0 || sc.StartNorm[i] != 1)
+    if ((w.*in.modeLabel).caption() != QLatin1String("Normal") || s.StartStopPC[i] == 0 || s.StartNorm[i] != 1)
         return;
     if (!watch(p, in, true)) return;
 
-    if (sc.CompteursNorm[i] < MaxRestarts && sc.ComptageTempo[i] > 0) {
-        if (p.form<ParamLogicielVB>()->Check7[i].value() != 0)
-            sc.LargeurAttente = int32_t(plat::vbRound(sc.ComptageTempo[i] * 2.07692).value_or(0));
+    if (s.CompteursNorm[i] < MaxRestarts && s.ComptageTempo[i] > 0) {
+        if (p.form<ParamLogicielVB>()->LESulphurSet(i))
+            s.LargeurAttente = int32_t(plat::vbRound(s.ComptageTempo[i] * 2.07692).value_or(0));
         else
-            sc.LargeurAttente = sc.ComptageTempo[i] * 27;
-        drawWaitBar(p, sc.LargeurAttente);
+            s.LargeurAttente = s.ComptageTempo[i] * 27;
+        drawWaitBar(p, s.LargeurAttente);
     }
 
     if (in.writesCaptions) {
-        w.Label86.setCaption(QString::number(sc.LargeurAttente));
+        w.Label86.setCaption(QString::number(s.LargeurAttente));
         w.Label71.setCaption(QString::number(sc.FlagPhase6[0]));
-        w.Label93.setCaption(QString::number(sc.ComptageTempo[0]));
-        w.Label84.setCaption(QString::number(sc.Compteurs[0]));
+        w.Label93.setCaption(QString::number(s.ComptageTempo[0]));
+        w.Label84.setCaption(QString::number(s.Compteurs[0]));
         w.Label97.setCaption(QString::number(s.StartStopPC[0]));
         w.Label115.setCaption(QString::number(sc.Tempo[0]));
     }
@@ -94,11 +93,10 @@ void normalRestartSection(Program& p, const SchedulerInstance& in)
 void symRestartSection(Program& p, const SchedulerInstance& in)
 {
     State& s = p.s;
-    SchedulerState& sc = *s.scheduler;
     SelectionStart& w = *p.form<SelectionStart>();
     const int i = in.le;
-    if ((w.*in.modeLabel).caption() != QLatin1String("Sym") || sc.StartSym[i] != 1 || sc.FlagCycleSym[i] != 1
-        || sc.FlagDemiCycleOff[i] != 0)
+    if ((w.*in.modeLabel).caption() != QLatin1String("Sym") || s.StartSym[i] != 1 || s.FlagCycleSym[i] != 1
+        || s.FlagDemiCycleOff[i] != 0)
         return;
     if (in.writesCaptions) w.Label69.setCaption(QStringLiteral("Pass"));
     watch(p, in, false);

@@ -7,7 +7,6 @@
 // The levels are read from the trigger window's boxes, so a typed level acts
 // from the next tick, before it is stored.
 #include "platform/VbText.h"
-#include "run/RunState.h"
 #include "scheduler/RefLevelTrigLFC3.h"
 #include "scheduler/SchedulerTick.h"
 #include "scheduler/SelectionStart.h"
@@ -39,7 +38,7 @@ int64_t roundHalfEven(double v) { return plat::vbRound(v).value_or(0); }
 void lightTriggerSection(Program& p)
 {
     SelectionStart& w = *p.form<SelectionStart>();
-    if (w.Label1.caption() != QLatin1String("Asym") || p.form<ParamLogicielVB>()->Check4[0].value() != 1) return;
+    if (w.Label1.caption() != QLatin1String("Asym") || !p.form<ParamLogicielVB>()->LFC2Sensor(0)) return;
     State& s = p.s;
     SchedulerState& sc = *s.scheduler;
     Log& log = *p.Log;
@@ -53,7 +52,7 @@ void lightTriggerSection(Program& p)
     trig.Label16.setCaption(QString::number(v));
     v = std::min(v, LightCeiling);
 
-    int c = sc.CalLFC2[le];
+    int c = s.CalLFC2[le];
     if (c == 0) c = 1;
     trig.Label17.setCaption(QString::number(c));
     const int d = std::abs(c - v);
@@ -89,18 +88,18 @@ void lightTriggerSection(Program& p)
     const double level = morning ? h1 : h2;
     plat::Label& stateLabel = morning ? trig.Label33 : trig.Label34;
     if (level > 0) {
-        if (v > level && sc.FlagTrigLFC3Off[le] == 0 && s.PhaseLP[le] == PhaseRunning) {
+        if (v > level && s.FlagTrigLFC3Off[le] == 0 && s.PhaseLP[le] == PhaseRunning) {
             s.StartStopPC[le] = 2;
-            s.run->FlagConsignePWLE1[le] = 0;
-            sc.FlagTrigLFC3Off[le] = 1;
+            s.FlagConsignePWLE1[le] = 0;
+            s.FlagTrigLFC3Off[le] = 1;
             stateLabel.setCaption(QStringLiteral("OFF"));
             stateLabel.setBackColor(LightRed);
-        } else if (v <= level && sc.FlagTrigLFC3Off[le] == 1 && s.PhaseLP[le] == 0) {
+        } else if (v <= level && s.FlagTrigLFC3Off[le] == 1 && s.PhaseLP[le] == 0) {
             s.StartStopPC[le] = 1;
             const auto alive = log.aliveToken();
             log.LectParamStampLE1();
             if (!*alive) return;
-            sc.FlagTrigLFC3Off[le] = 0;
+            s.FlagTrigLFC3Off[le] = 0;
             stateLabel.setCaption(QStringLiteral("ON"));
             stateLabel.setBackColor(PaleGreen);
         }
@@ -108,14 +107,14 @@ void lightTriggerSection(Program& p)
 
     const QString we = QString::number(sc.ConsigneLFC3);
     trig.Label27.setCaption(we);
-    if (sc.Selbin == 0) log.Label3.setCaption(we);
+    if (s.Selbin == 0) log.Label3.setCaption(we);
     log.Label15[le].setCaption(we);
 
     const int pw = int(std::clamp<int64_t>(roundHalfEven(sc.ConsigneLFC3 / 10.0), 0, 255));
     s.ConsignePW[le] = uint8_t(pw);
     trig.Label22.setCaption(QString::number(pw));
     trig.Label25.setCaption(QString::number(pw * 10) + QStringLiteral(" We"));
-    if (sc.Selbin == 0) log.VScroll1.setValue(pw);
+    if (s.Selbin == 0) log.VScroll1.setValue(pw);
     trig.Label24.setCaption(QString::number(s.PhaseLP[le]));
 }
 

@@ -7,7 +7,6 @@
 // with the sulphur setting) has run out is started again, at most three
 // times; the wait shows on the main window's bar.
 #include "platform/VbText.h"
-#include "traces/TracesState.h"
 #include "run/RunState.h"
 #include "scheduler/SchedulerInstances.h"
 #include "scheduler/SchedulerTick.h"
@@ -31,33 +30,33 @@ void restartSupervision(Program& p, const SchedulerInstance& in, SelectionStart&
     SchedulerState& sc = *s.scheduler;
     Log& log = *p.Log;
     const int i = in.le;
-    const bool sulphur = p.form<ParamLogicielVB>()->Check7[i].value() != 0;
+    const bool sulphur = p.form<ParamLogicielVB>()->LESulphurSet(i);
     sc.Tempo[i] = sulphur ? 700 : 250;
     // An LE the stop-all sequence stopped waits for its mode to be chosen again.
-    const bool mayRestart = sc.Compteurs[i] < MaxRestarts && s.run->StoppedByStopAll[i] == 0;
+    const bool mayRestart = s.Compteurs[i] < MaxRestarts && s.run->StoppedByStopAll[i] == 0;
 
-    if (sc.ComptageTempo[i] > sc.Tempo[i]) {
+    if (s.ComptageTempo[i] > sc.Tempo[i]) {
         if (s.PhaseLP[i] == 0 && mayRestart) {
-            sc.FlagEtat[i] = 0;
-            sc.ComptageTempo[i] = 0;
-            const int k = ++sc.Compteurs[i];
+            s.FlagEtat[i] = 0;
+            s.ComptageTempo[i] = 0;
+            const int k = ++s.Compteurs[i];
             log.List4.setForeColor(plat::colors::Red);
             log.List4.addItem(QStringLiteral(" ------>  restart %1  (").arg(k) + sc.HeureTick + QLatin1Char('h')
                               + sc.MinuteTick + QStringLiteral(")  LE-%1").arg(in.number));
             (w.*in.strip).setBackColor(LightOrange);
             redrawPlanning(p, i);
             clearWaitBar(p);
-            sc.LargeurAttente = 0;
-            s.traces->ScreenLE = uint8_t(i);
+            s.LargeurAttente = 0;
+            s.ScreenLE = uint8_t(i);
             log.ColorRetard();
         }
         return;
     }
-    ++sc.ComptageTempo[i];
-    if (sc.ComptageTempo[i] > BarFrom && s.PhaseLP[i] == 0 && mayRestart) {
+    ++s.ComptageTempo[i];
+    if (s.ComptageTempo[i] > BarFrom && s.PhaseLP[i] == 0 && mayRestart) {
         const double factor = sulphur ? 2.3142857 : 6.48;
-        sc.LargeurAttente = int32_t(plat::vbRound(sc.ComptageTempo[i] * factor).value_or(0));
-        drawWaitBar(p, sc.LargeurAttente);
+        s.LargeurAttente = int32_t(plat::vbRound(s.ComptageTempo[i] * factor).value_or(0));
+        drawWaitBar(p, s.LargeurAttente);
     }
 }
 } // namespace
@@ -76,23 +75,23 @@ void planSection(Program& p, const SchedulerInstance& in)
     const int64_t t3 = hhmm(sc.HeureDebutPlan2[i], sc.MinuteDebutPlan2[i]);
     const int64_t t4 = hhmm(sc.HeureFinPlan2[i], sc.MinuteFinPlan2[i]);
     const int64_t now = hhmm(sc.HeureTick, sc.MinuteTick);
-    const bool inside = (t1 <= now && now < t2) || (t3 <= now && now < t4 && sc.FlagVerouillage[i] == 1);
+    const bool inside = (t1 <= now && now < t2) || (t3 <= now && now < t4 && s.FlagVerouillage[i] == 1);
 
     if (!inside) {
-        if (sc.FlagEtat[i] == 1) {
+        if (s.FlagEtat[i] == 1) {
             if (in.writesCaptions) {
                 w.Label78.setCaption(QStringLiteral("Arret"));
                 w.Label81.setCaption(QString());
                 w.Label80.setCaption(QString());
             }
             s.StartStopPC[i] = 2;
-            s.run->FlagConsignePW(i) = 0;
+            s.FlagConsignePW(i) = 0;
             log.Label26[i].setBackColor(plat::ButtonFace);
-            sc.FlagVerouillage[i] = 0;
+            s.FlagVerouillage[i] = 0;
         }
     } else {
         if (in.writesCaptions) w.Label80.setCaption(QStringLiteral("A=B ok"));
-        if (sc.FlagEtat[i] == 0) {
+        if (s.FlagEtat[i] == 0) {
             if (in.writesCaptions) {
                 w.Label81.setCaption(QStringLiteral("Execute"));
                 w.Label78.setCaption(QString());
@@ -103,17 +102,17 @@ void planSection(Program& p, const SchedulerInstance& in)
             s.StartStopPC[i] = 1;
             log.Label26[i].setBackColor(plat::colors::Green);
             w.StartSortie.setBackColor(PaleGreen);
-            sc.FlagEtat[i] = 1;
+            s.FlagEtat[i] = 1;
         }
-        if (sc.StartStop[i] == 1) restartSupervision(p, in, w);
+        if (s.StartStop[i] == 1) restartSupervision(p, in, w);
     }
 
     if (in.writesCaptions) {
-        w.Label86.setCaption(QString::number(sc.LargeurAttente));
-        w.Label93.setCaption(QString::number(sc.ComptageTempo[0]));
-        w.Label95.setCaption(QString::number(sc.StartStop[0]));
-        w.Label83.setCaption(QString::number(sc.FlagEtat[0]));
-        w.Label84.setCaption(QString::number(sc.Compteurs[0]));
+        w.Label86.setCaption(QString::number(s.LargeurAttente));
+        w.Label93.setCaption(QString::number(s.ComptageTempo[0]));
+        w.Label95.setCaption(QString::number(s.StartStop[0]));
+        w.Label83.setCaption(QString::number(s.FlagEtat[0]));
+        w.Label84.setCaption(QString::number(s.Compteurs[0]));
     }
 }
 

@@ -83,7 +83,7 @@ void RefCapteurLFC2::Valide_Click()
     SchedulerState& sc = *s.scheduler;
     const int le = s.IndiceLFC < LeCount ? s.IndiceLFC : 0;
     sc.CalLFC2Text[le] = entry->text;
-    sc.CalLFC2[le] = entry->value;
+    s.CalLFC2[le] = entry->value;
     writeLfc2File(p_);   // a file that cannot be written keeps its old content; the values stand in memory
     unload();
 }
@@ -99,7 +99,7 @@ void readLfc2File(Program& p)
     if (!file) return;
     for (int i = 0; i < LeCount; ++i) {
         if (const auto t = file->text(i + 1)) sc.CalLFC2Text[i] = *t;
-        if (const auto v = file->whole(i + 9, 0, 255)) sc.CalLFC2[i] = uint8_t(*v);
+        if (const auto v = file->whole(i + 9, 0, 255)) s.CalLFC2[i] = uint8_t(*v);
     }
 }
 
@@ -110,7 +110,7 @@ bool writeLfc2File(Program& p)
     if (s.BaseFolder.isEmpty()) return false;
     QStringList lines;
     for (int i = 0; i < LeCount; ++i) lines << sc.CalLFC2Text[i];
-    for (int i = 0; i < LeCount; ++i) lines << printed(sc.CalLFC2[i]);
+    for (int i = 0; i < LeCount; ++i) lines << printed(s.CalLFC2[i]);
     return writeLines(p.rt.drive, inBase(s, Lfc2File), lines);
 }
 

@@ -128,7 +128,7 @@ void RefLevelTrigLFC3::Timer1_Timer()
 {
     State& s = p_.s;
     SchedulerState& sc = *s.scheduler;
-    if (sc.FlagTailleLFC3 == 1) setWidth(NarrowWidth);
+    if (s.FlagTailleLFC3 == 1) setWidth(NarrowWidth);
     const Log& log = *p_.Log;
     setLeft(log.left() + PlaceDx);
     setTop(log.top() + PlaceDy);
@@ -177,7 +177,7 @@ void RefLevelTrigLFC3::Valide_Click()
     hide();
     SelectionStart& w = *p_.form<SelectionStart>();
     w.hide();
-    if (sc.Selbin == 0) {
+    if (s.Selbin == 0) {
         plat::PictureBox& strip = w.Picture2;
         strip.canvas().clearPicture();
         strip.canvas().cls();
@@ -192,13 +192,12 @@ void RefLevelTrigLFC3::Command1_Click() { hide(); }
 void RefLevelTrigLFC3::Picture1_Click()
 {
     State& s = p_.s;
-    SchedulerState& sc = *s.scheduler;
-    if (sc.FlagTailleLFC3 == 1) {
+    if (s.FlagTailleLFC3 == 1) {
         setWidth(WideWidth);
-        sc.FlagTailleLFC3 = 0;
+        s.FlagTailleLFC3 = 0;
     } else {
         setWidth(NarrowWidth);
-        sc.FlagTailleLFC3 = 1;
+        s.FlagTailleLFC3 = 1;
     }
 }
 

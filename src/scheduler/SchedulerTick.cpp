@@ -38,21 +38,21 @@ void liveTraces(Program& p, SelectionStart& w)
         const int i = in.le;
         if ((w.*in.modeLabel).caption() != QLatin1String("Normal")) continue;
         plat::Canvas& strip = (w.*in.strip).canvas();
-        if (sc.FlagTraceNormal[i] == 0) {
-            sc.DebutTraceNormalX[i] = sc.CurseurHeureX;
-            sc.FlagTraceNormal[i] = 1;
+        if (s.FlagTraceNormal[i] == 0) {
+            s.DebutTraceNormalX[i] = sc.CurseurHeureX;
+            s.FlagTraceNormal[i] = 1;
         }
         sc.FinTraceNormalX[i] = sc.CurseurHeureX;
         const int phase = s.PhaseLP[i];
         if (phase >= 2 && phase <= 5)
-            strip.line(sc.DebutTraceNormalX[i] - StripOffset, 0, sc.FinTraceNormalX[i] - StripOffset, 360,
+            strip.line(s.DebutTraceNormalX[i] - StripOffset, 0, sc.FinTraceNormalX[i] - StripOffset, 360,
                        plat::colors::Green, plat::Canvas::BoxFilled);
-        if (sc.DebutTraceNormalX[i] > 0 && phase == 6) {
+        if (s.DebutTraceNormalX[i] > 0 && phase == 6) {
             // A 10-unit mark at the stop, then the day's images.
             strip.line(sc.FinTraceNormalX[i] - StripOffset, 0, sc.CurseurHeureX - (StripOffset - 10), 360,
                        plat::colors::Cyan, plat::Canvas::BoxFilled);
             saveStripImages(p);   // the day's images, as SauvTraces saves them
-            sc.FlagTraceNormal[i] = 0;
+            s.FlagTraceNormal[i] = 0;
         }
     }
 }
@@ -76,22 +76,22 @@ void midnightSave(Program& p, SelectionStart& w)
         strip.canvas().cls();
     }
     for (int i = 0; i < LeCount; ++i) {
-        sc.DebutTraceNormalX[i] = 0;
+        s.DebutTraceNormalX[i] = 0;
         sc.FinTraceNormalX[i] = 0;
-        sc.FlagTraceNormal[i] = 0;
+        s.FlagTraceNormal[i] = 0;
     }
-    sc.FlagImages2359 = 1;
+    s.FlagImages2359 = 1;
 }
 
 void startButtonColour(Program& p, SelectionStart& w)
 {
     State& s = p.s;
     SchedulerState& sc = *s.scheduler;
-    const int le = sc.Selbin < LeCount ? sc.Selbin : 0;
+    const int le = s.Selbin < LeCount ? s.Selbin : 0;
     const int phase = s.PhaseLP[le];
     if (phase == 0) {
-        const bool armed = sc.StartNorm[le] == 1 || sc.StartSym[le] == 1 || sc.FlagSymBlocage[le] == 1
-                           || sc.FlagVerouillage[le] == 1;
+        const bool armed = s.StartNorm[le] == 1 || s.StartSym[le] == 1 || s.FlagSymBlocage[le] == 1
+                           || s.FlagVerouillage[le] == 1;
         if (armed && sc.ClignoteStartLE == 0) {
             sc.ClignoteStartLE = 1;
             w.StartSortie.setBackColor(LightOrange);
@@ -131,7 +131,6 @@ void clearWaitBar(Program& p)
 QStringList saveStripImages(Program& p)
 {
     State& s = p.s;
-    SchedulerState& sc = *s.scheduler;
     s.DateCourante = p.rt.dateText();
     if (s.DateCourante.contains(QLatin1Char('/')))
         s.DateCourante = plat::mid(s.DateCourante, 1, 2) + QLatin1Char('.') + plat::mid(s.DateCourante, 4, 2)
@@ -179,8 +178,8 @@ void SelectionStart::Timer3_Timer()
 
     // 4, 5. The day's strips, once at 23:59; re-armed at 00:00.
     const QString now = sc.HeureTick + sc.MinuteTick;
-    if (now == QLatin1String("2359") && sc.FlagImages2359 == 0) midnightSave(p, *this);
-    if (now == QLatin1String("0000")) sc.FlagImages2359 = 0;
+    if (now == QLatin1String("2359") && s.FlagImages2359 == 0) midnightSave(p, *this);
+    if (now == QLatin1String("0000")) s.FlagImages2359 = 0;
 
     // 6-9. The sections that start, stop and restart LEs.
     lightTriggerSection(p);
@@ -199,7 +198,7 @@ void SelectionStart::Timer3_Timer()
     }
     Label66.setCaption(QString());
     Label70.setCaption(QString::number(s.PhaseLP[0]));
-    Label109.setCaption(QString::number(sc.StartSym[0]));
+    Label109.setCaption(QString::number(s.StartSym[0]));
     for (const SchedulerInstance& in : schedulerInstances()) {
         symRestartSection(p, in);
         if (!*alive) return;
@@ -207,15 +206,15 @@ void SelectionStart::Timer3_Timer()
             // The values of the last section of any mode that ran.
             const int k = sc.LEIndexTick;
             Label71.setCaption(QString::number(sc.FlagPhase6[k]));
-            Label93.setCaption(QString::number(sc.ComptageTempo[k]));
-            Label84.setCaption(QString::number(sc.Compteurs[k]));
+            Label93.setCaption(QString::number(s.ComptageTempo[k]));
+            Label84.setCaption(QString::number(s.Compteurs[k]));
             Label66.setCaption(QString());
         }
     }
 
     // 10. LE-1's arming, whichever LE is selected.
-    Label42.setCaption(QString::number(sc.FlagVerouillage[0]));
-    Label53.setCaption(QString::number(sc.FlagSymBlocage[0]));
+    Label42.setCaption(QString::number(s.FlagVerouillage[0]));
+    Label53.setCaption(QString::number(s.FlagSymBlocage[0]));
     Label77.setCaption(QString::number(s.StartStopPC[0]));
 
     // 11. The START LE button.

@@ -38,14 +38,14 @@ void SelectionStart::StartSortie_Click()
     Log& log = *p.Log;
     const auto alive = aliveToken();
     const auto logAlive = log.aliveToken();
-    const int sel = sc.Selbin < LeCount ? sc.Selbin : 0;
+    const int sel = s.Selbin < LeCount ? s.Selbin : 0;
 
     // 1. The cycle count of the selected LE.
     if (Text1.text().isEmpty()) Text1.setText(QStringLiteral("1"));
     sc.NBCycles[sel] = Text1.text();
     Label99.setCaption(sc.NBCycles[sel]);
     Text1.setEnabled(false);
-    Label98.setCaption(QString::number(sc.Selbin));
+    Label98.setCaption(QString::number(s.Selbin));
 
     auto mode = [&](const SchedulerInstance& in) { return (this->*in.modeLabel).caption(); };
 
@@ -73,13 +73,13 @@ void SelectionStart::StartSortie_Click()
         Label30.setCaption(sc.DateStartSym[i]);
         (this->*in.symTimer).setEnabled(true);
         sc.MinutesSym[i] = 0;
-        sc.FlagDemiCycleOff[i] = 0;
+        s.FlagDemiCycleOff[i] = 0;
         sc.CompteurHisto[i] = 0;
         sc.ProgressionSym[i] = 0;
         (this->*in.strip).canvas().line(0, 185, 0, 375, plat::colors::Green, plat::Canvas::BoxFilled);
-        sc.CyclesEffectues[i] = 0;
+        s.CyclesEffectues[i] = 0;
         Label32.setCaption(QStringLiteral("0"));
-        sc.FlagCycleSym[i] = 1;
+        s.FlagCycleSym[i] = 1;
         log.StartLERoutine(in.number);
         if (!*alive || !*logAlive) return;
         (this->*in.nameLabel).setBackColor(PaleGreen);
@@ -98,7 +98,7 @@ void SelectionStart::StartSortie_Click()
             log.Picture13.canvas().line(0, 0, 9340, 4214, DarkBlue, plat::Canvas::BoxFilled);
             log.Timer71.setEnabled(true);
         }
-        sc.FlagSymBlocage[i] = 1;
+        s.FlagSymBlocage[i] = 1;
         log.Label26[i].setBackColor(LightOrange);
     }
 
@@ -114,7 +114,7 @@ void SelectionStart::StartSortie_Click()
         sc.MinuteDebutPlan2[i] = sc.MinutesTransition[i][2];
         sc.HeureFinPlan2[i] = sc.HeuresTransition[i][3];
         sc.MinuteFinPlan2[i] = sc.MinutesTransition[i][3];
-        sc.FlagVerouillage[i] = 1;
+        s.FlagVerouillage[i] = 1;
         log.Label26[i].setBackColor(LightOrange);
     }
 }

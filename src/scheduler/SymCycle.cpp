@@ -31,21 +31,21 @@ void SelectionStart::SymTimer_Timer(int le)
     const int i = in.le;
 
     ++sc.MinutesSym[i];
-    strip.line(0, 180, sc.CurseurSymX[i], 375, plat::colors::Green, plat::Canvas::BoxFilled);
-    strip.line(0, 170, sc.CurseurSymX[i], 375, plat::colors::Black, plat::Canvas::Box);
+    strip.line(0, 180, s.CurseurSymX[i], 375, plat::colors::Green, plat::Canvas::BoxFilled);
+    strip.line(0, 170, s.CurseurSymX[i], 375, plat::colors::Black, plat::Canvas::Box);
     log.Label26[i].setBackColor(plat::colors::Green);
     sc.ProgressionSym[i] += UnitsPerTick;
     Label25.setCaption(QString::number(sc.ProgressionSym[i]));
-    sc.CurseurSymX[i] = sc.ProgressionSym[i] / 2;
+    s.CurseurSymX[i] = sc.ProgressionSym[i] / 2;
 
     if (sc.MinutesSym[i] <= sc.MinutesDemiCycle[i] - 1) return;
     sc.MinutesSym[i] = 0;
 
-    if (sc.FlagDemiCycleOff[i] == 0) {
+    if (s.FlagDemiCycleOff[i] == 0) {
         // End of the ON half.
-        sc.FlagDemiCycleOff[i] = 1;
+        s.FlagDemiCycleOff[i] = 1;
         s.StartStopPC[i] = 2;
-        s.run->FlagConsignePW(i) = 0;
+        s.FlagConsignePW(i) = 0;
         return;
     }
 
@@ -55,20 +55,20 @@ void SelectionStart::SymTimer_Timer(int le)
     StartSortie.setBackColor(PaleGreen);
     (log.*in.traceRestart).setEnabled(true);
     log.Label26[i].setBackColor(plat::colors::Green);
-    strip.line(0, 180, sc.CurseurSymX[i], 375, plat::colors::White, plat::Canvas::BoxFilled);
+    strip.line(0, 180, s.CurseurSymX[i], 375, plat::colors::White, plat::Canvas::BoxFilled);
     sc.MinutesSym[i] = 0;
-    sc.FlagDemiCycleOff[i] = 0;
+    s.FlagDemiCycleOff[i] = 0;
     sc.ProgressionSym[i] = 0;
-    sc.CurseurSymX[i] = 0;
+    s.CurseurSymX[i] = 0;
     ++sc.CompteurHisto[i];
     s.HistoMessage = QStringLiteral("Cycle(s) : ") + (QStringLiteral("0000000") + QString::number(sc.CompteurHisto[i])).right(7);
     log.WriteHisto();
     s.HistoCode = QStringLiteral("0");
-    ++sc.CyclesEffectues[i];
-    Label32.setCaption(QString::number(sc.CyclesEffectues[i]));
+    ++s.CyclesEffectues[i];
+    Label32.setCaption(QString::number(s.CyclesEffectues[i]));
 
     const int fin = sc.FinCycleSymX[i];
-    if (plat::vbVal(sc.NBCycles[i]) > sc.CyclesEffectues[i]) {
+    if (plat::vbVal(sc.NBCycles[i]) > s.CyclesEffectues[i]) {
         log.Label26[i].setBackColor(plat::ButtonFace);
         strip.line(fin, 0, fin, 375, plat::colors::Black);
         strip.line(fin / 2, 0, fin, 170, plat::colors::Black, plat::Canvas::BoxFilled);
@@ -78,9 +78,9 @@ void SelectionStart::SymTimer_Timer(int le)
 
     // The cycles are done.
     strip.line(fin, 0, fin, 375, plat::colors::Black);
-    sc.FlagDemiCycleOff[i] = 1;
+    s.FlagDemiCycleOff[i] = 1;
     s.StartStopPC[i] = 2;
-    s.run->FlagConsignePW(i) = 0;
+    s.FlagConsignePW(i) = 0;
     log.Label26[i].setBackColor(plat::ButtonFace);
     sc.ProgressionSym[i] = 0;
     sc.MinutesSym[i] = 0;

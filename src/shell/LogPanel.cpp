@@ -3,8 +3,6 @@
 // button, the LFC-2 / LFC-3 value labels, the level-line headers and the
 // MAT/SHT temperature selector.
 
-#include "parameters/ParametersState.h"
-#include "traces/TracesState.h"
 #include "link/ConfigurationRS232.h"
 #include "parameters/FadecParameters.h"
 #include "parameters/Saisie.h"
@@ -91,11 +89,11 @@ void Log::Label9_Click()
     entry.Label3.setCaption(QStringLiteral("1000"));
     entry.Label4.setCaption(QStringLiteral("4000"));
     entry.setBackColor(SpeedEntryLavender);
-    s.parameters->SaisieMode = 1;
+    s.SaisieMode = 1;
     bool accepted = false;
     entry.onAccepted = [&accepted] { accepted = true; };
     entry.show(true);
-    if (accepted && le >= 0 && le < LeCount) s.Vmot[le] = uint8_t(s.parameters->SpeedM / 30);
+    if (accepted && le >= 0 && le < LeCount) s.Vmot[le] = uint8_t(s.SpeedM / 30);
 }
 
 // ---------------------------------------------------------- connection
@@ -112,7 +110,7 @@ void Log::ActiveDesactiveRS232_Click()
 // does nothing.
 void Log::Label37_MouseDown(int Index, int Button, int Shift, double X, double Y)
 {
-    if (p_.form<ParamLogicielVB>()->Check4[Index].value() != 1) return;
+    if (!p_.form<ParamLogicielVB>()->LFC2Sensor(Index)) return;
     p_.s.IndiceLFC = uint8_t(Index);
     p_.s.ClicLFCX = int32_t(std::lround(X));
     p_.s.ClicLFCY = int32_t(std::lround(Y));
@@ -124,7 +122,7 @@ void Log::Label37_MouseDown(int Index, int Button, int Shift, double X, double Y
 
 void Log::Label42_MouseDown(int Index, int Button, int Shift, double X, double Y)
 {
-    if (p_.form<ParamLogicielVB>()->Check4[Index].value() != 1) return;
+    if (!p_.form<ParamLogicielVB>()->LFC2Sensor(Index)) return;
     p_.s.IndiceLFC = uint8_t(Index);
     p_.s.ClicLFCX = int32_t(std::lround(X));
     p_.s.ClicLFCY = int32_t(std::lround(Y));
@@ -136,9 +134,6 @@ void Log::Label42_MouseDown(int Index, int Button, int Shift, double X, double Y
 
 // ---------------------------------------------------------- level lines
 
-void Log::Label6_Click() { p_.s.traces->FlagNiveauLPC = 1; }
-void Log::Label13_Click() { p_.s.traces->FlagNiveauLFC = 1; }
-void Log::Label8_Click() { p_.s.traces->FlagNiveauVIS = 1; }
 
 // ---------------------------------------------------------- MAT / SHT selector
 

@@ -17,7 +17,7 @@ protected:
     {
         SchedulerTest::SetUp();
         settings().Check4[0].setValue(1);
-        sc->CalLFC2[0] = 100;
+        s->CalLFC2[0] = 100;
         fake = &linkedFake(0);
         fake->statusOverride[le::pos::LFC3] = 40;
         s->SelectedLE = 1;
@@ -47,7 +47,9 @@ TEST_F(LightTriggerTest, SetPointFollowsTheLightInPhase5AndIs500Before)
     runLE1();
     for (size_t i = before; i < fake->commands().size(); ++i) {
         const le::Fields& f = fake->commands()[i];
-        if (f[le::pos::Phase] >= 1 && f[le::pos::Phase] <= 4) EXPECT_EQ(f[le::pos::Power], 50) << i;
+        if (f[le::pos::Phase] >= 1 && f[le::pos::Phase] <= 4) {
+            EXPECT_EQ(f[le::pos::Power], 50) << i;
+        }
     }
 
     struct Case {
@@ -73,7 +75,7 @@ TEST_F(LightTriggerTest, SetPointFollowsTheLightInPhase5AndIs500Before)
     }
 
     // CAL 0 is taken as 1: the largest difference, 1210, becomes 1050.
-    sc->CalLFC2[0] = 0;
+    s->CalLFC2[0] = 0;
     fake->statusOverride[le::pos::LFC3] = 130;
     t.time.advance(2000);
     EXPECT_EQ(trigger().Label17.caption(), "1");
@@ -92,7 +94,7 @@ TEST_F(LightTriggerTest, StopsAboveTheLevelAndRestartsWithAReadWhenTheLightFalls
     fake->statusOverride[le::pos::LFC3] = 90;
     t.time.advance(1500);
     EXPECT_EQ(s->StartStopPC[0], 2);
-    EXPECT_EQ(sc->FlagTrigLFC3Off[0], 1);
+    EXPECT_EQ(s->FlagTrigLFC3Off[0], 1);
     EXPECT_EQ(trigger().Label33.caption(), "OFF");
     EXPECT_EQ(trigger().Label33.backColor(), plat::rgb(0xFF, 0x80, 0x80));
     ASSERT_TRUE(t.time.runUntil([&] { return s->PhaseLP[0] == 0; }, 200000));
@@ -102,13 +104,13 @@ TEST_F(LightTriggerTest, StopsAboveTheLevelAndRestartsWithAReadWhenTheLightFalls
     const int starts = histoMessages().count("LE1  Starting LE ");
     const size_t before = fake->commands().size();
     fake->statusOverride[le::pos::LFC3] = 60;   // at the level
-    ASSERT_TRUE(t.time.runUntil([&] { return sc->FlagTrigLFC3Off[0] == 0 && s->PhaseLP[0] >= 1; }, 20000));
+    ASSERT_TRUE(t.time.runUntil([&] { return s->FlagTrigLFC3Off[0] == 0 && s->PhaseLP[0] >= 1; }, 20000));
     EXPECT_EQ(histoMessages().count("LE1  Starting LE "), starts + 1);
     bool readRequested = false;
     for (size_t i = before; i < fake->commands().size(); ++i)
         readRequested = readRequested || fake->commands()[i][le::pos::Bank] == le::BankReadParam;
     EXPECT_TRUE(readRequested);
-    EXPECT_EQ(sc->FlagTrigLFC3Off[0], 0);
+    EXPECT_EQ(s->FlagTrigLFC3Off[0], 0);
     EXPECT_EQ(trigger().Label33.caption(), "ON");
     EXPECT_EQ(trigger().Label33.backColor(), plat::rgb(0xC0, 0xFF, 0xC0));
 }
