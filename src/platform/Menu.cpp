@@ -56,6 +56,8 @@ QMenu* Menu::submenu()
         submenu_->setObjectName(objectName() + "_menu");
         action_->setMenu(submenu_);
         action_->setCheckable(false);
+        // Opening an item's drop-down raises the item's click, before a sub-item is chosen.
+        QObject::connect(submenu_, &QMenu::aboutToShow, action_, [this] { click(); });
     }
     return submenu_;
 }

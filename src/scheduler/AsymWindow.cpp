@@ -44,7 +44,7 @@ void restartSupervision(Program& p, const SchedulerInstance& in, SelectionStart&
             log.List4.addItem(QStringLiteral(" ------>  restart %1  (").arg(k) + sc.HeureTick + QLatin1Char('h')
                               + sc.MinuteTick + QStringLiteral(")  LE-%1").arg(in.number));
             (w.*in.strip).setBackColor(LightOrange);
-            redrawAsymWindow(p, i);
+            w.TraceAsymLE(i);
             clearWaitBar(p);
             s.LargeurAttente = 0;
             s.ScreenLE = uint8_t(i);

@@ -51,7 +51,7 @@ void liveTraces(Program& p, SelectionStart& w)
             // A 10-unit mark at the stop, then the day's images.
             strip.line(sc.FinTraceNormalX[i] - StripOffset, 0, sc.CurseurHeureX - (StripOffset - 10), 360,
                        plat::colors::Cyan, plat::Canvas::BoxFilled);
-            saveStripImages(p);   // the day's images, as SauvTraces saves them
+            w.SauvTraces();
             s.FlagTraceNormal[i] = 0;
         }
     }
@@ -131,15 +131,11 @@ void clearWaitBar(Program& p)
 QStringList saveStripImages(Program& p)
 {
     State& s = p.s;
-    s.DateCourante = p.rt.dateText();
-    if (s.DateCourante.contains(QLatin1Char('/')))
-        s.DateCourante = plat::mid(s.DateCourante, 1, 2) + QLatin1Char('.') + plat::mid(s.DateCourante, 4, 2)
-                         + QLatin1Char('.') + plat::mid(s.DateCourante, 7, 4);
+    s.DateCourante = imageDate(p.rt.time.wallClock().date());
     SelectionStart& w = *p.form<SelectionStart>();
     QStringList failed;
     for (const SchedulerInstance& in : schedulerInstances()) {
-        const QString path = s.BaseFolder + QStringLiteral("\\Images_Traces\\") + s.DateCourante
-                             + QStringLiteral("_0") + QString::number(in.number + 1) + QStringLiteral(".bmp");
+        const QString path = s.BaseFolder + QStringLiteral("\\Images_Traces\\") + dayImageName(s.DateCourante, in.le);
         if (!(w.*in.strip).canvas().save(p.rt.drive.hostPath(path))) failed << path;
     }
     return failed;

@@ -27,11 +27,6 @@ void clearWaitBar(Program& p);
 // images that could not be written.
 QStringList saveStripImages(Program& p);
 
-// The editor's drawings of an LE's asymmetric window and planning
-// (TraceAsymLE1..8, TracePlanLE1..8), drawn again after a restart.
-void redrawAsymWindow(Program& p, int le);
-void redrawPlanning(Program& p, int le);
-
 // Sections, in tick order.
 void lightTriggerSection(Program& p);                               // LE-1 only
 void asymSection(Program& p, const SchedulerInstance& in);          // asymmetric window

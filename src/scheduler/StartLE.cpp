@@ -20,7 +20,7 @@ constexpr plat::Color DarkBlue = plat::rgb(0x00, 0x00, 0x80);
 
 void SelectionStart::wireScheduler()
 {
-    StartSortie.setCaption(QStringLiteral("START LE"));
+    Label66.setVisible(false);   // always emptied: nothing to show
     StartSortie.onClick = [this] { StartSortie_Click(); };
     Timer3.onTimer = [this] { Timer3_Timer(); };
     for (const SchedulerInstance& in : schedulerInstances()) {

@@ -4,6 +4,8 @@
 #include "platform/FormSlot.h"
 #include "platform/ListBox.h"
 #include "platform/Menu.h"
+
+#include <QMenu>
 #include "platform/ScrollBar.h"
 #include "support/RuntimeFixture.h"
 
@@ -160,6 +162,14 @@ TEST_F(FormsTest, MenuClickRunsTheCommandButNeverTogglesTheMark)
     f.mnuTick.setEnabled(false);
     f.mnuTick.click();
     EXPECT_EQ(log, (QStringList{"mnuTick_Click", "mnuTick_Click"}));
+}
+
+TEST_F(FormsTest, OpeningADropDownRaisesItsItemsClick)
+{
+    Sample& f = *slot;
+    f.mnuFile.onClick = [&] { log << "mnuFile_Click"; };
+    emit f.mnuFile.submenu()->aboutToShow();
+    EXPECT_EQ(log, (QStringList{"mnuFile_Click"}));
 }
 
 TEST_F(FormsTest, PopupRunsTheChosenCommandBeforeTheOpenerReturns)
