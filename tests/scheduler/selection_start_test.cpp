@@ -57,6 +57,15 @@ TEST_F(SelectionStartTest, HourScaleAndCursor)
     EXPECT_EQ(c.point(7715 + 500, 200), plat::rgb(160, 160, 255));   // top of the time box
     EXPECT_EQ(c.point(720 + 480 * 3, 600), DarkBlue);                // dotted hour lines
     EXPECT_EQ(c.point(720 + 480 * 3, 630), plat::colors::White);
+    // Hour numbers 0-9 stand 75 left of their mark, 10-24 150 left.
+    auto inked = [&](int x0, int x1) {
+        for (int x = x0; x <= x1; x += 15)
+            for (int y = 6350; y < 6600; y += 15)
+                if (c.point(x, y) != plat::colors::White) return true;
+        return false;
+    };
+    EXPECT_TRUE(inked(720 + 480 * 12 - 150, 720 + 480 * 12 - 50));
+    EXPECT_FALSE(inked(720 + 480 * 9 - 150, 720 + 480 * 9 - 60));
     const QStringList printed = c.printedTexts();
     ASSERT_EQ(printed.size(), 26);
     EXPECT_EQ(printed[0], QString(" 0"));
