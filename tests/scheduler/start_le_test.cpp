@@ -93,4 +93,16 @@ TEST_F(StartLETest, AnLEWhoseLinkGoesDuringItsReadIsNotStartedAndTheOthersGoOn)
     EXPECT_NE(s->HeureCourante, before);
 }
 
+TEST_F(StartLETest, AsymmetricLE1InSingleScreenDarkensTheTraceAreaForItsRedraw)
+{
+    choose(0, "MListeAsymetrique");
+    start().StartSortie.click();
+    EXPECT_FALSE(log->Timer71.enabled());   // single screen unticked: nothing drawn
+    log->mnuMonoEcran.setChecked(true);
+    log->Picture13.canvas().line(0, 0, 9340, 4214, plat::colors::White, plat::Canvas::BoxFilled);
+    start().StartSortie.click();
+    EXPECT_EQ(log->Picture13.canvas().point(4000, 2000), plat::rgb(0, 0, 0x80));
+    EXPECT_TRUE(log->Timer71.enabled());
+}
+
 } // namespace
