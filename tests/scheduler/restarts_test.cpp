@@ -78,4 +78,24 @@ TEST_F(RestartsTest, NoRestartAfterTheStopAllSequence)
     EXPECT_EQ(s->StartStopPC[Le], 2);
 }
 
+TEST_F(RestartsTest, ASymmetricLEFailingInItsOnHalfIsRestartedWithoutABar)
+{
+    const int sym = 5;   // LE-6
+    choose(sym, "MListeSymetrique");
+    sc->HeuresCycleSym[sym] = 2;
+    sc->MinutesDemiCycle[sym] = 60;
+    sc->FinCycleSymX[sym] = 944;
+    start().StartSortie.click();
+    s->PhaseLP[sym] = 6;
+    t.time.advance(1000);
+    s->PhaseLP[sym] = 0;
+    t.time.advance(60000);
+    EXPECT_TRUE(restartLines().isEmpty());
+    EXPECT_FALSE(log->Picture15.visible());
+    t.time.advance(1000);
+    ASSERT_EQ(restartLines().size(), 1);
+    EXPECT_TRUE(restartLines()[0].endsWith(")  LE-6"));
+    EXPECT_EQ(s->CompteursNorm[sym], 1);
+}
+
 } // namespace
