@@ -155,11 +155,12 @@ void SelectionStart::layOut()
                                &Label78, &Label83, &Label98, &Label96, &Label115, &Label107, &Label109,
                                &Label94, &Label95, &Label97, &Label84, &Label99, &Label69, &Label70,
                                &Label71, &Label93, &Label113, &Label86};
-    const int captionLeft[3] = {3720, 6600, 9480}, valueLeft[3] = {5520, 8400, 11520};
+    // Each caption reaches its value's column, which leaves room for the longest.
+    const int captionLeft[3] = {3720, 6600, 9480}, valueLeft[3] = {5640, 8520, 11520};
     for (int i = 0; i < 25; ++i) {
         const int column = i / 11, top = 9360 + 240 * (i % 11);
         LabelDiag[i] = std::make_unique<plat::Label>(*this, QStringLiteral("LabelDiag"), i);
-        LabelDiag[i]->move(captionLeft[column], top, 1800, 225);
+        LabelDiag[i]->move(captionLeft[column], top, valueLeft[column] - captionLeft[column], 225);
         LabelDiag[i]->setCaption(QString::fromUtf8(DiagCaptions[i]));
         values[i]->move(valueLeft[column], top, 840, 225);
         values[i]->setCaption(QString());
