@@ -6,8 +6,6 @@
 // automatic restart on and no LFC-2 sensor, an LE found idle once the wait
 // (250 s, 700 s with the sulphur setting) has run out is started again, at
 // most three times; the wait shows on the main window's bar.
-#include "platform/VbText.h"
-#include "run/RunState.h"
 #include "scheduler/SchedulerInstances.h"
 #include "scheduler/SchedulerTick.h"
 #include "scheduler/SelectionStart.h"
@@ -19,46 +17,10 @@
 namespace orv {
 
 namespace {
-constexpr plat::Color LightOrange = plat::rgb(0xFF, 0xC0, 0x80);
+// What the restart supervision counts and redraws for this mode.
+const WindowRestartCells Cells{&State::ComptageSymTempo, &State::CompteursSym, &State::FlagSymEtat, &SelectionStart::TraceAsymLE};
 constexpr plat::Color PaleGreen = plat::rgb(0xC0, 0xFF, 0xC0);
-constexpr int MaxRestarts = 3;
-constexpr int BarFrom = 50;   // counts up to this draw no bar
 
-void restartSupervision(Program& p, const SchedulerInstance& in, SelectionStart& w)
-{
-    State& s = p.s;
-    SchedulerState& sc = *s.scheduler;
-    Log& log = *p.Log;
-    const int i = in.le;
-    const bool sulphur = p.form<ParamLogicielVB>()->LESulphurSet(i);
-    sc.Tempo[i] = sulphur ? 700 : 250;
-    // An LE the stop-all sequence stopped waits for its mode to be chosen again.
-    const bool mayRestart = s.CompteursSym[i] < MaxRestarts && s.run->StoppedByStopAll[i] == 0;
-
-    if (s.ComptageSymTempo[i] > sc.Tempo[i]) {
-        if (s.PhaseLP[i] == 0 && mayRestart) {
-            s.FlagSymEtat[i] = 0;
-            s.ComptageSymTempo[i] = 0;
-            const int k = ++s.CompteursSym[i];
-            log.List4.setForeColor(plat::colors::Red);
-            log.List4.addItem(QStringLiteral(" ------>  restart %1  (").arg(k) + sc.HeureTick + QLatin1Char('h')
-                              + sc.MinuteTick + QStringLiteral(")  LE-%1").arg(in.number));
-            (w.*in.strip).setBackColor(LightOrange);
-            w.TraceAsymLE(i);
-            clearWaitBar(p);
-            s.LargeurAttente = 0;
-            s.ScreenLE = uint8_t(i);
-            log.ColorRetard();
-        }
-        return;
-    }
-    ++s.ComptageSymTempo[i];
-    if (s.ComptageSymTempo[i] > BarFrom && s.PhaseLP[i] == 0 && mayRestart) {
-        const double factor = sulphur ? 2.3142857 : 6.48;
-        s.LargeurAttente = int32_t(plat::vbRound(s.ComptageSymTempo[i] * factor).value_or(0));
-        drawWaitBar(p, s.LargeurAttente);
-    }
-}
 } // namespace
 
 void asymSection(Program& p, const SchedulerInstance& in)
@@ -102,7 +64,7 @@ void asymSection(Program& p, const SchedulerInstance& in)
             s.FlagSymEtat[i] = 1;
         }
         if (!p.form<ParamLogicielVB>()->LFC2SensorSet(i) && s.StartSymStop[i] == 1)
-            restartSupervision(p, in, w);
+            windowRestartSupervision(p, in, Cells);
     }
 
     w.Label86.setCaption(QString::number(s.LargeurAttente));

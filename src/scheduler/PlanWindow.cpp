@@ -6,8 +6,6 @@
 // with automatic restart on, an LE found idle once the wait (250 s, 700 s
 // with the sulphur setting) has run out is started again, at most three
 // times; the wait shows on the main window's bar.
-#include "platform/VbText.h"
-#include "run/RunState.h"
 #include "scheduler/SchedulerInstances.h"
 #include "scheduler/SchedulerTick.h"
 #include "scheduler/SelectionStart.h"
@@ -19,46 +17,10 @@
 namespace orv {
 
 namespace {
-constexpr plat::Color LightOrange = plat::rgb(0xFF, 0xC0, 0x80);
+// What the restart supervision counts and redraws for this mode.
+const WindowRestartCells Cells{&State::ComptageTempo, &State::Compteurs, &State::FlagEtat, &SelectionStart::TracePlanLE};
 constexpr plat::Color PaleGreen = plat::rgb(0xC0, 0xFF, 0xC0);
-constexpr int MaxRestarts = 3;
-constexpr int BarFrom = 50;
 
-void restartSupervision(Program& p, const SchedulerInstance& in, SelectionStart& w)
-{
-    State& s = p.s;
-    SchedulerState& sc = *s.scheduler;
-    Log& log = *p.Log;
-    const int i = in.le;
-    const bool sulphur = p.form<ParamLogicielVB>()->LESulphurSet(i);
-    sc.Tempo[i] = sulphur ? 700 : 250;
-    // An LE the stop-all sequence stopped waits for its mode to be chosen again.
-    const bool mayRestart = s.Compteurs[i] < MaxRestarts && s.run->StoppedByStopAll[i] == 0;
-
-    if (s.ComptageTempo[i] > sc.Tempo[i]) {
-        if (s.PhaseLP[i] == 0 && mayRestart) {
-            s.FlagEtat[i] = 0;
-            s.ComptageTempo[i] = 0;
-            const int k = ++s.Compteurs[i];
-            log.List4.setForeColor(plat::colors::Red);
-            log.List4.addItem(QStringLiteral(" ------>  restart %1  (").arg(k) + sc.HeureTick + QLatin1Char('h')
-                              + sc.MinuteTick + QStringLiteral(")  LE-%1").arg(in.number));
-            (w.*in.strip).setBackColor(LightOrange);
-            w.TracePlanLE(i);
-            clearWaitBar(p);
-            s.LargeurAttente = 0;
-            s.ScreenLE = uint8_t(i);
-            log.ColorRetard();
-        }
-        return;
-    }
-    ++s.ComptageTempo[i];
-    if (s.ComptageTempo[i] > BarFrom && s.PhaseLP[i] == 0 && mayRestart) {
-        const double factor = sulphur ? 2.3142857 : 6.48;
-        s.LargeurAttente = int32_t(plat::vbRound(s.ComptageTempo[i] * factor).value_or(0));
-        drawWaitBar(p, s.LargeurAttente);
-    }
-}
 } // namespace
 
 void planSection(Program& p, const SchedulerInstance& in)
@@ -104,7 +66,7 @@ void planSection(Program& p, const SchedulerInstance& in)
             w.StartSortie.setBackColor(PaleGreen);
             s.FlagEtat[i] = 1;
         }
-        if (s.StartStop[i] == 1) restartSupervision(p, in, w);
+        if (s.StartStop[i] == 1) windowRestartSupervision(p, in, Cells);
     }
 
     if (in.writesCaptions) {

@@ -3,6 +3,8 @@
 // what they share. Each section reads its LE's mode label itself; the tick
 // only runs them in their fixed order.
 
+#include "shell/State.h"
+
 #include <QString>
 #include <cstdint>
 
@@ -11,6 +13,7 @@ namespace orv {
 class Program;
 class Log;
 struct SchedulerInstance;
+class SelectionStart;
 
 // A schedule time as the number its hour text followed by its minute text
 // reads as ("16" "05" -> 1605, "07" "60" -> 760, empty -> 0).
@@ -26,6 +29,16 @@ void clearWaitBar(Program& p);
 // Images_Traces\dd.mm.yyyy_02.bmp .. _09.bmp. Returns the paths of the
 // images that could not be written.
 QStringList saveStripImages(Program& p);
+
+// The restart supervision inside an asymmetric window or a planning window;
+// each mode gives its own wait count, restart count, start flag and drawing.
+struct WindowRestartCells {
+    PerLE<int32_t> State::*count;           // ComptageSymTempo / ComptageTempo
+    PerLE<uint8_t> State::*restarts;        // CompteursSym / Compteurs
+    PerLE<uint8_t> State::*started;         // FlagSymEtat / FlagEtat
+    void (SelectionStart::*redraw)(int le); // TraceAsymLE / TracePlanLE
+};
+void windowRestartSupervision(Program& p, const SchedulerInstance& in, const WindowRestartCells& cells);
 
 // Sections, in tick order.
 void lightTriggerSection(Program& p);                               // LE-1 only
