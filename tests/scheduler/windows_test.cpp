@@ -88,6 +88,29 @@ TEST_F(WindowsTest, PlanningMinute60ActsAsTheNextHourAndTheSecondWindowNeedsTheL
     EXPECT_EQ(s->StartStopPC[2], 2);
 }
 
+TEST_F(WindowsTest, PlanningRestartsAnIdleLEAfterItsWait)
+{
+    setClock(2026, 3, 2, 7, 59, 58);
+    choose(0, "MListePlanning");
+    times(0, {"0800", "0900", "1600", "1900"});
+    start().StartSortie.click();
+    runToClock(8, 0, 1);
+    EXPECT_EQ(start().Label81.caption(), "Execute");   // LE-1 writes the captions
+    EXPECT_EQ(start().Label80.caption(), "A=B ok");
+    runToClock(8, 4, 12);
+    ASSERT_EQ(restartLines().size(), 1);
+    EXPECT_EQ(restartLines()[0], " ------>  restart 1  (08h04)  LE-1");
+    EXPECT_EQ(s->Compteurs[0], 1);
+    EXPECT_EQ(s->FlagEtat[0], 0);
+    runToClock(8, 4, 13);
+    EXPECT_EQ(s->ComptageTempo[0], 1);   // the next tick's start began the next wait
+    EXPECT_EQ(s->FlagEtat[0], 1);
+    EXPECT_EQ(start().Label84.caption(), "1");
+    runToClock(9, 0, 1);
+    EXPECT_EQ(start().Label78.caption(), "Arret");
+    EXPECT_EQ(s->StartStopPC[0], 2);
+}
+
 TEST_F(WindowsTest, AnLEStoppedByTheStopAllSequenceIsNotRestartedByItsWindow)
 {
     setClock(2026, 3, 2, 15, 59, 0);
