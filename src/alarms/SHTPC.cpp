@@ -1,3 +1,4 @@
+#include "alarms/AlarmsState.h"
 #include "alarms/ActivatedBlink.h"
 #include "alarms/SHTPC.h"
 #include "shell/Program.h"
@@ -61,7 +62,7 @@ void SHTPC::Form_Load() { setTopmost(true); }
 void SHTPC::VScroll1_Change(int index)
 {
     Label6.setCaption(QString::number(VScroll1[0].value())
-                      + (p_.s.InputSHT == 4 ? QString::fromUtf8("°C") : QString()));
+                      + (p_.s.alarms->InputSHT == 4 ? QString::fromUtf8("°C") : QString()));
 }
 
 } // namespace orv

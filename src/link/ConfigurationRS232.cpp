@@ -1,3 +1,4 @@
+#include "link/LinkState.h"
 #include "link/ConfigurationRS232.h"
 
 #include "link/PortFile.h"
@@ -74,11 +75,11 @@ void ConfigurationRS232::Form_Load()
     const QStringList values = readPortFile(p_.rt.drive, portFilePath(s.BaseFolder));
     for (int i = 0; i < 8; ++i) {
         if (2 * i < values.size())
-            s.ComPortNumberIni[i] = values[2 * i];
+            s.link->ComPortNumberIni[i] = values[2 * i];
         if (2 * i + 1 < values.size())
-            s.ComPortEnabledIni[i] = values[2 * i + 1];
-        Text1[i].setText(s.ComPortNumberIni[i]);
-        Check1[i].setValue(s.ComPortEnabledIni[i] == QLatin1String("1") ? 1 : 0);
+            s.link->ComPortEnabledIni[i] = values[2 * i + 1];
+        Text1[i].setText(s.link->ComPortNumberIni[i]);
+        Check1[i].setValue(s.link->ComPortEnabledIni[i] == QLatin1String("1") ? 1 : 0);
     }
     Timer2.setEnabled(true);
 }
@@ -118,10 +119,10 @@ void ConfigurationRS232::Command1_Click()
 
     PortTexts numbers, enabled;
     for (int i = 0; i < 8; ++i) {
-        s.ComPortNumber[i] = Text1[i].text();
-        s.ComPortEnabled[i] = Check1[i].value() == 1 ? QStringLiteral("1") : QStringLiteral("0");
-        numbers[i] = s.ComPortNumber[i];
-        enabled[i] = s.ComPortEnabled[i];
+        s.link->ComPortNumber[i] = Text1[i].text();
+        s.link->ComPortEnabled[i] = Check1[i].value() == 1 ? QStringLiteral("1") : QStringLiteral("0");
+        numbers[i] = s.link->ComPortNumber[i];
+        enabled[i] = s.link->ComPortEnabled[i];
     }
     const bool saved = writePortFile(p_.rt.drive, portFilePath(s.BaseFolder), numbers, enabled);
 

@@ -3,6 +3,7 @@
 // its close test. Nothing here fails outward: a setting the port refuses is
 // skipped and the next one runs.
 
+#include "link/LinkState.h"
 #include "link/LeInstances.h"
 #include "platform/CommPort.h"
 #include "platform/VbText.h"
@@ -39,8 +40,8 @@ void Log::ActivationCOM()
         const int le = in.le;
         plat::CommPort& port = this->*in.port;
 
-        if (s.ComPortEnabled[le] == QLatin1String("1") && !port.portOpen()) {
-            const std::optional<int> number = portNumber(s.ComPortNumber[le]);
+        if (s.link->ComPortEnabled[le] == QLatin1String("1") && !port.portOpen()) {
+            const std::optional<int> number = portNumber(s.link->ComPortNumber[le]);
             const bool numbered = number && port.setCommPort(*number);
             port.setHandshaking(XonXoff);
             port.setRThreshold(FrameChars);
@@ -52,15 +53,15 @@ void Log::ActivationCOM()
             // the watchdog finds no marker and tries again through here.
             if (numbered)
                 port.setPortOpen(true);
-            s.ComPortOpen[le] = 1;
+            s.link->ComPortOpen[le] = 1;
             s.RestSeconds[le] = 60;
         }
 
-        if (s.ComPortEnabled[le] == QLatin1String("0") && port.portOpen()) {
+        if (s.link->ComPortEnabled[le] == QLatin1String("0") && port.portOpen()) {
             port.setPortOpen(false);
             Label21[le].setBackColor(plat::ButtonFace);
             Label21[le].setCaption(QStringLiteral("no"));
-            s.ComPortOpen[le] = 0;
+            s.link->ComPortOpen[le] = 0;
             s.RestSeconds[le] = 0;
         }
     }

@@ -1,3 +1,4 @@
+#include "link/LinkState.h"
 #include "link/LogReceive.h"
 #include "platform/SerialBackend.h"
 #include "shell/Log.h"
@@ -26,17 +27,17 @@ void Log::MSComm_OnComm(int le)
     // Only received characters are read; an overflow drops what was
     // gathered, every other line event is ignored. None arms a reply.
     const int event = port.commEvent();
-    if (event == plat::CommEvents::RxOver) s.RxText[le].clear();
+    if (event == plat::CommEvents::RxOver) s.link->RxText[le].clear();
     if (event != plat::CommEvents::Receive) return;
     if (!port.portOpen()) return;
 
-    s.RxText[le].clear();
-    s.RxText[le] = port.input();
+    s.link->RxText[le].clear();
+    s.link->RxText[le] = port.input();
 
     // The frame is applied whole or not at all: a bad frame leaves the LE's
     // row, its byte copy, its marker and its bank as the last good frame
     // set them, so the reply below is built from that frame alone.
-    const FrameParse parsed = parseStampFrame(s.RxText[le]);
+    const FrameParse parsed = parseStampFrame(s.link->RxText[le]);
     if (parsed.frame) {
         const StampFrame& f = *parsed.frame;
         QByteArray& bytes = s.IOStampToPC[le];
@@ -48,17 +49,17 @@ void Log::MSComm_OnComm(int le)
         // Before the kind: a read-back clears the marker unless its
         // parameter 30 happens to be 123, so it is not answered.
         s.SynchroRS232[le] = f.marker ? SynchroMarker : 0;
-        s.RxBank[le] = f[fld::Bank];
+        s.link->RxBank[le] = f[fld::Bank];
         if (f.kind == FrameKind::ParamReadBack) {
             rx::readBack(*this, in, f);
-            s.RxBank[le] = 0;
+            s.link->RxBank[le] = 0;
         } else {
             rx::statusPath(*this, in, f);
         }
     }
 
     // Every event that read the port arms the reply, good frame or not.
-    s.RxText[le].clear();
+    s.link->RxText[le].clear();
     (this->*in.txTimer).setEnabled(true);
 }
 

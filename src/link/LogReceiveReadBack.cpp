@@ -15,7 +15,7 @@ void readBack(Log& log, const LeInstance& in, const StampFrame& f)
     // One working copy for all LEs: the last read-back replaces it.
     FadecParameters& params = *p.form<FadecParameters>();
     for (int i = 0; i < FieldCount; ++i) {
-        params.Label59[32 + i].setCaption(QString::number(f[i]));
+        params.setParamPC(i, QString::number(f[i]));
         s.ParamStamp[in.le][i] = f[i];
     }
     s.MessageTransfert = QStringLiteral("Reading the settings on ") + in.name() + QStringLiteral(" went well ! ");

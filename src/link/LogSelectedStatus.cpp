@@ -7,6 +7,7 @@
 // the position names of ListeIO; the positions of absent sensors (255) are
 // left out, and the tachometer positions carry their speed.
 
+#include "link/LinkState.h"
 #include "parameters/TestsMateriel.h"
 #include "platform/VbText.h"
 #include "shell/Log.h"
@@ -56,7 +57,7 @@ void Log::Timer12_Timer()
         Label68.setCaption(QStringLiteral("---"));
         return;
     }
-    Label68.setCaption(s.FlagCommPerdue[sel] == 1 ? QStringLiteral("---") : plat::vbStr(t) + QStringLiteral("°C"));
+    Label68.setCaption(s.link->FlagCommPerdue[sel] == 1 ? QStringLiteral("---") : plat::vbStr(t) + QStringLiteral("°C"));
     bar.line(1, BarBase, 90, BarBase - BarPerDegree * t, plat::colors::Cyan, plat::Canvas::BoxFilled);
 }
 
@@ -65,7 +66,7 @@ void Log::IOMonitor()
     const State& s = p_.s;
     const int sel = s.SelectedLE - 1;
     const std::array<int32_t, 161>& received = s.FadecIO[sel];
-    const QByteArray& listed = s.IOMonitorPCToStamp != 0 ? s.IOPCToStamp[sel] : s.IOStampToPC[sel];
+    const QByteArray& listed = s.link->IOMonitorPCToStamp != 0 ? s.IOPCToStamp[sel] : s.IOStampToPC[sel];
     const uint8_t tachy[3] = {s.TachyM[sel], s.TachyV1[sel], s.TachyV2[sel]};
     TestsMateriel& tests = *p_.form<TestsMateriel>();
     plat::Label* speedLabels[3] = {&tests.Label4, &tests.Label5, &tests.Label6};
@@ -96,14 +97,14 @@ void Log::IOMonitor()
 
 void Log::mnuRFStamptoPC_Click()
 {
-    p_.s.IOMonitorPCToStamp = 0;
+    p_.s.link->IOMonitorPCToStamp = 0;
     mnuRFStamptoPC.setChecked(true);
     mnuRFPCtoStamp.setChecked(false);
 }
 
 void Log::mnuRFPCtoStamp_Click()
 {
-    p_.s.IOMonitorPCToStamp = 1;
+    p_.s.link->IOMonitorPCToStamp = 1;
     mnuRFPCtoStamp.setChecked(true);
     mnuRFStamptoPC.setChecked(false);
 }

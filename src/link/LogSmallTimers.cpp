@@ -8,6 +8,7 @@
 //    activation counts it, a failed open included).
 //  - Timer62, once, 3 s after start-up: releases the connect button.
 
+#include "link/LinkState.h"
 #include "shell/Log.h"
 #include "shell/Program.h"
 
@@ -32,7 +33,7 @@ void Log::Timer46_Timer()
 {
     bool anyOpen = false;
     for (int i = 0; i < LeCount; ++i)
-        anyOpen = anyOpen || p_.s.ComPortOpen[i] == 1;
+        anyOpen = anyOpen || p_.s.link->ComPortOpen[i] == 1;
     for (plat::Menu* m : {&mnuTestMateriel, &mnuParameters, &mnuVdesParam})
         m->setEnabled(anyOpen);
 }

@@ -3,6 +3,7 @@
 // 30 ms timer after every frame; the first tick that finds the marker answers
 // the LE's last frame with one command frame and disarms the timer.
 
+#include "link/LinkState.h"
 #include "link/CommandFrame.h"
 #include "link/LeInstances.h"
 #include "link/StampFrame.h"
@@ -23,7 +24,7 @@ std::array<QString, 32> workingCopy(Program& p)
     std::array<QString, 32> copy;
     FadecParameters& w = *p.form<FadecParameters>();
     for (int e = 0; e < 32; ++e)
-        copy[e] = w.Label59.has(32 + e) ? w.Label59[32 + e].caption() : QString();
+        copy[e] = w.ParamPC(e);
     return copy;
 }
 
@@ -53,8 +54,8 @@ void Log::wireTransmit()
 void Log::RequestParamWrite()
 {
     State& s = p_.s;
-    s.WriteParamLE = s.SelectedLE;
-    s.WriteParamCopy = workingCopy(p_);
+    s.link->WriteParamLE = s.SelectedLE;
+    s.link->WriteParamCopy = workingCopy(p_);
     s.SelectionBank = bank::WriteParam;
 }
 
@@ -79,11 +80,11 @@ void Log::TransmitTimer_Timer(int le)
     std::optional<std::array<int, 32>> params;
     if (selected && s.SelectionBank == bank::WriteParam) {
         const std::array<QString, 32> copy = workingCopy(p_);
-        if (s.WriteParamLE == in.number && copy == s.WriteParamCopy)
+        if (s.link->WriteParamLE == in.number && copy == s.link->WriteParamCopy)
             params = writeValues(copy);
         if (!params) {
             s.SelectionBank = bank::Command;
-            s.WriteParamLE = 0;
+            s.link->WriteParamLE = 0;
         }
     }
 
@@ -123,7 +124,7 @@ void Log::TransmitTimer_Timer(int le)
             }
             if (selected) {
                 s.SelectionBank = bank::Command;
-                s.WriteParamLE = 0;
+                s.link->WriteParamLE = 0;
             }
         }
     }

@@ -17,6 +17,7 @@
 // the history, and shows the warning box on every tick until the indicator
 // turns green again. The box's OK acknowledges (BoiteDialogue::OkValide_Click).
 
+#include "link/LinkState.h"
 #include "link/ConfigurationRS232.h"
 #include "link/LeInstances.h"
 #include "link/StampFrame.h"
@@ -54,7 +55,7 @@ void Log::Timer57_Timer()
     List3.clear();
     for (const LeInstance& in : leInstances()) {
         const int i = in.le;
-        passMark[i] = s.ComPortOpen[i] == 1 ? 1 : 0;
+        passMark[i] = s.link->ComPortOpen[i] == 1 ? 1 : 0;
         QString note;
         // A line that has gone away (adapter pulled, far side closed) has no
         // marker any more, whatever its last frame carried: it is re-tested
@@ -83,7 +84,7 @@ void Log::Timer57_Timer()
         if (port.portOpen()) {
             port.setPortOpen(false);
             LinkIndicatorOff(i);
-            s.ComPortOpen[i] = 0;
+            s.link->ComPortOpen[i] = 0;
             (this->*in.txTimer).setEnabled(false);
         }
         Timer58.setEnabled(true);
@@ -130,7 +131,7 @@ void Log::NoCommunicationStep()
                 ++s.ComptageComm[j];
             } else {
                 s.ComptageComm[j] = LostAfterTicks;
-                s.FlagCommPerdue[j] = 1;
+                s.link->FlagCommPerdue[j] = 1;
                 for (auto* values : {&Label31, &Label32, &Label33, &Label34, &Label35, &Label39, &Label40, &Label41})
                     (*values)[j].setCaption(QStringLiteral("---"));
 
@@ -157,7 +158,7 @@ void Log::NoCommunicationStep()
 
         if (Label21[j].backColor() == plat::colors::Green) {
             s.ComptageComm[j] = 0;
-            s.FlagCommPerdue[j] = 0;
+            s.link->FlagCommPerdue[j] = 0;
         }
     }
 }
@@ -172,7 +173,7 @@ void Log::VanishedLineStep()
     const State& s = p_.s;
     for (const LeInstance& in : leInstances()) {
         const int i = in.le;
-        if (s.ComPortOpen[i] == 1 && !(this->*in.port).portOpen() && s.ComptageCOM[i] < LastCountedMiss) {
+        if (s.link->ComPortOpen[i] == 1 && !(this->*in.port).portOpen() && s.ComptageCOM[i] < LastCountedMiss) {
             Timer57.setEnabled(true);
             return;
         }

@@ -33,4 +33,14 @@ FadecParameters::FadecParameters(Program& p) : plat::Form(p.rt, "FadecParameters
     Label64.setBackColor(WindowBlue);
 }
 
+QString FadecParameters::ParamPC(int e) const
+{
+    return e >= 0 && e < 32 && Label59.has(32 + e) ? Label59[32 + e].caption() : QString();
+}
+
+void FadecParameters::setParamPC(int e, const QString& value)
+{
+    if (e >= 0 && e < 32 && Label59.has(32 + e)) Label59[32 + e].setCaption(value);
+}
+
 } // namespace orv

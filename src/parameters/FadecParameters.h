@@ -24,6 +24,11 @@ public:
     plat::ControlArray<plat::Label> Label61{*this, "Label61"};   // titles, 0-31
     plat::Label Label64{*this, "Label64"};                       // "Selected LE : n"
 
+    // ParamPC: the PC's working copy of parameter entry e (0-31), as the
+    // text of its value label. Entries outside 0-31 read empty and are not set.
+    QString ParamPC(int e) const;
+    void setParamPC(int e, const QString& value);
+
 private:
     Program& p_;
 };

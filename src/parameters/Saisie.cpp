@@ -1,3 +1,4 @@
+#include "parameters/ParametersState.h"
 #include "parameters/Saisie.h"
 #include "parameters/FadecParameters.h"
 #include "platform/Dialogs.h"
@@ -52,7 +53,7 @@ Saisie::Saisie(Program& p) : plat::Form(p.rt, "Saisie"), p_(p)
 
 void Saisie::Form_Load()
 {
-    paramEdited_ = p_.s.ParamEdited;
+    paramEdited_ = p_.s.parameters->ParamEdited;
     Timer17.setEnabled(true);
 }
 
@@ -88,7 +89,7 @@ void Saisie::ValidationSaisie_Click()
             refuse(p_, QStringLiteral("Input error, use number 0-9"));
             return;
         }
-    const bool speedMode = p_.s.SaisieMode == 1;
+    const bool speedMode = p_.s.parameters->SaisieMode == 1;
     // The bounds of the read-only entries are hints, not numbers; their
     // value, which cannot be typed, is stored back as shown.
     if (speedMode || paramEdited_ >= ReadOnlyEntries) {
@@ -99,10 +100,10 @@ void Saisie::ValidationSaisie_Click()
         }
     }
     if (speedMode) {
-        p_.s.SpeedM = int16_t(plat::vbVal(typed));
+        p_.s.parameters->SpeedM = int16_t(plat::vbVal(typed));
     } else {
         auto& w = p_.form<FadecParameters>().get();
-        if (w.Label59.has(32 + paramEdited_)) w.Label59[32 + paramEdited_].setCaption(typed);
+        w.setParamPC(paramEdited_, typed);
     }
     if (onAccepted) onAccepted();
     Timer17.setEnabled(false);

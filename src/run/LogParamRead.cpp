@@ -8,6 +8,7 @@
 // LEs, so the first completed transfer releases every waiting start, the
 // innermost first. A wait cut short by the end of the program (or the main
 // window closing) returns without requesting anything.
+#include "run/RunState.h"
 #include "link/CommandFrame.h"
 #include "link/StampFrame.h"
 #include "run/ParamReadList.h"
@@ -43,11 +44,11 @@ void Log::LectParamStampLE(int le)
 
     // The start delays too (entries 18-20): item k holds entry 31 - k.
     const plat::ListBox& list = listParamsRead(*this, inst);
-    s.ParamZ1[le] = uint8_t(paramItemValue(list.list(13)));
-    s.ParamZ2[le] = uint8_t(paramItemValue(list.list(12)));
-    s.ParamZ3[le] = uint8_t(paramItemValue(list.list(11)));
+    s.run->ParamZ1[le] = uint8_t(paramItemValue(list.list(13)));
+    s.run->ParamZ2[le] = uint8_t(paramItemValue(list.list(12)));
+    s.run->ParamZ3[le] = uint8_t(paramItemValue(list.list(11)));
 
-    s.FlagConsignePW(le) = 0;
+    s.run->FlagConsignePW(le) = 0;
     (this->*inst.traceRestartTimer).setEnabled(true);
     s.StartStopPC[le] = 1;
     Label26[le].setBackColor(plat::colors::Green);

@@ -6,6 +6,8 @@
 // event list) for the LEs activated in the settings. Start-all reads each
 // idle LE's parameters, waiting for the transfer as a single start does,
 // then requests its start; it stays on an LE that is not idle.
+#include "run/RunState.h"
+#include "scheduler/SchedulerState.h"
 #include "link/CommandFrame.h"
 #include "link/StampFrame.h"
 #include "parameters/ValeurDesParam.h"
@@ -36,24 +38,24 @@ void Log::wireSequencers()
 void Log::Timer16_Timer()
 {
     State& s = p_.s;
-    const int le = std::min<int>(s.StopAllIndex, LeCount - 1);
+    const int le = std::min<int>(s.run->StopAllIndex, LeCount - 1);
 
     s.StartStopPC[le] = StopRequest;
-    if (s.OffLELogged[le] == 0 && p_.form<ParamLogicielVB>()->Check1[le].value() == 1) {
-        for (int i = 0; i < LeCount; ++i) s.CompteursNorm[i] = NoMoreRestarts;
+    if (s.run->OffLELogged[le] == 0 && p_.form<ParamLogicielVB>()->Check1[le].value() == 1) {
+        for (int i = 0; i < LeCount; ++i) s.scheduler->CompteursNorm[i] = NoMoreRestarts;
         s.HistoMessage = QStringLiteral("LE%1  Off LE ").arg(le + 1);
         List4.setForeColor(plat::colors::Orange);
         List4.addItem(s.HistoMessage);
         WriteHisto();
         s.HistoCode = QStringLiteral("0");
-        s.OffLELogged[le] = 1;
+        s.run->OffLELogged[le] = 1;
     }
     Label26[le].setBackColor(plat::ButtonFace);
 
     if (le < LeCount - 1) {
-        s.StopAllIndex = uint8_t(le + 1);
+        s.run->StopAllIndex = uint8_t(le + 1);
     } else {
-        s.StopAllIndex = 0;
+        s.run->StopAllIndex = 0;
         Timer16.setEnabled(false);
     }
 }
@@ -63,13 +65,13 @@ void Log::Timer14_Timer()
     State& s = p_.s;
     // A tick still waiting for its transfer keeps the sequencer on its LE:
     // no second tick acts on the same LE meanwhile.
-    if (s.StartAllWaiting) return;
+    if (s.run->StartAllWaiting) return;
 
     // The settings reader closes; its lists are empty when it next opens.
     if (ValeurDesParam* reader = p_.ifLoaded<ValeurDesParam>()) reader->Timer1.setEnabled(false);
     p_.form<ValeurDesParam>().unload();
 
-    const int le = std::min<int>(s.StartAllIndex, LeCount - 1);
+    const int le = std::min<int>(s.run->StartAllIndex, LeCount - 1);
     if (s.PhaseLP[le] != 0) return;   // the same LE again at the next tick
     const RunInstance& inst = runInstances()[le];
 
@@ -78,10 +80,10 @@ void Log::Timer14_Timer()
     s.SelectedLE = inst.number;
     s.SelectionBank = bank::ReadParam;
 
-    s.StartAllWaiting = 1;
+    s.run->StartAllWaiting = 1;
     const auto alive = aliveToken();
     const bool running = p_.rt.time.waitUntil([&] { return s.TransfertDone == 1 || !*alive; });
-    s.StartAllWaiting = 0;
+    s.run->StartAllWaiting = 0;
     if (!running || !*alive) return;   // the program or its main window closed meanwhile
 
     if (s.SynchroRS232[le] == SynchroMarker) {
@@ -90,16 +92,16 @@ void Log::Timer14_Timer()
     }
 
     s.StartStopPC[le] = StartRequest;
-    if (s.StartLELogged[le] == 0 && p_.form<ParamLogicielVB>()->Check1[le].value() == 1) {
+    if (s.run->StartLELogged[le] == 0 && p_.form<ParamLogicielVB>()->Check1[le].value() == 1) {
         s.HistoMessage = inst.name() + QStringLiteral("  Start LE ");
         WriteHisto();
         s.HistoCode = QStringLiteral("0");
-        s.StartLELogged[le] = 1;
+        s.run->StartLELogged[le] = 1;
     }
 
-    s.StartAllIndex = uint8_t(le + 1);
-    if (s.StartAllIndex == LeCount) {
-        s.StartAllIndex = 0;
+    s.run->StartAllIndex = uint8_t(le + 1);
+    if (s.run->StartAllIndex == LeCount) {
+        s.run->StartAllIndex = 0;
         Timer14.setEnabled(false);
     }
 }

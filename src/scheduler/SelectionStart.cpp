@@ -1,3 +1,4 @@
+#include "scheduler/SchedulerState.h"
 #include "scheduler/SelectionStart.h"
 #include "shell/Program.h"
 
@@ -38,8 +39,8 @@ void SelectionStart::Timer1_Timer()
     const State& s = p_.s;
     Picture1.canvas().cls();
     setHeight(9800);
-    setLeft(s.StartFenetreLeft);
-    setTop(s.StartFenetreTop);
+    setLeft(s.scheduler->StartFenetreLeft);
+    setTop(s.scheduler->StartFenetreTop);
     Timer2.setEnabled(true);
     for (int le = 0; le < 8; ++le) {
         int mode = 0;

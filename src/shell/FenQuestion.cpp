@@ -1,3 +1,4 @@
+#include "shell/ShellState.h"
 #include "shell/FenQuestion.h"
 
 #include "platform/Printer.h"
@@ -40,7 +41,7 @@ void FenQuestion::Ret1_Click()
             viewer->EffacerFichier();
         else
             EmptyHistoFile(p_.rt.drive, p_.s.BaseFolder);
-        p_.s.HistoEntryCount = 0;
+        p_.s.shell->HistoEntryCount = 0;
     } else if (question == PrintListQuestion) {
         // The viewer's list as it is now; a viewer closed meanwhile prints empty.
         Histo* viewer = p_.ifLoaded<Histo>();

@@ -1,3 +1,4 @@
+#include "shell/ShellState.h"
 #include "shell/Histo.h"
 
 #include "platform/Dialogs.h"
@@ -35,7 +36,7 @@ void Histo::Form_Load()
 void Histo::Timer1_Timer()
 {
     State& s = p_.s;
-    s.HistoEntryCount = 0;
+    s.shell->HistoEntryCount = 0;
     List1.clear();
 
     QStringList list{QStringLiteral(" "), indent_ + HistoHeading, QStringLiteral(" ")};
@@ -45,8 +46,8 @@ void Histo::Timer1_Timer()
     if (auto file = plat::SeqFile::open(p_.rt.drive, filePath(), plat::SeqFile::Mode::Input)) {
         while (auto entry = file->inputField()) {
             list.append(indent_ + indent_ + *entry);
-            ++s.HistoEntryCount;
-            if (s.HistoEntryCount > HistoEntryLimit) {
+            ++s.shell->HistoEntryCount;
+            if (s.shell->HistoEntryCount > HistoEntryLimit) {
                 limitReached = true;
                 break;
             }
@@ -55,7 +56,7 @@ void Histo::Timer1_Timer()
     TidyHistoList(list);
     for (const QString& entry : list) List1.addItem(entry);
 
-    if (s.HistoEntryCount == 0) {
+    if (s.shell->HistoEntryCount == 0) {
         List1.clear();
         p_.rt.dialogs.msgBox(QStringLiteral("The file is empty ... "), plat::mb::Information, QStringLiteral(" Warning"));
     }
@@ -79,7 +80,7 @@ void Histo::EffacerFichier()
 {
     EmptyHistoFile(p_.rt.drive, p_.s.BaseFolder);
     List1.clear();
-    p_.s.HistoEntryCount = 0;
+    p_.s.shell->HistoEntryCount = 0;
 }
 
 } // namespace orv

@@ -23,10 +23,10 @@ Log::Log(Program& p)
     wireRun();
     wireSelection();
     wireSequencers();
-    wireTraces();
-    wireScheduler();
-    wireParameters();
-    wireAlarms();
+    traces = makeLogTraces(*this, p);
+    scheduler = makeLogScheduler(*this, p);
+    parameters = makeLogParameters(*this, p);
+    alarms = makeLogAlarms(*this, p);
 }
 
 void Log::Form_Load() { Timer1.setEnabled(true); }

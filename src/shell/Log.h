@@ -1,16 +1,30 @@
 #pragma once
-// The main window. Its controls are declared in LogControls; its handlers
-// are declared here, one section per subsystem, and defined in that
-// subsystem's folder (src/<subsystem>/Log*.cpp).
+// The main window. Its controls are declared in LogControls. Each subsystem
+// serves its share of them from its part of the window (LogTraces,
+// LogScheduler, LogParameters, LogAlarms: src/<subsystem>/Log<Name>.h), which
+// holds its handlers and hooks them when the window is built. The public
+// procedures that other windows call by the system's names are declared
+// here and defined in their subsystem's folder.
 
 #include "platform/CommPort.h"
 #include "shell/LogControls.h"
+#include "shell/Owned.h"
 
 #include <array>
 
 namespace orv {
 
 class Program;
+class Log;
+class LogTraces;
+class LogScheduler;
+class LogParameters;
+class LogAlarms;
+// Each defined with its part (src/<subsystem>/Log<Name>.cpp).
+Owned<LogTraces> makeLogTraces(Log& log, Program& p);
+Owned<LogScheduler> makeLogScheduler(Log& log, Program& p);
+Owned<LogParameters> makeLogParameters(Log& log, Program& p);
+Owned<LogAlarms> makeLogAlarms(Log& log, Program& p);
 
 class Log : public plat::Form, public LogControls {
 public:
@@ -207,32 +221,23 @@ public:
     void Timer16_Timer();
 
     // --------------------------------------------------------------- traces
-    void wireTraces();
     // Draws the white separator grid of the eight trace panels on Picture13.
     void GrilleScreen();
     // Blanks the trace pane of LE index ScreenLE and restarts its trace at
     // the left edge, then redraws the grid (only the grid when ScreenLE is not an LE).
     void ColorRetard();
-    // A press on the trace area selects the pane of its LE (ScreenLE); the
-    // left button also opens the area's pop-up menu for that pane.
-    void Picture13_MouseDown(const plat::MouseArgs& a);
-
-    // ------------------------------------------------------------ scheduler
-    void wireScheduler();
 
     // ----------------------------------------------------------- parameters
-    void wireParameters();
     // Titles of the 32 parameter entries into FadecParameters.Label61(0..31);
-    // the defaults into the value labels Label59(32..63) (ParamPC).
+    // the defaults into the working copy ParamPC.
     void TitreListeParam();
     void TableParamDefaut();
-    // Transfer notice: Timer44 shows OKTransfert (modal), Timer45 closes it
-    // 2 s later and sets TransfertDone.
-    void Timer44_Timer();
-    void Timer45_Timer();
 
-    // --------------------------------------------------------------- alarms
-    void wireAlarms();
+    // ------------------------------------------- the subsystems' own parts
+    Owned<LogTraces> traces;
+    Owned<LogScheduler> scheduler;
+    Owned<LogParameters> parameters;
+    Owned<LogAlarms> alarms;
 
 private:
     Program& p_;

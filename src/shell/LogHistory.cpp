@@ -1,5 +1,6 @@
 // Log::WriteHisto: appends the pending history line to Histo.txt.
 
+#include "shell/ShellState.h"
 #include "platform/Color.h"
 #include "platform/SeqFile.h"
 #include "shell/History.h"
@@ -18,14 +19,14 @@ void Log::WriteHisto()
     if (file)
         written = file->close() && written;
     if (written) {
-        s.HistoWriteFailed = 0;
+        s.shell->HistoWriteFailed = 0;
         return;
     }
     // The line is lost, but every caller goes on (alarm latches, stop
     // sequences); say so once until the file can be written again.
-    if (s.HistoWriteFailed)
+    if (s.shell->HistoWriteFailed)
         return;
-    s.HistoWriteFailed = 1;
+    s.shell->HistoWriteFailed = 1;
     List4.setForeColor(plat::colors::Red);
     List4.addItem(QStringLiteral(" Error History file cannot be written: ") + HistoFileName);
 }

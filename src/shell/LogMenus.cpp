@@ -3,6 +3,7 @@
 // "Freeze" and "Reset Magdrive" requests, the data logger's off item, and
 // "Erase (List error)" of the trace area's pop-up.
 
+#include "shell/ShellState.h"
 #include "alarms/ControlLfcAlarm.h"
 #include "alarms/Halogen.h"
 #include "alarms/SHTPC.h"
@@ -109,7 +110,7 @@ void Log::mnuParameters_Click()
         }
     if (w.Label64.caption().isEmpty())
         for (int k = 32; k <= 63; ++k)
-            if (w.Label59.has(k)) w.Label59[k].setCaption(QStringLiteral("0"));
+            w.setParamPC(k - 32, QStringLiteral("0"));
     w.show();
 }
 
@@ -262,7 +263,7 @@ void Log::MnuResetMagDrive_Click()
     if (!phase || *phase != 0) return;
     const int le = s.SelectedLE - 1;
     s.EnableCooling[le] = SubCommandRequest;
-    s.IndiceResetMag = uint8_t(le);
+    s.shell->IndiceResetMag = uint8_t(le);
     Timer48.setEnabled(true);
     List4.setForeColor(plat::colors::Green);
     List4.addItem(QStringLiteral("LE%1  Reset MagDrive - ok ").arg(s.SelectedLE));

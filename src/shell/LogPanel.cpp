@@ -3,6 +3,8 @@
 // button, the LFC-2 / LFC-3 value labels, the level-line headers and the
 // MAT/SHT temperature selector.
 
+#include "parameters/ParametersState.h"
+#include "traces/TracesState.h"
 #include "link/ConfigurationRS232.h"
 #include "parameters/FadecParameters.h"
 #include "parameters/Saisie.h"
@@ -83,16 +85,16 @@ void Log::Label9_Click()
     auto& entry = p_.form<Saisie>().get();
     entry.move(left() + 7200, top() + 2550 + 100, entry.width(), entry.height());
     entry.Label1.setCaption(QStringLiteral("By not 100"));
-    const double param24 = plat::vbVal(p_.form<FadecParameters>()->Label59[56].caption());
+    const double param24 = plat::vbVal(p_.form<FadecParameters>()->ParamPC(24));
     entry.Label2.setCaption(plat::vbCStr(100 * param24));
     entry.Label3.setCaption(QStringLiteral("1000"));
     entry.Label4.setCaption(QStringLiteral("4000"));
     entry.setBackColor(SpeedEntryLavender);
-    s.SaisieMode = 1;
+    s.parameters->SaisieMode = 1;
     bool accepted = false;
     entry.onAccepted = [&accepted] { accepted = true; };
     entry.show(true);
-    if (accepted && le >= 0 && le < LeCount) s.Vmot[le] = uint8_t(s.SpeedM / 30);
+    if (accepted && le >= 0 && le < LeCount) s.Vmot[le] = uint8_t(s.parameters->SpeedM / 30);
 }
 
 // ---------------------------------------------------------- connection
@@ -132,9 +134,9 @@ void Log::Label42_MouseDown(int Index, int Button, int Shift, double X, double Y
 
 // ---------------------------------------------------------- level lines
 
-void Log::Label6_Click() { p_.s.FlagNiveauLPC = 1; }
-void Log::Label13_Click() { p_.s.FlagNiveauLFC = 1; }
-void Log::Label8_Click() { p_.s.FlagNiveauVIS = 1; }
+void Log::Label6_Click() { p_.s.traces->FlagNiveauLPC = 1; }
+void Log::Label13_Click() { p_.s.traces->FlagNiveauLFC = 1; }
+void Log::Label8_Click() { p_.s.traces->FlagNiveauVIS = 1; }
 
 // ---------------------------------------------------------- MAT / SHT selector
 

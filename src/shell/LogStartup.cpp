@@ -1,6 +1,11 @@
 // Start-up: the main window's one-shot Timer1, 100 ms after load, runs the
 // whole sequence straight through and disables itself. No port is opened.
+// The list keeps the order; each subsystem's file steps are its own
+// (src/<subsystem>/<Name>Startup.h).
 
+#include "alarms/AlarmsState.h"
+#include "scheduler/SchedulerState.h"
+#include "traces/TracesState.h"
 #include "parameters/FadecParameters.h"
 #include "platform/Color.h"
 #include "scheduler/SelectionStart.h"
@@ -8,6 +13,12 @@
 #include "shell/ParamLogicielVB.h"
 #include "shell/Program.h"
 #include "shell/StartupFiles.h"
+#include "alarms/AlarmsStartup.h"
+#include "link/LinkStartup.h"
+#include "parameters/ParametersStartup.h"
+#include "run/RunStartup.h"
+#include "scheduler/SchedulerStartup.h"
+#include "traces/TracesStartup.h"
 #include "shell/StartupTexts.h"
 #include "shell/TextTables.h"
 
@@ -57,13 +68,13 @@ void Log::Timer1_Timer()
     });
     step([&] {                                                                 // 15
         s.TempoStopAlarm = 20;
-        s.FlagLPActive = 0;
-        s.FlagSHTLE = 0;
-        s.FlagSHTChannel = 0;
-        s.FlagAffListeIO = 0;
+        s.alarms->FlagLPActive = 0;
+        s.alarms->FlagSHTLE = 0;
+        s.alarms->FlagSHTChannel = 0;
+        s.traces->FlagAffListeIO = 0;
     });
     step([&] { p.form<SelectionStart>()->setHeight(9105); });                 // 16: loads it
-    step([&] { for (int i = 0; i < 8; ++i) s.Compteurs[i] = 0; });            // 17
+    step([&] { for (int i = 0; i < 8; ++i) s.scheduler->Compteurs[i] = 0; });            // 17
     step([&] { List4.clear(); });                                              // 18
     step([&] { fillErrComXTexts(s); });                                        // 19
     step([&] { startupSetPointsFirst(p); });                                   // 20
@@ -99,7 +110,7 @@ void Log::Timer1_Timer()
         Picture6[1].setVisible(false);
         CopiePWSlider.setVisible(false);
     });
-    step([&] { s.ScrollFlag = 0; });                                           // 44
+    step([&] { s.traces->ScrollFlag = 0; });                                           // 44
     step([&] {                                                                 // 45
         if (s.StartMode != 0)
             for (int i = 0; i < 10; ++i) Label79[i].setBackColor(plat::rgb(192, 192, 255));

@@ -18,6 +18,14 @@ Program::~Program()
     Log.reset();
 }
 
+plat::Form* Program::loadedForm(const QString& name) const
+{
+    if (plat::Form* main = Log.ifLoaded(); main && main->name() == name) return main;
+    for (const auto& [type, holder] : slots_)
+        if (plat::Form* w = holder->loaded(); w && w->name() == name) return w;
+    return nullptr;
+}
+
 void Program::End()
 {
     rt.time.end();

@@ -45,6 +45,10 @@ public:
         return it == slots_.end() ? nullptr : static_cast<Holder<F>&>(*it->second).slot.ifLoaded();
     }
 
+    // The loaded window whose name (the system's window name) is `name`,
+    // else nullptr; never loads it. The main window is found as "Log".
+    plat::Form* loadedForm(const QString& name) const;
+
     // Ends the program at once, from any depth: no further handler runs and
     // no further file is written.
     [[noreturn]] void End();
@@ -53,11 +57,13 @@ private:
     struct HolderBase {
         virtual ~HolderBase() = default;
         virtual void reset() = 0;
+        virtual plat::Form* loaded() const = 0;
     };
     template <class F>
     struct Holder : HolderBase {
         Holder(plat::Runtime& rt, typename plat::FormSlot<F>::Factory make) : slot(rt, std::move(make)) {}
         void reset() override { slot.reset(); }
+        plat::Form* loaded() const override { return slot.ifLoaded(); }
         plat::FormSlot<F> slot;
     };
     std::map<std::type_index, std::unique_ptr<HolderBase>> slots_;

@@ -1,3 +1,4 @@
+#include "shell/ShellState.h"
 #include "shell/SettingsStore.h"
 
 #include "platform/Drive.h"
@@ -124,7 +125,7 @@ void Log::LectureParamLogStart()
     Program& p = prog();
     // Until start-up has looked for the base folder, its path would name the
     // drive's root: a file found there is not this program's.
-    if (!p.s.BaseFolderKnown) return;
+    if (!p.s.shell->BaseFolderKnown) return;
     const QString path = inBase(p.s, SettingsFileName);
     if (!p.rt.drive.fileExists(path)) return;
     const auto file = LineFile::read(p.rt.drive, path);

@@ -1,7 +1,6 @@
-// Start-up: the base folder, the data folders, and the files of the shell
-// and of the neighbours that start-up only creates.
+// Start-up: the base folder, the data folders, and the shell's own files.
 
-#include "link/PortFile.h"
+#include "shell/ShellState.h"
 #include "platform/Drive.h"
 #include "shell/Log.h"
 #include "shell/ParamLogicielVB.h"
@@ -16,13 +15,6 @@ namespace orv {
 
 namespace {
 const QString DriveRoot = QStringLiteral("C:\\");
-
-QStringList repeated(const QString& line, int count)
-{
-    QStringList lines;
-    for (int i = 0; i < count; ++i) lines << line;
-    return lines;
-}
 } // namespace
 
 QString findBaseFolder(const QString& curDir, const QStringList& rootEntries)
@@ -37,7 +29,7 @@ void locateBaseFolder(Program& p)
 {
     const plat::Drive& d = p.rt.drive;
     p.s.BaseFolder = findBaseFolder(d.curDir(), d.list(DriveRoot, plat::Drive::Kind::Both));
-    p.s.BaseFolderKnown = true;
+    p.s.shell->BaseFolderKnown = true;
 }
 
 void makeDataFolder(Program& p, const QString& name)
@@ -73,24 +65,6 @@ void startupSoftwareSettings(Program& p)
     // The settings window may have loaded before start-up, with nothing to
     // read: give it the defaults just written (SHT stop "Deactivated").
     log.LectureParamLogStart();
-}
-
-void startupPortFile(Program& p)
-{
-    const QString path = portFilePath(p.s.BaseFolder);
-    if (!p.rt.drive.fileExists(path)) writeDefaultPortFile(p.rt.drive, path);
-}
-
-void startupLoggerNs(Program& p)
-{
-    presentOrCreate(p, QStringLiteral("NS.ini"), {"1.01", "0", "0", "1"});
-}
-
-void startupLoggerTypeFile(Program& p)
-{
-    // File type, sixteen channel flags, file name, eleven period flags.
-    presentOrCreate(p, QStringLiteral("TypeFile.ini"),
-                    repeated("0", 17) + QStringList{QStringLiteral(" ")} + repeated("0", 11));
 }
 
 void startupViewFile(Program& p)

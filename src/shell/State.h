@@ -2,7 +2,14 @@
 // The program's shared state: the module-level values that the subsystems
 // pass work through, with their system names. Per-LE arrays have nine
 // elements (LE index 0-7 used).
+//
+// Only what several subsystems exchange is declared here. Each subsystem's
+// own variables live in its state header (src/<subsystem>/<Name>State.h),
+// reached as s.traces->TraceX; a change there rebuilds only its users.
 
+#include "shell/Owned.h"
+
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -16,6 +23,22 @@ constexpr int FrameLength = 160; // characters of a frame from an LE
 
 template <class T>
 using PerLE = std::array<T, 9>;
+
+struct ShellState;
+struct LinkState;
+struct RunState;
+struct TracesState;
+struct SchedulerState;
+struct ParametersState;
+struct AlarmsState;
+// Each defined in the file of its state (src/<subsystem>/<Name>State.cpp).
+Owned<ShellState> makeShellState();
+Owned<LinkState> makeLinkState();
+Owned<RunState> makeRunState();
+Owned<TracesState> makeTracesState();
+Owned<SchedulerState> makeSchedulerState();
+Owned<ParametersState> makeParametersState();
+Owned<AlarmsState> makeAlarmsState();
 
 struct State {
     // =============================================================== shell
@@ -31,28 +54,19 @@ struct State {
     uint8_t SHTStopLE = 6;
     uint8_t AnyLFC2Sensor = 0;
     uint8_t TempSel = 0;
-    int16_t SpeedM = 0;
     // --- start-up
-    bool BaseFolderKnown = false;    // start-up has looked for BaseFolder; until then no settings file is read
     uint8_t TempoStopAlarm = 0;      // seconds before "Stop Alarm" takes effect; start-up loads 20
     // --- history and error reports
-    int32_t HistoEntryCount = 0;                 // entries the history viewer's last load read
     std::array<uint8_t, 9 * 21> ErrCodeReported{};   // element code + 21 x LE index
     PerLE<uint8_t> StopAlarmLogged{};            // 1 once the stop alarm reported the LE
-    uint8_t HistoWriteFailed = 0;                // 1 after a history line could not be written
     // Link watchdog counters, acknowledged by the warning box's OK.
     PerLE<uint8_t> ComptageComm{};
     PerLE<uint8_t> FlagCommSignalee{};
-    PerLE<uint8_t> FlagCommPerdue{};
     // --- main window: status refresh, menus, panel commands
     PerLE<uint8_t> FlagCouleurLE{};   // 1: the refresh has painted the idle LE's selector and leaves it alone
-    uint8_t IndiceResetMag = 0;       // LE index of the last "Reset Magdrive"
     uint8_t FlagMenuQTH = 0, FlagMenuSHT = 0, FlagMenuLFC = 0, FlagMenuStopAlarm = 0;   // alarm switches on
-    uint8_t SaisieMode = 0;           // value input: 1 motor speed, 0 an LE parameter
-    uint8_t ParamEdited = 0;          // value input: the parameter entry opened (0-31)
     uint8_t IndiceLFC = 0;            // LE index of the LFC-2 / LFC-3 label last clicked
     int32_t ClicLFCX = 0, ClicLFCY = 0;   // where in that label, twips
-    uint8_t FlagNiveauLPC = 0, FlagNiveauLFC = 0, FlagNiveauVIS = 0;   // level line requested on the traces
 
     // ================================================================ link
     // --- the frames both ways
@@ -61,11 +75,9 @@ struct State {
     PerLE<QByteArray> IOPCToStamp;   // last frame sent, as bytes
     PerLE<uint8_t> SynchroRS232{};   // 123 while the last good frame carried the marker
     PerLE<uint8_t> PhaseLP{};
-    PerLE<int> RxBank{};
     uint8_t SelectionBank = 0;       // 0 command, 1 write parameters, 2 read parameters
 
     // --- reception: what each LE's last valid frame reported
-    PerLE<QByteArray> RxText;        // characters of the receive event being handled, per port
     PerLE<uint8_t> StartStep{}, FadecError{}, TempMAT{}, TempSHT{}, SHTAlarmTemp{};   // TempSHT 255: no sensor
     PerLE<uint8_t> RawLPC{}, RawLFC{}, RawLFC2{}, RawLFC3{}, RawVIS{}, RawIR{}, RawRH{}, RawAD13{};
     PerLE<uint8_t> EspionLPC{}, EspionLFC{};   // copies of fields 12 and 13 for the start-up debugger
@@ -88,26 +100,11 @@ struct State {
     PerLE<uint8_t> SubCommand{};
     PerLE<uint8_t> Vmot{};
     PerLE<uint8_t> EnableCooling{};
-    // The parameter write waiting for its frame is bound to the LE selected
-    // when it was asked (1-8, 0 none) and to the working copy as it stood
-    // then; Log::RequestParamWrite sets both.
-    int WriteParamLE = 0;
-    std::array<QString, 32> WriteParamCopy{};
-
-    // --- ports: configuration as validated, and what the activation did
-    PerLE<QString> ComPortNumber, ComPortEnabled;         // filled by the port window's OK only
-    PerLE<QString> ComPortNumberIni, ComPortEnabledIni;   // as the port window's last load read them
-    PerLE<uint8_t> ComPortOpen{};    // 1 once the activation tried to open the port, 0 once closed
 
     // --- link supervision: the I/O monitor
-    uint8_t IOMonitorPCToStamp = 0;          // the monitor lists 0 the frames received, 1 the frames sent
     std::array<QString, 32> ListeIONames{};  // names of the 32 I/O positions (ListeIO, at start-up)
 
     // ========================================================== parameters
-    // Bound texts of each parameter entry (element 0 and 32 stay empty);
-    // start-up fills them with fillParamBounds (parameters/ParamTable.h).
-    std::array<QString, 33> ParamMin{};
-    std::array<QString, 33> ParamMax{};
     std::array<std::array<int32_t, 32>, 9> ParamStamp{};   // [LE index][entry]: last read from / written to the LE
     int TransfertDone = 0;           // 1 once the notice of the last parameter transfer has closed
     QString MessageTransfert;        // text of the next transfer notice
@@ -118,77 +115,25 @@ struct State {
     // --- rest countdowns
     PerLE<uint8_t> RestSeconds{};    // seconds of rest left; read only by the rest timers
     // --- values kept from the parameters read before a start
-    PerLE<uint8_t> ParamZ1{}, ParamZ2{}, ParamZ3{};       // start delays z1, z2, z3 (entries 18-20)
     PerLE<int16_t> TempMagnOff{}, LevelStartLP{}, LevelParam27{};   // entries 24, 25, 27 (trace levels)
     PerLE<uint8_t> MaxTempSHT{};     // entry 28, limit of the SHT alarm on reception
     PerLE<int16_t> LoggerHeaderDone{};   // 0: the data logger writes its header lines again
     PerLE<uint8_t> ComptageCOM{};    // link watchdog miss count, restarted by a start
-    // --- power set-points: working copy of ConsignePW2.ini and the per-LE
-    // "loaded for this run" flags. Each flag is its own nine-element array of
-    // which only its LE's element is used; FlagConsignePW(le) is that element.
+    // --- power set-points: working copy of ConsignePW2.ini
     PerLE<int16_t> ConsignePWIni{};
-    PerLE<uint8_t> FlagConsignePWLE1{}, FlagConsignePWLE2{}, FlagConsignePWLE3{}, FlagConsignePWLE4{},
-        FlagConsignePWLE5{}, FlagConsignePWLE6{}, FlagConsignePWLE7{}, FlagConsignePWLE8{};
-    uint8_t& FlagConsignePW(int le)
-    {
-        PerLE<uint8_t>* flags[8] = {&FlagConsignePWLE1, &FlagConsignePWLE2, &FlagConsignePWLE3, &FlagConsignePWLE4,
-                                    &FlagConsignePWLE5, &FlagConsignePWLE6, &FlagConsignePWLE7, &FlagConsignePWLE8};
-        return (*flags[le])[le];
-    }
     // --- QTH lamp button: 1 while the lamps are on as far as the button knows
     uint8_t FlagCommHal = 0;
-    // --- run modes and the start-all / stop-all records
+    // --- run modes, as the run-mode pop-up records them
     std::array<std::array<uint8_t, 8>, 9> SelectionMode{};   // [LE index][mode 1-7]
-    PerLE<uint8_t> StartLELogged{};
-    PerLE<uint8_t> OffLELogged{};
-    uint8_t StopAllIndex = 0;        // LE index the stop-all sequencer handles at its next tick
-    uint8_t StartAllIndex = 0;       // the same for the start-all sequencer
-    uint8_t StartAllWaiting = 0;     // 1 while a start-all tick waits for its parameter transfer
-    int MenuLE = 0;                  // LE number whose label opened the run-mode pop-up, while it is open
 
-    // ============================================================== traces
-    uint8_t ScreenLE = 0;            // LE index of the trace pane being acted on
-    int PaneMenuLE = -1;             // LE index of the pane whose pop-up is open, else -1
-    uint8_t FlagAffListeIO = 0;      // 1 while the I/O monitor panel is shown
-    uint8_t ScrollFlag = 0;          // toggle state behind the "Scroll" menu item
-    PerLE<int32_t> TraceX{};         // column of the LE's next trace point; 1 restarts at the left edge
-
-    // =========================================================== scheduler
-    // Automatic restart switches per mode, restart wait count, armed schedules.
-    PerLE<uint8_t> StartNorm{}, StartSym{}, StartSymStop{}, StartStop{};
-    PerLE<int32_t> ComptageTempo{};
-    PerLE<uint8_t> FlagSymBlocage{}, FlagVerouillage{};
-    PerLE<uint8_t> Compteurs{};      // automatic restarts made in planning mode
-    int32_t StartFenetreLeft = 0;    // saved position of the start-selection window, twips
-    int32_t StartFenetreTop = 0;
-    PerLE<QString> CalLFC2Text;      // LFC-2 CAL text per LE ("---" for none)
-    PerLE<uint8_t> CalLFC2{};        // LFC-2 CAL value per LE
-    PerLE<QString> LevelH1LFC3, LevelH2LFC3;   // LFC-3 trigger levels per LE, as texts
-    QString ReserveLFC3;             // line 23 of Level.LFC3b.ini, carried through
-    // Per-LE schedule state that the run-mode pop-up resets when a mode is chosen.
-    uint8_t Selbin = 0;              // LE index the start-selection window's strip commands act on
-    PerLE<uint8_t> CompteursNorm{}, CompteursSym{};   // restarts made (normal and symmetric; asymmetric)
-    PerLE<int32_t> ComptageSymTempo{};                // asymmetric restart wait, seconds
-    PerLE<uint8_t> FlagTraceNormal{};                 // 1 once today's normal-mode run trace has its start
-    PerLE<int32_t> DebutTraceNormalX{};               // strip position where that trace starts
-    PerLE<uint8_t> FlagCycleSym{}, FlagSymMinutes{}, FlagDemiCycleOff{};   // symmetric cycle state
-    PerLE<int32_t> CurseurSymX{}, CyclesEffectues{};  // cycle progress line position, cycles completed
-    PerLE<uint8_t> FlagDefautAsym{}, FlagDefautPlan{};   // 1 once the strip holds its default window(s)
-    PerLE<uint8_t> FlagSymEtat{}, FlagEtat{};         // 1 once the schedule started the LE in its window
-    uint8_t FlagImages2359 = 0;      // 1 once the strips were saved and cleared at 23:59
-    PerLE<uint8_t> FlagTrigLFC3Off{};   // 1 while the LFC-3 trigger has stopped the LE
-    uint8_t FlagTailleLFC3 = 0;      // size setting of the LFC-3 trigger window
-    int32_t LargeurAttente = 0;      // width of the restart wait bar, up to 1620
-
-    // ============================================================== alarms
-    uint8_t AlarmSHTPCReported = 0;             // the SHT window has reported its alarm
-    std::array<uint8_t, 4> AlarmQTHReported{};  // per QTH alarm channel
-    uint8_t LEActiveAlarm = 0;       // LE index 0-5 watched by the QTH and LFC alarm windows
-    uint8_t LEActiveSHT = 0;         // LE index 0-5 watched by the SHT alarm window
-    uint8_t FlagLPActive = 0;        // 1 once an LE was chosen in the QTH alarm window
-    uint8_t FlagSHTLE = 0;           // 1 once an LE was chosen in the SHT alarm window
-    uint8_t FlagSHTChannel = 0;      // 1 once an input was chosen in the SHT alarm window
-    uint8_t InputSHT = 0;            // SHT window input: 0-3 AD1 channel, 4 holder thermometer, 5 none
+    // ====================================== each subsystem's own variables
+    Owned<ShellState> shell = makeShellState();
+    Owned<LinkState> link = makeLinkState();
+    Owned<RunState> run = makeRunState();
+    Owned<TracesState> traces = makeTracesState();
+    Owned<SchedulerState> scheduler = makeSchedulerState();
+    Owned<ParametersState> parameters = makeParametersState();
+    Owned<AlarmsState> alarms = makeAlarmsState();
 };
 
 } // namespace orv

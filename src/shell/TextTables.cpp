@@ -1,3 +1,4 @@
+#include "parameters/ParametersState.h"
 #include "shell/TextTables.h"
 
 #include "parameters/ParamTable.h"
@@ -53,6 +54,6 @@ void fillErrComXTexts(State& s)
     for (int i = 0; i <= 12; ++i) s.ErrComXTexts[i] = QString::fromLatin1(texts[i]);
 }
 
-void fillParamMinMax(State& s) { fillParamBounds(s.ParamMin, s.ParamMax); }
+void fillParamMinMax(State& s) { fillParamBounds(s.parameters->ParamMin, s.parameters->ParamMax); }
 
 } // namespace orv

@@ -4,6 +4,7 @@
 // the port activation on in-memory lines (LE index i on line i + 1), frames
 // from fake LEs or injected by the test.
 
+#include "link/LinkState.h"
 #include "link/LeInstances.h"
 #include "model/Frames.h"
 #include "shell/ParamLogicielVB.h"
@@ -41,8 +42,8 @@ protected:
     void activate(std::initializer_list<int> les)
     {
         for (int le : les) {
-            s->ComPortNumber[le] = QString::number(le + 1);
-            s->ComPortEnabled[le] = QStringLiteral("1");
+            s->link->ComPortNumber[le] = QString::number(le + 1);
+            s->link->ComPortEnabled[le] = QStringLiteral("1");
         }
         log->ActivationCOM();
     }

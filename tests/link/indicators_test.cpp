@@ -1,6 +1,7 @@
 // Link indicators: " ---" on the button-face colour until the first answer,
 // "yes" on green with each answered frame, "no" on the button-face colour one
 // reset interval after the answers stop, and at once when the port closes.
+#include "link/LinkState.h"
 #include "link/LinkWatchFixture.h"
 
 using namespace orv;
@@ -92,7 +93,7 @@ TEST_F(IndicatorsTest, ClosingThePortFromTheConfigurationTurnsItOffAtOnce)
     activate({4});
     answeredFrame(4);
     ASSERT_EQ(log->Label21[4].caption(), "yes");
-    s->ComPortEnabled[4] = "0";
+    s->link->ComPortEnabled[4] = "0";
     log->ActivationCOM();
     EXPECT_EQ(log->Label21[4].caption(), "no");
     EXPECT_EQ(log->Label21[4].backColor(), plat::ButtonFace);

@@ -2,6 +2,7 @@
 // activation it calls: what the window shows from the file, the port-number
 // check, "All activated", the start-mode lock, the file OK writes (byte for
 // byte), and how each LE's port is opened, kept or closed.
+#include "link/LinkState.h"
 #include "link/ConfigurationRS232.h"
 #include "link/PortFile.h"
 #include "support/ProgramFixture.h"
@@ -58,8 +59,8 @@ protected:
     }
     void activate(int le, const QString& number)
     {
-        s().ComPortNumber[le] = number;
-        s().ComPortEnabled[le] = "1";
+        s().link->ComPortNumber[le] = number;
+        s().link->ComPortEnabled[le] = "1";
         log().ActivationCOM();
     }
 };
@@ -84,8 +85,8 @@ TEST_F(PortConfigTest, FirstRunShowsZerosAndOkChangesNothing)
     EXPECT_EQ(opens(), 0);
     for (int i = 0; i < 8; ++i) {
         EXPECT_EQ(s().SynchroRS232[i], 0);
-        EXPECT_EQ(s().ComPortNumber[i], "0");
-        EXPECT_EQ(s().ComPortEnabled[i], "0");
+        EXPECT_EQ(s().link->ComPortNumber[i], "0");
+        EXPECT_EQ(s().link->ComPortEnabled[i], "0");
     }
     EXPECT_TRUE(log().Timer57.enabled());
     t.time.advance(0);
@@ -103,7 +104,7 @@ TEST_F(PortConfigTest, OkWritesTheFileAndOpensTheActivatedPort)
     expected[3] = "1";
     EXPECT_EQ(readFile(PortFile), lines(expected));
     for (int i = 0; i < 8; ++i)
-        EXPECT_EQ(s().ComPortEnabled[i], i == 1 ? "1" : "0");
+        EXPECT_EQ(s().link->ComPortEnabled[i], i == 1 ? "1" : "0");
 
     const plat::CommPort& port = log().MSComm2;
     EXPECT_TRUE(port.portOpen());
@@ -119,9 +120,9 @@ TEST_F(PortConfigTest, OkWritesTheFileAndOpensTheActivatedPort)
     EXPECT_EQ(line.baud, 19200);
     EXPECT_TRUE(line.xonXoff);
     EXPECT_FALSE(line.rts);
-    EXPECT_EQ(s().ComPortOpen[1], 1);
+    EXPECT_EQ(s().link->ComPortOpen[1], 1);
     EXPECT_EQ(s().RestSeconds[1], 60);
-    EXPECT_EQ(s().ComPortOpen[0], 0);
+    EXPECT_EQ(s().link->ComPortOpen[0], 0);
 }
 
 TEST_F(PortConfigTest, FileWrittenByOkIsReadBackAtTheNextStart)
@@ -150,7 +151,7 @@ TEST_F(PortConfigTest, FileWrittenByOkIsReadBackAtTheNextStart)
         EXPECT_EQ(win().Check1[i].value(), i == 0 || i == 7 ? 1 : 0) << i;
     }
     // Only OK fills the configuration the activation uses.
-    EXPECT_EQ(s().ComPortEnabled[0], "");
+    EXPECT_EQ(s().link->ComPortEnabled[0], "");
     EXPECT_EQ(readFile(PortFile), lines(expected));
 }
 
@@ -263,20 +264,20 @@ TEST_F(PortConfigTest, ActivationOpensOnlyAPortTheUserNamed)
 {
     // The port has been open on 5 before: a bad number must not reuse it.
     activate(2, "5");
-    s().ComPortEnabled[2] = "0";
+    s().link->ComPortEnabled[2] = "0";
     log().ActivationCOM();
     ASSERT_EQ(t.ports.openCount(5), 1);
 
     for (const char* text : {"", "abc", "15", "0", "-1", "99999", "5x"}) {
         SCOPED_TRACE(text);
         log().Timer57.setEnabled(false);
-        s().ComPortOpen[2] = 0;
+        s().link->ComPortOpen[2] = 0;
         s().RestSeconds[2] = 0;
         activate(2, QString::fromLatin1(text));
         EXPECT_FALSE(log().MSComm3.portOpen());
         EXPECT_EQ(opens(), 1);
         // Treated as a failed open: the watchdog tries again.
-        EXPECT_EQ(s().ComPortOpen[2], 1);
+        EXPECT_EQ(s().link->ComPortOpen[2], 1);
         EXPECT_EQ(s().RestSeconds[2], 60);
         EXPECT_TRUE(log().Timer57.enabled());
     }
@@ -291,7 +292,7 @@ TEST_F(PortConfigTest, ActivationLeavesAnOpenPortAloneAndClosesADeactivatedOne)
     log().Label21[5].setCaption("yes");
     activate(5, "6");
     EXPECT_FALSE(log().MSComm6.portOpen());
-    EXPECT_EQ(s().ComPortOpen[5], 1);
+    EXPECT_EQ(s().link->ComPortOpen[5], 1);
     EXPECT_EQ(s().RestSeconds[5], 60);
     EXPECT_EQ(log().Label21[5].caption(), "yes");
 
@@ -303,16 +304,16 @@ TEST_F(PortConfigTest, ActivationLeavesAnOpenPortAloneAndClosesADeactivatedOne)
     EXPECT_EQ(s().RestSeconds[0], 17);
 
     log().Label21[0].setBackColor(plat::colors::Green);
-    s().ComPortEnabled[0] = "0";
+    s().link->ComPortEnabled[0] = "0";
     log().ActivationCOM();
     EXPECT_FALSE(t.ports.isOpen(3));
     EXPECT_EQ(log().Label21[0].caption(), "no");
     EXPECT_EQ(log().Label21[0].backColor(), plat::ButtonFace);
-    EXPECT_EQ(s().ComPortOpen[0], 0);
+    EXPECT_EQ(s().link->ComPortOpen[0], 0);
     EXPECT_EQ(s().RestSeconds[0], 0);
 
     // Deactivated and already closed: its indicator is not touched.
-    s().ComPortEnabled[5] = "0";
+    s().link->ComPortEnabled[5] = "0";
     log().ActivationCOM();
     EXPECT_EQ(log().Label21[5].caption(), "yes");
 }

@@ -1,6 +1,8 @@
 // Reception on the eight ports: what a frame changes (its own LE's row,
 // state and labels only), what a bad frame or a line event leaves alone, the
 // phase and fault handling, set-points, read-back and wear counters.
+#include "link/LinkState.h"
+#include "run/RunState.h"
 #include "link/ReceiveFixture.h"
 #include "parameters/FadecParameters.h"
 #include "parameters/Usures.h"
@@ -116,7 +118,7 @@ TEST_F(ReceiveTest, EdgeCasesOnEveryInstance)
             EXPECT_EQ(log->Label24[le].caption(), "2");
             EXPECT_EQ(s->SynchroRS232[le], 123);
             EXPECT_TRUE(txTimer(le).enabled());
-            EXPECT_TRUE(s->RxText[le].isEmpty());
+            EXPECT_TRUE(s->link->RxText[le].isEmpty());
         }
 
         // A read-back whose parameter 30 is 50 fills the table and clears the marker.
@@ -128,13 +130,13 @@ TEST_F(ReceiveTest, EdgeCasesOnEveryInstance)
         log->Timer44.setEnabled(false);
         receive(le, table);
         for (int p = 0; p < 32; ++p) {
-            EXPECT_EQ(params.Label59[32 + p].caption(), num(table[p])) << p;
+            EXPECT_EQ(params.ParamPC(p), num(table[p])) << p;
             EXPECT_EQ(s->ParamStamp[le][p], table[p]) << p;
         }
         EXPECT_EQ(s->MessageTransfert, QString("Reading the settings on LE%1 went well ! ").arg(le + 1));
         EXPECT_TRUE(log->Timer44.enabled());
         EXPECT_EQ(s->SynchroRS232[le], 0);
-        EXPECT_EQ(s->RxBank[le], 0);
+        EXPECT_EQ(s->link->RxBank[le], 0);
         EXPECT_EQ(s->PhaseLP[le], 2);
         EXPECT_TRUE(txTimer(le).enabled());
         receive(le, good);
@@ -155,7 +157,7 @@ TEST_F(ReceiveTest, EdgeCasesOnEveryInstance)
             t.time.runPending();
             EXPECT_EQ(log->MSComm(le).commEvent(), code);
             EXPECT_FALSE(txTimer(le).enabled()) << code;
-            EXPECT_TRUE(s->RxText[le].isEmpty());
+            EXPECT_TRUE(s->link->RxText[le].isEmpty());
         }
         EXPECT_EQ(log->MSComm(le).inBufferCount(), 100);
         EXPECT_EQ(row(le), asRow(good));
@@ -297,16 +299,16 @@ TEST_F(ReceiveSetPointTest, LoadedOncePerRunAtPhase5)
     writeValues({" 8 ", " 9 ", " 10 ", " 11 ", " 12 ", " 13 ", " 14 ", " 15 "});
     QStringList labels;
     for (int k = 0; k < 8; ++k) labels << log->Label15[k].caption();
-    s->FlagConsignePWLE3[0] = 0;
-    s->FlagConsignePWLE3[2] = 0;
+    s->run->FlagConsignePWLE3[0] = 0;
+    s->run->FlagConsignePWLE3[2] = 0;
 
     receive(2, status(5));
     EXPECT_EQ(s->ConsignePWIni, (PerLE<int16_t>{8, 9, 10, 11, 12, 13, 14, 15, 0}));
     EXPECT_EQ(s->ConsignePW[2], 10);
     labels[2] = "100";
     for (int k = 0; k < 8; ++k) EXPECT_EQ(log->Label15[k].caption(), labels[k]) << k;
-    EXPECT_EQ(s->FlagConsignePWLE3[2], 1);   // LE-3's own element
-    EXPECT_EQ(s->FlagConsignePWLE3[0], 0);
+    EXPECT_EQ(s->run->FlagConsignePWLE3[2], 1);   // LE-3's own element
+    EXPECT_EQ(s->run->FlagConsignePWLE3[0], 0);
 
     // Later phase-5 frames of the same run do not read the file again.
     writeValues({"50", "50", "50", "50", "50", "50", "50", "50"});
@@ -318,9 +320,9 @@ TEST_F(ReceiveSetPointTest, LoadedOncePerRunAtPhase5)
 
     // A new run (the flag cleared) reads it again; so does every LE on its own flag.
     for (int le = 0; le < 8; ++le) {
-        s->FlagConsignePW(le) = 0;
+        s->run->FlagConsignePW(le) = 0;
         receive(le, status(5));
-        EXPECT_EQ(s->FlagConsignePW(le), 1) << le;
+        EXPECT_EQ(s->run->FlagConsignePW(le), 1) << le;
         EXPECT_EQ(s->ConsignePW[le], 50) << le;
         EXPECT_EQ(log->Label15[le].caption(), "500") << le;
     }
@@ -341,7 +343,7 @@ TEST_F(ReceiveSetPointTest, BrokenFileChangesNothingAndIsRetried)
         s->ConsignePWIni = {1, 2, 3, 4, 5, 6, 7, 8, 0};
         s->ConsignePW[4] = 7;
         log->Label15[4].setCaption("70");
-        s->FlagConsignePW(4) = 0;
+        s->run->FlagConsignePW(4) = 0;
         c.make();
         le::Fields f = status(5);
         f[5] = 3;
@@ -350,14 +352,14 @@ TEST_F(ReceiveSetPointTest, BrokenFileChangesNothingAndIsRetried)
         EXPECT_EQ(s->ConsignePWIni, (PerLE<int16_t>{1, 2, 3, 4, 5, 6, 7, 8, 0}));
         EXPECT_EQ(s->ConsignePW[4], 7);
         EXPECT_EQ(log->Label15[4].caption(), "70");
-        EXPECT_EQ(s->FlagConsignePW(4), 0);
+        EXPECT_EQ(s->run->FlagConsignePW(4), 0);
         EXPECT_EQ(log->Label11[4].caption(), "3");   // the later steps ran
         EXPECT_EQ(log->Label40[4].caption(), "44");
     }
     writeValues({"60", "60", "60", "60", "61", "60", "60", "60"});
     receive(4, status(5));
     EXPECT_EQ(s->ConsignePW[4], 61);
-    EXPECT_EQ(s->FlagConsignePW(4), 1);
+    EXPECT_EQ(s->run->FlagConsignePW(4), 1);
 }
 
 TEST_F(ReceiveTest, ShtLabelOfLE1WaitsForTheMarker)
@@ -525,7 +527,7 @@ TEST_F(ReceiveTest, ReadBackWithField31Of5IsNoWearFrame)
     table[13] = 99;
     s->EnableCooling[3] = 4;
     receive(3, table);
-    EXPECT_EQ(prog->form<FadecParameters>()->Label59[63].caption(), "5");
+    EXPECT_EQ(prog->form<FadecParameters>()->ParamPC(31), "5");
     EXPECT_EQ(s->EnableCooling[3], 4);
     EXPECT_EQ(prog->ifLoaded<Usures>(), nullptr);
     EXPECT_EQ(s->FadecIO[3][31], 5);

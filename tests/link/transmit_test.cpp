@@ -2,6 +2,8 @@
 // one answer per marked frame at the next tick, none to an unmarked frame,
 // the bank request to the selected LE only and once, the parameter write and
 // its binding, and a frame the port does not take is not reported as sent.
+#include "link/LinkState.h"
+#include "run/RunState.h"
 #include "link/LeInstances.h"
 #include "model/Frames.h"
 #include "parameters/FadecParameters.h"
@@ -54,8 +56,8 @@ protected:
         s = &prog->s;
         // LE index i on in-memory line i + 1, opened by the port activation.
         for (int le = 0; le < 8; ++le) {
-            s->ComPortNumber[le] = QString::number(le + 1);
-            s->ComPortEnabled[le] = QStringLiteral("1");
+            s->link->ComPortNumber[le] = QString::number(le + 1);
+            s->link->ComPortEnabled[le] = QStringLiteral("1");
         }
         log->ActivationCOM();
         s->SelectedLE = 1;
@@ -82,7 +84,7 @@ protected:
     void setWorkingCopy(const std::array<QString, 32>& texts)
     {
         for (int e = 0; e < 32; ++e)
-            params().Label59[32 + e].setCaption(texts[e]);
+            params().setParamPC(e, texts[e]);
     }
 
 private:
@@ -189,7 +191,7 @@ TEST_F(TransmitTest, RequestsRideInEveryFrameAndTheSetPointOnlyInPhaseFive)
     s->SubCommand[4] = 5;
     s->Vmot[4] = 133;
     s->EnableCooling[4] = 4;
-    s->FlagConsignePW(4) = 1;   // set-point already loaded for this run: reception leaves it
+    s->run->FlagConsignePW(4) = 1;   // set-point already loaded for this run: reception leaves it
     for (int phase : {0, 5}) {
         SCOPED_TRACE(phase);
         receive(4, lastFrame(phase));
@@ -299,7 +301,7 @@ TEST_F(TransmitTest, WriteIsCancelledRatherThanSentElsewhereOrAltered)
              zeros.fill("0");
              setWorkingCopy(zeros);
          }},
-        {"entry outside a byte", [this] { params().Label59[32 + 9].setCaption("300"); }},
+        {"entry outside a byte", [this] { params().setParamPC(9, "300"); }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -2,6 +2,7 @@
 // closing and reopening a port without marked frames, the 12th miss), a line
 // that goes away and comes back, and the "No communication with machine"
 // watchdog (timing, report once, warning box, acknowledgement, recovery).
+#include "link/LinkState.h"
 #include "link/ConfigurationRS232.h"
 #include "link/LinkWatchFixture.h"
 #include "shell/BoiteDialogue.h"
@@ -81,12 +82,12 @@ TEST_F(WatchdogTest, AnOpenPortWithoutAnLEIsResetAtEachMissUntilTheTwelfthUntick
     EXPECT_FALSE(log->MSComm2.portOpen());
     EXPECT_EQ(log->Label21[1].caption(), "no");
     EXPECT_EQ(log->Label21[1].backColor(), plat::ButtonFace);
-    EXPECT_EQ(s->ComPortOpen[1], 0);
+    EXPECT_EQ(s->link->ComPortOpen[1], 0);
     EXPECT_FALSE(txTimer(1).enabled());
     EXPECT_EQ(s->ComptageCOM[1], 1);
 
     ASSERT_TRUE(t.time.runUntil([&] { return t.ports.isOpen(2); }));
-    EXPECT_EQ(s->ComPortOpen[1], 1);
+    EXPECT_EQ(s->link->ComPortOpen[1], 1);
     ASSERT_TRUE(t.time.runUntil([&] { return log->List3.items().contains(" Re-test ComX full"); }));
 
     // The 12th miss gives up: the LE is unticked, its port stays open.
@@ -104,7 +105,7 @@ TEST_F(WatchdogTest, AnOpenPortWithoutAnLEIsResetAtEachMissUntilTheTwelfthUntick
     EXPECT_TRUE(watchdogIdle());
     EXPECT_EQ(s->ComptageCOM[1], 11);
     EXPECT_EQ(t.ports.openCount(2), 12);
-    EXPECT_EQ(s->ComPortEnabled[1], "1");   // the configuration in force is unchanged
+    EXPECT_EQ(s->link->ComPortEnabled[1], "1");   // the configuration in force is unchanged
 }
 
 TEST_F(WatchdogTest, MissesAddUpAcrossOutagesUntilTheNextStart)
@@ -151,7 +152,7 @@ TEST_F(WatchdogTest, ALineThatGoesAwayIsReopenedAndTheLinkComesBack)
     le1.model.silence(false);
     ASSERT_TRUE(t.time.runUntil([&] { return log->Label21[0].caption() == "yes"; }));
     t.time.advance(500);
-    EXPECT_EQ(s->FlagCommPerdue[0], 0);
+    EXPECT_EQ(s->link->FlagCommPerdue[0], 0);
     EXPECT_EQ(s->ComptageComm[0], 0);
     EXPECT_EQ(log->Label40[0].caption(), "25");   // reception writes the values again
     const int misses = s->ComptageCOM[0];
@@ -163,7 +164,7 @@ TEST_F(WatchdogTest, ALineThatGoesAwayIsReopenedAndTheLinkComesBack)
 
     // LE-2 was answered all along, on the port it was given at first.
     EXPECT_EQ(t.ports.openCount(2), 1);
-    EXPECT_EQ(s->FlagCommPerdue[1], 0);
+    EXPECT_EQ(s->link->FlagCommPerdue[1], 0);
     const double frames = double(t.time.nowMs() - from) / 250;
     EXPECT_NEAR(double(le2.commands().size() - le2Before), frames, 1.5);
 }
@@ -194,7 +195,7 @@ TEST_F(WatchdogTest, AnActivatedLENeverAnsweredIsDeclaredLost13SecondsAfterLoad)
     t.time.advance(load + 12999 - t.time.nowMs());
     EXPECT_FALSE(box());
     EXPECT_EQ(s->ComptageComm[0], 25);
-    EXPECT_EQ(s->FlagCommPerdue[0], 0);
+    EXPECT_EQ(s->link->FlagCommPerdue[0], 0);
     EXPECT_EQ(s->ComptageComm[1], 0);   // LE-2 is not activated in the settings
 
     t.time.advance(1);
@@ -209,7 +210,7 @@ TEST_F(WatchdogTest, AnActivatedLENeverAnsweredIsDeclaredLost13SecondsAfterLoad)
     ASSERT_EQ(histoLines().size(), 1);
     EXPECT_TRUE(histoLines()[0].trimmed().endsWith("000    " + LostLine.toLatin1()));
     EXPECT_EQ(s->HistoCode, "0");
-    EXPECT_EQ(s->FlagCommPerdue[0], 1);
+    EXPECT_EQ(s->link->FlagCommPerdue[0], 1);
     for (const QString& c : valueCaptions(0)) EXPECT_EQ(c, "---");
     EXPECT_EQ(log->Label37[0].caption(), "12");
     EXPECT_EQ(log->Label42[0].caption(), "34");
@@ -237,7 +238,7 @@ TEST_F(WatchdogTest, ALinkBackEndsTheLossAndOnlyOKLetsTheNextLossBeReportedAgain
     le1.model.silence(false);
     ASSERT_TRUE(t.time.runUntil([&] { return log->Label21[0].caption() == "yes"; }));
     t.time.advance(500);
-    EXPECT_EQ(s->FlagCommPerdue[0], 0);
+    EXPECT_EQ(s->link->FlagCommPerdue[0], 0);
     EXPECT_EQ(log->Label68.caption(), " 25°C");
 
     // Lost again before anyone pressed OK: box and blanks, but no new report.
@@ -273,7 +274,7 @@ TEST_F(WatchdogTest, OKLeavesLE7AndLE8LostButRestartsTheCountOfLE1ToLE6)
     // LE-8 (never answered) is lost at 13 s, while LE-2 is still counting.
     t.time.advance(load + 13000 - t.time.nowMs());
     ASSERT_TRUE(boxShown());
-    ASSERT_EQ(s->FlagCommPerdue[1], 0);
+    ASSERT_EQ(s->link->FlagCommPerdue[1], 0);
     ASSERT_GT(s->ComptageComm[1], 0);
     box()->OkValide.click();
     EXPECT_EQ(s->ComptageComm[1], 0);
@@ -285,9 +286,9 @@ TEST_F(WatchdogTest, OKLeavesLE7AndLE8LostButRestartsTheCountOfLE1ToLE6)
     EXPECT_EQ(log->List4.items(), QStringList{"LE8  No communication with machine System!"});
 
     t.time.advance(load + 25999 - t.time.nowMs());
-    EXPECT_EQ(s->FlagCommPerdue[1], 0);
+    EXPECT_EQ(s->link->FlagCommPerdue[1], 0);
     t.time.advance(1);   // 13 s after the OK
-    EXPECT_EQ(s->FlagCommPerdue[1], 1);
+    EXPECT_EQ(s->link->FlagCommPerdue[1], 1);
     EXPECT_EQ(log->List4.list(1), "LE2  No communication with machine System!");
 }
 
@@ -315,12 +316,12 @@ TEST_F(WatchdogTest, WithTheOptionOffTheWarningStopsButTheLossStands)
     log->LinkIndicatorOn(0);   // even a live link changes nothing while the option is off
     t.time.advance(5000);
     EXPECT_FALSE(box());
-    EXPECT_EQ(s->FlagCommPerdue[0], 1);
+    EXPECT_EQ(s->link->FlagCommPerdue[0], 1);
     EXPECT_EQ(log->Label68.caption(), "---");
 
     settings().Check3.setValue(1);
     log->LinkIndicatorOn(0);
     t.time.advance(500);
-    EXPECT_EQ(s->FlagCommPerdue[0], 0);
+    EXPECT_EQ(s->link->FlagCommPerdue[0], 0);
     EXPECT_EQ(s->ComptageComm[0], 0);
 }

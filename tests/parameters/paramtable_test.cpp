@@ -127,6 +127,6 @@ TEST_F(ParamCopyTest, TitlesAndDefaultsGoIntoTheParametersWindow)
     EXPECT_FALSE(w->visible());
     for (int e = 0; e < ParamCount; ++e) {
         EXPECT_EQ(w->Label61[e].caption(), paramTitle(e));
-        EXPECT_EQ(w->Label59[32 + e].caption(), paramDefault(e));
+        EXPECT_EQ(w->ParamPC(e), paramDefault(e));
     }
 }

@@ -2,6 +2,7 @@
 // stores into, read-only entries kept as shown, and the title colours
 // restored by OK and Cancel.
 
+#include "parameters/ParametersState.h"
 #include "parameters/FadecParameters.h"
 #include "parameters/Saisie.h"
 #include "support/ProgramFixture.h"
@@ -17,14 +18,14 @@ protected:
     void edit(int p, const QString& typed)
     {
         auto& params = prog->form<FadecParameters>().get();
-        prog->s.ParamEdited = uint8_t(p);
+        prog->s.parameters->ParamEdited = uint8_t(p);
         params.Label61[p].setBackColor(plat::rgb(255, 128, 0));
         auto& entry = prog->form<Saisie>().get();
-        entry.Label2.setCaption(params.Label59[32 + p].caption());
-        entry.Label3.setCaption(prog->s.ParamMin[p]);
-        entry.Label4.setCaption(prog->s.ParamMax[p]);
+        entry.Label2.setCaption(params.ParamPC(p));
+        entry.Label3.setCaption(prog->s.parameters->ParamMin[p]);
+        entry.Label4.setCaption(prog->s.parameters->ParamMax[p]);
         entry.Text1.setEnabled(p >= 9);
-        prog->s.SaisieMode = 0;
+        prog->s.parameters->SaisieMode = 0;
         t.dialogs.onModal = [&, typed](plat::Form&) {
             if (!typed.isEmpty()) entry.Text1.setText(typed);
             entry.ValidationSaisie.click();
@@ -33,7 +34,7 @@ protected:
         entry.show(true);
         t.dialogs.onModal = nullptr;
     }
-    QString value(int p) { return prog->form<FadecParameters>()->Label59[32 + p].caption(); }
+    QString value(int p) { return prog->form<FadecParameters>()->ParamPC(p); }
 };
 
 TEST_F(SaisieTest, OnlyANumberWithinTheEntrysBoundsIsStored)
@@ -44,7 +45,7 @@ TEST_F(SaisieTest, OnlyANumberWithinTheEntrysBoundsIsStored)
         QString stored;   // empty: refused
     } cases[] = {{"49", ""}, {"181", ""}, {"5x", ""}, {"50", "50"}, {"180", "180"}, {"0100", "0100"}};
     for (const auto& c : cases) {
-        prog->form<FadecParameters>()->Label59[50].setCaption("77");
+        prog->form<FadecParameters>()->setParamPC(18, "77");
         t.dialogs.shown.clear();
         edit(18, c.typed);
         EXPECT_EQ(value(18), c.stored.isEmpty() ? QString("77") : c.stored) << c.typed.toStdString();
@@ -52,13 +53,13 @@ TEST_F(SaisieTest, OnlyANumberWithinTheEntrysBoundsIsStored)
         // Either way the opened title has its row colour back.
         EXPECT_EQ(prog->form<FadecParameters>()->Label61[18].backColor(), plat::rgb(255, 255, 128));
     }
-    EXPECT_EQ(prog->s.SpeedM, 0);
+    EXPECT_EQ(prog->s.parameters->SpeedM, 0);
 }
 
 TEST_F(SaisieTest, AReadOnlyEntryKeepsItsShownValue)
 {
     startUp();
-    prog->form<FadecParameters>()->Label59[37].setCaption("16");
+    prog->form<FadecParameters>()->setParamPC(5, "16");
     edit(5, "");
     EXPECT_TRUE(t.dialogs.shown.empty());
     EXPECT_EQ(value(5), "16");

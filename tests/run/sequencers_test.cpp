@@ -2,6 +2,8 @@
 // second, each stop or start recorded once per activated LE, the start
 // through the LE's parameter read, a busy LE waited for, and no tick while
 // the previous one still waits for its transfer.
+#include "run/RunState.h"
+#include "scheduler/SchedulerState.h"
 #include "parameters/ValeurDesParam.h"
 #include "run/RunFixture.h"
 #include "shell/Log.h"
@@ -40,12 +42,12 @@ TEST_F(SequencersTest, StopAllStopsAndRecordsOneLEPerSecond)
         EXPECT_EQ(log->Label26[n - 1].backColor(), plat::ButtonFace);
         EXPECT_EQ(log->List4.list(n - 1), QStringLiteral("LE%1  Off LE ").arg(n));
         EXPECT_EQ(histoMessages().last(), QStringLiteral("LE%1  Off LE ").arg(n));
-        for (int le = 0; le < 8; ++le) EXPECT_EQ(s->CompteursNorm[le], 4);
+        for (int le = 0; le < 8; ++le) EXPECT_EQ(s->scheduler->CompteursNorm[le], 4);
     }
     EXPECT_EQ(log->List4.foreColor(), plat::colors::Orange);
     EXPECT_EQ(log->List4.listCount(), 8);
     EXPECT_FALSE(log->Timer16.enabled());
-    EXPECT_EQ(s->StopAllIndex, 0);
+    EXPECT_EQ(s->run->StopAllIndex, 0);
     EXPECT_EQ(s->HistoCode, "0");
 }
 
@@ -94,11 +96,11 @@ TEST_F(SequencersTest, AnLENotActivatedIsStoppedButNotRecorded)
     t.time.advance(8000);
     for (int le = 0; le < 8; ++le) {
         EXPECT_EQ(s->StartStopPC[le], 2) << le;
-        EXPECT_EQ(s->CompteursNorm[le], 0) << le;
+        EXPECT_EQ(s->scheduler->CompteursNorm[le], 0) << le;
     }
     EXPECT_EQ(log->Label26[4].backColor(), plat::ButtonFace);
     EXPECT_EQ(histo(), before);
-    EXPECT_EQ(s->OffLELogged, PerLE<uint8_t>{});
+    EXPECT_EQ(s->run->OffLELogged, PerLE<uint8_t>{});
 }
 
 // --------------------------------------------------------------- start-all
@@ -113,7 +115,7 @@ TEST_F(SequencersTest, StartAllStartsEachLEThroughItsParameterRead)
     prog->form<ValeurDesParam>()->List8.addItem("old");
 
     log->Timer14.setEnabled(true);
-    ASSERT_TRUE(t.time.runUntil([&] { return s->StartAllIndex == 1; }));
+    ASSERT_TRUE(t.time.runUntil([&] { return s->run->StartAllIndex == 1; }));
     // LE-1's parameters are listed and its trace levels kept; the next tick
     // closes the reader again.
     plat::ListBox& list = prog->form<ValeurDesParam>()->List1;
@@ -142,7 +144,7 @@ TEST_F(SequencersTest, StartAllStartsEachLEThroughItsParameterRead)
     for (int le = 0; le < 8; ++le) EXPECT_EQ(s->StartStopPC[le], 1) << le;
     EXPECT_EQ(messagesWith("Start LE").size(), 8);
     EXPECT_EQ(messagesWith("Start LE").first(), "LE1  Start LE ");
-    EXPECT_EQ(s->StartAllIndex, 0);
+    EXPECT_EQ(s->run->StartAllIndex, 0);
     EXPECT_EQ(s->SelectedLE, 8);
 }
 
@@ -169,17 +171,17 @@ TEST_F(SequencersTest, StartAllStaysOnABusyLE)
     t.time.advance(5000);
     EXPECT_EQ(s->StartStopPC[0], 1);
     EXPECT_EQ(s->StartStopPC[1], 0);
-    EXPECT_EQ(s->StartAllIndex, 1);
+    EXPECT_EQ(s->run->StartAllIndex, 1);
     s->PhaseLP[1] = 0;
     t.time.advance(1000);
     EXPECT_EQ(s->StartStopPC[1], 1);
-    EXPECT_EQ(s->StartAllIndex, 2);
+    EXPECT_EQ(s->run->StartAllIndex, 2);
 }
 
 TEST_F(SequencersTest, StartAllTickOfLE4ListsTheTableAndTurnsTheEventListRed)
 {
     // A marked link on a closed port: the tick does not wait, then lists.
-    s->StartAllIndex = 3;
+    s->run->StartAllIndex = 3;
     s->SynchroRS232[3] = 123;
     for (int e = 0; e < 32; ++e) s->ParamStamp[3][e] = e + 100;
     log->List4.setForeColor(plat::colors::Green);
@@ -209,7 +211,7 @@ TEST_F(SequencersTest, NoTickWhileThePreviousOneWaits)
     at(2000, [&] { s->SelectedLE = 5; });   // a press on LE-5's label during the wait
     at(9000, [&] {
         EXPECT_EQ(s->SelectedLE, 5);   // no second tick selected LE-1 again
-        EXPECT_EQ(s->StartAllIndex, 0);
+        EXPECT_EQ(s->run->StartAllIndex, 0);
         EXPECT_EQ(s->StartStopPC[0], 0);
         EXPECT_TRUE(messagesWith("Start LE").isEmpty());
         checked = true;
@@ -219,7 +221,7 @@ TEST_F(SequencersTest, NoTickWhileThePreviousOneWaits)
     t.time.advance(1000);   // the first tick: returns once the wait is over
     EXPECT_TRUE(checked);
     EXPECT_EQ(s->StartStopPC[0], 1);
-    EXPECT_EQ(s->StartAllIndex, 1);
+    EXPECT_EQ(s->run->StartAllIndex, 1);
     EXPECT_EQ(messagesWith("Start LE"), QStringList({"LE1  Start LE "}));
     EXPECT_TRUE(t.time.runUntil([&] { return s->StartStopPC[1] == 1; }, 1000));
 }

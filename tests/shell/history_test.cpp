@@ -1,6 +1,7 @@
 // The activity history: the line format WriteHisto appends, the viewer's
 // load and tidy pass (which never changes the file), its File menu with the
 // yes/no question, and the printed pages.
+#include "shell/ShellState.h"
 #include "platform/Dialogs.h"
 #include "platform/Printer.h"
 #include "platform/VbText.h"
@@ -187,7 +188,7 @@ TEST_F(HistoryTest, ViewerShowsTheTidiedListAndLeavesTheFileAsItWas)
         "    14:07:00    08/12/2026    000    " + QString(3000, 'L'),
     };
     EXPECT_EQ(h.List1.items(), want);
-    EXPECT_EQ(prog->s.HistoEntryCount, 7);   // the comma and the blank line give entries too
+    EXPECT_EQ(prog->s.shell->HistoEntryCount, 7);   // the comma and the blank line give entries too
     EXPECT_TRUE(t.dialogs.shown.empty());
     EXPECT_FALSE(h.Timer1.enabled());
 
@@ -205,7 +206,7 @@ TEST_F(HistoryTest, ViewerStopsPastTheLimitWithoutShorteningTheFile)
 
     Histo& h = openViewer();
     // 32001 entries read; the pieces after the commas are tidied away.
-    EXPECT_EQ(prog->s.HistoEntryCount, 32001);
+    EXPECT_EQ(prog->s.shell->HistoEntryCount, 32001);
     EXPECT_EQ(h.List1.listCount(), 3 + 16001);
     ASSERT_EQ(t.dialogs.shown.size(), 1u);
     EXPECT_EQ(t.dialogs.shown[0].text, "The boundaries of the list are reached!");
@@ -270,7 +271,7 @@ TEST_F(HistoryTest, DeleteFileAsksModallyAndOnlyYesEmptiesIt)
     EXPECT_TRUE(QFile::exists(t.host(histo)));
     EXPECT_EQ(readFile(histo), QByteArray());
     EXPECT_EQ(h.List1.listCount(), 0);
-    EXPECT_EQ(prog->s.HistoEntryCount, 0);
+    EXPECT_EQ(prog->s.shell->HistoEntryCount, 0);
     EXPECT_FALSE(prog->ifLoaded<FenQuestion>());
 }
 

@@ -192,20 +192,20 @@ TEST_F(MenusTest, FadecParametersTakesTheLEChosenInAnotherWindow)
     auto& s = prog->s;
     auto& params = prog->form<FadecParameters>().get();
     // Nothing selected since start-up: the values read "0".
-    params.Label59[40].setCaption("77");
+    params.setParamPC(8, "77");
     w().mnuParameters_Click();
     EXPECT_TRUE(params.visible());
-    EXPECT_EQ(params.Label59[40].caption(), "0");
+    EXPECT_EQ(params.ParamPC(8), "0");
     EXPECT_FALSE(params.Label61[0].caption().isEmpty());   // titles written
 
     s.SelectedLE = 1;
     s.PhaseLP[4] = 5;   // the chosen LE's phase is not tested
     w().Label26[4].setBackColor(plat::rgb(91, 255, 0));
-    params.Label59[40].setCaption("77");
+    params.setParamPC(8, "77");
     w().mnuParameters_Click();
     EXPECT_EQ(s.SelectedLE, 5);
     EXPECT_EQ(params.Label64.caption(), "Selected LE : 5");
-    EXPECT_EQ(params.Label59[40].caption(), "77");
+    EXPECT_EQ(params.ParamPC(8), "77");
 }
 
 TEST_F(MenusTest, AlarmWindowsShowOneAtATimeWithTheirSavedThreshold)

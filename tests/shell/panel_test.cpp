@@ -2,6 +2,8 @@
 // motor speed entry through the value input window, the connection button,
 // the LFC-2/LFC-3 labels, the level-line headers and the MAT/SHT selector.
 
+#include "parameters/ParametersState.h"
+#include "traces/TracesState.h"
 #include "link/ConfigurationRS232.h"
 #include "parameters/FadecParameters.h"
 #include "parameters/Saisie.h"
@@ -104,22 +106,22 @@ TEST_F(PanelTest, AnAcceptedSpeedBecomesTheSelectedLEsMotorRequest)
 {
     auto& s = prog->s;
     s.SelectedLE = 1;
-    prog->form<FadecParameters>()->Label59[56].setCaption("35");
+    prog->form<FadecParameters>()->setParamPC(24, "35");
     const auto shown = speedEntry("3000");
     ASSERT_EQ(shown.size(), 4u);
     EXPECT_EQ(shown[0], "By not 100");
     EXPECT_EQ(shown[1], "3500");
     EXPECT_EQ(shown[2], "1000");
     EXPECT_EQ(shown[3], "4000");
-    EXPECT_EQ(s.SaisieMode, 1);
-    EXPECT_EQ(s.SpeedM, 3000);
+    EXPECT_EQ(s.parameters->SaisieMode, 1);
+    EXPECT_EQ(s.parameters->SpeedM, 3000);
     EXPECT_EQ(s.Vmot[0], 100);
     EXPECT_FALSE(prog->ifLoaded<Saisie>() && prog->ifLoaded<Saisie>()->visible());
 
     // An empty box takes the shown value: 3500 rpm, request 116.
     s.SelectedLE = 4;
     speedEntry("");
-    EXPECT_EQ(s.SpeedM, 3500);
+    EXPECT_EQ(s.parameters->SpeedM, 3500);
     EXPECT_EQ(s.Vmot[3], 116);
 }
 
@@ -141,7 +143,7 @@ TEST_F(PanelTest, ARefusedOrCancelledEntryChangesNoSpeed)
         EXPECT_EQ(t.dialogs.shown[0].text, r.message);
         EXPECT_EQ(t.dialogs.shown[0].title, " Warning!");
         EXPECT_EQ(t.dialogs.shown[0].icon(), plat::mb::Exclamation);
-        EXPECT_EQ(s.SpeedM, 0);
+        EXPECT_EQ(s.parameters->SpeedM, 0);
         EXPECT_EQ(s.Vmot[1], 0);
     }
     // Cancel after an accepted speed on another LE: this LE gets nothing.
@@ -149,7 +151,7 @@ TEST_F(PanelTest, ARefusedOrCancelledEntryChangesNoSpeed)
     speedEntry("3000");
     s.SelectedLE = 2;
     speedEntry("2500", false);
-    EXPECT_EQ(s.SpeedM, 3000);
+    EXPECT_EQ(s.parameters->SpeedM, 3000);
     EXPECT_EQ(s.Vmot[1], 0);
 }
 
@@ -215,12 +217,12 @@ TEST_F(PanelTest, LevelHeadersRequestALineEach)
 {
     auto& s = prog->s;
     w().Label6.click();
-    EXPECT_EQ(s.FlagNiveauLPC, 1);
-    EXPECT_EQ(s.FlagNiveauLFC, 0);
+    EXPECT_EQ(s.traces->FlagNiveauLPC, 1);
+    EXPECT_EQ(s.traces->FlagNiveauLFC, 0);
     w().Label13.click();
     w().Label8.click();
-    EXPECT_EQ(s.FlagNiveauLFC, 1);
-    EXPECT_EQ(s.FlagNiveauVIS, 1);
+    EXPECT_EQ(s.traces->FlagNiveauLFC, 1);
+    EXPECT_EQ(s.traces->FlagNiveauVIS, 1);
 }
 
 TEST_F(PanelTest, TheTemperatureSelectorColoursItsChoice)

@@ -1,6 +1,9 @@
 // Start-up: the base folder, the files every subsystem gets on a first start
 // (byte for byte) and reads back on the next, corrupt files, the menu lock,
 // and the state start-up leaves behind.
+#include "alarms/AlarmsState.h"
+#include "parameters/ParametersState.h"
+#include "scheduler/SchedulerState.h"
 #include "alarms/ControlLfcAlarm.h"
 #include "alarms/Halogen.h"
 #include "alarms/SHTPC.h"
@@ -121,7 +124,7 @@ TEST_F(StartupTest, FirstStartCreatesEveryFileByteForByteAndTheNextStartReadsThe
     EXPECT_EQ(prog->ifLoaded<SHTPC>(), nullptr);
     EXPECT_EQ(prog->ifLoaded<RefLevelTrigLFC3>(), nullptr);
     EXPECT_FALSE(log().Timer15.enabled());
-    EXPECT_EQ(prog->form<FadecParameters>()->Label59[32 + 28].caption(), "60");
+    EXPECT_EQ(prog->form<FadecParameters>()->ParamPC(28), "60");
 
     // The next start reads every file back and loads the windows that own them.
     restart();
@@ -150,8 +153,8 @@ TEST_F(StartupTest, FirstStartCreatesEveryFileByteForByteAndTheNextStartReadsThe
     EXPECT_FALSE(sht->mnuSHTUnselect.checked());
     EXPECT_EQ(lfc3->Text3.text(), "8");   // read as a number
     EXPECT_EQ(lfc3->Text5.text(), "21");
-    EXPECT_EQ(s().ReserveLFC3, "1");
-    EXPECT_EQ(s().CalLFC2Text[7], "0");
+    EXPECT_EQ(s().scheduler->ReserveLFC3, "1");
+    EXPECT_EQ(s().scheduler->CalLFC2Text[7], "0");
     EXPECT_EQ(s().CoeffLE[10 + 16 * 7], "4");
     EXPECT_EQ(s().CoeffLE[11], "2");
     EXPECT_EQ(settings().Check2.value(), 1);   // the view file's "1" beats line 15
@@ -180,10 +183,10 @@ TEST_F(StartupTest, TheStartUpStateAndTheTimersItArms)
     EXPECT_EQ(s().ErrComXTexts[1], "Carrier timerout");
     EXPECT_EQ(s().ErrComXTexts[12], "Change in pin DSR (reception)");
     EXPECT_EQ(s().ErrComXTexts[13], "");
-    EXPECT_EQ(s().ParamMin[1], "BCD 0-9  [0-59]");
-    EXPECT_EQ(s().ParamMax[28], "90");
-    EXPECT_EQ(s().ParamMax[4], "");
-    EXPECT_EQ(s().ParamMin[0], "");
+    EXPECT_EQ(s().parameters->ParamMin[1], "BCD 0-9  [0-59]");
+    EXPECT_EQ(s().parameters->ParamMax[28], "90");
+    EXPECT_EQ(s().parameters->ParamMax[4], "");
+    EXPECT_EQ(s().parameters->ParamMin[0], "");
 
     // The one-shot timers it arms run 3 s and 7 s after it.
     EXPECT_TRUE(log().Timer62.enabled());
@@ -300,7 +303,7 @@ TEST_F(StartupTest, ExistingFilesAreReadIntoTheirOwners)
              EXPECT_TRUE(w.mnuLP2Active.checked());
              EXPECT_TRUE(w.mnuLP5Active.checked());
              EXPECT_FALSE(w.mnuLP1Active.checked());
-             EXPECT_EQ(s().LEActiveAlarm, 4);
+             EXPECT_EQ(s().alarms->LEActiveAlarm, 4);
              EXPECT_EQ(w.Check1[0].value(), 1);
              EXPECT_EQ(w.Check1[2].value(), 2);
          }},
@@ -308,7 +311,7 @@ TEST_F(StartupTest, ExistingFilesAreReadIntoTheirOwners)
          [this] {
              SHTPC& w = *prog->form<SHTPC>();
              for (int k = 0; k < 6; ++k) EXPECT_FALSE(w.mnuSHTLE(k).checked());
-             EXPECT_EQ(s().LEActiveSHT, 0);
+             EXPECT_EQ(s().alarms->LEActiveSHT, 0);
          }},
         {"LFC alarm box holding 2", {{"ConsSliderLCF.ini", lines({"20", "200", "1", "0", "2", "0", "0", "1", "1"})}},
          [this] {
@@ -322,21 +325,21 @@ TEST_F(StartupTest, ExistingFilesAreReadIntoTheirOwners)
          }},
         {"LFC-2 reference with --- for LE-3", {{"Level.LFC2b.ini", lines({"12", "7", "---", "0", "0", "0", "0", "0", "40", "41", "---", "0", "0", "0", "0", "0"})}},
          [this] {
-             EXPECT_EQ(s().CalLFC2Text[0], "12");
-             EXPECT_EQ(s().CalLFC2Text[2], "0");
-             EXPECT_EQ(s().CalLFC2[1], 41);
-             EXPECT_EQ(s().CalLFC2[2], 0);
+             EXPECT_EQ(s().scheduler->CalLFC2Text[0], "12");
+             EXPECT_EQ(s().scheduler->CalLFC2Text[2], "0");
+             EXPECT_EQ(s().scheduler->CalLFC2[1], 41);
+             EXPECT_EQ(s().scheduler->CalLFC2[2], 0);
          }},
         {"parameter copy of 64 lines", {{"ParamSt.ini", times("1", 32) + times("2", 31) + times("9", 1)}},
          [this] {
              FadecParameters& w = *prog->form<FadecParameters>();
-             EXPECT_EQ(w.Label59[32].caption(), "2");
-             EXPECT_EQ(w.Label59[63].caption(), "9");
+             EXPECT_EQ(w.ParamPC(0), "2");
+             EXPECT_EQ(w.ParamPC(31), "9");
          }},
         {"window position", {{"AdressesFenetresStart.ini", lines({" 1200 ", " 450 ", "", "", "", ""})}},
          [this] {
-             EXPECT_EQ(s().StartFenetreLeft, 1200);
-             EXPECT_EQ(s().StartFenetreTop, 450);
+             EXPECT_EQ(s().scheduler->StartFenetreLeft, 1200);
+             EXPECT_EQ(s().scheduler->StartFenetreTop, 450);
          }},
         {"coefficients", {{"Coefficients2.ini", times("3", 15) + times("0.5", 15)}},
          [this] {
@@ -434,7 +437,7 @@ TEST_F(StartupTest, CorruptFilesNeverStopStartUp)
              Halogen& w = *prog->form<Halogen>();
              EXPECT_FALSE(w.mnuLP1Active.checked());
              EXPECT_TRUE(w.mnuLP2Active.checked());
-             EXPECT_EQ(s().LEActiveAlarm, 1);
+             EXPECT_EQ(s().alarms->LEActiveAlarm, 1);
              EXPECT_EQ(w.Check1[0].value(), 0);   // 9 refused
          }},
         {"short LFC alarm file with a limit beyond 255", "ConsSliderLCF.ini", lines({"999", "40", "1"}),
@@ -449,7 +452,7 @@ TEST_F(StartupTest, CorruptFilesNeverStopStartUp)
         {"view file out of range", "CocheSelect.ini", lines({"7"}),
          [this] { EXPECT_EQ(settings().Check2.value(), 0); }},
         {"short parameter copy", "ParamSt.ini", times("9", 5),
-         [this] { EXPECT_NE(prog->form<FadecParameters>()->Label59[32].caption(), "9"); }},
+         [this] { EXPECT_NE(prog->form<FadecParameters>()->ParamPC(0), "9"); }},
         {"SHT threshold beyond its slider", "SHTConsigne.ini", lines({"300"}),
          [this] { EXPECT_EQ(prog->form<SHTPC>()->VScroll1[0].value(), 130); }},
     };

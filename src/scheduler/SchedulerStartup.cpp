@@ -1,12 +1,14 @@
 // Start-up: the files of the scheduler (window position, today's strip
 // images, LFC-2 reference, LFC-3 trigger levels).
 
+#include "scheduler/SchedulerState.h"
 #include "platform/Canvas.h"
 #include "platform/Drive.h"
 #include "platform/VbText.h"
 #include "scheduler/RefLevelTrigLFC3.h"
 #include "scheduler/SelectionStart.h"
 #include "shell/Program.h"
+#include "scheduler/SchedulerStartup.h"
 #include "shell/StartupFiles.h"
 #include "shell/StartupFilesIo.h"
 
@@ -27,12 +29,12 @@ void startupWindowPosition(Program& p)
 {
     State& s = p.s;
     if (!presentOrCreate(p, PositionFile,
-                         {printed(s.StartFenetreLeft), printed(s.StartFenetreTop), "", "", "", ""}))
+                         {printed(s.scheduler->StartFenetreLeft), printed(s.scheduler->StartFenetreTop), "", "", "", ""}))
         return;
     const auto file = LineFile::read(p.rt.drive, inBase(s, PositionFile));
     if (!file) return;
-    if (const auto v = file->roundedNumber(1, LongMin, LongMax)) s.StartFenetreLeft = int32_t(*v);
-    if (const auto v = file->roundedNumber(2, LongMin, LongMax)) s.StartFenetreTop = int32_t(*v);
+    if (const auto v = file->roundedNumber(1, LongMin, LongMax)) s.scheduler->StartFenetreLeft = int32_t(*v);
+    if (const auto v = file->roundedNumber(2, LongMin, LongMax)) s.scheduler->StartFenetreTop = int32_t(*v);
 }
 
 void startupTodayImages(Program& p)
@@ -58,8 +60,8 @@ void startupLfc2Reference(Program& p)
     if (!file) return;
     for (int i = 0; i < 8; ++i) {
         // Read as numbers: a "---" line becomes 0.
-        if (const auto v = file->number(i + 1)) s.CalLFC2Text[i] = plat::vbCStr(*v);
-        if (const auto v = file->roundedNumber(i + 9, 0, 255)) s.CalLFC2[i] = uint8_t(*v);
+        if (const auto v = file->number(i + 1)) s.scheduler->CalLFC2Text[i] = plat::vbCStr(*v);
+        if (const auto v = file->roundedNumber(i + 9, 0, 255)) s.scheduler->CalLFC2[i] = uint8_t(*v);
     }
 }
 
@@ -77,14 +79,14 @@ void startupLfc3Trigger(Program& p)
         return plat::vbCStr(*v);
     };
     for (int i = 0; i < 8; ++i) {
-        if (const auto t = value(2 * i + 1)) s.LevelH1LFC3[i] = *t;
-        if (const auto t = value(2 * i + 2)) s.LevelH2LFC3[i] = *t;
+        if (const auto t = value(2 * i + 1)) s.scheduler->LevelH1LFC3[i] = *t;
+        if (const auto t = value(2 * i + 2)) s.scheduler->LevelH2LFC3[i] = *t;
     }
     // Writing the text boxes loads the window; its own set-up rereads the file as text.
     RefLevelTrigLFC3& w = *p.form<RefLevelTrigLFC3>();
     for (int n = 1; n <= 6; ++n)
         if (const auto t = value(16 + n)) w.text(n).setText(*t);
-    if (const auto t = value(23)) s.ReserveLFC3 = *t;
+    if (const auto t = value(23)) s.scheduler->ReserveLFC3 = *t;
 }
 
 } // namespace orv

@@ -2,11 +2,13 @@
 // window and sets its controls; a missing one is created and the window
 // stays unloaded.
 
+#include "alarms/AlarmsState.h"
 #include "alarms/ControlLfcAlarm.h"
 #include "alarms/Halogen.h"
 #include "alarms/SHTPC.h"
 #include "platform/VbText.h"
 #include "shell/Program.h"
+#include "alarms/AlarmsStartup.h"
 #include "shell/StartupFiles.h"
 #include "shell/StartupFilesIo.h"
 
@@ -42,7 +44,7 @@ void startupQthState(Program& p)
     if (!file) return;
     Halogen& w = *p.form<Halogen>();
     for (int k = 1; k <= 6; ++k) tickFrom(*file, k, w.mnuLPActive(k - 1));
-    p.s.LEActiveAlarm = lastChosen(*file, p.s.LEActiveAlarm);
+    p.s.alarms->LEActiveAlarm = lastChosen(*file, p.s.alarms->LEActiveAlarm);
     for (int c = 0; c < 4; ++c)
         if (const auto v = file->whole(7 + c, 0, 255)) w.Check1[c].setValue(int(*v));   // refuses all but 0-2
 }
@@ -95,7 +97,7 @@ void startupShtState(Program& p)
     if (!file) return;
     SHTPC& w = *p.form<SHTPC>();
     for (int k = 1; k <= 6; ++k) tickFrom(*file, k, w.mnuSHTLE(k - 1));
-    p.s.LEActiveSHT = lastChosen(*file, p.s.LEActiveSHT);
+    p.s.alarms->LEActiveSHT = lastChosen(*file, p.s.alarms->LEActiveSHT);
     plat::Menu* inputs[6] = {&w.mnuSHTUnselect, &w.mnuSHTChannel0, &w.mnuSHTChannel1,
                              &w.mnuSHTChannel2, &w.mnuSHTChannel3, &w.mnuHolderThermo};
     for (int j = 0; j < 6; ++j) tickFrom(*file, 7 + j, *inputs[j]);

@@ -1,0 +1,7 @@
+#include "alarms/AlarmsState.h"
+
+namespace orv {
+
+Owned<AlarmsState> makeAlarmsState() { return Owned<AlarmsState>::make(); }
+
+} // namespace orv

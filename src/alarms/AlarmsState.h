@@ -1,0 +1,20 @@
+#pragma once
+// The alarm windows' own state: the watched LEs and channels and what each
+// window has reported since the last start.
+
+#include "shell/State.h"
+
+namespace orv {
+
+struct AlarmsState {
+    uint8_t AlarmSHTPCReported = 0;             // the SHT window has reported its alarm
+    std::array<uint8_t, 4> AlarmQTHReported{};  // per QTH alarm channel
+    uint8_t LEActiveAlarm = 0;       // LE index 0-5 watched by the QTH and LFC alarm windows
+    uint8_t LEActiveSHT = 0;         // LE index 0-5 watched by the SHT alarm window
+    uint8_t FlagLPActive = 0;        // 1 once an LE was chosen in the QTH alarm window
+    uint8_t FlagSHTLE = 0;           // 1 once an LE was chosen in the SHT alarm window
+    uint8_t FlagSHTChannel = 0;      // 1 once an input was chosen in the SHT alarm window
+    uint8_t InputSHT = 0;            // SHT window input: 0-3 AD1 channel, 4 holder thermometer, 5 none
+};
+
+} // namespace orv

@@ -1,0 +1,25 @@
+#pragma once
+// The link's own state: the port configuration as validated and as last
+// read, what the activation did, the receive buffers, the bound parameter
+// write and the I/O monitor's direction.
+
+#include "shell/State.h"
+
+namespace orv {
+
+struct LinkState {
+    PerLE<QByteArray> RxText;        // characters of the receive event being handled, per port
+    PerLE<int> RxBank{};
+    // The parameter write waiting for its frame is bound to the LE selected
+    // when it was asked (1-8, 0 none) and to the working copy as it stood
+    // then; Log::RequestParamWrite sets both.
+    int WriteParamLE = 0;
+    std::array<QString, 32> WriteParamCopy{};
+    PerLE<QString> ComPortNumber, ComPortEnabled;         // filled by the port window's OK only
+    PerLE<QString> ComPortNumberIni, ComPortEnabledIni;   // as the port window's last load read them
+    PerLE<uint8_t> ComPortOpen{};    // 1 once the activation tried to open the port, 0 once closed
+    uint8_t IOMonitorPCToStamp = 0;  // the monitor lists 0 the frames received, 1 the frames sent
+    PerLE<uint8_t> FlagCommPerdue{}; // 1 once the port watchdog has reported the LE's link lost
+};
+
+} // namespace orv

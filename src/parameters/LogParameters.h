@@ -1,0 +1,26 @@
+#pragma once
+// The parameter windows' part of the main window: the transfer notice's timers.
+// It holds the handlers of the main window's controls that this subsystem
+// serves (the system's names kept) and hooks them when the window is built.
+
+#include "platform/Control.h"
+
+namespace orv {
+
+class Log;
+class Program;
+
+class LogParameters {
+public:
+    LogParameters(Log& log, Program& p);
+    // Transfer notice: Timer44 shows OKTransfert (modal), Timer45 closes it
+    // 2 s later and sets TransfertDone.
+    void Timer44_Timer();
+    void Timer45_Timer();
+
+private:
+    Log& L;
+    Program& p;
+};
+
+} // namespace orv

@@ -1,0 +1,7 @@
+#include "run/RunState.h"
+
+namespace orv {
+
+Owned<RunState> makeRunState() { return Owned<RunState>::make(); }
+
+} // namespace orv

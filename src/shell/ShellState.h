@@ -1,0 +1,16 @@
+#pragma once
+// The shell's own state: start-up's progress, the history viewer's count and
+// the last "Reset Magdrive".
+
+#include "shell/State.h"
+
+namespace orv {
+
+struct ShellState {
+    bool BaseFolderKnown = false;    // start-up has looked for BaseFolder; until then no settings file is read
+    int32_t HistoEntryCount = 0;     // entries the history viewer's last load read
+    uint8_t HistoWriteFailed = 0;    // 1 after a history line could not be written
+    uint8_t IndiceResetMag = 0;      // LE index of the last "Reset Magdrive"
+};
+
+} // namespace orv
