@@ -93,8 +93,6 @@ public:
     void mnuEspion_Click();
     void mnuRegulateActive_Click();
     void MnuResetMagDrive_Click();
-    void mnuCreateDataLogger_Click();
-    void mnuOffDataLogger_Click();
     void mnuCodeError_Click();
     void mnuhisto_Click();
     void mnuHalogen_Click();

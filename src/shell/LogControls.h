@@ -156,8 +156,8 @@ struct LogControls {
     plat::FormTimer Timer39;
     plat::FormTimer Timer40;
     plat::FormTimer Timer41;
-    plat::FormTimer Timer42;
-    plat::FormTimer Timer43;
+    plat::FormTimer Timer42;   // data logger writer, one tick a minute while it runs (traces/LoggerWriter.cpp)
+    plat::FormTimer Timer43;   // data logger indicator: ends the 400 ms flash after a pass (traces/LoggerWriter.cpp)
     plat::FormTimer Timer44;
     plat::FormTimer Timer45;
     plat::FormTimer Timer46;

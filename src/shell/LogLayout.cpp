@@ -324,8 +324,6 @@ void Log::wireMainWindow()
         {&mnuEspion, &Log::mnuEspion_Click},
         {&mnuRegulateActive, &Log::mnuRegulateActive_Click},
         {&MnuResetMagDrive, &Log::MnuResetMagDrive_Click},
-        {&mnuCreateDataLogger, &Log::mnuCreateDataLogger_Click},
-        {&mnuOffDataLogger, &Log::mnuOffDataLogger_Click},
         {&mnuCodeError, &Log::mnuCodeError_Click},
         {&mnuhisto, &Log::mnuhisto_Click},
         {&mnuHalogen, &Log::mnuHalogen_Click},

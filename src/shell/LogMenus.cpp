@@ -1,7 +1,7 @@
 // The Functions menu of the main window: the items that open windows, the
 // three alarm switches and the stop alarm with their common reset, the timed
-// "Freeze" and "Reset Magdrive" requests, the data logger's off item, and
-// "Erase (List error)" of the trace area's pop-up.
+// "Freeze" and "Reset Magdrive" requests, and "Erase (List error)" of the
+// trace area's pop-up.
 
 #include "shell/ShellState.h"
 #include "alarms/ControlLfcAlarm.h"
@@ -74,9 +74,6 @@ void Log::mnuArdwUptime_Click() { p_.form<Usures>()->show(); }
 
 // The start-up debugger (EspionStart) is not built yet: nothing opens.
 void Log::mnuEspion_Click() {}
-
-// The data logger set-up (Datalogger) is not built yet: nothing opens.
-void Log::mnuCreateDataLogger_Click() {}
 
 void Log::mnuCodeError_Click() { p_.form<MessagesError>()->show(); }
 
@@ -267,16 +264,6 @@ void Log::MnuResetMagDrive_Click()
     Timer48.setEnabled(true);
     List4.setForeColor(plat::colors::Green);
     List4.addItem(QStringLiteral("LE%1  Reset MagDrive - ok ").arg(s.SelectedLE));
-}
-
-// ------------------------------------------------------------ data logger
-
-void Log::mnuOffDataLogger_Click()
-{
-    Timer42.setEnabled(false);
-    mnuOffDataLogger.setChecked(true);
-    mnuCreateDataLogger.setChecked(false);
-    Picture3.setVisible(false);
 }
 
 // ------------------------------------------------------------ event list

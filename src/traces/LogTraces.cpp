@@ -17,6 +17,7 @@ Owned<LogTraces> makeLogTraces(Log& log, Program& p) { return Owned<LogTraces>::
 LogTraces::LogTraces(Log& log, Program& prog) : L(log), p(prog)
 {
     L.Picture13.onMouseDown = [this](const plat::MouseArgs& a) { Picture13_MouseDown(a); };
+    wireLogger();
 }
 
 void LogTraces::Picture13_MouseDown(const plat::MouseArgs& a)

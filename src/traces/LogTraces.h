@@ -17,7 +17,19 @@ public:
     // left button also opens the area's pop-up menu for that pane.
     void Picture13_MouseDown(const plat::MouseArgs& a);
 
+    // Data logger (LoggerWriter.cpp). Timer42: one tick a minute while the
+    // logger runs; at the end of the period a pass appends the header block
+    // (when due) and a row per active LE-1 to LE-6 to their data files.
+    // Timer43: ends the indicator's 400 ms flash after a pass.
+    void Timer42_Timer();
+    void Timer43_Timer();
+    void LoggerPass();
+    void mnuCreateDataLogger_Click();
+    void mnuOffDataLogger_Click();
+
 private:
+    void wireLogger();
+    bool LEActivated(int le);   // the LE's box in the software settings is ticked
     Log& L;
     Program& p;
 };
