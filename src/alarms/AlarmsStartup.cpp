@@ -103,4 +103,11 @@ void startupShtState(Program& p)
     for (int j = 0; j < 6; ++j) tickFrom(*file, 7 + j, *inputs[j]);
 }
 
+void startupAlarmChoices(Program& p)
+{
+    p.s.alarms->FlagLPActive = 0;
+    p.s.alarms->FlagSHTLE = 0;
+    p.s.alarms->FlagSHTChannel = 0;
+}
+
 } // namespace orv

@@ -12,5 +12,7 @@ void startupQthThreshold(Program& p);   // Consigne.ini
 void startupLfcAlarm(Program& p);       // ConsSliderLCF.ini
 void startupShtThreshold(Program& p);   // SHTConsigne.ini
 void startupShtState(Program& p);       // SHTPCStatusHal.ini
+// No LE or input chosen yet in the QTH and SHT windows.
+void startupAlarmChoices(Program& p);
 
 } // namespace orv

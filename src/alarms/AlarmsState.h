@@ -1,14 +1,12 @@
 #pragma once
-// The alarm windows' own state: the watched LEs and channels and what each
-// window has reported since the last start.
+// The alarm windows' own state: the watched LEs and channels. What each
+// window has reported since the last start is shared state: a start clears it.
 
 #include "shell/State.h"
 
 namespace orv {
 
 struct AlarmsState {
-    uint8_t AlarmSHTPCReported = 0;             // the SHT window has reported its alarm
-    std::array<uint8_t, 4> AlarmQTHReported{};  // per QTH alarm channel
     uint8_t LEActiveAlarm = 0;       // LE index 0-5 watched by the QTH and LFC alarm windows
     uint8_t LEActiveSHT = 0;         // LE index 0-5 watched by the SHT alarm window
     uint8_t FlagLPActive = 0;        // 1 once an LE was chosen in the QTH alarm window

@@ -1,4 +1,3 @@
-#include "run/RunState.h"
 #include "link/LogReceive.h"
 #include "platform/VbText.h"
 #include "run/SetPointFile.h"
@@ -91,7 +90,7 @@ bool loadSetPoint(Log& log, const LeInstance& in)
     const int16_t own = (*values)[in.le];
     s.ConsignePW[in.le] = uint8_t(own);
     log.Label15[in.le].setCaption(num(own * 10));
-    s.run->FlagConsignePW(in.le) = 1;
+    s.FlagConsignePW(in.le) = 1;
     return true;
 }
 
@@ -115,7 +114,7 @@ void statusPath(Log& log, const LeInstance& in, const StampFrame& f)
         s.RestStarted[le] = 0;
     }
     if (phase != PhaseIdle && f[fld::StartStop] == StopRequest) s.StartStopPC[le] = StopRequest;
-    if (phase == PhaseRunning && s.run->FlagConsignePW(in.le) == 0) loadSetPoint(log, in);
+    if (phase == PhaseRunning && s.FlagConsignePW(in.le) == 0) loadSetPoint(log, in);
 
     s.StartStep[le] = uint8_t(f[fld::StartStep]);
     log.Label11[le].setCaption(num(f[fld::StartStep]));

@@ -4,6 +4,7 @@
 #include "parameters/FadecParameters.h"
 #include "parameters/ParamTable.h"
 #include "parameters/ParametersStartup.h"
+#include "parameters/ParametersState.h"
 #include "platform/Drive.h"
 #include "platform/VbText.h"
 #include "shell/Log.h"
@@ -50,6 +51,11 @@ void startupParamCopy(Program& p)
     ParamValues values;
     for (int e = 0; e < ParamCount; ++e) values[e] = w.ParamPC(e);
     writeParamCopy(p.rt.drive, path, values);
+}
+
+void startupParamBounds(Program& p)
+{
+    fillParamBounds(p.s.parameters->ParamMin, p.s.parameters->ParamMax);
 }
 
 } // namespace orv

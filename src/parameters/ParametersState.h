@@ -1,6 +1,6 @@
 #pragma once
-// The parameter windows' own state: the bounds of each entry and what the
-// value input is editing.
+// The parameter windows' own state: the bounds of each entry and the entry
+// the value input is editing.
 
 #include "shell/State.h"
 
@@ -11,9 +11,7 @@ struct ParametersState {
     // start-up fills them with fillParamBounds (parameters/ParamTable.h).
     std::array<QString, 33> ParamMin{};
     std::array<QString, 33> ParamMax{};
-    uint8_t SaisieMode = 0;          // value input: 1 motor speed, 0 an LE parameter
     uint8_t ParamEdited = 0;         // value input: the parameter entry opened (0-31)
-    int16_t SpeedM = 0;              // motor speed set through the value input
 };
 
 } // namespace orv

@@ -89,7 +89,7 @@ void Saisie::ValidationSaisie_Click()
             refuse(p_, QStringLiteral("Input error, use number 0-9"));
             return;
         }
-    const bool speedMode = p_.s.parameters->SaisieMode == 1;
+    const bool speedMode = p_.s.SaisieMode == 1;
     // The bounds of the read-only entries are hints, not numbers; their
     // value, which cannot be typed, is stored back as shown.
     if (speedMode || paramEdited_ >= ReadOnlyEntries) {
@@ -100,7 +100,7 @@ void Saisie::ValidationSaisie_Click()
         }
     }
     if (speedMode) {
-        p_.s.parameters->SpeedM = int16_t(plat::vbVal(typed));
+        p_.s.SpeedM = int16_t(plat::vbVal(typed));
     } else {
         auto& w = p_.form<FadecParameters>().get();
         w.setParamPC(paramEdited_, typed);

@@ -48,7 +48,7 @@ void Log::LectParamStampLE(int le)
     s.run->ParamZ2[le] = uint8_t(paramItemValue(list.list(12)));
     s.run->ParamZ3[le] = uint8_t(paramItemValue(list.list(11)));
 
-    s.run->FlagConsignePW(le) = 0;
+    s.FlagConsignePW(le) = 0;
     (this->*inst.traceRestartTimer).setEnabled(true);
     s.StartStopPC[le] = 1;
     Label26[le].setBackColor(plat::colors::Green);

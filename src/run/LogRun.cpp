@@ -28,8 +28,6 @@ void Log::wireRun()
     CommHalOperator.setVisible(false);
     CommHalOperator.onClick = [this] { CommHalOperator_Click(); };
 
-    mnuStopLEx.onClick = [this] { mnuStopLEx_Click(); };
-
     for (const RunInstance& inst : runInstances()) {
         const int le = inst.le;
         (this->*inst.restTimer).onTimer = [this, le] { RestTimer_Timer(le); };

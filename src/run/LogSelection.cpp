@@ -11,10 +11,7 @@
 // opened the pop-up: timers run while a pop-up is open and may change
 // SelectedLE (a parameter read, the start-all sequencer) before the user
 // chooses; only an item run without the pop-up falls back on SelectedLE.
-#include "alarms/AlarmsState.h"
 #include "run/RunState.h"
-#include "scheduler/SchedulerState.h"
-#include "traces/TracesState.h"
 #include "parameters/FadecParameters.h"
 #include "platform/Dialogs.h"
 #include "run/SetPointFile.h"
@@ -29,7 +26,6 @@ namespace orv {
 
 namespace {
 
-enum RunMode { NoMode = 0, Normal = 1, Symmetric = 2, Asymmetric = 3, Planning = 4, Stop = 5, StartAll = 6, StopAll = 7 };
 
 constexpr plat::Color Orange = plat::colors::Orange;
 constexpr plat::Color LightGreen = plat::rgb(192, 255, 192);
@@ -90,39 +86,39 @@ void resetScheduleState(State& s, int le, RunMode mode)
     switch (mode) {
     case Normal:
         s.StartStopPC[le] = 0;
-        s.scheduler->StartNorm[le] = 1;
-        s.scheduler->CompteursNorm[le] = 0;
-        s.scheduler->FlagTraceNormal[le] = 0;
-        s.scheduler->DebutTraceNormalX[le] = 0;
-        s.scheduler->Compteurs[le] = 0;
-        s.scheduler->ComptageTempo[le] = 0;
+        s.StartNorm[le] = 1;
+        s.CompteursNorm[le] = 0;
+        s.FlagTraceNormal[le] = 0;
+        s.DebutTraceNormalX[le] = 0;
+        s.Compteurs[le] = 0;
+        s.ComptageTempo[le] = 0;
         break;
     case Symmetric:
-        s.scheduler->Compteurs[le] = 0;
-        s.scheduler->StartSym[le] = 1;
-        s.scheduler->FlagCycleSym[le] = 0;
-        s.scheduler->FlagSymMinutes[le] = 0;
-        s.scheduler->CurseurSymX[le] = 0;
-        s.scheduler->FlagDemiCycleOff[le] = 0;
-        s.scheduler->CyclesEffectues[le] = 0;
+        s.Compteurs[le] = 0;
+        s.StartSym[le] = 1;
+        s.FlagCycleSym[le] = 0;
+        s.FlagSymMinutes[le] = 0;
+        s.CurseurSymX[le] = 0;
+        s.FlagDemiCycleOff[le] = 0;
+        s.CyclesEffectues[le] = 0;
         break;
     case Asymmetric:
         s.StartStopPC[le] = 0;
-        s.scheduler->StartSymStop[le] = 1;
-        s.scheduler->ComptageSymTempo[le] = 0;
-        s.scheduler->CompteursSym[le] = 0;
-        s.scheduler->FlagDefautAsym[le] = 0;
-        s.scheduler->FlagSymBlocage[le] = 0;
-        s.scheduler->FlagSymEtat[le] = 0;
+        s.StartSymStop[le] = 1;
+        s.ComptageSymTempo[le] = 0;
+        s.CompteursSym[le] = 0;
+        s.FlagDefautAsym[le] = 0;
+        s.FlagSymBlocage[le] = 0;
+        s.FlagSymEtat[le] = 0;
         break;
     case Planning:
         s.StartStopPC[le] = 0;
-        s.scheduler->Compteurs[le] = 0;
-        s.scheduler->ComptageTempo[le] = 0;
-        s.scheduler->StartStop[le] = 1;
-        s.scheduler->FlagDefautPlan[le] = 0;
-        s.scheduler->FlagVerouillage[le] = 0;
-        s.scheduler->FlagEtat[le] = 0;
+        s.Compteurs[le] = 0;
+        s.ComptageTempo[le] = 0;
+        s.StartStop[le] = 1;
+        s.FlagDefautPlan[le] = 0;
+        s.FlagVerouillage[le] = 0;
+        s.FlagEtat[le] = 0;
         break;
     default: break;
     }
@@ -148,7 +144,7 @@ void chooseRunMode(Log& log, int n, const ModeItem& item)
     recordMode(s, le, item.mode);
 
     // Whatever the LE's phase.
-    if (item.mode == Normal) s.scheduler->FlagImages2359 = 0;
+    if (item.mode == Normal) s.FlagImages2359 = 0;
     if (item.labelsAlways) {
         w.nameLabel(le).setBackColor(LightGreen);
         w.modeLabel(le).setBackColor(LightGreen);
@@ -158,7 +154,7 @@ void chooseRunMode(Log& log, int n, const ModeItem& item)
         w.Text1.setBackColor(plat::colors::Green);
         w.Label106.setBackColor(plat::colors::Green);
     }
-    if (item.mode == Asymmetric) s.scheduler->FlagTrigLFC3Off[le] = 0;
+    if (item.mode == Asymmetric) s.FlagTrigLFC3Off[le] = 0;
 
     // Only an idle LE starts its mode afresh.
     const bool idle = s.PhaseLP[le] == 0;
@@ -180,13 +176,13 @@ void chooseRunMode(Log& log, int n, const ModeItem& item)
             w.Text1.setVisible(true);
         }
         if (item.stripWhenIdle) w.ConfigNormal();
-        if (item.mode == Asymmetric && le == 0) s.scheduler->FlagTailleLFC3 = 1;
+        if (item.mode == Asymmetric && le == 0) s.FlagTailleLFC3 = 1;
 
         resetScheduleState(s, le, item.mode);
 
-        s.traces->ScreenLE = uint8_t(le);
+        s.ScreenLE = uint8_t(le);
         log.ColorRetard();
-        s.traces->TraceX[le] = 1;
+        s.TraceX[le] = 1;
         w.Label41.setCaption(statusLine(n));
     }
 
@@ -226,7 +222,7 @@ void Log::Label26_MouseDown(int Index, int Button, int Shift, double X, double Y
     Timer64.setEnabled(true);
 
     s.SelectedLE = Index + 1;
-    s.scheduler->Selbin = uint8_t(Index);
+    s.Selbin = uint8_t(Index);
     const int n = s.SelectedLE;
     p_.form<FadecParameters>()->Label64.setCaption(QStringLiteral("Selected LE : %1").arg(n));
     Label66.setCaption(QStringLiteral("Selected LE = %1").arg(n));
@@ -265,7 +261,7 @@ void Log::Label26_MouseDown(int Index, int Button, int Shift, double X, double Y
     plat::Menu* items[7] = {&MListeNormal, &MListeSymetrique, &MListeAsymetrique, &MListePlanning,
                             &MListeStop, &MListeStartAllLE, &MListeStopAllLE};
     for (plat::Menu* item : items) item->setChecked(false);
-    s.alarms->AlarmSHTPCReported = 0;
+    s.AlarmSHTPCReported = 0;
     for (int m = Normal; m <= StopAll; ++m) items[m - 1]->setChecked(s.SelectionMode[Index][m] == 1);
     const int mode = modeOf(s, Index);
     for (int m = Normal; m <= StopAll; ++m) items[m - 1]->setEnabled(Offered[mode][m - 1]);
@@ -319,7 +315,7 @@ void Log::MListeStop_Click()
     // The restart wait bar goes.
     Picture15.setVisible(false);
     Picture15.canvas().line(0, 0, 1620, 615, Silver, plat::Canvas::BoxFilled);
-    s.scheduler->LargeurAttente = 0;
+    s.LargeurAttente = 0;
 
     s.RestSeconds[le] = 0;
     w.nameLabel(le).setBackColor(plat::ButtonFace);
@@ -327,13 +323,13 @@ void Log::MListeStop_Click()
     w.symTimer(le).setEnabled(false);
 
     s.StartStopPC[le] = 0;
-    s.scheduler->StartNorm[le] = 0;
-    s.scheduler->ComptageTempo[le] = 0;
-    s.scheduler->StartSym[le] = 0;
-    s.scheduler->StartSymStop[le] = 0;
-    s.scheduler->FlagSymBlocage[le] = 0;
-    s.scheduler->StartStop[le] = 0;
-    s.scheduler->FlagVerouillage[le] = 0;
+    s.StartNorm[le] = 0;
+    s.ComptageTempo[le] = 0;
+    s.StartSym[le] = 0;
+    s.StartSymStop[le] = 0;
+    s.FlagSymBlocage[le] = 0;
+    s.StartStop[le] = 0;
+    s.FlagVerouillage[le] = 0;
 
     w.Label41.setCaption(statusLine(n));
     recordMode(s, le, Stop);
@@ -362,10 +358,10 @@ void Log::MListeStartAllLE_Click()
             w.modeLabel(i).setCaption(QStringLiteral("Normal"));
         }
     }
-    s.scheduler->FlagTraceNormal[le] = 0;
-    s.scheduler->DebutTraceNormalX[le] = 0;
-    s.scheduler->StartNorm[le] = 1;
-    s.traces->ScreenLE = uint8_t(le);
+    s.FlagTraceNormal[le] = 0;
+    s.DebutTraceNormalX[le] = 0;
+    s.StartNorm[le] = 1;
+    s.ScreenLE = uint8_t(le);
     ColorRetard();
 
     // The parameter read waits for its transfer; other handlers, this pop-up
@@ -384,7 +380,7 @@ void Log::MListeStopAllLE_Click()
     State& s = p_.s;
     EffacerSel();
     for (int i = 0; i < LeCount; ++i) {
-        s.scheduler->StartNorm[i] = 0;
+        s.StartNorm[i] = 0;
         s.StartStopPC[i] = 2;
     }
     StopLERoutine(-1);

@@ -7,7 +7,6 @@
 // idle LE's parameters, waiting for the transfer as a single start does,
 // then requests its start; it stays on an LE that is not idle.
 #include "run/RunState.h"
-#include "scheduler/SchedulerState.h"
 #include "link/CommandFrame.h"
 #include "link/StampFrame.h"
 #include "parameters/ValeurDesParam.h"
@@ -42,7 +41,7 @@ void Log::Timer16_Timer()
 
     s.StartStopPC[le] = StopRequest;
     if (s.run->OffLELogged[le] == 0 && p_.form<ParamLogicielVB>()->Check1[le].value() == 1) {
-        for (int i = 0; i < LeCount; ++i) s.scheduler->CompteursNorm[i] = NoMoreRestarts;
+        for (int i = 0; i < LeCount; ++i) s.CompteursNorm[i] = NoMoreRestarts;
         s.HistoMessage = QStringLiteral("LE%1  Off LE ").arg(le + 1);
         List4.setForeColor(plat::colors::Orange);
         List4.addItem(s.HistoMessage);

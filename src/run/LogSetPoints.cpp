@@ -5,7 +5,6 @@
 // A set-point file that cannot be read in full leaves the set-points, their
 // labels and the file as they are: nothing is half-applied, and the file is
 // rewritten only once its new content is known.
-#include "run/RunState.h"
 #include "run/SetPointFile.h"
 #include "shell/Log.h"
 #include "shell/ParamLogicielVB.h"
@@ -57,7 +56,7 @@ void Log::Timer47_Timer()
     const int n = s.SelectedLE;
     if (n >= 1 && n <= LeCount) {
         // The power panel follows the selected LE's "set-point loaded" flag.
-        const bool loaded = s.run->FlagConsignePW(n - 1) != 0;
+        const bool loaded = s.FlagConsignePW(n - 1) != 0;
         VScroll1.setEnabled(loaded);
         PWIndividuel.setEnabled(loaded);
         CopiePWSlider.setEnabled(loaded);

@@ -2,10 +2,7 @@
 // new run and starts the LE through its parameter read; StopLERoutine
 // requests the stop and switches the QTH lamps off; "Stop LE" of the trace
 // area's pop-up stops the LE of the clicked pane and puts it in Stop mode.
-#include "alarms/AlarmsState.h"
 #include "run/RunState.h"
-#include "scheduler/SchedulerState.h"
-#include "traces/TracesState.h"
 #include "alarms/ControlLfcAlarm.h"
 #include "alarms/Halogen.h"
 #include "alarms/SHTPC.h"
@@ -19,7 +16,6 @@
 namespace orv {
 
 namespace {
-constexpr int StopMode = 5;
 constexpr int QthLECount = 6;   // the QTH button serves LE-1 to LE-6
 } // namespace
 
@@ -34,8 +30,8 @@ void Log::StartLERoutine(int n)
     // Each alarm and event may be reported once more in the new run. Only the
     // error-code marks are per LE; everything else is cleared for all LEs.
     State& s = p_.s;
-    s.alarms->AlarmSHTPCReported = 0;
-    s.alarms->AlarmQTHReported.fill(0);
+    s.AlarmSHTPCReported = 0;
+    s.AlarmQTHReported.fill(0);
     for (const LeInstance& inst : leInstances()) {
         s.*inst.lfcLatch = 0;
         s.*inst.shtLatch = 0;
@@ -65,7 +61,7 @@ void Log::StopLERoutine(int n)
         const int le = n - 1;
         if (MSComm(le).portOpen()) {
             s.StartStopPC[le] = 2;
-            s.run->FlagConsignePW(le) = 0;
+            s.FlagConsignePW(le) = 0;
             Label26[le].setBackColor(plat::ButtonFace);
             s.HistoMessage = QStringLiteral("LE%1  Off LE ").arg(n);
             WriteHisto();
@@ -83,23 +79,6 @@ void Log::StopLERoutine(int n)
     CommHalOperator.setCaption(QStringLiteral("QTH-Start"));
     s.FlagCommHal = 0;
     if (!s.BaseFolder.isEmpty()) writeQthStartFile(p_.rt.drive, qthStartFilePath(s.BaseFolder), false);
-}
-
-void Log::mnuStopLEx_Click()
-{
-    State& s = p_.s;
-    const int le = s.traces->PaneMenuLE >= 0 ? s.traces->PaneMenuLE : s.traces->ScreenLE;
-    if (le >= LeCount) return;
-    s.StartStopPC[le] = 2;
-    s.RestSeconds[le] = 0;
-    s.scheduler->StartNorm[le] = 0;
-    s.scheduler->StartSym[le] = 0;
-    s.scheduler->StartSymStop[le] = 0;
-    s.scheduler->StartStop[le] = 0;
-    s.scheduler->ComptageTempo[le] = 0;
-    s.scheduler->FlagSymBlocage[le] = 0;
-    s.scheduler->FlagVerouillage[le] = 0;
-    for (int mode = 1; mode <= 7; ++mode) s.SelectionMode[le][mode] = mode == StopMode ? 1 : 0;
 }
 
 } // namespace orv

@@ -61,7 +61,7 @@ void startupLfc2Reference(Program& p)
     for (int i = 0; i < 8; ++i) {
         // Read as numbers: a "---" line becomes 0.
         if (const auto v = file->number(i + 1)) s.scheduler->CalLFC2Text[i] = plat::vbCStr(*v);
-        if (const auto v = file->roundedNumber(i + 9, 0, 255)) s.scheduler->CalLFC2[i] = uint8_t(*v);
+        if (const auto v = file->roundedNumber(i + 9, 0, 255)) s.CalLFC2[i] = uint8_t(*v);
     }
 }
 

@@ -107,9 +107,6 @@ public:
     void ActiveDesactiveRS232_Click();
     void Label37_MouseDown(int Index, int Button, int Shift, double X, double Y);
     void Label42_MouseDown(int Index, int Button, int Shift, double X, double Y);
-    void Label6_Click();
-    void Label13_Click();
-    void Label8_Click();
     void Label72_Click();
     void Label75_Click();
     void Picture6_Click(int Index);
@@ -175,7 +172,6 @@ public:
     // captions; StopLERoutine with any n switches the QTH lamps off.
     void StartLERoutine(int n);
     void StopLERoutine(int n);
-    void mnuStopLEx_Click();   // "Stop LE" of the trace area's pop-up
     // Reads the parameters of LE index `le` (0-7), waiting for the transfer
     // notice, then requests its start; returns at once when the LE's port is
     // closed, its marker missing or it is not idle. LectParamStampLE1..8 are

@@ -343,9 +343,6 @@ void Log::wireMainWindow()
         Label37[i].onMouseDown = [this, i](const plat::MouseArgs& a) { Label37_MouseDown(i, a.button, a.shift, a.x, a.y); };
         Label42[i].onMouseDown = [this, i](const plat::MouseArgs& a) { Label42_MouseDown(i, a.button, a.shift, a.x, a.y); };
     }
-    Label6.onClick = [this] { Label6_Click(); };
-    Label13.onClick = [this] { Label13_Click(); };
-    Label8.onClick = [this] { Label8_Click(); };
     Label72.onClick = [this] { Label72_Click(); };
     Label75.onClick = [this] { Label75_Click(); };
     for (int k = 0; k < 2; ++k) Picture6[k].onClick = [this, k] { Picture6_Click(k); };

@@ -3,8 +3,6 @@
 // button, the LFC-2 / LFC-3 value labels, the level-line headers and the
 // MAT/SHT temperature selector.
 
-#include "parameters/ParametersState.h"
-#include "traces/TracesState.h"
 #include "link/ConfigurationRS232.h"
 #include "parameters/FadecParameters.h"
 #include "parameters/Saisie.h"
@@ -90,11 +88,11 @@ void Log::Label9_Click()
     entry.Label3.setCaption(QStringLiteral("1000"));
     entry.Label4.setCaption(QStringLiteral("4000"));
     entry.setBackColor(SpeedEntryLavender);
-    s.parameters->SaisieMode = 1;
+    s.SaisieMode = 1;
     bool accepted = false;
     entry.onAccepted = [&accepted] { accepted = true; };
     entry.show(true);
-    if (accepted && le >= 0 && le < LeCount) s.Vmot[le] = uint8_t(s.parameters->SpeedM / 30);
+    if (accepted && le >= 0 && le < LeCount) s.Vmot[le] = uint8_t(s.SpeedM / 30);
 }
 
 // ---------------------------------------------------------- connection
@@ -134,9 +132,6 @@ void Log::Label42_MouseDown(int Index, int Button, int Shift, double X, double Y
 
 // ---------------------------------------------------------- level lines
 
-void Log::Label6_Click() { p_.s.traces->FlagNiveauLPC = 1; }
-void Log::Label13_Click() { p_.s.traces->FlagNiveauLFC = 1; }
-void Log::Label8_Click() { p_.s.traces->FlagNiveauVIS = 1; }
 
 // ---------------------------------------------------------- MAT / SHT selector
 

@@ -3,9 +3,6 @@
 // The list keeps the order; each subsystem's file steps are its own
 // (src/<subsystem>/<Name>Startup.h).
 
-#include "alarms/AlarmsState.h"
-#include "scheduler/SchedulerState.h"
-#include "traces/TracesState.h"
 #include "parameters/FadecParameters.h"
 #include "platform/Color.h"
 #include "scheduler/SelectionStart.h"
@@ -68,13 +65,11 @@ void Log::Timer1_Timer()
     });
     step([&] {                                                                 // 15
         s.TempoStopAlarm = 20;
-        s.alarms->FlagLPActive = 0;
-        s.alarms->FlagSHTLE = 0;
-        s.alarms->FlagSHTChannel = 0;
-        s.traces->FlagAffListeIO = 0;
+        startupAlarmChoices(p);
+        startupIoListHidden(p);
     });
     step([&] { p.form<SelectionStart>()->setHeight(9105); });                 // 16: loads it
-    step([&] { for (int i = 0; i < 8; ++i) s.scheduler->Compteurs[i] = 0; });            // 17
+    step([&] { for (int i = 0; i < 8; ++i) s.Compteurs[i] = 0; });            // 17
     step([&] { List4.clear(); });                                              // 18
     step([&] { fillErrComXTexts(s); });                                        // 19
     step([&] { startupSetPointsFirst(p); });                                   // 20
@@ -110,7 +105,7 @@ void Log::Timer1_Timer()
         Picture6[1].setVisible(false);
         CopiePWSlider.setVisible(false);
     });
-    step([&] { s.traces->ScrollFlag = 0; });                                           // 44
+    step([&] { startupScrollOff(p); });                                        // 44
     step([&] {                                                                 // 45
         if (s.StartMode != 0)
             for (int i = 0; i < 10; ++i) Label79[i].setBackColor(plat::rgb(192, 192, 255));
@@ -120,7 +115,7 @@ void Log::Timer1_Timer()
         s.SelectedLE = 1;
     });
     step([&] { startupSetPointsSecond(p); });                                  // 47
-    step([&] { fillParamMinMax(s); });                                         // 48
+    step([&] { startupParamBounds(p); });                                      // 48
     step([&] { Picture1.canvas().cls(); });                                    // 49
     step([&] { s.SelectionBank = 0; });                                        // 50
     step([&] {                                                                 // 51

@@ -3,9 +3,6 @@
 // automatic QTH start after start-up, and the ends of "Freeze" and
 // "Reset Magdrive".
 
-#include "parameters/ParametersState.h"
-#include "run/RunState.h"
-#include "scheduler/SchedulerState.h"
 #include "shell/ShellState.h"
 #include "link/CommandFrame.h"
 #include "platform/VbText.h"
@@ -77,7 +74,7 @@ void Log::Timer3_Timer()
 
     // Motor speed labels, while the bulb motor RPM control is on.
     if (set.Check6.value() == 1) {
-        Label9.setCaption(QStringLiteral(" Speed of M = %1 RPM").arg(s.parameters->SpeedM));
+        Label9.setCaption(QStringLiteral(" Speed of M = %1 RPM").arg(s.SpeedM));
         const int sel = s.SelectedLE - 1;
         const int da = sel >= 0 && sel < LeCount ? s.ReturnSpeedM[sel] : 0;
         Label22.setCaption(QStringLiteral(" Value DA      = %1").arg(da));
@@ -112,7 +109,7 @@ void Log::Timer3_Timer()
 
     // A resting LE loads its set-point again when it next reaches phase 5.
     for (int i = 0; i < LeCount; ++i)
-        if (s.PhaseLP[i] == 6) s.run->FlagConsignePW(i) = 0;
+        if (s.PhaseLP[i] == 6) s.FlagConsignePW(i) = 0;
 
     if (s.AnyLFC2Sensor == 0) {
         for (plat::Label* h : {&Label36, &Label38, &Label47, &Label48, &Label43, &Label46}) h->setVisible(false);
@@ -124,7 +121,7 @@ void Log::Timer3_Timer()
 
 void Log::Timer8_Timer()
 {
-    for (int i = 0; i < LeCount; ++i) Label44[i].setCaption(QStringLiteral("[%1]").arg(p_.s.scheduler->CalLFC2[i]));
+    for (int i = 0; i < LeCount; ++i) Label44[i].setCaption(QStringLiteral("[%1]").arg(p_.s.CalLFC2[i]));
 }
 
 void Log::Timer64_Timer()

@@ -5,7 +5,7 @@
 //
 // Only what several subsystems exchange is declared here. Each subsystem's
 // own variables live in its state header (src/<subsystem>/<Name>State.h),
-// reached as s.traces->TraceX; a change there rebuilds only its users.
+// reached as s.TraceX; a change there rebuilds only its users.
 
 #include "shell/Owned.h"
 
@@ -40,6 +40,9 @@ Owned<SchedulerState> makeSchedulerState();
 Owned<ParametersState> makeParametersState();
 Owned<AlarmsState> makeAlarmsState();
 
+// The run modes, as the columns of SelectionMode.
+enum RunMode { NoMode = 0, Normal = 1, Symmetric = 2, Asymmetric = 3, Planning = 4, Stop = 5, StartAll = 6, StopAll = 7 };
+
 struct State {
     // =============================================================== shell
     QString BaseFolder;
@@ -67,6 +70,8 @@ struct State {
     uint8_t FlagMenuQTH = 0, FlagMenuSHT = 0, FlagMenuLFC = 0, FlagMenuStopAlarm = 0;   // alarm switches on
     uint8_t IndiceLFC = 0;            // LE index of the LFC-2 / LFC-3 label last clicked
     int32_t ClicLFCX = 0, ClicLFCY = 0;   // where in that label, twips
+    uint8_t SaisieMode = 0;           // value input: 1 motor speed, 0 an LE parameter
+    int16_t SpeedM = 0;               // motor speed set through the value input
 
     // ================================================================ link
     // --- the frames both ways
@@ -119,12 +124,52 @@ struct State {
     PerLE<uint8_t> MaxTempSHT{};     // entry 28, limit of the SHT alarm on reception
     PerLE<int16_t> LoggerHeaderDone{};   // 0: the data logger writes its header lines again
     PerLE<uint8_t> ComptageCOM{};    // link watchdog miss count, restarted by a start
-    // --- power set-points: working copy of ConsignePW2.ini
+    // --- power set-points: working copy of ConsignePW2.ini and the per-LE
+    // "loaded for this run" flags. Each flag is its own nine-element array of
+    // which only its LE's element is used; FlagConsignePW(le) is that element.
     PerLE<int16_t> ConsignePWIni{};
+    PerLE<uint8_t> FlagConsignePWLE1{}, FlagConsignePWLE2{}, FlagConsignePWLE3{}, FlagConsignePWLE4{},
+        FlagConsignePWLE5{}, FlagConsignePWLE6{}, FlagConsignePWLE7{}, FlagConsignePWLE8{};
+    uint8_t& FlagConsignePW(int le)
+    {
+        PerLE<uint8_t>* flags[8] = {&FlagConsignePWLE1, &FlagConsignePWLE2, &FlagConsignePWLE3, &FlagConsignePWLE4,
+                                    &FlagConsignePWLE5, &FlagConsignePWLE6, &FlagConsignePWLE7, &FlagConsignePWLE8};
+        return (*flags[le])[le];
+    }
     // --- QTH lamp button: 1 while the lamps are on as far as the button knows
     uint8_t FlagCommHal = 0;
     // --- run modes, as the run-mode pop-up records them
-    std::array<std::array<uint8_t, 8>, 9> SelectionMode{};   // [LE index][mode 1-7]
+    std::array<std::array<uint8_t, 8>, 9> SelectionMode{};   // [LE index][RunMode 1-7]
+
+    // ====================================================== traces, alarms
+    // Restarted by run control when an LE starts or changes mode.
+    uint8_t ScreenLE = 0;            // LE index of the trace pane being acted on
+    PerLE<int32_t> TraceX{};         // column of the LE's next trace point; 1 restarts at the left edge
+    uint8_t AlarmSHTPCReported = 0;             // the SHT window has reported its alarm
+    std::array<uint8_t, 4> AlarmQTHReported{};  // per QTH alarm channel
+
+    // ============================================================ scheduler
+    // The schedule flags that the run-mode pop-up arms and resets and the
+    // scheduler follows: automatic restart switches per mode, restart counts
+    // and waits, cycle and window progress.
+    PerLE<uint8_t> StartNorm{}, StartSym{}, StartSymStop{}, StartStop{};
+    PerLE<int32_t> ComptageTempo{};
+    PerLE<uint8_t> FlagSymBlocage{}, FlagVerouillage{};
+    PerLE<uint8_t> Compteurs{};      // automatic restarts made in planning mode
+    uint8_t Selbin = 0;              // LE index the start-selection window's strip commands act on
+    PerLE<uint8_t> CompteursNorm{}, CompteursSym{};   // restarts made (normal and symmetric; asymmetric)
+    PerLE<int32_t> ComptageSymTempo{};                // asymmetric restart wait, seconds
+    PerLE<uint8_t> FlagTraceNormal{};                 // 1 once today's normal-mode run trace has its start
+    PerLE<int32_t> DebutTraceNormalX{};               // strip position where that trace starts
+    PerLE<uint8_t> FlagCycleSym{}, FlagSymMinutes{}, FlagDemiCycleOff{};   // symmetric cycle state
+    PerLE<int32_t> CurseurSymX{}, CyclesEffectues{};  // cycle progress line position, cycles completed
+    PerLE<uint8_t> FlagDefautAsym{}, FlagDefautPlan{};   // 1 once the strip holds its default window(s)
+    PerLE<uint8_t> FlagSymEtat{}, FlagEtat{};         // 1 once the schedule started the LE in its window
+    uint8_t FlagImages2359 = 0;      // 1 once the strips were saved and cleared at 23:59
+    PerLE<uint8_t> FlagTrigLFC3Off{};   // 1 while the LFC-3 trigger has stopped the LE
+    uint8_t FlagTailleLFC3 = 0;      // size setting of the LFC-3 trigger window
+    int32_t LargeurAttente = 0;      // width of the restart wait bar, up to 1620
+    PerLE<uint8_t> CalLFC2{};        // LFC-2 CAL value per LE (the main window shows it)
 
     // ====================================== each subsystem's own variables
     Owned<ShellState> shell = makeShellState();

@@ -1,4 +1,3 @@
-#include "parameters/ParametersState.h"
 #include "shell/TextTables.h"
 
 #include "parameters/ParamTable.h"
@@ -54,6 +53,5 @@ void fillErrComXTexts(State& s)
     for (int i = 0; i <= 12; ++i) s.ErrComXTexts[i] = QString::fromLatin1(texts[i]);
 }
 
-void fillParamMinMax(State& s) { fillParamBounds(s.parameters->ParamMin, s.parameters->ParamMax); }
 
 } // namespace orv

@@ -11,7 +11,5 @@ struct State;
 void fillFadecErrorCodes(State& s);
 // ErrComXTexts 0-12, in the order the receive routines test the port events.
 void fillErrComXTexts(State& s);
-// ParamMin / ParamMax 1-31 from the parameter table.
-void fillParamMinMax(State& s);
 
 } // namespace orv

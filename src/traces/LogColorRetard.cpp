@@ -1,5 +1,4 @@
 // Blanking one LE's trace pane on the trace area Picture13 (4 x 2 panes).
-#include "traces/TracesState.h"
 #include "shell/Log.h"
 #include "shell/Program.h"
 
@@ -20,14 +19,14 @@ constexpr int BottomFirstRight = 2335;
 void Log::ColorRetard()
 {
     State& s = p_.s;
-    const int le = s.traces->ScreenLE;
+    const int le = s.ScreenLE;
     if (le < LeCount) {
         const int column = le % 4;
         const bool bottom = le >= 4;
         const int right = bottom && column == 0 ? BottomFirstRight : PaneRight[column];
         Picture13.canvas().line(PaneLeft[column], bottom ? RowSplit : 0, right, bottom ? RowBottom : RowSplit,
                                 plat::colors::Black, plat::Canvas::BoxFilled);
-        s.traces->TraceX[le] = 1;
+        s.TraceX[le] = 1;
     }
     GrilleScreen();
 }

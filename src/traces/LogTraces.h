@@ -16,6 +16,11 @@ public:
     // A press on the trace area selects the pane of its LE (ScreenLE); the
     // left button also opens the area's pop-up menu for that pane.
     void Picture13_MouseDown(const plat::MouseArgs& a);
+    void mnuStopLEx_Click();   // "Stop LE" of the pane's pop-up
+    // The level-line headers LPC, LFC and VIS.
+    void Label6_Click();
+    void Label13_Click();
+    void Label8_Click();
 
     // Data logger (LoggerWriter.cpp). Timer42: one tick a minute while the
     // logger runs; at the end of the period a pass appends the header block

@@ -139,7 +139,7 @@ void LogTraces::Timer43_Timer()
     L.Picture3.setBackColor(IndicatorLavender);
     if (p.s.PhaseLP[0] == 5) {
         plat::Canvas& area = L.Picture13.canvas();
-        const int x = 7 * p.s.traces->TraceX[0];
+        const int x = 7 * p.s.TraceX[0];
         for (int y = 0; y <= 270; y += 3) area.pset(x, y, FlashRed);
     }
     L.Timer43.setEnabled(false);

@@ -1,7 +1,9 @@
 // Start-up: the data logger's two settings files, only created (the logger's
 // set-up window reads them).
 #include "shell/StartupFiles.h"
+#include "shell/Program.h"
 #include "traces/TracesStartup.h"
+#include "traces/TracesState.h"
 
 namespace orv {
 
@@ -25,5 +27,9 @@ void startupLoggerTypeFile(Program& p)
     presentOrCreate(p, QStringLiteral("TypeFile.ini"),
                     repeated("0", 17) + QStringList{QStringLiteral(" ")} + repeated("0", 11));
 }
+
+void startupIoListHidden(Program& p) { p.s.traces->FlagAffListeIO = 0; }
+
+void startupScrollOff(Program& p) { p.s.traces->ScrollFlag = 0; }
 
 } // namespace orv

@@ -7,5 +7,7 @@ class Program;
 
 void startupLoggerNs(Program& p);         // NS.ini (only created)
 void startupLoggerTypeFile(Program& p);   // TypeFile.ini (only created)
+void startupIoListHidden(Program& p);     // the I/O list panel starts hidden
+void startupScrollOff(Program& p);        // the "Scroll" toggle starts off
 
 } // namespace orv

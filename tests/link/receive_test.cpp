@@ -2,7 +2,6 @@
 // state and labels only), what a bad frame or a line event leaves alone, the
 // phase and fault handling, set-points, read-back and wear counters.
 #include "link/LinkState.h"
-#include "run/RunState.h"
 #include "link/ReceiveFixture.h"
 #include "parameters/FadecParameters.h"
 #include "parameters/Usures.h"
@@ -299,16 +298,16 @@ TEST_F(ReceiveSetPointTest, LoadedOncePerRunAtPhase5)
     writeValues({" 8 ", " 9 ", " 10 ", " 11 ", " 12 ", " 13 ", " 14 ", " 15 "});
     QStringList labels;
     for (int k = 0; k < 8; ++k) labels << log->Label15[k].caption();
-    s->run->FlagConsignePWLE3[0] = 0;
-    s->run->FlagConsignePWLE3[2] = 0;
+    s->FlagConsignePWLE3[0] = 0;
+    s->FlagConsignePWLE3[2] = 0;
 
     receive(2, status(5));
     EXPECT_EQ(s->ConsignePWIni, (PerLE<int16_t>{8, 9, 10, 11, 12, 13, 14, 15, 0}));
     EXPECT_EQ(s->ConsignePW[2], 10);
     labels[2] = "100";
     for (int k = 0; k < 8; ++k) EXPECT_EQ(log->Label15[k].caption(), labels[k]) << k;
-    EXPECT_EQ(s->run->FlagConsignePWLE3[2], 1);   // LE-3's own element
-    EXPECT_EQ(s->run->FlagConsignePWLE3[0], 0);
+    EXPECT_EQ(s->FlagConsignePWLE3[2], 1);   // LE-3's own element
+    EXPECT_EQ(s->FlagConsignePWLE3[0], 0);
 
     // Later phase-5 frames of the same run do not read the file again.
     writeValues({"50", "50", "50", "50", "50", "50", "50", "50"});
@@ -320,9 +319,9 @@ TEST_F(ReceiveSetPointTest, LoadedOncePerRunAtPhase5)
 
     // A new run (the flag cleared) reads it again; so does every LE on its own flag.
     for (int le = 0; le < 8; ++le) {
-        s->run->FlagConsignePW(le) = 0;
+        s->FlagConsignePW(le) = 0;
         receive(le, status(5));
-        EXPECT_EQ(s->run->FlagConsignePW(le), 1) << le;
+        EXPECT_EQ(s->FlagConsignePW(le), 1) << le;
         EXPECT_EQ(s->ConsignePW[le], 50) << le;
         EXPECT_EQ(log->Label15[le].caption(), "500") << le;
     }
@@ -343,7 +342,7 @@ TEST_F(ReceiveSetPointTest, BrokenFileChangesNothingAndIsRetried)
         s->ConsignePWIni = {1, 2, 3, 4, 5, 6, 7, 8, 0};
         s->ConsignePW[4] = 7;
         log->Label15[4].setCaption("70");
-        s->run->FlagConsignePW(4) = 0;
+        s->FlagConsignePW(4) = 0;
         c.make();
         le::Fields f = status(5);
         f[5] = 3;
@@ -352,14 +351,14 @@ TEST_F(ReceiveSetPointTest, BrokenFileChangesNothingAndIsRetried)
         EXPECT_EQ(s->ConsignePWIni, (PerLE<int16_t>{1, 2, 3, 4, 5, 6, 7, 8, 0}));
         EXPECT_EQ(s->ConsignePW[4], 7);
         EXPECT_EQ(log->Label15[4].caption(), "70");
-        EXPECT_EQ(s->run->FlagConsignePW(4), 0);
+        EXPECT_EQ(s->FlagConsignePW(4), 0);
         EXPECT_EQ(log->Label11[4].caption(), "3");   // the later steps ran
         EXPECT_EQ(log->Label40[4].caption(), "44");
     }
     writeValues({"60", "60", "60", "60", "61", "60", "60", "60"});
     receive(4, status(5));
     EXPECT_EQ(s->ConsignePW[4], 61);
-    EXPECT_EQ(s->run->FlagConsignePW(4), 1);
+    EXPECT_EQ(s->FlagConsignePW(4), 1);
 }
 
 TEST_F(ReceiveTest, ShtLabelOfLE1WaitsForTheMarker)

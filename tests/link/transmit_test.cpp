@@ -3,7 +3,6 @@
 // the bank request to the selected LE only and once, the parameter write and
 // its binding, and a frame the port does not take is not reported as sent.
 #include "link/LinkState.h"
-#include "run/RunState.h"
 #include "link/LeInstances.h"
 #include "model/Frames.h"
 #include "parameters/FadecParameters.h"
@@ -191,7 +190,7 @@ TEST_F(TransmitTest, RequestsRideInEveryFrameAndTheSetPointOnlyInPhaseFive)
     s->SubCommand[4] = 5;
     s->Vmot[4] = 133;
     s->EnableCooling[4] = 4;
-    s->run->FlagConsignePW(4) = 1;   // set-point already loaded for this run: reception leaves it
+    s->FlagConsignePW(4) = 1;   // set-point already loaded for this run: reception leaves it
     for (int phase : {0, 5}) {
         SCOPED_TRACE(phase);
         receive(4, lastFrame(phase));

@@ -25,7 +25,7 @@ protected:
         entry.Label3.setCaption(prog->s.parameters->ParamMin[p]);
         entry.Label4.setCaption(prog->s.parameters->ParamMax[p]);
         entry.Text1.setEnabled(p >= 9);
-        prog->s.parameters->SaisieMode = 0;
+        prog->s.SaisieMode = 0;
         t.dialogs.onModal = [&, typed](plat::Form&) {
             if (!typed.isEmpty()) entry.Text1.setText(typed);
             entry.ValidationSaisie.click();
@@ -53,7 +53,7 @@ TEST_F(SaisieTest, OnlyANumberWithinTheEntrysBoundsIsStored)
         // Either way the opened title has its row colour back.
         EXPECT_EQ(prog->form<FadecParameters>()->Label61[18].backColor(), plat::rgb(255, 255, 128));
     }
-    EXPECT_EQ(prog->s.parameters->SpeedM, 0);
+    EXPECT_EQ(prog->s.SpeedM, 0);
 }
 
 TEST_F(SaisieTest, AReadOnlyEntryKeepsItsShownValue)

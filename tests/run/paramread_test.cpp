@@ -108,7 +108,7 @@ TEST_F(ParamReadTest, ReadsListsKeepsAndStartsOnTheFakeLE)
     ASSERT_TRUE(t.time.runUntil([&] { return s->SynchroRS232[0] == 123; }));
     const size_t sentBefore = fake.commands().size();
     s->StartStopPC[0] = 1;
-    s->run->FlagConsignePWLE1[0] = 1;
+    s->FlagConsignePWLE1[0] = 1;
     s->LoggerHeaderDone[0] = 1;
     log->Label26[0].setBackColor(plat::colors::Orange);
 
@@ -142,7 +142,7 @@ TEST_F(ParamReadTest, ReadsListsKeepsAndStartsOnTheFakeLE)
     EXPECT_EQ(s->MaxTempSHT[0], 66);
 
     EXPECT_EQ(s->StartStopPC[0], 1);
-    EXPECT_EQ(s->run->FlagConsignePWLE1[0], 0);
+    EXPECT_EQ(s->FlagConsignePWLE1[0], 0);
     EXPECT_EQ(s->LoggerHeaderDone[0], 0);
     EXPECT_EQ(log->Label26[0].backColor(), plat::colors::Green);
     EXPECT_TRUE(log->Timer5.enabled());   // the trace starts again on the left

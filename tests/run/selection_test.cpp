@@ -2,10 +2,7 @@
 // (flash, captions, set-point file, slider, items offered), and what each
 // pop-up item does to the run mode, the schedule state, the start-selection
 // window and the LEs' requests.
-#include "alarms/AlarmsState.h"
 #include "run/RunState.h"
-#include "scheduler/SchedulerState.h"
-#include "traces/TracesState.h"
 #include "parameters/FadecParameters.h"
 #include "run/RunFixture.h"
 #include "scheduler/SelectionStart.h"
@@ -60,14 +57,14 @@ protected:
     void dirtySchedule(int le)
     {
         s->StartStopPC[le] = 2;
-        s->scheduler->StartNorm[le] = s->scheduler->StartSym[le] = s->scheduler->StartSymStop[le] = s->scheduler->StartStop[le] = 0;
-        s->scheduler->CompteursNorm[le] = s->scheduler->Compteurs[le] = s->scheduler->CompteursSym[le] = 3;
-        s->scheduler->ComptageTempo[le] = s->scheduler->ComptageSymTempo[le] = 44;
-        s->scheduler->FlagTraceNormal[le] = s->scheduler->FlagCycleSym[le] = s->scheduler->FlagSymMinutes[le] = s->scheduler->FlagDemiCycleOff[le] = 1;
-        s->scheduler->DebutTraceNormalX[le] = s->scheduler->CurseurSymX[le] = s->scheduler->CyclesEffectues[le] = 9;
-        s->scheduler->FlagDefautAsym[le] = s->scheduler->FlagDefautPlan[le] = s->scheduler->FlagSymBlocage[le] = s->scheduler->FlagSymEtat[le] = 1;
-        s->scheduler->FlagVerouillage[le] = s->scheduler->FlagEtat[le] = 1;
-        s->traces->TraceX[le] = 300;
+        s->StartNorm[le] = s->StartSym[le] = s->StartSymStop[le] = s->StartStop[le] = 0;
+        s->CompteursNorm[le] = s->Compteurs[le] = s->CompteursSym[le] = 3;
+        s->ComptageTempo[le] = s->ComptageSymTempo[le] = 44;
+        s->FlagTraceNormal[le] = s->FlagCycleSym[le] = s->FlagSymMinutes[le] = s->FlagDemiCycleOff[le] = 1;
+        s->DebutTraceNormalX[le] = s->CurseurSymX[le] = s->CyclesEffectues[le] = 9;
+        s->FlagDefautAsym[le] = s->FlagDefautPlan[le] = s->FlagSymBlocage[le] = s->FlagSymEtat[le] = 1;
+        s->FlagVerouillage[le] = s->FlagEtat[le] = 1;
+        s->TraceX[le] = 300;
     }
 };
 
@@ -118,19 +115,19 @@ TEST_F(SelectionTest, RightPressSelectsFlashesAndClearsWithoutAMenu)
     FadecParameters& params = *prog->form<FadecParameters>();
     for (int k = 32; k <= 63; ++k) params.setParamPC(k - 32, "17");
     s->FlagCouleurLE.fill(0);
-    s->alarms->AlarmSHTPCReported = 1;
+    s->AlarmSHTPCReported = 1;
     log->Label26[2].setBackColor(plat::colors::Orange);   // an earlier press, still orange
 
     press(4, plat::RightButton);
 
     EXPECT_EQ(s->SelectedLE, 5);
-    EXPECT_EQ(s->scheduler->Selbin, 4);
+    EXPECT_EQ(s->Selbin, 4);
     EXPECT_EQ(params.Label64.caption(), "Selected LE : 5");
     EXPECT_EQ(log->Label66.caption(), "Selected LE = 5");
     EXPECT_EQ(log->Label1.caption(), "LE5");
     for (int k = 32; k <= 63; ++k) EXPECT_EQ(params.ParamPC(k - 32), "0") << k;
     for (int le = 0; le < 8; ++le) EXPECT_EQ(s->FlagCouleurLE[le], 1) << le;
-    EXPECT_EQ(s->alarms->AlarmSHTPCReported, 0);
+    EXPECT_EQ(s->AlarmSHTPCReported, 0);
     EXPECT_TRUE(t.dialogs.popupsShown.empty());
     EXPECT_EQ(readFile(setPointFile), integerForm({50, 50, 50, 50, 50, 50, 50, 50}));
 
@@ -196,7 +193,7 @@ TEST_F(SelectionTest, AnUnreadableSetPointFileStaysAsItIs)
 TEST_F(SelectionTest, NormalForAnIdleLEStartsTheModeAfresh)
 {
     dirtySchedule(2);
-    s->scheduler->FlagImages2359 = 1;
+    s->FlagImages2359 = 1;
     start().strip(2).setBackColor(plat::colors::Yellow);
     start().symTimer(2).setEnabled(true);
     log->Picture13.canvas().line(4700, 0, 7000, 2100, plat::colors::Red, plat::Canvas::BoxFilled);
@@ -206,20 +203,20 @@ TEST_F(SelectionTest, NormalForAnIdleLEStartsTheModeAfresh)
     SelectionStart& w = start();
     EXPECT_EQ(w.caption(), " Selection LE-3 (Normal)");
     EXPECT_EQ(modeOf(2), 1);
-    EXPECT_EQ(s->scheduler->FlagImages2359, 0);
+    EXPECT_EQ(s->FlagImages2359, 0);
     EXPECT_EQ(w.nameLabel(2).backColor(), LightGreen);
     EXPECT_EQ(w.modeLabel(2).backColor(), LightGreen);
     EXPECT_EQ(w.strip(2).backColor(), plat::colors::LightGrey);
     EXPECT_FALSE(w.symTimer(2).enabled());
     EXPECT_FALSE(w.Text1.visible());   // the symmetric-cycle panel is hidden
     EXPECT_EQ(s->StartStopPC[2], 0);
-    EXPECT_EQ(s->scheduler->StartNorm[2], 1);
-    EXPECT_EQ(s->scheduler->CompteursNorm[2] + s->scheduler->Compteurs[2] + s->scheduler->ComptageTempo[2], 0);
-    EXPECT_EQ(s->scheduler->FlagTraceNormal[2] + s->scheduler->DebutTraceNormalX[2], 0);
-    EXPECT_EQ(s->scheduler->CompteursSym[2], 3);   // another mode's state stays
+    EXPECT_EQ(s->StartNorm[2], 1);
+    EXPECT_EQ(s->CompteursNorm[2] + s->Compteurs[2] + s->ComptageTempo[2], 0);
+    EXPECT_EQ(s->FlagTraceNormal[2] + s->DebutTraceNormalX[2], 0);
+    EXPECT_EQ(s->CompteursSym[2], 3);   // another mode's state stays
     EXPECT_EQ(log->Picture13.canvas().point(5000, 1000), plat::colors::Black);
-    EXPECT_EQ(s->traces->ScreenLE, 2);
-    EXPECT_EQ(s->traces->TraceX[2], 1);
+    EXPECT_EQ(s->ScreenLE, 2);
+    EXPECT_EQ(s->TraceX[2], 1);
     EXPECT_EQ(w.Label41.caption(), "Sélection en cours :  LE-3");
     EXPECT_TRUE(w.visible());
     EXPECT_EQ(w.modeLabel(2).caption(), "");
@@ -229,10 +226,10 @@ TEST_F(SelectionTest, NormalForAnIdleLEStartsTheModeAfresh)
 
     // Twice gives the same state as once.
     const auto modes = s->SelectionMode;
-    const auto norm = s->scheduler->StartNorm;
+    const auto norm = s->StartNorm;
     choose(2, "MListeNormal");
     EXPECT_EQ(s->SelectionMode, modes);
-    EXPECT_EQ(s->scheduler->StartNorm, norm);
+    EXPECT_EQ(s->StartNorm, norm);
     EXPECT_EQ(w.caption(), " Selection LE-3 (Normal)");
 }
 
@@ -247,10 +244,10 @@ TEST_F(SelectionTest, ModeItemsForARunningLEOnlyRecordTheMode)
     EXPECT_EQ(modeOf(2), 1);
     EXPECT_EQ(w.nameLabel(2).backColor(), LightGreen);   // "normal" colours them always
     EXPECT_TRUE(w.visible());
-    EXPECT_EQ(s->scheduler->StartNorm[2], 0);
+    EXPECT_EQ(s->StartNorm[2], 0);
     EXPECT_EQ(s->StartStopPC[2], 2);
-    EXPECT_EQ(s->scheduler->CompteursNorm[2], 3);
-    EXPECT_EQ(s->traces->TraceX[2], 300);
+    EXPECT_EQ(s->CompteursNorm[2], 3);
+    EXPECT_EQ(s->TraceX[2], 300);
     EXPECT_EQ(w.Label41.caption(), "before");
 
     // "planing" for running LE-2: titled and recorded, nothing shown or coloured.
@@ -271,15 +268,15 @@ TEST_F(SelectionTest, AsymmetricSetsTheLfc3WindowSizeOnlyForLE1)
 {
     for (int le : {0, 1}) {
         SCOPED_TRACE(le);
-        s->scheduler->FlagTailleLFC3 = 0;
-        s->scheduler->FlagTrigLFC3Off[le] = 1;
+        s->FlagTailleLFC3 = 0;
+        s->FlagTrigLFC3Off[le] = 1;
         dirtySchedule(le);
         choose(le, "MListeAsymetrique");
         EXPECT_EQ(start().caption(), QStringLiteral(" Selection LE-%1 (Asymétrique)").arg(le + 1));
-        EXPECT_EQ(s->scheduler->FlagTailleLFC3, le == 0 ? 1 : 0);
-        EXPECT_EQ(s->scheduler->FlagTrigLFC3Off[le], 0);
-        EXPECT_EQ(s->scheduler->StartSymStop[le], 1);
-        EXPECT_EQ(s->scheduler->FlagSymBlocage[le] + s->scheduler->FlagSymEtat[le] + s->scheduler->FlagDefautAsym[le] + s->scheduler->CompteursSym[le], 0);
+        EXPECT_EQ(s->FlagTailleLFC3, le == 0 ? 1 : 0);
+        EXPECT_EQ(s->FlagTrigLFC3Off[le], 0);
+        EXPECT_EQ(s->StartSymStop[le], 1);
+        EXPECT_EQ(s->FlagSymBlocage[le] + s->FlagSymEtat[le] + s->FlagDefautAsym[le] + s->CompteursSym[le], 0);
         EXPECT_EQ(s->StartStopPC[le], 0);
         EXPECT_EQ(start().nameLabel(le).backColor(), LightGreen);
         setMode(le, 5);
@@ -293,7 +290,7 @@ TEST_F(SelectionTest, SymmetricOpensTheCycleCountBox)
     w.symTimer(5).setInterval(2000);
     w.symTimer(5).setEnabled(true);
     w.strip(5).setBackColor(plat::colors::Yellow);
-    s->scheduler->CurseurSymX[4] = 77;
+    s->CurseurSymX[4] = 77;
     dirtySchedule(5);
 
     choose(5, "MListeSymetrique");
@@ -307,9 +304,9 @@ TEST_F(SelectionTest, SymmetricOpensTheCycleCountBox)
     EXPECT_EQ(w.Label106.backColor(), plat::colors::Green);
     EXPECT_EQ(w.strip(5).backColor(), plat::colors::Yellow);
     EXPECT_EQ(w.nameLabel(5).backColor(), plat::ButtonFace);
-    EXPECT_EQ(s->scheduler->StartSym[5], 1);
-    EXPECT_EQ(s->scheduler->CurseurSymX[5] + s->scheduler->FlagCycleSym[5] + s->scheduler->CyclesEffectues[5] + s->scheduler->Compteurs[5], 0);
-    EXPECT_EQ(s->scheduler->CurseurSymX[4], 77);
+    EXPECT_EQ(s->StartSym[5], 1);
+    EXPECT_EQ(s->CurseurSymX[5] + s->FlagCycleSym[5] + s->CyclesEffectues[5] + s->Compteurs[5], 0);
+    EXPECT_EQ(s->CurseurSymX[4], 77);
     EXPECT_EQ(s->StartStopPC[5], 2);   // "symmetric" leaves the request alone
     EXPECT_TRUE(log->Timer2.enabled());   // the login panel step runs again
     EXPECT_TRUE(w.visible());
@@ -319,10 +316,10 @@ TEST_F(SelectionTest, StopEndsTheSchedulesAndStopsTheLE)
 {
     openPort(3);
     s->PhaseLP[3] = 5;
-    s->scheduler->StartNorm[3] = s->scheduler->StartSym[3] = s->scheduler->StartSymStop[3] = s->scheduler->StartStop[3] = 1;
-    s->scheduler->FlagSymBlocage[3] = s->scheduler->FlagVerouillage[3] = 1;
+    s->StartNorm[3] = s->StartSym[3] = s->StartSymStop[3] = s->StartStop[3] = 1;
+    s->FlagSymBlocage[3] = s->FlagVerouillage[3] = 1;
     s->RestSeconds[3] = 50;
-    s->scheduler->LargeurAttente = 900;
+    s->LargeurAttente = 900;
     log->Picture15.setVisible(true);
     log->Picture15.canvas().line(0, 0, 1200, 615, plat::colors::Cyan, plat::Canvas::BoxFilled);
     setMode(3, 1);
@@ -330,12 +327,12 @@ TEST_F(SelectionTest, StopEndsTheSchedulesAndStopsTheLE)
 
     choose(3, "MListeStop");
 
-    EXPECT_EQ(s->scheduler->StartNorm[3] + s->scheduler->StartSym[3] + s->scheduler->StartSymStop[3] + s->scheduler->StartStop[3], 0);
-    EXPECT_EQ(s->scheduler->FlagSymBlocage[3] + s->scheduler->FlagVerouillage[3], 0);
+    EXPECT_EQ(s->StartNorm[3] + s->StartSym[3] + s->StartSymStop[3] + s->StartStop[3], 0);
+    EXPECT_EQ(s->FlagSymBlocage[3] + s->FlagVerouillage[3], 0);
     EXPECT_EQ(s->RestSeconds[3], 0);
     EXPECT_FALSE(log->Picture15.visible());
     EXPECT_EQ(log->Picture15.canvas().point(1000, 300), plat::colors::Grey);
-    EXPECT_EQ(s->scheduler->LargeurAttente, 0);
+    EXPECT_EQ(s->LargeurAttente, 0);
     EXPECT_FALSE(start().symTimer(3).enabled());
     EXPECT_EQ(start().Label41.caption(), "Sélection en cours :  LE-4");
     EXPECT_EQ(modeOf(3), 5);
@@ -364,7 +361,7 @@ TEST_F(SelectionTest, ItemsActOnTheLEWhoseLabelOpenedThePopup)
     openPort(5);
     t.dialogs.onPopup = [this](plat::Menu&) {
         s->SelectedLE = 6;
-        s->traces->ScreenLE = 5;
+        s->ScreenLE = 5;
     };
     choose(2, "MListeStop");
     EXPECT_EQ(s->StartStopPC[2], 2);
@@ -386,8 +383,8 @@ TEST_F(SelectionTest, StartAllMarksTheOpenLEsAndStartsTheSelectedOne)
     openPort(4);
     ASSERT_TRUE(t.time.runUntil([&] { return s->SynchroRS232[1] == 123; }));
     s->StartStopPC.fill(2);
-    s->scheduler->StartNorm[1] = 0;
-    s->scheduler->FlagTraceNormal[1] = 1;
+    s->StartNorm[1] = 0;
+    s->FlagTraceNormal[1] = 1;
     const size_t sentBefore = two.commands().size();
 
     choose(1, "MListeStartAllLE");   // returns once LE-2's parameter read is over
@@ -401,8 +398,8 @@ TEST_F(SelectionTest, StartAllMarksTheOpenLEsAndStartsTheSelectedOne)
         EXPECT_EQ(modeOf(le), 6) << le;
         EXPECT_EQ(s->StartStopPC[le], le == 1 ? 1 : 0) << le;
     }
-    EXPECT_EQ(s->scheduler->StartNorm[1], 1);
-    EXPECT_EQ(s->scheduler->FlagTraceNormal[1], 0);
+    EXPECT_EQ(s->StartNorm[1], 1);
+    EXPECT_EQ(s->FlagTraceNormal[1], 0);
     bool readRequested = false;
     for (size_t i = sentBefore; i < two.commands().size(); ++i)
         readRequested = readRequested || two.commands()[i][le::pos::Bank] == le::BankReadParam;
@@ -415,7 +412,7 @@ TEST_F(SelectionTest, StopAllAsksEveryLEToStopAndSwitchesTheLampsOff)
 {
     for (int le : {0, 2, 6}) s->PhaseLP[le] = 5;
     s->RelayQTH.fill(1);
-    s->scheduler->StartNorm.fill(1);
+    s->StartNorm.fill(1);
     for (int le = 0; le < 8; ++le) start().modeLabel(le).setBackColor(LightGreen);
     const QString before = histo();
 
@@ -423,7 +420,7 @@ TEST_F(SelectionTest, StopAllAsksEveryLEToStopAndSwitchesTheLampsOff)
 
     for (int le = 0; le < 8; ++le) {
         EXPECT_EQ(s->StartStopPC[le], 2) << le;
-        EXPECT_EQ(s->scheduler->StartNorm[le], 0) << le;
+        EXPECT_EQ(s->StartNorm[le], 0) << le;
         EXPECT_EQ(modeOf(le), 7) << le;
         EXPECT_EQ(start().modeLabel(le).backColor(), plat::ButtonFace) << le;
         EXPECT_EQ(s->RelayQTH[le], le < 6 ? 0 : 1) << le;

@@ -3,7 +3,6 @@
 // through the LE's parameter read, a busy LE waited for, and no tick while
 // the previous one still waits for its transfer.
 #include "run/RunState.h"
-#include "scheduler/SchedulerState.h"
 #include "parameters/ValeurDesParam.h"
 #include "run/RunFixture.h"
 #include "shell/Log.h"
@@ -42,7 +41,7 @@ TEST_F(SequencersTest, StopAllStopsAndRecordsOneLEPerSecond)
         EXPECT_EQ(log->Label26[n - 1].backColor(), plat::ButtonFace);
         EXPECT_EQ(log->List4.list(n - 1), QStringLiteral("LE%1  Off LE ").arg(n));
         EXPECT_EQ(histoMessages().last(), QStringLiteral("LE%1  Off LE ").arg(n));
-        for (int le = 0; le < 8; ++le) EXPECT_EQ(s->scheduler->CompteursNorm[le], 4);
+        for (int le = 0; le < 8; ++le) EXPECT_EQ(s->CompteursNorm[le], 4);
     }
     EXPECT_EQ(log->List4.foreColor(), plat::colors::Orange);
     EXPECT_EQ(log->List4.listCount(), 8);
@@ -96,7 +95,7 @@ TEST_F(SequencersTest, AnLENotActivatedIsStoppedButNotRecorded)
     t.time.advance(8000);
     for (int le = 0; le < 8; ++le) {
         EXPECT_EQ(s->StartStopPC[le], 2) << le;
-        EXPECT_EQ(s->scheduler->CompteursNorm[le], 0) << le;
+        EXPECT_EQ(s->CompteursNorm[le], 0) << le;
     }
     EXPECT_EQ(log->Label26[4].backColor(), plat::ButtonFace);
     EXPECT_EQ(histo(), before);

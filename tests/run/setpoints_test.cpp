@@ -1,7 +1,6 @@
 // Power set-points: the file ConsignePW2.ini (forms read, bytes written, bad
 // files refused), "Single LE" (ValeurPWPh5), the slider's labels, the 300 ms
 // control-state timer and the "Set All LE" colour reset.
-#include "run/RunState.h"
 #include "run/RunFixture.h"
 #include "run/SetPointFile.h"
 #include "shell/Log.h"
@@ -123,7 +122,7 @@ TEST_F(SetPointTest, ControlStateFollowsFlagModeOptionAndPhase)
         SCOPED_TRACE(c.name);
         s->StartMode = uint8_t(c.startMode);
         settings().Check5.setValue(c.qthOption);
-        s->run->FlagConsignePWLE2[1] = uint8_t(c.flag);
+        s->FlagConsignePWLE2[1] = uint8_t(c.flag);
         s->PhaseLP[1] = uint8_t(c.phase);
         s->PhaseLP[4] = 5;   // another LE runs
         tick47();
@@ -137,13 +136,13 @@ TEST_F(SetPointTest, ControlStateFollowsFlagModeOptionAndPhase)
     s->StartMode = 1;
     settings().Check5.setValue(1);
     s->PhaseLP[1] = 3;
-    s->run->FlagConsignePWLE2[1] = 1;
+    s->FlagConsignePWLE2[1] = 1;
     tick47();
     EXPECT_TRUE(log->CommHalOperator.visible());
 
     // A selected LE out of range leaves panel and button alone.
     s->SelectedLE = 0;
-    s->run->FlagConsignePWLE2[1] = 0;
+    s->FlagConsignePWLE2[1] = 0;
     tick47();
     EXPECT_TRUE(log->VScroll1.enabled());
     EXPECT_TRUE(log->CommHalOperator.visible());

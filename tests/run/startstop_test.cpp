@@ -1,9 +1,7 @@
 // Start and stop of one LE: what StartLERoutine clears and loads before the
 // parameter read, StopLERoutine's request, history line and QTH switch-off,
 // and "Stop LE" of the trace area's pop-up.
-#include "alarms/AlarmsState.h"
 #include "run/RunState.h"
-#include "scheduler/SchedulerState.h"
 #include "traces/TracesState.h"
 #include "alarms/ControlLfcAlarm.h"
 #include "alarms/Halogen.h"
@@ -54,12 +52,12 @@ TEST_F(StartStopTest, StopOfAnOpenLERequestsRecordsAndSwitchesTheLampsOff)
 {
     lampsOn();
     openPort(6);
-    s->run->FlagConsignePWLE7[6] = 1;
+    s->FlagConsignePWLE7[6] = 1;
     log->Label26[6].setBackColor(plat::colors::Green);
     s->HistoCode = "0";
     log->StopLERoutine(7);
     EXPECT_EQ(s->StartStopPC[6], 2);
-    EXPECT_EQ(s->run->FlagConsignePWLE7[6], 0);
+    EXPECT_EQ(s->FlagConsignePWLE7[6], 0);
     EXPECT_EQ(log->Label26[6].backColor(), plat::ButtonFace);
     EXPECT_EQ(histoMessages().last(), "LE7  Off LE ");
     EXPECT_EQ(s->HistoCode, "0");
@@ -88,20 +86,20 @@ TEST_F(StartStopTest, StartZeroOnlyRestoresTheAlarmMenuCaptions)
     for (plat::Menu* m : {&log->mnuAlarmHalogen, &log->mnuAlarmPlateau, &log->mnuAlarmLFC, &log->mnuStopAlarm})
         m->setCaption(m->caption() + " *");
     s->AlarmSHTLatchLE5 = 1;
-    s->alarms->AlarmSHTPCReported = 1;
+    s->AlarmSHTPCReported = 1;
     log->StartLERoutine(0);
     EXPECT_EQ(log->mnuAlarmHalogen.caption(), "QTH-Lamps");
     EXPECT_EQ(log->mnuAlarmPlateau.caption(), "SHT (FADEC and PC)");
     EXPECT_EQ(log->mnuAlarmLFC.caption(), "LFC");
     EXPECT_EQ(log->mnuStopAlarm.caption(), "Stop Alarm");
     EXPECT_EQ(s->AlarmSHTLatchLE5, 1);
-    EXPECT_EQ(s->alarms->AlarmSHTPCReported, 1);
+    EXPECT_EQ(s->AlarmSHTPCReported, 1);
 }
 
 TEST_F(StartStopTest, StartClearsEveryLatchButOnlyItsOwnErrorMarks)
 {
-    s->alarms->AlarmSHTPCReported = 1;
-    s->alarms->AlarmQTHReported.fill(1);
+    s->AlarmSHTPCReported = 1;
+    s->AlarmQTHReported.fill(1);
     s->AlarmSHTLatchLE5 = 1;
     s->AlarmLFCLatchLE8 = 1;
     s->run->StartLELogged.fill(1);
@@ -114,8 +112,8 @@ TEST_F(StartStopTest, StartClearsEveryLatchButOnlyItsOwnErrorMarks)
     // LE-2's port is closed, so the parameter read returns at once.
     log->StartLERoutine(2);
 
-    EXPECT_EQ(s->alarms->AlarmSHTPCReported, 0);
-    EXPECT_EQ(s->alarms->AlarmQTHReported, (std::array<uint8_t, 4>{}));
+    EXPECT_EQ(s->AlarmSHTPCReported, 0);
+    EXPECT_EQ(s->AlarmQTHReported, (std::array<uint8_t, 4>{}));
     EXPECT_EQ(s->AlarmSHTLatchLE5, 0);
     EXPECT_EQ(s->AlarmLFCLatchLE8, 0);
     for (int le = 0; le < 6; ++le) {
@@ -155,20 +153,20 @@ TEST_F(StartStopTest, StartGoesThroughTheParameterRead)
 TEST_F(StartStopTest, StopLEOfTheTracePanePutsItInStopMode)
 {
     // LE-3's port is closed: the request stays until the link answers again.
-    s->traces->ScreenLE = 2;
+    s->ScreenLE = 2;
     s->RestSeconds[2] = 50;
-    s->scheduler->StartNorm[2] = s->scheduler->StartSym[2] = s->scheduler->StartSymStop[2] = s->scheduler->StartStop[2] = 1;
-    s->scheduler->ComptageTempo[2] = 17;
-    s->scheduler->FlagSymBlocage[2] = s->scheduler->FlagVerouillage[2] = 1;
+    s->StartNorm[2] = s->StartSym[2] = s->StartSymStop[2] = s->StartStop[2] = 1;
+    s->ComptageTempo[2] = 17;
+    s->FlagSymBlocage[2] = s->FlagVerouillage[2] = 1;
     s->SelectionMode[2][1] = 1;
     s->RelayQTH[0] = 1;
     const QString before = histo();
     log->mnuStopLEx.click();
     EXPECT_EQ(s->StartStopPC[2], 2);
     EXPECT_EQ(s->RestSeconds[2], 0);
-    EXPECT_EQ(s->scheduler->StartNorm[2] + s->scheduler->StartSym[2] + s->scheduler->StartSymStop[2] + s->scheduler->StartStop[2], 0);
-    EXPECT_EQ(s->scheduler->ComptageTempo[2], 0);
-    EXPECT_EQ(s->scheduler->FlagSymBlocage[2] + s->scheduler->FlagVerouillage[2], 0);
+    EXPECT_EQ(s->StartNorm[2] + s->StartSym[2] + s->StartSymStop[2] + s->StartStop[2], 0);
+    EXPECT_EQ(s->ComptageTempo[2], 0);
+    EXPECT_EQ(s->FlagSymBlocage[2] + s->FlagVerouillage[2], 0);
     for (int mode = 1; mode <= 7; ++mode) EXPECT_EQ(s->SelectionMode[2][mode], mode == 5 ? 1 : 0) << mode;
     EXPECT_EQ(s->RelayQTH[0], 1);
     EXPECT_EQ(histo(), before);
@@ -190,9 +188,9 @@ TEST_F(StartStopTest, APressOnTheTraceAreaSelectsThePaneOfItsLE)
         {plat::LeftButton, 9400, 10, 0},      // right of the fourth column
     };
     for (const auto& p : presses) {
-        s->traces->ScreenLE = 0;
+        s->ScreenLE = 0;
         log->Picture13.onMouseDown({p.button, 0, p.x, p.y});
-        EXPECT_EQ(s->traces->ScreenLE, p.screenLE) << p.x << "," << p.y;
+        EXPECT_EQ(s->ScreenLE, p.screenLE) << p.x << "," << p.y;
     }
     // Only the left button opened the pop-up.
     EXPECT_EQ(t.dialogs.popupsShown.size(), 3u);
@@ -201,7 +199,7 @@ TEST_F(StartStopTest, APressOnTheTraceAreaSelectsThePaneOfItsLE)
 TEST_F(StartStopTest, StopLEStopsThePaneThatOpenedTheMenuEvenWhenScreenLEMovesMeanwhile)
 {
     // While the menu is open, a routine blanks another pane.
-    t.dialogs.onPopup = [this](plat::Menu&) { s->traces->ScreenLE = 1; };
+    t.dialogs.onPopup = [this](plat::Menu&) { s->ScreenLE = 1; };
     t.dialogs.popupChoices.push_back("mnuStopLEx");
     log->Picture13.onMouseDown({plat::LeftButton, 0, 2343 * 2 + 5, 2107 + 5});   // LE-7's pane
     EXPECT_EQ(s->StartStopPC[6], 2);

@@ -2,7 +2,6 @@
 // motor speed entry through the value input window, the connection button,
 // the LFC-2/LFC-3 labels, the level-line headers and the MAT/SHT selector.
 
-#include "parameters/ParametersState.h"
 #include "traces/TracesState.h"
 #include "link/ConfigurationRS232.h"
 #include "parameters/FadecParameters.h"
@@ -113,15 +112,15 @@ TEST_F(PanelTest, AnAcceptedSpeedBecomesTheSelectedLEsMotorRequest)
     EXPECT_EQ(shown[1], "3500");
     EXPECT_EQ(shown[2], "1000");
     EXPECT_EQ(shown[3], "4000");
-    EXPECT_EQ(s.parameters->SaisieMode, 1);
-    EXPECT_EQ(s.parameters->SpeedM, 3000);
+    EXPECT_EQ(s.SaisieMode, 1);
+    EXPECT_EQ(s.SpeedM, 3000);
     EXPECT_EQ(s.Vmot[0], 100);
     EXPECT_FALSE(prog->ifLoaded<Saisie>() && prog->ifLoaded<Saisie>()->visible());
 
     // An empty box takes the shown value: 3500 rpm, request 116.
     s.SelectedLE = 4;
     speedEntry("");
-    EXPECT_EQ(s.parameters->SpeedM, 3500);
+    EXPECT_EQ(s.SpeedM, 3500);
     EXPECT_EQ(s.Vmot[3], 116);
 }
 
@@ -143,7 +142,7 @@ TEST_F(PanelTest, ARefusedOrCancelledEntryChangesNoSpeed)
         EXPECT_EQ(t.dialogs.shown[0].text, r.message);
         EXPECT_EQ(t.dialogs.shown[0].title, " Warning!");
         EXPECT_EQ(t.dialogs.shown[0].icon(), plat::mb::Exclamation);
-        EXPECT_EQ(s.parameters->SpeedM, 0);
+        EXPECT_EQ(s.SpeedM, 0);
         EXPECT_EQ(s.Vmot[1], 0);
     }
     // Cancel after an accepted speed on another LE: this LE gets nothing.
@@ -151,7 +150,7 @@ TEST_F(PanelTest, ARefusedOrCancelledEntryChangesNoSpeed)
     speedEntry("3000");
     s.SelectedLE = 2;
     speedEntry("2500", false);
-    EXPECT_EQ(s.parameters->SpeedM, 3000);
+    EXPECT_EQ(s.SpeedM, 3000);
     EXPECT_EQ(s.Vmot[1], 0);
 }
 

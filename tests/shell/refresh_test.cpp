@@ -3,9 +3,6 @@
 // the set-point flags, the LFC-2 labels, the orange restore, and the QTH
 // automatic start 20 s after start-up.
 
-#include "parameters/ParametersState.h"
-#include "run/RunState.h"
-#include "scheduler/SchedulerState.h"
 #include "shell/ParamLogicielVB.h"
 #include "support/ProgramFixture.h"
 
@@ -130,7 +127,7 @@ TEST_F(RefreshTest, MotorLabelsShowWhileRpmControlIsOn)
     tick();
     EXPECT_FALSE(l.Label9.visible());
     EXPECT_FALSE(l.Label22.visible());
-    prog->s.parameters->SpeedM = 3000;
+    prog->s.SpeedM = 3000;
     prog->s.SelectedLE = 3;
     prog->s.ReturnSpeedM[2] = 77;
     settings().Check6.setValue(1);
@@ -143,14 +140,14 @@ TEST_F(RefreshTest, MotorLabelsShowWhileRpmControlIsOn)
 TEST_F(RefreshTest, ARestingLEsSetPointIsLoadedAgainNextTime)
 {
     auto& s = prog->s;
-    for (int i = 0; i < 8; ++i) s.run->FlagConsignePW(i) = 1;
+    for (int i = 0; i < 8; ++i) s.FlagConsignePW(i) = 1;
     s.PhaseLP[0] = 6;
     s.PhaseLP[7] = 6;
     s.PhaseLP[3] = 5;
     tick();
-    EXPECT_EQ(s.run->FlagConsignePWLE1[0], 0);
-    EXPECT_EQ(s.run->FlagConsignePWLE8[7], 0);
-    EXPECT_EQ(s.run->FlagConsignePWLE4[3], 1);
+    EXPECT_EQ(s.FlagConsignePWLE1[0], 0);
+    EXPECT_EQ(s.FlagConsignePWLE8[7], 0);
+    EXPECT_EQ(s.FlagConsignePWLE4[3], 1);
 }
 
 TEST_F(RefreshTest, WithoutLFC2SensorsTheBlockStaysHiddenAndTheStripsNarrow)
@@ -171,8 +168,8 @@ TEST_F(RefreshTest, WithoutLFC2SensorsTheBlockStaysHiddenAndTheStripsNarrow)
 
 TEST_F(RefreshTest, CalibrationLabelsShowEachLEsValue)
 {
-    prog->s.scheduler->CalLFC2[0] = 0;
-    prog->s.scheduler->CalLFC2[6] = 212;
+    prog->s.CalLFC2[0] = 0;
+    prog->s.CalLFC2[6] = 212;
     tick();
     EXPECT_EQ(w().Label44[0].caption(), "[0]");
     EXPECT_EQ(w().Label44[6].caption(), "[212]");

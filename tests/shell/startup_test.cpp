@@ -327,8 +327,8 @@ TEST_F(StartupTest, ExistingFilesAreReadIntoTheirOwners)
          [this] {
              EXPECT_EQ(s().scheduler->CalLFC2Text[0], "12");
              EXPECT_EQ(s().scheduler->CalLFC2Text[2], "0");
-             EXPECT_EQ(s().scheduler->CalLFC2[1], 41);
-             EXPECT_EQ(s().scheduler->CalLFC2[2], 0);
+             EXPECT_EQ(s().CalLFC2[1], 41);
+             EXPECT_EQ(s().CalLFC2[2], 0);
          }},
         {"parameter copy of 64 lines", {{"ParamSt.ini", times("1", 32) + times("2", 31) + times("9", 1)}},
          [this] {

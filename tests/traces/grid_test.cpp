@@ -1,5 +1,4 @@
 // The trace area's grid and pane blanking on the main window's picture.
-#include "traces/TracesState.h"
 #include "support/ProgramFixture.h"
 
 namespace {
@@ -27,11 +26,11 @@ TEST_F(TraceAreaTest, BlankingAPaneKeepsTheGridAndTheSingleScreenLayoutHasNone)
 {
     orv::Log& log = *prog->Log;
     area().line(2400, 100, 4600, 2000, plat::colors::Green, plat::Canvas::BoxFilled);   // LE-2's trace
-    prog->s.traces->ScreenLE = 1;
+    prog->s.ScreenLE = 1;
     log.ColorRetard();
     EXPECT_EQ(area().point(3000, 1000), plat::colors::Black);
     EXPECT_EQ(area().point(3000, 2107), plat::colors::White);
-    EXPECT_EQ(prog->s.traces->TraceX[1], 1);
+    EXPECT_EQ(prog->s.TraceX[1], 1);
 
     area().setBackColor(plat::colors::Black);
     log.mnuMonoEcran.setChecked(true);

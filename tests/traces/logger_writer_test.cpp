@@ -241,7 +241,7 @@ TEST_F(WriterTest, TheIndicatorFlashesAndMarksLe1sTraceColumn)
 {
     activate({0});
     running(0, 1, 2, 3);
-    prog->s.traces->TraceX[0] = 40;
+    prog->s.TraceX[0] = 40;
     startLogger(0, 1, {0}, 0, "run");
     atMinute(1);
     EXPECT_EQ(log().Picture3.backColor(), plat::rgb(255, 0, 0));
