@@ -3,6 +3,8 @@
 // START's checks and the menu items.
 #include "traces/LoggerFixture.h"
 
+#include "traces/VisualiserImagesHMS.h"
+
 #include <QDir>
 
 namespace {
@@ -210,6 +212,25 @@ TEST_F(LoggerTest, ScreenshotsOfTheSetUpWindowAndTheDialog)
     const QImage image = w.window()->grab().toImage();
     ASSERT_FALSE(image.isNull());
     ASSERT_TRUE(image.save(TEST_OUTPUT_DIR "/datalogger.png"));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(LoggerTest, QuitClosesTheLoggerWindowsAndStopsTheWriter)
+{
+    activate({0});
+    startLogger(0, 1, {0}, 0, "run");
+    t.time.advance(60000);
+    openWindow();
+    prog->form<orv::VisualiserImagesHMS>()->show();
+    const QByteArray before = readFile(dataFile("run_LE1.txt"));
+    t.dialogs.answers.push_back(plat::mb::Yes);
+    EXPECT_THROW(log().mnuQuit.click(), plat::ProgramEnded);
+    EXPECT_EQ(prog->ifLoaded<orv::Datalogger>(), nullptr);
+    EXPECT_EQ(prog->ifLoaded<orv::VisualiserImagesHMS>(), nullptr);
+    EXPECT_EQ(readFile(dataFile("run_LE1.txt")), before);
 }
 
 } // namespace
