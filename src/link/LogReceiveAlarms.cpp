@@ -10,7 +10,7 @@ namespace {
 
 constexpr int PhaseRunning = 5;
 
-bool activated(Program& p, int le) { return p.form<ParamLogicielVB>()->Check1[le].value() == 1; }
+bool activated(Program& p, int le) { return p.form<ParamLogicielVB>()->LEActivated(le); }
 
 // Raises one alarm of the LE: event list, history, menu star, warning box,
 // then the latch and the stop-all sequence. A history line that cannot be

@@ -71,7 +71,7 @@ void sensorValues(Log& log, const LeInstance& in, const StampFrame& f)
         plat::Label& label = (log.*c.label)[le];
         if (c.zeroFor255 && raw == 255)
             label.setCaption(QStringLiteral("0"));
-        else if (c.coeffRow >= 0 && p.form<ParamLogicielVB>()->Check2.value() != 0 && scaled)
+        else if (c.coeffRow >= 0 && p.form<ParamLogicielVB>()->DisplayWithCoefficients() && scaled)
             label.setCaption(*scaled);
         else
             label.setCaption(num(raw));

@@ -118,12 +118,12 @@ void Log::NoCommunicationStep()
 {
     State& s = p_.s;
     ParamLogicielVB& settings = *p_.form<ParamLogicielVB>();
-    if (settings.Check3.value() != 1)
+    if (!settings.LinkWatchdogAlarm())
         return;
 
     for (const LeInstance& in : leInstances()) {
         const int j = in.le;
-        if (!settings.Check1.has(j) || settings.Check1[j].value() != 1)
+        if (!settings.LEActivated(j))
             continue;
 
         if (Label21[j].backColor() == plat::ButtonFace) {

@@ -24,7 +24,7 @@ void Log::CommHalOperator_Click()
         // On: the activated LEs whose port is open. The colour says that at
         // least one LE is activated, and decides the file.
         for (int le = 0; le < QthLECount; ++le) {
-            if (settings.Check1[le].value() != 1) continue;
+            if (!settings.LEActivated(le)) continue;
             if (MSComm(le).portOpen()) s.RelayQTH[le] = 1;
             CommHalOperator.setBackColor(LightOrange);
         }
@@ -39,7 +39,7 @@ void Log::CommHalOperator_Click()
     // activation or the port, which may have changed since the lamps went on.
     for (int le = 0; le < QthLECount; ++le) {
         s.RelayQTH[le] = 0;
-        if (settings.Check1[le].value() == 1) CommHalOperator.setBackColor(plat::ButtonFace);
+        if (settings.LEActivated(le)) CommHalOperator.setBackColor(plat::ButtonFace);
     }
     if (CommHalOperator.backColor() == LightOrange) CommHalOperator.setBackColor(plat::ButtonFace);
     if (haveFile) writeQthStartFile(p_.rt.drive, file, false);

@@ -234,7 +234,7 @@ void Log::Label26_MouseDown(int Index, int Button, int Shift, double X, double Y
     const QString path = setPointFilePath(s.BaseFolder);
     if (auto values = readSetPointFile(p_.rt.drive, path)) {
         const bool lfcNormal = p_.form<SelectionStart>()->modeLabel(Index).caption() == QLatin1String("Normal")
-                               && p_.form<ParamLogicielVB>()->Check4[Index].value() == 1;
+                               && p_.form<ParamLogicielVB>()->LFC2Sensor(Index);
         for (int i = 0; i < LeCount; ++i) {
             int16_t& v = (*values)[i];
             if (v < LowestSetPoint) v = LowestSetPoint;

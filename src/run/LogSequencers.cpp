@@ -40,7 +40,7 @@ void Log::Timer16_Timer()
     const int le = std::min<int>(s.run->StopAllIndex, LeCount - 1);
 
     s.StartStopPC[le] = StopRequest;
-    if (s.run->OffLELogged[le] == 0 && p_.form<ParamLogicielVB>()->Check1[le].value() == 1) {
+    if (s.run->OffLELogged[le] == 0 && p_.form<ParamLogicielVB>()->LEActivated(le)) {
         for (int i = 0; i < LeCount; ++i) s.CompteursNorm[i] = NoMoreRestarts;
         s.HistoMessage = QStringLiteral("LE%1  Off LE ").arg(le + 1);
         List4.setForeColor(plat::colors::Orange);
@@ -91,7 +91,7 @@ void Log::Timer14_Timer()
     }
 
     s.StartStopPC[le] = StartRequest;
-    if (s.run->StartLELogged[le] == 0 && p_.form<ParamLogicielVB>()->Check1[le].value() == 1) {
+    if (s.run->StartLELogged[le] == 0 && p_.form<ParamLogicielVB>()->LEActivated(le)) {
         s.HistoMessage = inst.name() + QStringLiteral("  Start LE ");
         WriteHisto();
         s.HistoCode = QStringLiteral("0");

@@ -60,10 +60,10 @@ void Log::Timer47_Timer()
         VScroll1.setEnabled(loaded);
         PWIndividuel.setEnabled(loaded);
         CopiePWSlider.setEnabled(loaded);
-        CommHalOperator.setVisible(loaded && p_.form<ParamLogicielVB>()->Check5.value() == 1);
+        CommHalOperator.setVisible(loaded && p_.form<ParamLogicielVB>()->QTHFunctions());
         // Outside the start mode 0, the QTH button follows the selected LE's phase.
         if (s.StartMode != 0) {
-            if (p_.form<ParamLogicielVB>()->Check5.value() != 1) {
+            if (!p_.form<ParamLogicielVB>()->QTHFunctions()) {
                 CommHalOperator.setVisible(false);
             } else {
                 const uint8_t phase = s.PhaseLP[n - 1];

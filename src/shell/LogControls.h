@@ -114,78 +114,79 @@ struct LogControls {
     plat::ControlArray<plat::Line> Line15;
     plat::ControlArray<plat::Line> Line17;
 
-    // --- timers (intervals as designed; each subsystem enables its own)
-    plat::FormTimer Timer1;
-    plat::FormTimer Timer2;
-    plat::FormTimer Timer3;
-    plat::FormTimer Timer4;
-    plat::FormTimer Timer5;
-    plat::FormTimer Timer6;
-    plat::FormTimer Timer7;
-    plat::FormTimer Timer8;
-    plat::FormTimer Timer9;
-    plat::FormTimer Timer10;
-    plat::FormTimer Timer11;
-    plat::FormTimer Timer12;
-    plat::FormTimer Timer13;
-    plat::FormTimer Timer14;
-    plat::FormTimer Timer15;
-    plat::FormTimer Timer16;
-    plat::FormTimer Timer17;
-    plat::FormTimer Timer18;
-    plat::FormTimer Timer19;
-    plat::FormTimer Timer20;
-    plat::FormTimer Timer21;
-    plat::FormTimer Timer22;
-    plat::FormTimer Timer23;
-    plat::FormTimer Timer24;
-    plat::FormTimer Timer25;
-    plat::FormTimer Timer26;
-    plat::FormTimer Timer27;
-    plat::FormTimer Timer28;
-    plat::FormTimer Timer29;
-    plat::FormTimer Timer30;
-    plat::FormTimer Timer31;
-    plat::FormTimer Timer32;
-    plat::FormTimer Timer33;
-    plat::FormTimer Timer34;
-    plat::FormTimer Timer35;
-    plat::FormTimer Timer36;
-    plat::FormTimer Timer37;
-    plat::FormTimer Timer38;
-    plat::FormTimer Timer39;
-    plat::FormTimer Timer40;
-    plat::FormTimer Timer41;
-    plat::FormTimer Timer42;   // data logger writer, one tick a minute while it runs (traces/LoggerWriter.cpp)
-    plat::FormTimer Timer43;   // data logger indicator: ends the 400 ms flash after a pass (traces/LoggerWriter.cpp)
-    plat::FormTimer Timer44;
-    plat::FormTimer Timer45;
-    plat::FormTimer Timer46;
-    plat::FormTimer Timer47;
-    plat::FormTimer Timer48;
-    plat::FormTimer Timer49;
-    plat::FormTimer Timer50;
-    plat::FormTimer Timer51;
-    plat::FormTimer Timer52;
-    plat::FormTimer Timer53;
-    plat::FormTimer Timer54;
-    plat::FormTimer Timer55;
-    plat::FormTimer Timer56;
-    plat::FormTimer Timer57;
-    plat::FormTimer Timer58;
-    plat::FormTimer Timer59;
-    plat::FormTimer Timer60;
-    plat::FormTimer Timer61;
-    plat::FormTimer Timer62;
-    plat::FormTimer Timer63;
-    plat::FormTimer Timer64;
-    plat::FormTimer Timer65;
-    plat::FormTimer Timer66;
-    plat::FormTimer Timer67;
-    plat::FormTimer Timer68;
-    plat::FormTimer Timer69;
-    plat::FormTimer Timer70;
-    plat::FormTimer Timer71;
+    // --- timers: each one's role and the subsystem that serves it (the
+    // table in src/shell/README.md gives the file)
+    plat::FormTimer Timer1;   // shell: start-up, 100 ms after load, once
+    plat::FormTimer Timer2;   // shell: login panel armed 200 ms after load
+    plat::FormTimer Timer3;   // shell: one-second status refresh
+    plat::FormTimer Timer4;   // traces: trace plot of LE-1, 500 ms
+    plat::FormTimer Timer5;   // traces: trace restart of LE-1, 30 ms one-shot
+    plat::FormTimer Timer6;   // traces: trace plot of LE-2, 500 ms
+    plat::FormTimer Timer7;   // traces: trace restart of LE-2, 30 ms one-shot
+    plat::FormTimer Timer8;   // shell: LFC-2 labels
+    plat::FormTimer Timer9;   // shell: 60 s; nothing switches it on, its tick only switches it off
+    plat::FormTimer Timer10;   // traces: trace plot of LE-3, 500 ms
+    plat::FormTimer Timer11;   // link: "Stop Alarm" countdown
+    plat::FormTimer Timer12;   // link: 500 ms: the selected LE's status, the I/O monitor, the no-communication watchdog
+    plat::FormTimer Timer13;   // shell: login curtain
+    plat::FormTimer Timer14;   // run: start-all sequencer, one LE per second
+    plat::FormTimer Timer15;   // shell: QTH automatic start, 20 s after start-up
+    plat::FormTimer Timer16;   // run: stop-all sequencer, one LE per second
+    plat::FormTimer Timer17;   // traces: trace restart of LE-3, 30 ms one-shot
+    plat::FormTimer Timer18;   // traces: trace plot of LE-4, 500 ms
+    plat::FormTimer Timer19;   // traces: trace restart of LE-4, 30 ms one-shot
+    plat::FormTimer Timer20;   // traces: trace plot of LE-5, 500 ms
+    plat::FormTimer Timer21;   // link: reply to LE-1, 30 ms
+    plat::FormTimer Timer22;   // link: reply to LE-2, 30 ms
+    plat::FormTimer Timer23;   // link: reply to LE-3, 30 ms
+    plat::FormTimer Timer24;   // link: reply to LE-4, 30 ms
+    plat::FormTimer Timer25;   // link: reply to LE-5, 30 ms
+    plat::FormTimer Timer26;   // link: reply to LE-6, 30 ms
+    plat::FormTimer Timer27;   // traces: trace restart of LE-5, 30 ms one-shot
+    plat::FormTimer Timer28;   // traces: trace plot of LE-6, 500 ms
+    plat::FormTimer Timer29;   // traces: trace restart of LE-6, 30 ms one-shot
+    plat::FormTimer Timer30;   // link: link indicator reset of LE-1
+    plat::FormTimer Timer31;   // link: link indicator reset of LE-2
+    plat::FormTimer Timer32;   // link: link indicator reset of LE-3
+    plat::FormTimer Timer33;   // link: link indicator reset of LE-4
+    plat::FormTimer Timer34;   // link: link indicator reset of LE-5
+    plat::FormTimer Timer35;   // link: link indicator reset of LE-6
+    plat::FormTimer Timer36;   // run: rest countdown of LE-1, 1 s
+    plat::FormTimer Timer37;   // run: rest countdown of LE-2, 1 s
+    plat::FormTimer Timer38;   // run: rest countdown of LE-3, 1 s
+    plat::FormTimer Timer39;   // run: rest countdown of LE-4, 1 s
+    plat::FormTimer Timer40;   // run: rest countdown of LE-5, 1 s
+    plat::FormTimer Timer41;   // run: rest countdown of LE-6, 1 s
+    plat::FormTimer Timer42;   // traces: data logger pass
+    plat::FormTimer Timer43;   // traces: end of the logger indicator's flash, 400 ms one-shot
+    plat::FormTimer Timer44;   // parameters: transfer notice shown, 200 ms after a transfer
+    plat::FormTimer Timer45;   // parameters: transfer notice closed 2 s later; sets TransfertDone
+    plat::FormTimer Timer46;   // link: menus follow the open ports
+    plat::FormTimer Timer47;   // run: control state: power panel, QTH button, relay clearing
+    plat::FormTimer Timer48;   // shell: end of "Reset Magdrive", 1 s
+    plat::FormTimer Timer49;   // link: reply to LE-7, 30 ms
+    plat::FormTimer Timer50;   // link: link indicator reset of LE-7
+    plat::FormTimer Timer51;   // traces: trace plot of LE-7, 500 ms
+    plat::FormTimer Timer52;   // traces: trace restart of LE-7, 30 ms one-shot
+    plat::FormTimer Timer53;   // run: rest countdown of LE-7, 1 s
+    plat::FormTimer Timer54;   // shell: stop alarm
+    plat::FormTimer Timer55;   // run: "Set All LE" colour back
+    plat::FormTimer Timer56;   // traces: plot-timer gate, 100 ms
+    plat::FormTimer Timer57;   // link: port watchdog: test pass
+    plat::FormTimer Timer58;   // link: port watchdog: re-test
+    plat::FormTimer Timer59;   // link: port watchdog: re-test notice
+    plat::FormTimer Timer60;   // link: port watchdog: list clear
+    plat::FormTimer Timer61;   // link: reply to LE-8, 30 ms
+    plat::FormTimer Timer62;   // link: connect button enabled 3 s after start-up
+    plat::FormTimer Timer63;   // shell: end of "Freeze", 30 s
+    plat::FormTimer Timer64;   // shell: orange LE labels back, 1 s after a selection
+    plat::FormTimer Timer65;   // shell: 7 s after start-up; sets a per-LE flag table nothing reads
+    plat::FormTimer Timer66;   // link: link indicator reset of LE-8
+    plat::FormTimer Timer67;   // traces: trace plot of LE-8, 500 ms
+    plat::FormTimer Timer68;   // traces: trace restart of LE-8, 30 ms one-shot
+    plat::FormTimer Timer69;   // run: rest countdown of LE-8, 1 s
+    plat::FormTimer Timer70;   // traces: deferred pane blank, 200 ms one-shot
+    plat::FormTimer Timer71;   // traces: deferred blank of the single-screen layout, 300 ms one-shot
 };
 
 } // namespace orv

@@ -26,7 +26,7 @@ std::array<plat::Label*, 13> stripLabels(Log& w, int i)
             &w.Label39[i], &w.Label40[i], &w.Label41[i]};
 }
 
-bool startPasswordOn(Program& p) { return p.form<ParamLogicielVB>()->Check18.value() == 1; }
+bool startPasswordOn(Program& p) { return p.form<ParamLogicielVB>()->StartModeLogin(); }
 
 } // namespace
 

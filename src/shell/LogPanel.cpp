@@ -109,7 +109,7 @@ void Log::ActiveDesactiveRS232_Click()
 // does nothing.
 void Log::Label37_MouseDown(int Index, int Button, int Shift, double X, double Y)
 {
-    if (p_.form<ParamLogicielVB>()->Check4[Index].value() != 1) return;
+    if (!p_.form<ParamLogicielVB>()->LFC2Sensor(Index)) return;
     p_.s.IndiceLFC = uint8_t(Index);
     p_.s.ClicLFCX = int32_t(std::lround(X));
     p_.s.ClicLFCY = int32_t(std::lround(Y));
@@ -118,7 +118,7 @@ void Log::Label37_MouseDown(int Index, int Button, int Shift, double X, double Y
 
 void Log::Label42_MouseDown(int Index, int Button, int Shift, double X, double Y)
 {
-    if (p_.form<ParamLogicielVB>()->Check4[Index].value() != 1) return;
+    if (!p_.form<ParamLogicielVB>()->LFC2Sensor(Index)) return;
     p_.s.IndiceLFC = uint8_t(Index);
     p_.s.ClicLFCX = int32_t(std::lround(X));
     p_.s.ClicLFCY = int32_t(std::lround(Y));

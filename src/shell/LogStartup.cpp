@@ -96,7 +96,7 @@ void Log::Timer1_Timer()
     step([&] { startupShtState(p); });                                         // 41
     step([&] { ActivDesacLgGraphique(); });                                    // 42
     step([&] {                                                                 // 43
-        if (p.form<ParamLogicielVB>()->Check18.value() != 1) return;
+        if (!p.form<ParamLogicielVB>()->StartModeLogin()) return;
         // Locked until the start-mode login lays the window out again.
         for (plat::Menu* m : {&mnuParameterVB, &mnuParameters, &mnuCodeError, &mnuHalogen, &mnuTestMateriel,
                               &mnuVdesParam, &mnuCoeff, &mnuCreateDataLogger, &mnuhisto})

@@ -73,7 +73,7 @@ void Log::Timer3_Timer()
     }
 
     // Motor speed labels, while the bulb motor RPM control is on.
-    if (set.Check6.value() == 1) {
+    if (set.BulbMotorRPMControl()) {
         Label9.setCaption(QStringLiteral(" Speed of M = %1 RPM").arg(s.SpeedM));
         const int sel = s.SelectedLE - 1;
         const int da = sel >= 0 && sel < LeCount ? s.ReturnSpeedM[sel] : 0;

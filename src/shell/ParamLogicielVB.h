@@ -63,9 +63,26 @@ public:
 
     plat::FormTimer Timer1;   // 50 ms banner preview
 
+    // --- the settings as the other subsystems read them, from the check
+    // boxes as they stand: on when the box holds 1 (ticked), unless said.
+    bool LEActivated(int le) const { return ticked(Check1, le); }
+    bool LESulphur(int le) const { return ticked(Check7, le); }
+    bool LFC2Sensor(int le) const { return ticked(Check4, le); }
+    bool DisplayWithCoefficients() const { return Check2.value() != 0; }   // ticked or greyed
+    bool LinkWatchdogAlarm() const { return Check3.value() == 1; }
+    bool QTHFunctions() const { return Check5.value() == 1; }
+    bool BulbMotorRPMControl() const { return Check6.value() == 1; }
+    bool WaterCooling() const { return Check8.value() == 1; }
+    bool StartModeLogin() const { return Check18.value() == 1; }
+
     // 1 once the user ticked Check18 in this loaded window: closing it then
     // ends the program (the login takes effect at the next start).
     uint8_t EndOnClose = 0;
+
+    static bool ticked(const plat::ControlArray<plat::CheckBox>& boxes, int i)
+    {
+        return boxes.has(i) && boxes[i].value() == 1;
+    }
 
     // --- handlers
     void Check1_Click(int index);

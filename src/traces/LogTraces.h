@@ -34,7 +34,6 @@ public:
 
 private:
     void wireLogger();
-    bool LEActivated(int le);   // the LE's box in the software settings is ticked
     Log& L;
     Program& p;
 };

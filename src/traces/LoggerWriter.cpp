@@ -69,8 +69,6 @@ void LogTraces::wireLogger()
     L.mnuOffDataLogger.onClick = [this] { mnuOffDataLogger_Click(); };
 }
 
-bool LogTraces::LEActivated(int le) { return p.form<ParamLogicielVB>()->Check1[le].value() == 1; }
-
 void LogTraces::Timer42_Timer()
 {
     TracesState& t = *p.s.traces;
@@ -104,7 +102,7 @@ void LogTraces::LoggerPass()
     const QString date = p.rt.dateText();
     const QString time = p.rt.timeText();
     for (int le = 0; le < logger::LoggedLEs; ++le) {
-        if (!LEActivated(le)) continue;
+        if (!p.form<ParamLogicielVB>()->LEActivated(le)) continue;
         auto file = plat::SeqFile::open(p.rt.drive, t.LoggerFileNames[le], plat::SeqFile::Mode::Append);
         if (!file) continue;   // its header stays due
         const QString format = headerFormat(t, columns, sep, le);
