@@ -1,14 +1,18 @@
 // The parameter windows' part of the main window, and the main window's
-// public parameter procedures.
+// public parameter procedures. The Functions menu's "Hardward Tests" and
+// "Debugger Stamp" open their windows from here.
 //
 // The transfer notice's two one-shot timers: a completed parameter transfer
 // (a read-back or a write) enables Timer44; the notice shows 200 ms later
 // and closes 2 s after that, which sets TransfertDone and so releases every
 // start that waits on a parameter read.
 #include "parameters/LogParameters.h"
+#include "parameters/EspionStart.h"
 #include "parameters/FadecParameters.h"
 #include "parameters/OKTransfert.h"
 #include "parameters/ParamTable.h"
+#include "parameters/TestsMateriel.h"
+#include "platform/Dialogs.h"
 #include "shell/Log.h"
 #include "shell/Program.h"
 
@@ -20,6 +24,8 @@ LogParameters::LogParameters(Log& log, Program& prog) : L(log), p(prog)
 {
     L.Timer44.onTimer = [this] { Timer44_Timer(); };
     L.Timer45.onTimer = [this] { Timer45_Timer(); };
+    L.mnuTestMateriel.onClick = [this] { mnuTestMateriel_Click(); };
+    L.mnuEspion.onClick = [this] { mnuEspion_Click(); };
 }
 
 void LogParameters::Timer44_Timer()
@@ -37,6 +43,19 @@ void LogParameters::Timer45_Timer()
     p.s.TransfertDone = 1;
     L.Timer45.setEnabled(false);
 }
+
+void LogParameters::mnuTestMateriel_Click()
+{
+    const int n = p.s.SelectedLE;
+    if (n >= 1 && n <= LeCount && p.s.PhaseLP[n - 1] != 0) {
+        p.rt.dialogs.msgBox(QStringLiteral("Tests can be done when phase (0)! "),
+                            int(plat::mb::OKOnly) | int(plat::mb::Critical), QStringLiteral(" Warning!"));
+        return;
+    }
+    p.form<TestsMateriel>()->show();
+}
+
+void LogParameters::mnuEspion_Click() { p.form<EspionStart>()->show(); }
 
 void Log::TitreListeParam()
 {

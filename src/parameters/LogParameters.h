@@ -1,5 +1,6 @@
 #pragma once
-// The parameter windows' part of the main window: the transfer notice's timers.
+// The parameter windows' part of the main window: the transfer notice's timers
+// and the menu items that open the hardware tests and the start-up debugger.
 // It holds the handlers of the main window's controls that this subsystem
 // serves (the system's names kept) and hooks them when the window is built.
 
@@ -17,6 +18,11 @@ public:
     // 2 s later and sets TransfertDone.
     void Timer44_Timer();
     void Timer45_Timer();
+    // "Hardward Tests": shows the hardware-test window, modeless, only while
+    // the selected LE is idle (phase 0); otherwise says so and shows nothing.
+    void mnuTestMateriel_Click();
+    // "Debugger Stamp": shows the start-up debugger, modeless.
+    void mnuEspion_Click();
 
 private:
     Log& L;

@@ -12,6 +12,7 @@ struct ParametersState {
     std::array<QString, 33> ParamMin{};
     std::array<QString, 33> ParamMax{};
     uint8_t ParamEdited = 0;         // value input: the parameter entry opened (0-31)
+    int CompteurScope = 0;           // hardware-test scope: samples in the current sweep, kept across loads
 };
 
 } // namespace orv

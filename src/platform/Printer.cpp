@@ -117,6 +117,7 @@ bool QtPrinter::endDoc()
 
 bool RecordingPrinter::beginDoc()
 {
+    if (!available) return false;
     open_ = true;
     return true;
 }

@@ -74,6 +74,8 @@ public:
     const QList<QStringList>& documents() const { return docs_; }
     // Lines of the document still open.
     const QStringList& openLines() const { return current_; }
+    // False: behaves as a host without any printer (beginDoc refuses).
+    bool available = true;
 
 private:
     bool open_ = false;

@@ -87,10 +87,8 @@ public:
     void mnuAD_Click();
     void mnuParameters_Click();
     void mnuVdesParam_Click();
-    void mnuTestMateriel_Click();
     void mnuCoeff_Click();
     void mnuArdwUptime_Click();
-    void mnuEspion_Click();
     void mnuRegulateActive_Click();
     void MnuResetMagDrive_Click();
     void mnuCodeError_Click();

@@ -72,22 +72,9 @@ void Log::mnuCoeff_Click() {}
 
 void Log::mnuArdwUptime_Click() { p_.form<Usures>()->show(); }
 
-// The start-up debugger (EspionStart) is not built yet: nothing opens.
-void Log::mnuEspion_Click() {}
-
 void Log::mnuCodeError_Click() { p_.form<MessagesError>()->show(); }
 
 void Log::mnuhisto_Click() { p_.form<Histo>()->show(); }
-
-void Log::mnuTestMateriel_Click()
-{
-    const auto phase = selectedPhase(p_.s);
-    if (phase && *phase != 0) {
-        showMessage(p_, QStringLiteral("Tests can be done when phase (0)! "));
-        return;
-    }
-    // The hardware-test window (TestsMateriel) is not built yet: nothing opens.
-}
 
 void Log::mnuParameters_Click()
 {

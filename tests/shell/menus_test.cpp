@@ -7,6 +7,7 @@
 #include "alarms/Halogen.h"
 #include "alarms/SHTPC.h"
 #include "parameters/FadecParameters.h"
+#include "parameters/LogParameters.h"
 #include "support/ProgramFixture.h"
 
 using namespace orv;
@@ -176,7 +177,7 @@ TEST_F(MenusTest, WindowsThatNeedAnIdleLEAreRefusedWithAStopBox)
     s.SelectedLE = 1;
     s.PhaseLP[0] = 2;
     w().mnuParameters_Click();
-    w().mnuTestMateriel_Click();
+    w().parameters->mnuTestMateriel_Click();
     ASSERT_EQ(t.dialogs.shown.size(), 2u);
     EXPECT_EQ(t.dialogs.shown[0].text, "LE is not in phase 0 ");
     EXPECT_EQ(t.dialogs.shown[1].text, "Tests can be done when phase (0)! ");

@@ -1,0 +1,81 @@
+// The hardware-test window with its scope after a scripted run, and the
+// start-up debugger after a scripted start, rendered offscreen and saved
+// under build/test-output/ for a person to look at.
+#include "parameters/EspionStart.h"
+#include "run/RunState.h"
+#include "parameters/HardwareTestsFixture.h"
+#include "shell/Log.h"
+
+#include <QDir>
+#include <QImage>
+#include <QPixmap>
+
+using namespace orv;
+
+namespace {
+
+void save(plat::Form& f, const char* name)
+{
+    const QImage image = f.window()->grab().toImage();
+    ASSERT_FALSE(image.isNull());
+    QDir().mkpath(TEST_OUTPUT_DIR);
+    const QString path = QStringLiteral(TEST_OUTPUT_DIR "/") + QString::fromLatin1(name);
+    ASSERT_TRUE(image.save(path)) << path.toStdString();
+    EXPECT_EQ(QImage(path).size(), image.size());
+}
+
+} // namespace
+
+TEST_F(HardwareTestsTest, ScreenshotOfTheHardwareTestsWithAScopeRun)
+{
+    FakeLE& one = fakeOn(0);
+    FakeLE& two = fakeOn(1);
+    t.time.advance(1000);
+    choose(1);
+    // The samples below are the script's: the LEs stop reporting.
+    one.setRunning(false);
+    two.setRunning(false);
+    w().Check1.userClick();
+    w().Option1[2].userClick();
+    w().Check11.userClick();
+    w().Check6.userClick();
+    w().Check3.userClick();
+    s->TachyM[1] = 84;
+    s->FadecIO[1][27] = 84;
+    // A scripted run: the light rises, then settles; temperatures climb.
+    for (int i = 0; i < 120; ++i) {
+        s->RawLPC[1] = uint8_t(std::min(200, i * 4));
+        s->RawLFC[1] = uint8_t(std::min(120, i * 2));
+        s->TempMAT[1] = uint8_t(20 + i / 4);
+        s->TempSHT[1] = uint8_t(18 + i / 8);
+        t.time.advance(500);
+    }
+    w().Picture1_MouseMove(0, 0, 1500, 1200);
+    w().show();
+    t.time.advance(500);
+    save(w(), "tests_materiel.png");
+}
+
+TEST_F(HardwareTestsTest, ScreenshotOfTheStartUpDebugger)
+{
+    t.time.advance(2000);
+    s->SelectedLE = 1;
+    s->run->ParamZ1[0] = 50;
+    s->run->ParamZ2[0] = 20;
+    s->run->ParamZ3[0] = 15;
+    s->TachyM[0] = 84;
+    s->EspionLPC[0] = 45;
+    s->EspionLFC[0] = 12;
+    s->FadecIO[0][10] = 25;
+    EspionStart& d = *prog->form<EspionStart>();
+    d.show();
+    log->Label26[0].setBackColor(plat::colors::Green);
+    s->FadecIO[0][2] = 1;
+    for (int n : {1, 2, 3, 6, 7, 11, 12, 13, 14, 15, 16, 17, 64, 65, 85, 86, 87, 88, 89, 101}) {
+        s->FadecIO[0][5] = n;
+        s->StartStep[0] = uint8_t(n);
+        t.time.advance(330);
+    }
+    ASSERT_GT(d.List1.listCount(), 20);
+    save(d, "espion_start.png");
+}
