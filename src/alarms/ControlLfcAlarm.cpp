@@ -22,6 +22,7 @@ ControlLfcAlarm::ControlLfcAlarm(Program& p) : plat::Form(p.rt, "ControlLfcAlarm
         bar.onScroll = [this, i] { VScroll1_Change(i); };
     }
     for (int i = 0; i < 6; ++i) Check1.add(i).setCaption(QStringLiteral(" "));
+    Check2.move(960, 840, 2295, 255);
     Check2.setCaption(QStringLiteral("Warning Indicator Active "));
     Check2.setVisible(false);
     Check2.onClick = [this] { Check2_Click(); };

@@ -26,8 +26,6 @@ void Log::wireWatch()
     Timer60.onTimer = [this] { Timer60_Timer(); };
 
     Timer12.onTimer = [this] { Timer12_Timer(); };
-    mnuRFStamptoPC.onClick = [this] { mnuRFStamptoPC_Click(); };
-    mnuRFPCtoStamp.onClick = [this] { mnuRFPCtoStamp_Click(); };
 
     Timer11.onTimer = [this] { Timer11_Timer(); };
     Timer46.onTimer = [this] { Timer46_Timer(); };

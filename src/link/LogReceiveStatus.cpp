@@ -47,8 +47,9 @@ const Channel Channels[] = {
 };
 
 // Sensor values of fields 12-19. A coefficient that is not a number (or a
-// product that is not finite) leaves that channel's logger text as it was
-// and its label shows the raw value; the other channels go on.
+// product that is not finite) leaves that channel's logger text as it was,
+// and in the scaled view its label as well: the unscaled number never shows
+// there. The other channels go on.
 void sensorValues(Log& log, const LeInstance& in, const StampFrame& f)
 {
     Program& p = log.prog();
@@ -71,10 +72,11 @@ void sensorValues(Log& log, const LeInstance& in, const StampFrame& f)
         plat::Label& label = (log.*c.label)[le];
         if (c.zeroFor255 && raw == 255)
             label.setCaption(QStringLiteral("0"));
-        else if (c.coeffRow >= 0 && p.form<ParamLogicielVB>()->DisplayWithCoefficients() && scaled)
-            label.setCaption(*scaled);
-        else
+        else if (c.coeffRow < 0 || !p.form<ParamLogicielVB>()->DisplayWithCoefficients())
             label.setCaption(num(raw));
+        else if (scaled)
+            label.setCaption(*scaled);
+        // else: the scaled view has no value to show; the label keeps its text.
     }
 }
 

@@ -95,18 +95,4 @@ void Log::IOMonitor()
     }
 }
 
-void Log::mnuRFStamptoPC_Click()
-{
-    p_.s.link->IOMonitorPCToStamp = 0;
-    mnuRFStamptoPC.setChecked(true);
-    mnuRFPCtoStamp.setChecked(false);
-}
-
-void Log::mnuRFPCtoStamp_Click()
-{
-    p_.s.link->IOMonitorPCToStamp = 1;
-    mnuRFPCtoStamp.setChecked(true);
-    mnuRFStamptoPC.setChecked(false);
-}
-
 } // namespace orv

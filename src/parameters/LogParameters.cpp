@@ -1,22 +1,31 @@
 // The parameter windows' part of the main window, and the main window's
-// public parameter procedures. The Functions menu's "Hardward Tests" and
-// "Debugger Stamp" open their windows from here.
+// public parameter procedures.
+//
+// The Functions menu items open their windows without making them modal; the
+// FADEC-parameters window only while the selected LE is idle.
 //
 // The transfer notice's two one-shot timers: a completed parameter transfer
 // (a read-back or a write) enables Timer44; the notice shows 200 ms later
 // and closes 2 s after that, which sets TransfertDone and so releases every
 // start that waits on a parameter read.
 #include "parameters/LogParameters.h"
+#include "parameters/Coefficients.h"
 #include "parameters/EspionStart.h"
 #include "parameters/FadecParameters.h"
 #include "parameters/OKTransfert.h"
 #include "parameters/ParamTable.h"
 #include "parameters/TestsMateriel.h"
+#include "parameters/Usures.h"
+#include "parameters/ValeurDesParam.h"
 #include "platform/Dialogs.h"
 #include "shell/Log.h"
 #include "shell/Program.h"
 
 namespace orv {
+
+namespace {
+constexpr plat::Color ChosenLightGreen = plat::rgb(0x5B, 0xFF, 0x00);   // LE chosen in another window
+} // namespace
 
 Owned<LogParameters> makeLogParameters(Log& log, Program& p) { return Owned<LogParameters>::make(log, p); }
 
@@ -26,6 +35,10 @@ LogParameters::LogParameters(Log& log, Program& prog) : L(log), p(prog)
     L.Timer45.onTimer = [this] { Timer45_Timer(); };
     L.mnuTestMateriel.onClick = [this] { mnuTestMateriel_Click(); };
     L.mnuEspion.onClick = [this] { mnuEspion_Click(); };
+    L.mnuParameters.onClick = [this] { mnuParameters_Click(); };
+    L.mnuVdesParam.onClick = [this] { mnuVdesParam_Click(); };
+    L.mnuCoeff.onClick = [this] { mnuCoeff_Click(); };
+    L.mnuArdwUptime.onClick = [this] { mnuArdwUptime_Click(); };
 }
 
 void LogParameters::Timer44_Timer()
@@ -56,6 +69,38 @@ void LogParameters::mnuTestMateriel_Click()
 }
 
 void LogParameters::mnuEspion_Click() { p.form<EspionStart>()->show(); }
+void LogParameters::mnuParameters_Click()
+{
+    State& s = p.s;
+    if (s.SelectedLE >= 1 && s.SelectedLE <= LeCount && s.PhaseLP[s.SelectedLE - 1] != 0) {
+        p.rt.dialogs.msgBox(QStringLiteral("LE is not in phase 0 "), int(plat::mb::OKOnly) | int(plat::mb::Critical),
+                            QStringLiteral(" Warning!"));
+        return;
+    }
+    L.TitreListeParam();
+    FadecParameters& w = *p.form<FadecParameters>();
+    // An LE chosen in the hardware tests or the settings reader becomes the selected one.
+    for (int i = 0; i < 6; ++i)
+        if (L.Label26[i].backColor() == ChosenLightGreen) {
+            s.SelectedLE = i + 1;
+            w.Label64.setCaption(QStringLiteral("Selected LE : %1").arg(s.SelectedLE));
+        }
+    if (w.Label64.caption().isEmpty())
+        for (int e = 0; e < ParamCount; ++e) w.setParamPC(e, QStringLiteral("0"));
+    w.show();
+}
+
+void LogParameters::mnuVdesParam_Click()
+{
+    ValeurDesParam& w = *p.form<ValeurDesParam>();
+    w.Timer1.setEnabled(true);
+    w.show();
+}
+
+// Loading the window starts its 50 ms timer, which fills it from the file.
+void LogParameters::mnuCoeff_Click() { p.form<Coefficients>()->show(); }
+
+void LogParameters::mnuArdwUptime_Click() { p.form<Usures>()->show(); }
 
 void Log::TitreListeParam()
 {

@@ -1,6 +1,8 @@
 #pragma once
-// The parameter windows' part of the main window: the transfer notice's timers
-// and the menu items that open the hardware tests and the start-up debugger.
+// The parameter windows' part of the main window: the transfer notice's
+// timers and the Functions menu items that open the parameter windows
+// ("FADEC Parameters", "Read LE Settings", "LE Data", "Hardware Uptime",
+// "Hardward Tests", "Debugger Stamp").
 // It holds the handlers of the main window's controls that this subsystem
 // serves (the system's names kept) and hooks them when the window is built.
 
@@ -23,6 +25,11 @@ public:
     void mnuTestMateriel_Click();
     // "Debugger Stamp": shows the start-up debugger, modeless.
     void mnuEspion_Click();
+    // Functions menu.
+    void mnuParameters_Click();
+    void mnuVdesParam_Click();
+    void mnuCoeff_Click();
+    void mnuArdwUptime_Click();
 
 private:
     Log& L;

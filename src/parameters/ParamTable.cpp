@@ -81,21 +81,13 @@ ParamValues paramDefaults()
 
 QString paramCopyPath(const QString& baseFolder) { return baseFolder + "\\ParamSt.ini"; }
 
-std::optional<ParamValues> readParamCopy(const plat::Drive& drive, const QString& path)
+std::optional<QStringList> readParamCopy(const plat::Drive& drive, const QString& path)
 {
     auto in = plat::SeqFile::open(drive, path, plat::SeqFile::Mode::Input);
     if (!in) return std::nullopt;
-    std::optional<ParamValues> last;
-    ParamValues pass;
-    int n = 0;
-    while (auto field = in->inputField()) {
-        pass[n++] = *field;
-        if (n == ParamCount) {
-            last = pass;
-            n = 0;
-        }
-    }
-    return last;
+    QStringList values;
+    while (auto field = in->inputField()) values << *field;
+    return values;
 }
 
 bool writeParamCopy(const plat::Drive& drive, const QString& path, const ParamValues& values)

@@ -6,12 +6,13 @@
 //   paramTitle(p), paramDefault(p), paramMinText(p), paramMaxText(p)
 //   fillParamBounds(min, max)                 - ParamMin / ParamMax, elements 1-31
 //   paramCopyPath(baseFolder)                 - BaseFolder & "\ParamSt.ini"
-//   readParamCopy(drive, path)                - the 32 values, or nothing
+//   readParamCopy(drive, path)                - the values in file order, or nothing
 //   writeParamCopy(drive, path, values)       - 32 bare lines
 // The main window's TitreListeParam / TableParamDefaut (Log.h) write the
 // titles and defaults into the FADEC-parameters window.
 
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <optional>
 
@@ -40,11 +41,11 @@ ParamValues paramDefaults();
 
 QString paramCopyPath(const QString& baseFolder);
 
-// Reads the copy in passes of 32 fields from entry 0 on; the last complete
-// pass is the result. Nothing when the file is missing or holds fewer than
-// 32 fields, so a short or cut file never half-replaces the values in force.
-// Values are not validated: any text is a value.
-std::optional<ParamValues> readParamCopy(const plat::Drive& drive, const QString& path);
+// Every value of the copy, in file order, one per line: value k belongs to
+// entry k mod 32, so a file longer than 32 lines is a second pass over the
+// same entries and a shorter one holds the first entries only. Nothing when
+// the file cannot be read. Values are not validated: any text is a value.
+std::optional<QStringList> readParamCopy(const plat::Drive& drive, const QString& path);
 // Creates or truncates the file and writes the 32 values as bare lines.
 // False when it cannot be written.
 bool writeParamCopy(const plat::Drive& drive, const QString& path, const ParamValues& values);

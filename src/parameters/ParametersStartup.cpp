@@ -1,6 +1,7 @@
 // Start-up: the files of the parameters subsystem (coefficients, parameter
 // copy).
 
+#include "parameters/CoefficientFile.h"
 #include "parameters/FadecParameters.h"
 #include "parameters/ParamTable.h"
 #include "parameters/ParametersStartup.h"
@@ -14,36 +15,32 @@
 
 namespace orv {
 
-namespace {
-
-const QString CoefficientFile = QStringLiteral("Coefficients2.ini");
-
-// Rows of one LE's column in Coefficients2.ini.
-const QStringList CoefficientDefaults = {"1", "1", "1", "1", "1", "0", "0", "0", "0", "0", "4", "2", "0", "0", "0"};
-constexpr int CoefficientRows = 15;
-
-} // namespace
-
+// A missing file is created with the defaults, which CoeffLE takes too, so
+// that reception converts its sensor values from the first frame on. An
+// existing file is read line by line; a line it lacks leaves that
+// coefficient as it was.
 void startupCoefficients(Program& p)
 {
-    QStringList defaults;
-    for (int le = 0; le < 8; ++le) defaults += CoefficientDefaults;
-    if (!presentOrCreate(p, CoefficientFile, defaults)) return;
-    const auto file = LineFile::read(p.rt.drive, inBase(p.s, CoefficientFile));
-    if (!file) return;
-    for (int le = 0; le < 8; ++le)
-        for (int row = 0; row < CoefficientRows; ++row)
-            if (const auto t = file->text(CoefficientRows * le + row + 1)) p.s.CoeffLE[row + 16 * le] = *t;
+    const QString path = coefficientFilePath(p.s.BaseFolder);
+    if (!p.rt.drive.fileExists(path)) {
+        const QStringList defaults = coefficientDefaults();
+        writeCoefficientFile(p.rt.drive, path, defaults);
+        for (int le = 0; le < LeCount; ++le)
+            for (int row = 0; row < CoeffRows; ++row) p.s.CoeffLE[coeffIndex(row, le)] = defaults[coeffLine(row, le) - 1];
+        return;
+    }
+    const auto values = readCoefficientFile(p.rt.drive, path);
+    if (!values) return;
+    for (int le = 0; le < LeCount; ++le)
+        for (int row = 0; row < CoeffRows; ++row)
+            if (coeffLine(row, le) <= values->size()) p.s.CoeffLE[coeffIndex(row, le)] = (*values)[coeffLine(row, le) - 1];
 }
 
 void startupParamCopy(Program& p)
 {
     const QString path = paramCopyPath(p.s.BaseFolder);
     if (p.rt.drive.fileExists(path)) {
-        const auto values = readParamCopy(p.rt.drive, path);
-        if (!values) return;   // too short: the values in force stay
-        FadecParameters& w = *p.form<FadecParameters>();
-        for (int e = 0; e < ParamCount; ++e) w.setParamPC(e, (*values)[e]);
+        p.form<FadecParameters>()->ReadParamCopy();
         return;
     }
     p.Log->TableParamDefaut();

@@ -36,7 +36,7 @@ Saisie::Saisie(Program& p) : plat::Form(p.rt, "Saisie"), p_(p)
         rows[r].value->move(1200, 240 + 360 * r, 2175, 255);
         rows[r].value->setBackColor(ValueGrey);
     }
-    Label9.move(120, 1680, 1035, 255);
+    Label9.move(120, 1680, 1080, 255);
     Label9.setCaption(QStringLiteral("Enter Value :"));
     Label9.setBackStyle(0);
     Text1.move(1200, 1680, 615, 285);
@@ -45,6 +45,7 @@ Saisie::Saisie(Program& p) : plat::Form(p.rt, "Saisie"), p_(p)
     ValidationSaisie.setDefault(true);
     AnnulerSaisie.move(1680, 2280, 1335, 495);
     AnnulerSaisie.setCaption(QStringLiteral("Cancel"));
+    AnnulerSaisie.setCancel(true);   // Escape cancels the entry
 
     ValidationSaisie.onClick = [this] { ValidationSaisie_Click(); };
     AnnulerSaisie.onClick = [this] { AnnulerSaisie_Click(); };

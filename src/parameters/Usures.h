@@ -1,12 +1,15 @@
 #pragma once
-// The wear-counter window: the counters of LE-1 to LE-6 and their reset passwords.
+// The wear-counter window "       Hardware uptimes in hours": the S-Lamp,
+// H-Lamp and magnetron counters of LE-1 to LE-6, a "Read" request per LE, and
+// the counter resets behind their passwords (file SWord.inx).
+//
+// Requests go out as SubCommand / EnableCooling of the LE (sent with every
+// command frame until reception clears EnableCooling on the LE's wear-counter
+// frame, which writes the counter labels here).
 
+#include "parameters/WearPasswords.h"
 #include "platform/Controls.h"
 #include "platform/Form.h"
-#include "platform/ListBox.h"
-#include "platform/Menu.h"
-#include "platform/PictureBox.h"
-#include "platform/ScrollBar.h"
 
 namespace orv {
 
@@ -15,6 +18,7 @@ class Program;
 class Usures : public plat::Form {
 public:
     explicit Usures(Program& p);
+    void Form_Load() override;
 
     // Counter columns of LE-1 to LE-6, twelve labels each: for counter k
     // (S-Lamp, H-Lamp, Magnetron) elements 4k..4k+2 show its three bytes as
@@ -25,9 +29,47 @@ public:
     plat::ControlArray<plat::Label> Label31{*this, "Label31"};   // LE-4
     plat::ControlArray<plat::Label> Label35{*this, "Label35"};   // LE-5
     plat::ControlArray<plat::Label> Label36{*this, "Label36"};   // LE-6
+    plat::ControlArray<plat::Label> Label5{*this, "Label5"};     // column headers "LE-1".."LE-6"
+    plat::ControlArray<plat::Label> Label1{*this, "Label1"};     // group captions "S_Lamp", "H_Lamp", "Magnetron"
+    plat::ControlArray<plat::Label> Label2{*this, "Label2"};     // row captions "L", "M", "H", "Hours"
+    plat::ControlArray<plat::CommandButton> ReadCDM{*this, "ReadCDM"};   // "Read", per LE
+
+    // The reset section.
+    plat::CheckBox Check1{*this, "Check1"};                        // "Activated"
+    plat::ControlArray<plat::TextBox> Text1{*this, "Text1"};        // passwords, counter order
+    plat::ControlArray<plat::CommandButton> Activation{*this, "Activation"};    // reset buttons
+    plat::ControlArray<plat::CommandButton> BoutonErase{*this, "BoutonErase"};  // LE choice "LE-1".."LE-6"
+    plat::Label Label3{*this, "Label3"};   // "Write"
+    plat::Label Label4{*this, "Label4"};   // "Selection"
+    plat::Label Label6{*this, "Label6"};   // "ERASE"
+    plat::Line Line1{*this, "Line1"};      // rule above the reset section
+
+    // Loads the passwords once, 50 ms after the window loads.
+    plat::FormTimer Timer1{*this, "Timer1", 50, false};
+    // Shows the columns of the activated LEs and checks the typed passwords.
+    plat::FormTimer Timer5{*this, "Timer5", 200, false};
+    // Ends the 2 s mark of a reset just sent.
+    plat::FormTimer Timer8{*this, "Timer8", 2000, false};
+
+    void ReadCDM_Click(int index);
+    void BoutonErase_Click(int index);
+    void Activation_Click(int index);
+    void Timer1_Timer();
+    void Timer5_Timer();
+    void Timer8_Timer();
+
+    // The counter labels of LE index le (0-5).
+    plat::ControlArray<plat::Label>& column(int le);
+    // The reset passwords as loaded, counter order.
+    const WearPasswords& Passwords() const { return passwords_; }
+
+    static constexpr plat::Color Accepted = plat::rgb(0x00, 0xFF, 0x00);     // password typed right
+    static constexpr plat::Color Marked = plat::rgb(0xFF, 0xC0, 0x80);       // reset sent / LE chosen
 
 private:
+    void showResetSection(bool on);
     Program& p_;
+    WearPasswords passwords_;
 };
 
 } // namespace orv

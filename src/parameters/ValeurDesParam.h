@@ -1,8 +1,10 @@
 #pragma once
 // The LE settings reader " Read LE Settings": one parameter list per LE
-// (List1..List8), filled only by code, so they are empty after each load.
-// Timer1 (1200 ms, off at load) refills them from ParamStamp.
+// (List1..List8) with a "Read LEn" button under each (LireLP1..LireLP8) that
+// asks that LE for its table. The lists are also where the start routines
+// leave each LE's table as read before a start.
 
+#include "platform/Controls.h"
 #include "platform/Form.h"
 #include "platform/ListBox.h"
 
@@ -17,10 +19,22 @@ public:
 
     plat::ListBox List1{*this, "List1"}, List2{*this, "List2"}, List3{*this, "List3"}, List4{*this, "List4"},
         List5{*this, "List5"}, List6{*this, "List6"}, List7{*this, "List7"}, List8{*this, "List8"};
+    plat::CommandButton LireLP1{*this, "LireLP1"}, LireLP2{*this, "LireLP2"}, LireLP3{*this, "LireLP3"},
+        LireLP4{*this, "LireLP4"}, LireLP5{*this, "LireLP5"}, LireLP6{*this, "LireLP6"}, LireLP7{*this, "LireLP7"},
+        LireLP8{*this, "LireLP8"};
+    // Refills the lists from ParamStamp; off at load, the menu enables it.
     plat::FormTimer Timer1{*this, "Timer1", 1200, false};
+    // Shows the lists of the activated LEs side by side and enables their buttons.
+    plat::FormTimer Timer3{*this, "Timer3", 300, false};
 
-    // The list of LE index `le` (List1 for 0).
+    // "Read LEn" of LE index le: one routine for the eight buttons.
+    void LireLP_Click(int le);
+    void Timer1_Timer();
+    void Timer3_Timer();
+
+    // The list of LE index `le` (List1 for 0) and its button.
     plat::ListBox& list(int le);
+    plat::CommandButton& button(int le);
 
 private:
     Program& p_;

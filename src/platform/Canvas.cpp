@@ -1,4 +1,5 @@
 #include "platform/Canvas.h"
+#include "platform/Fonts.h"
 
 #include <QFontMetricsF>
 #include <QImageReader>
@@ -13,9 +14,6 @@ namespace plat {
 namespace {
 
 constexpr double kTwipsPerPixel = 15.0;
-// Fonts are sized as on a 96-dpi screen, whatever the host's resolution, so
-// that text takes the same room on every machine.
-constexpr double kPixelsPerPoint = 96.0 / 72.0;
 // Larger boxes than this are treated as empty rather than allocated.
 constexpr int kMaxPixels = 16384;
 
@@ -276,9 +274,7 @@ Color Canvas::point(double x, double y) const
 
 QFont Canvas::font() const
 {
-    QFont f(fontName_);
-    f.setPixelSize(std::max(1, int(std::lround(fontSize_ * kPixelsPerPoint))));
-    f.setBold(fontBold_);
+    QFont f = programFont(fontName_, fontSize_, fontBold_);
     // Crisp single-colour text, as a picture box draws it: a read-back of a
     // text pixel gives the fore colour, not a blend.
     f.setStyleStrategy(QFont::NoAntialias);

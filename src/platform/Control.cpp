@@ -1,4 +1,6 @@
 #include "platform/Control.h"
+#include "platform/Fonts.h"
+#include "platform/Form.h"
 #include "platform/Runtime.h"
 
 #include <QFont>
@@ -104,10 +106,7 @@ void Control::setFontBold(bool b)
 void Control::applyFont()
 {
     if (!widget_) return;
-    QFont f(fontName_);
-    f.setPointSizeF(fontSize_ > 0 ? fontSize_ : 8.25);
-    f.setBold(fontBold_);
-    widget_->setFont(f);
+    widget_->setFont(programFont(fontName_, fontSize_, fontBold_));
 }
 
 void Control::setToolTipText(const QString& t)
@@ -134,6 +133,13 @@ void Control::raiseMouse(const std::function<void(const MouseArgs&)>& h, const M
 Container::~Container()
 {
     for (Control* c : children_) c->parentAlive_ = false;
+}
+
+Form* Container::form()
+{
+    if (auto* f = dynamic_cast<Form*>(this)) return f;
+    if (auto* c = dynamic_cast<Control*>(this)) return c->parent().form();
+    return nullptr;
 }
 
 void Container::adopt(Control* c) { children_.push_back(c); }

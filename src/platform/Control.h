@@ -21,6 +21,7 @@ namespace plat {
 
 struct Runtime;
 class Container;
+class Form;
 
 constexpr int TwipsPerPixel = 15;
 inline int twipsToPx(int twips) { return twips / TwipsPerPixel; }
@@ -99,6 +100,8 @@ public:
 protected:
     // Subclasses create their widget in their constructor and hand it here.
     void setWidget(QWidget* w);
+    // False once the container was destroyed before this control.
+    bool parentAlive() const { return parentAlive_; }
     virtual void applyColors();
     void applyFont();
     Color backColor_ = ButtonFace;
@@ -134,6 +137,8 @@ public:
     // Puts the children in their stacking order (see Control).
     void restack();
     const std::vector<Control*>& children() const { return children_; }
+    // The window this container lies in (itself for a window).
+    Form* form();
 
 private:
     std::vector<Control*> children_;

@@ -1,8 +1,11 @@
 #include "platform/Controls.h"
+#include "platform/Fonts.h"
+#include "platform/Form.h"
 #include "platform/HookedWidget.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -122,10 +125,29 @@ bool TextBox::setFocus()
 
 // ---------------------------------------------------------- CommandButton
 
+namespace {
+// A button with the focus takes Enter itself, as it takes the space bar.
+class PushButton : public Hooked<QPushButton> {
+public:
+    using Hooked::Hooked;
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override
+    {
+        if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+            e->accept();
+            click();
+            return;
+        }
+        Hooked::keyPressEvent(e);
+    }
+};
+} // namespace
+
 CommandButton::CommandButton(Container& parent, QString name, int index)
     : Control(parent, std::move(name), index, false)
 {
-    auto* w = new Hooked<QPushButton>(this);
+    auto* w = new PushButton(this);
     QObject::connect(w, &QPushButton::clicked, w, [this] { raise(onClick); });
     setWidget(w);
 }
@@ -136,7 +158,37 @@ void CommandButton::setCaption(const QString& c)
     static_cast<QPushButton*>(widget())->setText(QString(c).replace('&', "&&"));
 }
 
-void CommandButton::setDefault(bool d) { static_cast<QPushButton*>(widget())->setDefault(d); }
+CommandButton::~CommandButton()
+{
+    if (!parentAlive()) return;
+    if (Form* f = parent().form()) {
+        if (f->defaultButton() == this) f->setDefaultButton(nullptr);
+        if (f->cancelButton() == this) f->setCancelButton(nullptr);
+    }
+}
+
+bool CommandButton::isDefault() const { return parent().form() && parent().form()->defaultButton() == this; }
+
+void CommandButton::setDefault(bool d)
+{
+    Form* f = parent().form();
+    if (!f) return;
+    CommandButton* old = f->defaultButton();
+    if (d == (old == this)) return;
+    if (old) static_cast<QPushButton*>(old->widget())->setDefault(false);
+    f->setDefaultButton(d ? this : nullptr);
+    // The style draws the default button with its heavier frame.
+    static_cast<QPushButton*>(widget())->setDefault(d);
+}
+
+bool CommandButton::isCancel() const { return parent().form() && parent().form()->cancelButton() == this; }
+
+void CommandButton::setCancel(bool c)
+{
+    Form* f = parent().form();
+    if (!f || c == (f->cancelButton() == this)) return;
+    f->setCancelButton(c ? this : nullptr);
+}
 
 void CommandButton::applyColors()
 {
@@ -147,6 +199,8 @@ void CommandButton::applyColors()
     else
         widget()->setStyleSheet(QStringLiteral("background-color: %1; color: %2; border: 1px solid gray")
                                     .arg(styleColor(backColor_), styleColor(foreColor_)));
+    // A style sheet puts the inherited font back: the control's own font stays.
+    applyFont();
 }
 
 // --------------------------------------------------------------- CheckBox
@@ -154,6 +208,7 @@ void CommandButton::applyColors()
 CheckBox::CheckBox(Container& parent, QString name, int index) : Control(parent, std::move(name), index, false)
 {
     auto* w = new Hooked<QCheckBox>(this);
+    w->setStyle(formStyle());
     w->setTristate(true);
     // The model decides the state; Qt's own toggling is undone and replayed.
     QObject::connect(w, &QCheckBox::clicked, w, [this, w] {
@@ -189,6 +244,7 @@ OptionButton::OptionButton(Container& parent, QString name, int index)
     : Control(parent, std::move(name), index, false)
 {
     auto* w = new Hooked<QRadioButton>(this);
+    w->setStyle(formStyle());
     w->setAutoExclusive(false);
     QObject::connect(w, &QRadioButton::clicked, w, [this, w] {
         w->setChecked(value_);

@@ -60,11 +60,18 @@ private:
 class CommandButton : public Control {
 public:
     CommandButton(Container& parent, QString name, int index = -1);
+    ~CommandButton() override;
 
     QString caption() const { return caption_; }
     void setCaption(const QString& c);
-    // The default button takes Enter in its window.
+    // The default button takes Enter in its window, unless the focus is on
+    // another button (Enter presses that one). A window has at most one:
+    // making a button the default clears the mark of the previous one.
+    bool isDefault() const;
     void setDefault(bool d);
+    // The Cancel button takes Escape in its window; at most one per window.
+    bool isCancel() const;
+    void setCancel(bool c);
 
     std::function<void()> onClick;
     void click() { raise(onClick); }

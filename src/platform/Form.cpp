@@ -1,10 +1,13 @@
 #include "platform/Form.h"
+#include "platform/Controls.h"
 #include "platform/Dialogs.h"
+#include "platform/Fonts.h"
 #include "platform/Menu.h"
 #include "platform/Runtime.h"
 #include "platform/TimeSource.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
@@ -24,6 +27,24 @@ public:
     explicit Window(Form& f) : form_(f) {}
 
 protected:
+    // Enter and Escape that no control of the window took (a focused button
+    // takes Enter itself) press the default and the Cancel button, when the
+    // user could press it: shown and enabled.
+    void keyPressEvent(QKeyEvent* e) override
+    {
+        CommandButton* b = nullptr;
+        if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)
+            b = form_.defaultButton();
+        else if (e->key() == Qt::Key_Escape)
+            b = form_.cancelButton();
+        if (!b) {
+            QWidget::keyPressEvent(e);
+            return;
+        }
+        e->accept();
+        if (b->widget()->isVisible() && b->widget()->isEnabled()) b->click();
+    }
+
     void closeEvent(QCloseEvent* e) override
     {
         // The close box asks the window to unload; its handlers decide.
@@ -40,6 +61,7 @@ Form::Form(Runtime& rt, QString name) : rt_(rt), name_(std::move(name))
     window_ = new Window(*this);
     window_->setObjectName(name_);
     window_->setAccessibleDescription(name_);
+    window_->setFont(defaultProgramFont());   // the menu bar's and the controls' default
     auto* layout = new QVBoxLayout(window_);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);

@@ -21,6 +21,7 @@ class QMenuBar;
 namespace plat {
 
 class Menu;
+class CommandButton;
 
 // How a window is being closed, as QueryUnload receives it.
 enum UnloadMode { FormControlMenu = 0, FormCode = 1, AppWindows = 2, TaskManager = 3, FormOwner = 5 };
@@ -71,6 +72,13 @@ public:
     // Opens `menu`'s items as a pop-up; the chosen command runs before this returns.
     void popupMenu(Menu& menu);
 
+    // The buttons that Enter and Escape press (null: none). Set through
+    // CommandButton::setDefault and setCancel.
+    CommandButton* defaultButton() const { return defaultButton_; }
+    CommandButton* cancelButton() const { return cancelButton_; }
+    void setDefaultButton(CommandButton* b) { defaultButton_ = b; }
+    void setCancelButton(CommandButton* b) { cancelButton_ = b; }
+
     // Screen size in twips, for centring.
     static int screenWidth();
     static int screenHeight();
@@ -106,6 +114,8 @@ private:
     bool topmost_ = false;
     bool modal_ = false;
     bool unloading_ = false;
+    CommandButton* defaultButton_ = nullptr;
+    CommandButton* cancelButton_ = nullptr;
     std::vector<Menu*> menus_;
     std::vector<Timer*> timers_;
     std::vector<std::function<void()>> atUnload_;

@@ -1,4 +1,5 @@
 #include "platform/Menu.h"
+#include "platform/Fonts.h"
 #include "platform/Form.h"
 #include "platform/Runtime.h"
 
@@ -38,15 +39,31 @@ QString Menu::objectName() const
 
 void Menu::init()
 {
-    action_ = new QAction(caption_, form_.window());
+    action_ = new QAction(form_.window());
     action_->setObjectName(objectName());
-    action_->setSeparator(isSeparator());
-    action_->setCheckable(true);
-    action_->setChecked(false);
+    showCaption();
+    showMark();
     QObject::connect(action_, &QAction::triggered, action_, [this] {
-        action_->setChecked(checked_);
+        showMark();   // Qt toggled it; only code sets the mark
         click();
     });
+}
+
+// A separator is a plain line: the style would print a text it carries.
+void Menu::showCaption()
+{
+    action_->setSeparator(isSeparator());
+    action_->setText(isSeparator() ? QString() : caption_);
+    if (submenu_) submenu_->setTitle(caption_);
+}
+
+// The mark shows only on a checked item: an unchecked one is drawn as a plain
+// command, with no empty box.
+void Menu::showMark()
+{
+    const bool mark = checked_ && !submenu_ && !isSeparator();
+    action_->setCheckable(mark);
+    action_->setChecked(mark);
 }
 
 QMenu* Menu::submenu()
@@ -54,8 +71,9 @@ QMenu* Menu::submenu()
     if (!submenu_) {
         submenu_ = new QMenu(caption_);
         submenu_->setObjectName(objectName() + "_menu");
+        submenu_->setFont(defaultProgramFont());
         action_->setMenu(submenu_);
-        action_->setCheckable(false);
+        showMark();
     }
     return submenu_;
 }
@@ -63,15 +81,14 @@ QMenu* Menu::submenu()
 void Menu::setCaption(const QString& c)
 {
     caption_ = c;
-    action_->setText(c);
-    action_->setSeparator(isSeparator());
-    if (submenu_) submenu_->setTitle(c);
+    showCaption();
+    showMark();
 }
 
 void Menu::setChecked(bool c)
 {
     checked_ = c;
-    action_->setChecked(c);
+    showMark();
 }
 
 void Menu::setEnabled(bool e)

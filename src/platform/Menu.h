@@ -50,6 +50,8 @@ public:
 
 private:
     void init();
+    void showCaption();
+    void showMark();
     Form& form_;
     Menu* parent_ = nullptr;
     QString name_;

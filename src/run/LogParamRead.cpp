@@ -16,6 +16,7 @@
 #include "scheduler/SelectionStart.h"
 #include "shell/Log.h"
 #include "shell/Program.h"
+#include "traces/TraceInstances.h"
 
 namespace orv {
 
@@ -49,7 +50,7 @@ void Log::LectParamStampLE(int le)
     s.run->ParamZ3[le] = uint8_t(paramItemValue(list.list(11)));
 
     s.FlagConsignePW(le) = 0;
-    (this->*inst.traceRestartTimer).setEnabled(true);
+    (this->*traceInstance(le).restartTimer).setEnabled(true);   // the trace starts again on the left
     s.StartStopPC[le] = 1;
     Label26[le].setBackColor(plat::colors::Green);
     s.HistoMessage = inst.name() + QStringLiteral("  Starting LE ");

@@ -15,6 +15,7 @@
 #include "shell/Log.h"
 #include "shell/ParamLogicielVB.h"
 #include "shell/Program.h"
+#include "traces/TraceInstances.h"
 
 #include <algorithm>
 
@@ -87,7 +88,7 @@ void Log::Timer14_Timer()
 
     if (s.SynchroRS232[le] == SynchroMarker) {
         listParamsRead(*this, inst);
-        (this->*inst.traceRestartTimer).setEnabled(true);
+        (this->*traceInstance(le).restartTimer).setEnabled(true);
     }
 
     s.StartStopPC[le] = StartRequest;

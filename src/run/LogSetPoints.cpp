@@ -18,28 +18,29 @@ constexpr int PanelPhaseShown = 5;
 
 } // namespace
 
-void Log::ValeurPWPh5()
+bool Log::ValeurPWPh5()
 {
     State& s = p_.s;
     const int n = s.SelectedLE;
-    if (n < 1 || n > LeCount) return;
+    if (n < 1 || n > LeCount) return false;
     const QString path = setPointFilePath(s.BaseFolder);
     auto values = readSetPointFile(p_.rt.drive, path);
     if (!values) {
         warnSetPointFile(p_.rt.dialogs, QStringLiteral("read"));
-        return;
+        return false;
     }
     const int v = VScroll1.value();
     (*values)[n - 1] = int16_t(v);
     if (!writeSetPointFile(p_.rt.drive, path, *values)) {
         warnSetPointFile(p_.rt.dialogs, QStringLiteral("written"));
-        return;
+        return false;
     }
     for (int le = 0; le < LeCount; ++le) {
         s.ConsignePWIni[le] = (*values)[le];
         Label15[le].setCaption(QString::number(s.ConsignePWIni[le] * 10));
     }
     s.ConsignePW[n - 1] = uint8_t(v);
+    return true;
 }
 
 void Log::VScroll1_Change()

@@ -21,7 +21,6 @@ struct RunInstance {
     int number;   // LE number 1-8
 
     plat::FormTimer LogControls::*restTimer;           // 1 s rest countdown (Timer36..41, 53, 69)
-    plat::FormTimer LogControls::*traceRestartTimer;   // trace restart one-shot (Timer5, 7, 17, 19, 27, 29, 52, 68)
     plat::ListBox ValeurDesParam::*paramList;          // List1..List8 of the settings reader
 
     // The LE-4 instance turns the main window's event list red when it

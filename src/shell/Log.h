@@ -85,10 +85,6 @@ public:
     void mnuAlarmLFC_Click();
     void mnuStopAlarm_Click();
     void mnuAD_Click();
-    void mnuParameters_Click();
-    void mnuVdesParam_Click();
-    void mnuCoeff_Click();
-    void mnuArdwUptime_Click();
     void mnuRegulateActive_Click();
     void MnuResetMagDrive_Click();
     void mnuCodeError_Click();
@@ -156,8 +152,6 @@ public:
     void NoCommunicationStep();
     void VanishedLineStep();
     void IOMonitor();
-    void mnuRFStamptoPC_Click();
-    void mnuRFPCtoStamp_Click();
     void Timer11_Timer();   // "Stop Alarm" countdown
     void Timer46_Timer();   // menus follow the open ports
     void Timer62_Timer();   // connect button released after start-up
@@ -190,7 +184,9 @@ public:
     plat::FormTimer& RestTimer(int le);
     void RestTimer_Timer(int le);
     // Power set-points: "Single LE" applies the slider to the selected LE.
-    void ValeurPWPh5();
+    // False when nothing was applied (no LE selected, set-point file that
+    // cannot be read or written).
+    bool ValeurPWPh5();
     void VScroll1_Change();
     void VScroll1_Scroll();
     void Timer47_Timer();   // control state: power panel, QTH button, relay clearing
@@ -218,6 +214,10 @@ public:
     // Blanks the trace pane of LE index ScreenLE and restarts its trace at
     // the left edge, then redraws the grid (only the grid when ScreenLE is not an LE).
     void ColorRetard();
+    // Blanks the whole area, restarts and unfreezes every trace, and stops Timer71.
+    void ScreenAll();
+    // The window's width: 13150 twips for w = 0, 15650 for w = 1, else unchanged.
+    void LargeurScreen(int16_t& w);
 
     // ----------------------------------------------------------- parameters
     // Titles of the 32 parameter entries into FadecParameters.Label61(0..31);

@@ -186,7 +186,7 @@ struct LogControls {
     plat::FormTimer Timer68;   // traces: trace restart of LE-8, 30 ms one-shot
     plat::FormTimer Timer69;   // run: rest countdown of LE-8, 1 s
     plat::FormTimer Timer70;   // traces: deferred pane blank, 200 ms one-shot
-    plat::FormTimer Timer71;   // traces: deferred blank of the single-screen layout, 300 ms one-shot
+    plat::FormTimer Timer71;   // traces: deferred blank of the whole area (ScreenAll), 300 ms one-shot
 };
 
 } // namespace orv

@@ -8,9 +8,6 @@
 #include "alarms/Halogen.h"
 #include "alarms/SHTPC.h"
 #include "link/CommandFrame.h"
-#include "parameters/FadecParameters.h"
-#include "parameters/Usures.h"
-#include "parameters/ValeurDesParam.h"
 #include "platform/Dialogs.h"
 #include "platform/SeqFile.h"
 #include "platform/VbText.h"
@@ -27,7 +24,6 @@ namespace orv {
 namespace {
 
 constexpr uint8_t FreezeOn = 1;
-constexpr plat::Color ChosenLightGreen = plat::rgb(91, 255, 0);
 
 // Phase of the selected LE; nothing before an LE is selected.
 std::optional<uint8_t> selectedPhase(const State& s)
@@ -49,10 +45,6 @@ std::optional<int> readThreshold(const Program& p, const QString& name)
     return int(*v);
 }
 
-void showMessage(Program& p, const QString& text)
-{
-    p.rt.dialogs.msgBox(text, int(plat::mb::OKOnly) | int(plat::mb::Critical), QStringLiteral(" Warning!"));
-}
 
 } // namespace
 
@@ -60,43 +52,10 @@ void showMessage(Program& p, const QString& text)
 
 void Log::mnuParameterVB_Click() { p_.form<ParamLogicielVB>()->show(); }
 
-void Log::mnuVdesParam_Click()
-{
-    auto& w = p_.form<ValeurDesParam>().get();
-    w.Timer1.setEnabled(true);
-    w.show();
-}
-
-// The coefficient window (Coefficients) is not built yet: nothing opens.
-void Log::mnuCoeff_Click() {}
-
-void Log::mnuArdwUptime_Click() { p_.form<Usures>()->show(); }
 
 void Log::mnuCodeError_Click() { p_.form<MessagesError>()->show(); }
 
 void Log::mnuhisto_Click() { p_.form<Histo>()->show(); }
-
-void Log::mnuParameters_Click()
-{
-    auto& s = p_.s;
-    const auto phase = selectedPhase(s);
-    if (phase && *phase != 0) {
-        showMessage(p_, QStringLiteral("LE is not in phase 0 "));
-        return;
-    }
-    TitreListeParam();
-    auto& w = p_.form<FadecParameters>().get();
-    // An LE chosen in the hardware tests or the settings reader becomes the selected one.
-    for (int i = 0; i < 6; ++i)
-        if (Label26[i].backColor() == ChosenLightGreen) {
-            s.SelectedLE = i + 1;
-            w.Label64.setCaption(QStringLiteral("Selected LE : %1").arg(s.SelectedLE));
-        }
-    if (w.Label64.caption().isEmpty())
-        for (int k = 32; k <= 63; ++k)
-            w.setParamPC(k - 32, QStringLiteral("0"));
-    w.show();
-}
 
 // The three alarm windows are never shown together. The QTH and SHT windows
 // take their saved threshold again, dropping a slider move not saved.

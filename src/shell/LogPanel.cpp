@@ -49,11 +49,12 @@ void Log::CopiePWSlider_Click()
     Timer55.setEnabled(true);
 }
 
-// "Single LE": the slider's value becomes the selected LE's set-point.
+// "Single LE": the slider's value becomes the selected LE's set-point. The
+// button turns green only once it did: after a failure it keeps its colour,
+// as the set-points keep theirs.
 void Log::PWIndividuel_Click()
 {
-    ValeurPWPh5();
-    PWIndividuel.setBackColor(plat::colors::Green);
+    if (ValeurPWPh5()) PWIndividuel.setBackColor(plat::colors::Green);
 }
 
 // "PWR in": shows the file's set-points again. What the LEs are sent does not

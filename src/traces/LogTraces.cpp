@@ -1,23 +1,55 @@
-// The trace area's own input: a press on a pane.
+// The trace part of the main window: hooks its handlers to the window's
+// controls and timers, and the trace area's own input, a press on a pane.
 #include "traces/LogTraces.h"
+
 #include "shell/Log.h"
 #include "shell/Program.h"
+#include "traces/TraceInstances.h"
 #include "traces/TracesState.h"
 
 namespace orv {
 
-namespace {
-// Pane boundaries of the trace area, in twips: four columns, two rows.
-constexpr int PaneWidth = 2343;
-constexpr int PaneHeight = 2107;
-} // namespace
-
 Owned<LogTraces> makeLogTraces(Log& log, Program& p) { return Owned<LogTraces>::make(log, p); }
+
+namespace {
+// Pane boundaries of a press, in twips: four columns, two rows. They are
+// not the grid lines.
+constexpr int PressColumnWidth = 2343;
+constexpr int PressRowHeight = 2107;
+} // namespace
 
 LogTraces::LogTraces(Log& log, Program& prog) : L(log), p(prog)
 {
+    for (const TraceInstance& row : traceInstances()) {
+        const int le = row.le;
+        plat::FormTimer& plot = L.*row.plotTimer;
+        plot.onTimer = [this, le] { PlotTimer_Timer(le); };
+        plot.setEnabled(true);   // the gate's first tick stops those of idle LEs
+        plat::FormTimer& restart = L.*row.restartTimer;
+        restart.onTimer = [this, le] { RestartTimer_Timer(le); };
+        restart.setEnabled(row.restartAtLoad);
+    }
+    L.Timer56.onTimer = [this] { Timer56_Timer(); };
+    L.Timer56.setEnabled(true);
+    L.Timer70.onTimer = [this] { Timer70_Timer(); };
+    L.Timer71.onTimer = [this] { Timer71_Timer(); };
+
     L.Picture13.onMouseDown = [this](const plat::MouseArgs& a) { Picture13_MouseDown(a); };
-    L.mnuStopLEx.onClick = [this] { mnuStopLEx_Click(); };
+    L.Picture22.onMouseDown = [this](const plat::MouseArgs& a) { Picture22_MouseDown(a); };
+    const std::pair<plat::Menu*, void (LogTraces::*)()> items[] = {
+        {&L.mnuScroll, &LogTraces::mnuScroll_Click},
+        {&L.mnuAutoSaveScreen, &LogTraces::mnuAutoSaveScreen_Click},
+        {&L.mnuFrozen, &LogTraces::mnuFrozen_Click},
+        {&L.mnuClearScreen, &LogTraces::mnuClearScreen_Click},
+        {&L.mnuClearScreenAll, &LogTraces::mnuClearScreenAll_Click},
+        {&L.mnuMultiEcran, &LogTraces::mnuMultiEcran_Click},
+        {&L.mnuMonoEcran, &LogTraces::mnuMonoEcran_Click},
+        {&L.mnuStopLEx, &LogTraces::mnuStopLEx_Click},
+        {&L.mnuIOListData, &LogTraces::mnuIOListData_Click},
+        {&L.mnuRFStamptoPC, &LogTraces::mnuRFStamptoPC_Click},
+        {&L.mnuRFPCtoStamp, &LogTraces::mnuRFPCtoStamp_Click},
+    };
+    for (const auto& [item, handler] : items) item->onClick = [this, h = handler] { (this->*h)(); };
     L.Label6.onClick = [this] { Label6_Click(); };
     L.Label13.onClick = [this] { Label13_Click(); };
     L.Label8.onClick = [this] { Label8_Click(); };
@@ -28,13 +60,14 @@ void LogTraces::Picture13_MouseDown(const plat::MouseArgs& a)
 {
     State& s = p.s;
     TracesState& t = *s.traces;
-    const int column = int(a.x / PaneWidth);
-    const int row = int(a.y / PaneHeight);
+    const int column = int(a.x / PressColumnWidth);
+    const int row = int(a.y / PressRowHeight);
     if ((a.button == plat::LeftButton || a.button == plat::RightButton) && column >= 0 && column <= 3)
         s.ScreenLE = uint8_t(row == 0 ? column : 4 + column);
     if (a.button != plat::LeftButton) return;
     // The pane's commands act on the pane that opened the menu, whatever a
-    // timer does to ScreenLE while the menu is open.
+    // timer (a plot routine at the end of its pane) does to ScreenLE while
+    // the menu is open.
     t.PaneMenuLE = s.ScreenLE;
     L.popupMenu(L.mnuFonctions);
     t.PaneMenuLE = -1;
@@ -45,7 +78,7 @@ void LogTraces::Picture13_MouseDown(const plat::MouseArgs& a)
 void LogTraces::mnuStopLEx_Click()
 {
     State& s = p.s;
-    const int le = s.traces->PaneMenuLE >= 0 ? s.traces->PaneMenuLE : s.ScreenLE;
+    const int le = paneCommandLE();
     if (le >= LeCount) return;
     s.StartStopPC[le] = 2;
     s.RestSeconds[le] = 0;

@@ -1,8 +1,9 @@
 #pragma once
-// The trace area's part of the main window (Picture13 and its pop-up).
-// It holds the handlers of the main window's controls that this subsystem
-// serves (the system's names kept) and hooks them when the window is built.
+// The main window's trace handlers: the trace area's panes and pop-up, the
+// plot routine of each LE and its restart timer, the display options and
+// the plot-timer gate, and the I/O list panel.
 
+#include "platform/Color.h"
 #include "platform/Control.h"
 
 namespace orv {
@@ -12,11 +13,45 @@ class Program;
 
 class LogTraces {
 public:
-    LogTraces(Log& log, Program& p);
-    // A press on the trace area selects the pane of its LE (ScreenLE); the
-    // left button also opens the area's pop-up menu for that pane.
+    LogTraces(Log& L, Program& p);
+
+    // --- trace area and panes
     void Picture13_MouseDown(const plat::MouseArgs& a);
+    void mnuClearScreen_Click();
+    void mnuClearScreenAll_Click();
+    void mnuMonoEcran_Click();
+    void mnuMultiEcran_Click();
     void mnuStopLEx_Click();   // "Stop LE" of the pane's pop-up
+    void Timer70_Timer();   // a cleared pane turns black 200 ms after its Clear Screen
+    void Timer71_Timer();   // the whole area turns black 300 ms after a whole-area clear
+    // The steps of Clear Screen All: the area dark blue, every trace back to
+    // column 1 and unfrozen, the Frozen mark cleared, black 300 ms later.
+    void ClearScreenAllSteps();
+    // The whole area dark blue now and black 300 ms later, when Timer71 runs
+    // ScreenAll: what START LE does when it arms LE-1's asymmetric schedule
+    // in the single-screen layout.
+    void DeferredScreenAll();
+
+    // --- the plot routine of LE index le (Timer4_Timer, Timer6_Timer, ...)
+    // and its restart timer (Timer5_Timer, Timer7_Timer, ...)
+    void PlotTimer_Timer(int le);
+    void RestartTimer_Timer(int le);
+
+    // --- display options and the plot-timer gate
+    void mnuScroll_Click();
+    void mnuFrozen_Click();
+    void mnuAutoSaveScreen_Click();
+    void Timer56_Timer();
+
+    // --- I/O list panel
+    void mnuIOListData_Click();
+    // Shows the panel at the window's right edge and widens the window, or
+    // hides it and narrows the window; any window may call them.
+    void ShowIOList();
+    void HideIOList();
+    void mnuRFStamptoPC_Click();
+    void mnuRFPCtoStamp_Click();
+    void Picture22_MouseDown(const plat::MouseArgs& a);
     // The level-line headers LPC, LFC and VIS.
     void Label6_Click();
     void Label13_Click();
@@ -33,7 +68,12 @@ public:
     void mnuOffDataLogger_Click();
 
 private:
+    // Fills LE index le's blank rectangle in `colour` and restarts its trace.
+    void blankPane(int le, plat::Color colour);
+    // The pane the pop-up's commands act on: the one whose press opened it.
+    int paneCommandLE() const;
     void wireLogger();
+
     Log& L;
     Program& p;
 };

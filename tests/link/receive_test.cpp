@@ -426,6 +426,8 @@ TEST_F(ReceiveTest, BadCoefficientSpoilsOnlyItsOwnValue)
     s->CoeffLE[2 + 16 * le] = "1E308";   // the product overflows
     s->LogTextLPC[le] = "prev";
     s->LogTextVIS[le] = "prev";
+    log->Label31[le].setCaption("prev");
+    log->Label33[le].setCaption("prev");
     settings().Check2.setValue(1);
 
     le::Fields f = status(1);
@@ -437,14 +439,20 @@ TEST_F(ReceiveTest, BadCoefficientSpoilsOnlyItsOwnValue)
     f[27] = 50;
     receive(le, f);
     EXPECT_EQ(s->RawLPC[le], 101);
-    EXPECT_EQ(log->Label31[le].caption(), "101");
+    EXPECT_EQ(log->Label31[le].caption(), "prev");   // never the unscaled 101 in the scaled view
     EXPECT_EQ(s->LogTextLPC[le], "prev");
-    EXPECT_EQ(log->Label33[le].caption(), "200");
+    EXPECT_EQ(log->Label33[le].caption(), "prev");
     EXPECT_EQ(s->LogTextVIS[le], "prev");
     EXPECT_EQ(log->Label32[le].caption(), "80");
     EXPECT_EQ(log->Label35[le].caption(), "20");
     EXPECT_EQ(log->Label39[le].caption(), "99");
     EXPECT_EQ(s->TachyM[le], 50);
+
+    // The normal view shows the received value whatever the coefficient.
+    settings().Check2.setValue(0);
+    receive(le, f);
+    EXPECT_EQ(log->Label31[le].caption(), "101");
+    EXPECT_EQ(log->Label33[le].caption(), "200");
 }
 
 TEST_F(ReceiveTest, WearCounterFrameFillsItsColumnAndClearsTheRequest)

@@ -78,36 +78,36 @@ TEST_F(ParamCopyTest, DefaultsWriteTheThirtyTwoBareLines)
     EXPECT_EQ(readFile(path), "0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n16\r\n"
                               "0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n"
                               "50\r\n20\r\n15\r\n3\r\n0\r\n50\r\n35\r\n70\r\n115\r\n25\r\n60\r\n0\r\n50\r\n15\r\n");
-    EXPECT_EQ(readParamCopy(t.drive, path), paramDefaults());
+    const ParamValues defaults = paramDefaults();
+    EXPECT_EQ(readParamCopy(t.drive, path), QStringList(defaults.begin(), defaults.end()));
 }
 
-TEST_F(ParamCopyTest, LastCompletePassWins)
+// Start-up: line p+1 sets parameter p, a longer file is read again from
+// line 33 over the same parameters, and those a short file does not reach
+// keep their values.
+TEST_F(ParamCopyTest, StartUpSetsEachParameterFromItsLinesInFileOrder)
 {
-    // 64 lines: lines 33 to 64.
-    writeFile(path, linesOf(100, 64));
-    auto v = readParamCopy(t.drive, path);
-    ASSERT_TRUE(v);
-    EXPECT_EQ((*v)[0], "132");
-    EXPECT_EQ((*v)[31], "163");
-
-    // 40 lines: the cut second pass changes nothing of the first.
-    writeFile(path, linesOf(100, 40));
-    v = readParamCopy(t.drive, path);
-    ASSERT_TRUE(v);
-    EXPECT_EQ((*v)[0], "100");
-    EXPECT_EQ((*v)[31], "131");
+    for (const int lines : {0, 20, 32, 40, 64}) {
+        SCOPED_TRACE(lines);
+        makeProgram();
+        writeFile(path, linesOf(100, lines));
+        startUp();
+        const FadecParameters& w = *prog->form<FadecParameters>();
+        for (int e = 0; e < ParamCount; ++e) {
+            // The last line of the file that belongs to entry e, if any.
+            const int last = e + ParamCount * ((lines - 1 - e) / ParamCount);
+            const QString expected = e < lines ? QString::number(100 + last) : QString();
+            EXPECT_EQ(w.ParamPC(e), expected) << e;
+        }
+        EXPECT_EQ(readFile(path), linesOf(100, lines));   // the file is left as it is
+    }
 }
 
-TEST_F(ParamCopyTest, ShortOrMissingFileGivesNothingAndAnyTextIsAValue)
+TEST_F(ParamCopyTest, AnyTextIsAValueAndAMissingFileReadsAsNothing)
 {
     EXPECT_FALSE(readParamCopy(t.drive, path));
-    writeFile(path, linesOf(0, 31));
-    EXPECT_FALSE(readParamCopy(t.drive, path));
-    writeFile(path, QByteArray("abc\r\n\"q\"\r\n") + linesOf(2, 30));
-    const auto v = readParamCopy(t.drive, path);
-    ASSERT_TRUE(v);
-    EXPECT_EQ((*v)[0], "abc");
-    EXPECT_EQ((*v)[1], "q");
+    writeFile(path, QByteArray("abc\r\n\"q\"\r\n") + linesOf(2, 3));
+    EXPECT_EQ(readParamCopy(t.drive, path), (QStringList{"abc", "q", "2", "3", "4"}));
 }
 
 TEST_F(ParamCopyTest, UnwritablePlaceReportsFailure)

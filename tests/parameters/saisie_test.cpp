@@ -7,6 +7,8 @@
 #include "parameters/Saisie.h"
 #include "support/ProgramFixture.h"
 
+#include <QTest>
+
 using namespace orv;
 
 namespace {
@@ -17,6 +19,15 @@ protected:
     // `typed`, presses OK, and Cancel when OK left it open.
     void edit(int p, const QString& typed)
     {
+        edit(p, [this, typed](Saisie& entry) {
+            if (!typed.isEmpty()) entry.Text1.setText(typed);
+            entry.ValidationSaisie.click();
+            if (prog->ifLoaded<Saisie>()) entry.AnnulerSaisie.click();
+        });
+    }
+    // Opens the window for entry p; `user` acts on it while it is shown.
+    void edit(int p, std::function<void(Saisie&)> user)
+    {
         auto& params = prog->form<FadecParameters>().get();
         prog->s.parameters->ParamEdited = uint8_t(p);
         params.Label61[p].setBackColor(plat::rgb(255, 128, 0));
@@ -26,11 +37,7 @@ protected:
         entry.Label4.setCaption(prog->s.parameters->ParamMax[p]);
         entry.Text1.setEnabled(p >= 9);
         prog->s.SaisieMode = 0;
-        t.dialogs.onModal = [&, typed](plat::Form&) {
-            if (!typed.isEmpty()) entry.Text1.setText(typed);
-            entry.ValidationSaisie.click();
-            if (prog->ifLoaded<Saisie>()) entry.AnnulerSaisie.click();
-        };
+        t.dialogs.onModal = [&entry, user](plat::Form&) { user(entry); };
         entry.show(true);
         t.dialogs.onModal = nullptr;
     }
@@ -54,6 +61,28 @@ TEST_F(SaisieTest, OnlyANumberWithinTheEntrysBoundsIsStored)
         EXPECT_EQ(prog->form<FadecParameters>()->Label61[18].backColor(), plat::rgb(255, 255, 128));
     }
     EXPECT_EQ(prog->s.SpeedM, 0);
+}
+
+// Keys typed into the entry box: Enter presses OK, Escape presses Cancel.
+TEST_F(SaisieTest, EnterStoresTheTypedValueAndEscapeCancels)
+{
+    startUp();
+    const struct {
+        Qt::Key key;
+        QString stored;
+    } cases[] = {{Qt::Key_Return, "120"}, {Qt::Key_Escape, "77"}};
+    for (const auto& c : cases) {
+        prog->form<FadecParameters>()->setParamPC(18, "77");
+        bool closedByTheKey = false;
+        edit(18, [&](Saisie& entry) {
+            QTest::keyClicks(entry.Text1.widget(), "120");
+            QTest::keyClick(entry.Text1.widget(), c.key);
+            closedByTheKey = !prog->ifLoaded<Saisie>();
+            if (!closedByTheKey) entry.AnnulerSaisie.click();   // ends the modal wait
+        });
+        EXPECT_TRUE(closedByTheKey) << c.key;
+        EXPECT_EQ(value(18), c.stored) << c.key;
+    }
 }
 
 TEST_F(SaisieTest, AReadOnlyEntryKeepsItsShownValue)

@@ -55,7 +55,9 @@ protected:
         EXPECT_EQ(s->SelectionBank, 2);
         EXPECT_EQ(s->StartStopPC[0], 0);
         // Quit destroys the main window; while it still stands, LE-1 is not shown started.
-        if (Log* w = prog->Log.ifLoaded()) EXPECT_NE(w->Label26[0].backColor(), plat::colors::Green);
+        if (Log* w = prog->Log.ifLoaded()) {
+            EXPECT_NE(w->Label26[0].backColor(), plat::colors::Green);
+        }
         EXPECT_EQ(histo(), before);
     }
     // Gives the fake LE a parameter table, as a write from the PC would.

@@ -62,7 +62,7 @@ TEST_F(SetPointTest, SingleLEChangesOneLineTheSetPointAndTheLabels)
     EXPECT_TRUE(t.dialogs.shown.empty());
 }
 
-TEST_F(SetPointTest, SingleLEWithABadFileChangesNothing)
+TEST_F(SetPointTest, SingleLEWithABadFileChangesNothingAndTheButtonKeepsItsColour)
 {
     const QByteArray bad = integerForm({50, 60, 50}) + "x\r\n";
     writeFile(file, bad);
@@ -70,12 +70,20 @@ TEST_F(SetPointTest, SingleLEWithABadFileChangesNothing)
     s->ConsignePW[0] = 44;
     log->Label15[0].setCaption("440");
     log->VScroll1.setValue(120);
-    log->ValeurPWPh5();
+    log->PWIndividuel.setEnabled(true);
+    log->PWIndividuel.click();
     EXPECT_EQ(readFile(file), bad);
     EXPECT_EQ(s->ConsignePW[0], 44);
     EXPECT_EQ(log->Label15[0].caption(), "440");
+    EXPECT_EQ(log->PWIndividuel.backColor(), plat::ButtonFace);
     ASSERT_EQ(t.dialogs.shown.size(), 1u);
     EXPECT_TRUE(t.dialogs.shown[0].text.contains("ConsignePW2.ini"));
+
+    // The same click with a sound file applies the value and turns it green.
+    writeFile(file, integerForm({50, 50, 50, 50, 50, 50, 50, 50}));
+    log->PWIndividuel.click();
+    EXPECT_EQ(s->ConsignePW[0], 120);
+    EXPECT_EQ(log->PWIndividuel.backColor(), plat::colors::Green);
 }
 
 TEST_F(SetPointTest, SliderShowsWattsAndTakesTheSingleLEColourAway)

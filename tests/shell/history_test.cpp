@@ -329,5 +329,6 @@ TEST_F(HistoryTest, RealViewerWindowShowsTheListInAFixedPitchFont)
     EXPECT_TRUE(view->isVisible());
     ASSERT_EQ(view->count(), 4);
     EXPECT_EQ(view->item(3)->text(), "    14:05:09    08/12/2026    000    LE1  Starting LE");
-    EXPECT_EQ(view->font().family(), "Courier New");
+    EXPECT_EQ(h.List1.fontName(), "Courier New");
+    EXPECT_TRUE(QFontInfo(view->font()).fixedPitch()) << view->font().family().toStdString();
 }

@@ -8,6 +8,7 @@
 #include "support/ProgramFixture.h"
 
 #include <QDir>
+#include <QTest>
 
 using namespace orv;
 
@@ -83,6 +84,18 @@ TEST_F(LoginTest, ArmingCentresThePanelSpreadsTheCurtainAndHidesTheDashboard)
     EXPECT_TRUE(l.Timer13.enabled());
     t.time.advance(30);
     EXPECT_FALSE(l.Timer13.enabled());
+}
+
+TEST_F(LoginTest, EnterInThePasswordBoxPressesValidation)
+{
+    startArmed();
+    Log& l = w();
+    l.show();
+    t.time.advance(30);   // the box has the focus
+    QTest::keyClicks(l.Text1.widget(), "admin7");
+    QTest::keyClick(l.Text1.widget(), Qt::Key_Return);
+    EXPECT_EQ(prog->s.StartMode, 0);
+    EXPECT_FALSE(l.Picture12.visible());
 }
 
 TEST_F(LoginTest, WithTheSettingOffThePanelNeverShows)

@@ -176,7 +176,7 @@ TEST_F(MenusTest, WindowsThatNeedAnIdleLEAreRefusedWithAStopBox)
     auto& s = prog->s;
     s.SelectedLE = 1;
     s.PhaseLP[0] = 2;
-    w().mnuParameters_Click();
+    w().parameters->mnuParameters_Click();
     w().parameters->mnuTestMateriel_Click();
     ASSERT_EQ(t.dialogs.shown.size(), 2u);
     EXPECT_EQ(t.dialogs.shown[0].text, "LE is not in phase 0 ");
@@ -194,7 +194,7 @@ TEST_F(MenusTest, FadecParametersTakesTheLEChosenInAnotherWindow)
     auto& params = prog->form<FadecParameters>().get();
     // Nothing selected since start-up: the values read "0".
     params.setParamPC(8, "77");
-    w().mnuParameters_Click();
+    w().parameters->mnuParameters_Click();
     EXPECT_TRUE(params.visible());
     EXPECT_EQ(params.ParamPC(8), "0");
     EXPECT_FALSE(params.Label61[0].caption().isEmpty());   // titles written
@@ -203,7 +203,7 @@ TEST_F(MenusTest, FadecParametersTakesTheLEChosenInAnotherWindow)
     s.PhaseLP[4] = 5;   // the chosen LE's phase is not tested
     w().Label26[4].setBackColor(plat::rgb(91, 255, 0));
     params.setParamPC(8, "77");
-    w().mnuParameters_Click();
+    w().parameters->mnuParameters_Click();
     EXPECT_EQ(s.SelectedLE, 5);
     EXPECT_EQ(params.Label64.caption(), "Selected LE : 5");
     EXPECT_EQ(params.ParamPC(8), "77");

@@ -451,8 +451,6 @@ TEST_F(StartupTest, CorruptFilesNeverStopStartUp)
          [this] { EXPECT_EQ(prog->form<RefLevelTrigLFC3>()->Text3.text(), "07"); }},
         {"view file out of range", "CocheSelect.ini", lines({"7"}),
          [this] { EXPECT_EQ(settings().Check2.value(), 0); }},
-        {"short parameter copy", "ParamSt.ini", times("9", 5),
-         [this] { EXPECT_NE(prog->form<FadecParameters>()->ParamPC(0), "9"); }},
         {"SHT threshold beyond its slider", "SHTConsigne.ini", lines({"300"}),
          [this] { EXPECT_EQ(prog->form<SHTPC>()->VScroll1[0].value(), 130); }},
     };

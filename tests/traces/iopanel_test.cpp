@@ -1,0 +1,76 @@
+// The I/O list panel: "Read FADEC I/O" shows it at the window's right edge
+// and widens the window, a second use hides it; its pop-up chooses the
+// direction the I/O monitor lists.
+#include "support/TracesFixture.h"
+
+namespace {
+
+class IOPanelTest : public TracesTest {
+protected:
+    void pressPanel(int button)
+    {
+        plat::MouseArgs a;
+        a.button = button;
+        log->Picture22.onMouseDown(a);
+    }
+};
+
+TEST_F(IOPanelTest, ReadFadecIOShowsThePanelAndWidensTheWindowThenHidesItAgain)
+{
+    ASSERT_EQ(log->width(), 13150);
+    log->Picture22.move(100, 100, 500, 500);
+    log->mnuIOListData.click();
+    EXPECT_TRUE(log->Picture22.visible());
+    EXPECT_EQ(log->Picture22.left(), 11640);
+    EXPECT_EQ(log->Picture22.top(), 3000);
+    EXPECT_EQ(log->Picture22.width(), 3735);
+    EXPECT_EQ(log->Picture22.height(), 7095);
+    EXPECT_EQ(log->width(), 15650);
+    EXPECT_TRUE(log->mnuIOListData.checked());
+    EXPECT_TRUE(log->mnuRFStamptoPC.checked());
+    EXPECT_FALSE(log->mnuRFPCtoStamp.checked());
+    EXPECT_EQ(ts->FlagAffListeIO, 1);
+
+    log->mnuIOListData.click();
+    EXPECT_FALSE(log->Picture22.visible());
+    EXPECT_EQ(log->width(), 13150);
+    EXPECT_FALSE(log->mnuIOListData.checked());
+    EXPECT_EQ(ts->FlagAffListeIO, 0);
+}
+
+TEST_F(IOPanelTest, TheDirectionChosenWhileHiddenIsTheOneMarkedAtTheNextShowing)
+{
+    log->mnuRFPCtoStamp.click();
+    EXPECT_EQ(s->link->IOMonitorPCToStamp, 1);
+    log->mnuIOListData.click();
+    EXPECT_TRUE(log->mnuRFPCtoStamp.checked());
+    EXPECT_FALSE(log->mnuRFStamptoPC.checked());
+    log->mnuRFStamptoPC.click();
+    EXPECT_EQ(s->link->IOMonitorPCToStamp, 0);
+    EXPECT_TRUE(log->mnuRFStamptoPC.checked());
+    EXPECT_FALSE(log->mnuRFPCtoStamp.checked());
+}
+
+TEST_F(IOPanelTest, TheRightButtonOpensTheDirectionMenu)
+{
+    pressPanel(plat::LeftButton);
+    EXPECT_TRUE(t.dialogs.popupsShown.empty());
+    t.dialogs.popupChoices.push_back("mnuRFPCtoStamp");
+    pressPanel(plat::RightButton);
+    ASSERT_EQ(t.dialogs.popupsShown.size(), 1u);
+    EXPECT_EQ(t.dialogs.popupsShown[0], "mnuFuncPict22");
+    EXPECT_EQ(s->link->IOMonitorPCToStamp, 1);
+}
+
+TEST_F(IOPanelTest, AfterTheFlagIsClearedElsewhereTheNextUseShowsThePanelAgain)
+{
+    log->mnuIOListData.click();
+    ts->FlagAffListeIO = 0;   // as closing the hardware tests leaves it
+    log->mnuIOListData.click();
+    EXPECT_TRUE(log->Picture22.visible());
+    EXPECT_EQ(log->width(), 15650);
+    log->mnuIOListData.click();
+    EXPECT_FALSE(log->Picture22.visible());
+}
+
+} // namespace

@@ -1,0 +1,105 @@
+// The trace display options (Scroll, Frozen, Auto-Save) and the plot-timer
+// gate that runs each LE's plot timer only while the LE is out of phase 0
+// with a live link, and shows the QTH items by the QTH option.
+#include "support/TracesFixture.h"
+
+namespace {
+
+class OptionsTest : public TracesTest {};
+
+TEST_F(OptionsTest, ARunningLEAdvancesOneColumnPer500msUntilIdleAndPausesWhileItsLinkIsLost)
+{
+    s->TraceX[1] = 10;
+    s->PhaseLP[1] = 5;
+    t.time.advance(100);   // the gate enables LE-2's plot timer
+    ASSERT_TRUE(log->Timer6.enabled());
+    t.time.advance(5000);
+    EXPECT_EQ(s->TraceX[1], 20);
+
+    s->link->FlagCommPerdue[1] = 1;
+    t.time.advance(100);
+    EXPECT_FALSE(log->Timer6.enabled());
+    t.time.advance(2000);
+    EXPECT_EQ(s->TraceX[1], 20);
+    s->link->FlagCommPerdue[1] = 0;
+    t.time.advance(100 + 1000);
+    EXPECT_EQ(s->TraceX[1], 22);
+
+    s->PhaseLP[1] = 0;
+    t.time.advance(100);
+    EXPECT_FALSE(log->Timer6.enabled());
+    const int x = s->TraceX[1];
+    t.time.advance(2000);
+    EXPECT_EQ(s->TraceX[1], x);
+}
+
+TEST_F(OptionsTest, AnIdleLE1KeepsItsPlotTimerInTheSingleScreenLayout)
+{
+    s->PhaseLP[0] = 5;
+    t.time.advance(100);
+    ASSERT_TRUE(log->Timer4.enabled());
+    log->mnuMonoEcran.setChecked(true);
+    s->PhaseLP[0] = 0;
+    t.time.advance(300);
+    EXPECT_TRUE(log->Timer4.enabled());
+    log->mnuMonoEcran.setChecked(false);
+    t.time.advance(100);
+    EXPECT_FALSE(log->Timer4.enabled());
+}
+
+TEST_F(OptionsTest, TheQTHOptionShowsAndHidesTheQTHItems)
+{
+    auto& settings = *prog->form<orv::ParamLogicielVB>();
+    settings.Check5.setValue(1);
+    t.time.advance(100);
+    EXPECT_TRUE(log->mnuHalogen.visible());
+    EXPECT_TRUE(log->mnuAlarmHalogen.visible());
+    log->CommHalOperator.setVisible(true);
+    settings.Check5.setValue(0);
+    t.time.advance(100);
+    EXPECT_FALSE(log->mnuHalogen.visible());
+    EXPECT_FALSE(log->mnuAlarmHalogen.visible());
+    EXPECT_FALSE(log->CommHalOperator.visible());
+}
+
+TEST_F(OptionsTest, ScrollTogglesItsMarkWhichTheEndOfAPaneReads)
+{
+    EXPECT_TRUE(log->mnuScroll.checked());   // on from start-up
+    log->mnuScroll.click();
+    EXPECT_FALSE(log->mnuScroll.checked());
+    EXPECT_EQ(ts->ScrollFlag, 1);
+    log->mnuScroll.click();
+    EXPECT_TRUE(log->mnuScroll.checked());
+    EXPECT_EQ(ts->ScrollFlag, 0);
+}
+
+TEST_F(OptionsTest, OneFrozenToggleServesEveryPane)
+{
+    s->ScreenLE = 0;
+    log->mnuFrozen.click();
+    EXPECT_EQ(ts->FrozenLE[0], 1);
+    EXPECT_TRUE(log->mnuFrozen.checked());
+
+    // On LE-2's pane the next use unfreezes (nothing to do there) and
+    // clears the mark; LE-1 stays frozen. The use after freezes LE-2.
+    s->ScreenLE = 1;
+    log->mnuFrozen.click();
+    EXPECT_EQ(ts->FrozenLE[1], 0);
+    EXPECT_EQ(ts->FrozenLE[0], 1);
+    EXPECT_FALSE(log->mnuFrozen.checked());
+    log->mnuFrozen.click();
+    EXPECT_EQ(ts->FrozenLE[1], 1);
+    EXPECT_TRUE(log->mnuFrozen.checked());
+}
+
+TEST_F(OptionsTest, AutoSaveOnlyTogglesItsMark)
+{
+    fillArea(tr::Red);
+    log->mnuAutoSaveScreen.click();
+    EXPECT_TRUE(log->mnuAutoSaveScreen.checked());
+    log->mnuAutoSaveScreen.click();
+    EXPECT_FALSE(log->mnuAutoSaveScreen.checked());
+    EXPECT_EQ(at(5000, 1000), tr::Red);
+}
+
+} // namespace
