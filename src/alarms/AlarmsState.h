@@ -13,6 +13,9 @@ struct AlarmsState {
     uint8_t FlagSHTLE = 0;           // 1 once an LE was chosen in the SHT alarm window
     uint8_t FlagSHTChannel = 0;      // 1 once an input was chosen in the SHT alarm window
     uint8_t InputSHT = 0;            // SHT window input: 0-3 AD1 channel, 4 holder thermometer, 5 none
+    uint8_t AlarmQTHArmed = 0;       // 1 while the QTH alarm is armed (3 s into a run with the lamps on)
+    uint8_t ValueSHT = 0;            // SHT window's last reading: raw channel value, or degrees C (no sensor: 0)
+    uint8_t RefFadecSHT = 0;         // the SHT-watched LE's own SHT limit as the window last drew it
 };
 
 } // namespace orv

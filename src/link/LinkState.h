@@ -5,6 +5,8 @@
 
 #include "shell/State.h"
 
+#include <optional>
+
 namespace orv {
 
 struct LinkState {
@@ -19,6 +21,13 @@ struct LinkState {
     PerLE<QString> ComPortNumberIni, ComPortEnabledIni;   // as the port window's last load read them
     PerLE<uint8_t> ComPortOpen{};    // 1 once the activation tried to open the port, 0 once closed
     uint8_t IOMonitorPCToStamp = 0;  // the monitor lists 0 the frames received, 1 the frames sent
+    QStringList IOMonitorLines;      // the lines the monitor last drew
+    uint64_t IOMonitorRevision = ~0ull;   // its panel's image revision right after
+    // Sensor coefficients as numbers, parsed again only when their text in
+    // CoeffLE changes.
+    std::array<QString, 16 * 9> CoeffParsedText{};
+    std::array<std::optional<double>, 16 * 9> CoeffParsed{};
+    std::array<bool, 16 * 9> CoeffParsedValid{};
     PerLE<uint8_t> FlagCommPerdue{}; // 1 once the port watchdog has reported the LE's link lost
 };
 

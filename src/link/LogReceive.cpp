@@ -58,9 +58,11 @@ void Log::MSComm_OnComm(int le)
         }
     }
 
-    // Every event that read the port arms the reply, good frame or not.
+    // Every event that read the port arms the reply, good frame or not. The
+    // 30 ms count from the moment the line handed the frame over, so the
+    // time the event loop took to come round to it is not added.
     s.link->RxText[le].clear();
-    (this->*in.txTimer).setEnabled(true);
+    (this->*in.txTimer).enableFrom(port.handOverUs());
 }
 
 } // namespace orv

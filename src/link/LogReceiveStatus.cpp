@@ -1,3 +1,4 @@
+#include "link/LinkState.h"
 #include "link/LogReceive.h"
 #include "platform/VbText.h"
 #include "run/SetPointFile.h"
@@ -46,6 +47,18 @@ const Channel Channels[] = {
     {fld::AD13, &State::RawAD13, nullptr, -1, nullptr, nullptr, false},
 };
 
+// CoeffLE[i] as a number, or nothing when it is not one.
+std::optional<double> coefficient(State& s, int i)
+{
+    LinkState& link = *s.link;
+    if (!link.CoeffParsedValid[i] || s.CoeffLE[i] != link.CoeffParsedText[i]) {
+        link.CoeffParsedValid[i] = true;
+        link.CoeffParsedText[i] = s.CoeffLE[i];
+        link.CoeffParsed[i] = plat::toDouble(s.CoeffLE[i]);
+    }
+    return link.CoeffParsed[i];
+}
+
 // Sensor values of fields 12-19. A coefficient that is not a number (or a
 // product that is not finite) leaves that channel's logger text as it was,
 // and in the scaled view its label as well: the unscaled number never shows
@@ -62,7 +75,7 @@ void sensorValues(Log& log, const LeInstance& in, const StampFrame& f)
 
         std::optional<QString> scaled;
         if (c.coeffRow >= 0) {
-            const std::optional<double> coeff = plat::toDouble(s.CoeffLE[c.coeffRow + 16 * le]);
+            const std::optional<double> coeff = coefficient(s, c.coeffRow + 16 * le);
             if (coeff && std::isfinite(*coeff * raw)) {
                 scaled = plat::vbCStr(*coeff * raw);
                 (s.*c.logText)[le] = *scaled;

@@ -8,6 +8,7 @@
 // left out, and the tachometer positions carry their speed.
 
 #include "link/LinkState.h"
+#include "platform/Canvas.h"
 #include "parameters/TestsMateriel.h"
 #include "platform/VbText.h"
 #include "shell/Log.h"
@@ -72,10 +73,9 @@ void Log::IOMonitor()
     plat::Label* speedLabels[3] = {&tests.Label4, &tests.Label5, &tests.Label6};
     const QString speedPrefixes[3] = {QStringLiteral("M  "), QStringLiteral("V1 "), QStringLiteral("V2 ")};
 
-    plat::Canvas& monitor = Picture22.canvas();
-    monitor.setForeColor(plat::colors::White);
-    monitor.cls();
-    int y = MonitorFirstY;
+    // The lines are drawn again only when they changed or the panel's image
+    // was touched since they were drawn.
+    QStringList lines;
     for (int p = 0; p < FieldCount; ++p) {
         // The speed follows the received value whichever direction is listed.
         QString speed;
@@ -86,13 +86,25 @@ void Log::IOMonitor()
         }
         if (sensorPosition(p) && received[p] == NoSensor)
             continue;
+        lines << QStringLiteral(" ") + plat::right(QStringLiteral("00") + QString::number(p), 2)
+                     + QStringLiteral("   ") + plat::right(QStringLiteral("00") + QString::number(frameByte(listed, p)), 3)
+                     + QStringLiteral("   ") + s.ListeIONames[p] + QStringLiteral(" ") + speed;
+    }
+
+    plat::Canvas& monitor = Picture22.canvas();
+    LinkState& link = *p_.s.link;
+    if (lines == link.IOMonitorLines && monitor.revision() == link.IOMonitorRevision) return;
+    monitor.setForeColor(plat::colors::White);
+    monitor.cls();
+    int y = MonitorFirstY;
+    for (const QString& line : lines) {
         monitor.setCurrentX(MonitorX);
         monitor.setCurrentY(y);
-        monitor.print(QStringLiteral(" ") + plat::right(QStringLiteral("00") + QString::number(p), 2)
-                      + QStringLiteral("   ") + plat::right(QStringLiteral("00") + QString::number(frameByte(listed, p)), 3)
-                      + QStringLiteral("   ") + s.ListeIONames[p] + QStringLiteral(" ") + speed);
+        monitor.print(line);
         y += MonitorLineStep;
     }
+    link.IOMonitorLines = lines;
+    link.IOMonitorRevision = monitor.revision();
 }
 
 } // namespace orv

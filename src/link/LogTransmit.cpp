@@ -96,7 +96,7 @@ void Log::TransmitTimer_Timer(int le)
     r.startStopPC = s.StartStopPC[le];
     r.consignePW = s.ConsignePW[le];
     r.relayQTH = s.RelayQTH[le];
-    r.relayAlarm = s.RelayAlarm[le];
+    r.relayAlarm = s.alarmRelayRequest(le);
     r.subCommand = s.SubCommand[le];
     r.vmot = s.Vmot[le];
     r.enableCooling = s.EnableCooling[le];

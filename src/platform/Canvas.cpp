@@ -372,6 +372,7 @@ std::optional<QImage> Canvas::load(const QString& hostPath)
 
 void Canvas::changed()
 {
+    ++revision_;
     if (onChanged) onChanged();
 }
 

@@ -40,6 +40,10 @@ public:
     Color backColor() const { return back_; }
     void setBackColor(Color c);
 
+    // Counts every change of the image; a drawer that finds it where it left
+    // it knows the image still shows what it drew.
+    uint64_t revision() const { return revision_; }
+
     void setPicture(const QImage& picture);
     void clearPicture();
     bool hasPicture() const { return !picture_.isNull(); }
@@ -116,6 +120,7 @@ private:
     void drawSegment(double x1, double y1, double x2, double y2, const QColor& c);
     void fillBox(double x1, double y1, double x2, double y2, const QColor& c);
     QFont font() const;
+    uint64_t revision_ = 0;
     void changed();
 
     int widthTwips_ = 0;

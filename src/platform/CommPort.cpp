@@ -88,7 +88,10 @@ bool CommPort::setRThreshold(int chars)
     rThreshold_ = chars;
     // A lowered threshold may already be reached by what waits.
     rxChanged_ = true;
-    if (portOpen()) schedule();
+    if (portOpen()) {
+        tellWakeThreshold();
+        charactersArrived();
+    }
     return true;
 }
 
@@ -147,15 +150,16 @@ bool CommPort::setPortOpen(bool open)
     // always comes later, from the event loop.
     backend_->onReadyRead = [this] {
         rxChanged_ = true;
-        schedule();
+        charactersArrived();
     };
     backend_->onError = [this](int code) {
         errors_.push_back(code);
         schedule();
     };
     // Characters already waiting count as arrived.
+    tellWakeThreshold();
     rxChanged_ = true;
-    schedule();
+    charactersArrived();
     return true;
 }
 
@@ -169,13 +173,38 @@ void CommPort::dropBackend()
     }
     errors_.clear();
     rxChanged_ = false;
+    reachedUs_ = -1;
+}
+
+// A receive event is only worth a pass of the event loop once the threshold
+// is reached: below it the dispatch would find nothing to raise. The moment
+// it is reached is the frame's hand-over.
+void CommPort::charactersArrived()
+{
+    if (!receiveDue()) {
+        if (inBufferCount() < rThreshold_) reachedUs_ = -1;
+        return;
+    }
+    if (reachedUs_ < 0) reachedUs_ = ts_.nowUs();
+    schedule();
+}
+
+// The backend may hold characters back below this count (a serial line lets
+// the kernel gather them), as long as it wakes no later than the moment the
+// threshold is reached.
+void CommPort::tellWakeThreshold()
+{
+    if (!backend_) return;
+    backend_->setWakeThreshold(rThreshold_ > 0 ? rThreshold_ : 1);
 }
 
 QByteArray CommPort::input()
 {
     if (!portOpen()) return {};
     const qint64 waiting = backend_->bytesAvailable();
-    return backend_->read(inputLen_ > 0 ? std::min<qint64>(inputLen_, waiting) : waiting);
+    QByteArray taken = backend_->read(inputLen_ > 0 ? std::min<qint64>(inputLen_, waiting) : waiting);
+    if (inBufferCount() < rThreshold_) reachedUs_ = -1;
+    return taken;
 }
 
 bool CommPort::output(const QByteArray& data)
@@ -218,6 +247,9 @@ void CommPort::dispatch()
     } else if (receiveDue()) {
         code = CommEvents::Receive;
         rxChanged_ = false;
+        handOverUs_ = reachedUs_ >= 0 ? reachedUs_ : ts_.nowUs();
+        // Characters left at or above the threshold count as handed over now.
+        reachedUs_ = -1;
     } else {
         return;
     }

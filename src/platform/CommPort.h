@@ -72,6 +72,10 @@ public:
 
     // Code of the event being (or last) handled.
     int commEvent() const { return commEvent_; }
+    // TimeSource::nowUs() of the moment the characters of the receive event
+    // being (or last) handled reached the threshold: when the line handed
+    // them over, before the event loop came round to the handler.
+    int64_t handOverUs() const { return handOverUs_; }
 
     std::function<void()> onComm;
 
@@ -81,6 +85,8 @@ private:
     void schedule();
     void dispatch();
     bool receiveDue() const;
+    void charactersArrived();
+    void tellWakeThreshold();
 
     TimeSource& ts_;
     SerialFactory& factory_;
@@ -98,6 +104,8 @@ private:
     bool rtsEnable_ = false;
     int sThreshold_ = 0;
     int commEvent_ = 0;
+    int64_t handOverUs_ = 0;
+    int64_t reachedUs_ = -1;     // when the waiting characters last reached the threshold, -1 below it
 
     std::unique_ptr<SerialBackend> backend_;
     std::deque<int> errors_;     // line errors not yet delivered

@@ -61,14 +61,18 @@ void Control::setEnabled(bool v)
     if (widget_) widget_->setEnabled(v);
 }
 
+// Setting the colour a control already has changes nothing on screen: the
+// palette is only rebuilt for a new colour.
 void Control::setBackColor(Color c)
 {
+    if (c == backColor_ && colorsApplied_) return;
     backColor_ = c;
     applyColors();
 }
 
 void Control::setForeColor(Color c)
 {
+    if (c == foreColor_ && colorsApplied_) return;
     foreColor_ = c;
     applyColors();
 }
@@ -76,6 +80,7 @@ void Control::setForeColor(Color c)
 void Control::applyColors()
 {
     if (!widget_) return;
+    colorsApplied_ = true;
     QPalette pal = widget_->palette();
     pal.setColor(QPalette::Window, toQColor(backColor_));
     pal.setColor(QPalette::Base, toQColor(backColor_));

@@ -106,6 +106,7 @@ protected:
     void applyFont();
     Color backColor_ = ButtonFace;
     Color foreColor_ = colors::Black;
+    bool colorsApplied_ = false;   // the widget's palette holds the colours above
 
 private:
     Container& parent_;

@@ -49,6 +49,7 @@ Label::Label(Container& parent, QString name, int index) : Control(parent, std::
 
 void Label::setCaption(const QString& c)
 {
+    if (c == caption_) return;   // the same text: nothing to lay out again
     caption_ = c;
     static_cast<QLabel*>(widget())->setText(c);
 }

@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QGuiApplication>
 #include <QMenuBar>
+#include <QPainter>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -56,6 +57,22 @@ private:
     Form& form_;
 };
 
+// The client area: paints the window's drawing under its child controls.
+class Form::Surface : public QWidget {
+public:
+    Surface(QWidget* parent, const Canvas& canvas) : QWidget(parent), canvas_(canvas) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        if (!canvas_.image().isNull()) p.drawImage(0, 0, canvas_.image());
+    }
+
+private:
+    const Canvas& canvas_;
+};
+
 Form::Form(Runtime& rt, QString name) : rt_(rt), name_(std::move(name))
 {
     window_ = new Window(*this);
@@ -65,7 +82,8 @@ Form::Form(Runtime& rt, QString name) : rt_(rt), name_(std::move(name))
     auto* layout = new QVBoxLayout(window_);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    surface_ = new QWidget(window_);
+    surface_ = new Surface(window_, canvas_);
+    canvas_.onChanged = [this] { surface_->update(); };
     surface_->setObjectName(name_ + "_client");
     layout->addWidget(surface_);
     setBackColor(backColor_);
@@ -112,6 +130,25 @@ void Form::applyGeometry()
     window_->move(twipsToPx(left_), twipsToPx(top_));
     bool hasMenu = menuBar_ && !menus_.empty();
     window_->resize(twipsToPx(scaleWidth()), twipsToPx(scaleHeight() + (hasMenu ? MenuTwips : 0)));
+    if (canvasUsed_) canvas_.resize(scaleWidth(), scaleHeight());
+}
+
+Canvas& Form::canvas()
+{
+    if (!canvasUsed_) {
+        canvasUsed_ = true;
+        canvas_.resize(scaleWidth(), scaleHeight());
+    }
+    return canvas_;
+}
+
+void Form::setMousePointer(int shape)
+{
+    mousePointer_ = shape;
+    if (shape == SizeWE)
+        window_->setCursor(Qt::SizeHorCursor);
+    else
+        window_->unsetCursor();
 }
 
 void Form::setBackColor(Color c)
@@ -121,6 +158,7 @@ void Form::setBackColor(Color c)
     pal.setColor(QPalette::Window, toQColor(c));
     surface_->setPalette(pal);
     surface_->setAutoFillBackground(true);
+    canvas_.setBackColor(c);   // cheap while the canvas has no image yet
 }
 
 void Form::setTopmost(bool on)
@@ -128,6 +166,16 @@ void Form::setTopmost(bool on)
     topmost_ = on;
     bool wasVisible = window_->isVisible();
     window_->setWindowFlag(Qt::WindowStaysOnTopHint, on);
+    if (wasVisible) window_->show();
+}
+
+void Form::setControlBox(bool on)
+{
+    bool wasVisible = window_->isVisible();
+    window_->setWindowFlag(Qt::CustomizeWindowHint, !on);
+    window_->setWindowFlag(Qt::WindowTitleHint, true);
+    window_->setWindowFlag(Qt::WindowCloseButtonHint, on);
+    window_->setWindowFlag(Qt::WindowMinMaxButtonsHint, on);
     if (wasVisible) window_->show();
 }
 

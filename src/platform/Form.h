@@ -8,6 +8,7 @@
 // Geometry is in twips and Width/Height are outer sizes (border, title bar
 // and menu bar included).
 
+#include "platform/Canvas.h"
 #include "platform/Color.h"
 #include "platform/Control.h"
 #include "platform/Timer.h"
@@ -61,6 +62,22 @@ public:
     bool topmost() const { return topmost_; }
     // Keeps the window above others; a window manager may ignore it.
     void setTopmost(bool on);
+    // The window's mouse pointer: it keeps its shape over every control of
+    // the window until code sets it again.
+    enum MousePointer { DefaultPointer = 0, SizeWE = 9 };
+    int mousePointer() const { return mousePointer_; }
+    void setMousePointer(int shape);
+    // Without a control box the title bar offers no close, minimise or
+    // maximise button; a window manager may ignore it.
+    void setControlBox(bool on);
+
+    // The window's own persistent drawing, in twips on the client area,
+    // behind every control. Its back colour follows the window's; setting
+    // the window's back colour erases it.
+    // The image is made on first use, so a window that never draws pays
+    // nothing for it.
+    Canvas& canvas();
+    const Canvas& canvas() const { return canvas_; }
 
     // --- lifetime
     void show(bool modal = false);
@@ -102,6 +119,7 @@ public:
 private:
     void applyGeometry();
     class Window;
+    class Surface;
     Runtime& rt_;
     QString name_;
     Window* window_;
@@ -110,8 +128,11 @@ private:
     QString caption_;
     int left_ = 0, top_ = 0, width_ = 4800, height_ = 3600;
     Color backColor_ = ButtonFace;
+    Canvas canvas_;
+    bool canvasUsed_ = false;
     bool visible_ = false;
     bool topmost_ = false;
+    int mousePointer_ = DefaultPointer;
     bool modal_ = false;
     bool unloading_ = false;
     CommandButton* defaultButton_ = nullptr;

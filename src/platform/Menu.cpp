@@ -74,6 +74,8 @@ QMenu* Menu::submenu()
         submenu_->setFont(defaultProgramFont());
         action_->setMenu(submenu_);
         showMark();
+        // Opening an item's drop-down raises the item's click, before a sub-item is chosen.
+        QObject::connect(submenu_, &QMenu::aboutToShow, action_, [this] { click(); });
     }
     return submenu_;
 }

@@ -1,7 +1,9 @@
 #pragma once
 // Menu items of a window. A click never changes the check mark by itself:
-// only code sets Checked. A caption of "-" is a separator. A top-level item
-// that is not visible in the menu bar can still open as a pop-up menu.
+// only code sets Checked. A caption of "-" is a separator. Opening the
+// drop-down of an item that has children raises that item's click. A
+// top-level item that is not visible in the menu bar can still open as a
+// pop-up menu.
 
 #include <QString>
 #include <functional>

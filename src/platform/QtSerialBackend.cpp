@@ -1,7 +1,9 @@
 #include "platform/QtSerialBackend.h"
 
 #include <QSerialPort>
+#include <algorithm>
 #include <poll.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 
 namespace plat {
@@ -12,6 +14,7 @@ QtSerialBackend::QtSerialBackend(QString devicePath)
     // A path is used as the device's location as it stands.
     port_->setPortName(path_);
     QObject::connect(port_.get(), &QSerialPort::readyRead, [this] {
+        updateKernelWake();
         if (onReadyRead) onReadyRead();
     });
     QObject::connect(port_.get(), &QSerialPort::errorOccurred,
@@ -37,19 +40,50 @@ bool QtSerialBackend::open()
 void QtSerialBackend::close()
 {
     port_->close();
+    vmin_ = -1;
 }
 
 bool QtSerialBackend::isOpen() const { return port_->isOpen(); }
 
+qint64 QtSerialBackend::kernelPending() const
+{
+    int n = 0;
+    return ::ioctl(int(port_->handle()), FIONREAD, &n) == 0 ? n : 0;
+}
+
+// What waits counts the characters the kernel still holds back.
 qint64 QtSerialBackend::bytesAvailable() const
 {
-    return port_->isOpen() ? port_->bytesAvailable() : 0;
+    return port_->isOpen() ? port_->bytesAvailable() + kernelPending() : 0;
 }
 
 QByteArray QtSerialBackend::read(qint64 max)
 {
     if (!port_->isOpen() || max <= 0) return {};
-    return port_->read(max);
+    // Characters held back by the kernel are taken into the port first.
+    if (port_->bytesAvailable() < max && kernelPending() > 0) port_->waitForReadyRead(0);
+    QByteArray data = port_->read(max);
+    updateKernelWake();
+    return data;
+}
+
+void QtSerialBackend::setWakeThreshold(int chars)
+{
+    wakeThreshold_ = std::max(1, chars);
+    updateKernelWake();
+}
+
+void QtSerialBackend::updateKernelWake()
+{
+    if (!port_->isOpen()) return;
+    // Above 64 the kernel's poll no longer waits for VMIN characters.
+    const int want = int(std::clamp<qint64>(wakeThreshold_ - port_->bytesAvailable(), 1, 64));
+    if (want == vmin_) return;
+    termios tio;
+    if (::tcgetattr(int(port_->handle()), &tio) != 0) return;
+    tio.c_cc[VMIN] = cc_t(want);
+    tio.c_cc[VTIME] = 0;
+    if (::tcsetattr(int(port_->handle()), TCSANOW, &tio) == 0) vmin_ = want;
 }
 
 bool QtSerialBackend::write(const QByteArray& data)
@@ -103,6 +137,9 @@ bool QtSerialBackend::configure(int baud, char parity, int dataBits, int stopBit
         port_->setRequestToSend(rts);
         port_->clearError();
     }
+    // The settings rewrote the line's terminal attributes.
+    vmin_ = -1;
+    updateKernelWake();
     return true;
 }
 

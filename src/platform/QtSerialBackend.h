@@ -26,14 +26,23 @@ public:
     bool write(const QByteArray& data) override;
     bool configure(int baud, char parity, int dataBits, int stopBits, bool xonXoff, bool rts,
                    bool rtsCts = false) override;
+    void setWakeThreshold(int chars) override;
 
 private:
+    // Characters the kernel holds for the line that the port has not read yet.
+    qint64 kernelPending() const;
+    // Sets the line's VMIN so that the kernel wakes the event loop only once
+    // the wake threshold could be reached by what the port already holds.
+    void updateKernelWake();
+
     void handleError(int qtError);
     bool hungUp() const;
 
     QString path_;
     std::unique_ptr<QSerialPort> port_;
     bool configuring_ = false;
+    int wakeThreshold_ = 1;
+    int vmin_ = -1;   // VMIN last set on the line; -1 unknown
 };
 
 } // namespace plat

@@ -46,6 +46,12 @@ public:
     virtual bool configure(int baud, char parity, int dataBits, int stopBits, bool xonXoff, bool rts,
                            bool rtsCts = false) = 0;
 
+    // The owner raises no event below `chars` waiting characters: a backend
+    // may hold arrivals back until that many could be waiting, as long as it
+    // wakes no later than the moment they are. The default wakes on every
+    // arrival.
+    virtual void setWakeThreshold(int chars) {}
+
     std::function<void()> onReadyRead;
     std::function<void(int commEvent)> onError;
 };

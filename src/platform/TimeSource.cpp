@@ -5,20 +5,25 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QPointer>
+#include <QSocketNotifier>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
 #include <set>
+#include <sys/timerfd.h>
+#include <time.h>
 #include <unistd.h>
 
 namespace plat {
 
 TimeSource::~TimeSource() = default;
 
-void TimeSource::timerEnabled(Timer* t)
+void TimeSource::timerEnabled(Timer* t, int64_t fromUs)
 {
     auto it = std::find_if(active_.begin(), active_.end(), [t](const Entry& e) { return e.timer == t; });
-    Entry e{t, nowMs() + t->interval(), ++seq_};
+    const int64_t now = nowUs();
+    const int64_t start = fromUs >= 0 && fromUs <= now ? fromUs : now;
+    Entry e{t, start + int64_t(t->interval()) * 1000, ++seq_};
     if (it == active_.end())
         active_.push_back(e);
     else
@@ -55,8 +60,9 @@ int TimeSource::fireDue(int64_t now)
         if (!pick) return fired;
         Timer* t = pick->timer;
         // Next tick one interval after this one; missed ticks are dropped.
-        int64_t next = pick->due + t->interval();
-        if (next <= now) next = now + t->interval();
+        const int64_t step = int64_t(t->interval()) * 1000;
+        int64_t next = pick->due + step;
+        if (next <= now) next = now + step;
         const_cast<Entry*>(pick)->due = next;
         ++fired;
         runHandler([t] { t->fire(); });
@@ -94,16 +100,50 @@ void TimeSource::collectGarbage()
 
 // ---------------------------------------------------------------- real time
 
+// Timers wake the event loop through one timerfd, armed at the earliest due
+// instant to the microsecond: a Qt timer counts in whole milliseconds, which
+// would make every tick late by up to one. The notifier is served inside
+// nested event loops too, so a timer fires while a handler waits.
 struct RealTimeSource::Impl {
     QObject context;
     QElapsedTimer clock;
-    std::multiset<int64_t> armed;   // due times of pending wake-ups
+    int fd = -1;
+    QSocketNotifier* notifier = nullptr;
+    int64_t armedUs = -1;   // due time the timerfd is armed for, -1 when disarmed
+    int64_t originNs = 0;   // CLOCK_MONOTONIC at clock start
 };
 
-RealTimeSource::RealTimeSource() : d_(new Impl) { d_->clock.start(); }
-RealTimeSource::~RealTimeSource() { delete d_; }
+RealTimeSource::RealTimeSource() : d_(new Impl)
+{
+    d_->clock.start();
+    timespec ts{};
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    d_->originNs = int64_t(ts.tv_sec) * 1000000000 + ts.tv_nsec;
+    d_->fd = ::timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC);
+    if (d_->fd >= 0) {
+        d_->notifier = new QSocketNotifier(d_->fd, QSocketNotifier::Read, &d_->context);
+        QObject::connect(d_->notifier, &QSocketNotifier::activated, &d_->context, [this] {
+            uint64_t expirations = 0;
+            [[maybe_unused]] const auto n = ::read(d_->fd, &expirations, sizeof expirations);
+            d_->armedUs = -1;
+            wake();
+        });
+    }
+}
 
-int64_t RealTimeSource::nowMs() const { return d_->clock.elapsed(); }
+RealTimeSource::~RealTimeSource()
+{
+    delete d_->notifier;
+    if (d_->fd >= 0) ::close(d_->fd);
+    delete d_;
+}
+
+int64_t RealTimeSource::nowUs() const
+{
+    timespec ts{};
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    return (int64_t(ts.tv_sec) * 1000000000 + ts.tv_nsec - d_->originNs) / 1000;
+}
 QDateTime RealTimeSource::wallClock() const { return QDateTime::currentDateTime(); }
 
 void RealTimeSource::post(std::function<void()> fn)
@@ -113,24 +153,32 @@ void RealTimeSource::post(std::function<void()> fn)
     });
 }
 
-// Each wake-up is a fresh single-shot Qt timer, so a wake-up can fire inside
-// a nested event loop that a running handler opened.
 void RealTimeSource::scheduleChanged()
 {
-    int64_t next = nextDue();
+    const int64_t next = nextDue();
     if (next < 0 || ended_) return;
-    if (!d_->armed.empty() && *d_->armed.begin() <= next) return;
-    d_->armed.insert(next);
-    int64_t delay = std::max<int64_t>(0, next - nowMs());
-    QTimer::singleShot(int(delay), Qt::PreciseTimer, &d_->context, [this, next] {
-        d_->armed.erase(d_->armed.find(next));
-        wake();
-    });
+    if (d_->armedUs >= 0 && d_->armedUs <= next) return;
+    if (d_->fd < 0) {
+        // No timerfd: a Qt timer, rounded up so that it never fires early.
+        const int64_t delayMs = std::max<int64_t>(0, (next - nowUs() + 999) / 1000);
+        d_->armedUs = next;
+        QTimer::singleShot(int(delayMs), Qt::PreciseTimer, &d_->context, [this] {
+            d_->armedUs = -1;
+            wake();
+        });
+        return;
+    }
+    // Absolute expiry on the monotonic clock; an instant already past fires at once.
+    const int64_t ns = d_->originNs + std::max<int64_t>(next, 1) * 1000;
+    itimerspec spec{};
+    spec.it_value.tv_sec = ns / 1000000000;
+    spec.it_value.tv_nsec = ns % 1000000000;
+    if (::timerfd_settime(d_->fd, TFD_TIMER_ABSTIME, &spec, nullptr) == 0) d_->armedUs = next;
 }
 
 void RealTimeSource::wake()
 {
-    fireDue(nowMs());
+    fireDue(nowUs());
     scheduleChanged();
 }
 
@@ -166,9 +214,9 @@ bool VirtualTimeSource::step(int64_t limit)
         return true;
     }
     int64_t next = nextDue();
-    if (next < 0 || next > limit) return false;
-    now_ = std::max(now_, next);
-    fireDue(now_);
+    if (next < 0 || next > limit * 1000) return false;
+    now_ = std::max(now_, (next + 999) / 1000);
+    fireDue(now_ * 1000);
     return true;
 }
 

@@ -21,7 +21,10 @@ public:
     virtual ~TimeSource();
 
     // Milliseconds since the source started; never goes back.
-    virtual int64_t nowMs() const = 0;
+    int64_t nowMs() const { return nowUs() / 1000; }
+    // The same clock in microseconds: timers are counted on it, so that a
+    // countdown started from an event's own instant keeps its precision.
+    virtual int64_t nowUs() const = 0;
     // Date and time the program reads for texts (history, clock, file names).
     virtual QDateTime wallClock() const = 0;
 
@@ -47,21 +50,23 @@ public:
     void dispatch(const std::function<void()>& fn) { runHandler(fn); }
 
     // --- used by Timer ---
-    void timerEnabled(Timer* t);   // off -> on, or interval set while on
+    // off -> on, or interval set while on; the countdown starts at `fromUs`
+    // (on this clock), or now when it is negative.
+    void timerEnabled(Timer* t, int64_t fromUs = -1);
     void timerDisabled(Timer* t);
     void timerDestroyed(Timer* t);
 
 protected:
     struct Entry {
         Timer* timer;
-        int64_t due;
+        int64_t due;    // microseconds
         uint64_t seq;   // enable order, to order timers due at the same instant
     };
-    // Fires every timer due at or before `now`, in (due, enable order).
+    // Fires every timer due at or before `nowUs`, in (due, enable order).
     // Returns the number fired.
-    int fireDue(int64_t now);
-    // Earliest due time of a timer that may fire now (not already running),
-    // or -1 when none.
+    int fireDue(int64_t nowUs);
+    // Earliest due time (microseconds) of a timer that may fire now (not
+    // already running), or -1 when none.
     int64_t nextDue() const;
     void runHandler(const std::function<void()>& fn);
     virtual void scheduleChanged() {}
@@ -79,7 +84,7 @@ class RealTimeSource : public TimeSource {
 public:
     RealTimeSource();
     ~RealTimeSource() override;
-    int64_t nowMs() const override;
+    int64_t nowUs() const override;
     QDateTime wallClock() const override;
     void post(std::function<void()> fn) override;
     bool waitUntil(const std::function<bool()>& done) override;
@@ -99,7 +104,7 @@ private:
 class VirtualTimeSource : public TimeSource {
 public:
     explicit VirtualTimeSource(QDateTime start = QDateTime(QDate(2026, 3, 2), QTime(8, 0, 0)));
-    int64_t nowMs() const override { return now_; }
+    int64_t nowUs() const override { return now_ * 1000; }
     QDateTime wallClock() const override { return start_.addMSecs(now_ + clockOffset_); }
     void setWallClock(const QDateTime& t) { clockOffset_ = start_.msecsTo(t) - now_; }
     void post(std::function<void()> fn) override;

@@ -31,6 +31,13 @@ void Timer::setEnabled(bool on)
         ts_.timerDisabled(this);
 }
 
+void Timer::enableFrom(int64_t fromUs)
+{
+    if (enabled_) return;   // re-enabling keeps the countdown
+    enabled_ = true;
+    if (scheduled()) ts_.timerEnabled(this, fromUs);
+}
+
 void Timer::fire()
 {
     if (!onTimer) return;

@@ -28,6 +28,10 @@ public:
     void setInterval(int ms);
     bool enabled() const { return enabled_; }
     void setEnabled(bool on);
+    // Enables the timer as setEnabled(true) does, but a timer that was off
+    // counts its first interval from `fromUs` (TimeSource::nowUs() of the
+    // event that asked for it) rather than from now.
+    void enableFrom(int64_t fromUs);
 
     bool running() const { return running_; }
 

@@ -60,8 +60,6 @@ void recordMode(State& s, int le, int mode)
     s.SelectionMode[le][mode] = 1;
 }
 
-QString statusLine(int n) { return QStringLiteral("Sélection en cours :  LE-%1").arg(n); }
-
 // What a run-mode item does besides recording its mode, as far as it
 // differs between the four items.
 struct ModeItem {
@@ -183,7 +181,7 @@ void chooseRunMode(Log& log, int n, const ModeItem& item)
         s.ScreenLE = uint8_t(le);
         log.ColorRetard();
         s.TraceX[le] = 1;
-        w.Label41.setCaption(statusLine(n));
+        w.Label41.setCaption(selectionText(n));
     }
 
     if (item.gridAlways || idle) log.GrilleScreen();
@@ -331,7 +329,7 @@ void Log::MListeStop_Click()
     s.StartStop[le] = 0;
     s.FlagVerouillage[le] = 0;
 
-    w.Label41.setCaption(statusLine(n));
+    w.Label41.setCaption(selectionText(n));
     recordMode(s, le, Stop);
     GrilleScreen();
     w.show();

@@ -79,7 +79,7 @@ void Log::Timer47_Timer()
         if (s.PhaseLP[le] != 0) return;
     for (int le = 0; le < LeCount; ++le) {
         s.RelayQTH[le] = 0;
-        s.RelayAlarm[le] = 0;
+        s.clearAlarmRelays(le);
     }
 }
 

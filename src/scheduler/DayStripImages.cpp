@@ -1,25 +1,59 @@
+// The day images of the strips: BaseFolder\Images_Traces\dd.mm.yyyy_02.bmp
+// (LE-1) to _09.bmp (LE-8), written as a set by the File menu, the scheduler
+// and quit, and loaded back as the strips' background pictures.
+
 #include "scheduler/DayStripImages.h"
+
 #include "platform/Canvas.h"
 #include "platform/Drive.h"
+#include "scheduler/SchedulerState.h"
 #include "scheduler/SelectionStart.h"
+#include "scheduler/StripModel.h"
 #include "shell/Program.h"
-#include "shell/StartupFiles.h"
+#include "traces/VisualiserImagesHMS.h"
 
 namespace orv {
 
+namespace {
+QString dayImagePath(const State& s, const QString& imageDate, int le)
+{
+    return s.BaseFolder + QStringLiteral("\\Images_Traces\\") + dayImageName(imageDate, le);
+}
+} // namespace
+
 void saveDayStripImages(Program& p)
 {
-    State& s = p.s;
-    s.DateCourante = imageDateText(p.rt.dateText());
-    SelectionStart* start = p.ifLoaded<SelectionStart>();
-    if (!start) return;
-    for (int le = 0; le < LeCount; ++le) {
-        plat::PictureBox* strip = start->DayStrips[le];
-        if (!strip) continue;
-        const QString name = s.BaseFolder + QStringLiteral("\\Images_Traces\\") + s.DateCourante
-            + QStringLiteral("_0") + QString::number(le + 2) + QStringLiteral(".bmp");
-        strip->canvas().save(p.rt.drive.hostPath(name));
-    }
+    if (SelectionStart* start = p.ifLoaded<SelectionStart>())
+        start->SauvTraces();
+    else
+        p.s.DateCourante = imageDate(p.rt.time.wallClock().date());
+}
+
+void SelectionStart::SauvTraces()
+{
+    State& s = p_.s;
+    // Built from the date itself, whatever the regional date format.
+    s.DateCourante = imageDate(p_.rt.time.wallClock().date());
+    // A strip that cannot be saved (folder gone, disk full) is skipped; the
+    // others are still written.
+    for (int le = 0; le < 8; ++le)
+        strip(le).canvas().save(p_.rt.drive.hostPath(dayImagePath(s, s.DateCourante, le)));
+}
+
+void SelectionStart::mnu2SauverLesTraces_Click() { SauvTraces(); }
+
+// Loads the viewer when it is not loaded (its load lists the days), else
+// brings it to the front as it is.
+void SelectionStart::mnu2Visualiser_Click() { p_.form<VisualiserImagesHMS>()->show(); }
+
+bool SelectionStart::loadDayImage(int le, const QString& imageDate)
+{
+    const QString path = dayImagePath(p_.s, imageDate, le);
+    if (!p_.rt.drive.fileExists(path)) return false;
+    const auto image = plat::Canvas::load(p_.rt.drive.hostPath(path));
+    if (!image) return false;
+    strip(le).canvas().setPicture(*image);
+    return true;
 }
 
 } // namespace orv

@@ -40,16 +40,9 @@ void startupWindowPosition(Program& p)
 void startupTodayImages(Program& p)
 {
     State& s = p.s;
-    s.DateCourante = imageDateText(p.rt.dateText());
+    s.DateCourante = imageDate(p.rt.time.wallClock().date());
     SelectionStart& w = *p.form<SelectionStart>();
-    for (int n = 2; n <= 9; ++n) {
-        const QString path = s.BaseFolder + QStringLiteral("\\Images_Traces\\") + s.DateCourante
-                             + QStringLiteral("_0") + QString::number(n) + QStringLiteral(".bmp");
-        if (!p.rt.drive.fileExists(path)) continue;
-        plat::PictureBox* strip = w.DayStrips[n - 2];
-        if (!strip) continue;
-        if (const auto image = plat::Canvas::load(p.rt.drive.hostPath(path))) strip->canvas().setPicture(*image);
-    }
+    for (int le = 0; le < LeCount; ++le) w.loadDayImage(le, s.DateCourante);   // a missing file is skipped
 }
 
 void startupLfc2Reference(Program& p)
@@ -87,6 +80,11 @@ void startupLfc3Trigger(Program& p)
     for (int n = 1; n <= 6; ++n)
         if (const auto t = value(16 + n)) w.text(n).setText(*t);
     if (const auto t = value(23)) s.scheduler->ReserveLFC3 = *t;
+    // The test window's times as two-digit texts: LE-1's asymmetric default.
+    QString* times[4] = {&s.scheduler->StartTestHH, &s.scheduler->StartTestMM, &s.scheduler->StopTestHH,
+                         &s.scheduler->StopTestMM};
+    for (int i = 0; i < 4; ++i)
+        if (const auto t = file->text(19 + i)) *times[i] = t->trimmed();
 }
 
 } // namespace orv

@@ -80,18 +80,13 @@ public:
     void Timer64_Timer();
     // Functions menu (LogMenus.cpp)
     void mnuParameterVB_Click();
-    void mnuAlarmHalogen_Click();
-    void mnuAlarmPlateau_Click();
-    void mnuAlarmLFC_Click();
     void mnuStopAlarm_Click();
-    void mnuAD_Click();
+    // Unticks "Stop Alarm" and stops its countdown ("Unselect All" too).
+    void StopAlarmOff();
     void mnuRegulateActive_Click();
     void MnuResetMagDrive_Click();
     void mnuCodeError_Click();
     void mnuhisto_Click();
-    void mnuHalogen_Click();
-    void mnuSHTFenetre_Click();
-    void mnuLfcControlAlarm_Click();
     void mnuEraseListe4_Click();
     // panel commands (LogPanel.cpp)
     void CopiePWSlider_Click();

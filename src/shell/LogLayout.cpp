@@ -311,18 +311,11 @@ void Log::wireMainWindow()
     // Functions menu
     const std::pair<plat::Menu*, void (Log::*)()> items[] = {
         {&mnuParameterVB, &Log::mnuParameterVB_Click},
-        {&mnuAlarmHalogen, &Log::mnuAlarmHalogen_Click},
-        {&mnuAlarmPlateau, &Log::mnuAlarmPlateau_Click},
-        {&mnuAlarmLFC, &Log::mnuAlarmLFC_Click},
         {&mnuStopAlarm, &Log::mnuStopAlarm_Click},
-        {&mnuAD, &Log::mnuAD_Click},
         {&mnuRegulateActive, &Log::mnuRegulateActive_Click},
         {&MnuResetMagDrive, &Log::MnuResetMagDrive_Click},
         {&mnuCodeError, &Log::mnuCodeError_Click},
         {&mnuhisto, &Log::mnuhisto_Click},
-        {&mnuHalogen, &Log::mnuHalogen_Click},
-        {&mnuSHTFenetre, &Log::mnuSHTFenetre_Click},
-        {&mnuLfcControlAlarm, &Log::mnuLfcControlAlarm_Click},
         {&mnuEraseListe4, &Log::mnuEraseListe4_Click},
     };
     for (const auto& [item, handler] : items) item->onClick = [this, h = handler] { (this->*h)(); };

@@ -254,6 +254,9 @@ void ParamLogicielVB::Check18_Click()
 // The banner preview follows the six colour bars.
 void ParamLogicielVB::Timer1_Timer()
 {
+    // Only a window on screen shows the preview; a hidden one catches up at
+    // its first tick once shown.
+    if (!visible()) return;
     const plat::Color text = plat::rgb(VScroll1.value(), VScroll2.value(), VScroll3.value());
     const plat::Color back = plat::rgb(VScroll4.value(), VScroll5.value(), VScroll6.value());
     Picture1.setBackColor(text);

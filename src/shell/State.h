@@ -24,6 +24,10 @@ constexpr int FrameLength = 160; // characters of a frame from an LE
 template <class T>
 using PerLE = std::array<T, 9>;
 
+// The alarm windows, each a writer of its own alarm relay requests.
+enum class AlarmRelayWriter : uint8_t { QTH, LFC, SHT };
+constexpr int AlarmRelayWriters = 3;
+
 struct ShellState;
 struct LinkState;
 struct RunState;
@@ -101,7 +105,25 @@ struct State {
     PerLE<uint8_t> StartStopPC{};    // 0 none, 1 start, 2 stop
     PerLE<uint8_t> ConsignePW{};
     PerLE<uint8_t> RelayQTH{};
+    // The alarm relay request is kept per writer, so that one writer
+    // clearing its own never drops another's: RelayAlarm is run control's
+    // and the hardware tests', RelayAlarmBy each alarm window's. The frame
+    // carries their OR (alarmRelayRequest).
     PerLE<uint8_t> RelayAlarm{};
+    std::array<PerLE<uint8_t>, AlarmRelayWriters> RelayAlarmBy{};
+    uint8_t& relayAlarmBy(AlarmRelayWriter w, int le) { return RelayAlarmBy[size_t(w)][le]; }
+    uint8_t alarmRelayRequest(int le) const
+    {
+        uint8_t on = RelayAlarm[le];
+        for (const PerLE<uint8_t>& writer : RelayAlarmBy) on |= writer[le];
+        return on != 0 ? 1 : 0;
+    }
+    // Clears every writer's request of LE index le.
+    void clearAlarmRelays(int le)
+    {
+        RelayAlarm[le] = 0;
+        for (PerLE<uint8_t>& writer : RelayAlarmBy) writer[le] = 0;
+    }
     PerLE<uint8_t> SubCommand{};
     PerLE<uint8_t> Vmot{};
     PerLE<uint8_t> EnableCooling{};

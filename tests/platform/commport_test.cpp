@@ -325,3 +325,38 @@ TEST_F(CommPortTest, OutputWritesBytesUnchangedOrReportsRefusal)
     EXPECT_FALSE(port.output(frame));
     EXPECT_TRUE(hub.takeWritten(kPort).isEmpty());
 }
+
+// However the line cuts a frame up, the program sees the same events and the
+// same frame; the hand-over is the moment its last character arrived.
+TEST_F(CommPortTest, AFrameInOneCharacterChunksRaisesWhatTheWholeFrameRaises)
+{
+    QByteArray frame;
+    for (int i = 0; i < 160; ++i) frame += char('0' + i % 10);
+    struct Run { std::vector<int> codes; std::vector<QByteArray> reads; int64_t handOverUs; };
+    auto deliver = [&](int chunk) {
+        ASSERT_TRUE(port.setPortOpen(true));
+        codes.clear();
+        reads.clear();
+        for (int at = 0; at < frame.size(); at += chunk) {
+            hub.inject(kPort, frame.mid(at, chunk));
+            ts.runPending();
+            if (at + chunk < frame.size()) ts.advance(1);
+        }
+        ts.advance(5);
+        ASSERT_TRUE(port.setPortOpen(false));
+    };
+    deliver(160);
+    const Run whole{codes, reads, port.handOverUs()};
+    const int64_t wholeEnd = ts.nowUs() - 5000;
+    deliver(1);
+    const Run chunked{codes, reads, port.handOverUs()};
+    const int64_t chunkedEnd = ts.nowUs() - 5000;
+
+    EXPECT_EQ(whole.codes, std::vector<int>{CommEvents::Receive});
+    EXPECT_EQ(chunked.codes, whole.codes);
+    ASSERT_EQ(chunked.reads.size(), 1u);
+    EXPECT_EQ(chunked.reads, whole.reads);
+    EXPECT_EQ(chunked.reads[0], frame);
+    EXPECT_EQ(whole.handOverUs, wholeEnd);
+    EXPECT_EQ(chunked.handOverUs, chunkedEnd);
+}

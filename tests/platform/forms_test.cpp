@@ -4,6 +4,8 @@
 #include "platform/FormSlot.h"
 #include "platform/ListBox.h"
 #include "platform/Menu.h"
+
+#include <QMenu>
 #include "platform/ScrollBar.h"
 #include "support/RuntimeFixture.h"
 
@@ -162,6 +164,14 @@ TEST_F(FormsTest, MenuClickRunsTheCommandButNeverTogglesTheMark)
     EXPECT_EQ(log, (QStringList{"mnuTick_Click", "mnuTick_Click"}));
 }
 
+TEST_F(FormsTest, OpeningADropDownRaisesItsItemsClick)
+{
+    Sample& f = *slot;
+    f.mnuFile.onClick = [&] { log << "mnuFile_Click"; };
+    emit f.mnuFile.submenu()->aboutToShow();
+    EXPECT_EQ(log, (QStringList{"mnuFile_Click"}));
+}
+
 TEST_F(FormsTest, PopupRunsTheChosenCommandBeforeTheOpenerReturns)
 {
     Sample& f = *slot;
@@ -194,3 +204,29 @@ TEST_F(FormsTest, ListBoxKeepsItemsAndTabStops)
     EXPECT_EQ(l.tabStops(), (QList<int>{10, 35, 110}));
     EXPECT_EQ(l.foreColor(), colors::Red);
 }
+
+namespace {
+
+// A window's own drawing lies on its client area, behind its controls, and
+// setting the window's back colour erases it.
+TEST(FormDrawingTest, DrawingShowsBehindTheControlsUntilTheBackColourChanges)
+{
+    TestRuntime t;
+    Form w(t.rt, "Drawn");
+    w.move(0, 0, 3000 + 120, 2000 + 450);
+    Label label{w, "Label1"};
+    label.move(0, 0, 1500, 600);
+    label.setCaption(" ");
+    w.canvas().line(0, 300, 2990, 300, rgb(255, 0, 0));
+    EXPECT_EQ(w.canvas().widthTwips(), w.scaleWidth());
+    w.show();
+    QImage shot = w.surface()->grab().toImage();
+    EXPECT_EQ(shot.pixelColor(2400 / TwipsPerPixel, 300 / TwipsPerPixel), QColor(255, 0, 0));
+    EXPECT_NE(shot.pixelColor(600 / TwipsPerPixel, 300 / TwipsPerPixel), QColor(255, 0, 0));   // under the label
+
+    w.setBackColor(rgb(0, 0, 255));
+    shot = w.surface()->grab().toImage();
+    EXPECT_EQ(shot.pixelColor(2400 / TwipsPerPixel, 300 / TwipsPerPixel), QColor(0, 0, 255));
+}
+
+} // namespace

@@ -97,6 +97,29 @@ TEST_F(SerialPtyTest, FramesPassUnchangedBothWays)
     EXPECT_EQ(got, out);
 }
 
+// The line may hold characters back until a frame could be complete; what
+// waits still counts them, a partial frame raises nothing, and its rest
+// completes it however the far side cuts it up.
+TEST_F(SerialPtyTest, APartialFrameWaitsWholeAndItsRestCompletesIt)
+{
+    ASSERT_TRUE(port.setPortOpen(true));
+    const QByteArray a = frame('7');
+    ASSERT_TRUE(pty.write(a.left(100)));
+    ASSERT_TRUE(waitFor([&] { return port.inBufferCount() == 100; }));
+    EXPECT_TRUE(codes.empty());
+    for (int i = 100; i < 160; ++i) ASSERT_TRUE(pty.write(a.mid(i, 1)));
+    ASSERT_TRUE(waitFor([&] { return !reads.empty(); }));
+    EXPECT_EQ(reads, std::vector<QByteArray>{a});
+    EXPECT_EQ(codes, std::vector<int>{CommEvents::Receive});
+    EXPECT_EQ(port.inBufferCount(), 0);
+
+    // Two frames back to back, one character at a time.
+    const QByteArray b = frame('1'), c = frame('2');
+    for (char ch : b + c) ASSERT_TRUE(pty.write(QByteArray(1, ch)));
+    ASSERT_TRUE(waitFor([&] { return reads.size() >= 3; }));
+    EXPECT_EQ(reads, (std::vector<QByteArray>{a, b, c}));
+}
+
 TEST_F(SerialPtyTest, SecondOpenOfTheSameDeviceFails)
 {
     ASSERT_TRUE(port.setPortOpen(true));

@@ -237,11 +237,8 @@ TEST_F(ParamReadTest, QuitDuringTheWaitRequestsNothing)
     });
 }
 
-TEST_F(ParamReadTest, EffacerSelClearsTheSixteenLabelsAndLoadsTheWindow)
+TEST_F(ParamReadTest, EffacerSelClearsTheSixteenLabels)
 {
-    prog->form<SelectionStart>().unload();   // start-up loaded it
-    t.time.runPending();
-    ASSERT_FALSE(prog->form<SelectionStart>().isLoaded());
     log->EffacerSel();
     SelectionStart* w = prog->ifLoaded<SelectionStart>();
     ASSERT_TRUE(w);

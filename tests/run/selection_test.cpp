@@ -219,7 +219,7 @@ TEST_F(SelectionTest, NormalForAnIdleLEStartsTheModeAfresh)
     EXPECT_EQ(s->TraceX[2], 1);
     EXPECT_EQ(w.Label41.caption(), "Sélection en cours :  LE-3");
     EXPECT_TRUE(w.visible());
-    EXPECT_EQ(w.modeLabel(2).caption(), "");
+    EXPECT_EQ(w.modeLabel(2).caption(), " ");   // the caption before any choice
     t.time.advance(50);
     EXPECT_EQ(w.modeLabel(2).caption(), "Normal");
     EXPECT_EQ(w.height(), 9800);
@@ -394,7 +394,7 @@ TEST_F(SelectionTest, StartAllMarksTheOpenLEsAndStartsTheSelectedOne)
     for (int le = 0; le < 8; ++le) {
         const bool open = le == 0 || le == 1 || le == 4;
         EXPECT_EQ(w.nameLabel(le).backColor(), open ? LightGreen : plat::ButtonFace) << le;
-        EXPECT_EQ(w.modeLabel(le).caption(), open ? "Normal" : "") << le;
+        EXPECT_EQ(w.modeLabel(le).caption(), open ? "Normal" : " ") << le;
         EXPECT_EQ(modeOf(le), 6) << le;
         EXPECT_EQ(s->StartStopPC[le], le == 1 ? 1 : 0) << le;
     }

@@ -247,6 +247,7 @@ TEST_F(SettingsTest, AFailedWriteOnCloseDoesNotEndTheProgram)
 TEST_F(SettingsTest, BannerPreviewFollowsTheColourBarsWithin50ms)
 {
     ParamLogicielVB& v = w();
+    v.show();
     t.time.advance(50);
     EXPECT_EQ(v.Text2.foreColor(), plat::colors::White);
     v.VScroll1.setValue(0);
@@ -257,6 +258,15 @@ TEST_F(SettingsTest, BannerPreviewFollowsTheColourBarsWithin50ms)
     EXPECT_EQ(v.Picture1.backColor(), plat::rgb(0, 255, 255));
     EXPECT_EQ(v.Text2.backColor(), plat::rgb(10, 0, 30));
     EXPECT_EQ(v.Picture2.backColor(), plat::rgb(10, 0, 30));
+
+    // Hidden, the preview waits; shown again, it catches up at its next tick.
+    v.hide();
+    v.VScroll4.setValue(40);
+    t.time.advance(50);
+    EXPECT_EQ(v.Text2.backColor(), plat::rgb(10, 0, 30));
+    v.show();
+    t.time.advance(50);
+    EXPECT_EQ(v.Text2.backColor(), plat::rgb(40, 0, 30));
 }
 
 // A real click on the shown window's check box reaches the main window.

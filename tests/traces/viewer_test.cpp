@@ -1,6 +1,7 @@
 // The occupation image viewer: the day list from the images on disk, opening
 // a day's eight BMP images (missing or unreadable ones shown plain grey), the
 // occupation scan, the time text and the mouse readout.
+#include "scheduler/SelectionStart.h"
 #include "support/ProgramFixture.h"
 #include "traces/TracesState.h"
 #include "traces/VisualiserImagesHMS.h"
@@ -78,6 +79,22 @@ TEST_F(ViewerTest, DaysAreListedOnceNewestFirstAcrossYears)
     EXPECT_EQ(w.List3.items(), QStringList({" ghij.de.ab", " 2025.01.05", " 2024.12.31"}));
     EXPECT_FALSE(w.List1.visible());
     EXPECT_FALSE(w.Timer1.enabled());
+}
+
+TEST_F(ViewerTest, VisualiserOpensTheViewerAndAnOpenOneKeepsItsList)
+{
+    saveStrip("01.02.2026_02.bmp");
+    orv::SelectionStart& start = prog->form<orv::SelectionStart>().get();
+    start.mnu2Visualiser.click();
+    VisualiserImagesHMS* w = prog->ifLoaded<VisualiserImagesHMS>();
+    ASSERT_NE(w, nullptr);
+    EXPECT_TRUE(w->visible());
+    t.time.advance(100);
+    EXPECT_EQ(w->List3.items(), QStringList({" 2026.02.01"}));
+    saveStrip("02.02.2026_02.bmp");
+    start.mnu2Visualiser.click();
+    t.time.advance(100);
+    EXPECT_EQ(w->List3.items(), QStringList({" 2026.02.01"}));
 }
 
 TEST_F(ViewerTest, AFolderWithoutLe1ImagesListsNothing)

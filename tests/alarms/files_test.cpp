@@ -1,0 +1,77 @@
+// The alarm windows' settings files read at start-up when they hold bad
+// values: a line that is missing or not a number leaves its control as it
+// is, a value outside a slider's range takes the nearest end of the range;
+// a dialogue file that cannot be written does not stop the QTH window.
+#include "alarms/AlarmFixture.h"
+#include "alarms/AlarmsState.h"
+#include "alarms/ControlLfcAlarm.h"
+#include "alarms/Halogen.h"
+#include "alarms/SHTPC.h"
+
+#include <QDir>
+
+using namespace orv;
+
+namespace {
+
+class AlarmFilesTest : public AlarmTest {};
+
+TEST_F(AlarmFilesTest, ThresholdsOutsideTheSliderTakeTheNearestEndAndBadLinesAreSkipped)
+{
+    struct Case { QByteArray qth, sht; int qthValue, shtValue; };
+    const Case cases[] = {
+        {"300\r\n", "400\r\n", 255, 255},
+        {" 0 \r\n", "-7\r\n", 1, 0},
+        {"abc\r\n", "x\r\n", 1, 130},   // the sliders' design values stay
+        {"", "", 1, 130},
+        {"57,9\r\n", " 33 \r\n", 57, 33},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.qth.toStdString());
+        writeBaseFile("Consigne.ini", c.qth);
+        writeBaseFile("SHTConsigne.ini", c.sht);
+        restart();
+        EXPECT_EQ(prog->form<Halogen>()->VScroll1.value(), c.qthValue);
+        EXPECT_EQ(prog->form<SHTPC>()->VScroll1[0].value(), c.shtValue);
+    }
+}
+
+TEST_F(AlarmFilesTest, ShortOrMalformedStateFilesSetOnlyWhatTheyHold)
+{
+    writeBaseFile("StatusHalogen.ini", "0\r\n1\r\nzz\r\n");
+    writeBaseFile("ConsSliderLCF.ini", "999\r\nxyz\r\n2\r\n1\r\n");
+    writeBaseFile("SHTPCStatusHal.ini", "0\r\n0\r\n1\r\n");
+    restart();
+    Halogen& qth = *prog->form<Halogen>();
+    EXPECT_TRUE(qth.mnuLP2Active.checked());
+    EXPECT_FALSE(qth.mnuLP3Active.checked());
+    EXPECT_EQ(s->alarms->LEActiveAlarm, 1);
+    for (int k = 0; k < 4; ++k) EXPECT_EQ(qth.Check1[k].value(), 0);
+
+    ControlLfcAlarm& lfc = *prog->form<ControlLfcAlarm>();
+    t.time.advance(60);   // its own reload gives the same
+    EXPECT_EQ(lfc.VScroll1[0].value(), 255);
+    EXPECT_EQ(lfc.VScroll1[1].value(), 130);
+    EXPECT_EQ(lfc.Check1[0].value(), 0);   // "2" reads as unticked
+    EXPECT_EQ(lfc.Check1[1].value(), 1);
+    EXPECT_EQ(lfc.Check1[2].value(), 0);
+
+    SHTPC& sht = *prog->form<SHTPC>();
+    EXPECT_TRUE(sht.mnuSHTLE3.checked());
+    EXPECT_EQ(s->alarms->LEActiveSHT, 2);
+    EXPECT_FALSE(sht.mnuSHTUnselect.checked());
+}
+
+TEST_F(AlarmFilesTest, DialogueFileThatCannotBeWrittenIsIgnored)
+{
+    QDir().mkpath(t.host("C:\\WINDOWS\\Dialogue.txt"));   // a folder in its place
+    Halogen& qth = *prog->form<Halogen>();
+    qth.mnuLP1Active.click();
+    qth.mnuResetAlarm.click();
+    EXPECT_FALSE(qth.Picture5.visible());
+    t.time.advance(100);
+    EXPECT_EQ(s->alarms->FlagSHTLE, 1);   // the tick runs
+    EXPECT_TRUE(QDir(t.host("C:\\WINDOWS\\Dialogue.txt")).exists());
+}
+
+} // namespace
