@@ -64,6 +64,19 @@ TEST_F(LoggerTest, BadOrMissingSettingsFilesGiveTheDefaults)
     EXPECT_EQ(w.Label9.caption(), "---");
 }
 
+TEST_F(LoggerTest, SettingsFilesThatCannotBeWrittenAreSkipped)
+{
+    for (const char* name : {"C:\\LightCtl\\NS.ini", "C:\\LightCtl\\TypeFile.ini"}) {
+        t.drive.removeFile(name);
+        t.drive.mkDir(name);   // a folder in the file's place
+    }
+    activate({0});
+    startLogger(0, 1, {0}, 0, "run");
+    EXPECT_TRUE(log().Timer42.enabled());
+    t.time.advance(60000);
+    EXPECT_TRUE(exists(dataFile("run_LE1.txt")));
+}
+
 TEST_F(LoggerTest, FileStepNamesTheFilesAndFlagsAnExistingOne)
 {
     writeFile(dataFile("run_LE1.txt"), "old rows\r\n");
