@@ -56,6 +56,24 @@ QString physical(const QString& text, const QString& sep)
     return sep == QLatin1String(",") ? QString(text).replace(QLatin1Char(','), QLatin1Char('.')) : text;
 }
 
+// One row of the pass into LE index le's open data file, when the LE runs
+// in phase 5, after the program's first pass, in a type that has rows.
+void writeRow(Program& p, int le, plat::SeqFile& file, const logger::Columns& columns, const QString& sep,
+              const QString& date, const QString& time)
+{
+    State& s = p.s;
+    TracesState& t = *s.traces;
+    if (s.PhaseLP[le] != 5 || t.LoggerPassCounter <= 0 || t.LoggerFileType > 3) return;
+    std::array<QString, logger::WrittenChannels> values;
+    const bool raw = t.LoggerFileType <= 1;
+    const QString* texts[logger::WrittenChannels] = {&s.LogTextLPC[le], &s.LogTextLFC[le], &s.LogTextVIS[le],
+                                                     &s.LogTextIR[le],  &s.LogTextRH[le],  nullptr,
+                                                     &s.LogTextSHT[le], &s.LogTextMAT[le]};
+    for (int c = 0; c < logger::WrittenChannels; ++c)
+        values[c] = raw || c == ChannelLOS ? QString::number(t.LoggerRowValues[le][c]) : physical(*texts[c], sep);
+    file.printText(logger::dataRow(t.LoggerPassCounter, date, time, columns, values, sep));
+}
+
 } // namespace
 
 // The writer is stopped at start (interval 0); START gives Timer42 its minute.
@@ -106,22 +124,17 @@ void LogTraces::LoggerPass()
         auto file = plat::SeqFile::open(p.rt.drive, t.LoggerFileNames[le], plat::SeqFile::Mode::Append);
         if (!file) continue;   // its header stays due
         const QString format = headerFormat(t, columns, sep, le);
-        if (s.LoggerHeaderDone[le] == 0 || t.LoggerHeaderFormat[le] != format) {
+        const bool headerDue = s.LoggerHeaderDone[le] == 0 || t.LoggerHeaderFormat[le] != format;
+        if (headerDue) {
             bool written = true;
             for (const QString& line : logger::headerBlock(columns, sep)) written = file->printText(line) && written;
             if (!written) continue;   // written again at the next pass
             s.LoggerHeaderDone[le] = 1;
             t.LoggerHeaderFormat[le] = format;
         }
-        if (s.PhaseLP[le] != 5 || t.LoggerPassCounter <= 0 || t.LoggerFileType > 3) continue;
-        std::array<QString, logger::WrittenChannels> values;
-        const bool raw = t.LoggerFileType <= 1;
-        const QString* texts[logger::WrittenChannels] = {&s.LogTextLPC[le], &s.LogTextLFC[le], &s.LogTextVIS[le],
-                                                         &s.LogTextIR[le],  &s.LogTextRH[le],  nullptr,
-                                                         &s.LogTextSHT[le], &s.LogTextMAT[le]};
-        for (int c = 0; c < logger::WrittenChannels; ++c)
-            values[c] = raw || c == ChannelLOS ? QString::number(t.LoggerRowValues[le][c]) : physical(*texts[c], sep);
-        file->printText(logger::dataRow(t.LoggerPassCounter, date, time, columns, values, sep));
+        writeRow(p, le, *file, columns, sep, date, time);
+        // A header that did not reach the disk is written again next time.
+        if (!file->close() && headerDue) s.LoggerHeaderDone[le] = 0;
     }
 
     ++t.LoggerPassCounter;
