@@ -1,25 +1,38 @@
-// link_bench: the program's real reception and transmit code on the real Qt
-// event loop and real serial ports, against eight LEs of tools/le-sim (run as
-// a process) that send status frames back to back at the speed of a
-// 19200-baud line. Prints how many frames were answered and lost, the reply
-// latency (last character of a frame written -> answer read on the LE side,
-// both on le-sim's millisecond clock) and the program's CPU time per frame
-// beside the line time of a frame.
+// link_bench: the whole program (its main window shown, so painting counts)
+// on the real Qt event loop and real serial ports, against eight LEs of
+// tools/le-sim that send marked status frames back to back at the speed of
+// a 19200-baud line (one frame every 83.3 ms per LE). The ports are opened
+// through the port window as a user does.
+//
+// It reports, for `frames` frames of each LE:
+//  - frames answered and lost (no answer before the LE's next frame was
+//    complete on the line);
+//  - the hand-over -> answer latency: from the moment the program's port had
+//    the whole frame (its hand-over stamp) to the answer's arrival at the LE
+//    (le-sim's stamp), both in microseconds of CLOCK_MONOTONIC;
+//  - the whole process's CPU time (all threads) per frame received and as a
+//    share of one core over the run;
+//  - the floor: bench/floor_reader, a minimal reader in plain C, on the same
+//    lines fed the same way right after, with its CPU per frame, and the
+//    program/floor ratio.
 //
 //   link_bench [--frames N]     frames per LE (default 120, about 10 s)
 //
-// Not a test: run it by hand on an otherwise idle machine.
+// Not a test: run it by hand and note the machine's load beside its figures.
 
 #include "client/LeSimProcess.h"
 #include "client/RealProgram.h"
 #include "model/Model.h"
+#include "platform/CommPort.h"
 
 #include <QApplication>
+#include <QProcess>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <fstream>
 #include <vector>
 
 namespace {
@@ -30,22 +43,34 @@ constexpr int LeCount = 8;
 constexpr double CharMs = 10.0 * 1000.0 / 19200.0;          // 8N1: ten bits a character
 constexpr double FrameLineMs = le::kStampFrameLength * CharMs; // 83.3 ms
 
-double threadCpuMs()
+int64_t monotonicUs()
 {
     timespec ts{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    return int64_t(ts.tv_sec) * 1000000 + ts.tv_nsec / 1000;
+}
+
+double cpuMs(clockid_t clock)
+{
+    timespec ts{};
+    clock_gettime(clock, &ts);
     return ts.tv_sec * 1000.0 + ts.tv_nsec / 1e6;
 }
 
-bool isFrame(const LeSimProcess::Event& e) { return e.kind != LeSimProcess::Event::Command; }
-
 double percentile(std::vector<double> v, double p)
 {
-    if (v.empty())
-        return 0;
+    if (v.empty()) return 0;
     std::sort(v.begin(), v.end());
     const size_t k = std::min(v.size() - 1, size_t(p / 100.0 * double(v.size() - 1) + 0.5));
     return v[k];
+}
+
+QString loadAverage()
+{
+    std::ifstream f("/proc/loadavg");
+    std::string a, b, c;
+    f >> a >> b >> c;
+    return QString::fromStdString(a + " " + b + " " + c);
 }
 
 } // namespace
@@ -63,6 +88,7 @@ int main(int argc, char** argv)
     }
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
+    const QString loadBefore = loadAverage();
 
     // A new frame every millisecond at the line's pace: each LE's next frame
     // waits behind the one on the line, so they go back to back.
@@ -77,13 +103,15 @@ int main(int argc, char** argv)
         ports.push_back({n, n});
     }
 
-    // The program on a scratch drive, started up, its eight ports validated.
+    // The program on a scratch drive, started up, its window shown, its
+    // eight ports validated.
     lesim::RealProgram rig;
     orv::Log& log = rig.log();
     if (!rig.startUp()) {
         std::fprintf(stderr, "link_bench: the program did not start up\n");
         return 1;
     }
+    log.show();
     rig.validatePorts(ports);
     for (int i = 0; i < LeCount; ++i)
         if (!log.MSComm(i).portOpen()) {
@@ -91,71 +119,114 @@ int main(int argc, char** argv)
             return 1;
         }
 
-    // Measured: the next `frames` frames of each LE, and the one after them,
-    // which closes the last one's answer window.
-    std::vector<size_t> from(LeCount + 1), seen(LeCount + 1);
-    std::vector<int> framesSeen(LeCount + 1, 0);
-    for (int n = 1; n <= LeCount; ++n)
-        from[n] = seen[n] = sim.events(n).size();
-    // The CPU time spent here, parsing the trace, is not the program's.
-    double countingMs = 0;
+    // The hand-over of every frame, on the monotonic clock: the port's own
+    // stamp, taken back from the time source's clock to the machine's.
+    std::vector<std::vector<int64_t>> handOver(LeCount + 1);
+    for (int i = 0; i < LeCount; ++i) {
+        plat::CommPort& port = log.MSComm(i);
+        std::function<void()> handler = port.onComm;
+        port.onComm = [&rig, &port, &handOver, i, handler] {
+            if (port.commEvent() == plat::CommEvents::Receive)
+                handOver[i + 1].push_back(monotonicUs() - (rig.time.nowUs() - port.handOverUs()));
+            handler();
+        };
+    }
+    // Settle: the first frames meet a program still arming its timers.
+    lesim::waitUntil([] { return false; }, 1000);
+
+    std::vector<size_t> from(LeCount + 1);
+    std::vector<size_t> handOverFrom(LeCount + 1);
+    for (int n = 1; n <= LeCount; ++n) {
+        from[n] = sim.events(n).size();
+        handOverFrom[n] = handOver[n].size();
+    }
+    double countingMs = 0;   // the trace reading here is not the program's work
     const auto allSent = [&] {
-        const double start = threadCpuMs();
+        const double start = cpuMs(CLOCK_THREAD_CPUTIME_ID);
         bool all = true;
         for (int n = 1; n <= LeCount; ++n) {
+            int seen = 0;
             const std::vector<LeSimProcess::Event>& events = sim.events(n);
-            for (; seen[n] < events.size(); ++seen[n])
-                framesSeen[n] += isFrame(events[seen[n]]);
-            all = all && framesSeen[n] > frames;
+            for (size_t k = from[n]; k < events.size(); ++k) seen += events[k].kind != LeSimProcess::Event::Command;
+            all = all && seen > frames;
         }
-        countingMs += threadCpuMs() - start;
+        countingMs += cpuMs(CLOCK_THREAD_CPUTIME_ID) - start;
         return all;
     };
-    const double cpuBefore = threadCpuMs();
+    const int64_t wallBefore = monotonicUs();
+    const double cpuBefore = cpuMs(CLOCK_PROCESS_CPUTIME_ID);
     const bool complete = lesim::waitUntil(allSent, int(2 * (frames + 1) * FrameLineMs) + lesim::kGuardMs);
-    const double cpuMs = threadCpuMs() - cpuBefore - countingMs;
+    const double cpu = cpuMs(CLOCK_PROCESS_CPUTIME_ID) - cpuBefore - countingMs;
+    const double wallMs = double(monotonicUs() - wallBefore) / 1000.0;
     if (!complete) {
         std::fprintf(stderr, "link_bench: le-sim stopped sending\n%s", qPrintable(sim.stderrLog()));
         return 1;
     }
 
     // A frame is answered when an answer arrives before the LE's next frame
-    // is complete.
-    long sent = 0, answered = 0, extra = 0;
-    std::vector<double> latency;
+    // is complete on the line; its latency runs from the frame's hand-over.
+    long sent = 0, answered = 0, extra = 0, over30 = 0;
+    std::vector<double> latency;   // ms
     for (int n = 1; n <= LeCount; ++n) {
-        std::vector<double> frameDone, answers;   // ms
+        std::vector<int64_t> frameDone, answers;
         const std::vector<LeSimProcess::Event>& events = sim.events(n);
         for (size_t k = from[n]; k < events.size(); ++k)
-            (isFrame(events[k]) ? frameDone : answers).push_back(double(events[k].ms));
+            (events[k].kind != LeSimProcess::Event::Command ? frameDone : answers).push_back(events[k].us);
         frameDone.resize(size_t(frames) + 1);
-        size_t a = 0;
+        const std::vector<int64_t>& given = handOver[n];
+        size_t a = 0, h = handOverFrom[n];
         for (size_t k = 0; k < size_t(frames); ++k) {
             ++sent;
-            const double done = frameDone[k], next = frameDone[k + 1];
-            while (a < answers.size() && answers[a] < done)
-                ++a;
+            const int64_t done = frameDone[k], next = frameDone[k + 1];
+            while (a < answers.size() && answers[a] < done) ++a;
+            // The hand-over of this frame: the first one after its last
+            // character went on the line.
+            while (h < given.size() && given[h] < done) ++h;
             int inWindow = 0;
             for (size_t b = a; b < answers.size() && answers[b] < next; ++b) {
-                if (inWindow++ == 0)
-                    latency.push_back(answers[b] - done);
+                if (inWindow++ == 0 && h < given.size() && given[h] <= answers[b]) {
+                    const double ms = double(answers[b] - given[h]) / 1000.0;
+                    latency.push_back(ms);
+                    over30 += ms > 30.0;
+                }
             }
             answered += inWindow > 0;
             extra += std::max(0, inWindow - 1);
         }
     }
-    const long received = sent;   // every frame reaches the program's port
-    const double cpuPerFrame = received > 0 ? cpuMs / double(received) : 0;
+    const double cpuPerFrame = sent > 0 ? cpu / double(sent) : 0;
 
-    std::printf("link benchmark: %d LEs, %d frames each, back to back at 19200 baud\n", LeCount, frames);
+    // The floor, on the same lines: the program lets go of them first.
+    for (int i = 0; i < LeCount; ++i) log.MSComm(i).setPortOpen(false);
+    QStringList floorArgs{QString::number(frames)};
+    for (int n = 1; n <= LeCount; ++n) floorArgs << sim.device(n);
+    QProcess floor;
+    floor.start(QStringLiteral(FLOOR_READER), floorArgs);
+    double floorPerFrame = 0;
+    if (floor.waitForFinished(int(3 * (frames + 2) * FrameLineMs) + lesim::kGuardMs) && floor.exitCode() == 0) {
+        const QList<QByteArray> parts = floor.readAllStandardOutput().trimmed().split(' ');
+        if (parts.size() == 2 && parts[0].toLong() > 0)
+            floorPerFrame = parts[1].toDouble() / 1000.0 / parts[0].toDouble();
+    } else {
+        std::fprintf(stderr, "link_bench: the floor reader failed: %s\n", floor.readAllStandardError().constData());
+    }
+
+    std::printf("link benchmark: %d LEs, %d frames each, back to back at 19200 baud, main window shown\n", LeCount,
+                frames);
+    std::printf("  machine load       %s (1, 5, 15 min) before; %s after\n", qPrintable(loadBefore),
+                qPrintable(loadAverage()));
     std::printf("  frames sent        %ld\n", sent);
     std::printf("  frames answered    %ld\n", answered);
     std::printf("  frames lost        %ld\n", sent - answered);
-    if (extra > 0)
-        std::printf("  extra answers      %ld\n", extra);
-    std::printf("  reply latency      p50 %.1f ms   p99 %.1f ms   max %.1f ms\n", percentile(latency, 50),
-                percentile(latency, 99), latency.empty() ? 0.0 : *std::max_element(latency.begin(), latency.end()));
-    std::printf("  CPU per frame      %.3f ms   (line time of a frame %.1f ms, ratio %.4f)\n", cpuPerFrame,
-                FrameLineMs, cpuPerFrame / FrameLineMs);
+    if (extra > 0) std::printf("  extra answers      %ld\n", extra);
+    std::printf("  hand-over->answer  p50 %.2f ms   p99 %.2f ms   max %.2f ms   over 30 ms %.1f %%\n",
+                percentile(latency, 50), percentile(latency, 99),
+                latency.empty() ? 0.0 : *std::max_element(latency.begin(), latency.end()),
+                latency.empty() ? 0.0 : 100.0 * double(over30) / double(latency.size()));
+    std::printf("  CPU per frame      %.3f ms   (whole process, all threads)\n", cpuPerFrame);
+    std::printf("  CPU share          %.2f %% of a core\n", wallMs > 0 ? 100.0 * cpu / wallMs : 0.0);
+    if (floorPerFrame > 0)
+        std::printf("  floor per frame    %.3f ms   (minimal C reader, same lines)   program/floor %.2f\n",
+                    floorPerFrame, cpuPerFrame / floorPerFrame);
     return 0;
 }

@@ -10,6 +10,7 @@
 // window closing) returns without requesting anything.
 #include "run/RunState.h"
 #include "link/CommandFrame.h"
+#include "link/LinkState.h"
 #include "link/StampFrame.h"
 #include "run/ParamReadList.h"
 #include "run/RunInstances.h"
@@ -39,9 +40,21 @@ void Log::LectParamStampLE(int le)
     s.SelectedLE = inst.number;
     s.SelectionBank = bank::ReadParam;
 
+    // The wait also ends when this LE's port closes or its link is reported
+    // lost: the LE is not started, and the caller (START LE, the scheduler
+    // tick) goes on with the other LEs.
     const auto alive = aliveToken();
-    const bool running = p_.rt.time.waitUntil([&] { return s.TransfertDone == 1 || !*alive; });
+    const bool lostBefore = s.link->FlagCommPerdue[le] == 1;
+    auto linkGone = [&] { return !MSComm(le).portOpen() || (!lostBefore && s.link->FlagCommPerdue[le] == 1); };
+    const bool running
+        = p_.rt.time.waitUntil([&] { return s.TransfertDone == 1 || !*alive || (*alive && linkGone()); });
     if (!running || !*alive) return;
+    if (s.TransfertDone != 1) {
+        if (s.SelectedLE == inst.number && s.SelectionBank == bank::ReadParam) s.SelectionBank = bank::Command;
+        List4.setForeColor(plat::colors::Red);
+        List4.addItem(inst.name() + QStringLiteral("  Parameters could not be read "));
+        return;
+    }
 
     // The start delays too (entries 18-20): item k holds entry 31 - k.
     const plat::ListBox& list = listParamsRead(*this, inst);

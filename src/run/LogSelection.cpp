@@ -141,6 +141,7 @@ void chooseRunMode(Log& log, int n, const ModeItem& item)
     w.setCaption(QStringLiteral(" Selection LE-%1").arg(n) + QString::fromUtf8(item.suffix));
     w.Timer2.setEnabled(true);
     recordMode(s, le, item.mode);
+    s.run->StoppedByStopAll[le] = 0;
 
     // Whatever the LE's phase.
     if (item.mode == Normal) s.FlagImages2359 = 0;

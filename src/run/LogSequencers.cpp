@@ -36,6 +36,7 @@ void LogRun::Timer16_Timer()
     const int le = std::min<int>(s.run->StopAllIndex, LeCount - 1);
 
     s.StartStopPC[le] = StopRequest;
+    s.run->StoppedByStopAll[le] = 1;
     if (s.run->OffLELogged[le] == 0 && p.form<ParamLogicielVB>()->LEActivated(le)) {
         for (int i = 0; i < LeCount; ++i) s.CompteursNorm[i] = NoMoreRestarts;
         s.HistoMessage = QStringLiteral("LE%1  Off LE ").arg(le + 1);

@@ -46,6 +46,7 @@ SelectionStart::SelectionStart(Program& p) : plat::Form(p.rt, "SelectionStart"),
     Timer2.onTimer = [this] { Timer2_Timer(); };
     Picture1.onMouseMove = [this](const plat::MouseArgs& a) { Picture1_MouseMove(a.button, a.shift, a.x, a.y); };
     Picture11.onClick = [this] { Picture11_Click(); };
+    wireScheduler();
 }
 
 SchedulerState& SelectionStart::model() { return *p_.s.scheduler; }

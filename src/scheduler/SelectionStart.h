@@ -171,6 +171,19 @@ public:
     // when the file is there; returns whether it did.
     bool loadDayImage(int le, const QString& imageDate);
 
+    // --- scheduler execution: START LE (StartLE.cpp), the one-second tick
+    // (SchedulerTick.cpp) and the symmetric cycle timers (SymCycle.cpp).
+    // The tick (1000 ms) is enabled at load and never switched off.
+    plat::FormTimer Timer3{*this, "Timer3", 1000};
+    plat::Label Label66{*this, "Label66"};   // diagnostic value, emptied by the restart sections
+    void StartSortie_Click();
+    void Timer3_Timer();
+    // The cycle timer of LE index le (Timer4..Timer9, Timer16, Timer17).
+    void SymTimer_Timer(int le);
+    // Hooks START LE, the tick and the cycle timers; starts the tick.
+    void wireScheduler();
+
+
 private:
     void layOut();
     void wireStrips();

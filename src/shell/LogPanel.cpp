@@ -8,6 +8,7 @@
 #include "parameters/Saisie.h"
 #include "platform/VbText.h"
 #include "run/SetPointFile.h"
+#include "scheduler/RefCapteurLFC2.h"
 #include "scheduler/RefLevelTrigLFC3.h"
 #include "shell/Log.h"
 #include "shell/ParamLogicielVB.h"
@@ -114,7 +115,10 @@ void Log::Label37_MouseDown(int Index, int Button, int Shift, double X, double Y
     p_.s.IndiceLFC = uint8_t(Index);
     p_.s.ClicLFCX = int32_t(std::lround(X));
     p_.s.ClicLFCY = int32_t(std::lround(Y));
-    // The LFC-2 reference window (RefCapteurLFC2) is not built yet: nothing opens.
+    // The set-up timer loads the window when needed, and re-targets it when open.
+    RefCapteurLFC2& ref = p_.form<RefCapteurLFC2>().get();
+    ref.Timer1.setEnabled(true);
+    ref.show();
 }
 
 void Log::Label42_MouseDown(int Index, int Button, int Shift, double X, double Y)
@@ -124,10 +128,8 @@ void Log::Label42_MouseDown(int Index, int Button, int Shift, double X, double Y
     p_.s.ClicLFCX = int32_t(std::lround(X));
     p_.s.ClicLFCY = int32_t(std::lround(Y));
     auto& trigger = p_.form<RefLevelTrigLFC3>().get();
-    trigger.setWidth(3315);
-    // Its placing timer (RefLevelTrigLFC3.Timer1), which puts the window next
-    // to the main window and shows LE IndiceLFC's levels, is enabled here
-    // once the window has it.
+    trigger.setWidth(RefLevelTrigLFC3::NarrowWidth);
+    trigger.Timer1.setEnabled(true);   // places it and shows LE IndiceLFC's value
     trigger.show();
 }
 

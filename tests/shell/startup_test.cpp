@@ -151,7 +151,7 @@ TEST_F(StartupTest, FirstStartCreatesEveryFileByteForByteAndTheNextStartReadsThe
     EXPECT_TRUE(sht->mnuSHTLE1.checked());
     EXPECT_TRUE(sht->mnuHolderThermo.checked());
     EXPECT_FALSE(sht->mnuSHTUnselect.checked());
-    EXPECT_EQ(lfc3->Text3.text(), "8");   // read as a number
+    EXPECT_EQ(lfc3->Text3.text(), "08");   // start-up read "8"; the window's set-up then reread it as text
     EXPECT_EQ(lfc3->Text5.text(), "21");
     EXPECT_EQ(s().scheduler->ReserveLFC3, "1");
     EXPECT_EQ(s().scheduler->CalLFC2Text[7], "0");

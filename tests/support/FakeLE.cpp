@@ -17,8 +17,16 @@ void FakeLE::pump()
     unread_ += written;
     if (!written.isEmpty()) model.receive(written);
     model.tick(PumpMs);
-    while (auto frame = model.nextFrame())
+    while (auto frame = model.nextFrame()) {
+        if (!statusOverride.empty() && frame->size() == 160 && frame->left(5).toInt() != le::BankReadParam
+            && frame->mid(155, 5).toInt() != le::WearCounterMark) {
+            le::Fields f{};
+            for (int i = 0; i < 32; ++i) f[i] = frame->mid(5 * i, 5).toInt();
+            for (const auto& [pos, value] : statusOverride) f[pos] = value;
+            *frame = le::composeFrame(f);
+        }
         if (t_.ports.isOpen(port_)) t_.ports.inject(port_, *frame);
+    }
 }
 
 void FakeLE::send(const le::Fields& fields) { sendRaw(le::composeFrame(fields)); }

@@ -9,6 +9,7 @@
 #include "platform/Timer.h"
 
 #include <QByteArray>
+#include <map>
 #include <memory>
 
 struct TestRuntime;
@@ -29,6 +30,10 @@ public:
     void sendRaw(const QByteArray& chars);
     // A status frame in `phase` with the marker, other fields at rest values.
     static le::Fields statusFields(int phase = 0);
+
+    // Fields of the status frames the model sends, replaced by these values
+    // (position -> value): a sensor reading the model does not play.
+    std::map<int, int> statusOverride;
 
     // Command frames received so far, parsed.
     const std::vector<le::Fields>& commands() const { return model.receivedFrames(); }

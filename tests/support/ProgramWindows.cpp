@@ -12,6 +12,7 @@
 #include "parameters/Usures.h"
 #include "parameters/ValeurDesParam.h"
 #include "run/PW6Sliders.h"
+#include "scheduler/RefCapteurLFC2.h"
 #include "scheduler/RefLevelTrigLFC3.h"
 #include "scheduler/SelectionStart.h"
 #include "shell/BoiteDialogue.h"
@@ -50,6 +51,7 @@ const std::vector<ProgramWindow>& programWindows()
         {"OKTransfert", load<orv::OKTransfert>},
         {"ParamLogicielVB", load<orv::ParamLogicielVB>},
         {"PW6Sliders", load<orv::PW6Sliders>},
+        {"RefCapteurLFC2", load<orv::RefCapteurLFC2>},
         {"RefLevelTrigLFC3", load<orv::RefLevelTrigLFC3>},
         {"Saisie", load<orv::Saisie>},
         {"SelectionStart", load<orv::SelectionStart>},

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <ctime>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -175,8 +176,8 @@ bool openEngine(Engine& e)
     return true;
 }
 
-// --trace lines on stdout: "<ms> LE<n> frame marked|unmarked" once the last
-// character of a frame is on the line, "<ms> LE<n> command <68 hex digits>"
+// --trace lines on stdout: "<us> LE<n> frame marked|unmarked" once the last
+// character of a frame is on the line, "<us> LE<n> command <68 hex digits>"
 // for each command frame taken from the program.
 const char* frameKind(const QByteArray& frame)
 {
@@ -186,7 +187,7 @@ const char* frameKind(const QByteArray& frame)
     return marked ? "marked" : "unmarked";
 }
 
-void traceWritten(Engine& e, qsizetype written, long long ms)
+void traceWritten(Engine& e, qsizetype written, long long us)
 {
     while (written > 0 && !e.inFlight.empty()) {
         auto& front = e.inFlight.front();
@@ -194,17 +195,17 @@ void traceWritten(Engine& e, qsizetype written, long long ms)
         front.first -= taken;
         written -= taken;
         if (front.first == 0) {
-            std::printf("%lld LE%d frame %s\n", ms, e.number, front.second);
+            std::printf("%lld LE%d frame %s\n", us, e.number, front.second);
             e.inFlight.pop_front();
         }
     }
     std::fflush(stdout);
 }
 
-void traceCommands(Engine& e, long long ms)
+void traceCommands(Engine& e, long long us)
 {
     for (const le::Fields& c : e.model->receivedFrames())
-        std::printf("%lld LE%d command %s\n", ms, e.number, le::composeCommand(c).toHex().constData());
+        std::printf("%lld LE%d command %s\n", us, e.number, le::composeCommand(c).toHex().constData());
     std::fflush(stdout);
 }
 
@@ -257,8 +258,12 @@ int main(int argc, char** argv)
     using Clock = std::chrono::steady_clock;
     const auto begin = Clock::now();
     auto last = begin;
-    const auto sinceBegin = [&] {
-        return (long long)std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - begin).count();
+    // Trace stamps: microseconds on the machine's monotonic clock, which
+    // other processes on the machine read alike.
+    const auto traceStamp = [] {
+        timespec ts{};
+        clock_gettime(CLOCK_MONOTONIC, &ts);
+        return (long long)ts.tv_sec * 1000000 + ts.tv_nsec / 1000;
     };
     double carryMs = 0;
     std::vector<pollfd> fds(engines.size());
@@ -300,7 +305,7 @@ int main(int argc, char** argv)
             if (n > 0) {
                 e.model->receive(QByteArray(buf, n));
                 if (options.trace)
-                    traceCommands(e, sinceBegin());
+                    traceCommands(e, traceStamp());
                 e.model->clearReceived();
             }
         }
@@ -346,7 +351,7 @@ int main(int argc, char** argv)
                 e.out.remove(0, written);
                 e.credit -= double(written);
                 if (options.trace)
-                    traceWritten(e, written, sinceBegin());
+                    traceWritten(e, written, traceStamp());
             }
         }
     }

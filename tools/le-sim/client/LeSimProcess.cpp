@@ -60,7 +60,7 @@ void LeSimProcess::read()
             const qsizetype eq = line.indexOf('=');
             devices_[line.mid(10, eq - 10).toInt()] = line.mid(eq + 1);
         } else {
-            // "<ms> LE<n> frame marked|unmarked" or "<ms> LE<n> command <hex>"
+            // "<us> LE<n> frame marked|unmarked" or "<us> LE<n> command <hex>"
             const QStringList parts = line.split(' ');
             if (parts.size() != 4 || !parts[1].startsWith(QLatin1String("LE")))
                 continue;

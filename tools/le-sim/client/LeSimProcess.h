@@ -26,7 +26,7 @@ public:
     struct Event {
         enum Kind { Marked, Unmarked, Command } kind;
         QByteArray command;   // a Command's 34 bytes
-        qint64 ms = 0;        // le-sim's clock: milliseconds since it started
+        qint64 us = 0;        // CLOCK_MONOTONIC, microseconds
     };
 
     // Starts le-sim with `args` and --trace.

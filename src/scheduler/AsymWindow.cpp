@@ -1,0 +1,81 @@
+// The asymmetric window section of the scheduler tick, one routine for the
+// eight LEs. START LE arms an LE's one window of the day; the section
+// requests the start at the first tick of its opening minute ("Execute") and
+// the stop at the first tick of its closing minute ("Arret"), which also
+// disarms it, so the window runs once per arming. Inside the window, with
+// automatic restart on and no LFC-2 sensor, an LE found idle once the wait
+// (250 s, 700 s with the sulphur setting) has run out is started again, at
+// most three times; the wait shows on the main window's bar.
+#include "scheduler/SchedulerInstances.h"
+#include "scheduler/SchedulerTick.h"
+#include "scheduler/SelectionStart.h"
+#include "shell/Log.h"
+#include "shell/ParamLogicielVB.h"
+#include "scheduler/SchedulerState.h"
+#include "shell/Program.h"
+
+namespace orv {
+
+namespace {
+// What the restart supervision counts and redraws for this mode.
+const WindowRestartCells Cells{&State::ComptageSymTempo, &State::CompteursSym, &State::FlagSymEtat, &SelectionStart::TraceAsymLE};
+constexpr plat::Color PaleGreen = plat::rgb(0xC0, 0xFF, 0xC0);
+
+} // namespace
+
+void asymSection(Program& p, const SchedulerInstance& in)
+{
+    SelectionStart& w = *p.form<SelectionStart>();
+    if ((w.*in.modeLabel).caption() != QLatin1String("Asym")) return;
+    State& s = p.s;
+    SchedulerState& sc = *s.scheduler;
+    Log& log = *p.Log;
+    const int i = in.le;
+
+    const int64_t start = hhmm(sc.HeureDebutAsym[i], sc.MinuteDebutAsym[i]);
+    const int64_t end = hhmm(sc.HeureFinAsym[i], sc.MinuteFinAsym[i]);
+    const int64_t now = hhmm(sc.HeureTick, sc.MinuteTick);
+    const bool inside = start <= now && now < end && s.FlagSymBlocage[i] == 1;
+
+    if (!inside) {
+        if (s.FlagSymEtat[i] == 1) {
+            // Written again every tick while the mode reads "Asym".
+            if (in.writesCaptions) {
+                w.Label78.setCaption(QStringLiteral("Arret"));
+                w.Label81.setCaption(QString());
+            }
+            s.StartStopPC[i] = 2;
+            s.FlagConsignePW(i) = 0;
+            s.FlagSymBlocage[i] = 0;
+        }
+    } else {
+        if (in.writesCaptions) w.Label80.setCaption(QStringLiteral("A=B ok"));
+        if (s.FlagSymEtat[i] == 0) {
+            if (in.writesCaptions) {
+                w.Label81.setCaption(QStringLiteral("Execute"));
+                w.Label78.setCaption(QString());
+            }
+            const auto alive = log.aliveToken();
+            log.LectParamStampLE(i);
+            if (!*alive) return;
+            s.StartStopPC[i] = 1;
+            log.Label26[i].setBackColor(plat::colors::Green);
+            w.StartSortie.setBackColor(PaleGreen);
+            s.FlagSymEtat[i] = 1;
+        }
+        if (!p.form<ParamLogicielVB>()->LFC2SensorSet(i) && s.StartSymStop[i] == 1)
+            windowRestartSupervision(p, in, Cells);
+    }
+
+    w.Label86.setCaption(QString::number(s.LargeurAttente));
+    w.Label83.setCaption(QString::number(s.FlagEtat[i]));
+    w.Label82.setCaption(QString::number(s.FlagSymEtat[i]));
+    w.Label84.setCaption(QString::number(s.StartStopPC[i]));
+    w.Label94.setCaption(QString::number(s.CompteursSym[i]));
+    w.Label111.setCaption(QString::number(s.StartSymStop[i]));
+    w.Label113.setCaption(QString::number(s.ComptageSymTempo[i]));
+    w.Label115.setCaption(QString::number(sc.Tempo[i]));
+    w.Label93.setCaption(QString::number(s.ComptageSymTempo[i]));
+}
+
+} // namespace orv

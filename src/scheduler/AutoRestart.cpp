@@ -1,0 +1,105 @@
+// The automatic restart sections of the scheduler tick, normal mode and the
+// ON half of a symmetric cycle, one routine each for the eight LEs. An LE
+// seen in phase 6 and then idle is started again after 60 s of phase 0
+// (780 s with the sulphur setting), at most three times in all; the restart
+// count is one for both modes, and the stop-all sequence ends it. Only the
+// normal-mode wait shows on the main window's bar.
+#include "platform/VbText.h"
+#include "scheduler/SchedulerInstances.h"
+#include "scheduler/SchedulerTick.h"
+#include "scheduler/SelectionStart.h"
+#include "shell/Log.h"
+#include "shell/ParamLogicielVB.h"
+#include "scheduler/SchedulerState.h"
+#include "shell/Program.h"
+
+namespace orv {
+
+namespace {
+constexpr int MaxRestarts = 3;
+
+// Steps shared by both modes: latch, count, threshold and the end of the
+// wait. Returns false when the program ended during the restart's read.
+bool watch(Program& p, const SchedulerInstance& in, bool normalMode)
+{
+    State& s = p.s;
+    SchedulerState& sc = *s.scheduler;
+    Log& log = *p.Log;
+    const int i = in.le;
+    sc.LEIndexTick = uint8_t(i);
+    if (normalMode && in.writesCaptions) {
+        SelectionStart& w = *p.form<SelectionStart>();
+        w.Label107.setCaption(QString::number(s.StartNorm[0]));
+        w.Label70.setCaption(QString::number(s.PhaseLP[0]));
+        w.Label69.setCaption(QStringLiteral("Pass"));
+    }
+
+    if (sc.FlagPhase6[i] == 0 && s.PhaseLP[i] == 6) sc.FlagPhase6[i] = 1;
+    if (sc.FlagPhase6[i] == 1 && s.PhaseLP[i] == 0) ++s.ComptageTempo[i];
+    sc.Tempo[i] = p.form<ParamLogicielVB>()->LESulphurSet(i) ? 780 : 60;
+
+    if (s.ComptageTempo[i] > sc.Tempo[i]) {
+        if (s.CompteursNorm[i] < MaxRestarts) {
+            const int k = s.CompteursNorm[i] + 1;
+            log.List4.addItem(QStringLiteral(" ------> ") + QStringLiteral("restart ") + QStringLiteral(" ")
+                              + QString::number(k) + QStringLiteral("  (") + sc.HeureTick + QLatin1Char('h')
+                              + sc.MinuteTick + QStringLiteral(")  LE-%1").arg(in.number));
+            const auto alive = log.aliveToken();
+            log.StartLERoutine(in.number);
+            if (!*alive) return false;
+            ++s.CompteursNorm[i];
+        }
+        s.ComptageTempo[i] = 0;
+        sc.FlagPhase6[i] = 0;
+        if (normalMode) {
+            clearWaitBar(p);
+            s.LargeurAttente = 0;
+        }
+        s.ScreenLE = uint8_t(i);
+        log.ColorRetard();
+    }
+    return true;
+}
+} // namespace
+
+void normalRestartSection(Program& p, const SchedulerInstance& in)
+{
+    State& s = p.s;
+    SchedulerState& sc = *s.scheduler;
+    SelectionStart& w = *p.form<SelectionStart>();
+    const int i = in.le;
+    if ((w.*in.modeLabel).caption() != QLatin1String("Normal") || s.StartStopPC[i] == 0 || s.StartNorm[i] != 1)
+        return;
+    if (!watch(p, in, true)) return;
+
+    if (s.CompteursNorm[i] < MaxRestarts && s.ComptageTempo[i] > 0) {
+        if (p.form<ParamLogicielVB>()->LESulphurSet(i))
+            s.LargeurAttente = int32_t(plat::vbRound(s.ComptageTempo[i] * 2.07692).value_or(0));
+        else
+            s.LargeurAttente = s.ComptageTempo[i] * 27;
+        drawWaitBar(p, s.LargeurAttente);
+    }
+
+    if (in.writesCaptions) {
+        w.Label86.setCaption(QString::number(s.LargeurAttente));
+        w.Label71.setCaption(QString::number(sc.FlagPhase6[0]));
+        w.Label93.setCaption(QString::number(s.ComptageTempo[0]));
+        w.Label84.setCaption(QString::number(s.Compteurs[0]));
+        w.Label97.setCaption(QString::number(s.StartStopPC[0]));
+        w.Label115.setCaption(QString::number(sc.Tempo[0]));
+    }
+}
+
+void symRestartSection(Program& p, const SchedulerInstance& in)
+{
+    State& s = p.s;
+    SelectionStart& w = *p.form<SelectionStart>();
+    const int i = in.le;
+    if ((w.*in.modeLabel).caption() != QLatin1String("Sym") || s.StartSym[i] != 1 || s.FlagCycleSym[i] != 1
+        || s.FlagDemiCycleOff[i] != 0)
+        return;
+    if (in.writesCaptions) w.Label69.setCaption(QStringLiteral("Pass"));
+    watch(p, in, false);
+}
+
+} // namespace orv

@@ -1,0 +1,220 @@
+// The one-second scheduler tick of the start-selection window. Each tick
+// reads the clock, redraws the hour scale and the live normal-mode traces at
+// each new minute, shows the time, saves and clears the strips once at
+// 23:59, runs the sections that start, stop and restart LEs (LE-1's light
+// trigger, the asymmetric windows, the plannings, the normal and symmetric
+// restarts) and colours the START LE button after the selected LE.
+//
+// A section that starts an LE waits for its parameter read; the rest of the
+// tick runs when the read returns, and the tick does not fire again while
+// one of its passes is still waiting.
+#include "platform/Drive.h"
+#include "platform/VbText.h"
+#include "scheduler/SchedulerInstances.h"
+#include "scheduler/SchedulerTick.h"
+#include "scheduler/SelectionStart.h"
+#include "shell/Log.h"
+#include "scheduler/SchedulerState.h"
+#include "shell/Program.h"
+
+namespace orv {
+
+namespace {
+constexpr int HourUnits = 480;
+constexpr int MinuteUnits = 8;
+constexpr int ScaleOffset = 235;   // the hour scale starts one hour and 235 units in
+constexpr int StripOffset = 745;   // scale x minus this is strip x
+constexpr plat::Color TimeBox = plat::rgb(0xA0, 0xA0, 0xFF);
+constexpr plat::Color LightOrange = plat::rgb(0xFF, 0xC0, 0x80);
+constexpr plat::Color LightGreen = plat::rgb(0x80, 0xFF, 0x80);
+constexpr int WaitBarWidth = 1620;
+constexpr int WaitBarHeight = 615;
+
+void liveTraces(Program& p, SelectionStart& w)
+{
+    State& s = p.s;
+    SchedulerState& sc = *s.scheduler;
+    for (const SchedulerInstance& in : schedulerInstances()) {
+        const int i = in.le;
+        if ((w.*in.modeLabel).caption() != QLatin1String("Normal")) continue;
+        plat::Canvas& strip = (w.*in.strip).canvas();
+        if (s.FlagTraceNormal[i] == 0) {
+            s.DebutTraceNormalX[i] = sc.CurseurHeureX;
+            s.FlagTraceNormal[i] = 1;
+        }
+        sc.FinTraceNormalX[i] = sc.CurseurHeureX;
+        const int phase = s.PhaseLP[i];
+        if (phase >= 2 && phase <= 5)
+            strip.line(s.DebutTraceNormalX[i] - StripOffset, 0, sc.FinTraceNormalX[i] - StripOffset, 360,
+                       plat::colors::Green, plat::Canvas::BoxFilled);
+        if (s.DebutTraceNormalX[i] > 0 && phase == 6) {
+            // A 10-unit mark at the stop, then the day's images.
+            strip.line(sc.FinTraceNormalX[i] - StripOffset, 0, sc.CurseurHeureX - (StripOffset - 10), 360,
+                       plat::colors::Cyan, plat::Canvas::BoxFilled);
+            w.SauvTraces();
+            s.FlagTraceNormal[i] = 0;
+        }
+    }
+}
+
+// Once during minute 23:59: the strips as the day's images, then cleared
+// with their trace anchors. An image that cannot be written is reported in
+// the event list; the strips are cleared all the same.
+void midnightSave(Program& p, SelectionStart& w)
+{
+    State& s = p.s;
+    SchedulerState& sc = *s.scheduler;
+    const QStringList failed = saveStripImages(p);
+    if (!failed.isEmpty()) {
+        Log& log = *p.Log;
+        log.List4.setForeColor(plat::colors::Red);
+        for (const QString& path : failed) log.List4.addItem(QStringLiteral(" Image not saved : ") + path);
+    }
+    for (const SchedulerInstance& in : schedulerInstances()) {
+        plat::PictureBox& strip = w.*in.strip;
+        strip.canvas().clearPicture();
+        strip.canvas().cls();
+    }
+    for (int i = 0; i < LeCount; ++i) {
+        s.DebutTraceNormalX[i] = 0;
+        sc.FinTraceNormalX[i] = 0;
+        s.FlagTraceNormal[i] = 0;
+    }
+    s.FlagImages2359 = 1;
+}
+
+void startButtonColour(Program& p, SelectionStart& w)
+{
+    State& s = p.s;
+    SchedulerState& sc = *s.scheduler;
+    const int le = s.Selbin < LeCount ? s.Selbin : 0;
+    const int phase = s.PhaseLP[le];
+    if (phase == 0) {
+        const bool armed = s.StartNorm[le] == 1 || s.StartSym[le] == 1 || s.FlagSymBlocage[le] == 1
+                           || s.FlagVerouillage[le] == 1;
+        if (armed && sc.ClignoteStartLE == 0) {
+            sc.ClignoteStartLE = 1;
+            w.StartSortie.setBackColor(LightOrange);
+        } else {
+            if (armed) sc.ClignoteStartLE = 0;
+            w.StartSortie.setBackColor(plat::colors::LightGrey);
+        }
+    } else if (phase >= 1 && phase <= 5) {
+        w.StartSortie.setBackColor(LightGreen);
+    } else if (phase == 6) {
+        w.StartSortie.setBackColor(plat::colors::Cyan);
+    }
+}
+} // namespace
+
+int64_t hhmm(const QString& hour, const QString& minute) { return int64_t(plat::vbVal(hour + minute)); }
+
+void drawWaitBar(Program& p, int32_t width)
+{
+    plat::PictureBox& bar = p.Log->Picture15;
+    bar.setVisible(true);
+    plat::Canvas& c = bar.canvas();
+    c.line(0, 0, width, WaitBarHeight, plat::colors::Cyan, plat::Canvas::BoxFilled);
+    c.setFontSize(18);
+    c.setCurrentX(100);
+    c.setCurrentY(50);
+    c.print(QStringLiteral("Wait ..."));
+}
+
+void clearWaitBar(Program& p)
+{
+    plat::PictureBox& bar = p.Log->Picture15;
+    bar.setVisible(false);
+    bar.canvas().line(0, 0, WaitBarWidth, WaitBarHeight, plat::colors::Grey, plat::Canvas::BoxFilled);
+}
+
+QStringList saveStripImages(Program& p)
+{
+    State& s = p.s;
+    s.DateCourante = imageDate(p.rt.time.wallClock().date());
+    SelectionStart& w = *p.form<SelectionStart>();
+    QStringList failed;
+    for (const SchedulerInstance& in : schedulerInstances()) {
+        const QString path = s.BaseFolder + QStringLiteral("\\Images_Traces\\") + dayImageName(s.DateCourante, in.le);
+        if (!(w.*in.strip).canvas().save(p.rt.drive.hostPath(path))) failed << path;
+    }
+    return failed;
+}
+
+void SelectionStart::Timer3_Timer()
+{
+    Program& p = p_;
+    State& s = p.s;
+    SchedulerState& sc = *s.scheduler;
+    const auto alive = aliveToken();
+
+    // 1. Clock.
+    s.HeureCourante = p.rt.timeText();
+    s.DateCourante = p.rt.dateText();
+    sc.HeureTick = s.HeureCourante.mid(0, 2);
+    sc.MinuteTick = s.HeureCourante.mid(3, 2);
+    const int hour = sc.HeureTick.toInt();
+    const int minute = sc.MinuteTick.toInt();
+    sc.CurseurHeureX = (hour + 1) * HourUnits + ScaleOffset + minute * MinuteUnits;
+
+    // 2. New minute: the scale and the live traces.
+    if (minute != sc.DerniereMinute) {
+        Picture1.canvas().cls();
+        Timer2.setEnabled(true);
+        liveTraces(p, *this);
+        sc.DerniereMinute = minute;
+    }
+
+    // 3. The time on the scale.
+    plat::Canvas& scale = Picture1.canvas();
+    scale.line(sc.CurseurHeureX + 130, 200, sc.CurseurHeureX + 880, 405, TimeBox, plat::Canvas::BoxFilled);
+    scale.setCurrentX(sc.CurseurHeureX + 180);
+    scale.setCurrentY(210);
+    scale.print(s.HeureCourante);
+
+    // 4, 5. The day's strips, once at 23:59; re-armed at 00:00.
+    const QString now = sc.HeureTick + sc.MinuteTick;
+    if (now == QLatin1String("2359") && s.FlagImages2359 == 0) midnightSave(p, *this);
+    if (now == QLatin1String("0000")) s.FlagImages2359 = 0;
+
+    // 6-9. The sections that start, stop and restart LEs.
+    lightTriggerSection(p);
+    if (!*alive) return;
+    for (const SchedulerInstance& in : schedulerInstances()) {
+        asymSection(p, in);
+        if (!*alive) return;
+    }
+    for (const SchedulerInstance& in : schedulerInstances()) {
+        planSection(p, in);
+        if (!*alive) return;
+    }
+    for (const SchedulerInstance& in : schedulerInstances()) {
+        normalRestartSection(p, in);
+        if (!*alive) return;
+    }
+    Label66.setCaption(QString());
+    Label70.setCaption(QString::number(s.PhaseLP[0]));
+    Label109.setCaption(QString::number(s.StartSym[0]));
+    for (const SchedulerInstance& in : schedulerInstances()) {
+        symRestartSection(p, in);
+        if (!*alive) return;
+        if (in.le == 0) {
+            // The values of the last section of any mode that ran.
+            const int k = sc.LEIndexTick;
+            Label71.setCaption(QString::number(sc.FlagPhase6[k]));
+            Label93.setCaption(QString::number(s.ComptageTempo[k]));
+            Label84.setCaption(QString::number(s.Compteurs[k]));
+            Label66.setCaption(QString());
+        }
+    }
+
+    // 10. LE-1's arming, whichever LE is selected.
+    Label42.setCaption(QString::number(s.FlagVerouillage[0]));
+    Label53.setCaption(QString::number(s.FlagSymBlocage[0]));
+    Label77.setCaption(QString::number(s.StartStopPC[0]));
+
+    // 11. The START LE button.
+    startButtonColour(p, *this);
+}
+
+} // namespace orv

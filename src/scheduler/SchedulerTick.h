@@ -1,0 +1,50 @@
+#pragma once
+// The sections of the one-second scheduler tick (SelectionStart.Timer3) and
+// what they share. Each section reads its LE's mode label itself; the tick
+// only runs them in their fixed order.
+
+#include "shell/State.h"
+
+#include <QString>
+#include <cstdint>
+
+namespace orv {
+
+class Program;
+class Log;
+struct SchedulerInstance;
+class SelectionStart;
+
+// A schedule time as the number its hour text followed by its minute text
+// reads as ("16" "05" -> 1605, "07" "60" -> 760, empty -> 0).
+int64_t hhmm(const QString& hour, const QString& minute);
+
+// The restart wait bar on Log.Picture15, one for every LE and mode: shown
+// and drawn `width` wide over what it shows, with "Wait ..." on it; or
+// hidden and greyed, its width back to 0.
+void drawWaitBar(Program& p, int32_t width);
+void clearWaitBar(Program& p);
+
+// The strip images of the day: the eight strips saved as
+// Images_Traces\dd.mm.yyyy_02.bmp .. _09.bmp. Returns the paths of the
+// images that could not be written.
+QStringList saveStripImages(Program& p);
+
+// The restart supervision inside an asymmetric window or a planning window;
+// each mode gives its own wait count, restart count, start flag and drawing.
+struct WindowRestartCells {
+    PerLE<int32_t> State::*count;           // ComptageSymTempo / ComptageTempo
+    PerLE<uint8_t> State::*restarts;        // CompteursSym / Compteurs
+    PerLE<uint8_t> State::*started;         // FlagSymEtat / FlagEtat
+    void (SelectionStart::*redraw)(int le); // TraceAsymLE / TracePlanLE
+};
+void windowRestartSupervision(Program& p, const SchedulerInstance& in, const WindowRestartCells& cells);
+
+// Sections, in tick order.
+void lightTriggerSection(Program& p);                               // LE-1 only
+void asymSection(Program& p, const SchedulerInstance& in);          // asymmetric window
+void planSection(Program& p, const SchedulerInstance& in);          // planning windows
+void normalRestartSection(Program& p, const SchedulerInstance& in); // normal-mode restarts
+void symRestartSection(Program& p, const SchedulerInstance& in);    // symmetric ON-half restarts
+
+} // namespace orv
