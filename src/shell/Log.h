@@ -2,10 +2,9 @@
 // The main window. Its controls are declared in LogControls. Each subsystem
 // serves its share of them from its part of the window (LogLink, LogRun,
 // LogTraces, LogScheduler, LogParameters, LogAlarms:
-// src/<subsystem>/Log<Name>.h), which
-// holds its handlers and hooks them when the window is built. The public
-// procedures that other windows call by the system's names are declared
-// here and defined in their subsystem's folder.
+// src/<subsystem>/Log<Name>.h), which holds its handlers and hooks them when
+// the window is built. The public procedures that other windows call by the
+// system's names are declared here and defined in their subsystem's folder.
 
 #include "platform/CommPort.h"
 #include "shell/LogControls.h"
