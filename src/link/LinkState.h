@@ -19,8 +19,6 @@ struct LinkState {
     std::array<QString, 32> WriteParamCopy{};
     PerLE<QString> ComPortNumber, ComPortEnabled;         // filled by the port window's OK only
     PerLE<QString> ComPortNumberIni, ComPortEnabledIni;   // as the port window's last load read them
-    PerLE<uint8_t> ComPortOpen{};    // 1 once the activation tried to open the port, 0 once closed
-    uint8_t IOMonitorPCToStamp = 0;  // the monitor lists 0 the frames received, 1 the frames sent
     QStringList IOMonitorLines;      // the lines the monitor last drew
     uint64_t IOMonitorRevision = ~0ull;   // its panel's image revision right after
     // Sensor coefficients as numbers, parsed again only when their text in
@@ -28,7 +26,6 @@ struct LinkState {
     std::array<QString, 16 * 9> CoeffParsedText{};
     std::array<std::optional<double>, 16 * 9> CoeffParsed{};
     std::array<bool, 16 * 9> CoeffParsedValid{};
-    PerLE<uint8_t> FlagCommPerdue{}; // 1 once the port watchdog has reported the LE's link lost
 };
 
 } // namespace orv

@@ -53,7 +53,7 @@ void Log::ActivationCOM()
             // the watchdog finds no marker and tries again through here.
             if (numbered)
                 port.setPortOpen(true);
-            s.link->ComPortOpen[le] = 1;
+            s.ComPortOpen[le] = 1;
             s.RestSeconds[le] = 60;
         }
 
@@ -61,7 +61,7 @@ void Log::ActivationCOM()
             port.setPortOpen(false);
             Label21[le].setBackColor(plat::ButtonFace);
             Label21[le].setCaption(QStringLiteral("no"));
-            s.link->ComPortOpen[le] = 0;
+            s.ComPortOpen[le] = 0;
             s.RestSeconds[le] = 0;
         }
     }

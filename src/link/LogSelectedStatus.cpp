@@ -59,7 +59,7 @@ void LogLink::Timer12_Timer()
         L.Label68.setCaption(QStringLiteral("---"));
         return;
     }
-    L.Label68.setCaption(s.link->FlagCommPerdue[sel] == 1 ? QStringLiteral("---") : plat::vbStr(t) + QStringLiteral("°C"));
+    L.Label68.setCaption(s.FlagCommPerdue[sel] == 1 ? QStringLiteral("---") : plat::vbStr(t) + QStringLiteral("°C"));
     bar.line(1, BarBase, 90, BarBase - BarPerDegree * t, plat::colors::Cyan, plat::Canvas::BoxFilled);
 }
 
@@ -68,7 +68,7 @@ void LogLink::IOMonitor()
     const State& s = p.s;
     const int sel = s.SelectedLE - 1;
     const std::array<int32_t, 161>& received = s.FadecIO[sel];
-    const QByteArray& listed = s.link->IOMonitorPCToStamp != 0 ? s.IOPCToStamp[sel] : s.IOStampToPC[sel];
+    const QByteArray& listed = s.IOMonitorPCToStamp != 0 ? s.IOPCToStamp[sel] : s.IOStampToPC[sel];
     const uint8_t tachy[3] = {s.TachyM[sel], s.TachyV1[sel], s.TachyV2[sel]};
     TestsMateriel& tests = *p.form<TestsMateriel>();
     plat::Label* speedLabels[3] = {&tests.Label4, &tests.Label5, &tests.Label6};

@@ -8,7 +8,6 @@
 //    activation counts it, a failed open included).
 //  - Timer62, once, 3 s after start-up: releases the connect button.
 
-#include "link/LinkState.h"
 #include "link/LogLink.h"
 #include "shell/Log.h"
 #include "shell/Program.h"
@@ -34,7 +33,7 @@ void LogLink::Timer46_Timer()
 {
     bool anyOpen = false;
     for (int i = 0; i < LeCount; ++i)
-        anyOpen = anyOpen || p.s.link->ComPortOpen[i] == 1;
+        anyOpen = anyOpen || p.s.ComPortOpen[i] == 1;
     for (plat::Menu* m : {&L.mnuTestMateriel, &L.mnuParameters, &L.mnuVdesParam})
         m->setEnabled(anyOpen);
 }

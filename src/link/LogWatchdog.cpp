@@ -17,7 +17,6 @@
 // the history, and shows the warning box on every tick until the indicator
 // turns green again. The box's OK acknowledges (BoiteDialogue::OkValide_Click).
 
-#include "link/LinkState.h"
 #include "link/ConfigurationRS232.h"
 #include "link/LeInstances.h"
 #include "link/StampFrame.h"
@@ -56,7 +55,7 @@ void LogLink::Timer57_Timer()
     L.List3.clear();
     for (const LeInstance& in : leInstances()) {
         const int i = in.le;
-        passMark[i] = s.link->ComPortOpen[i] == 1 ? 1 : 0;
+        passMark[i] = s.ComPortOpen[i] == 1 ? 1 : 0;
         QString note;
         // A line that has gone away (adapter pulled, far side closed) has no
         // marker any more, whatever its last frame carried: it is re-tested
@@ -85,7 +84,7 @@ void LogLink::Timer57_Timer()
         if (port.portOpen()) {
             port.setPortOpen(false);
             LinkIndicatorOff(i);
-            s.link->ComPortOpen[i] = 0;
+            s.ComPortOpen[i] = 0;
             (L.*in.txTimer).setEnabled(false);
         }
         L.Timer58.setEnabled(true);
@@ -132,7 +131,7 @@ void LogLink::NoCommunicationStep()
                 ++s.ComptageComm[j];
             } else {
                 s.ComptageComm[j] = LostAfterTicks;
-                s.link->FlagCommPerdue[j] = 1;
+                s.FlagCommPerdue[j] = 1;
                 for (auto* values :
                      {&L.Label31, &L.Label32, &L.Label33, &L.Label34, &L.Label35, &L.Label39, &L.Label40, &L.Label41})
                     (*values)[j].setCaption(QStringLiteral("---"));
@@ -160,7 +159,7 @@ void LogLink::NoCommunicationStep()
 
         if (L.Label21[j].backColor() == plat::colors::Green) {
             s.ComptageComm[j] = 0;
-            s.link->FlagCommPerdue[j] = 0;
+            s.FlagCommPerdue[j] = 0;
         }
     }
 }
@@ -175,7 +174,7 @@ void LogLink::VanishedLineStep()
     const State& s = p.s;
     for (const LeInstance& in : leInstances()) {
         const int i = in.le;
-        if (s.link->ComPortOpen[i] == 1 && !(L.*in.port).portOpen() && s.ComptageCOM[i] < LastCountedMiss) {
+        if (s.ComPortOpen[i] == 1 && !(L.*in.port).portOpen() && s.ComptageCOM[i] < LastCountedMiss) {
             L.Timer57.setEnabled(true);
             return;
         }

@@ -4,10 +4,8 @@
 
 #include "parameters/FadecParameters.h"
 #include "run/SetPointFile.h"
-#include "link/LinkState.h"
 #include "shell/Log.h"
 #include "shell/Program.h"
-#include "traces/TracesState.h"
 
 #include <algorithm>
 
@@ -125,14 +123,14 @@ void TestsMateriel::enableTestControls(bool on)
 void TestsMateriel::paintLEChoice()
 {
     for (int i = 0; i < LeCount; ++i)
-        Option2[i].setBackColor(p_.s.link->ComPortOpen[i] == 1 ? PortOpenGreen : PortClosedRed);
+        Option2[i].setBackColor(p_.s.ComPortOpen[i] == 1 ? PortOpenGreen : PortClosedRed);
 }
 
 void TestsMateriel::Form_Load()
 {
     setTopmost(true);
     const int le = testedLE();
-    if (le >= 0 && p_.s.link->ComPortOpen[le] == 1) enableTestControls(true);
+    if (le >= 0 && p_.s.ComPortOpen[le] == 1) enableTestControls(true);
     for (plat::Label* l : {&Label4, &Label5, &Label6}) {
         l->setCaption(QString());
         l->setBackColor(ReadoutGrey);
@@ -151,7 +149,7 @@ void TestsMateriel::Option2_Click(int Index)
     Log& log = *p_.Log;
     for (int i = 0; i < LeCount; ++i) log.Label26[i].setBackColor(plat::ButtonFace);
     paintLEChoice();
-    enableTestControls(p_.s.link->ComPortOpen[Index] == 1);
+    enableTestControls(p_.s.ComPortOpen[Index] == 1);
     log.Label26[Index].setBackColor(ChosenLightGreen);
     p_.s.SelectedLE = Index + 1;
     p_.form<FadecParameters>()->Label64.setCaption(QStringLiteral("LP Selected : ") + QString::number(Index + 1));
@@ -226,7 +224,7 @@ void TestsMateriel::Form_Unload(int& cancel)
     for (int le = 0; le < LeCount; ++le) {
         if ((coolingTestSet_[le] || le == sel) && isCoolingTest(s.EnableCooling[le])) s.EnableCooling[le] = 0;
     }
-    s.traces->FlagAffListeIO = 0;
+    s.FlagAffListeIO = 0;
 }
 
 } // namespace orv

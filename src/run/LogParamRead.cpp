@@ -10,7 +10,6 @@
 // window closing) returns without requesting anything.
 #include "run/RunState.h"
 #include "link/CommandFrame.h"
-#include "link/LinkState.h"
 #include "link/StampFrame.h"
 #include "run/ParamReadList.h"
 #include "run/RunInstances.h"
@@ -44,8 +43,8 @@ void Log::LectParamStampLE(int le)
     // lost: the LE is not started, and the caller (START LE, the scheduler
     // tick) goes on with the other LEs.
     const auto alive = aliveToken();
-    const bool lostBefore = s.link->FlagCommPerdue[le] == 1;
-    auto linkGone = [&] { return !MSComm(le).portOpen() || (!lostBefore && s.link->FlagCommPerdue[le] == 1); };
+    const bool lostBefore = s.FlagCommPerdue[le] == 1;
+    auto linkGone = [&] { return !MSComm(le).portOpen() || (!lostBefore && s.FlagCommPerdue[le] == 1); };
     const bool running
         = p_.rt.time.waitUntil([&] { return s.TransfertDone == 1 || !*alive || (*alive && linkGone()); });
     if (!running || !*alive) return;

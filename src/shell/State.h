@@ -128,6 +128,11 @@ struct State {
     PerLE<uint8_t> Vmot{};
     PerLE<uint8_t> EnableCooling{};
 
+    // --- link supervision, read by the trace area, run control and the tests
+    PerLE<uint8_t> ComPortOpen{};    // 1 once the activation tried to open the port, 0 once closed
+    PerLE<uint8_t> FlagCommPerdue{}; // 1 once the port watchdog has reported the LE's link lost
+    uint8_t IOMonitorPCToStamp = 0;  // the I/O monitor lists 0 the frames received, 1 the frames sent
+    uint8_t FlagAffListeIO = 0;      // 1 while the I/O list panel is shown
     // --- link supervision: the I/O monitor
     std::array<QString, 32> ListeIONames{};  // names of the 32 I/O positions (ListeIO, at start-up)
 

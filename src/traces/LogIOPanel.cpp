@@ -6,8 +6,6 @@
 
 #include "shell/Log.h"
 #include "shell/Program.h"
-#include "link/LinkState.h"
-#include "traces/TracesState.h"
 
 namespace orv {
 
@@ -17,12 +15,11 @@ constexpr int PanelLeft = 11640, PanelTop = 3000, PanelWidth = 3735, PanelHeight
 
 void LogTraces::ShowIOList()
 {
-    TracesState& t = *p.s.traces;
     L.Picture22.move(L.Picture22.left(), L.Picture22.top(), PanelWidth, PanelHeight);
     // The showing marks the direction in force.
-    L.mnuRFStamptoPC.setChecked(p.s.link->IOMonitorPCToStamp == 0);
-    L.mnuRFPCtoStamp.setChecked(p.s.link->IOMonitorPCToStamp != 0);
-    t.FlagAffListeIO = 1;
+    L.mnuRFStamptoPC.setChecked(p.s.IOMonitorPCToStamp == 0);
+    L.mnuRFPCtoStamp.setChecked(p.s.IOMonitorPCToStamp != 0);
+    p.s.FlagAffListeIO = 1;
     L.Picture22.setVisible(true);
     L.mnuIOListData.setChecked(true);
     L.Picture22.move(PanelLeft, PanelTop, PanelWidth, PanelHeight);
@@ -32,9 +29,8 @@ void LogTraces::ShowIOList()
 
 void LogTraces::HideIOList()
 {
-    TracesState& t = *p.s.traces;
     L.Picture22.move(L.Picture22.left(), L.Picture22.top(), PanelWidth, PanelHeight);
-    t.FlagAffListeIO = 0;
+    p.s.FlagAffListeIO = 0;
     L.Picture22.setVisible(false);
     L.mnuIOListData.setChecked(false);
     int16_t narrow = 0;
@@ -43,20 +39,20 @@ void LogTraces::HideIOList()
 
 void LogTraces::mnuIOListData_Click()
 {
-    if (p.s.traces->FlagAffListeIO == 0) ShowIOList();
+    if (p.s.FlagAffListeIO == 0) ShowIOList();
     else HideIOList();
 }
 
 void LogTraces::mnuRFStamptoPC_Click()
 {
-    p.s.link->IOMonitorPCToStamp = 0;
+    p.s.IOMonitorPCToStamp = 0;
     L.mnuRFStamptoPC.setChecked(true);
     L.mnuRFPCtoStamp.setChecked(false);
 }
 
 void LogTraces::mnuRFPCtoStamp_Click()
 {
-    p.s.link->IOMonitorPCToStamp = 1;
+    p.s.IOMonitorPCToStamp = 1;
     L.mnuRFPCtoStamp.setChecked(true);
     L.mnuRFStamptoPC.setChecked(false);
 }

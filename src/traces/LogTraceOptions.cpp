@@ -2,14 +2,13 @@
 // (Figer), Auto-Save - and the plot-timer gate Timer56, which runs each LE's
 // plot timer only while the LE is out of phase 0 and its link is not
 // declared lost, and shows the QTH items by the QTH option.
+#include "traces/TracesState.h"
 #include "traces/LogTraces.h"
 
 #include "shell/Log.h"
 #include "shell/ParamLogicielVB.h"
 #include "shell/Program.h"
 #include "traces/TraceInstances.h"
-#include "link/LinkState.h"
-#include "traces/TracesState.h"
 
 namespace orv {
 
@@ -53,7 +52,7 @@ void LogTraces::Timer56_Timer()
         plat::FormTimer& plot = L.*row.plotTimer;
         const int le = row.le;
         if (s.PhaseLP[le] != 0) {
-            plot.setEnabled(s.link->FlagCommPerdue[le] != 1);
+            plot.setEnabled(s.FlagCommPerdue[le] != 1);
         } else if (!(row.wholeAreaPane && L.mnuMonoEcran.checked())) {
             // LE-1 idle in the single-screen layout keeps its timer as it is.
             plot.setEnabled(false);

@@ -2,13 +2,13 @@
 // switch, the deferred blanks of Timer70 and Timer71, and the window width.
 // A clear first fills its region dark blue and turns it black from a
 // one-shot timer: 200 ms later for one pane, 300 ms later for the whole area.
+#include "traces/TracesState.h"
 #include "traces/LogTraces.h"
 
 #include "platform/Canvas.h"
 #include "shell/Log.h"
 #include "shell/Program.h"
 #include "traces/TraceInstances.h"
-#include "traces/TracesState.h"
 
 namespace orv {
 

@@ -8,6 +8,7 @@
 //
 // The picture is the trace's only history: nothing is kept beyond the last
 // tick's samples, and nothing ever redraws a pane from stored values.
+#include "traces/TracesState.h"
 #include "traces/LogTraces.h"
 
 #include "platform/Canvas.h"
@@ -17,8 +18,6 @@
 #include "shell/Program.h"
 #include "traces/TraceImage.h"
 #include "traces/TraceInstances.h"
-#include "scheduler/SchedulerState.h"
-#include "traces/TracesState.h"
 
 #include <algorithm>
 

@@ -4,6 +4,7 @@
 // phase 5; Log.Timer43 ends the indicator's flash. The writer never shows a
 // message: a step that fails is skipped and the tick goes on.
 
+#include "traces/TracesState.h"
 #include "platform/SeqFile.h"
 #include "shell/Log.h"
 #include "shell/ParamLogicielVB.h"
@@ -12,7 +13,6 @@
 #include "traces/Datalogger.h"
 #include "traces/LogTraces.h"
 #include "traces/LoggerFiles.h"
-#include "traces/TracesState.h"
 
 namespace orv {
 

@@ -28,7 +28,7 @@ void startupLoggerTypeFile(Program& p)
                     repeated("0", 17) + QStringList{QStringLiteral(" ")} + repeated("0", 11));
 }
 
-void startupIoListHidden(Program& p) { p.s.traces->FlagAffListeIO = 0; }
+void startupIoListHidden(Program& p) { p.s.FlagAffListeIO = 0; }
 
 void startupScrollOff(Program& p) { p.s.traces->ScrollFlag = 0; }
 

@@ -14,7 +14,6 @@ using TraceSamples = std::array<int16_t, 8>;   // indexed by TraceSignal; TraceM
 
 struct TracesState {
     int PaneMenuLE = -1;             // LE index of the pane whose pop-up is open, else -1
-    uint8_t FlagAffListeIO = 0;      // 1 while the I/O list panel is shown
     uint8_t ScrollFlag = 0;          // toggle state behind the "Scroll" menu item
     PerLE<uint8_t> FrozenLE{};       // 1 while the LE's pane is frozen: its ticks only take samples
     PerLE<TraceSamples> TraceNow{};  // the samples of the LE's current tick

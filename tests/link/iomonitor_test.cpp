@@ -2,7 +2,6 @@
 // monitor in both directions (names, values, left-out sensors, speeds, line
 // positions), the hardware-test speed read-outs, and the temperature label
 // and bar.
-#include "link/LinkState.h"
 #include "link/LinkWatchFixture.h"
 #include "parameters/TestsMateriel.h"
 
@@ -193,7 +192,7 @@ TEST_F(IOMonitorTest, TemperatureLabelAndBar)
         s->TempSel = c.tempSel;
         s->TempMAT[0] = c.mat;
         s->TempSHT[0] = c.sht;
-        s->link->FlagCommPerdue[0] = c.lost;
+        s->FlagCommPerdue[0] = c.lost;
         tick();
         EXPECT_EQ(log->Label68.caption(), c.caption);
         const plat::Canvas& bar = log->Picture1.canvas();

@@ -120,9 +120,9 @@ TEST_F(PortConfigTest, OkWritesTheFileAndOpensTheActivatedPort)
     EXPECT_EQ(line.baud, 19200);
     EXPECT_TRUE(line.xonXoff);
     EXPECT_FALSE(line.rts);
-    EXPECT_EQ(s().link->ComPortOpen[1], 1);
+    EXPECT_EQ(s().ComPortOpen[1], 1);
     EXPECT_EQ(s().RestSeconds[1], 60);
-    EXPECT_EQ(s().link->ComPortOpen[0], 0);
+    EXPECT_EQ(s().ComPortOpen[0], 0);
 }
 
 TEST_F(PortConfigTest, FileWrittenByOkIsReadBackAtTheNextStart)
@@ -271,13 +271,13 @@ TEST_F(PortConfigTest, ActivationOpensOnlyAPortTheUserNamed)
     for (const char* text : {"", "abc", "15", "0", "-1", "99999", "5x"}) {
         SCOPED_TRACE(text);
         log().Timer57.setEnabled(false);
-        s().link->ComPortOpen[2] = 0;
+        s().ComPortOpen[2] = 0;
         s().RestSeconds[2] = 0;
         activate(2, QString::fromLatin1(text));
         EXPECT_FALSE(log().MSComm3.portOpen());
         EXPECT_EQ(opens(), 1);
         // Treated as a failed open: the watchdog tries again.
-        EXPECT_EQ(s().link->ComPortOpen[2], 1);
+        EXPECT_EQ(s().ComPortOpen[2], 1);
         EXPECT_EQ(s().RestSeconds[2], 60);
         EXPECT_TRUE(log().Timer57.enabled());
     }
@@ -292,7 +292,7 @@ TEST_F(PortConfigTest, ActivationLeavesAnOpenPortAloneAndClosesADeactivatedOne)
     log().Label21[5].setCaption("yes");
     activate(5, "6");
     EXPECT_FALSE(log().MSComm6.portOpen());
-    EXPECT_EQ(s().link->ComPortOpen[5], 1);
+    EXPECT_EQ(s().ComPortOpen[5], 1);
     EXPECT_EQ(s().RestSeconds[5], 60);
     EXPECT_EQ(log().Label21[5].caption(), "yes");
 
@@ -309,7 +309,7 @@ TEST_F(PortConfigTest, ActivationLeavesAnOpenPortAloneAndClosesADeactivatedOne)
     EXPECT_FALSE(t.ports.isOpen(3));
     EXPECT_EQ(log().Label21[0].caption(), "no");
     EXPECT_EQ(log().Label21[0].backColor(), plat::ButtonFace);
-    EXPECT_EQ(s().link->ComPortOpen[0], 0);
+    EXPECT_EQ(s().ComPortOpen[0], 0);
     EXPECT_EQ(s().RestSeconds[0], 0);
 
     // Deactivated and already closed: its indicator is not touched.

@@ -1,7 +1,6 @@
 // The small timers of the main window: the "Stop Alarm" countdown on the
 // menu caption, the menus that follow the open ports, and the connect button
 // released three seconds after start-up.
-#include "link/LinkState.h"
 #include "link/LinkWatchFixture.h"
 
 using namespace orv;
@@ -71,11 +70,11 @@ TEST_F(SmallTimersTest, PortMenusFollowTheOpenPortsWithin50ms)
     // The port watchdog closes the only open port (no LE on it) ...
     t.ports.failOpen(3, false);
     activate({2});
-    ASSERT_TRUE(t.time.runUntil([&] { return s->link->ComPortOpen[2] == 0; }));
+    ASSERT_TRUE(t.time.runUntil([&] { return s->ComPortOpen[2] == 0; }));
     t.time.advance(50);
     EXPECT_FALSE(portMenusEnabled());
     // ... and its re-test opens it again.
-    ASSERT_TRUE(t.time.runUntil([&] { return s->link->ComPortOpen[2] == 1; }));
+    ASSERT_TRUE(t.time.runUntil([&] { return s->ComPortOpen[2] == 1; }));
     t.time.advance(50);
     EXPECT_TRUE(portMenusEnabled());
 }

@@ -83,12 +83,12 @@ TEST_F(WatchdogTest, AnOpenPortWithoutAnLEIsResetAtEachMissUntilTheTwelfthUntick
     EXPECT_FALSE(log->MSComm2.portOpen());
     EXPECT_EQ(log->Label21[1].caption(), "no");
     EXPECT_EQ(log->Label21[1].backColor(), plat::ButtonFace);
-    EXPECT_EQ(s->link->ComPortOpen[1], 0);
+    EXPECT_EQ(s->ComPortOpen[1], 0);
     EXPECT_FALSE(txTimer(1).enabled());
     EXPECT_EQ(s->ComptageCOM[1], 1);
 
     ASSERT_TRUE(t.time.runUntil([&] { return t.ports.isOpen(2); }));
-    EXPECT_EQ(s->link->ComPortOpen[1], 1);
+    EXPECT_EQ(s->ComPortOpen[1], 1);
     ASSERT_TRUE(t.time.runUntil([&] { return log->List3.items().contains(" Re-test ComX full"); }));
 
     // The 12th miss gives up: the LE is unticked, its port stays open.
@@ -153,7 +153,7 @@ TEST_F(WatchdogTest, ALineThatGoesAwayIsReopenedAndTheLinkComesBack)
     le1.model.silence(false);
     ASSERT_TRUE(t.time.runUntil([&] { return log->Label21[0].caption() == "yes"; }));
     t.time.advance(500);
-    EXPECT_EQ(s->link->FlagCommPerdue[0], 0);
+    EXPECT_EQ(s->FlagCommPerdue[0], 0);
     EXPECT_EQ(s->ComptageComm[0], 0);
     EXPECT_EQ(log->Label40[0].caption(), "25");   // reception writes the values again
     const int misses = s->ComptageCOM[0];
@@ -165,7 +165,7 @@ TEST_F(WatchdogTest, ALineThatGoesAwayIsReopenedAndTheLinkComesBack)
 
     // LE-2 was answered all along, on the port it was given at first.
     EXPECT_EQ(t.ports.openCount(2), 1);
-    EXPECT_EQ(s->link->FlagCommPerdue[1], 0);
+    EXPECT_EQ(s->FlagCommPerdue[1], 0);
     const double frames = double(t.time.nowMs() - from) / 250;
     EXPECT_NEAR(double(le2.commands().size() - le2Before), frames, 1.5);
 }
@@ -196,7 +196,7 @@ TEST_F(WatchdogTest, AnActivatedLENeverAnsweredIsDeclaredLost13SecondsAfterLoad)
     t.time.advance(load + 12999 - t.time.nowMs());
     EXPECT_FALSE(box());
     EXPECT_EQ(s->ComptageComm[0], 25);
-    EXPECT_EQ(s->link->FlagCommPerdue[0], 0);
+    EXPECT_EQ(s->FlagCommPerdue[0], 0);
     EXPECT_EQ(s->ComptageComm[1], 0);   // LE-2 is not activated in the settings
 
     t.time.advance(1);
@@ -211,7 +211,7 @@ TEST_F(WatchdogTest, AnActivatedLENeverAnsweredIsDeclaredLost13SecondsAfterLoad)
     ASSERT_EQ(histoLines().size(), 1);
     EXPECT_TRUE(histoLines()[0].trimmed().endsWith("000    " + LostLine.toLatin1()));
     EXPECT_EQ(s->HistoCode, "0");
-    EXPECT_EQ(s->link->FlagCommPerdue[0], 1);
+    EXPECT_EQ(s->FlagCommPerdue[0], 1);
     for (const QString& c : valueCaptions(0)) EXPECT_EQ(c, "---");
     EXPECT_EQ(log->Label37[0].caption(), "12");
     EXPECT_EQ(log->Label42[0].caption(), "34");
@@ -239,7 +239,7 @@ TEST_F(WatchdogTest, ALinkBackEndsTheLossAndOnlyOKLetsTheNextLossBeReportedAgain
     le1.model.silence(false);
     ASSERT_TRUE(t.time.runUntil([&] { return log->Label21[0].caption() == "yes"; }));
     t.time.advance(500);
-    EXPECT_EQ(s->link->FlagCommPerdue[0], 0);
+    EXPECT_EQ(s->FlagCommPerdue[0], 0);
     EXPECT_EQ(log->Label68.caption(), " 25°C");
 
     // Lost again before anyone pressed OK: box and blanks, but no new report.
@@ -275,7 +275,7 @@ TEST_F(WatchdogTest, OKLeavesLE7AndLE8LostButRestartsTheCountOfLE1ToLE6)
     // LE-8 (never answered) is lost at 13 s, while LE-2 is still counting.
     t.time.advance(load + 13000 - t.time.nowMs());
     ASSERT_TRUE(boxShown());
-    ASSERT_EQ(s->link->FlagCommPerdue[1], 0);
+    ASSERT_EQ(s->FlagCommPerdue[1], 0);
     ASSERT_GT(s->ComptageComm[1], 0);
     box()->OkValide.click();
     EXPECT_EQ(s->ComptageComm[1], 0);
@@ -287,9 +287,9 @@ TEST_F(WatchdogTest, OKLeavesLE7AndLE8LostButRestartsTheCountOfLE1ToLE6)
     EXPECT_EQ(log->List4.items(), QStringList{"LE8  No communication with machine System!"});
 
     t.time.advance(load + 25999 - t.time.nowMs());
-    EXPECT_EQ(s->link->FlagCommPerdue[1], 0);
+    EXPECT_EQ(s->FlagCommPerdue[1], 0);
     t.time.advance(1);   // 13 s after the OK
-    EXPECT_EQ(s->link->FlagCommPerdue[1], 1);
+    EXPECT_EQ(s->FlagCommPerdue[1], 1);
     EXPECT_EQ(log->List4.list(1), "LE2  No communication with machine System!");
 }
 
@@ -317,12 +317,12 @@ TEST_F(WatchdogTest, WithTheOptionOffTheWarningStopsButTheLossStands)
     log->link->LinkIndicatorOn(0);   // even a live link changes nothing while the option is off
     t.time.advance(5000);
     EXPECT_FALSE(box());
-    EXPECT_EQ(s->link->FlagCommPerdue[0], 1);
+    EXPECT_EQ(s->FlagCommPerdue[0], 1);
     EXPECT_EQ(log->Label68.caption(), "---");
 
     settings().Check3.setValue(1);
     log->link->LinkIndicatorOn(0);
     t.time.advance(500);
-    EXPECT_EQ(s->link->FlagCommPerdue[0], 0);
+    EXPECT_EQ(s->FlagCommPerdue[0], 0);
     EXPECT_EQ(s->ComptageComm[0], 0);
 }

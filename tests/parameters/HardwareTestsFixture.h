@@ -3,11 +3,9 @@
 // whose ports count as open for the window, the LE choice, and the last
 // command frame an LE received.
 
-#include "link/LinkState.h"
 #include "parameters/ParametersState.h"
 #include "parameters/TestsMateriel.h"
 #include "run/RunState.h"
-#include "traces/TracesState.h"
 #include "run/RunFixture.h"
 
 class HardwareTestsTest : public RunTest {
@@ -18,7 +16,7 @@ protected:
     FakeLE& fakeOn(int le)
     {
         FakeLE& f = addFake(le);
-        s->link->ComPortOpen[le] = 1;
+        s->ComPortOpen[le] = 1;
         return f;
     }
     void choose(int le) { w().Option2[le].userClick(); }

@@ -70,7 +70,7 @@ TEST_F(HardwareTestsTest, EachTestControlRequestsOfTheChosenLEUntilTheWindowClos
     EXPECT_EQ(after[le::pos::RelayAlarm], 0);
     EXPECT_EQ(after[le::pos::Cooling], 0);
     EXPECT_EQ(s->RelayTestActive, 0);
-    EXPECT_EQ(s->traces->FlagAffListeIO, 0);
+    EXPECT_EQ(s->FlagAffListeIO, 0);
 }
 
 // A motor or fan test left running on an LE before another was chosen stops
@@ -79,7 +79,7 @@ TEST_F(HardwareTestsTest, ClosingStopsTheMotorAndFanTestsOfEveryLEItRanThemOn)
 {
     FakeLE& two = fakeOn(1);
     FakeLE& three = fakeOn(2);
-    s->link->ComPortOpen[3] = 1;
+    s->ComPortOpen[3] = 1;
     choose(1);
     w().Option1[1].userClick();   // "All On" on LE-2
     choose(2);
@@ -114,7 +114,7 @@ TEST_F(HardwareTestsTest, AlarmRelayBoxKeepsItsRequestWhileTicked)
 
 TEST_F(HardwareTestsTest, QthRelayBoxSetsTheTestFlagTickedOrNot)
 {
-    s->link->ComPortOpen[1] = 1;
+    s->ComPortOpen[1] = 1;
     choose(1);
     w().Check1.userClick();
     EXPECT_EQ(s->RelayTestActive, 1);
@@ -133,8 +133,8 @@ TEST_F(HardwareTestsTest, QthRelayBoxSetsTheTestFlagTickedOrNot)
 
 TEST_F(HardwareTestsTest, ChoosingAnotherLEReleasesThePreviousRelaysAndFollowsTheNewPort)
 {
-    s->link->ComPortOpen[0] = 1;
-    s->link->ComPortOpen[1] = 1;
+    s->ComPortOpen[0] = 1;
+    s->ComPortOpen[1] = 1;
     choose(1);
     w().Check1.userClick();
     w().Check2.userClick();
@@ -194,7 +194,7 @@ TEST_F(HardwareTestsTest, ChoosingAnLEShowsItsStoredSetPointClampedToTheSlider)
 
 TEST_F(HardwareTestsTest, StopRequestsInEveryPhaseStartOnlyInPhase0)
 {
-    s->link->ComPortOpen[1] = 1;
+    s->ComPortOpen[1] = 1;
     choose(1);
     for (int phase : {0, 3, 6}) {
         s->StartStopPC[1] = 0;
@@ -228,7 +228,7 @@ TEST_F(HardwareTestsTest, StartReadsTheParametersThenStartsTheIdleLE)
 
 TEST_F(HardwareTestsTest, LoadEnablesTheTestsForAnOpenPortAndTheTimersPaintAndCaption)
 {
-    s->link->ComPortOpen[0] = 1;
+    s->ComPortOpen[0] = 1;
     closeWindow();
     s->SelectedLE = 1;
     t.time.advance(1200);   // the status timer loads it again, hidden; captions follow

@@ -1,7 +1,6 @@
 // FADEC error reports in the event list and the history, the warning box
 // (AffAlarm, blinking frame, OK), Dec_Bin, the error-code list and the stop
 // alarm of the main window.
-#include "link/LinkState.h"
 #include "parameters/FadecParameters.h"
 #include "parameters/Saisie.h"
 #include "shell/BoiteDialogue.h"
@@ -181,7 +180,7 @@ TEST_F(ErrorsTest, OkAcknowledgesALostLinkOfLE1To6Only)
         State& s = prog->s;
         s.ComptageComm.fill(25);
         s.FlagCommSignalee.fill(1);
-        s.link->FlagCommPerdue.fill(1);
+        s.FlagCommPerdue.fill(1);
         BoiteDialogue& box = *prog->form<BoiteDialogue>();
         box.Label1.setCaption(c.headline);
         box.show();
@@ -192,7 +191,7 @@ TEST_F(ErrorsTest, OkAcknowledgesALostLinkOfLE1To6Only)
             const bool cleared = c.clears && le <= 5;
             EXPECT_EQ(s.ComptageComm[le], cleared ? 0 : 25) << c.headline.toStdString() << " LE index " << le;
             EXPECT_EQ(s.FlagCommSignalee[le], cleared ? 0 : 1) << c.headline.toStdString() << " LE index " << le;
-            EXPECT_EQ(s.link->FlagCommPerdue[le], 1);
+            EXPECT_EQ(s.FlagCommPerdue[le], 1);
         }
         t.time.advance(10);   // let the closed box go
     }

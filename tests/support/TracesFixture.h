@@ -7,7 +7,6 @@
 #include "support/ProgramFixture.h"
 #include "traces/LogTraces.h"
 #include "traces/TracesState.h"
-#include "link/LinkState.h"
 #include "scheduler/SchedulerState.h"
 #include "scheduler/SelectionStart.h"
 

@@ -2,11 +2,11 @@
 // A started program with helpers to work the data logger's set-up window
 // and file-name dialog as a user does.
 
+#include "traces/TracesState.h"
 #include "shell/ParamLogicielVB.h"
 #include "support/ProgramFixture.h"
 #include "traces/Datalogger.h"
 #include "traces/InterCMD1.h"
-#include "traces/TracesState.h"
 
 #include <initializer_list>
 

@@ -1,7 +1,6 @@
 // The data logger's writer on Log.Timer42: the passes at the chosen period,
 // header blocks and rows in the data files on disk, the indicator, and a new
 // header whenever the columns or the file change under a running logger.
-#include "link/LinkState.h"
 #include "platform/VbText.h"
 #include "traces/LoggerFixture.h"
 
@@ -243,7 +242,7 @@ TEST_F(WriterTest, TheIndicatorFlashesAndMarksLe1sTraceColumn)
     activate({0});
     running(0, 1, 2, 3);
     prog->s.TraceX[0] = 40;
-    prog->s.link->FlagCommPerdue[0] = 1;   // LE-1's trace stands still: its plot timer is held
+    prog->s.FlagCommPerdue[0] = 1;   // LE-1's trace stands still: its plot timer is held
     startLogger(0, 1, {0}, 0, "run");
     atMinute(1);
     EXPECT_EQ(log().Picture3.backColor(), plat::rgb(255, 0, 0));

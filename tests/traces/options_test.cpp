@@ -16,12 +16,12 @@ TEST_F(OptionsTest, ARunningLEAdvancesOneColumnPer500msUntilIdleAndPausesWhileIt
     t.time.advance(5000);
     EXPECT_EQ(s->TraceX[1], 20);
 
-    s->link->FlagCommPerdue[1] = 1;
+    s->FlagCommPerdue[1] = 1;
     t.time.advance(100);
     EXPECT_FALSE(log->Timer6.enabled());
     t.time.advance(2000);
     EXPECT_EQ(s->TraceX[1], 20);
-    s->link->FlagCommPerdue[1] = 0;
+    s->FlagCommPerdue[1] = 0;
     t.time.advance(100 + 1000);
     EXPECT_EQ(s->TraceX[1], 22);
 
