@@ -4,6 +4,7 @@
 #include "alarms/Halogen.h"
 #include "alarms/SHTPC.h"
 #include "link/ConfigurationRS232.h"
+#include "parameters/Coefficients.h"
 #include "parameters/EspionStart.h"
 #include "parameters/FadecParameters.h"
 #include "parameters/OKTransfert.h"
@@ -40,6 +41,7 @@ const std::vector<ProgramWindow>& programWindows()
     static const std::vector<ProgramWindow> windows = {
         {"Log", loadLog},
         {"BoiteDialogue", load<orv::BoiteDialogue>},
+        {"Coefficients", load<orv::Coefficients>},
         {"ConfigurationRS232", load<orv::ConfigurationRS232>},
         {"ControlLfcAlarm", load<orv::ControlLfcAlarm>},
         {"EspionStart", load<orv::EspionStart>},
