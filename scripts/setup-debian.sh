@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(cmake g++ make ninja-build pkg-config
           qt6-base-dev qt6-serialport-dev libgl-dev libgtest-dev
-          xvfb xauth fonts-dejavu-core fonts-dejavu-extra)
+          xvfb xauth fonts-dejavu-core fonts-dejavu-extra python3)
 
 missing=()
 for p in "${packages[@]}"; do

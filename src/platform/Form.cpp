@@ -199,7 +199,9 @@ void Form::load()
 
 void Form::show(bool modal)
 {
+    const bool wasVisible = visible_;
     visible_ = true;
+    if (!wasVisible && onVisibleChange) onVisibleChange(true);
     if (!modal) {
         window_->show();
         window_->raise();
@@ -220,8 +222,10 @@ void Form::show(bool modal)
 
 void Form::hide()
 {
+    const bool wasVisible = visible_;
     visible_ = false;
     window_->hide();
+    if (wasVisible && onVisibleChange) onVisibleChange(false);
 }
 
 void Form::stopTimers()

@@ -79,6 +79,9 @@ public:
     Canvas& canvas();
     const Canvas& canvas() const { return canvas_; }
 
+    // Called when show() or hide() changes whether the window is shown.
+    std::function<void(bool shown)> onVisibleChange;
+
     // --- lifetime
     void show(bool modal = false);
     void hide();

@@ -10,6 +10,7 @@
 #include "scheduler/SelectionStart.h"
 #include "scheduler/StripModel.h"
 #include "shell/Program.h"
+#include "traces/VisualiserImagesHMS.h"
 
 namespace orv {
 
@@ -41,8 +42,9 @@ void SelectionStart::SauvTraces()
 
 void SelectionStart::mnu2SauverLesTraces_Click() { SauvTraces(); }
 
-// The occupation image viewer is not part of this program yet; the item stays offered.
-void SelectionStart::mnu2Visualiser_Click() {}
+// Loads the viewer when it is not loaded (its load lists the days), else
+// brings it to the front as it is.
+void SelectionStart::mnu2Visualiser_Click() { p_.form<VisualiserImagesHMS>()->show(); }
 
 bool SelectionStart::loadDayImage(int le, const QString& imageDate)
 {

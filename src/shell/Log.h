@@ -85,8 +85,6 @@ public:
     void StopAlarmOff();
     void mnuRegulateActive_Click();
     void MnuResetMagDrive_Click();
-    void mnuCreateDataLogger_Click();
-    void mnuOffDataLogger_Click();
     void mnuCodeError_Click();
     void mnuhisto_Click();
     void mnuEraseListe4_Click();

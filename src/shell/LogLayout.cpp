@@ -314,8 +314,6 @@ void Log::wireMainWindow()
         {&mnuStopAlarm, &Log::mnuStopAlarm_Click},
         {&mnuRegulateActive, &Log::mnuRegulateActive_Click},
         {&MnuResetMagDrive, &Log::MnuResetMagDrive_Click},
-        {&mnuCreateDataLogger, &Log::mnuCreateDataLogger_Click},
-        {&mnuOffDataLogger, &Log::mnuOffDataLogger_Click},
         {&mnuCodeError, &Log::mnuCodeError_Click},
         {&mnuhisto, &Log::mnuhisto_Click},
         {&mnuEraseListe4, &Log::mnuEraseListe4_Click},

@@ -1,6 +1,5 @@
 // The Functions menu of the main window: the items that open windows, the
-// stop alarm, the timed
-// "Freeze" and "Reset Magdrive" requests, the data logger's off item, and
+// stop alarm, the timed "Freeze" and "Reset Magdrive" requests, and
 // "Erase (List error)" of the trace area's pop-up.
 
 #include "shell/ShellState.h"
@@ -33,8 +32,6 @@ std::optional<uint8_t> selectedPhase(const State& s)
 
 void Log::mnuParameterVB_Click() { p_.form<ParamLogicielVB>()->show(); }
 
-// The data logger set-up (Datalogger) is not built yet: nothing opens.
-void Log::mnuCreateDataLogger_Click() {}
 
 void Log::mnuCodeError_Click() { p_.form<MessagesError>()->show(); }
 
@@ -94,16 +91,6 @@ void Log::MnuResetMagDrive_Click()
     Timer48.setEnabled(true);
     List4.setForeColor(plat::colors::Green);
     List4.addItem(QStringLiteral("LE%1  Reset MagDrive - ok ").arg(s.SelectedLE));
-}
-
-// ------------------------------------------------------------ data logger
-
-void Log::mnuOffDataLogger_Click()
-{
-    Timer42.setEnabled(false);
-    mnuOffDataLogger.setChecked(true);
-    mnuCreateDataLogger.setChecked(false);
-    Picture3.setVisible(false);
 }
 
 // ------------------------------------------------------------ event list

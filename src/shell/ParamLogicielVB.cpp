@@ -32,7 +32,7 @@ ParamLogicielVB::ParamLogicielVB(Program& p)
       Picture1(*this, "Picture1"), Picture2(*this, "Picture2"),
       Label1(*this, "Label1"), Label2(*this, "Label2"), Label3(*this, "Label3"), Label4(*this, "Label4"),
       Label5(*this, "Label5"), Label6(*this, "Label6"),
-      Timer1(*this, "Timer1", 50, true),
+      Timer1(*this, "Timer1", 50, false),
       p_(p)
 {
     for (int i = 0; i < 8; ++i) {
@@ -156,6 +156,9 @@ void ParamLogicielVB::wire()
     Check16.onClick = [this] { Check16_Click(); };
     Check18.onClick = [this] { Check18_Click(); };
     Timer1.onTimer = [this] { Timer1_Timer(); };
+    // The preview runs only while the window is on screen: a hidden settings
+    // window (every read of a setting keeps one loaded) costs no wake-ups.
+    onVisibleChange = [this](bool shown) { Timer1.setEnabled(shown); };
 }
 
 void ParamLogicielVB::Form_Load() { p_.Log->LectureParamLogStart(); }
@@ -256,9 +259,6 @@ void ParamLogicielVB::Check18_Click()
 // The banner preview follows the six colour bars.
 void ParamLogicielVB::Timer1_Timer()
 {
-    // Only a window on screen shows the preview; a hidden one catches up at
-    // its first tick once shown.
-    if (!visible()) return;
     const plat::Color text = plat::rgb(VScroll1.value(), VScroll2.value(), VScroll3.value());
     const plat::Color back = plat::rgb(VScroll4.value(), VScroll5.value(), VScroll6.value());
     Picture1.setBackColor(text);

@@ -53,6 +53,7 @@ LogTraces::LogTraces(Log& log, Program& prog) : L(log), p(prog)
     L.Label6.onClick = [this] { Label6_Click(); };
     L.Label13.onClick = [this] { Label13_Click(); };
     L.Label8.onClick = [this] { Label8_Click(); };
+    wireLogger();
 }
 
 void LogTraces::Picture13_MouseDown(const plat::MouseArgs& a)

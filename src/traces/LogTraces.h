@@ -57,11 +57,22 @@ public:
     void Label13_Click();
     void Label8_Click();
 
+    // Data logger (LoggerWriter.cpp). Timer42: one tick a minute while the
+    // logger runs; at the end of the period a pass appends the header block
+    // (when due) and a row per active LE-1 to LE-6 to their data files.
+    // Timer43: ends the indicator's 400 ms flash after a pass.
+    void Timer42_Timer();
+    void Timer43_Timer();
+    void LoggerPass();
+    void mnuCreateDataLogger_Click();
+    void mnuOffDataLogger_Click();
+
 private:
     // Fills LE index le's blank rectangle in `colour` and restarts its trace.
     void blankPane(int le, plat::Color colour);
     // The pane the pop-up's commands act on: the one whose press opened it.
     int paneCommandLE() const;
+    void wireLogger();
 
     Log& L;
     Program& p;
