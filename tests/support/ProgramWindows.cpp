@@ -23,6 +23,9 @@
 #include "shell/MessagesError.h"
 #include "shell/ParamLogicielVB.h"
 #include "shell/Program.h"
+#include "traces/Datalogger.h"
+#include "traces/InterCMD1.h"
+#include "traces/VisualiserImagesHMS.h"
 
 namespace {
 
@@ -44,11 +47,13 @@ const std::vector<ProgramWindow>& programWindows()
         {"Coefficients", load<orv::Coefficients>},
         {"ConfigurationRS232", load<orv::ConfigurationRS232>},
         {"ControlLfcAlarm", load<orv::ControlLfcAlarm>},
+        {"Datalogger", load<orv::Datalogger>},
         {"EspionStart", load<orv::EspionStart>},
         {"FadecParameters", load<orv::FadecParameters>},
         {"FenQuestion", load<orv::FenQuestion>},
         {"Halogen", load<orv::Halogen>},
         {"Histo", load<orv::Histo>},
+        {"InterCMD1", load<orv::InterCMD1>},
         {"MessagesError", load<orv::MessagesError>},
         {"OKTransfert", load<orv::OKTransfert>},
         {"ParamLogicielVB", load<orv::ParamLogicielVB>},
@@ -61,6 +66,7 @@ const std::vector<ProgramWindow>& programWindows()
         {"TestsMateriel", load<orv::TestsMateriel>},
         {"Usures", load<orv::Usures>},
         {"ValeurDesParam", load<orv::ValeurDesParam>},
+        {"VisualiserImagesHMS", load<orv::VisualiserImagesHMS>},
     };
     return windows;
 }
