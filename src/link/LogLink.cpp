@@ -1,13 +1,48 @@
+// The link's part of the main window: hooks the receive event of the eight
+// ports, the eight transmit timers and the link supervision (indicators,
+// watchdogs, the status timer, the small link and menu timers).
+#include "link/LogLink.h"
+
+#include "link/LeInstances.h"
 #include "shell/Log.h"
 #include "shell/Program.h"
 
 namespace orv {
 
-void Log::wireLink()
+Owned<LogLink> makeLogLink(Log& log, Program& p) { return Owned<LogLink>::make(log, p); }
+
+LogLink::LogLink(Log& log, Program& prog) : L(log), p(prog)
 {
-    wireReceive();
-    wireTransmit();
-    wireWatch();
+    // Reception and transmission of each LE.
+    for (const LeInstance& in : leInstances()) {
+        const int le = in.le;
+        (L.*in.port).onComm = [this, le] { MSComm_OnComm(le); };
+    }
+    for (const LeInstance& in : leInstances()) {
+        const int le = in.le;
+        (L.*in.txTimer).onTimer = [this, le] { TransmitTimer_Timer(le); };
+    }
+
+    // The link supervision.
+    for (const LeInstance& in : leInstances()) {
+        const int le = in.le;
+        (L.*in.resetTimer).onTimer = [this, le] { LinkResetTimer_Timer(le); };
+    }
+
+    L.Timer57.onTimer = [this] { Timer57_Timer(); };
+    L.Timer58.onTimer = [this] { Timer58_Timer(); };
+    L.Timer59.onTimer = [this] { Timer59_Timer(); };
+    L.Timer60.onTimer = [this] { Timer60_Timer(); };
+
+    L.Timer12.onTimer = [this] { Timer12_Timer(); };
+
+    L.Timer11.onTimer = [this] { Timer11_Timer(); };
+    L.Timer46.onTimer = [this] { Timer46_Timer(); };
+    L.Timer62.onTimer = [this] { Timer62_Timer(); };
+
+    // The status timer and the menu timer run from load until quit.
+    L.Timer12.setEnabled(true);
+    L.Timer46.setEnabled(true);
 }
 
 } // namespace orv

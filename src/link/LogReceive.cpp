@@ -1,6 +1,7 @@
 #include "link/LinkState.h"
 #include "link/LogReceive.h"
 #include "platform/SerialBackend.h"
+#include "link/LogLink.h"
 #include "shell/Log.h"
 #include "shell/Program.h"
 
@@ -10,19 +11,11 @@ namespace {
 constexpr int IOStampToPCColumns = 35;
 } // namespace
 
-void Log::wireReceive()
-{
-    for (const LeInstance& in : leInstances()) {
-        const int le = in.le;
-        (this->*in.port).onComm = [this, le] { MSComm_OnComm(le); };
-    }
-}
-
-void Log::MSComm_OnComm(int le)
+void LogLink::MSComm_OnComm(int le)
 {
     const LeInstance& in = leInstance(le);
-    plat::CommPort& port = this->*in.port;
-    State& s = p_.s;
+    plat::CommPort& port = L.*in.port;
+    State& s = p.s;
 
     // Only received characters are read; an overflow drops what was
     // gathered, every other line event is ignored. None arms a reply.
@@ -51,10 +44,10 @@ void Log::MSComm_OnComm(int le)
         s.SynchroRS232[le] = f.marker ? SynchroMarker : 0;
         s.link->RxBank[le] = f[fld::Bank];
         if (f.kind == FrameKind::ParamReadBack) {
-            rx::readBack(*this, in, f);
+            rx::readBack(L, in, f);
             s.link->RxBank[le] = 0;
         } else {
-            rx::statusPath(*this, in, f);
+            rx::statusPath(L, in, f);
         }
     }
 
@@ -62,7 +55,7 @@ void Log::MSComm_OnComm(int le)
     // 30 ms count from the moment the line handed the frame over, so the
     // time the event loop took to come round to it is not added.
     s.link->RxText[le].clear();
-    (this->*in.txTimer).enableFrom(port.handOverUs());
+    (L.*in.txTimer).enableFrom(port.handOverUs());
 }
 
 } // namespace orv

@@ -1,7 +1,7 @@
 #pragma once
-// The steps of the receive routine (Log::MSComm_OnComm), one family per file:
-// LogReceive.cpp the event, the parse and the tail; LogReceiveStatus.cpp the
-// status path; LogReceiveReadBack.cpp the parameter read-back and the wear
+// The steps of the receive routine (LogLink::MSComm_OnComm), one family per
+// file: LogReceive.cpp the event, the parse and the tail; LogReceiveStatus.cpp
+// the status path; LogReceiveReadBack.cpp the parameter read-back and the wear
 // counters; LogReceiveAlarms.cpp the SHT and LFC alarms.
 //
 // A step never fails the frame: a bad coefficient, a broken set-point file,

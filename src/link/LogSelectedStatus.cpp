@@ -11,6 +11,7 @@
 #include "platform/Canvas.h"
 #include "parameters/TestsMateriel.h"
 #include "platform/VbText.h"
+#include "link/LogLink.h"
 #include "shell/Log.h"
 #include "shell/Program.h"
 
@@ -30,16 +31,16 @@ int frameByte(const QByteArray& frame, int p) { return p < frame.size() ? uint8_
 
 } // namespace
 
-void Log::Timer12_Timer()
+void LogLink::Timer12_Timer()
 {
-    const State& s = p_.s;
+    const State& s = p.s;
     const int sel = s.SelectedLE - 1;
     const bool selected = sel >= 0 && sel < LeCount;   // SelectedLE is set at start-up
 
     if (selected) {
-        Label7.setCaption(QStringLiteral("Ph = ") + QString::number(s.PhaseLP[sel]));
-        Label5.setCaption(QStringLiteral("Step = ") + QString::number(s.StartStep[sel]));
-        TestsMateriel& tests = *p_.form<TestsMateriel>();
+        L.Label7.setCaption(QStringLiteral("Ph = ") + QString::number(s.PhaseLP[sel]));
+        L.Label5.setCaption(QStringLiteral("Step = ") + QString::number(s.StartStep[sel]));
+        TestsMateriel& tests = *p.form<TestsMateriel>();
         for (plat::Label* l : {&tests.Label4, &tests.Label5, &tests.Label6})
             l->setCaption(QString());
         IOMonitor();
@@ -50,26 +51,26 @@ void Log::Timer12_Timer()
 
     if (!selected)
         return;
-    plat::Canvas& bar = Picture1.canvas();
+    plat::Canvas& bar = L.Picture1.canvas();
     bar.cls();
     const bool sht = s.TempSel != 0;
     const int t = sht ? s.TempSHT[sel] : s.TempMAT[sel];
     if (sht && t == NoSensor) {
-        Label68.setCaption(QStringLiteral("---"));
+        L.Label68.setCaption(QStringLiteral("---"));
         return;
     }
-    Label68.setCaption(s.link->FlagCommPerdue[sel] == 1 ? QStringLiteral("---") : plat::vbStr(t) + QStringLiteral("°C"));
+    L.Label68.setCaption(s.link->FlagCommPerdue[sel] == 1 ? QStringLiteral("---") : plat::vbStr(t) + QStringLiteral("°C"));
     bar.line(1, BarBase, 90, BarBase - BarPerDegree * t, plat::colors::Cyan, plat::Canvas::BoxFilled);
 }
 
-void Log::IOMonitor()
+void LogLink::IOMonitor()
 {
-    const State& s = p_.s;
+    const State& s = p.s;
     const int sel = s.SelectedLE - 1;
     const std::array<int32_t, 161>& received = s.FadecIO[sel];
     const QByteArray& listed = s.link->IOMonitorPCToStamp != 0 ? s.IOPCToStamp[sel] : s.IOStampToPC[sel];
     const uint8_t tachy[3] = {s.TachyM[sel], s.TachyV1[sel], s.TachyV2[sel]};
-    TestsMateriel& tests = *p_.form<TestsMateriel>();
+    TestsMateriel& tests = *p.form<TestsMateriel>();
     plat::Label* speedLabels[3] = {&tests.Label4, &tests.Label5, &tests.Label6};
     const QString speedPrefixes[3] = {QStringLiteral("M  "), QStringLiteral("V1 "), QStringLiteral("V2 ")};
 
@@ -91,8 +92,8 @@ void Log::IOMonitor()
                      + QStringLiteral("   ") + s.ListeIONames[p] + QStringLiteral(" ") + speed;
     }
 
-    plat::Canvas& monitor = Picture22.canvas();
-    LinkState& link = *p_.s.link;
+    plat::Canvas& monitor = L.Picture22.canvas();
+    LinkState& link = *p.s.link;
     if (lines == link.IOMonitorLines && monitor.revision() == link.IOMonitorRevision) return;
     monitor.setForeColor(plat::colors::White);
     monitor.cls();

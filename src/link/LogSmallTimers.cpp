@@ -9,41 +9,42 @@
 //  - Timer62, once, 3 s after start-up: releases the connect button.
 
 #include "link/LinkState.h"
+#include "link/LogLink.h"
 #include "shell/Log.h"
 #include "shell/Program.h"
 
 namespace orv {
 
-void Log::Timer11_Timer()
+void LogLink::Timer11_Timer()
 {
-    State& s = p_.s;
-    if (mnuStopAlarm.checked() && s.TempoStopAlarm > 0) {
+    State& s = p.s;
+    if (L.mnuStopAlarm.checked() && s.TempoStopAlarm > 0) {
         --s.TempoStopAlarm;
-        mnuStopAlarm.setCaption(QStringLiteral("Stop Alarm (") + QString::number(s.TempoStopAlarm)
+        L.mnuStopAlarm.setCaption(QStringLiteral("Stop Alarm (") + QString::number(s.TempoStopAlarm)
                                 + QStringLiteral(" sec.)"));
     }
     if (s.TempoStopAlarm == 0) {
-        mnuStopAlarm.setCaption(QStringLiteral("Stop Alarm (Actived)"));
-        Timer54.setEnabled(true);
-        Timer11.setEnabled(false);
+        L.mnuStopAlarm.setCaption(QStringLiteral("Stop Alarm (Actived)"));
+        L.Timer54.setEnabled(true);
+        L.Timer11.setEnabled(false);
     }
 }
 
-void Log::Timer46_Timer()
+void LogLink::Timer46_Timer()
 {
     bool anyOpen = false;
     for (int i = 0; i < LeCount; ++i)
-        anyOpen = anyOpen || p_.s.link->ComPortOpen[i] == 1;
-    for (plat::Menu* m : {&mnuTestMateriel, &mnuParameters, &mnuVdesParam})
+        anyOpen = anyOpen || p.s.link->ComPortOpen[i] == 1;
+    for (plat::Menu* m : {&L.mnuTestMateriel, &L.mnuParameters, &L.mnuVdesParam})
         m->setEnabled(anyOpen);
 }
 
-void Log::Timer62_Timer()
+void LogLink::Timer62_Timer()
 {
-    ActiveDesactiveRS232.setEnabled(true);
-    ActiveDesactiveRS232.setCaption(QStringLiteral("Connect/Disconnect"));
-    ActiveDesactiveRS232.setBackColor(plat::rgb(107, 255, 77));
-    Timer62.setEnabled(false);
+    L.ActiveDesactiveRS232.setEnabled(true);
+    L.ActiveDesactiveRS232.setCaption(QStringLiteral("Connect/Disconnect"));
+    L.ActiveDesactiveRS232.setBackColor(plat::rgb(107, 255, 77));
+    L.Timer62.setEnabled(false);
 }
 
 } // namespace orv

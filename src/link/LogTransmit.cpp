@@ -8,6 +8,7 @@
 #include "link/LeInstances.h"
 #include "link/StampFrame.h"
 #include "parameters/FadecParameters.h"
+#include "link/LogLink.h"
 #include "shell/Log.h"
 #include "shell/Program.h"
 
@@ -43,14 +44,6 @@ std::optional<std::array<int, 32>> writeValues(const std::array<QString, 32>& co
 
 } // namespace
 
-void Log::wireTransmit()
-{
-    for (const LeInstance& in : leInstances()) {
-        const int le = in.le;
-        (this->*in.txTimer).onTimer = [this, le] { TransmitTimer_Timer(le); };
-    }
-}
-
 void Log::RequestParamWrite()
 {
     State& s = p_.s;
@@ -59,10 +52,10 @@ void Log::RequestParamWrite()
     s.SelectionBank = bank::WriteParam;
 }
 
-void Log::TransmitTimer_Timer(int le)
+void LogLink::TransmitTimer_Timer(int le)
 {
     const LeInstance& in = leInstance(le);
-    State& s = p_.s;
+    State& s = p.s;
 
     // No marker on the last frame: stay armed and look again next tick.
     if (s.SynchroRS232[le] != SynchroMarker)
@@ -79,7 +72,7 @@ void Log::TransmitTimer_Timer(int le)
     // it, and so does a copy that cannot be encoded, which could never leave.
     std::optional<std::array<int, 32>> params;
     if (selected && s.SelectionBank == bank::WriteParam) {
-        const std::array<QString, 32> copy = workingCopy(p_);
+        const std::array<QString, 32> copy = workingCopy(p);
         if (s.link->WriteParamLE == in.number && copy == s.link->WriteParamCopy)
             params = writeValues(copy);
         if (!params) {
@@ -102,7 +95,7 @@ void Log::TransmitTimer_Timer(int le)
     r.enableCooling = s.EnableCooling[le];
     applyRequests(row, r);
 
-    plat::CommPort& port = this->*in.port;
+    plat::CommPort& port = L.*in.port;
     if (port.portOpen()) {
         if (params)
             applyParameterWrite(row, *params);
@@ -120,7 +113,7 @@ void Log::TransmitTimer_Timer(int le)
                 for (int e = 1; e < 32; ++e)
                     s.ParamStamp[le][e] = (*params)[e];
                 s.MessageTransfert = QStringLiteral("Backup completed successfully ! ");
-                Timer44.setEnabled(true);
+                L.Timer44.setEnabled(true);
             }
             if (selected) {
                 s.SelectionBank = bank::Command;
@@ -129,7 +122,7 @@ void Log::TransmitTimer_Timer(int le)
         }
     }
 
-    (this->*in.txTimer).setEnabled(false);
+    (L.*in.txTimer).setEnabled(false);
 }
 
 } // namespace orv

@@ -24,6 +24,7 @@
 #include "platform/CommPort.h"
 #include "platform/VbText.h"
 #include "shell/BoiteDialogue.h"
+#include "link/LogLink.h"
 #include "shell/Log.h"
 #include "shell/ParamLogicielVB.h"
 #include "shell/Program.h"
@@ -47,12 +48,12 @@ QString portTestLine(int marker, int passMark, int number, const QString& note)
 
 } // namespace
 
-void Log::Timer57_Timer()
+void LogLink::Timer57_Timer()
 {
-    State& s = p_.s;
+    State& s = p.s;
     std::array<int, 8> passMark{};
 
-    List3.clear();
+    L.List3.clear();
     for (const LeInstance& in : leInstances()) {
         const int i = in.le;
         passMark[i] = s.link->ComPortOpen[i] == 1 ? 1 : 0;
@@ -60,7 +61,7 @@ void Log::Timer57_Timer()
         // A line that has gone away (adapter pulled, far side closed) has no
         // marker any more, whatever its last frame carried: it is re-tested
         // like a silent one, so the link comes back once the LE is there again.
-        if (passMark[i] == 1 && !(this->*in.port).portOpen())
+        if (passMark[i] == 1 && !(L.*in.port).portOpen())
             s.SynchroRS232[i] = 0;
         if (passMark[i] == 1 && s.SynchroRS232[i] == 0) {
             note = MissNote;
@@ -70,54 +71,54 @@ void Log::Timer57_Timer()
                 // Given up: no more resets for this LE, and the user finds it
                 // unticked when opening the port configuration.
                 passMark[i] = 0;
-                p_.form<ConfigurationRS232>()->Check1[i].setValue(0);
+                p.form<ConfigurationRS232>()->Check1[i].setValue(0);
             }
         }
-        List3.addItem(portTestLine(s.SynchroRS232[i], passMark[i], in.number, note));
+        L.List3.addItem(portTestLine(s.SynchroRS232[i], passMark[i], in.number, note));
     }
 
     for (const LeInstance& in : leInstances()) {
         const int i = in.le;
         if (passMark[i] != 1 || s.SynchroRS232[i] == SynchroMarker)
             continue;
-        plat::CommPort& port = this->*in.port;
+        plat::CommPort& port = L.*in.port;
         if (port.portOpen()) {
             port.setPortOpen(false);
             LinkIndicatorOff(i);
             s.link->ComPortOpen[i] = 0;
-            (this->*in.txTimer).setEnabled(false);
+            (L.*in.txTimer).setEnabled(false);
         }
-        Timer58.setEnabled(true);
+        L.Timer58.setEnabled(true);
     }
 
-    Timer60.setEnabled(true);
-    Timer57.setEnabled(false);
+    L.Timer60.setEnabled(true);
+    L.Timer57.setEnabled(false);
 }
 
-void Log::Timer58_Timer()
+void LogLink::Timer58_Timer()
 {
-    ActivationCOM();   // reopens the closed ports and arms the next pass
-    Timer59.setEnabled(true);
-    Timer58.setEnabled(false);
+    L.ActivationCOM();   // reopens the closed ports and arms the next pass
+    L.Timer59.setEnabled(true);
+    L.Timer58.setEnabled(false);
 }
 
-void Log::Timer59_Timer()
+void LogLink::Timer59_Timer()
 {
-    List3.addItem(QStringLiteral(" Re-test ComX full"));
-    Timer57.setEnabled(true);
-    Timer59.setEnabled(false);
+    L.List3.addItem(QStringLiteral(" Re-test ComX full"));
+    L.Timer57.setEnabled(true);
+    L.Timer59.setEnabled(false);
 }
 
-void Log::Timer60_Timer()
+void LogLink::Timer60_Timer()
 {
-    List3.clear();
-    Timer60.setEnabled(false);
+    L.List3.clear();
+    L.Timer60.setEnabled(false);
 }
 
-void Log::NoCommunicationStep()
+void LogLink::NoCommunicationStep()
 {
-    State& s = p_.s;
-    ParamLogicielVB& settings = *p_.form<ParamLogicielVB>();
+    State& s = p.s;
+    ParamLogicielVB& settings = *p.form<ParamLogicielVB>();
     if (!settings.LinkWatchdogAlarm())
         return;
 
@@ -126,28 +127,29 @@ void Log::NoCommunicationStep()
         if (!settings.LEActivated(j))
             continue;
 
-        if (Label21[j].backColor() == plat::ButtonFace) {
+        if (L.Label21[j].backColor() == plat::ButtonFace) {
             if (s.ComptageComm[j] < LostAfterTicks) {
                 ++s.ComptageComm[j];
             } else {
                 s.ComptageComm[j] = LostAfterTicks;
                 s.link->FlagCommPerdue[j] = 1;
-                for (auto* values : {&Label31, &Label32, &Label33, &Label34, &Label35, &Label39, &Label40, &Label41})
+                for (auto* values :
+                     {&L.Label31, &L.Label32, &L.Label33, &L.Label34, &L.Label35, &L.Label39, &L.Label40, &L.Label41})
                     (*values)[j].setCaption(QStringLiteral("---"));
 
                 if (s.FlagCommSignalee[j] == 0) {
                     const QString message = in.name() + QStringLiteral("  No communication with machine System!");
-                    List4.setForeColor(plat::colors::Red);
-                    List4.addItem(message);
+                    L.List4.setForeColor(plat::colors::Red);
+                    L.List4.addItem(message);
                     s.HistoMessage = message;
-                    WriteHisto();
+                    L.WriteHisto();
                     s.HistoCode = QStringLiteral("0");
-                    s.DateCourante = p_.rt.dateText();
-                    s.HeureCourante = p_.rt.timeText();
+                    s.DateCourante = p.rt.dateText();
+                    s.HeureCourante = p.rt.timeText();
                     s.FlagCommSignalee[j] = 1;
                 }
 
-                BoiteDialogue& box = *p_.form<BoiteDialogue>();
+                BoiteDialogue& box = *p.form<BoiteDialogue>();
                 box.setCaption(QStringLiteral(" Warning !"));
                 box.Label1.setCaption(NoCommunication);
                 box.Label2.setCaption(QStringLiteral("         System!"));
@@ -156,7 +158,7 @@ void Log::NoCommunicationStep()
             }
         }
 
-        if (Label21[j].backColor() == plat::colors::Green) {
+        if (L.Label21[j].backColor() == plat::colors::Green) {
             s.ComptageComm[j] = 0;
             s.link->FlagCommPerdue[j] = 0;
         }
@@ -166,15 +168,15 @@ void Log::NoCommunicationStep()
 // A line that goes away while the port watchdog is idle would never be
 // re-tested, since its last frame's marker stays: hand it to the watchdog.
 // An LE that has used up its misses is left alone, as the pass leaves it.
-void Log::VanishedLineStep()
+void LogLink::VanishedLineStep()
 {
-    if (Timer57.enabled() || Timer58.enabled() || Timer59.enabled())
+    if (L.Timer57.enabled() || L.Timer58.enabled() || L.Timer59.enabled())
         return;
-    const State& s = p_.s;
+    const State& s = p.s;
     for (const LeInstance& in : leInstances()) {
         const int i = in.le;
-        if (s.link->ComPortOpen[i] == 1 && !(this->*in.port).portOpen() && s.ComptageCOM[i] < LastCountedMiss) {
-            Timer57.setEnabled(true);
+        if (s.link->ComPortOpen[i] == 1 && !(L.*in.port).portOpen() && s.ComptageCOM[i] < LastCountedMiss) {
+            L.Timer57.setEnabled(true);
             return;
         }
     }

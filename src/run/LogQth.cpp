@@ -2,6 +2,7 @@
 // together through their relay requests, and records in StartHalogen.ini
 // whether they were last switched on, for the automatic QTH start.
 #include "run/QthStartFile.h"
+#include "run/LogRun.h"
 #include "shell/Log.h"
 #include "shell/ParamLogicielVB.h"
 #include "shell/Program.h"
@@ -13,10 +14,10 @@ constexpr int QthLECount = 6;
 constexpr plat::Color LightOrange = plat::rgb(255, 192, 128);
 } // namespace
 
-void Log::CommHalOperator_Click()
+void LogRun::CommHalOperator_Click()
 {
-    State& s = p_.s;
-    ParamLogicielVB& settings = *p_.form<ParamLogicielVB>();
+    State& s = p.s;
+    ParamLogicielVB& settings = *p.form<ParamLogicielVB>();
     const bool haveFile = !s.BaseFolder.isEmpty();
     const QString file = qthStartFilePath(s.BaseFolder);
 
@@ -25,11 +26,11 @@ void Log::CommHalOperator_Click()
         // least one LE is activated, and decides the file.
         for (int le = 0; le < QthLECount; ++le) {
             if (!settings.LEActivated(le)) continue;
-            if (MSComm(le).portOpen()) s.RelayQTH[le] = 1;
-            CommHalOperator.setBackColor(LightOrange);
+            if (L.MSComm(le).portOpen()) s.RelayQTH[le] = 1;
+            L.CommHalOperator.setBackColor(LightOrange);
         }
-        if (haveFile && CommHalOperator.backColor() == LightOrange) writeQthStartFile(p_.rt.drive, file, true);
-        CommHalOperator.setCaption(QStringLiteral("QTH-Stop"));
+        if (haveFile && L.CommHalOperator.backColor() == LightOrange) writeQthStartFile(p.rt.drive, file, true);
+        L.CommHalOperator.setCaption(QStringLiteral("QTH-Stop"));
         s.FlagCommHal = 1;
         return;
     }
@@ -39,11 +40,11 @@ void Log::CommHalOperator_Click()
     // activation or the port, which may have changed since the lamps went on.
     for (int le = 0; le < QthLECount; ++le) {
         s.RelayQTH[le] = 0;
-        if (settings.LEActivated(le)) CommHalOperator.setBackColor(plat::ButtonFace);
+        if (settings.LEActivated(le)) L.CommHalOperator.setBackColor(plat::ButtonFace);
     }
-    if (CommHalOperator.backColor() == LightOrange) CommHalOperator.setBackColor(plat::ButtonFace);
-    if (haveFile) writeQthStartFile(p_.rt.drive, file, false);
-    CommHalOperator.setCaption(QStringLiteral("QTH-Start"));
+    if (L.CommHalOperator.backColor() == LightOrange) L.CommHalOperator.setBackColor(plat::ButtonFace);
+    if (haveFile) writeQthStartFile(p.rt.drive, file, false);
+    L.CommHalOperator.setCaption(QStringLiteral("QTH-Start"));
     s.FlagCommHal = 0;
 }
 

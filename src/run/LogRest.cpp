@@ -2,6 +2,7 @@
 // one per second, in its rest picture. A display only: nothing waits on it.
 #include "run/RunInstances.h"
 #include "platform/VbText.h"
+#include "run/LogRun.h"
 #include "shell/Log.h"
 #include "shell/Program.h"
 
@@ -16,10 +17,10 @@ plat::FormTimer& Log::RestTimer(int le) { return this->*runInstances().at(le).re
 
 // A counter written from outside (60 on a port open, 0 by a stop or a start)
 // takes effect at the next tick; 0 ends the countdown there.
-void Log::RestTimer_Timer(int le)
+void LogRun::RestTimer_Timer(int le)
 {
-    uint8_t& left = p_.s.RestSeconds[le];
-    plat::PictureBox& pic = Picture4[le];
+    uint8_t& left = p.s.RestSeconds[le];
+    plat::PictureBox& pic = L.Picture4[le];
     plat::Canvas& c = pic.canvas();
     if (left >= 1) {
         --left;
@@ -34,7 +35,7 @@ void Log::RestTimer_Timer(int le)
         left = RestLength;
         c.cls();
         pic.setBackColor(plat::colors::Grey);
-        RestTimer(le).setEnabled(false);
+        L.RestTimer(le).setEnabled(false);
     }
 }
 

@@ -1,41 +1,61 @@
-// Run control's hooks on the main window and the design state of the
-// controls whose state it owns (power slider, QTH button).
+// Run control's part of the main window: hooks its handlers to the window's
+// controls and timers, and sets the design state of the controls whose
+// state it owns (power slider, QTH button).
+#include "run/LogRun.h"
+
 #include "run/RunInstances.h"
 #include "shell/Log.h"
 #include "shell/Program.h"
 
 namespace orv {
 
-void Log::wireRun()
+Owned<LogRun> makeLogRun(Log& log, Program& p) { return Owned<LogRun>::make(log, p); }
+
+LogRun::LogRun(Log& log, Program& prog) : L(log), p(prog)
 {
     // The power slider: 130 (1300 W) at the top, 30 at the bottom, 50 at
     // load. Set before its handlers are hooked, so the value label keeps
     // "---" until the value first changes.
-    VScroll1.setRange(130, 30);
-    VScroll1.setValue(50);
-    VScroll1.setSmallChange(1);
-    VScroll1.setLargeChange(10);
-    VScroll1.setEnabled(false);
-    VScroll1.onChange = [this] { VScroll1_Change(); };
-    VScroll1.onScroll = [this] { VScroll1_Scroll(); };
-    PWIndividuel.setEnabled(false);
-    CopiePWSlider.setEnabled(false);
-    CopiePWSlider.setBackColor(plat::colors::LightGrey);
+    L.VScroll1.setRange(130, 30);
+    L.VScroll1.setValue(50);
+    L.VScroll1.setSmallChange(1);
+    L.VScroll1.setLargeChange(10);
+    L.VScroll1.setEnabled(false);
+    L.VScroll1.onChange = [this] { VScroll1_Change(); };
+    L.VScroll1.onScroll = [this] { VScroll1_Scroll(); };
+    L.PWIndividuel.setEnabled(false);
+    L.CopiePWSlider.setEnabled(false);
+    L.CopiePWSlider.setBackColor(plat::colors::LightGrey);
 
     // The QTH lamp button: hidden, light grey, "QTH-Start" as designed.
-    CommHalOperator.setCaption(QStringLiteral("QTH-Start"));
-    CommHalOperator.setBackColor(plat::colors::LightGrey);
-    CommHalOperator.setVisible(false);
-    CommHalOperator.onClick = [this] { CommHalOperator_Click(); };
+    L.CommHalOperator.setCaption(QStringLiteral("QTH-Start"));
+    L.CommHalOperator.setBackColor(plat::colors::LightGrey);
+    L.CommHalOperator.setVisible(false);
+    L.CommHalOperator.onClick = [this] { CommHalOperator_Click(); };
 
     for (const RunInstance& inst : runInstances()) {
         const int le = inst.le;
-        (this->*inst.restTimer).onTimer = [this, le] { RestTimer_Timer(le); };
+        (L.*inst.restTimer).onTimer = [this, le] { RestTimer_Timer(le); };
     }
 
-    Timer47.onTimer = [this] { Timer47_Timer(); };
-    Timer47.setEnabled(true);
-    Timer55.onTimer = [this] { Timer55_Timer(); };
+    L.Timer47.onTimer = [this] { Timer47_Timer(); };
+    L.Timer47.setEnabled(true);
+    L.Timer55.onTimer = [this] { Timer55_Timer(); };
+
+    // LE selection and the run-mode pop-up.
+    for (int i = 0; i < LeCount; ++i)
+        L.Label26[i].onMouseDown = [this, i](const plat::MouseArgs& a) { Label26_MouseDown(i, a.button, a.shift, a.x, a.y); };
+    L.MListeNormal.onClick = [this] { MListeNormal_Click(); };
+    L.MListeSymetrique.onClick = [this] { MListeSymetrique_Click(); };
+    L.MListeAsymetrique.onClick = [this] { MListeAsymetrique_Click(); };
+    L.MListePlanning.onClick = [this] { MListePlanning_Click(); };
+    L.MListeStop.onClick = [this] { MListeStop_Click(); };
+    L.MListeStartAllLE.onClick = [this] { MListeStartAllLE_Click(); };
+    L.MListeStopAllLE.onClick = [this] { MListeStopAllLE_Click(); };
+
+    // The start-all and stop-all sequencers.
+    L.Timer14.onTimer = [this] { Timer14_Timer(); };
+    L.Timer16.onTimer = [this] { Timer16_Timer(); };
 }
 
 } // namespace orv

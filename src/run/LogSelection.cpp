@@ -16,6 +16,7 @@
 #include "platform/Dialogs.h"
 #include "run/SetPointFile.h"
 #include "scheduler/SelectionStart.h"
+#include "run/LogRun.h"
 #include "shell/Log.h"
 #include "shell/ParamLogicielVB.h"
 #include "shell/Program.h"
@@ -194,71 +195,58 @@ void chooseRunMode(Log& log, int n, const ModeItem& item)
 
 } // namespace
 
-void Log::wireSelection()
-{
-    for (int i = 0; i < LeCount; ++i)
-        Label26[i].onMouseDown = [this, i](const plat::MouseArgs& a) { Label26_MouseDown(i, a.button, a.shift, a.x, a.y); };
-    MListeNormal.onClick = [this] { MListeNormal_Click(); };
-    MListeSymetrique.onClick = [this] { MListeSymetrique_Click(); };
-    MListeAsymetrique.onClick = [this] { MListeAsymetrique_Click(); };
-    MListePlanning.onClick = [this] { MListePlanning_Click(); };
-    MListeStop.onClick = [this] { MListeStop_Click(); };
-    MListeStartAllLE.onClick = [this] { MListeStartAllLE_Click(); };
-    MListeStopAllLE.onClick = [this] { MListeStopAllLE_Click(); };
-}
-
-void Log::Label26_MouseDown(int Index, int Button, int Shift, double X, double Y)
+void LogRun::Label26_MouseDown(int Index, int Button, int Shift, double X, double Y)
 {
     Q_UNUSED(Shift);
     Q_UNUSED(X);
     Q_UNUSED(Y);
     if (Index < 0 || Index >= LeCount) return;
-    State& s = p_.s;
+    State& s = p.s;
 
     // The label stays orange for one second (Timer64 puts the orange labels back).
-    Label26[Index].setBackColor(Orange);
-    Timer64.setInterval(SelectionFlashMs);
-    Timer64.setEnabled(true);
+    L.Label26[Index].setBackColor(Orange);
+    L.Timer64.setInterval(SelectionFlashMs);
+    L.Timer64.setEnabled(true);
 
     s.SelectedLE = Index + 1;
     s.Selbin = uint8_t(Index);
     const int n = s.SelectedLE;
-    p_.form<FadecParameters>()->Label64.setCaption(QStringLiteral("Selected LE : %1").arg(n));
-    Label66.setCaption(QStringLiteral("Selected LE = %1").arg(n));
-    Label1.setCaption(QStringLiteral("LE%1").arg(n));
+    p.form<FadecParameters>()->Label64.setCaption(QStringLiteral("Selected LE : %1").arg(n));
+    L.Label66.setCaption(QStringLiteral("Selected LE = %1").arg(n));
+    L.Label1.setCaption(QStringLiteral("LE%1").arg(n));
 
     // Set-points below 50 are raised to 50; an LE with an LFC-2 sensor
     // chosen in normal mode gets 90. A file that cannot be read as eight
     // set-points is left as it is, and the slider with it.
     const QString path = setPointFilePath(s.BaseFolder);
-    if (auto values = readSetPointFile(p_.rt.drive, path)) {
-        const bool lfcNormal = p_.form<SelectionStart>()->modeLabel(Index).caption() == QLatin1String("Normal")
-                               && p_.form<ParamLogicielVB>()->LFC2Sensor(Index);
+    if (auto values = readSetPointFile(p.rt.drive, path)) {
+        const bool lfcNormal = p.form<SelectionStart>()->modeLabel(Index).caption() == QLatin1String("Normal")
+                               && p.form<ParamLogicielVB>()->LFC2Sensor(Index);
         for (int i = 0; i < LeCount; ++i) {
             int16_t& v = (*values)[i];
             if (v < LowestSetPoint) v = LowestSetPoint;
             if (i == Index && lfcNormal) v = LfcNormalSetPoint;
-            Label15[i].setCaption(QString::number(v * 10));
+            L.Label15[i].setCaption(QString::number(v * 10));
             s.ConsignePWIni[i] = v;
         }
-        writeSetPointFile(p_.rt.drive, path, *values);
-        for (int i = 0; i < LeCount; ++i) Label15[i].setCaption(QString::number(s.ConsignePWIni[i] * 10));
+        writeSetPointFile(p.rt.drive, path, *values);
+        for (int i = 0; i < LeCount; ++i) L.Label15[i].setCaption(QString::number(s.ConsignePWIni[i] * 10));
     }
 
     s.FlagCouleurLE.fill(1);
 
-    FadecParameters& params = *p_.form<FadecParameters>();
+    FadecParameters& params = *p.form<FadecParameters>();
     for (int k = 32; k <= 63; ++k)
         params.setParamPC(k - 32, QStringLiteral("0"));
 
     // The slider takes the LE's set-point as the file now holds it; a value
     // beyond the slider's range shows as its nearest end.
-    if (const auto values = readSetPointFile(p_.rt.drive, path))
-        VScroll1.setValue(std::clamp<int>((*values)[Index], std::min(VScroll1.min(), VScroll1.max()),
-                                          std::max(VScroll1.min(), VScroll1.max())));
+    if (const auto values = readSetPointFile(p.rt.drive, path))
+        L.VScroll1.setValue(std::clamp<int>((*values)[Index], std::min(L.VScroll1.min(), L.VScroll1.max()),
+                                            std::max(L.VScroll1.min(), L.VScroll1.max())));
 
-    plat::Menu* items[7] = {&MListeNormal, &MListeSymetrique, &MListeAsymetrique, &MListePlanning,
-                            &MListeStop, &MListeStartAllLE, &MListeStopAllLE};
+    plat::Menu* items[7] = {&L.MListeNormal, &L.MListeSymetrique, &L.MListeAsymetrique, &L.MListePlanning,
+                            &L.MListeStop, &L.MListeStartAllLE, &L.MListeStopAllLE};
     for (plat::Menu* item : items) item->setChecked(false);
     s.AlarmSHTPCReported = 0;
     for (int m = Normal; m <= StopAll; ++m) items[m - 1]->setChecked(s.SelectionMode[Index][m] == 1);
@@ -274,46 +262,46 @@ void Log::Label26_MouseDown(int Index, int Button, int Shift, double X, double Y
             MenuFor(int& h, int n) : held(h), previous(h) { held = n; }
             ~MenuFor() { held = previous; }
         } menuFor(s.run->MenuLE, n);
-        popupMenu(mnuMListe);
+        L.popupMenu(L.mnuMListe);
     }
 }
 
-void Log::MListeNormal_Click()
+void LogRun::MListeNormal_Click()
 {
-    if (const int n = itemLE(p_.s)) chooseRunMode(*this, n, NormalItem);
+    if (const int n = itemLE(p.s)) chooseRunMode(L, n, NormalItem);
 }
 
-void Log::MListeSymetrique_Click()
+void LogRun::MListeSymetrique_Click()
 {
-    if (const int n = itemLE(p_.s)) chooseRunMode(*this, n, SymmetricItem);
+    if (const int n = itemLE(p.s)) chooseRunMode(L, n, SymmetricItem);
 }
 
-void Log::MListeAsymetrique_Click()
+void LogRun::MListeAsymetrique_Click()
 {
-    if (const int n = itemLE(p_.s)) chooseRunMode(*this, n, AsymmetricItem);
+    if (const int n = itemLE(p.s)) chooseRunMode(L, n, AsymmetricItem);
 }
 
-void Log::MListePlanning_Click()
+void LogRun::MListePlanning_Click()
 {
-    if (const int n = itemLE(p_.s)) chooseRunMode(*this, n, PlanningItem);
+    if (const int n = itemLE(p.s)) chooseRunMode(L, n, PlanningItem);
 }
 
 // Ends every schedule and automatic restart of the LE, then stops it.
-void Log::MListeStop_Click()
+void LogRun::MListeStop_Click()
 {
-    State& s = p_.s;
+    State& s = p.s;
     const int n = itemLE(s);
     if (n == 0) return;
     const int le = n - 1;
-    SelectionStart& w = *p_.form<SelectionStart>();
+    SelectionStart& w = *p.form<SelectionStart>();
 
     w.Timer2.setEnabled(true);
     w.Text1.setBackColor(plat::ButtonFace);
     w.Label106.setBackColor(plat::ButtonFace);
 
     // The restart wait bar goes.
-    Picture15.setVisible(false);
-    Picture15.canvas().line(0, 0, 1620, 615, Silver, plat::Canvas::BoxFilled);
+    L.Picture15.setVisible(false);
+    L.Picture15.canvas().line(0, 0, 1620, 615, Silver, plat::Canvas::BoxFilled);
     s.LargeurAttente = 0;
 
     s.RestSeconds[le] = 0;
@@ -332,26 +320,26 @@ void Log::MListeStop_Click()
 
     w.Label41.setCaption(selectionText(n));
     recordMode(s, le, Stop);
-    GrilleScreen();
+    L.GrilleScreen();
     w.show();
-    StopLERoutine(n);
+    L.StopLERoutine(n);
 }
 
 // Marks every LE whose port is open for a normal start (START LE starts
 // them) and starts the LE of the pop-up now.
-void Log::MListeStartAllLE_Click()
+void LogRun::MListeStartAllLE_Click()
 {
-    State& s = p_.s;
+    State& s = p.s;
     const int n = itemLE(s);
     if (n == 0) return;
     const int le = n - 1;
     {
-        SelectionStart& w = *p_.form<SelectionStart>();
+        SelectionStart& w = *p.form<SelectionStart>();
         w.setCaption(QStringLiteral(" Selection des LE-1 à LE-8"));
         w.Timer2.setEnabled(true);
         for (int i = 0; i < LeCount; ++i) s.StartStopPC[i] = 0;
         for (int i = 0; i < LeCount; ++i) {
-            if (!MSComm(i).portOpen()) continue;
+            if (!L.MSComm(i).portOpen()) continue;
             w.nameLabel(i).setBackColor(LightGreen);
             w.modeLabel(i).setBackColor(LightGreen);
             w.modeLabel(i).setCaption(QStringLiteral("Normal"));
@@ -361,28 +349,28 @@ void Log::MListeStartAllLE_Click()
     s.DebutTraceNormalX[le] = 0;
     s.StartNorm[le] = 1;
     s.ScreenLE = uint8_t(le);
-    ColorRetard();
+    L.ColorRetard();
 
     // The parameter read waits for its transfer; other handlers, this pop-up
     // included, run meanwhile. A main window closed during the wait ends it.
-    const auto alive = aliveToken();
-    StartLERoutine(n);
+    const auto alive = L.aliveToken();
+    L.StartLERoutine(n);
     if (!*alive) return;
 
     for (int i = 0; i < LeCount; ++i) recordMode(s, i, StartAll);
-    p_.form<SelectionStart>()->show();
+    p.form<SelectionStart>()->show();
 }
 
 // Every LE is asked to stop and put in the stop-all mode; the QTH lamps go off.
-void Log::MListeStopAllLE_Click()
+void LogRun::MListeStopAllLE_Click()
 {
-    State& s = p_.s;
-    EffacerSel();
+    State& s = p.s;
+    L.EffacerSel();
     for (int i = 0; i < LeCount; ++i) {
         s.StartNorm[i] = 0;
         s.StartStopPC[i] = 2;
     }
-    StopLERoutine(-1);
+    L.StopLERoutine(-1);
     for (int i = 0; i < LeCount; ++i) recordMode(s, i, StopAll);
 }
 

@@ -12,6 +12,7 @@
 #include "parameters/ValeurDesParam.h"
 #include "run/ParamReadList.h"
 #include "run/RunInstances.h"
+#include "run/LogRun.h"
 #include "shell/Log.h"
 #include "shell/ParamLogicielVB.h"
 #include "shell/Program.h"
@@ -29,73 +30,67 @@ constexpr uint8_t NoMoreRestarts = 4;   // the scheduler restarts only below 3
 
 } // namespace
 
-void Log::wireSequencers()
+void LogRun::Timer16_Timer()
 {
-    Timer14.onTimer = [this] { Timer14_Timer(); };
-    Timer16.onTimer = [this] { Timer16_Timer(); };
-}
-
-void Log::Timer16_Timer()
-{
-    State& s = p_.s;
+    State& s = p.s;
     const int le = std::min<int>(s.run->StopAllIndex, LeCount - 1);
 
     s.StartStopPC[le] = StopRequest;
     s.run->StoppedByStopAll[le] = 1;
-    if (s.run->OffLELogged[le] == 0 && p_.form<ParamLogicielVB>()->LEActivated(le)) {
+    if (s.run->OffLELogged[le] == 0 && p.form<ParamLogicielVB>()->LEActivated(le)) {
         for (int i = 0; i < LeCount; ++i) s.CompteursNorm[i] = NoMoreRestarts;
         s.HistoMessage = QStringLiteral("LE%1  Off LE ").arg(le + 1);
-        List4.setForeColor(plat::colors::Orange);
-        List4.addItem(s.HistoMessage);
-        WriteHisto();
+        L.List4.setForeColor(plat::colors::Orange);
+        L.List4.addItem(s.HistoMessage);
+        L.WriteHisto();
         s.HistoCode = QStringLiteral("0");
         s.run->OffLELogged[le] = 1;
     }
-    Label26[le].setBackColor(plat::ButtonFace);
+    L.Label26[le].setBackColor(plat::ButtonFace);
 
     if (le < LeCount - 1) {
         s.run->StopAllIndex = uint8_t(le + 1);
     } else {
         s.run->StopAllIndex = 0;
-        Timer16.setEnabled(false);
+        L.Timer16.setEnabled(false);
     }
 }
 
-void Log::Timer14_Timer()
+void LogRun::Timer14_Timer()
 {
-    State& s = p_.s;
+    State& s = p.s;
     // A tick still waiting for its transfer keeps the sequencer on its LE:
     // no second tick acts on the same LE meanwhile.
     if (s.run->StartAllWaiting) return;
 
     // The settings reader closes; its lists are empty when it next opens.
-    if (ValeurDesParam* reader = p_.ifLoaded<ValeurDesParam>()) reader->Timer1.setEnabled(false);
-    p_.form<ValeurDesParam>().unload();
+    if (ValeurDesParam* reader = p.ifLoaded<ValeurDesParam>()) reader->Timer1.setEnabled(false);
+    p.form<ValeurDesParam>().unload();
 
     const int le = std::min<int>(s.run->StartAllIndex, LeCount - 1);
     if (s.PhaseLP[le] != 0) return;   // the same LE again at the next tick
     const RunInstance& inst = runInstances()[le];
 
     // A closed port has nothing to wait for.
-    s.TransfertDone = MSComm(le).portOpen() ? 0 : 1;
+    s.TransfertDone = L.MSComm(le).portOpen() ? 0 : 1;
     s.SelectedLE = inst.number;
     s.SelectionBank = bank::ReadParam;
 
     s.run->StartAllWaiting = 1;
-    const auto alive = aliveToken();
-    const bool running = p_.rt.time.waitUntil([&] { return s.TransfertDone == 1 || !*alive; });
+    const auto alive = L.aliveToken();
+    const bool running = p.rt.time.waitUntil([&] { return s.TransfertDone == 1 || !*alive; });
     s.run->StartAllWaiting = 0;
     if (!running || !*alive) return;   // the program or its main window closed meanwhile
 
     if (s.SynchroRS232[le] == SynchroMarker) {
-        listParamsRead(*this, inst);
-        (this->*traceInstance(le).restartTimer).setEnabled(true);
+        listParamsRead(L, inst);
+        (L.*traceInstance(le).restartTimer).setEnabled(true);
     }
 
     s.StartStopPC[le] = StartRequest;
-    if (s.run->StartLELogged[le] == 0 && p_.form<ParamLogicielVB>()->LEActivated(le)) {
+    if (s.run->StartLELogged[le] == 0 && p.form<ParamLogicielVB>()->LEActivated(le)) {
         s.HistoMessage = inst.name() + QStringLiteral("  Start LE ");
-        WriteHisto();
+        L.WriteHisto();
         s.HistoCode = QStringLiteral("0");
         s.run->StartLELogged[le] = 1;
     }
@@ -103,7 +98,7 @@ void Log::Timer14_Timer()
     s.run->StartAllIndex = uint8_t(le + 1);
     if (s.run->StartAllIndex == LeCount) {
         s.run->StartAllIndex = 0;
-        Timer14.setEnabled(false);
+        L.Timer14.setEnabled(false);
     }
 }
 

@@ -6,6 +6,7 @@
 // labels and the file as they are: nothing is half-applied, and the file is
 // rewritten only once its new content is known.
 #include "run/SetPointFile.h"
+#include "run/LogRun.h"
 #include "shell/Log.h"
 #include "shell/ParamLogicielVB.h"
 #include "shell/Program.h"
@@ -43,33 +44,33 @@ bool Log::ValeurPWPh5()
     return true;
 }
 
-void Log::VScroll1_Change()
+void LogRun::VScroll1_Change()
 {
-    Label3.setCaption(QString::number(VScroll1.value() * 10));
-    PWIndividuel.setBackColor(plat::ButtonFace);
+    L.Label3.setCaption(QString::number(L.VScroll1.value() * 10));
+    L.PWIndividuel.setBackColor(plat::ButtonFace);
 }
 
-void Log::VScroll1_Scroll() { VScroll1_Change(); }
+void LogRun::VScroll1_Scroll() { VScroll1_Change(); }
 
-void Log::Timer47_Timer()
+void LogRun::Timer47_Timer()
 {
-    State& s = p_.s;
+    State& s = p.s;
     const int n = s.SelectedLE;
     if (n >= 1 && n <= LeCount) {
         // The power panel follows the selected LE's "set-point loaded" flag.
         const bool loaded = s.FlagConsignePW(n - 1) != 0;
-        VScroll1.setEnabled(loaded);
-        PWIndividuel.setEnabled(loaded);
-        CopiePWSlider.setEnabled(loaded);
-        CommHalOperator.setVisible(loaded && p_.form<ParamLogicielVB>()->QTHFunctions());
+        L.VScroll1.setEnabled(loaded);
+        L.PWIndividuel.setEnabled(loaded);
+        L.CopiePWSlider.setEnabled(loaded);
+        L.CommHalOperator.setVisible(loaded && p.form<ParamLogicielVB>()->QTHFunctions());
         // Outside the start mode 0, the QTH button follows the selected LE's phase.
         if (s.StartMode != 0) {
-            if (!p_.form<ParamLogicielVB>()->QTHFunctions()) {
-                CommHalOperator.setVisible(false);
+            if (!p.form<ParamLogicielVB>()->QTHFunctions()) {
+                L.CommHalOperator.setVisible(false);
             } else {
                 const uint8_t phase = s.PhaseLP[n - 1];
-                if (phase == 0 || phase == 6) CommHalOperator.setVisible(false);
-                else if (phase == PanelPhaseShown) CommHalOperator.setVisible(true);
+                if (phase == 0 || phase == 6) L.CommHalOperator.setVisible(false);
+                else if (phase == PanelPhaseShown) L.CommHalOperator.setVisible(true);
             }
         }
     }
@@ -83,10 +84,10 @@ void Log::Timer47_Timer()
     }
 }
 
-void Log::Timer55_Timer()
+void LogRun::Timer55_Timer()
 {
-    CopiePWSlider.setBackColor(plat::colors::LightGrey);
-    Timer55.setEnabled(false);
+    L.CopiePWSlider.setBackColor(plat::colors::LightGrey);
+    L.Timer55.setEnabled(false);
 }
 
 } // namespace orv

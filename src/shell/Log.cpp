@@ -19,10 +19,8 @@ Log::Log(Program& p)
     layoutControls();
     wireShell();
     wireMainWindow();
-    wireLink();
-    wireRun();
-    wireSelection();
-    wireSequencers();
+    link = makeLogLink(*this, p);
+    run = makeLogRun(*this, p);
     traces = makeLogTraces(*this, p);
     scheduler = makeLogScheduler(*this, p);
     parameters = makeLogParameters(*this, p);

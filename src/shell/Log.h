@@ -1,10 +1,10 @@
 #pragma once
 // The main window. Its controls are declared in LogControls. Each subsystem
-// serves its share of them from its part of the window (LogTraces,
-// LogScheduler, LogParameters, LogAlarms: src/<subsystem>/Log<Name>.h), which
-// holds its handlers and hooks them when the window is built. The public
-// procedures that other windows call by the system's names are declared
-// here and defined in their subsystem's folder.
+// serves its share of them from its part of the window (LogLink, LogRun,
+// LogTraces, LogScheduler, LogParameters, LogAlarms:
+// src/<subsystem>/Log<Name>.h), which holds its handlers and hooks them when
+// the window is built. The public procedures that other windows call by the
+// system's names are declared here and defined in their subsystem's folder.
 
 #include "platform/CommPort.h"
 #include "shell/LogControls.h"
@@ -16,11 +16,15 @@ namespace orv {
 
 class Program;
 class Log;
+class LogLink;
+class LogRun;
 class LogTraces;
 class LogScheduler;
 class LogParameters;
 class LogAlarms;
 // Each defined with its part (src/<subsystem>/Log<Name>.cpp).
+Owned<LogLink> makeLogLink(Log& log, Program& p);
+Owned<LogRun> makeLogRun(Log& log, Program& p);
 Owned<LogTraces> makeLogTraces(Log& log, Program& p);
 Owned<LogScheduler> makeLogScheduler(Log& log, Program& p);
 Owned<LogParameters> makeLogParameters(Log& log, Program& p);
@@ -104,22 +108,14 @@ public:
     void ColorTempSelect();
 
     // ----------------------------------------------------------------- link
-    void wireLink();
+    // (src/link) the ports and the procedures other windows call; the link's
+    // handlers live in its part, LogLink.
     // The serial port of each LE (MSComm1 is LE-1's).
     plat::CommPort MSComm1, MSComm2, MSComm3, MSComm4, MSComm5, MSComm6, MSComm7, MSComm8;
     // The port of LE index 0-7.
     plat::CommPort& MSComm(int le) { return *ports_[le]; }
-    // Receive event of the port of LE index le (MSComm1_OnComm .. MSComm8_OnComm):
-    // takes one 160-character frame, applies it when all its fields are
-    // valid, and always arms the LE's reply once the port was read.
-    void MSComm_OnComm(int le);
     // Names the 32 I/O positions of the frames for the I/O monitor.
     void ListeIO();
-    void wireReceive();   // hooks MSComm_OnComm to the eight ports
-    // Transmit routine of LE index le (Timer21..26, 49, 61): on the first tick
-    // after a marked frame it answers it with one command frame, then goes idle.
-    void TransmitTimer_Timer(int le);
-    void wireTransmit();   // hooks TransmitTimer_Timer to the eight transmit timers
     // Asks for the parameter write to the selected LE (SelectionBank 1), bound
     // to that LE and to the working copy as it stands now.
     void RequestParamWrite();
@@ -127,34 +123,9 @@ public:
     // from ComPortNumber / ComPortEnabled, then starts the port watchdog.
     void ActivationCOM();
 
-    // Link supervision: indicators, watchdogs, the selected LE's status and
-    // the I/O monitor, the small link and menu timers.
-    void wireWatch();
-    // Link indicator Label21(le): "yes" on green with each answer, which
-    // starts a fresh reset interval; "no" on the button-face colour once the
-    // answers stop. The no-communication watchdog reads its colour.
-    void LinkIndicatorOn(int le);
-    void LinkIndicatorOff(int le);
-    void LinkResetTimer_Timer(int le);   // Timer30..35, 50, 66
-    // Port watchdog: test pass, re-test, re-test notice, list clear.
-    void Timer57_Timer();
-    void Timer58_Timer();
-    void Timer59_Timer();
-    void Timer60_Timer();
-    // 500 ms status timer: the selected LE's phase, step, speeds and I/O
-    // monitor, the no-communication watchdog, then its temperature.
-    void Timer12_Timer();
-    void NoCommunicationStep();
-    void VanishedLineStep();
-    void IOMonitor();
-    void Timer11_Timer();   // "Stop Alarm" countdown
-    void Timer46_Timer();   // menus follow the open ports
-    void Timer62_Timer();   // connect button released after start-up
-
     // ------------------------------------------------------------------ run
     // (src/run) start and stop of one LE, the parameter read before a start,
-    // the QTH lamp button, the rest countdowns and the power set-points.
-    void wireRun();
+    // the rest timers and the power set-point of the selected LE.
     // n is the LE number 1-8. StartLERoutine(0) only restores the alarm menu
     // captions; StopLERoutine with any n switches the QTH lamps off.
     void StartLERoutine(int n);
@@ -173,35 +144,11 @@ public:
     void LectParamStampLE7() { LectParamStampLE(6); }
     void LectParamStampLE8() { LectParamStampLE(7); }
     void EffacerSel();   // clears the highlight of the start-selection labels
-    void CommHalOperator_Click();   // QTH lamp button
-    // Rest countdowns: the rest timer of LE index `le` (Timer36..41, 53, 69)
-    // and its tick.
     plat::FormTimer& RestTimer(int le);
-    void RestTimer_Timer(int le);
     // Power set-points: "Single LE" applies the slider to the selected LE.
     // False when nothing was applied (no LE selected, set-point file that
     // cannot be read or written).
     bool ValeurPWPh5();
-    void VScroll1_Change();
-    void VScroll1_Scroll();
-    void Timer47_Timer();   // control state: power panel, QTH button, relay clearing
-    void Timer55_Timer();   // "Set All LE" colour back
-    // LE selection and the run-mode pop-up mnuMListe (LogSelection.cpp). The
-    // items act on the LE whose label opened the pop-up, else on SelectedLE.
-    void wireSelection();
-    void Label26_MouseDown(int Index, int Button, int Shift, double X, double Y);
-    void MListeNormal_Click();
-    void MListeSymetrique_Click();
-    void MListeAsymetrique_Click();
-    void MListePlanning_Click();
-    void MListeStop_Click();
-    void MListeStartAllLE_Click();
-    void MListeStopAllLE_Click();
-    // Start-all (Timer14) and stop-all (Timer16) sequencers, one LE per
-    // second; enabling the timer starts them (LogSequencers.cpp).
-    void wireSequencers();
-    void Timer14_Timer();
-    void Timer16_Timer();
 
     // --------------------------------------------------------------- traces
     // Draws the white separator grid of the eight trace panels on Picture13.
@@ -221,6 +168,8 @@ public:
     void TableParamDefaut();
 
     // ------------------------------------------- the subsystems' own parts
+    Owned<LogLink> link;
+    Owned<LogRun> run;
     Owned<LogTraces> traces;
     Owned<LogScheduler> scheduler;
     Owned<LogParameters> parameters;

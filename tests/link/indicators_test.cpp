@@ -2,6 +2,7 @@
 // "yes" on green with each answered frame, "no" on the button-face colour one
 // reset interval after the answers stop, and at once when the port closes.
 #include "link/LinkState.h"
+#include "link/LogLink.h"
 #include "link/LinkWatchFixture.h"
 
 using namespace orv;
@@ -77,9 +78,9 @@ TEST_F(IndicatorsTest, FramesWithoutTheMarkerAreNotAnsweredSoTheIndicatorFalls)
 TEST_F(IndicatorsTest, EachAnswerStartsAFreshInterval)
 {
     start();
-    log->LinkIndicatorOn(0);
+    log->link->LinkIndicatorOn(0);
     t.time.advance(900);
-    log->LinkIndicatorOn(0);
+    log->link->LinkIndicatorOn(0);
     t.time.advance(979);   // 1879 ms after the first answer
     EXPECT_EQ(log->Label21[0].caption(), "yes");
     t.time.advance(1);

@@ -2,6 +2,7 @@
 // state and labels only), what a bad frame or a line event leaves alone, the
 // phase and fault handling, set-points, read-back and wear counters.
 #include "link/LinkState.h"
+#include "link/LogLink.h"
 #include "link/ReceiveFixture.h"
 #include "parameters/FadecParameters.h"
 #include "parameters/Usures.h"
@@ -144,7 +145,7 @@ TEST_F(ReceiveTest, EdgeCasesOnEveryInstance)
         // A port that is closed when the event comes is not read.
         log->MSComm(le).setPortOpen(false);
         disarm();
-        log->MSComm_OnComm(le);
+        log->link->MSComm_OnComm(le);
         EXPECT_FALSE(txTimer(le).enabled());
         openPort(le);
 

@@ -3,6 +3,7 @@
 // that goes away and comes back, and the "No communication with machine"
 // watchdog (timing, report once, warning box, acknowledgement, recovery).
 #include "link/LinkState.h"
+#include "link/LogLink.h"
 #include "link/ConfigurationRS232.h"
 #include "link/LinkWatchFixture.h"
 #include "shell/BoiteDialogue.h"
@@ -298,7 +299,7 @@ TEST_F(WatchdogTest, OneGreenTickStartsTheCountAgain)
     start();
     t.time.advance(6000);
     ASSERT_GE(s->ComptageComm[0], 10);
-    log->LinkIndicatorOn(0);
+    log->link->LinkIndicatorOn(0);
     t.time.advance(500);
     EXPECT_EQ(s->ComptageComm[0], 0);
     t.time.advance(1000);   // "no" again
@@ -313,14 +314,14 @@ TEST_F(WatchdogTest, WithTheOptionOffTheWarningStopsButTheLossStands)
     ASSERT_TRUE(boxShown());
     prog->form<BoiteDialogue>().unload();
     settings().Check3.setValue(0);
-    log->LinkIndicatorOn(0);   // even a live link changes nothing while the option is off
+    log->link->LinkIndicatorOn(0);   // even a live link changes nothing while the option is off
     t.time.advance(5000);
     EXPECT_FALSE(box());
     EXPECT_EQ(s->link->FlagCommPerdue[0], 1);
     EXPECT_EQ(log->Label68.caption(), "---");
 
     settings().Check3.setValue(1);
-    log->LinkIndicatorOn(0);
+    log->link->LinkIndicatorOn(0);
     t.time.advance(500);
     EXPECT_EQ(s->link->FlagCommPerdue[0], 0);
     EXPECT_EQ(s->ComptageComm[0], 0);

@@ -1,0 +1,53 @@
+#pragma once
+// The main window's link handlers: the receive routine of the eight ports,
+// the transmit routine of the eight LEs, the link indicators and their reset
+// timers, the port watchdog, the 500 ms status timer and the small link and
+// menu timers. The ports themselves and the procedures other windows call
+// (ActivationCOM, ListeIO, RequestParamWrite) stay on Log.
+
+namespace orv {
+
+class Log;
+class Program;
+
+class LogLink {
+public:
+    // Hooks the receive event of the eight ports, the transmit timers and
+    // the link supervision below; starts the status and menu timers.
+    LogLink(Log& L, Program& p);
+
+    // Receive event of the port of LE index le (MSComm1_OnComm .. MSComm8_OnComm):
+    // takes one 160-character frame, applies it when all its fields are
+    // valid, and always arms the LE's reply once the port was read.
+    void MSComm_OnComm(int le);
+    // Transmit routine of LE index le (Timer21..26, 49, 61): on the first tick
+    // after a marked frame it answers it with one command frame, then goes idle.
+    void TransmitTimer_Timer(int le);
+
+    // Link indicator Label21(le): "yes" on green with each answer, which
+    // starts a fresh reset interval; "no" on the button-face colour once the
+    // answers stop. The no-communication watchdog reads its colour.
+    void LinkIndicatorOn(int le);
+    void LinkIndicatorOff(int le);
+    void LinkResetTimer_Timer(int le);   // Timer30..35, 50, 66
+    // Port watchdog: test pass, re-test, re-test notice, list clear.
+    void Timer57_Timer();
+    void Timer58_Timer();
+    void Timer59_Timer();
+    void Timer60_Timer();
+    // 500 ms status timer: the selected LE's phase, step, speeds and I/O
+    // monitor, the no-communication watchdog, then its temperature.
+    void Timer12_Timer();
+    void NoCommunicationStep();
+    void VanishedLineStep();
+    void IOMonitor();
+    void Timer11_Timer();   // "Stop Alarm" countdown
+    void Timer46_Timer();   // menus follow the open ports
+    void Timer62_Timer();   // connect button released after start-up
+
+private:
+    Log& L;
+    Program& p;
+};
+
+} // namespace orv
