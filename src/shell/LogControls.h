@@ -57,6 +57,9 @@ struct LogControls {
     // --- command strip and windowed controls in front of the curtain
     plat::CommandButton ActiveDesactiveRS232;
     plat::CommandButton CommHalOperator;
+    // The I/O monitor, when shown, lies over the power panel's slider and
+    // buttons: it comes before them so it is in front.
+    plat::PictureBox Picture22;  // I/O monitor
     plat::CommandButton PWIndividuel;
     plat::CommandButton CopiePWSlider;
     plat::VScrollBar VScroll1;   // power set-point slider
@@ -64,7 +67,6 @@ struct LogControls {
     plat::VScrollBar VScroll3;   // hidden
     plat::PictureBox Picture13;  // trace area
     plat::PictureBox Picture15;
-    plat::PictureBox Picture22;  // I/O monitor
     plat::PictureBox Picture1;   // temperature bar
     plat::ControlArray<plat::PictureBox> Picture2;   // gauge zone (element 2)
     plat::PictureBox Picture7, Picture8, Picture9;   // gauge zones

@@ -115,7 +115,9 @@ void ParamLogicielVB::layOut()
         b.setRange(0, 255);
         b.setLargeChange(10);
         b.setSmallChange(1);
-        b.move(240 + 360 * i + (i >= 3 ? 600 : 0), 5700, 255, 1695);
+        // Each triple under its " R     V      B" caption, the text colour's
+        // beyond the background sample.
+        b.move(240 + 360 * i + (i >= 3 ? 1020 : 0), 5700, 255, 1695);
     }
     Label2.setCaption(QStringLiteral(" R     V      B"));
     Label2.move(180, 5400, 1200, 255);

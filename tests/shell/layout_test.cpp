@@ -158,4 +158,25 @@ TEST_F(LayoutTest, TheCurtainCoversOnlyTheStripsTheEventListAndTheIcon)
     EXPECT_TRUE(hit == l.Picture12.widget() || l.Picture12.widget()->isAncestorOf(hit));
 }
 
+// "Read FADEC I/O" lays the I/O monitor over the power panel: the slider,
+// its two buttons and the power label stay behind it.
+TEST_F(LayoutTest, TheIOMonitorLiesInFrontOfThePowerPanel)
+{
+    Log& l = w();
+    l.show();
+    l.mnuIOListData.click();
+    ASSERT_TRUE(l.Picture22.visible());
+    QWidget* surface = l.surface();
+    const QRect monitor = l.Picture22.widget()->geometry();
+    for (const plat::Control* under : std::initializer_list<const plat::Control*>{
+             &l.VScroll1, &l.PWIndividuel, &l.CopiePWSlider, &l.Label3}) {
+        const QRect r = under->widget()->geometry().intersected(monitor);
+        ASSERT_FALSE(r.isEmpty()) << under->objectName().toStdString();
+        QWidget* hit = surface->childAt(r.center());
+        ASSERT_NE(hit, nullptr) << under->objectName().toStdString();
+        EXPECT_TRUE(hit == l.Picture22.widget() || l.Picture22.widget()->isAncestorOf(hit))
+            << under->objectName().toStdString() << " shows through the I/O monitor";
+    }
+}
+
 } // namespace

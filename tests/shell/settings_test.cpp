@@ -269,6 +269,36 @@ TEST_F(SettingsTest, BannerPreviewFollowsTheColourBarsWithin50ms)
     EXPECT_EQ(v.Text2.backColor(), plat::rgb(40, 0, 30));
 }
 
+// The two colour triples stand under their " R     V      B" captions, each
+// bar under its letter, clear of the colour samples.
+TEST_F(SettingsTest, ColourBarsStandUnderTheirLetters)
+{
+    ParamLogicielVB& v = w();
+    struct Triple {
+        const char* name;
+        plat::Label* caption;
+        plat::VScrollBar* bars[3];
+    };
+    const Triple triples[] = {{"background", &v.Label2, {&v.VScroll4, &v.VScroll5, &v.VScroll6}},
+                              {"text", &v.Label4, {&v.VScroll1, &v.VScroll2, &v.VScroll3}}};
+    const plat::Control* samples[] = {&v.Picture1, &v.Picture2};
+    auto span = [](const plat::Control& c) { return std::pair{c.left(), c.left() + c.width()}; };
+    for (const Triple& t : triples) {
+        SCOPED_TRACE(t.name);
+        for (int k = 0; k < 3; ++k) {
+            const auto [l, r] = span(*t.bars[k]);
+            EXPECT_GE(l, t.caption->left());
+            EXPECT_LE(r, t.caption->left() + t.caption->width());
+            // Same place under the letter as in the other triple: the captions are the same text.
+            EXPECT_EQ(l - t.caption->left(), triples[0].bars[k]->left() - triples[0].caption->left());
+            for (const plat::Control* sample : samples) {
+                const auto [sl, sr] = span(*sample);
+                EXPECT_TRUE(r <= sl || l >= sr) << sample->objectName().toStdString();
+            }
+        }
+    }
+}
+
 // A real click on the shown window's check box reaches the main window.
 TEST_F(SettingsTest, MouseClickOnTheShownWindow)
 {

@@ -4,6 +4,7 @@
 #include "alarms/Halogen.h"
 #include "alarms/SHTPC.h"
 #include "link/ConfigurationRS232.h"
+#include "parameters/Coefficients.h"
 #include "parameters/EspionStart.h"
 #include "parameters/FadecParameters.h"
 #include "parameters/OKTransfert.h"
@@ -22,6 +23,9 @@
 #include "shell/MessagesError.h"
 #include "shell/ParamLogicielVB.h"
 #include "shell/Program.h"
+#include "traces/Datalogger.h"
+#include "traces/InterCMD1.h"
+#include "traces/VisualiserImagesHMS.h"
 
 namespace {
 
@@ -40,13 +44,16 @@ const std::vector<ProgramWindow>& programWindows()
     static const std::vector<ProgramWindow> windows = {
         {"Log", loadLog},
         {"BoiteDialogue", load<orv::BoiteDialogue>},
+        {"Coefficients", load<orv::Coefficients>},
         {"ConfigurationRS232", load<orv::ConfigurationRS232>},
         {"ControlLfcAlarm", load<orv::ControlLfcAlarm>},
+        {"Datalogger", load<orv::Datalogger>},
         {"EspionStart", load<orv::EspionStart>},
         {"FadecParameters", load<orv::FadecParameters>},
         {"FenQuestion", load<orv::FenQuestion>},
         {"Halogen", load<orv::Halogen>},
         {"Histo", load<orv::Histo>},
+        {"InterCMD1", load<orv::InterCMD1>},
         {"MessagesError", load<orv::MessagesError>},
         {"OKTransfert", load<orv::OKTransfert>},
         {"ParamLogicielVB", load<orv::ParamLogicielVB>},
@@ -59,6 +66,7 @@ const std::vector<ProgramWindow>& programWindows()
         {"TestsMateriel", load<orv::TestsMateriel>},
         {"Usures", load<orv::Usures>},
         {"ValeurDesParam", load<orv::ValeurDesParam>},
+        {"VisualiserImagesHMS", load<orv::VisualiserImagesHMS>},
     };
     return windows;
 }
