@@ -15,30 +15,41 @@ constexpr double PixelsPerPoint = 96.0 / 72.0;
 struct Face {
     const char* designName;   // the name the windows use
     const char* hostFamily;   // what shows it here
+    double scale;             // size of the host face for the same point size
 };
 
 // The proportional faces map onto the condensed DejaVu faces, whose widths
 // stay within those of the design's faces; the fixed face onto DejaVu Sans
-// Mono.
+// Mono. The design's serif face is a small bitmap face: DejaVu Serif at the
+// same size runs about a sixth wider, so it is drawn a sixth smaller.
 const Face Faces[] = {
-    {"MS Sans Serif", "DejaVu Sans Condensed"},
-    {"MS Serif", "DejaVu Serif Condensed"},
-    {"Courier New", "DejaVu Sans Mono"},
+    {"MS Sans Serif", "DejaVu Sans Condensed", 1.0},
+    {"MS Serif", "DejaVu Serif Condensed", 0.85},
+    {"Courier New", "DejaVu Sans Mono", 1.0},
 };
+
+const Face* face(const QString& name)
+{
+    for (const Face& f : Faces)
+        if (name.compare(QLatin1String(f.designName), Qt::CaseInsensitive) == 0) return &f;
+    return nullptr;
+}
 
 QString hostFamily(const QString& name)
 {
-    for (const Face& f : Faces)
-        if (name.compare(QLatin1String(f.designName), Qt::CaseInsensitive) == 0) return QString::fromLatin1(f.hostFamily);
-    return name;
+    const Face* f = face(name);
+    return f ? QString::fromLatin1(f->hostFamily) : name;
 }
 
 } // namespace
 
 QFont programFont(const QString& name, double points, bool bold)
 {
-    QFont f(hostFamily(name.isEmpty() ? QStringLiteral("MS Sans Serif") : name));
-    f.setPixelSize(std::max(1, int(std::lround((points > 0 ? points : 8.25) * PixelsPerPoint))));
+    const QString design = name.isEmpty() ? QStringLiteral("MS Sans Serif") : name;
+    QFont f(hostFamily(design));
+    const Face* known = face(design);
+    const double scale = known ? known->scale : 1.0;
+    f.setPixelSize(std::max(1, int(std::lround((points > 0 ? points : 8.25) * PixelsPerPoint * scale))));
     f.setBold(bold);
     return f;
 }

@@ -51,6 +51,24 @@ void PictureBox::setBackColor(Color c)
     canvas_.setBackColor(c);
 }
 
+void PictureBox::setFontName(const QString& n)
+{
+    Control::setFontName(n);
+    canvas_.setFontName(n);
+}
+
+void PictureBox::setFontSize(double pt)
+{
+    Control::setFontSize(pt);
+    canvas_.setFontSize(pt);
+}
+
+void PictureBox::setFontBold(bool b)
+{
+    Control::setFontBold(b);
+    canvas_.setFontBold(b);
+}
+
 void PictureBox::setBorderStyle(int s)
 {
     static_cast<QFrame*>(widget())->setFrameShape(s ? QFrame::Box : QFrame::NoFrame);

@@ -17,6 +17,10 @@ public:
     void move(int left, int top, int width, int height) override;
     // Setting the back colour erases the drawing, as the canvas does.
     void setBackColor(Color c);
+    // The font is also the one the picture prints with.
+    void setFontName(const QString& n);
+    void setFontSize(double pt);
+    void setFontBold(bool b);
 
     Canvas& canvas() { return canvas_; }
     const Canvas& canvas() const { return canvas_; }

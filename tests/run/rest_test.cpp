@@ -80,3 +80,20 @@ TEST_F(RestTest, ACounterWrittenWhileIdleIsNeverShown)
     EXPECT_FALSE(log->Timer39.enabled());
     EXPECT_EQ(s->RestSeconds[3], 60);
 }
+
+// The longest countdown text fits the rest picture: as drawn, its last
+// column of text stays clear of the picture's right edge.
+TEST_F(RestTest, TheCountdownTextFitsItsPicture)
+{
+    const int le = 0;
+    enterRest(le);
+    t.time.advance(1000);   // " Rest  89 sec."
+    const plat::Canvas& c = log->Picture4[le].canvas();
+    const plat::Color text = c.foreColor();
+    int rightmost = -1;
+    for (int x = 0; x < 1095; x += 15)
+        for (int y = 0; y < 300; y += 15)
+            if (c.point(x, y) == text) rightmost = x;
+    ASSERT_GE(rightmost, 0) << "no text drawn";
+    EXPECT_LT(rightmost, 1095 - 2 * 15);
+}
