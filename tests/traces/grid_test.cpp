@@ -11,6 +11,19 @@ protected:
         startUp();
     }
     plat::Canvas& area() { return prog->Log->Picture13.canvas(); }
+
+    // Every pixel of the four grid lines, at 15 twips a pixel; empty when
+    // the whole grid is white.
+    QString gridGaps()
+    {
+        QString gaps;
+        for (int x = 0; x < 9330; x += 15)
+            if (area().point(x, 2107) != plat::colors::White) gaps += QString(" (%1,2107)").arg(x);
+        for (int x : {2335, 4670, 7005})
+            for (int y = 0; y <= 4200; y += 15)
+                if (area().point(x, y) != plat::colors::White) gaps += QString(" (%1,%2)").arg(x).arg(y);
+        return gaps;
+    }
 };
 
 } // namespace
@@ -36,4 +49,27 @@ TEST_F(TraceAreaTest, BlankingAPaneKeepsTheGridAndTheSingleScreenLayoutHasNone)
     log.mnuMonoEcran.setChecked(true);
     log.GrilleScreen();
     EXPECT_EQ(area().point(1000, 2107), plat::colors::Black);
+}
+
+// The blank rectangles overlap the grid lines; each blank redraws the grid
+// after its fill, and the deferred black blanks do as well.
+TEST_F(TraceAreaTest, EveryPaneBlankAndClearLeavesTheWholeGridWhite)
+{
+    orv::Log& log = *prog->Log;
+    for (int le = 0; le < 8; ++le) {
+        area().line(0, 0, 9340, 4214, plat::colors::Green, plat::Canvas::BoxFilled);
+        log.GrilleScreen();
+        prog->s.ScreenLE = uint8_t(le);
+        log.ColorRetard();
+        EXPECT_EQ(gridGaps(), "") << "pane blank of LE index " << le;
+
+        log.mnuClearScreen.click();   // dark blue now, black 200 ms later
+        EXPECT_EQ(gridGaps(), "") << "Clear Screen of LE index " << le;
+        t.time.advance(250);
+        EXPECT_EQ(gridGaps(), "") << "deferred blank of LE index " << le;
+    }
+    log.mnuClearScreenAll.click();
+    t.time.advance(350);
+    EXPECT_EQ(gridGaps(), "");
+    EXPECT_EQ(area().point(1000, 1000), plat::colors::Black);
 }
