@@ -7,6 +7,7 @@
 #include "shell/ParamLogicielVB.h"
 #include "support/FakeLE.h"
 #include "support/ProgramFixture.h"
+#include "support/StartedProgramFixture.h"
 
 #include <QDir>
 #include <QImage>
@@ -14,28 +15,8 @@
 #include <memory>
 #include <vector>
 
-class ParamsTest : public ProgramTest {
+class ParamsTest : public StartedProgramTest {
 protected:
-    orv::Log* log = nullptr;
-    orv::State* s = nullptr;
-    std::vector<std::unique_ptr<FakeLE>> fakes;
-
-    void SetUp() override
-    {
-        ProgramTest::SetUp();
-        startUp();
-        log = &prog->Log.get();
-        s = &prog->s;
-        ASSERT_EQ(s->BaseFolder, "C:\\LightCtl");
-    }
-
-    // A fake LE on LE index le's line, its port open.
-    FakeLE& addFake(int le)
-    {
-        openPort(le);
-        fakes.push_back(std::make_unique<FakeLE>(t, le + 1, le + 1));
-        return *fakes.back();
-    }
 
     // The user's press on LE index le's selector label of the main window.
     void selectLE(int le)

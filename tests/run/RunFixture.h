@@ -8,6 +8,7 @@
 #include "shell/ParamLogicielVB.h"
 #include "support/FakeLE.h"
 #include "support/ProgramFixture.h"
+#include "support/StartedProgramFixture.h"
 
 #include <QByteArray>
 #include <functional>
@@ -15,20 +16,8 @@
 #include <memory>
 #include <vector>
 
-class RunTest : public ProgramTest {
+class RunTest : public StartedProgramTest {
 protected:
-    orv::Log* log = nullptr;
-    orv::State* s = nullptr;
-    std::vector<std::unique_ptr<FakeLE>> fakes;
-
-    void SetUp() override
-    {
-        ProgramTest::SetUp();
-        startUp();
-        log = &prog->Log.get();
-        s = &prog->s;
-        ASSERT_EQ(s->BaseFolder, "C:\\LightCtl");
-    }
 
     // A one-shot action at `ms` from now, run from the event loop.
     std::vector<std::unique_ptr<plat::Timer>> actions;
@@ -40,14 +29,6 @@ protected:
             tm->setEnabled(false);
             fn();
         };
-    }
-
-    // A fake LE on LE index le's line, its port open.
-    FakeLE& addFake(int le)
-    {
-        openPort(le);
-        fakes.push_back(std::make_unique<FakeLE>(t, le + 1, le + 1));
-        return *fakes.back();
     }
 
     // What gates a parameter read, as reception leaves it for a marked idle frame.

@@ -5,6 +5,7 @@
 #include "platform/Canvas.h"
 #include "shell/ParamLogicielVB.h"
 #include "support/ProgramFixture.h"
+#include "support/StartedProgramFixture.h"
 #include "traces/LogTraces.h"
 #include "traces/TracesState.h"
 #include "scheduler/SchedulerState.h"
@@ -19,20 +20,14 @@ constexpr plat::Color Yellow = plat::rgb(255, 255, 0);
 constexpr plat::Color Magenta = plat::rgb(255, 0, 255);
 } // namespace tr
 
-class TracesTest : public ProgramTest {
+class TracesTest : public StartedProgramTest {
 protected:
-    orv::Log* log = nullptr;
-    orv::State* s = nullptr;
     orv::TracesState* ts = nullptr;
 
     void SetUp() override
     {
-        ProgramTest::SetUp();
-        startUp();
-        log = &prog->Log.get();
-        s = &prog->s;
+        StartedProgramTest::SetUp();
         ts = s->traces.get();
-        ASSERT_EQ(s->BaseFolder, "C:\\LightCtl");
     }
 
     plat::Canvas& area() { return log->Picture13.canvas(); }

@@ -1,0 +1,34 @@
+#pragma once
+// The program after start-up on drive C:\LightCtl, with the main window and
+// the shared state at hand, and fake LEs on in-memory lines on demand.
+
+#include "support/FakeLE.h"
+#include "support/ProgramFixture.h"
+#include "shell/Log.h"
+
+#include <memory>
+#include <vector>
+
+class StartedProgramTest : public ProgramTest {
+protected:
+    orv::Log* log = nullptr;
+    orv::State* s = nullptr;
+    std::vector<std::unique_ptr<FakeLE>> fakes;
+
+    void SetUp() override
+    {
+        ProgramTest::SetUp();
+        startUp();
+        log = &prog->Log.get();
+        s = &prog->s;
+        ASSERT_EQ(s->BaseFolder, "C:\\LightCtl");
+    }
+
+    // A fake LE on LE index le's line, its port open.
+    FakeLE& addFake(int le)
+    {
+        openPort(le);
+        fakes.push_back(std::make_unique<FakeLE>(t, le + 1, le + 1));
+        return *fakes.back();
+    }
+};
