@@ -170,10 +170,10 @@ void RealTimeSource::scheduleChanged()
     }
     // Absolute expiry on the monotonic clock; an instant already past fires at once.
     const int64_t ns = d_->originNs + std::max<int64_t>(next, 1) * 1000;
-    itimerspec spec{};
-    spec.it_value.tv_sec = ns / 1000000000;
-    spec.it_value.tv_nsec = ns % 1000000000;
-    if (::timerfd_settime(d_->fd, TFD_TIMER_ABSTIME, &spec, nullptr) == 0) d_->armedUs = next;
+    itimerspec expiry{};
+    expiry.it_value.tv_sec = ns / 1000000000;
+    expiry.it_value.tv_nsec = ns % 1000000000;
+    if (::timerfd_settime(d_->fd, TFD_TIMER_ABSTIME, &expiry, nullptr) == 0) d_->armedUs = next;
 }
 
 void RealTimeSource::wake()

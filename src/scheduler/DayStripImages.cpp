@@ -29,15 +29,19 @@ void saveDayStripImages(Program& p)
         p.s.DateCourante = imageDate(p.rt.time.wallClock().date());
 }
 
-void SelectionStart::SauvTraces()
+QStringList SelectionStart::SauvTraces()
 {
     State& s = p_.s;
     // Built from the date itself, whatever the regional date format.
     s.DateCourante = imageDate(p_.rt.time.wallClock().date());
     // A strip that cannot be saved (folder gone, disk full) is skipped; the
     // others are still written.
-    for (int le = 0; le < 8; ++le)
-        strip(le).canvas().save(p_.rt.drive.hostPath(dayImagePath(s, s.DateCourante, le)));
+    QStringList failed;
+    for (int le = 0; le < 8; ++le) {
+        const QString path = dayImagePath(s, s.DateCourante, le);
+        if (!strip(le).canvas().save(p_.rt.drive.hostPath(path))) failed << path;
+    }
+    return failed;
 }
 
 void SelectionStart::mnu2SauverLesTraces_Click() { SauvTraces(); }

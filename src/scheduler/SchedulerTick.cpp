@@ -64,7 +64,7 @@ void midnightSave(Program& p, SelectionStart& w)
 {
     State& s = p.s;
     SchedulerState& sc = *s.scheduler;
-    const QStringList failed = saveStripImages(p);
+    const QStringList failed = w.SauvTraces();
     if (!failed.isEmpty()) {
         Log& log = *p.Log;
         log.List4.setForeColor(plat::colors::Red);
@@ -126,19 +126,6 @@ void clearWaitBar(Program& p)
     plat::PictureBox& bar = p.Log->Picture15;
     bar.setVisible(false);
     bar.canvas().line(0, 0, WaitBarWidth, WaitBarHeight, plat::colors::Grey, plat::Canvas::BoxFilled);
-}
-
-QStringList saveStripImages(Program& p)
-{
-    State& s = p.s;
-    s.DateCourante = imageDate(p.rt.time.wallClock().date());
-    SelectionStart& w = *p.form<SelectionStart>();
-    QStringList failed;
-    for (const SchedulerInstance& in : schedulerInstances()) {
-        const QString path = s.BaseFolder + QStringLiteral("\\Images_Traces\\") + dayImageName(s.DateCourante, in.le);
-        if (!(w.*in.strip).canvas().save(p.rt.drive.hostPath(path))) failed << path;
-    }
-    return failed;
 }
 
 void SelectionStart::Timer3_Timer()

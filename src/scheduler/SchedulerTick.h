@@ -25,11 +25,6 @@ int64_t hhmm(const QString& hour, const QString& minute);
 void drawWaitBar(Program& p, int32_t width);
 void clearWaitBar(Program& p);
 
-// The strip images of the day: the eight strips saved as
-// Images_Traces\dd.mm.yyyy_02.bmp .. _09.bmp. Returns the paths of the
-// images that could not be written.
-QStringList saveStripImages(Program& p);
-
 // The restart supervision inside an asymmetric window or a planning window;
 // each mode gives its own wait count, restart count, start flag and drawing.
 struct WindowRestartCells {

@@ -162,9 +162,10 @@ public:
     void mnuMove_Click();
     void mnuRedraw_Click();
 
-    // --- daily images (DayImages.cpp)
-    // Saves the eight strips as today's day images.
-    void SauvTraces();
+    // --- daily images (DayStripImages.cpp)
+    // Saves the eight strips as today's day images; returns the paths of the
+    // images that could not be written (the others are written all the same).
+    QStringList SauvTraces();
     void mnu2SauverLesTraces_Click();
     void mnu2Visualiser_Click();
     // Loads the day's image of LE le into its strip as background picture,
