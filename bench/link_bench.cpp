@@ -10,13 +10,19 @@
 //  - the hand-over -> answer latency: from the moment the program's port had
 //    the whole frame (its hand-over stamp) to the answer's arrival at the LE
 //    (le-sim's stamp), both in microseconds of CLOCK_MONOTONIC;
+//  - the line -> answer latency: from the moment le-sim put the frame's last
+//    character on the line, so that a late intake shows too;
 //  - the whole process's CPU time (all threads) per frame received and as a
 //    share of one core over the run;
 //  - the floor: bench/floor_reader, a minimal reader in plain C, on the same
 //    lines fed the same way right after, with its CPU per frame, and the
 //    program/floor ratio.
 //
-//   link_bench [--frames N]     frames per LE (default 120, about 10 s)
+//  - the idle program: its CPU share over a few seconds after start-up, the
+//    window shown and no port open yet.
+//
+//   link_bench [--frames N] [--idle S]   frames per LE (default 120, about
+//                                        10 s); seconds of idle (default 5)
 //
 // Not a test: run it by hand and note the machine's load beside its figures.
 
@@ -24,9 +30,13 @@
 #include "client/RealProgram.h"
 #include "model/Model.h"
 #include "platform/CommPort.h"
+#include "platform/TimeSource.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
@@ -78,21 +88,29 @@ QString loadAverage()
 int main(int argc, char** argv)
 {
     int frames = 120;
+    int idleSeconds = 5;
     for (int i = 1; i < argc; ++i) {
         if (QByteArray(argv[i]) == "--frames" && i + 1 < argc && std::atoi(argv[i + 1]) > 0) {
             frames = std::atoi(argv[++i]);
+        } else if (QByteArray(argv[i]) == "--idle" && i + 1 < argc && std::atoi(argv[i + 1]) > 0) {
+            idleSeconds = std::atoi(argv[++i]);
         } else {
-            std::fprintf(stderr, "usage: link_bench [--frames N]\n");
+            std::fprintf(stderr, "usage: link_bench [--frames N] [--idle S]\n");
             return 2;
         }
     }
+    plat::RealTimeSource::selectEventLoop();
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
     const QString loadBefore = loadAverage();
 
     // A new frame every millisecond at the line's pace: each LE's next frame
     // waits behind the one on the line, so they go back to back.
-    LeSimProcess sim({"--count", QString::number(LeCount), "--period", "1", "--pace"});
+    // Its trace goes to a file read now and then, not through a pipe the
+    // event loop would serve twice a frame.
+    QTemporaryDir scratch;
+    LeSimProcess sim({"--count", QString::number(LeCount), "--period", "1", "--pace"},
+                     scratch.filePath(QStringLiteral("le-sim-trace.txt")));
     if (!sim.ready()) {
         std::fprintf(stderr, "link_bench: le-sim did not start\n%s", qPrintable(sim.stderrLog()));
         return 1;
@@ -112,6 +130,21 @@ int main(int argc, char** argv)
         return 1;
     }
     log.show();
+
+    // Idle: the program as it stands after start-up, no port open, on the
+    // plain event loop (the first second lets start-up's own work settle).
+    const auto runFor = [](int ms) {
+        QEventLoop loop;
+        QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+        loop.exec();
+    };
+    runFor(1000);
+    const int64_t idleWallBefore = monotonicUs();
+    const double idleCpuBefore = cpuMs(CLOCK_PROCESS_CPUTIME_ID);
+    runFor(idleSeconds * 1000);
+    const double idleShare = 100.0 * (cpuMs(CLOCK_PROCESS_CPUTIME_ID) - idleCpuBefore)
+                             / (double(monotonicUs() - idleWallBefore) / 1000.0);
+
     rig.validatePorts(ports);
     for (int i = 0; i < LeCount; ++i)
         if (!log.MSComm(i).portOpen()) {
@@ -155,7 +188,20 @@ int main(int argc, char** argv)
     };
     const int64_t wallBefore = monotonicUs();
     const double cpuBefore = cpuMs(CLOCK_PROCESS_CPUTIME_ID);
-    const bool complete = lesim::waitUntil(allSent, int(2 * (frames + 1) * FrameLineMs) + lesim::kGuardMs);
+    // The plain event loop, as the program runs it; the trace is looked at
+    // four times a second.
+    bool complete = false;
+    {
+        QEventLoop loop;
+        QTimer look;
+        QObject::connect(&look, &QTimer::timeout, [&] {
+            complete = allSent();
+            if (complete || monotonicUs() - wallBefore > int64_t(2 * (frames + 1) * FrameLineMs + lesim::kGuardMs) * 1000)
+                loop.quit();
+        });
+        look.start(250);
+        loop.exec();
+    }
     const double cpu = cpuMs(CLOCK_PROCESS_CPUTIME_ID) - cpuBefore - countingMs;
     const double wallMs = double(monotonicUs() - wallBefore) / 1000.0;
     if (!complete) {
@@ -166,7 +212,8 @@ int main(int argc, char** argv)
     // A frame is answered when an answer arrives before the LE's next frame
     // is complete on the line; its latency runs from the frame's hand-over.
     long sent = 0, answered = 0, extra = 0, over30 = 0;
-    std::vector<double> latency;   // ms
+    std::vector<double> latency;       // ms, from the hand-over
+    std::vector<double> lineLatency;   // ms, from the frame's last character on the line
     for (int n = 1; n <= LeCount; ++n) {
         std::vector<int64_t> frameDone, answers;
         const std::vector<LeSimProcess::Event>& events = sim.events(n);
@@ -184,6 +231,7 @@ int main(int argc, char** argv)
             while (h < given.size() && given[h] < done) ++h;
             int inWindow = 0;
             for (size_t b = a; b < answers.size() && answers[b] < next; ++b) {
+                if (inWindow == 0) lineLatency.push_back(double(answers[b] - done) / 1000.0);
                 if (inWindow++ == 0 && h < given.size() && given[h] <= answers[b]) {
                     const double ms = double(answers[b] - given[h]) / 1000.0;
                     latency.push_back(ms);
@@ -223,8 +271,12 @@ int main(int argc, char** argv)
                 percentile(latency, 50), percentile(latency, 99),
                 latency.empty() ? 0.0 : *std::max_element(latency.begin(), latency.end()),
                 latency.empty() ? 0.0 : 100.0 * double(over30) / double(latency.size()));
+    std::printf("  line->answer       p50 %.2f ms   p99 %.2f ms   max %.2f ms   (from the frame's end on the line)\n",
+                percentile(lineLatency, 50), percentile(lineLatency, 99),
+                lineLatency.empty() ? 0.0 : *std::max_element(lineLatency.begin(), lineLatency.end()));
     std::printf("  CPU per frame      %.3f ms   (whole process, all threads)\n", cpuPerFrame);
     std::printf("  CPU share          %.2f %% of a core\n", wallMs > 0 ? 100.0 * cpu / wallMs : 0.0);
+    std::printf("  idle program       %.2f %% of a core   (%d s, no port open)\n", idleShare, idleSeconds);
     if (floorPerFrame > 0)
         std::printf("  floor per frame    %.3f ms   (minimal C reader, same lines)   program/floor %.2f\n",
                     floorPerFrame, cpuPerFrame / floorPerFrame);

@@ -16,6 +16,7 @@
 
 int main(int argc, char** argv)
 {
+    plat::RealTimeSource::selectEventLoop();
     QApplication app(argc, argv);
     QApplication::setApplicationName("orvane");
     // Number texts follow the system's decimal separator, as the program expects.

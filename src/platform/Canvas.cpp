@@ -92,6 +92,7 @@ void Canvas::resize(int widthTwips, int heightTwips)
         p.drawImage(0, 0, image_);
     }
     image_ = next;
+    touch(image_.rect());
     changed();
 }
 
@@ -109,6 +110,7 @@ void Canvas::redrawBackground()
 {
     printed_.clear();
     layBackground(image_);
+    touch(image_.rect());
     changed();
 }
 
@@ -188,8 +190,10 @@ void Canvas::stamp(int px, int py, int w, const QColor& c)
 {
     const int x0 = std::max(0, px - (w - 1) / 2), x1 = std::min(image_.width() - 1, px + w / 2);
     const int y0 = std::max(0, py - (w - 1) / 2), y1 = std::min(image_.height() - 1, py + w / 2);
+    if (x0 > x1 || y0 > y1) return;
     for (int y = y0; y <= y1; ++y)
         for (int x = x0; x <= x1; ++x) image_.setPixelColor(x, y, c);
+    touch(QRect(QPoint(x0, y0), QPoint(x1, y1)));
 }
 
 void Canvas::drawSegment(double x1, double y1, double x2, double y2, const QColor& c)
@@ -228,6 +232,7 @@ void Canvas::fillBox(double x1, double y1, double x2, double y2, const QColor& c
     if (l > r || t > b) return;
     for (int y = int(t); y <= int(b); ++y)
         for (int x = int(l); x <= int(r); ++x) image_.setPixelColor(x, y, c);
+    touch(QRect(QPoint(int(l), int(t)), QPoint(int(r), int(b))));
 }
 
 void Canvas::line(double x1, double y1, double x2, double y2, Color c, LineMode mode)
@@ -311,8 +316,11 @@ void Canvas::print(const QString& text)
     for (const QString& l : textLines(text)) {
         const double px = pixelIndex(toPxX(startX)), py = pixelIndex(toPxY(curY_));
         const double limit = 1e6;
-        if (p.isActive() && std::isfinite(px) && std::isfinite(py) && std::abs(px) < limit && std::abs(py) < limit)
+        if (p.isActive() && std::isfinite(px) && std::isfinite(py) && std::abs(px) < limit && std::abs(py) < limit) {
             p.drawText(QPointF(px, py + ascent), l);
+            // The glyphs' own box, a pixel wider all round for rounding.
+            touch(QFontMetricsF(f).boundingRect(l).translated(px, py + ascent).toAlignedRect().adjusted(-1, -1, 1, 1));
+        }
         curY_ += lineHeight;
     }
     if (p.isActive()) p.end();
@@ -373,7 +381,9 @@ std::optional<QImage> Canvas::load(const QString& hostPath)
 void Canvas::changed()
 {
     ++revision_;
-    if (onChanged) onChanged();
+    const QRect pixels = touched_ & image_.rect();
+    touched_ = QRect();
+    if (onChanged) onChanged(pixels);
 }
 
 } // namespace plat

@@ -17,6 +17,7 @@
 #include <QFont>
 #include <QImage>
 #include <QPointF>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -106,8 +107,9 @@ public:
     static std::optional<QImage> load(const QString& hostPath);
 
     const QImage& image() const { return image_; }
-    // Called after every change of the image.
-    std::function<void()> onChanged;
+    // Called after every change of the image, with the pixels it touched
+    // (empty when a drawing fell outside the box).
+    std::function<void(const QRect& pixels)> onChanged;
 
 private:
     double toPxX(double x) const;
@@ -121,6 +123,8 @@ private:
     void fillBox(double x1, double y1, double x2, double y2, const QColor& c);
     QFont font() const;
     uint64_t revision_ = 0;
+    QRect touched_;   // pixels drawn since the last change was reported
+    void touch(const QRect& pixels) { touched_ |= pixels; }
     void changed();
 
     int widthTwips_ = 0;

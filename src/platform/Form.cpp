@@ -8,6 +8,7 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QPaintEvent>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QPainter>
@@ -63,10 +64,11 @@ public:
     Surface(QWidget* parent, const Canvas& canvas) : QWidget(parent), canvas_(canvas) {}
 
 protected:
-    void paintEvent(QPaintEvent*) override
+    void paintEvent(QPaintEvent* e) override
     {
         QPainter p(this);
-        if (!canvas_.image().isNull()) p.drawImage(0, 0, canvas_.image());
+        const QRect target = e->rect() & canvas_.image().rect();
+        if (!target.isEmpty()) p.drawImage(target, canvas_.image(), target);
     }
 
 private:
@@ -83,7 +85,9 @@ Form::Form(Runtime& rt, QString name) : rt_(rt), name_(std::move(name))
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     surface_ = new Surface(window_, canvas_);
-    canvas_.onChanged = [this] { surface_->update(); };
+    canvas_.onChanged = [this](const QRect& pixels) {
+        if (!pixels.isEmpty()) surface_->update(pixels);
+    };
     surface_->setObjectName(name_ + "_client");
     layout->addWidget(surface_);
     setBackColor(backColor_);

@@ -2,6 +2,7 @@
 #include "platform/HookedWidget.h"
 
 #include <QFrame>
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace plat {
@@ -15,8 +16,11 @@ public:
 protected:
     void paintEvent(QPaintEvent* e) override
     {
+        // Only what needs painting: a plot adds a few pixels at a time.
         QPainter p(this);
-        p.drawImage(contentsRect().topLeft(), canvas_.image());
+        const QRect target = e->rect() & contentsRect();
+        if (!target.isEmpty())
+            p.drawImage(target, canvas_.image(), target.translated(-contentsRect().topLeft()));
         p.end();
         QFrame::paintEvent(e);
     }
@@ -33,7 +37,9 @@ PictureBox::PictureBox(Container& parent, QString name, int index)
     auto* w = new PictureWidget(this, canvas_);
     w->onClicked = [this] { raise(onClick); };
     w->onDoubleClicked = [this] { raise(onDblClick); };
-    canvas_.onChanged = [w] { w->update(); };
+    canvas_.onChanged = [w](const QRect& pixels) {
+        if (!pixels.isEmpty()) w->update(pixels.translated(w->contentsRect().topLeft()));
+    };
     setWidget(w);
     canvas_.resize(width(), height());
     setBackColor(ButtonFace);

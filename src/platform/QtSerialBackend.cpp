@@ -1,10 +1,13 @@
 #include "platform/QtSerialBackend.h"
 
 #include <QSerialPort>
+#include <QSocketNotifier>
 #include <algorithm>
+#include <cerrno>
 #include <poll.h>
 #include <sys/ioctl.h>
 #include <termios.h>
+#include <unistd.h>
 
 namespace plat {
 
@@ -14,9 +17,14 @@ QtSerialBackend::QtSerialBackend(QString devicePath)
     // A path is used as the device's location as it stands.
     port_->setPortName(path_);
     QObject::connect(port_.get(), &QSerialPort::readyRead, [this] {
-        updateKernelWake();
+        watchLine();
         if (onReadyRead) onReadyRead();
     });
+    pause_.setSingleShot(true);
+    pause_.setTimerType(Qt::PreciseTimer);
+    // After a pause the line is watched whatever is missing: a line that
+    // went quiet or hung up must still be seen.
+    QObject::connect(&pause_, &QTimer::timeout, [this] { watchLine(false); });
     QObject::connect(port_.get(), &QSerialPort::errorOccurred,
                      [this](QSerialPort::SerialPortError e) { handleError(int(e)); });
 }
@@ -34,13 +42,23 @@ bool QtSerialBackend::open()
     if (port_->isOpen()) return false;
     // QSerialPort takes a lock on the device, so a second open of the same
     // line, from this program or another, fails here.
-    return port_->open(QIODevice::ReadWrite);
+    if (!port_->open(QIODevice::ReadWrite)) return false;
+    // The port watches the line through its read notifier; pausing that
+    // notifier is how the line leaves the poll set. Without one found, the
+    // line is simply watched all the time.
+    readWatch_ = nullptr;
+    for (QSocketNotifier* n : port_->findChildren<QSocketNotifier*>())
+        if (n->type() == QSocketNotifier::Read && n->socket() == port_->handle()) readWatch_ = n;
+    return true;
 }
 
 void QtSerialBackend::close()
 {
+    pause_.stop();
+    readWatch_ = nullptr;
     port_->close();
     vmin_ = -1;
+    charNs_ = 0;
 }
 
 bool QtSerialBackend::isOpen() const { return port_->isOpen(); }
@@ -63,33 +81,73 @@ QByteArray QtSerialBackend::read(qint64 max)
     // Characters held back by the kernel are taken into the port first.
     if (port_->bytesAvailable() < max && kernelPending() > 0) port_->waitForReadyRead(0);
     QByteArray data = port_->read(max);
-    updateKernelWake();
+    watchLine();
     return data;
 }
 
 void QtSerialBackend::setWakeThreshold(int chars)
 {
     wakeThreshold_ = std::max(1, chars);
-    updateKernelWake();
+    watchLine();
 }
 
-void QtSerialBackend::updateKernelWake()
+namespace {
+// The line is watched again this long before the missing characters could
+// all be there, so that a late pause timer costs nothing; a shorter pause is
+// not worth taking.
+constexpr int64_t kWatchAheadNs = 5'000'000;
+} // namespace
+
+void QtSerialBackend::watchLine(bool mayPause)
 {
+    pause_.stop();
     if (!port_->isOpen()) return;
-    // Above 64 the kernel's poll no longer waits for VMIN characters.
-    const int want = int(std::clamp<qint64>(wakeThreshold_ - port_->bytesAvailable(), 1, 64));
-    if (want == vmin_) return;
+    const qint64 inPort = port_->bytesAvailable();
+    const qint64 inKernel = kernelPending();
+    const qint64 missing = wakeThreshold_ - inPort - inKernel;
+    const int64_t pauseNs = mayPause && readWatch_ && charNs_ > 0 ? missing * charNs_ - kWatchAheadNs : 0;
+    if (pauseNs > kWatchAheadNs) {
+        setLineWatched(false);
+        pause_.start(int(pauseNs / 1'000'000));
+        return;
+    }
+    // VMIN counts what the kernel holds, and above 64 the kernel's poll no
+    // longer waits for it: characters held that would keep the count above
+    // 64 are taken into the port first (its ready-read comes back here).
+    if (wakeThreshold_ - inPort > 64 && inKernel > 0 && port_->waitForReadyRead(0)) return;
+    setKernelWake(int(std::clamp<qint64>(wakeThreshold_ - inPort, 1, 64)));
+    setLineWatched(true);
+}
+
+void QtSerialBackend::setLineWatched(bool on)
+{
+    if (readWatch_ && readWatch_->isEnabled() != on) readWatch_->setEnabled(on);
+}
+
+void QtSerialBackend::setKernelWake(int chars)
+{
+    if (chars == vmin_) return;
     termios tio;
     if (::tcgetattr(int(port_->handle()), &tio) != 0) return;
-    tio.c_cc[VMIN] = cc_t(want);
+    tio.c_cc[VMIN] = cc_t(chars);
     tio.c_cc[VTIME] = 0;
-    if (::tcsetattr(int(port_->handle()), TCSANOW, &tio) == 0) vmin_ = want;
+    if (::tcsetattr(int(port_->handle()), TCSANOW, &tio) == 0) vmin_ = chars;
 }
 
 bool QtSerialBackend::write(const QByteArray& data)
 {
     if (!port_->isOpen()) return false;
-    if (port_->write(data) != data.size()) return false;
+    // With nothing queued in the port, the bytes go to the device at once:
+    // a short frame on an idle line is taken whole, and the port's write
+    // notifier is neither armed nor served for it. What the device does not
+    // take, or a failure, goes the port's own way.
+    qint64 done = 0;
+    if (port_->bytesToWrite() == 0) {
+        const ssize_t n = ::write(int(port_->handle()), data.constData(), size_t(data.size()));
+        if (n > 0) done = n;
+        if (done == data.size()) return true;
+    }
+    if (port_->write(data.constData() + done, data.size() - done) != data.size() - done) return false;
     // Hand the bytes to the device now rather than at the next event-loop
     // pass; this does not block.
     port_->flush();
@@ -139,7 +197,9 @@ bool QtSerialBackend::configure(int baud, char parity, int dataBits, int stopBit
     }
     // The settings rewrote the line's terminal attributes.
     vmin_ = -1;
-    updateKernelWake();
+    const int bits = 1 + dataBits + (parity == 'n' ? 0 : 1) + stopBits;
+    charNs_ = baud > 0 ? int64_t(bits) * 1'000'000'000 / baud : 0;
+    watchLine();
     return true;
 }
 

@@ -23,7 +23,7 @@ void TimeSource::timerEnabled(Timer* t, int64_t fromUs)
     auto it = std::find_if(active_.begin(), active_.end(), [t](const Entry& e) { return e.timer == t; });
     const int64_t now = nowUs();
     const int64_t start = fromUs >= 0 && fromUs <= now ? fromUs : now;
-    Entry e{t, start + int64_t(t->interval()) * 1000, ++seq_};
+    Entry e{t, start + int64_t(t->interval()) * 1000, ++seq_, slackUs(t->interval())};
     if (it == active_.end())
         active_.push_back(e);
     else
@@ -54,7 +54,7 @@ int TimeSource::fireDue(int64_t now)
         if (ended_) return fired;
         const Entry* pick = nullptr;
         for (const Entry& e : active_)
-            if (e.due <= now && !e.timer->running()
+            if (e.due - e.slack <= now && !e.timer->running()
                 && (!pick || e.due < pick->due || (e.due == pick->due && e.seq < pick->seq)))
                 pick = &e;
         if (!pick) return fired;
@@ -113,6 +113,11 @@ struct RealTimeSource::Impl {
     int64_t originNs = 0;   // CLOCK_MONOTONIC at clock start
 };
 
+void RealTimeSource::selectEventLoop()
+{
+    if (!qEnvironmentVariableIsSet("QT_NO_GLIB")) qputenv("QT_NO_GLIB", "1");
+}
+
 RealTimeSource::RealTimeSource() : d_(new Impl)
 {
     d_->clock.start();
@@ -152,6 +157,8 @@ void RealTimeSource::post(std::function<void()> fn)
         if (!ended_) runHandler(fn);
     });
 }
+
+int64_t RealTimeSource::coarseSlackUs(int intervalMs) { return intervalMs >= 100 ? intervalMs * 50LL : 0; }
 
 void RealTimeSource::scheduleChanged()
 {

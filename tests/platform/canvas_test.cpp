@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <vector>
 
 using namespace plat;
 
@@ -302,14 +303,36 @@ TEST_F(CanvasTest, FileFailuresAreReported)
     EXPECT_FALSE(Canvas::load(junk.fileName()).has_value());
 }
 
-TEST_F(CanvasTest, ChangesAreAnnounced)
+// Each change names the pixels it touched, so that only they are painted
+// again; every pixel a drawing changed lies inside what it names.
+TEST_F(CanvasTest, ChangesNameThePixelsTheyTouched)
 {
-    int calls = 0;
-    c.onChanged = [&] { ++calls; };
-    c.line(0, 0, 10, 10, colors::Red);
-    c.pset(5, 5, colors::Red);
+    std::vector<QRect> named;
+    c.onChanged = [&](const QRect& r) { named.push_back(r); };
+    const QImage before = c.image();
+    c.line(150, 150, 450, 300, colors::Red);   // px (10, 10) to (30, 20)
+    c.pset(5 * 15, 30 * 15, colors::Red);
+    c.pset(-1000, -1000, colors::Red);         // outside: nothing touched
+    c.setCurrentX(600);
+    c.setCurrentY(0);
     c.print("x");
+    ASSERT_EQ(named.size(), 4u);
+    EXPECT_EQ(named[0], QRect(QPoint(10, 10), QPoint(30, 20)));
+    EXPECT_EQ(named[1], QRect(5, 30, 1, 1));
+    EXPECT_TRUE(named[2].isEmpty());
+    EXPECT_TRUE(c.image().rect().contains(named[3]));
+    const QImage after = c.image();
+    for (int y = 0; y < after.height(); ++y)
+        for (int x = 0; x < after.width(); ++x) {
+            if (after.pixel(x, y) == before.pixel(x, y)) continue;
+            EXPECT_TRUE(named[0].contains(x, y) || named[1].contains(x, y) || named[3].contains(x, y))
+                << "pixel " << x << "," << y << " changed outside the named pixels";
+        }
+
+    // Clearing and a new background touch the whole picture.
     c.cls();
     c.setBackColor(colors::Blue);
-    EXPECT_EQ(calls, 5);
+    ASSERT_EQ(named.size(), 6u);
+    EXPECT_EQ(named[4], c.image().rect());
+    EXPECT_EQ(named[5], c.image().rect());
 }

@@ -161,6 +161,19 @@ TEST_F(SerialPtyTest, FarSideGoneClosesThePortAndANewLineReopens)
     EXPECT_EQ(reads.front(), frame('0'));
 }
 
+// Between frames the port does not watch the line until the next one could
+// be complete; a far side that hangs up meanwhile, and sends nothing more,
+// is still found.
+TEST_F(SerialPtyTest, FarSideGoneBetweenFramesIsFoundWithoutAWrite)
+{
+    ASSERT_TRUE(port.setPortOpen(true));
+    ASSERT_TRUE(pty.write(frame('3')));
+    ASSERT_TRUE(waitFor([&] { return !reads.empty(); }));
+    pty.closeFar();
+    ASSERT_TRUE(waitFor([&] { return !port.portOpen(); }));
+    EXPECT_EQ(codes, std::vector<int>{CommEvents::Receive});
+}
+
 TEST(PortDirectoryTest, PortNumberMapsToDevice)
 {
     qputenv("ORVANE_COM3", "/dev/ttyUSB0");

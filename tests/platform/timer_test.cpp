@@ -3,6 +3,7 @@
 #include "platform/Timer.h"
 
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <QStringList>
 
 using plat::Timer;
@@ -118,6 +119,43 @@ TEST(Timer, OneShotDisablesItself)
     };
     r.ts.advance(1000);
     EXPECT_EQ(r.times("t"), (std::vector<int64_t>{200}));
+}
+
+namespace {
+// Virtual time with the real loop's slack: ticks of 100 ms and more may come
+// early to share a wake-up.
+struct CoarseVirtualTime : VirtualTimeSource {
+    int64_t slackUs(int intervalMs) const override { return plat::RealTimeSource::coarseSlackUs(intervalMs); }
+};
+} // namespace
+
+TEST(Timer, LongTimersShareAWakeUpEarlyAndNeverTickLate)
+{
+    EXPECT_EQ(plat::RealTimeSource::coarseSlackUs(30), 0);   // the reply tick stays exact
+    EXPECT_EQ(plat::RealTimeSource::coarseSlackUs(50), 0);
+    EXPECT_EQ(plat::RealTimeSource::coarseSlackUs(100), 5000);
+    EXPECT_EQ(plat::RealTimeSource::coarseSlackUs(1000), 50000);
+
+    CoarseVirtualTime ts;
+    std::vector<std::pair<QString, int64_t>> ticks;
+    Timer fast(ts, "fast", 50), slow(ts, "slow", 1000), alone(ts, "alone", 700);
+    for (Timer* t : {&fast, &slow, &alone}) t->onTimer = [&, t] { ticks.push_back({t->name(), ts.nowMs()}); };
+    fast.setEnabled(true);
+    ts.advance(30);
+    slow.setEnabled(true);    // due at 1030, 2030: within 50 ms of fast's 1000 and 2000
+    ts.advance(10);
+    alone.setEnabled(true);   // due at 740, 1440: no other tick within 35 ms before
+    ts.advance(2100 - 40);
+    std::vector<int64_t> slowAt, aloneAt, fastAt;
+    for (auto& [n, at] : ticks) (n == "slow" ? slowAt : n == "alone" ? aloneAt : fastAt).push_back(at);
+    EXPECT_EQ(slowAt, (std::vector<int64_t>{1000, 2000}));
+    EXPECT_EQ(aloneAt, (std::vector<int64_t>{740, 1440}));
+    ASSERT_EQ(fastAt.size(), 42u);
+    for (size_t i = 0; i < fastAt.size(); ++i) EXPECT_EQ(fastAt[i], int64_t(50 * (i + 1)));
+    // In a shared wake-up the timer that was due first ticks first.
+    const auto at1000 = std::find(ticks.begin(), ticks.end(), std::pair<QString, int64_t>{"slow", 1000});
+    ASSERT_NE(at1000, ticks.begin());
+    EXPECT_EQ(*(at1000 - 1), (std::pair<QString, int64_t>{"fast", 1000}));
 }
 
 TEST(Wait, NestedWaitsRunTimersAndABusyTimerDoesNotReenter)

@@ -2,11 +2,18 @@
 
 namespace lesim {
 
-LeSimProcess::LeSimProcess(const QStringList& args)
+LeSimProcess::LeSimProcess(const QStringList& args, const QString& traceFile)
 {
     proc_.setProgram(QStringLiteral(LE_SIM_EXECUTABLE));
     proc_.setArguments(args + QStringList{QStringLiteral("--trace")});
     proc_.setProcessChannelMode(QProcess::SeparateChannels);
+    if (!traceFile.isEmpty()) {
+        proc_.setStandardOutputFile(traceFile, QIODevice::Truncate);
+        // Created now, so that it can be opened before le-sim writes.
+        QFile(traceFile).open(QIODevice::WriteOnly | QIODevice::Truncate);
+        traceFile_.setFileName(traceFile);
+        traceFile_.open(QIODevice::ReadOnly);
+    }
     proc_.start();
 }
 
@@ -52,8 +59,18 @@ QString LeSimProcess::stderrLog()
 
 void LeSimProcess::read()
 {
-    while (proc_.canReadLine()) {
-        const QString line = QString::fromLatin1(proc_.readLine()).trimmed();
+    QList<QByteArray> lines;
+    if (traceFile_.isOpen()) {
+        partLine_ += traceFile_.readAll();
+        const qsizetype end = partLine_.lastIndexOf('\n');
+        if (end < 0) return;
+        lines = partLine_.left(end).split('\n');
+        partLine_.remove(0, end + 1);
+    } else {
+        while (proc_.canReadLine()) lines.push_back(proc_.readLine());
+    }
+    for (const QByteArray& raw : lines) {
+        const QString line = QString::fromLatin1(raw).trimmed();
         if (line == QLatin1String("ready")) {
             ready_ = true;
         } else if (line.startsWith(QLatin1String("ORVANE_COM"))) {

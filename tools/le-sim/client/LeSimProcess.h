@@ -7,10 +7,15 @@
 // Used by the end-to-end tests and by the link benchmark. Qt Core only; the
 // caller owns a QCoreApplication (or QApplication) and the waits run its
 // event loop.
+//
+// The trace comes through a pipe the event loop reads as it arrives, or,
+// given a file, goes to that file and is read only when asked for: the
+// benchmark measures the program's own work, not the reading of the trace.
 
 #include "client/Wait.h"
 
 #include <QByteArray>
+#include <QFile>
 #include <QMap>
 #include <QProcess>
 #include <QString>
@@ -29,8 +34,9 @@ public:
         qint64 us = 0;        // CLOCK_MONOTONIC, microseconds
     };
 
-    // Starts le-sim with `args` and --trace.
-    explicit LeSimProcess(const QStringList& args);
+    // Starts le-sim with `args` and --trace; the trace goes to `traceFile`
+    // when one is given.
+    explicit LeSimProcess(const QStringList& args, const QString& traceFile = {});
     // Ends le-sim (SIGTERM, then SIGKILL if it does not exit).
     ~LeSimProcess();
     LeSimProcess(const LeSimProcess&) = delete;
@@ -51,6 +57,8 @@ private:
     void read();
 
     QProcess proc_;
+    QFile traceFile_;        // open for reading when the trace goes to a file
+    QByteArray partLine_;    // a line of the file not yet complete
     bool ready_ = false;
     QMap<int, QString> devices_;
     std::map<int, std::vector<Event>> events_;
