@@ -1,0 +1,86 @@
+// What a picture box and a window's own surface show on the screen follows
+// every drawing, though each drawing repaints only the pixels it touched.
+// Read from the screen (the platform's window contents), not re-rendered.
+#include "platform/Controls.h"
+#include "platform/Form.h"
+#include "platform/PictureBox.h"
+#include "support/RuntimeFixture.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+using namespace plat;
+
+namespace {
+
+struct Board : Form {
+    explicit Board(Runtime& rt) : Form(rt, "Board")
+    {
+        move(0, 0, 6000, 4500);
+        Picture1.move(300, 300, 3000, 2000);
+        Picture1.setBackColor(colors::Black);
+    }
+    PictureBox Picture1{*this, "Picture1"};
+};
+
+QImage onScreen(QWidget* w)
+{
+    for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+    return QGuiApplication::primaryScreen()->grabWindow(w->winId()).toImage().convertToFormat(QImage::Format_RGB888);
+}
+
+// The part of `screen` at `origin` the size of `drawn`, compared pixel by pixel.
+int differingPixels(const QImage& screen, QPoint origin, const QImage& drawn)
+{
+    int n = 0;
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x)
+            n += screen.pixel(origin.x() + x, origin.y() + y) != drawn.pixel(x, y);
+    return n;
+}
+
+class PictureScreenTest : public RuntimeTest {};
+
+} // namespace
+
+TEST_F(PictureScreenTest, EveryDrawingReachesTheScreen)
+{
+    Board b(t.rt);
+    b.show();
+    QWidget* pic = b.Picture1.widget();
+    const QPoint picAt = pic->mapTo(b.window(), pic->contentsRect().topLeft());
+    Canvas& c = b.Picture1.canvas();
+
+    // Steps that each touch a small part: lines, points, text, a filled box;
+    // then a clear and a new background, which touch everything.
+    const std::vector<std::function<void()>> steps = {
+        [&] { c.line(0, 0, 2900, 1900, colors::Yellow); },
+        [&] { c.pset(1500, 100, colors::Cyan); },
+        [&] { c.setCurrentX(200); c.setCurrentY(1200); c.print("LE3 23"); },
+        [&] { c.line(2000, 200, 2600, 800, colors::Red, Canvas::BoxFilled); },
+        [&] { c.line(0, 1800, 2900, 300, colors::Green); },
+        [&] { c.cls(); c.line(100, 100, 400, 400, colors::White); },
+        [&] { b.Picture1.setBackColor(colors::Blue); },
+    };
+    for (size_t i = 0; i < steps.size(); ++i) {
+        SCOPED_TRACE(i);
+        steps[i]();
+        const QImage screen = onScreen(b.window());
+        ASSERT_FALSE(screen.isNull());
+        EXPECT_EQ(differingPixels(screen, picAt, c.image()), 0);
+    }
+
+    // The window's own surface, drawn on beside the picture box.
+    Canvas& surface = b.canvas();
+    surface.line(3500, 300, 5500, 2500, colors::Red);
+    surface.setCurrentX(3500);
+    surface.setCurrentY(3000);
+    surface.print("Surface");
+    const QImage screen = onScreen(b.window());
+    const QRect beside(3400 / 15, 200 / 15, 2200 / 15, 3200 / 15);
+    const QPoint surfaceAt = b.surface()->mapTo(b.window(), QPoint());
+    EXPECT_EQ(differingPixels(screen, surfaceAt + beside.topLeft(), surface.image().copy(beside)), 0);
+}
