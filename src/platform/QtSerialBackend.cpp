@@ -3,7 +3,6 @@
 #include <QSerialPort>
 #include <QSocketNotifier>
 #include <algorithm>
-#include <cerrno>
 #include <poll.h>
 #include <sys/ioctl.h>
 #include <termios.h>
