@@ -7,7 +7,7 @@
 #include "platform/SeqFile.h"
 #include "platform/VbText.h"
 #include "shell/Program.h"
-#include "shell/StartupFilesIo.h"
+#include "platform/LineFile.h"
 
 #include <algorithm>
 #include <limits>
@@ -18,28 +18,28 @@ namespace {
 
 constexpr int MenuLines = 6;
 
-std::optional<LineFile> readBase(Program& p, const QString& name)
+std::optional<plat::LineFile> readBase(Program& p, const QString& name)
 {
-    return LineFile::read(p.rt.drive, inBase(p.s, name));
+    return plat::LineFile::read(p.rt.drive, inBase(p.s, name));
 }
 
 // Line n as a whole number within the slider's range; nothing when the line
 // is missing or not a number.
-std::optional<int> sliderValue(const LineFile& file, int n, const plat::VScrollBar& bar)
+std::optional<int> sliderValue(const plat::LineFile& file, int n, const plat::VScrollBar& bar)
 {
     const auto v = file.whole(n, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max());
     if (!v) return std::nullopt;
     return std::clamp(int(*v), std::min(bar.min(), bar.max()), std::max(bar.min(), bar.max()));
 }
 
-void setSlider(const LineFile& file, int n, plat::VScrollBar& bar)
+void setSlider(const plat::LineFile& file, int n, plat::VScrollBar& bar)
 {
     if (const auto v = sliderValue(file, n, bar)) bar.setValue(*v);
 }
 
 // A state line as a tick: "0" clears, any other number ticks; a line that is
 // not a number is skipped.
-void tickFrom(const LineFile& file, int n, plat::Menu& item)
+void tickFrom(const plat::LineFile& file, int n, plat::Menu& item)
 {
     const auto t = file.text(n);
     if (!t) return;
@@ -47,7 +47,7 @@ void tickFrom(const LineFile& file, int n, plat::Menu& item)
 }
 
 // The index of the last of lines 1-6 that holds exactly "1", else `current`.
-uint8_t lastChosen(const LineFile& file, uint8_t current)
+uint8_t lastChosen(const plat::LineFile& file, uint8_t current)
 {
     for (int k = 1; k <= MenuLines; ++k)
         if (file.text(k) == QStringLiteral("1")) current = uint8_t(k - 1);
@@ -55,7 +55,7 @@ uint8_t lastChosen(const LineFile& file, uint8_t current)
 }
 
 // A box line: only the number 1 ticks; a line that is not a number is skipped.
-void boxFrom(const LineFile& file, int n, plat::CheckBox& box)
+void boxFrom(const plat::LineFile& file, int n, plat::CheckBox& box)
 {
     if (const auto v = file.whole(n, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()))
         box.setValue(*v == 1 ? 1 : 0);
@@ -65,7 +65,7 @@ QString bit(bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); }
 
 bool writeBase(Program& p, const QString& name, const QStringList& lines)
 {
-    return writeLines(p.rt.drive, inBase(p.s, name), lines);
+    return plat::writeLines(p.rt.drive, inBase(p.s, name), lines);
 }
 
 // One line in the write form: the bare number.

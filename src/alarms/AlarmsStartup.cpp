@@ -11,7 +11,7 @@
 #include "alarms/SHTPC.h"
 #include "shell/Program.h"
 #include "shell/StartupFiles.h"
-#include "shell/StartupFilesIo.h"
+#include "platform/LineFile.h"
 
 namespace orv {
 
@@ -23,14 +23,14 @@ void startupQthState(Program& p)
 
 void startupQthThreshold(Program& p)
 {
-    if (!presentOrCreate(p, QStringLiteral("Consigne.ini"), {printed(220)})) return;
+    if (!presentOrCreate(p, QStringLiteral("Consigne.ini"), {plat::printForm(220)})) return;
     readQthThreshold(p, *p.form<Halogen>());
 }
 
 void startupLfcAlarm(Program& p)
 {
     if (!presentOrCreate(p, QStringLiteral("ConsSliderLCF.ini"),
-                         QStringList{printed(130), printed(30)} + QStringList(7, QStringLiteral("0"))))
+                         QStringList{plat::printForm(130), plat::printForm(30)} + QStringList(7, QStringLiteral("0"))))
         return;
     readLfcSettings(p, *p.form<ControlLfcAlarm>());
 }

@@ -1,7 +1,7 @@
 #include "parameters/CoefficientFile.h"
 
 #include "platform/VbText.h"
-#include "shell/StartupFilesIo.h"
+#include "platform/LineFile.h"
 
 namespace orv {
 
@@ -25,7 +25,7 @@ QStringList coefficientDefaults()
 
 std::optional<QStringList> readCoefficientFile(const plat::Drive& drive, const QString& path)
 {
-    const auto file = LineFile::read(drive, path);
+    const auto file = plat::LineFile::read(drive, path);
     if (!file) return std::nullopt;
     QStringList values;
     for (int n = 1; n <= file->count() && n <= CoeffLines; ++n) values += *file->text(n);
@@ -34,7 +34,7 @@ std::optional<QStringList> readCoefficientFile(const plat::Drive& drive, const Q
 
 bool writeCoefficientFile(const plat::Drive& drive, const QString& path, const QStringList& values)
 {
-    return writeLines(drive, path, values);
+    return plat::writeLines(drive, path, values);
 }
 
 std::optional<QString> acceptedCoefficient(const QString& typed)

@@ -11,7 +11,7 @@
 #include "shell/Log.h"
 #include "shell/Program.h"
 #include "shell/StartupFiles.h"
-#include "shell/StartupFilesIo.h"
+#include "platform/LineFile.h"
 
 namespace orv {
 

@@ -1,7 +1,7 @@
 #include "parameters/WearPasswords.h"
 
 #include "platform/Drive.h"
-#include "shell/StartupFilesIo.h"
+#include "platform/LineFile.h"
 
 namespace orv {
 
@@ -15,11 +15,11 @@ WearPasswords loadWearPasswords(const plat::Drive& drive)
     if (!drive.fileExists(path)) {
         const WearPasswords defaults = defaultWearPasswords();
         drive.mkPath(QStringLiteral("C:\\WINDOWS\\system32"));
-        writeLines(drive, path, {defaults[0], defaults[1], defaults[2]});
+        plat::writeLines(drive, path, {defaults[0], defaults[1], defaults[2]});
         return defaults;
     }
     WearPasswords passwords;
-    if (const auto file = LineFile::read(drive, path))
+    if (const auto file = plat::LineFile::read(drive, path))
         for (int k = 0; k < 3; ++k) passwords[k] = file->text(k + 1).value_or(QString());
     return passwords;
 }

@@ -14,6 +14,33 @@ const QString kLineEnd = QStringLiteral("\r\n");
 bool isBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
 bool isLineEnd(QChar c) { return c == QLatin1Char('\r') || c == QLatin1Char('\n'); }
 
+// One field of the input form read from `pos`: blanks skipped, quoted text
+// up to its closing quote (the rest up to the comma dropped), else up to the
+// comma without trailing blanks. Leaves `pos` on the comma or the line end.
+QString scanField(const QString& text, qsizetype& pos)
+{
+    const auto atLineEnd = [&] { return pos >= text.size() || isLineEnd(text.at(pos)); };
+    while (pos < text.size() && isBlank(text.at(pos)))
+        ++pos;
+    if (pos < text.size() && text.at(pos) == QLatin1Char('"')) {
+        // Quoted: up to the closing quote, or the line end when it is missing.
+        const qsizetype start = ++pos;
+        while (!atLineEnd() && text.at(pos) != QLatin1Char('"'))
+            ++pos;
+        const QString field = text.mid(start, pos - start);
+        while (!atLineEnd() && text.at(pos) != QLatin1Char(','))
+            ++pos;
+        return field;
+    }
+    const qsizetype start = pos;
+    while (!atLineEnd() && text.at(pos) != QLatin1Char(','))
+        ++pos;
+    qsizetype end = pos;
+    while (end > start && isBlank(text.at(end - 1)))
+        --end;
+    return text.mid(start, end - start);
+}
+
 bool isNumber(const QVariant& v)
 {
     switch (v.typeId()) {
@@ -124,27 +151,7 @@ std::optional<QString> SeqFile::inputField()
 {
     if (mode_ != Mode::Input || atEnd())
         return std::nullopt;
-    while (pos_ < text_.size() && isBlank(text_.at(pos_)))
-        ++pos_;
-
-    QString field;
-    if (pos_ < text_.size() && text_.at(pos_) == QLatin1Char('"')) {
-        // Quoted: up to the closing quote, or the line end when it is missing.
-        const qsizetype start = ++pos_;
-        while (!atLineEnd() && text_.at(pos_) != QLatin1Char('"'))
-            ++pos_;
-        field = text_.mid(start, pos_ - start);
-        while (!atLineEnd() && text_.at(pos_) != QLatin1Char(','))
-            ++pos_;
-    } else {
-        const qsizetype start = pos_;
-        while (!atLineEnd() && text_.at(pos_) != QLatin1Char(','))
-            ++pos_;
-        qsizetype end = pos_;
-        while (end > start && isBlank(text_.at(end - 1)))
-            --end;
-        field = text_.mid(start, end - start);
-    }
+    QString field = scanField(text_, pos_);
     if (pos_ < text_.size() && text_.at(pos_) == QLatin1Char(','))
         ++pos_;
     else
@@ -170,6 +177,12 @@ std::optional<QString> SeqFile::lineInput()
     QString line = text_.mid(start, pos_ - start);
     skipLineEnd();
     return line;
+}
+
+QString inputValue(const QString& line)
+{
+    qsizetype pos = 0;
+    return scanField(line, pos);
 }
 
 } // namespace plat

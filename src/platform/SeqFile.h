@@ -72,4 +72,7 @@ private:
     qsizetype pos_ = 0;
 };
 
+// The first field of a line, read in the input form (as inputField reads it).
+QString inputValue(const QString& line);
+
 } // namespace plat

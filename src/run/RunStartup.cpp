@@ -8,7 +8,7 @@
 #include "shell/Program.h"
 #include "run/RunStartup.h"
 #include "shell/StartupFiles.h"
-#include "shell/StartupFilesIo.h"
+#include "platform/LineFile.h"
 
 namespace orv {
 
@@ -32,7 +32,7 @@ void startupSetPointsSecond(Program& p)
     const auto values = readSetPointFile(p.rt.drive, path);
     if (!values) return;
     // The labels show each line's own value times 10, in the system's number format.
-    const auto file = LineFile::read(p.rt.drive, path);
+    const auto file = plat::LineFile::read(p.rt.drive, path);
     for (int i = 0; i < 8; ++i) {
         p.s.ConsignePWIni[i] = (*values)[i];
         double real = (*values)[i];

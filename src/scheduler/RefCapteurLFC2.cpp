@@ -3,7 +3,7 @@
 #include "shell/Log.h"
 #include "scheduler/SchedulerState.h"
 #include "shell/Program.h"
-#include "shell/StartupFilesIo.h"
+#include "platform/LineFile.h"
 
 namespace orv {
 
@@ -95,7 +95,7 @@ void readLfc2File(Program& p)
     State& s = p.s;
     SchedulerState& sc = *s.scheduler;
     if (s.BaseFolder.isEmpty()) return;
-    const auto file = LineFile::read(p.rt.drive, inBase(s, Lfc2File));
+    const auto file = plat::LineFile::read(p.rt.drive, inBase(s, Lfc2File));
     if (!file) return;
     for (int i = 0; i < LeCount; ++i) {
         if (const auto t = file->text(i + 1)) sc.CalLFC2Text[i] = *t;
@@ -110,8 +110,8 @@ bool writeLfc2File(Program& p)
     if (s.BaseFolder.isEmpty()) return false;
     QStringList lines;
     for (int i = 0; i < LeCount; ++i) lines << sc.CalLFC2Text[i];
-    for (int i = 0; i < LeCount; ++i) lines << printed(s.CalLFC2[i]);
-    return writeLines(p.rt.drive, inBase(s, Lfc2File), lines);
+    for (int i = 0; i < LeCount; ++i) lines << plat::printForm(s.CalLFC2[i]);
+    return plat::writeLines(p.rt.drive, inBase(s, Lfc2File), lines);
 }
 
 } // namespace orv

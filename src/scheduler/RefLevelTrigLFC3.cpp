@@ -3,7 +3,7 @@
 #include "shell/Log.h"
 #include "scheduler/SchedulerState.h"
 #include "shell/Program.h"
-#include "shell/StartupFilesIo.h"
+#include "platform/LineFile.h"
 
 namespace orv {
 
@@ -138,7 +138,7 @@ void RefLevelTrigLFC3::Timer1_Timer()
 
     // Each line read replaces the value in force; a missing line keeps it.
     if (!s.BaseFolder.isEmpty()) {
-        if (const auto file = LineFile::read(p_.rt.drive, inBase(s, Lfc3File))) {
+        if (const auto file = plat::LineFile::read(p_.rt.drive, inBase(s, Lfc3File))) {
             for (int i = 0; i < LeCount; ++i) {
                 if (const auto t = file->text(2 * i + 1)) sc.LevelH1LFC3[i] = *t;
                 if (const auto t = file->text(2 * i + 2)) sc.LevelH2LFC3[i] = *t;
@@ -172,7 +172,7 @@ void RefLevelTrigLFC3::Valide_Click()
     }
     lines << sc.ReserveLFC3;
     // A file that cannot be written keeps its old content; the boxes hold the values.
-    if (!s.BaseFolder.isEmpty()) writeLines(p_.rt.drive, inBase(s, Lfc3File), lines);
+    if (!s.BaseFolder.isEmpty()) plat::writeLines(p_.rt.drive, inBase(s, Lfc3File), lines);
 
     hide();
     SelectionStart& w = *p_.form<SelectionStart>();

@@ -10,7 +10,7 @@
 #include "shell/Program.h"
 #include "scheduler/SchedulerStartup.h"
 #include "shell/StartupFiles.h"
-#include "shell/StartupFilesIo.h"
+#include "platform/LineFile.h"
 
 #include <limits>
 
@@ -29,9 +29,9 @@ void startupWindowPosition(Program& p)
 {
     State& s = p.s;
     if (!presentOrCreate(p, PositionFile,
-                         {printed(s.scheduler->StartFenetreLeft), printed(s.scheduler->StartFenetreTop), "", "", "", ""}))
+                         {plat::printForm(s.scheduler->StartFenetreLeft), plat::printForm(s.scheduler->StartFenetreTop), "", "", "", ""}))
         return;
-    const auto file = LineFile::read(p.rt.drive, inBase(s, PositionFile));
+    const auto file = plat::LineFile::read(p.rt.drive, inBase(s, PositionFile));
     if (!file) return;
     if (const auto v = file->roundedNumber(1, LongMin, LongMax)) s.scheduler->StartFenetreLeft = int32_t(*v);
     if (const auto v = file->roundedNumber(2, LongMin, LongMax)) s.scheduler->StartFenetreTop = int32_t(*v);
@@ -49,7 +49,7 @@ void startupLfc2Reference(Program& p)
 {
     State& s = p.s;
     if (!presentOrCreate(p, Lfc2File, QStringList(17, QStringLiteral("0")))) return;
-    const auto file = LineFile::read(p.rt.drive, inBase(s, Lfc2File));
+    const auto file = plat::LineFile::read(p.rt.drive, inBase(s, Lfc2File));
     if (!file) return;
     for (int i = 0; i < 8; ++i) {
         // Read as numbers: a "---" line becomes 0.
@@ -64,7 +64,7 @@ void startupLfc3Trigger(Program& p)
     QStringList defaults(18, QStringLiteral("0"));
     defaults << "08" << "00" << "21" << "30" << "1";
     if (!presentOrCreate(p, Lfc3File, defaults)) return;
-    const auto file = LineFile::read(p.rt.drive, inBase(s, Lfc3File));
+    const auto file = plat::LineFile::read(p.rt.drive, inBase(s, Lfc3File));
     if (!file) return;
     auto value = [&](int n) -> std::optional<QString> {
         const auto v = file->number(n);

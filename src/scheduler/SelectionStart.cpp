@@ -5,7 +5,7 @@
 #include "scheduler/SchedulerState.h"
 #include "scheduler/StripModel.h"
 #include "shell/Program.h"
-#include "shell/StartupFilesIo.h"
+#include "platform/LineFile.h"
 
 namespace orv {
 
@@ -259,8 +259,8 @@ void SelectionStart::Form_QueryUnload(int& cancel, int unloadMode)
     sc.StartFenetreLeft = left();
     sc.StartFenetreTop = top();
     // A file that cannot be written is skipped: the window closes all the same.
-    writeLines(p_.rt.drive, inBase(p_.s, PositionFile),
-               {printed(sc.StartFenetreLeft), printed(sc.StartFenetreTop), QString(), QString(), QString(), QString()});
+    plat::writeLines(p_.rt.drive, inBase(p_.s, PositionFile),
+               {plat::printForm(sc.StartFenetreLeft), plat::printForm(sc.StartFenetreTop), QString(), QString(), QString(), QString()});
     cancel = 1;
     hide();
 }

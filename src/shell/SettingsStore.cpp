@@ -6,7 +6,7 @@
 #include "shell/Log.h"
 #include "shell/ParamLogicielVB.h"
 #include "shell/Program.h"
-#include "shell/StartupFilesIo.h"
+#include "platform/LineFile.h"
 
 #include <array>
 
@@ -79,7 +79,7 @@ QStringList settingsLines(const ParamLogicielVB& cw)
     return lines;
 }
 
-void applySettings(ParamLogicielVB& w, const LineFile& file)
+void applySettings(ParamLogicielVB& w, const plat::LineFile& file)
 {
     const bool wasLoading = w.loadingFromFile;
     w.loadingFromFile = true;
@@ -112,12 +112,12 @@ void applySettings(ParamLogicielVB& w, const LineFile& file)
 
 bool writeSettingsFile(Program& p, const ParamLogicielVB& w)
 {
-    return writeLines(p.rt.drive, inBase(p.s, SettingsFileName), settingsLines(w));
+    return plat::writeLines(p.rt.drive, inBase(p.s, SettingsFileName), settingsLines(w));
 }
 
 void writeViewFile(Program& p, int check2)
 {
-    writeLines(p.rt.drive, inBase(p.s, ViewFileName), {printed(check2)});
+    plat::writeLines(p.rt.drive, inBase(p.s, ViewFileName), {plat::printForm(check2)});
 }
 
 void Log::LectureParamLogStart()
@@ -128,7 +128,7 @@ void Log::LectureParamLogStart()
     if (!p.s.shell->BaseFolderKnown) return;
     const QString path = inBase(p.s, SettingsFileName);
     if (!p.rt.drive.fileExists(path)) return;
-    const auto file = LineFile::read(p.rt.drive, path);
+    const auto file = plat::LineFile::read(p.rt.drive, path);
     if (!file) return;
     // The first touch may load the window, whose load reads the file itself
     // first; the values below then change nothing.
@@ -138,7 +138,7 @@ void Log::LectureParamLogStart()
 void Log::EcritureParamLogStart()
 {
     Program& p = prog();
-    writeLines(p.rt.drive, inBase(p.s, SettingsFileName), defaultSettingsLines());
+    plat::writeLines(p.rt.drive, inBase(p.s, SettingsFileName), defaultSettingsLines());
 }
 
 } // namespace orv

@@ -7,9 +7,12 @@
 #include <QString>
 #include <QStringList>
 
+namespace plat {
+class LineFile;
+}
+
 namespace orv {
 
-class LineFile;
 class ParamLogicielVB;
 class Program;
 
@@ -28,7 +31,7 @@ QStringList settingsLines(const ParamLogicielVB& w);
 // click handler of each control whose value changes. A missing line, a
 // value that is not a whole number 0-255 or that the control refuses leaves
 // that control as it is; the customer name is line 34 taken whole.
-void applySettings(ParamLogicielVB& w, const LineFile& file);
+void applySettings(ParamLogicielVB& w, const plat::LineFile& file);
 
 // Writes Param4LogStart.ini from the controls; false when it could not be written.
 bool writeSettingsFile(Program& p, const ParamLogicielVB& w);

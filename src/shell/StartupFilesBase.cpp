@@ -7,7 +7,7 @@
 #include "shell/Program.h"
 #include "shell/SettingsStore.h"
 #include "shell/StartupFiles.h"
-#include "shell/StartupFilesIo.h"
+#include "platform/LineFile.h"
 
 #include "platform/VbText.h"
 
@@ -50,7 +50,7 @@ QString imageDateText(const QString& shortDate)
 bool presentOrCreate(Program& p, const QString& name, const QStringList& lines)
 {
     if (p.rt.drive.fileExists(inBase(p.s, name))) return true;
-    writeLines(p.rt.drive, inBase(p.s, name), lines);
+    plat::writeLines(p.rt.drive, inBase(p.s, name), lines);
     return false;
 }
 
@@ -70,7 +70,7 @@ void startupSoftwareSettings(Program& p)
 void startupViewFile(Program& p)
 {
     if (!presentOrCreate(p, ViewFileName, {"1"})) return;
-    const auto file = LineFile::read(p.rt.drive, inBase(p.s, ViewFileName));
+    const auto file = plat::LineFile::read(p.rt.drive, inBase(p.s, ViewFileName));
     if (!file) return;
     if (const auto v = file->roundedNumber(1, 0, 255)) p.form<ParamLogicielVB>()->Check2.setValue(int(*v));
 }
@@ -82,7 +82,7 @@ void startupPasswordFile(Program& p)
     const plat::Drive& d = p.rt.drive;
     if (d.fileExists(PasswordFilePath)) return;
     d.mkPath(QStringLiteral("C:\\WINDOWS\\system32"));
-    writeLines(d, PasswordFilePath, {quoted("mintleaf"), quoted("tangelo")});
+    plat::writeLines(d, PasswordFilePath, {plat::quoted("mintleaf"), plat::quoted("tangelo")});
 }
 
 } // namespace orv

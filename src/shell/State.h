@@ -208,4 +208,7 @@ struct State {
     Owned<AlarmsState> alarms = makeAlarmsState();
 };
 
+// BaseFolder & "\" & name.
+inline QString inBase(const State& s, const QString& name) { return s.BaseFolder + QLatin1Char('\\') + name; }
+
 } // namespace orv

@@ -10,7 +10,7 @@
 #include "platform/TimeSource.h"
 #include "shell/Log.h"
 #include "shell/Program.h"
-#include "shell/StartupFilesIo.h"
+#include "platform/LineFile.h"
 #include "traces/InterCMD1.h"
 #include "traces/LoggerFiles.h"
 #include "traces/TracesState.h"
@@ -26,7 +26,7 @@ constexpr int MinuteTicks = 60000;
 QStringList fileLines(const Program& p, const QString& name)
 {
     QStringList lines;
-    if (const auto f = LineFile::read(p.rt.drive, inBase(p.s, name)))
+    if (const auto f = plat::LineFile::read(p.rt.drive, inBase(p.s, name)))
         for (int n = 1; n <= f->count(); ++n) lines << f->line(n).value_or(QString());
     return lines;
 }
@@ -172,7 +172,7 @@ void Datalogger::Option1_Click(int Index)
 void Datalogger::Option2_Click(int Index)
 {
     TracesState& t = *p_.s.traces;
-    writeLines(p_.rt.drive, inBase(p_.s, QStringLiteral("NS.ini")),
+    plat::writeLines(p_.rt.drive, inBase(p_.s, QStringLiteral("NS.ini")),
                logger::nsFileLines({t.LoggerNSReserved, Index}));
     t.LoggerSeparatorChoice = uint8_t(Index);
 }
@@ -233,7 +233,7 @@ void Datalogger::Activation_Click()
     v.channelFlags = t.LoggerChannelFlags;
     v.fileName = t.LoggerFileName;
     v.periodFlags = t.LoggerPeriodFlags;
-    writeLines(p_.rt.drive, inBase(p_.s, QStringLiteral("TypeFile.ini")), logger::typeFileLines(v));
+    plat::writeLines(p_.rt.drive, inBase(p_.s, QStringLiteral("TypeFile.ini")), logger::typeFileLines(v));
 }
 
 void Datalogger::Timer12_Timer()

@@ -1,7 +1,7 @@
 #include "traces/LoggerFiles.h"
 
 #include "platform/VbText.h"
-#include "shell/StartupFilesIo.h"
+#include "platform/LineFile.h"
 
 #include <QRegularExpression>
 
@@ -37,7 +37,7 @@ std::optional<int> byteValue(const QStringList& lines, int n)
 {
     const auto l = lineAt(lines, n);
     if (!l) return std::nullopt;
-    const QString value = inputValue(*l);
+    const QString value = plat::inputValue(*l);
     if (!startsWithNumber(value)) return std::nullopt;
     const auto r = plat::vbRound(plat::vbVal(value));
     if (!r || *r < 0 || *r > 255) return std::nullopt;
@@ -112,7 +112,7 @@ TypeFileValues parseTypeFile(const QStringList& lines)
     TypeFileValues v;
     // Line 1 must hold a whole number.
     if (const auto l = lineAt(lines, 1)) {
-        const auto d = plat::toDouble(inputValue(*l));
+        const auto d = plat::toDouble(plat::inputValue(*l));
         if (d && *d == double(int64_t(*d)) && *d >= 0 && *d <= 255) v.fileType = int(*d);
     }
     for (int c = 0; c < ChannelCount; ++c) v.channelFlags[c] = flagValue(lines, 2 + c);

@@ -9,7 +9,7 @@
 #include "shell/Log.h"
 #include "shell/ParamLogicielVB.h"
 #include "shell/Program.h"
-#include "shell/StartupFilesIo.h"
+#include "platform/LineFile.h"
 #include "traces/Datalogger.h"
 #include "traces/LogTraces.h"
 #include "traces/LoggerFiles.h"
@@ -29,7 +29,7 @@ constexpr int ChannelLOS = 5;
 std::array<int32_t, LeCount> setPoints(const Program& p)
 {
     std::array<int32_t, LeCount> values{};
-    const auto file = LineFile::read(p.rt.drive, inBase(p.s, QStringLiteral("ConsignePW2.ini")));
+    const auto file = plat::LineFile::read(p.rt.drive, inBase(p.s, QStringLiteral("ConsignePW2.ini")));
     int32_t last = 0;
     for (int le = 0; le < LeCount && file; ++le) {
         if (const auto v = file->whole(le + 1, -32768, 32767)) last = int32_t(*v);

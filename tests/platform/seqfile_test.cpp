@@ -90,6 +90,20 @@ TEST_F(SeqFileTest, InputFields)
     }
 }
 
+// A settings line's value is the first field the input form reads from it.
+TEST_F(SeqFileTest, ALinesValueIsItsFirstInputField)
+{
+    const char* lines[] = {" 50 ", "\"0\"", "\"a, b\",5", "  x  ,  y  ", "", "\"quoted\" tail,next",
+                           "\"open quote", "a,", "\t7\t", "50 \xB0" "C"};
+    for (const char* l : lines) {
+        SCOPED_TRACE(l);
+        const QByteArray bytes = QByteArray(l) + "\r\n";
+        auto f = reader(bytes);
+        ASSERT_TRUE(f);
+        EXPECT_EQ(inputValue(fromCp1252(QByteArray(l))), f->inputField().value_or(QStringLiteral("<error>")));
+    }
+}
+
 TEST_F(SeqFileTest, InputNumbers)
 {
     auto f = reader(" 50 \r\n-120 \r\nabc\r\n12abc\r\n\"7\"\r\n1e3,.5\r\n---\r\n\r\n");

@@ -1,11 +1,15 @@
 #pragma once
-// Reading and writing the settings files line by line.
+// Settings files read and written line by line, on top of SeqFile.
 //
 // Each line of a settings file holds one value. LineFile reads the whole
 // file and answers per line, so a comma, a quote or a bad value on one line
 // never moves the values of the lines after it; a line past the end of the
 // file, or a value that does not convert, answers nullopt and the caller
-// keeps the value in force.
+// keeps the value in force. A line's value is read as SeqFile's input form
+// reads a field (inputValue).
+
+#include "platform/SeqFile.h"
+#include "platform/VbText.h"
 
 #include <QString>
 #include <QStringList>
@@ -13,17 +17,13 @@
 #include <optional>
 
 namespace plat {
+
 class Drive;
-}
-
-namespace orv {
-
-struct State;
 
 class LineFile {
 public:
     // nullopt when the file cannot be opened for reading.
-    static std::optional<LineFile> read(const plat::Drive& drive, const QString& winPath);
+    static std::optional<LineFile> read(const Drive& drive, const QString& winPath);
     explicit LineFile(QStringList lines) : lines_(std::move(lines)) {}
 
     int count() const { return int(lines_.size()); }
@@ -45,18 +45,11 @@ private:
     QStringList lines_;
 };
 
-// The first value of a line as the input statement reads it.
-QString inputValue(const QString& line);
-
 // Creates or replaces the file with these lines, each ended by CR LF.
 // False when the file could not be written in full.
-bool writeLines(const plat::Drive& drive, const QString& winPath, const QStringList& lines);
+bool writeLines(const Drive& drive, const QString& winPath, const QStringList& lines);
 
-// Line forms: a printed number (" 50 "), quoted text ("\"0\"").
-QString printed(double v);
+// A line holding quoted text ("\"0\""); a printed number is printForm(v).
 QString quoted(const QString& text);
 
-// BaseFolder & "\" & name.
-QString inBase(const State& s, const QString& name);
-
-} // namespace orv
+} // namespace plat
