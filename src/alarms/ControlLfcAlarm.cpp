@@ -189,7 +189,7 @@ void ControlLfcAlarm::Timer4_Timer()
 {
     ParamLogicielVB& settings = *p_.form<ParamLogicielVB>();
     for (int i = 0; i < 6; ++i) {
-        const bool shown = settings.Check1[i].value() != 0;
+        const bool shown = settings.LEActivatedSet(i);
         Picture3[i].setVisible(shown);
         Check1[i].setVisible(shown);
         leLabel(i).setVisible(shown);

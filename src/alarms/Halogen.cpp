@@ -6,7 +6,6 @@
 #include "alarms/AlarmRelay.h"
 #include "alarms/AlarmsState.h"
 #include "platform/SeqFile.h"
-#include "shell/BoiteDialogue.h"
 #include "shell/Log.h"
 #include "shell/ParamLogicielVB.h"
 #include "shell/Program.h"
@@ -178,7 +177,7 @@ void Halogen::Timer3_Timer()
     ParamLogicielVB& settings = *p_.form<ParamLogicielVB>();
 
     // LEs offered: those activated in the settings.
-    for (int i = 0; i < AlarmLECount; ++i) mnuLPActive(i).setVisible(settings.Check1[i].value() == 1);
+    for (int i = 0; i < AlarmLECount; ++i) mnuLPActive(i).setVisible(settings.LEActivated(i));
     // The highest ticked LE is watched; none ticked keeps the index.
     for (int k = 1; k <= AlarmLECount; ++k)
         if (mnuLPActive(k - 1).checked()) s.alarms->LEActiveAlarm = uint8_t(k - 1);
@@ -218,16 +217,9 @@ void Halogen::Timer3_Timer()
         if (s.alarms->AlarmQTHArmed != 1) continue;
         setAlarmRelays(s, AlarmRelayWriter::QTH, 1);
         if (!log.mnuAlarmHalogen.checked() || s.AlarmQTHReported[k] != 0) continue;
-        s.HistoMessage = QStringLiteral("AD%1  QTH-Alarm Lamp ").arg(k);
-        log.List4.setForeColor(plat::colors::Red);
-        log.List4.addItem(s.HistoMessage);
-        log.WriteHisto();
-        s.HistoCode = QStringLiteral("0");
-        log.mnuAlarmHalogen.setCaption(QStringLiteral("QTH-Lamp *"));
-        p_.form<BoiteDialogue>()->Label2.setCaption(QStringLiteral("LE%1 QTH-Lamp").arg(le + 1));
-        log.AffAlarm();
+        log.RaiseAlarm(QStringLiteral("AD%1  QTH-Alarm Lamp ").arg(k), log.mnuAlarmHalogen, QStringLiteral("QTH-Lamp *"),
+                       QStringLiteral("LE%1 QTH-Lamp").arg(le + 1));
         s.AlarmQTHReported[k] = 1;
-        log.Timer16.setEnabled(true);
     }
     Picture5.setVisible(seen);
 

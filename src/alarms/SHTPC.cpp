@@ -188,7 +188,7 @@ void SHTPC::Timer1_Timer()
     AlarmsState& a = *s.alarms;
     ParamLogicielVB& settings = *p_.form<ParamLogicielVB>();
 
-    for (int i = 0; i < 6; ++i) mnuSHTLE(i).setVisible(settings.Check1[i].value() == 1);
+    for (int i = 0; i < 6; ++i) mnuSHTLE(i).setVisible(settings.LEActivated(i));
     for (int k = 1; k <= 6; ++k)
         if (mnuSHTLE(k - 1).checked()) s.alarms->LEActiveSHT = uint8_t(k - 1);
     s.alarms->FlagLPActive = 1;
@@ -288,21 +288,15 @@ void SHTPC::test()
     Picture5.setVisible(true);
     if (!running) return;
     setAlarmRelays(s, AlarmRelayWriter::SHT, 1);
-    if (!log.mnuAlarmPlateau.checked() || p_.form<ParamLogicielVB>()->Check1[le].value() != 1
+    if (!log.mnuAlarmPlateau.checked() || !p_.form<ParamLogicielVB>()->LEActivated(le)
         || s.AlarmSHTPCReported != 0)
         return;
     const bool holder = s.alarms->InputSHT == InputHolder;
-    s.HistoMessage = QStringLiteral("LE%1  Alarm SHT (PC) to %2").arg(le + 1).arg(a.ValueSHT)
-        + (holder ? Degrees : QStringLiteral("/255"));
-    log.List4.setForeColor(plat::colors::Red);
-    log.List4.addItem(s.HistoMessage);
-    log.WriteHisto();
-    s.HistoCode = QStringLiteral("0");
-    log.mnuAlarmPlateau.setCaption(QStringLiteral("SHT (FADEC and PC) *"));
-    p_.form<BoiteDialogue>()->Label2.setCaption(QStringLiteral("LE%1 SHT (FADEC and PC)").arg(le + 1));
-    log.AffAlarm();
+    log.RaiseAlarm(QStringLiteral("LE%1  Alarm SHT (PC) to %2").arg(le + 1).arg(a.ValueSHT)
+                       + (holder ? Degrees : QStringLiteral("/255")),
+                   log.mnuAlarmPlateau, QStringLiteral("SHT (FADEC and PC) *"),
+                   QStringLiteral("LE%1 SHT (FADEC and PC)").arg(le + 1));
     s.AlarmSHTPCReported = 1;
-    log.Timer16.setEnabled(true);
 }
 
 void SHTPC::Timer2_Timer() { showBlinkText(Label7, ActivatedText, Timer2, Timer3); }

@@ -1,5 +1,4 @@
 #include "link/LogReceive.h"
-#include "shell/BoiteDialogue.h"
 #include "shell/Log.h"
 #include "shell/ParamLogicielVB.h"
 #include "shell/Program.h"
@@ -12,24 +11,13 @@ constexpr int PhaseRunning = 5;
 
 bool activated(Program& p, int le) { return p.form<ParamLogicielVB>()->LEActivated(le); }
 
-// Raises one alarm of the LE: event list, history, menu star, warning box,
-// then the latch and the stop-all sequence. A history line that cannot be
+// Raises one alarm of the LE and latches it. A history line that cannot be
 // written is dropped by WriteHisto; the alarm still goes on.
 void raise(Log& log, const LeInstance& in, const QString& listText, plat::Menu& menu, const QString& menuCaption,
            const QString& boxText, uint8_t State::*latch)
 {
-    Program& p = log.prog();
-    State& s = p.s;
-    s.HistoMessage = in.name() + listText;
-    log.List4.setForeColor(plat::colors::Red);
-    log.List4.addItem(s.HistoMessage);
-    log.WriteHisto();
-    s.HistoCode = QStringLiteral("0");
-    menu.setCaption(menuCaption);
-    p.form<BoiteDialogue>()->Label2.setCaption(in.name() + boxText);
-    log.AffAlarm();
-    s.*latch = 1;
-    log.Timer16.setEnabled(true);
+    log.RaiseAlarm(in.name() + listText, menu, menuCaption, in.name() + boxText);
+    log.prog().s.*latch = 1;
 }
 
 } // namespace

@@ -56,6 +56,7 @@ LogRun::LogRun(Log& log, Program& prog) : L(log), p(prog)
     // The start-all and stop-all sequencers.
     L.Timer14.onTimer = [this] { Timer14_Timer(); };
     L.Timer16.onTimer = [this] { Timer16_Timer(); };
+    L.StopAllEntry = [this] { StartStopAll(); };
 }
 
 } // namespace orv

@@ -38,6 +38,9 @@ public:
     // second; enabling the timer starts them (LogSequencers.cpp).
     void Timer14_Timer();
     void Timer16_Timer();
+    // Starts the stop-all sequencer: run control's entry for the alarms and
+    // the stop alarm (Log::StopAllEntry).
+    void StartStopAll();
 
 private:
     Log& L;

@@ -30,6 +30,8 @@ constexpr uint8_t NoMoreRestarts = 4;   // the scheduler restarts only below 3
 
 } // namespace
 
+void LogRun::StartStopAll() { L.Timer16.setEnabled(true); }
+
 void LogRun::Timer16_Timer()
 {
     State& s = p.s;

@@ -11,6 +11,7 @@
 #include "shell/Owned.h"
 
 #include <array>
+#include <functional>
 
 namespace orv {
 
@@ -59,6 +60,15 @@ public:
     void EcrireCodeErreur(int NumError, int SelIndice);
     // Fills the fixed parts of the warning box (the caller wrote its Label2) and shows it.
     void AffAlarm();
+    // Raises an LE's alarm: `historyText` as a history line and, in red, in
+    // the event list; `menuCaption` on the alarm's menu item; `boxText` in the
+    // warning box; then run control's stop-all. The caller latches the alarm
+    // and requests its relays.
+    void RaiseAlarm(const QString& historyText, plat::Menu& menu, const QString& menuCaption, const QString& boxText);
+    // Run control's stop-all entry (its sequencer stops the LEs one per
+    // second), registered by run control; the alarms and the stop alarm
+    // start it.
+    std::function<void()> StopAllEntry;
     // Eight bits of b, most significant first, into VSortie; b is 0 on return.
     void Dec_Bin(uint8_t& b, QString& VSortie);
     void Timer54_Timer();   // stop alarm

@@ -65,11 +65,25 @@ void Log::Timer54_Timer()
         List4.addItem(s.HistoMessage);
         WriteHisto();
         s.HistoCode = QStringLiteral("0");
-        Timer16.setEnabled(true);
+        if (StopAllEntry) StopAllEntry();
         mnuStopAlarm.setCaption(QStringLiteral("Stop Alarm *"));
         Timer54.setEnabled(false);
         s.StopAlarmLogged[le] = 1;
     }
+}
+
+void Log::RaiseAlarm(const QString& historyText, plat::Menu& menu, const QString& menuCaption, const QString& boxText)
+{
+    State& s = p_.s;
+    s.HistoMessage = historyText;
+    List4.setForeColor(ReportRed);
+    List4.addItem(s.HistoMessage);
+    WriteHisto();
+    s.HistoCode = QStringLiteral("0");
+    menu.setCaption(menuCaption);
+    p_.form<BoiteDialogue>()->Label2.setCaption(boxText);
+    AffAlarm();
+    if (StopAllEntry) StopAllEntry();
 }
 
 } // namespace orv

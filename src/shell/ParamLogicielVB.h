@@ -69,7 +69,9 @@ public:
     bool LESulphur(int le) const { return ticked(Check7, le); }
     bool LFC2Sensor(int le) const { return ticked(Check4, le); }
     // Ticked or greyed (not 0): how the scheduler's restart waits read the
-    // sulphur setting and the LFC-2 sensor.
+    // sulphur setting and the LFC-2 sensor, and the LFC alarm window the
+    // activation.
+    bool LEActivatedSet(int le) const { return Check1.has(le) && Check1[le].value() != 0; }
     bool LESulphurSet(int le) const { return Check7.has(le) && Check7[le].value() != 0; }
     bool LFC2SensorSet(int le) const { return Check4.has(le) && Check4[le].value() != 0; }
     bool DisplayWithCoefficients() const { return Check2.value() != 0; }   // ticked or greyed
