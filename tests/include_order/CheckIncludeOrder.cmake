@@ -1,0 +1,80 @@
+# Reads the include lines of every source under ROOT/src and fails on one
+# that points against the subsystems' order: a folder may include its own
+# headers and those of the folders below it, never one above it.
+#   cmake -DROOT=<tree> [-DALLOWED=<file>] -P CheckIncludeOrder.cmake
+# ALLOWED lists, one "file: header" per line, the includes that still point
+# the wrong way; any other wrong-way include fails, and so does a listed one
+# that no longer exists (the list only shrinks).
+
+# The order, lowest first; it is the one written in the top-level README.
+set(order platform shell link alarms parameters traces run scheduler)
+# main() sits above every subsystem.
+set(top app)
+
+if(NOT ROOT)
+  message(FATAL_ERROR "ROOT not given")
+endif()
+
+set(allowed)
+if(ALLOWED AND EXISTS "${ALLOWED}")
+  file(STRINGS "${ALLOWED}" lines)
+  foreach(l IN LISTS lines)
+    if(l MATCHES "^[^#].*: ")
+      list(APPEND allowed "${l}")
+    endif()
+  endforeach()
+endif()
+
+set(found)
+set(wrong)
+foreach(sub IN LISTS order top)
+  list(FIND order ${sub} rank)
+  if(sub STREQUAL top)
+    list(LENGTH order rank)
+  endif()
+  file(GLOB sources RELATIVE "${ROOT}" "${ROOT}/src/${sub}/*.h" "${ROOT}/src/${sub}/*.cpp")
+  list(SORT sources)
+  foreach(src IN LISTS sources)
+    file(STRINGS "${ROOT}/${src}" incs REGEX "^[ \t]*#[ \t]*include[ \t]*\"[a-z]+/")
+    foreach(inc IN LISTS incs)
+      string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]+)\".*$" "\\1" header "${inc}")
+      string(REGEX REPLACE "/.*$" "" folder "${header}")
+      list(FIND order ${folder} to)
+      if(to EQUAL -1)
+        if(folder STREQUAL top AND NOT sub STREQUAL top)
+          list(APPEND wrong "${src}: ${header}")
+        endif()
+        continue()
+      endif()
+      if(to GREATER rank)
+        set(entry "${src}: ${header}")
+        list(FIND allowed "${entry}" at)
+        if(at EQUAL -1)
+          list(APPEND wrong "${entry}")
+        else()
+          list(APPEND found "${entry}")
+        endif()
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+
+set(stale)
+foreach(a IN LISTS allowed)
+  list(FIND found "${a}" at)
+  if(at EQUAL -1)
+    list(APPEND stale "${a}")
+  endif()
+endforeach()
+
+list(JOIN order " < " order_text)
+if(wrong)
+  list(JOIN wrong "\n  " text)
+  message(FATAL_ERROR "Includes against the order ${order_text}:\n  ${text}")
+endif()
+if(stale)
+  list(JOIN stale "\n  " text)
+  message(FATAL_ERROR "No longer present; remove from ${ALLOWED}:\n  ${text}")
+endif()
+list(LENGTH found n)
+message(STATUS "Includes follow ${order_text} (${n} listed exceptions)")

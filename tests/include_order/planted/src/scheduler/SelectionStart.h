@@ -1,0 +1,2 @@
+#pragma once
+// Stands in for the scheduler's header in the planted tree. Never compiled.
