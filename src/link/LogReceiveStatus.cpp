@@ -1,7 +1,7 @@
 #include "link/LinkState.h"
 #include "link/LogReceive.h"
 #include "platform/VbText.h"
-#include "run/SetPointFile.h"
+#include "link/SetPointFile.h"
 #include "shell/Log.h"
 #include "shell/ParamLogicielVB.h"
 #include "shell/Program.h"

@@ -5,7 +5,6 @@
 #include "platform/Dialogs.h"
 #include "platform/Printer.h"
 #include "platform/TimeSource.h"
-#include "run/RunState.h"
 #include "shell/Log.h"
 #include "shell/Program.h"
 
@@ -115,9 +114,9 @@ void EspionStart::Timer1_Timer()
             uint8_t step = uint8_t(stepValue);
             StartStepText.clear();
             if (s.FadecIO[le][StartStopPosition] == StartRequested) {
-                z1_ = s.run->ParamZ1[le];
-                z2_ = s.run->ParamZ2[le];
-                z3_ = s.run->ParamZ3[le];
+                z1_ = s.ParamZ1[le];
+                z2_ = s.ParamZ2[le];
+                z3_ = s.ParamZ3[le];
                 uint8_t leNumber = uint8_t(n);
                 uint8_t stepOut = 0;
                 DecodageTexteFrancais(step, StartStepText, leNumber, stepOut, z1_, z2_, z3_);

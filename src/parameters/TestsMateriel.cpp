@@ -3,7 +3,7 @@
 #include "parameters/TestsMateriel.h"
 
 #include "parameters/FadecParameters.h"
-#include "run/SetPointFile.h"
+#include "link/SetPointFile.h"
 #include "shell/Log.h"
 #include "shell/Program.h"
 

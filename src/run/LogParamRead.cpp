@@ -13,7 +13,6 @@
 #include "link/StampFrame.h"
 #include "run/ParamReadList.h"
 #include "run/RunInstances.h"
-#include "scheduler/SelectionStart.h"
 #include "shell/Log.h"
 #include "shell/Program.h"
 #include "traces/TraceInstances.h"
@@ -57,9 +56,9 @@ void Log::LectParamStampLE(int le)
 
     // The start delays too (entries 18-20): item k holds entry 31 - k.
     const plat::ListBox& list = listParamsRead(*this, inst);
-    s.run->ParamZ1[le] = uint8_t(paramItemValue(list.list(13)));
-    s.run->ParamZ2[le] = uint8_t(paramItemValue(list.list(12)));
-    s.run->ParamZ3[le] = uint8_t(paramItemValue(list.list(11)));
+    s.ParamZ1[le] = uint8_t(paramItemValue(list.list(13)));
+    s.ParamZ2[le] = uint8_t(paramItemValue(list.list(12)));
+    s.ParamZ3[le] = uint8_t(paramItemValue(list.list(11)));
 
     s.FlagConsignePW(le) = 0;
     (this->*traceInstance(le).restartTimer).setEnabled(true);   // the trace starts again on the left
@@ -71,11 +70,5 @@ void Log::LectParamStampLE(int le)
     s.LoggerHeaderDone[le] = 0;
 }
 
-void Log::EffacerSel()
-{
-    SelectionStart& w = *p_.form<SelectionStart>();
-    for (int le = 0; le < LeCount; ++le) w.nameLabel(le).setBackColor(plat::ButtonFace);
-    for (int le = 0; le < LeCount; ++le) w.modeLabel(le).setBackColor(plat::ButtonFace);
-}
 
 } // namespace orv

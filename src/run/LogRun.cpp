@@ -42,16 +42,9 @@ LogRun::LogRun(Log& log, Program& prog) : L(log), p(prog)
     L.Timer47.setEnabled(true);
     L.Timer55.onTimer = [this] { Timer55_Timer(); };
 
-    // LE selection and the run-mode pop-up.
+    // LE selection.
     for (int i = 0; i < LeCount; ++i)
         L.Label26[i].onMouseDown = [this, i](const plat::MouseArgs& a) { Label26_MouseDown(i, a.button, a.shift, a.x, a.y); };
-    L.MListeNormal.onClick = [this] { MListeNormal_Click(); };
-    L.MListeSymetrique.onClick = [this] { MListeSymetrique_Click(); };
-    L.MListeAsymetrique.onClick = [this] { MListeAsymetrique_Click(); };
-    L.MListePlanning.onClick = [this] { MListePlanning_Click(); };
-    L.MListeStop.onClick = [this] { MListeStop_Click(); };
-    L.MListeStartAllLE.onClick = [this] { MListeStartAllLE_Click(); };
-    L.MListeStopAllLE.onClick = [this] { MListeStopAllLE_Click(); };
 
     // The start-all and stop-all sequencers.
     L.Timer14.onTimer = [this] { Timer14_Timer(); };

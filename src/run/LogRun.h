@@ -24,16 +24,9 @@ public:
     void VScroll1_Scroll();
     void Timer47_Timer();   // control state: power panel, QTH button, relay clearing
     void Timer55_Timer();   // "Set All LE" colour back
-    // LE selection and the run-mode pop-up mnuMListe (LogSelection.cpp). The
-    // items act on the LE whose label opened the pop-up, else on SelectedLE.
+    // LE selection (LogSelection.cpp): opens the run-mode pop-up mnuMListe,
+    // whose items the scheduler serves.
     void Label26_MouseDown(int Index, int Button, int Shift, double X, double Y);
-    void MListeNormal_Click();
-    void MListeSymetrique_Click();
-    void MListeAsymetrique_Click();
-    void MListePlanning_Click();
-    void MListeStop_Click();
-    void MListeStartAllLE_Click();
-    void MListeStopAllLE_Click();
     // Start-all (Timer14) and stop-all (Timer16) sequencers, one LE per
     // second; enabling the timer starts them (LogSequencers.cpp).
     void Timer14_Timer();

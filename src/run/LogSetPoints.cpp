@@ -5,7 +5,7 @@
 // A set-point file that cannot be read in full leaves the set-points, their
 // labels and the file as they are: nothing is half-applied, and the file is
 // rewritten only once its new content is known.
-#include "run/SetPointFile.h"
+#include "link/SetPointFile.h"
 #include "run/LogRun.h"
 #include "shell/Log.h"
 #include "shell/ParamLogicielVB.h"

@@ -2,7 +2,7 @@
 
 #include "platform/SeqFile.h"
 #include "platform/VbText.h"
-#include "run/SetPointFile.h"
+#include "link/SetPointFile.h"
 #include "shell/Log.h"
 #include "shell/Program.h"
 

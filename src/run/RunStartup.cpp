@@ -3,7 +3,7 @@
 #include "platform/Drive.h"
 #include "platform/VbText.h"
 #include "run/QthStartFile.h"
-#include "run/SetPointFile.h"
+#include "link/SetPointFile.h"
 #include "shell/Log.h"
 #include "shell/Program.h"
 #include "run/RunStartup.h"

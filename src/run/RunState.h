@@ -7,7 +7,6 @@
 namespace orv {
 
 struct RunState {
-    PerLE<uint8_t> ParamZ1{}, ParamZ2{}, ParamZ3{};   // start delays z1, z2, z3 (entries 18-20)
     PerLE<uint8_t> StartLELogged{};
     PerLE<uint8_t> OffLELogged{};
     uint8_t StopAllIndex = 0;        // LE index the stop-all sequencer handles at its next tick

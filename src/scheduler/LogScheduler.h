@@ -12,7 +12,19 @@ class Program;
 
 class LogScheduler {
 public:
+    // Hooks the run-mode pop-up's items and registers the start-selection
+    // window's mode text for the lower subsystems (Log::ModeShown).
     LogScheduler(Log& log, Program& p);
+
+    // The run-mode pop-up mnuMListe (RunModeMenu.cpp). The items act on the
+    // LE whose label opened the pop-up, else on SelectedLE.
+    void MListeNormal_Click();
+    void MListeSymetrique_Click();
+    void MListeAsymetrique_Click();
+    void MListePlanning_Click();
+    void MListeStop_Click();
+    void MListeStartAllLE_Click();
+    void MListeStopAllLE_Click();
 
 private:
     Log& L;

@@ -69,6 +69,10 @@ public:
     // second), registered by run control; the alarms and the stop alarm
     // start it.
     std::function<void()> StopAllEntry;
+    // The run mode the start-selection window shows for LE index le (its
+    // mode label: "Normal", "Sym", "Asym", "Plan", "Stop" or empty),
+    // registered by the scheduler; reading it loads the window.
+    std::function<QString(int le)> ModeShown;
     // Eight bits of b, most significant first, into VSortie; b is 0 on return.
     void Dec_Bin(uint8_t& b, QString& VSortie);
     void Timer54_Timer();   // stop alarm
@@ -153,7 +157,7 @@ public:
     void LectParamStampLE6() { LectParamStampLE(5); }
     void LectParamStampLE7() { LectParamStampLE(6); }
     void LectParamStampLE8() { LectParamStampLE(7); }
-    void EffacerSel();   // clears the highlight of the start-selection labels
+    void EffacerSel();   // clears the highlight of the start-selection labels (defined by the scheduler)
     plat::FormTimer& RestTimer(int le);
     // Power set-points: "Single LE" applies the slider to the selected LE.
     // False when nothing was applied (no LE selected, set-point file that

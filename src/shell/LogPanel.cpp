@@ -7,7 +7,7 @@
 #include "parameters/FadecParameters.h"
 #include "parameters/Saisie.h"
 #include "platform/VbText.h"
-#include "run/SetPointFile.h"
+#include "link/SetPointFile.h"
 #include "scheduler/RefCapteurLFC2.h"
 #include "scheduler/RefLevelTrigLFC3.h"
 #include "shell/Log.h"

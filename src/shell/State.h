@@ -144,6 +144,7 @@ struct State {
     std::array<QString, 16 * 9> CoeffLE{};   // sensor coefficients, element row + 16 x LE index (rows 0-14)
 
     // ================================================================= run
+    PerLE<uint8_t> ParamZ1{}, ParamZ2{}, ParamZ3{};   // start delays z1, z2, z3 (entries 18-20), read before a start; the start-up debugger shows them
     // --- rest countdowns
     PerLE<uint8_t> RestSeconds{};    // seconds of rest left; read only by the rest timers
     // --- values kept from the parameters read before a start

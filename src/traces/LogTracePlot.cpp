@@ -12,7 +12,6 @@
 #include "traces/LogTraces.h"
 
 #include "platform/Canvas.h"
-#include "scheduler/SelectionStart.h"
 #include "shell/Log.h"
 #include "shell/ParamLogicielVB.h"
 #include "shell/Program.h"
@@ -106,7 +105,7 @@ void referenceLines(Program& p, const TraceInstance& row, plat::Canvas& area, co
         t.FlagNiveauVIS = 0;
     }
     if (!row.wholeAreaPane && lfc2Sensor
-        && p.form<SelectionStart>()->modeLabel(le).caption() == QLatin1String("Asym"))
+        && p.Log->ModeShown(le) == QLatin1String("Asym"))
         dottedLine(area, pane, yOf(pane, s.CalLFC2[le], 255), White);
 }
 

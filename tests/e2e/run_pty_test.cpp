@@ -48,7 +48,7 @@ TEST(RunPty, StartAndStopOfOneLE)
     EXPECT_EQ(s.TransfertDone, 1);
     EXPECT_EQ(noticeText, "Reading the settings on LE1 went well ! ");
     EXPECT_EQ(s.StartStopPC[0], 1);
-    EXPECT_EQ(s.run->ParamZ1[0], 50);   // the simulator's factory table
+    EXPECT_EQ(s.ParamZ1[0], 50);   // the simulator's factory table
     EXPECT_EQ(s.MaxTempSHT[0], 60);
 
     ASSERT_TRUE(waitUntil([&] { return s.PhaseLP[0] == 5 && s.ConsignePW[0] == 88; }));

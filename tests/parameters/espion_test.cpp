@@ -17,9 +17,9 @@ protected:
         t.time.advance(2000);   // the status refresh has painted the idle labels
         s->SelectedLE = 1;
         // The LE's delays as its start kept them, and a different PC copy.
-        s->run->ParamZ1[0] = 50;
-        s->run->ParamZ2[0] = 20;
-        s->run->ParamZ3[0] = 15;
+        s->ParamZ1[0] = 50;
+        s->ParamZ2[0] = 20;
+        s->ParamZ3[0] = 15;
         FadecParameters& params = *prog->form<FadecParameters>();
         params.setParamPC(18, "55");
         params.setParamPC(19, "25");
@@ -170,9 +170,9 @@ TEST_F(EspionTest, FollowsOnlyOnceALabelShowedGreenAndOnlyRequestedStarts)
 // sends, a parameter caption that is not a number and a full list.
 TEST_F(EspionTest, OddValuesNeitherStopNorCorruptTheList)
 {
-    s->run->ParamZ1[0] = 180;
-    s->run->ParamZ2[0] = 40;
-    s->run->ParamZ3[0] = 30;
+    s->ParamZ1[0] = 180;
+    s->ParamZ2[0] = 40;
+    s->ParamZ3[0] = 30;
     prog->form<FadecParameters>()->setParamPC(18, "abc");
     startRequested();
     step(2);

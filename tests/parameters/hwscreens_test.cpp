@@ -60,9 +60,9 @@ TEST_F(HardwareTestsTest, ScreenshotOfTheStartUpDebugger)
 {
     t.time.advance(2000);
     s->SelectedLE = 1;
-    s->run->ParamZ1[0] = 50;
-    s->run->ParamZ2[0] = 20;
-    s->run->ParamZ3[0] = 15;
+    s->ParamZ1[0] = 50;
+    s->ParamZ2[0] = 20;
+    s->ParamZ3[0] = 15;
     s->TachyM[0] = 84;
     s->EspionLPC[0] = 45;
     s->EspionLFC[0] = 12;

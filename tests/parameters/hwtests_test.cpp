@@ -5,7 +5,7 @@
 #include "parameters/FadecParameters.h"
 #include "parameters/LogParameters.h"
 #include "parameters/HardwareTestsFixture.h"
-#include "run/SetPointFile.h"
+#include "link/SetPointFile.h"
 #include "shell/Log.h"
 
 #include <QFile>

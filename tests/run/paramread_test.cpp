@@ -135,9 +135,9 @@ TEST_F(ParamReadTest, ReadsListsKeepsAndStartsOnTheFakeLE)
     EXPECT_EQ(l.list(31), "00   2");
     EXPECT_FALSE(prog->form<ValeurDesParam>()->visible());
 
-    EXPECT_EQ(s->run->ParamZ1[0], 115);
-    EXPECT_EQ(s->run->ParamZ2[0], 22);
-    EXPECT_EQ(s->run->ParamZ3[0], 5);
+    EXPECT_EQ(s->ParamZ1[0], 115);
+    EXPECT_EQ(s->ParamZ2[0], 22);
+    EXPECT_EQ(s->ParamZ3[0], 5);
     EXPECT_EQ(s->TempMagnOff[0], 41);
     EXPECT_EQ(s->LevelStartLP[0], 77);
     EXPECT_EQ(s->LevelParam27[0], 255);
@@ -179,9 +179,9 @@ TEST_F(ParamReadTest, ASecondStartBeforeTheFirstRequestWentOutTakesTheRequest)
     EXPECT_EQ(histoMessages().mid(histoMessages().size() - 2), QStringList({"LE2  Starting LE ", "LE1  Starting LE "}));
     EXPECT_EQ(s->StartStopPC[0], 1);
     EXPECT_EQ(s->StartStopPC[1], 1);
-    EXPECT_EQ(s->run->ParamZ1[1], 115);
+    EXPECT_EQ(s->ParamZ1[1], 115);
     EXPECT_EQ(list(0).list(13), "18   0");
-    EXPECT_EQ(s->run->ParamZ1[0], 0);
+    EXPECT_EQ(s->ParamZ1[0], 0);
     EXPECT_EQ(s->SelectedLE, 2);
 }
 

@@ -2,7 +2,7 @@
 // files refused), "Single LE" (ValeurPWPh5), the slider's labels, the 300 ms
 // control-state timer and the "Set All LE" colour reset.
 #include "run/RunFixture.h"
-#include "run/SetPointFile.h"
+#include "link/SetPointFile.h"
 #include "shell/Log.h"
 
 using namespace orv;

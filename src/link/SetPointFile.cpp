@@ -1,4 +1,4 @@
-#include "run/SetPointFile.h"
+#include "link/SetPointFile.h"
 
 #include "platform/Dialogs.h"
 #include "platform/SeqFile.h"
