@@ -1,7 +1,7 @@
 // Start-up: the files of the three alarm windows. A present file loads its
 // window and sets its controls (AlarmFiles); a missing one is created with
-// its defaults and the window stays unloaded; a window some earlier step
-// loaded takes the new file's threshold or limits.
+// its defaults and the window stays unloaded (each window reads its
+// threshold or limits when it loads).
 
 #include "alarms/AlarmsStartup.h"
 
@@ -25,7 +25,8 @@ void startupQthState(Program& p)
 void startupQthThreshold(Program& p)
 {
     if (!presentOrCreate(p, QStringLiteral("Consigne.ini"), {printed(QthThresholdDefault)})) {
-        // A window already supervising does so with the new file's threshold.
+        // When the QTH state file has loaded the window, it supervises with
+        // the new file's threshold.
         if (Halogen* w = p.ifLoaded<Halogen>()) w->VScroll1.setValue(QthThresholdDefault);
         return;
     }
@@ -36,20 +37,13 @@ void startupLfcAlarm(Program& p)
 {
     const QStringList defaults = QStringList{printed(LfcLimitDefaults[0]), printed(LfcLimitDefaults[1])}
                                  + QStringList(LfcLines - 2, QStringLiteral("0"));
-    if (!presentOrCreate(p, QStringLiteral("ConsSliderLCF.ini"), defaults)) {
-        if (ControlLfcAlarm* w = p.ifLoaded<ControlLfcAlarm>())
-            for (int i = 0; i < 2; ++i) w->VScroll1[i].setValue(LfcLimitDefaults[i]);
-        return;
-    }
+    if (!presentOrCreate(p, QStringLiteral("ConsSliderLCF.ini"), defaults)) return;
     readLfcSettings(p, *p.form<ControlLfcAlarm>());
 }
 
 void startupShtThreshold(Program& p)
 {
-    if (!presentOrCreate(p, QStringLiteral("SHTConsigne.ini"), {QString::number(ShtThresholdDefault)})) {
-        if (SHTPC* w = p.ifLoaded<SHTPC>()) w->VScroll1[0].setValue(ShtThresholdDefault);
-        return;
-    }
+    if (!presentOrCreate(p, QStringLiteral("SHTConsigne.ini"), {QString::number(ShtThresholdDefault)})) return;
     readShtThreshold(p, *p.form<SHTPC>());
 }
 
