@@ -8,6 +8,7 @@
 #include "alarms/SHTPC.h"
 #include "link/ConfigurationRS232.h"
 #include "platform/Dialogs.h"
+#include "shell/History.h"
 #include "shell/ParamLogicielVB.h"
 #include "shell/SettingsReader.h"
 #include "support/ProgramFixture.h"
@@ -281,4 +282,16 @@ TEST_F(SettingsHistoryTest, GoodViewFileChoosesTheView)
     startWith("CocheSelect.ini", lines({" 0 "}));
     EXPECT_EQ(prog->form<ParamLogicielVB>()->Check2.value(), 0);
     EXPECT_EQ(historyLines("Bad values"), 0);
+}
+
+// The history viewer's tidy pass keeps every such line as it was written.
+TEST_F(SettingsHistoryTest, TheViewerKeepsTheLinesWhole)
+{
+    for (const char* name : {"Consigne.ini", "SHTConsigne.ini", "ConsSliderLCF.ini", "ConsignePW2.ini", "ParamComx2.ini",
+                             "CocheSelect.ini"}) {
+        const QString line = HistoLine("0", settingsFallbackMessage(name), "14:05:09", "08/12/2026");
+        QStringList list{"", HistoHeading, "", line};
+        TidyHistoList(list);
+        EXPECT_EQ(list.value(3), line) << name;
+    }
 }
