@@ -18,7 +18,6 @@ namespace orv {
 
 class Log;
 struct LogControls;
-class Usures;
 
 struct LeInstance {
     int le;       // LE index 0-7
@@ -32,9 +31,9 @@ struct LeInstance {
     uint8_t State::*shtLatch;                   // AlarmSHTLatchLE1..8
     uint8_t State::*lfcLatch;                   // AlarmLFCLatchLE1..8
 
-    // The LE's column of the wear-counter window; null for LE-7 and LE-8,
-    // which the window does not serve.
-    plat::ControlArray<plat::Label> Usures::*wearColumn;
+    // The LE has a column in the wear-counter window; LE-7 and LE-8 have
+    // none.
+    bool wearColumn;
 
     // Differences between instances.
     bool drawsIdleMark;         // phase 0 marks the trace area (LE-1 only)

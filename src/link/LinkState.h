@@ -3,6 +3,7 @@
 // read, what the activation did, the receive buffers, the bound parameter
 // write and the I/O monitor's direction.
 
+#include "link/ParamWindowsEntry.h"
 #include "shell/State.h"
 
 #include <optional>
@@ -26,6 +27,8 @@ struct LinkState {
     std::array<QString, 16 * 9> CoeffParsedText{};
     std::array<std::optional<double>, 16 * 9> CoeffParsed{};
     std::array<bool, 16 * 9> CoeffParsedValid{};
+    // The parameter windows, as the parameters subsystem registers them.
+    ParamWindowsEntry ParamWindows;
 };
 
 } // namespace orv

@@ -1,6 +1,5 @@
 #include "link/LogReceive.h"
-#include "parameters/FadecParameters.h"
-#include "parameters/Usures.h"
+#include "link/LinkState.h"
 #include "shell/Log.h"
 #include "shell/Program.h"
 
@@ -13,7 +12,7 @@ void readBack(Log& log, const LeInstance& in, const StampFrame& f)
     Program& p = log.prog();
     State& s = p.s;
     // One working copy for all LEs: the last read-back replaces it.
-    FadecParameters& params = *p.form<FadecParameters>();
+    const ParamWindowsEntry& params = s.link->ParamWindows;
     for (int i = 0; i < FieldCount; ++i) {
         params.setParamPC(i, QString::number(f[i]));
         s.ParamStamp[in.le][i] = f[i];
@@ -31,7 +30,7 @@ void wearCounters(Log& log, const LeInstance& in, const StampFrame& f)
 {
     // The window has columns for LE-1 to LE-6 only.
     if (!in.wearColumn) return;
-    plat::ControlArray<plat::Label>& column = (*log.prog().form<Usures>()).*in.wearColumn;
+    plat::ControlArray<plat::Label>& column = log.prog().s.link->ParamWindows.WearColumn(in.le);
     for (int k = 0; k < 3; ++k) {
         const int first = fld::FirstWear + 3 * k;
         for (int b = 0; b < 3; ++b) {

@@ -9,7 +9,6 @@
 
 #include "link/LinkState.h"
 #include "platform/Canvas.h"
-#include "parameters/TestsMateriel.h"
 #include "platform/VbText.h"
 #include "link/LogLink.h"
 #include "shell/Log.h"
@@ -40,8 +39,7 @@ void LogLink::Timer12_Timer()
     if (selected) {
         L.Label7.setCaption(QStringLiteral("Ph = ") + QString::number(s.PhaseLP[sel]));
         L.Label5.setCaption(QStringLiteral("Step = ") + QString::number(s.StartStep[sel]));
-        TestsMateriel& tests = *p.form<TestsMateriel>();
-        for (plat::Label* l : {&tests.Label4, &tests.Label5, &tests.Label6})
+        for (plat::Label* l : p.s.link->ParamWindows.SpeedLabels())
             l->setCaption(QString());
         IOMonitor();
     }
@@ -70,8 +68,7 @@ void LogLink::IOMonitor()
     const std::array<int32_t, 161>& received = s.FadecIO[sel];
     const QByteArray& listed = s.IOMonitorPCToStamp != 0 ? s.IOPCToStamp[sel] : s.IOStampToPC[sel];
     const uint8_t tachy[3] = {s.TachyM[sel], s.TachyV1[sel], s.TachyV2[sel]};
-    TestsMateriel& tests = *p.form<TestsMateriel>();
-    plat::Label* speedLabels[3] = {&tests.Label4, &tests.Label5, &tests.Label6};
+    const std::array<plat::Label*, 3> speedLabels = p.s.link->ParamWindows.SpeedLabels();
     const QString speedPrefixes[3] = {QStringLiteral("M  "), QStringLiteral("V1 "), QStringLiteral("V2 ")};
 
     // The lines are drawn again only when they changed or the panel's image

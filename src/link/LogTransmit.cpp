@@ -7,7 +7,6 @@
 #include "link/CommandFrame.h"
 #include "link/LeInstances.h"
 #include "link/StampFrame.h"
-#include "parameters/FadecParameters.h"
 #include "link/LogLink.h"
 #include "shell/Log.h"
 #include "shell/Program.h"
@@ -23,7 +22,7 @@ constexpr int IOPCToStampCells = 35;
 std::array<QString, 32> workingCopy(Program& p)
 {
     std::array<QString, 32> copy;
-    FadecParameters& w = *p.form<FadecParameters>();
+    const ParamWindowsEntry& w = p.s.link->ParamWindows;
     for (int e = 0; e < 32; ++e)
         copy[e] = w.ParamPC(e);
     return copy;

@@ -9,6 +9,7 @@
 // and closes 2 s after that, which sets TransfertDone and so releases every
 // start that waits on a parameter read.
 #include "parameters/LogParameters.h"
+#include "link/LinkState.h"
 #include "parameters/Coefficients.h"
 #include "parameters/EspionStart.h"
 #include "parameters/FadecParameters.h"
@@ -39,6 +40,19 @@ LogParameters::LogParameters(Log& log, Program& prog) : L(log), p(prog)
     L.mnuVdesParam.onClick = [this] { mnuVdesParam_Click(); };
     L.mnuCoeff.onClick = [this] { mnuCoeff_Click(); };
     L.mnuArdwUptime.onClick = [this] { mnuArdwUptime_Click(); };
+
+    // What the link reads from and writes into the parameter windows.
+    Program& program = p;
+    ParamWindowsEntry& link = p.s.link->ParamWindows;
+    link.ParamPC = [&program](int e) { return program.form<FadecParameters>()->ParamPC(e); };
+    link.setParamPC = [&program](int e, const QString& v) { program.form<FadecParameters>()->setParamPC(e, v); };
+    link.WearColumn = [&program](int le) -> plat::ControlArray<plat::Label>& {
+        return program.form<Usures>()->WearColumn(le);
+    };
+    link.SpeedLabels = [&program] {
+        TestsMateriel& tests = *program.form<TestsMateriel>();
+        return std::array<plat::Label*, 3>{&tests.Label4, &tests.Label5, &tests.Label6};
+    };
 }
 
 void LogParameters::Timer44_Timer()

@@ -29,6 +29,12 @@ public:
     plat::ControlArray<plat::Label> Label31{*this, "Label31"};   // LE-4
     plat::ControlArray<plat::Label> Label35{*this, "Label35"};   // LE-5
     plat::ControlArray<plat::Label> Label36{*this, "Label36"};   // LE-6
+    // The counter column of LE index le (0-5).
+    plat::ControlArray<plat::Label>& WearColumn(int le)
+    {
+        plat::ControlArray<plat::Label>* columns[6] = {&Label25, &Label26, &Label30, &Label31, &Label35, &Label36};
+        return *columns[le < 0 ? 0 : le > 5 ? 5 : le];
+    }
     plat::ControlArray<plat::Label> Label5{*this, "Label5"};     // column headers "LE-1".."LE-6"
     plat::ControlArray<plat::Label> Label1{*this, "Label1"};     // group captions "S_Lamp", "H_Lamp", "Magnetron"
     plat::ControlArray<plat::Label> Label2{*this, "Label2"};     // row captions "L", "M", "H", "Hours"
