@@ -3,6 +3,7 @@
 // watchdogs, the status timer, the small link and menu timers).
 #include "link/LogLink.h"
 
+#include "link/ConfigurationRS232.h"
 #include "link/LeInstances.h"
 #include "shell/Log.h"
 #include "shell/Program.h"
@@ -13,6 +14,7 @@ Owned<LogLink> makeLogLink(Log& log, Program& p) { return Owned<LogLink>::make(l
 
 LogLink::LogLink(Log& log, Program& prog) : L(log), p(prog)
 {
+    L.ActiveDesactiveRS232.onClick = [this] { ActiveDesactiveRS232_Click(); };
     // Reception and transmission of each LE.
     for (const LeInstance& in : leInstances()) {
         const int le = in.le;
@@ -43,6 +45,13 @@ LogLink::LogLink(Log& log, Program& prog) : L(log), p(prog)
     // The status timer and the menu timer run from load until quit.
     L.Timer12.setEnabled(true);
     L.Timer46.setEnabled(true);
+}
+
+
+void LogLink::ActiveDesactiveRS232_Click()
+{
+    for (int i = 0; i < LeCount; ++i) p.s.RestSeconds[i] = 90;
+    p.form<ConfigurationRS232>()->show();
 }
 
 } // namespace orv

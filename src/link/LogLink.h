@@ -38,6 +38,9 @@ public:
     // 500 ms status timer: the selected LE's phase, step, speeds and I/O
     // monitor, the no-communication watchdog, then its temperature.
     void Timer12_Timer();
+    // The connection button: rests restart at 90 s, the port configuration
+    // window opens.
+    void ActiveDesactiveRS232_Click();
     void NoCommunicationStep();
     void VanishedLineStep();
     void IOMonitor();

@@ -15,10 +15,12 @@
 #include "parameters/FadecParameters.h"
 #include "parameters/OKTransfert.h"
 #include "parameters/ParamTable.h"
+#include "parameters/Saisie.h"
 #include "parameters/TestsMateriel.h"
 #include "parameters/Usures.h"
 #include "parameters/ValeurDesParam.h"
 #include "platform/Dialogs.h"
+#include "platform/VbText.h"
 #include "shell/Log.h"
 #include "shell/Program.h"
 
@@ -26,6 +28,7 @@ namespace orv {
 
 namespace {
 constexpr plat::Color ChosenLightGreen = plat::rgb(0x5B, 0xFF, 0x00);   // LE chosen in another window
+constexpr plat::Color SpeedEntryLavender = plat::rgb(192, 192, 255);
 } // namespace
 
 Owned<LogParameters> makeLogParameters(Log& log, Program& p) { return Owned<LogParameters>::make(log, p); }
@@ -40,6 +43,7 @@ LogParameters::LogParameters(Log& log, Program& prog) : L(log), p(prog)
     L.mnuVdesParam.onClick = [this] { mnuVdesParam_Click(); };
     L.mnuCoeff.onClick = [this] { mnuCoeff_Click(); };
     L.mnuArdwUptime.onClick = [this] { mnuArdwUptime_Click(); };
+    L.Label9.onClick = [this] { Label9_Click(); };
 
     // What the link reads from and writes into the parameter windows.
     Program& program = p;
@@ -126,6 +130,28 @@ void Log::TableParamDefaut()
 {
     FadecParameters& w = *p_.form<FadecParameters>();
     for (int e = 0; e < ParamCount; ++e) w.setParamPC(e, paramDefault(e));
+}
+
+
+// Only an accepted speed becomes a request, and it goes to the LE that was
+// selected when the entry opened, whatever is selected when it closes.
+void LogParameters::Label9_Click()
+{
+    auto& s = p.s;
+    const int le = s.SelectedLE - 1;
+    auto& entry = p.form<Saisie>().get();
+    entry.move(L.left() + 7200, L.top() + 2550 + 100, entry.width(), entry.height());
+    entry.Label1.setCaption(QStringLiteral("By not 100"));
+    const double param24 = plat::vbVal(p.form<FadecParameters>()->ParamPC(24));
+    entry.Label2.setCaption(plat::vbCStr(100 * param24));
+    entry.Label3.setCaption(QStringLiteral("1000"));
+    entry.Label4.setCaption(QStringLiteral("4000"));
+    entry.setBackColor(SpeedEntryLavender);
+    s.SaisieMode = 1;
+    bool accepted = false;
+    entry.onAccepted = [&accepted] { accepted = true; };
+    entry.show(true);
+    if (accepted && le >= 0 && le < LeCount) s.Vmot[le] = uint8_t(s.SpeedM / 30);
 }
 
 } // namespace orv

@@ -30,6 +30,9 @@ public:
     void mnuVdesParam_Click();
     void mnuCoeff_Click();
     void mnuArdwUptime_Click();
+    // The speed label Label9: asks for the motor M speed of the selected LE
+    // through the value input.
+    void Label9_Click();
 
 private:
     Log& L;

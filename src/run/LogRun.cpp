@@ -41,6 +41,9 @@ LogRun::LogRun(Log& log, Program& prog) : L(log), p(prog)
     L.Timer47.onTimer = [this] { Timer47_Timer(); };
     L.Timer47.setEnabled(true);
     L.Timer55.onTimer = [this] { Timer55_Timer(); };
+    L.CopiePWSlider.onClick = [this] { CopiePWSlider_Click(); };
+    L.PWIndividuel.onClick = [this] { PWIndividuel_Click(); };
+    L.Label17.onClick = [this] { Label17_Click(); };
 
     // LE selection.
     for (int i = 0; i < LeCount; ++i)

@@ -22,6 +22,10 @@ public:
     // Power slider, control state, "Set All LE" colour back.
     void VScroll1_Change();
     void VScroll1_Scroll();
+    // "Set All LE", "Single LE", "PWR in" (LogSetPoints.cpp).
+    void CopiePWSlider_Click();
+    void PWIndividuel_Click();
+    void Label17_Click();
     void Timer47_Timer();   // control state: power panel, QTH button, relay clearing
     void Timer55_Timer();   // "Set All LE" colour back
     // LE selection (LogSelection.cpp): opens the run-mode pop-up mnuMListe,

@@ -90,4 +90,50 @@ void LogRun::Timer55_Timer()
     L.Timer55.setEnabled(false);
 }
 
+
+// "Set All LE": the slider's value becomes every LE's set-point, in the file
+// first; when the file cannot be written nothing changes (a warning says
+// so), so the file and what the LEs are sent never disagree.
+void LogRun::CopiePWSlider_Click()
+{
+    auto& s = p.s;
+    const int v = L.VScroll1.value();
+    SetPoints values;
+    values.fill(int16_t(v));
+    if (!writeSetPointFile(p.rt.drive, setPointFilePath(s.BaseFolder), values)) {
+        warnSetPointFile(p.rt.dialogs, QStringLiteral("written"));
+        return;
+    }
+    for (int i = 0; i < LeCount; ++i) {
+        s.ConsignePWIni[i] = int16_t(v);
+        s.ConsignePW[i] = uint8_t(v);
+        L.Label15[i].setCaption(QString::number(v * 10));
+    }
+    L.CopiePWSlider.setBackColor(plat::colors::Green);
+    L.Timer55.setEnabled(true);
+}
+
+// "Single LE": the slider's value becomes the selected LE's set-point. The
+// button turns green only once it did: after a failure it keeps its colour,
+// as the set-points keep theirs.
+void LogRun::PWIndividuel_Click()
+{
+    if (L.ValeurPWPh5()) L.PWIndividuel.setBackColor(plat::colors::Green);
+}
+
+// "PWR in": shows the file's set-points again. What the LEs are sent does not
+// change. A file that cannot be opened leaves labels and values as they are.
+void LogRun::Label17_Click()
+{
+    const auto values = readSetPoints(p);
+    if (!values) {
+        warnSetPointFile(p.rt.dialogs, QStringLiteral("read"));
+        return;
+    }
+    for (int i = 0; i < LeCount; ++i) {
+        L.Label15[i].setCaption(QString::number((*values)[i] * 10));
+        p.s.ConsignePWIni[i] = (*values)[i];
+    }
+}
+
 } // namespace orv

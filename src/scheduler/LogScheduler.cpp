@@ -16,6 +16,10 @@ LogScheduler::LogScheduler(Log& log, Program& prog) : L(log), p(prog)
     L.MListeStop.onClick = [this] { MListeStop_Click(); };
     L.MListeStartAllLE.onClick = [this] { MListeStartAllLE_Click(); };
     L.MListeStopAllLE.onClick = [this] { MListeStopAllLE_Click(); };
+    for (int i = 0; i < LeCount; ++i) {
+        L.Label37[i].onMouseDown = [this, i](const plat::MouseArgs& a) { Label37_MouseDown(i, a.button, a.shift, a.x, a.y); };
+        L.Label42[i].onMouseDown = [this, i](const plat::MouseArgs& a) { Label42_MouseDown(i, a.button, a.shift, a.x, a.y); };
+    }
     L.ModeShown = [this](int le) { return p.form<SelectionStart>()->modeLabel(le).caption(); };
 }
 

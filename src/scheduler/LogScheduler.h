@@ -25,6 +25,10 @@ public:
     void MListeStop_Click();
     void MListeStartAllLE_Click();
     void MListeStopAllLE_Click();
+    // The LFC-2 / LFC-3 value labels of an LE with an LFC-2 sensor open the
+    // reference and trigger-level windows at that LE (LfcLabels.cpp).
+    void Label37_MouseDown(int Index, int Button, int Shift, double X, double Y);
+    void Label42_MouseDown(int Index, int Button, int Shift, double X, double Y);
 
 private:
     Log& L;

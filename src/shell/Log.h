@@ -106,14 +106,7 @@ public:
     void mnuCodeError_Click();
     void mnuhisto_Click();
     void mnuEraseListe4_Click();
-    // panel commands (LogPanel.cpp)
-    void CopiePWSlider_Click();
-    void PWIndividuel_Click();
-    void Label17_Click();
-    void Label9_Click();
-    void ActiveDesactiveRS232_Click();
-    void Label37_MouseDown(int Index, int Button, int Shift, double X, double Y);
-    void Label42_MouseDown(int Index, int Button, int Shift, double X, double Y);
+    // panel commands (LogPanel.cpp); the others are their owners'
     void Label72_Click();
     void Label75_Click();
     void Picture6_Click(int Index);

@@ -321,15 +321,6 @@ void Log::wireMainWindow()
     for (const auto& [item, handler] : items) item->onClick = [this, h = handler] { (this->*h)(); };
 
     // panel commands
-    CopiePWSlider.onClick = [this] { CopiePWSlider_Click(); };
-    PWIndividuel.onClick = [this] { PWIndividuel_Click(); };
-    Label17.onClick = [this] { Label17_Click(); };
-    Label9.onClick = [this] { Label9_Click(); };
-    ActiveDesactiveRS232.onClick = [this] { ActiveDesactiveRS232_Click(); };
-    for (int i = 0; i < LeCount; ++i) {
-        Label37[i].onMouseDown = [this, i](const plat::MouseArgs& a) { Label37_MouseDown(i, a.button, a.shift, a.x, a.y); };
-        Label42[i].onMouseDown = [this, i](const plat::MouseArgs& a) { Label42_MouseDown(i, a.button, a.shift, a.x, a.y); };
-    }
     Label72.onClick = [this] { Label72_Click(); };
     Label75.onClick = [this] { Label75_Click(); };
     for (int k = 0; k < 2; ++k) Picture6[k].onClick = [this, k] { Picture6_Click(k); };

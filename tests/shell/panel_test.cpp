@@ -4,8 +4,10 @@
 
 #include "traces/TracesState.h"
 #include "link/ConfigurationRS232.h"
+#include "link/LogLink.h"
 #include "parameters/FadecParameters.h"
 #include "parameters/Saisie.h"
+#include "run/LogRun.h"
 #include "scheduler/RefLevelTrigLFC3.h"
 #include "shell/ParamLogicielVB.h"
 #include "support/ProgramFixture.h"
@@ -52,7 +54,7 @@ TEST_F(PanelTest, SetAllLEWritesTheSliderValueForEveryLE)
 {
     auto& s = prog->s;
     w().VScroll1.setValue(130);
-    w().CopiePWSlider_Click();
+    w().run->CopiePWSlider_Click();
     EXPECT_EQ(readFile(SetPointFile), QByteArray(" 130 \r\n").repeated(8));
     for (int i = 0; i < 8; ++i) {
         EXPECT_EQ(w().Label15[i].caption(), "1300");
@@ -70,7 +72,7 @@ TEST_F(PanelTest, SetAllLEChangesNothingWhenTheFileCannotBeWritten)
     QFile::remove(t.host(SetPointFile));
     QDir().mkpath(t.host(SetPointFile));   // a folder in its place
     w().VScroll1.setValue(90);
-    w().CopiePWSlider_Click();
+    w().run->CopiePWSlider_Click();
     ASSERT_EQ(t.dialogs.shown.size(), 1u);
     EXPECT_EQ(t.dialogs.shown[0].title, " Warning!");
     for (int i = 0; i < 8; ++i) {
@@ -191,7 +193,7 @@ TEST_F(PanelTest, TheConnectionButtonOpensThePortConfigurationWithoutWaiting)
 {
     auto& s = prog->s;
     s.RestSeconds[3] = 12;
-    w().ActiveDesactiveRS232_Click();
+    w().link->ActiveDesactiveRS232_Click();
     for (int i = 0; i < 8; ++i) EXPECT_EQ(s.RestSeconds[i], 90);
     ConfigurationRS232* ports = prog->ifLoaded<ConfigurationRS232>();
     ASSERT_NE(ports, nullptr);
