@@ -1,4 +1,5 @@
 #include "alarms/LogAlarms.h"
+#include "alarms/AlarmsStartup.h"
 
 #include "alarms/AlarmFiles.h"
 #include "alarms/ControlLfcAlarm.h"
@@ -20,6 +21,16 @@ LogAlarms::LogAlarms(Log& log, Program& prog) : L(log), p(prog)
     L.mnuAlarmPlateau.onClick = [this] { mnuAlarmPlateau_Click(); };
     L.mnuAlarmLFC.onClick = [this] { mnuAlarmLFC_Click(); };
     L.mnuAD.onClick = [this] { mnuAD_Click(); };
+
+    // Start-up steps.
+    Program& program = p;
+    StartupEntries& su = L.startup;
+    su.AlarmChoices = [&program] { startupAlarmChoices(program); };
+    su.QthState = [&program] { startupQthState(program); };
+    su.QthThreshold = [&program] { startupQthThreshold(program); };
+    su.LfcAlarm = [&program] { startupLfcAlarm(program); };
+    su.ShtThreshold = [&program] { startupShtThreshold(program); };
+    su.ShtState = [&program] { startupShtState(program); };
 }
 
 // ------------------------------------------------------------ windows

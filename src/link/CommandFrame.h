@@ -23,8 +23,8 @@ constexpr int WriteParam = 1;   // BankWriteParam: the frame carries parameters 
 constexpr int ReadParam = 2;    // BankReadParam: the LE answers with its parameter table
 } // namespace bank
 
-// EnableCooling value that makes the SubCommand position a request.
-constexpr uint8_t SubCommandRequest = 4;
+// SubCommandRequest, the EnableCooling value that makes the SubCommand
+// position a request, is declared with EnableCooling (shell/State.h).
 
 // Positions the PC owns.
 namespace cmdpos {

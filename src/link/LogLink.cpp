@@ -2,6 +2,7 @@
 // ports, the eight transmit timers and the link supervision (indicators,
 // watchdogs, the status timer, the small link and menu timers).
 #include "link/LogLink.h"
+#include "link/LinkStartup.h"
 
 #include "link/ConfigurationRS232.h"
 #include "link/LeInstances.h"
@@ -45,6 +46,16 @@ LogLink::LogLink(Log& log, Program& prog) : L(log), p(prog)
     // The status timer and the menu timer run from load until quit.
     L.Timer12.setEnabled(true);
     L.Timer46.setEnabled(true);
+
+    // Start-up, and the port boxes after the start-mode login.
+    Program& program = p;
+    L.startup.PortFile = [&program] { startupPortFile(program); };
+    L.ShowLoginPortBoxes = [&program] {
+        auto& ports = program.form<ConfigurationRS232>().get();
+        ports.Label8.setVisible(true);
+        for (int i = 0; i < 6; ++i)
+            if (ports.Text1.has(i)) ports.Text1[i].setVisible(true);
+    };
 }
 
 

@@ -9,6 +9,7 @@
 // and closes 2 s after that, which sets TransfertDone and so releases every
 // start that waits on a parameter read.
 #include "parameters/LogParameters.h"
+#include "parameters/ParametersStartup.h"
 #include "link/LinkState.h"
 #include "parameters/Coefficients.h"
 #include "parameters/EspionStart.h"
@@ -56,6 +57,17 @@ LogParameters::LogParameters(Log& log, Program& prog) : L(log), p(prog)
     link.SpeedLabels = [&program] {
         TestsMateriel& tests = *program.form<TestsMateriel>();
         return std::array<plat::Label*, 3>{&tests.Label4, &tests.Label5, &tests.Label6};
+    };
+
+    // Start-up steps, and the parameter editing the warning box replaces.
+    StartupEntries& su = L.startup;
+    su.ClearSelectedLE = [&program] { program.form<FadecParameters>()->Label64.setCaption(QString()); };
+    su.Coefficients = [&program] { startupCoefficients(program); };
+    su.ParamCopy = [&program] { startupParamCopy(program); };
+    su.ParamBounds = [&program] { startupParamBounds(program); };
+    L.CloseParamEditing = [&program] {
+        program.form<Saisie>().unload();
+        program.form<FadecParameters>()->hide();
     };
 }
 

@@ -14,8 +14,7 @@ constexpr int BorderWidth = 90, TitleHeight = 300;
 constexpr int FirstColumn = 1920, ColumnStep = 1080, ColumnWidth = 975;
 constexpr int RowStep = 300, GroupStep = 1500, FirstGroupTop = 600;
 
-// Sub-commands of a wear-counter request (EnableCooling 4 makes the LE act on them).
-constexpr uint8_t SubCommandRequest = 4;
+// Sub-commands of a wear-counter request (EnableCooling SubCommandRequest makes the LE act on them).
 constexpr uint8_t ReadCounters = 5;
 constexpr uint8_t ResetCodes[3] = {2, 3, 4};   // S-Lamp, H-Lamp, magnetron
 

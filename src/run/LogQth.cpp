@@ -2,6 +2,7 @@
 // together through their relay requests, and records in StartHalogen.ini
 // whether they were last switched on, for the automatic QTH start.
 #include "run/QthStartFile.h"
+#include "platform/VbText.h"
 #include "run/LogRun.h"
 #include "shell/Log.h"
 #include "shell/ParamLogicielVB.h"
@@ -46,6 +47,23 @@ void LogRun::CommHalOperator_Click()
     if (haveFile) writeQthStartFile(p.rt.drive, file, false);
     L.CommHalOperator.setCaption(QStringLiteral("QTH-Start"));
     s.FlagCommHal = 0;
+}
+
+
+// 20 s after start-up: switches the QTH lamps of LE-1 to LE-6 on again when
+// they were on at the last quit. A missing or unreadable file changes nothing.
+void LogRun::Timer15_Timer()
+{
+    const auto value = readQthStartFile(p.rt.drive, qthStartFilePath(p.s.BaseFolder));
+    const auto byte = value ? plat::toByte(*value) : std::nullopt;
+    if (byte && *byte == 1) {
+        L.CommHalOperator.setBackColor(plat::rgb(255, 192, 128));
+        L.CommHalOperator.setCaption("QTH-Stop");
+        L.CommHalOperator.setVisible(true);
+        p.s.FlagCommHal = 1;
+        for (int i = 0; i < 6; ++i) p.s.RelayQTH[i] = 1;
+    }
+    L.Timer15.setEnabled(false);
 }
 
 } // namespace orv

@@ -2,6 +2,7 @@
 // controls and timers, and sets the design state of the controls whose
 // state it owns (power slider, QTH button).
 #include "run/LogRun.h"
+#include "run/RunStartup.h"
 
 #include "run/RunInstances.h"
 #include "shell/Log.h"
@@ -41,6 +42,7 @@ LogRun::LogRun(Log& log, Program& prog) : L(log), p(prog)
     L.Timer47.onTimer = [this] { Timer47_Timer(); };
     L.Timer47.setEnabled(true);
     L.Timer55.onTimer = [this] { Timer55_Timer(); };
+    L.Timer15.onTimer = [this] { Timer15_Timer(); };
     L.CopiePWSlider.onClick = [this] { CopiePWSlider_Click(); };
     L.PWIndividuel.onClick = [this] { PWIndividuel_Click(); };
     L.Label17.onClick = [this] { Label17_Click(); };
@@ -53,6 +55,16 @@ LogRun::LogRun(Log& log, Program& prog) : L(log), p(prog)
     L.Timer14.onTimer = [this] { Timer14_Timer(); };
     L.Timer16.onTimer = [this] { Timer16_Timer(); };
     L.StopAllEntry = [this] { StartStopAll(); };
+
+    // Start-up steps.
+    Program& program = p;
+    Log& window = L;
+    StartupEntries& su = L.startup;
+    su.SetPointsFirst = [&program] { startupSetPointsFirst(program); };
+    su.QthStart = [&program, &window] {
+        if (startupQthStart(program)) window.Timer15.setEnabled(true);
+    };
+    su.SetPointsSecond = [&program] { startupSetPointsSecond(program); };
 }
 
 } // namespace orv

@@ -17,6 +17,9 @@ public:
     LogRun(Log& L, Program& p);
 
     void CommHalOperator_Click();   // QTH lamp button
+    // 20 s after start-up (Timer15, armed by start-up when StartHalogen.ini
+    // is there): the QTH lamps on again when they were on at the last quit.
+    void Timer15_Timer();
     // Tick of the rest timer of LE index `le` (Timer36..41, 53, 69).
     void RestTimer_Timer(int le);
     // Power slider, control state, "Set All LE" colour back.

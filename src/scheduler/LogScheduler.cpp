@@ -1,4 +1,6 @@
 #include "scheduler/LogScheduler.h"
+#include "scheduler/SchedulerStartup.h"
+#include "scheduler/DayStripImages.h"
 #include "scheduler/SelectionStart.h"
 #include "shell/Log.h"
 #include "shell/Program.h"
@@ -21,6 +23,16 @@ LogScheduler::LogScheduler(Log& log, Program& prog) : L(log), p(prog)
         L.Label42[i].onMouseDown = [this, i](const plat::MouseArgs& a) { Label42_MouseDown(i, a.button, a.shift, a.x, a.y); };
     }
     L.ModeShown = [this](int le) { return p.form<SelectionStart>()->modeLabel(le).caption(); };
+
+    // Start-up and quit steps.
+    Program& program = p;
+    StartupEntries& su = L.startup;
+    su.SelectionHeight = [&program] { program.form<SelectionStart>()->setHeight(9105); };
+    su.WindowPosition = [&program] { startupWindowPosition(program); };
+    su.TodayImages = [&program] { startupTodayImages(program); };
+    su.Lfc2Reference = [&program] { startupLfc2Reference(program); };
+    su.Lfc3Trigger = [&program] { startupLfc3Trigger(program); };
+    su.SaveDayStrips = [&program] { saveDayStripImages(program); };
 }
 
 } // namespace orv

@@ -1,7 +1,6 @@
 #include "shell/BoiteDialogue.h"
 
-#include "parameters/FadecParameters.h"
-#include "parameters/Saisie.h"
+#include "shell/Log.h"
 #include "shell/Program.h"
 
 namespace orv {
@@ -59,8 +58,7 @@ void BoiteDialogue::Form_Load()
 {
     // The box takes the place of the parameter editing: the value input
     // closes and the parameter window hides.
-    p_.form<Saisie>().unload();
-    p_.form<FadecParameters>()->hide();
+    if (Log* log = p_.Log.ifLoaded(); log && log->CloseParamEditing) log->CloseParamEditing();
     setTopmost(true);
 }
 

@@ -9,6 +9,7 @@
 #include "platform/CommPort.h"
 #include "shell/LogControls.h"
 #include "shell/Owned.h"
+#include "shell/StartupEntries.h"
 
 #include <array>
 #include <functional>
@@ -73,6 +74,15 @@ public:
     // mode label: "Normal", "Sym", "Asym", "Plan", "Stop" or empty),
     // registered by the scheduler; reading it loads the window.
     std::function<QString(int le)> ModeShown;
+    // Closes the parameter value input and hides the parameter window (the
+    // warning box takes their place), registered by the parameter windows.
+    std::function<void()> CloseParamEditing;
+    // After the start-mode login: the port configuration window, loaded with
+    // the new start mode, keeps Label8 and the boxes of LE-1 to LE-6
+    // visible; registered by the link.
+    std::function<void()> ShowLoginPortBoxes;
+    // The subsystems' start-up and quit steps.
+    StartupEntries startup;
     // Eight bits of b, most significant first, into VSortie; b is 0 on return.
     void Dec_Bin(uint8_t& b, QString& VSortie);
     void Timer54_Timer();   // stop alarm
@@ -92,7 +102,6 @@ public:
     // status refresh (LogStatusRefresh.cpp)
     void Timer3_Timer();
     void Timer8_Timer();
-    void Timer15_Timer();
     void Timer48_Timer();
     void Timer63_Timer();
     void Timer64_Timer();

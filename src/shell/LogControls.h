@@ -132,7 +132,7 @@ struct LogControls {
     plat::FormTimer Timer12;   // link: 500 ms: the selected LE's status, the I/O monitor, the no-communication watchdog
     plat::FormTimer Timer13;   // shell: login curtain
     plat::FormTimer Timer14;   // run: start-all sequencer, one LE per second
-    plat::FormTimer Timer15;   // shell: QTH automatic start, 20 s after start-up
+    plat::FormTimer Timer15;   // run: QTH automatic start, 20 s after start-up
     plat::FormTimer Timer16;   // run: stop-all sequencer, one LE per second
     plat::FormTimer Timer17;   // traces: trace restart of LE-3, 30 ms one-shot
     plat::FormTimer Timer18;   // traces: trace plot of LE-4, 500 ms

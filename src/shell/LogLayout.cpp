@@ -300,7 +300,6 @@ void Log::wireMainWindow()
     // status refresh
     Timer3.onTimer = [this] { Timer3_Timer(); };
     Timer8.onTimer = [this] { Timer8_Timer(); };
-    Timer15.onTimer = [this] { Timer15_Timer(); };
     Timer48.onTimer = [this] { Timer48_Timer(); };
     Timer63.onTimer = [this] { Timer63_Timer(); };
     Timer64.onTimer = [this] { Timer64_Timer(); };

@@ -2,7 +2,6 @@
 // window while the start password is asked, the validation against the two
 // passwords of Name.inc, and the layout of the window for the mode found.
 
-#include "link/ConfigurationRS232.h"
 #include "platform/SeqFile.h"
 #include "platform/VbText.h"
 #include "shell/Log.h"
@@ -166,10 +165,7 @@ void Log::ShowDashboard(int mode)
 
     // Loading the port configuration runs its load with the new start mode,
     // which may disable the boxes of LE-1 to LE-6; they stay visible.
-    auto& ports = p_.form<ConfigurationRS232>().get();
-    ports.Label8.setVisible(true);
-    for (int i = 0; i < 6; ++i)
-        if (ports.Text1.has(i)) ports.Text1[i].setVisible(true);
+    if (ShowLoginPortBoxes) ShowLoginPortBoxes();
 
     mnuStartMode.setVisible(true);
 

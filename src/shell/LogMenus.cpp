@@ -3,7 +3,6 @@
 // "Erase (List error)" of the trace area's pop-up.
 
 #include "shell/ShellState.h"
-#include "link/CommandFrame.h"
 #include "platform/Dialogs.h"
 #include "shell/Histo.h"
 #include "shell/Log.h"

@@ -4,7 +4,6 @@
 // undisturbed and saves what it saves), then the program ends.
 
 #include "platform/Dialogs.h"
-#include "scheduler/DayStripImages.h"
 #include "shell/Log.h"
 #include "shell/Program.h"
 
@@ -51,7 +50,7 @@ void Log::mnuQuit_Click()
         != plat::mb::Yes)
         return;
 
-    saveDayStripImages(p_);
+    if (startup.SaveDayStrips) startup.SaveDayStrips();
 
     for (const char* name : QuitOrder) {
         plat::Form* w = p_.loadedForm(QString::fromLatin1(name));

@@ -1,21 +1,14 @@
 // Start-up: the main window's one-shot Timer1, 100 ms after load, runs the
 // whole sequence straight through and disables itself. No port is opened.
-// The list keeps the order; each subsystem's file steps are its own
-// (src/<subsystem>/<Name>Startup.h).
+// The list keeps the order; each subsystem's steps are its own
+// (src/<subsystem>/<Name>Startup.h), registered in `startup` by its part of
+// the main window (shell/StartupEntries.h).
 
-#include "parameters/FadecParameters.h"
 #include "platform/Color.h"
-#include "scheduler/SelectionStart.h"
 #include "shell/Log.h"
 #include "shell/ParamLogicielVB.h"
 #include "shell/Program.h"
 #include "shell/StartupFiles.h"
-#include "alarms/AlarmsStartup.h"
-#include "link/LinkStartup.h"
-#include "parameters/ParametersStartup.h"
-#include "run/RunStartup.h"
-#include "scheduler/SchedulerStartup.h"
-#include "traces/TracesStartup.h"
 #include "shell/StartupTexts.h"
 #include "shell/TextTables.h"
 
@@ -34,6 +27,12 @@ void step(F&& f)
         f();
     } catch (const std::exception&) {
     }
+}
+
+// A subsystem's registered step; one not registered is skipped.
+void step(const std::function<void()>& f)
+{
+    if (f) step([&] { f(); });
 }
 
 } // namespace
@@ -57,7 +56,7 @@ void Log::Timer1_Timer()
     step([&] { s.SelectedLE = 1; });                                           // 9
     step([&] { for (int i = 0; i < 8; ++i) s.EnableCooling[i] = 0; });        // 10
     step([&] { ColorTempSelect(); });                                          // 11
-    step([&] { p.form<FadecParameters>()->Label64.setCaption(QString()); });   // 12
+    step(startup.ClearSelectedLE);                                             // 12
     step([&] { GrilleScreen(); });                                             // 13
     step([&] {                                                                 // 14
         mnuScroll.setChecked(true);
@@ -65,35 +64,35 @@ void Log::Timer1_Timer()
     });
     step([&] {                                                                 // 15
         s.TempoStopAlarm = 20;
-        startupAlarmChoices(p);
-        startupIoListHidden(p);
+        step(startup.AlarmChoices);
+        step(startup.IoListHidden);
     });
-    step([&] { p.form<SelectionStart>()->setHeight(9105); });                 // 16: loads it
+    step(startup.SelectionHeight);                                             // 16: loads it
     step([&] { for (int i = 0; i < 8; ++i) s.Compteurs[i] = 0; });            // 17
     step([&] { List4.clear(); });                                              // 18
     step([&] { fillErrComXTexts(s); });                                        // 19
-    step([&] { startupSetPointsFirst(p); });                                   // 20
-    step([&] { startupWindowPosition(p); });                                   // 21
+    step(startup.SetPointsFirst);                                              // 20
+    step(startup.WindowPosition);                                              // 21
     step([&] { fillFadecErrorCodes(s); });                                     // 22
-    step([&] { startupTodayImages(p); });                                      // 23
-    step([&] { startupLfc2Reference(p); });                                    // 24
-    step([&] { startupLfc3Trigger(p); });                                      // 25
-    step([&] { startupQthState(p); });                                         // 26
-    step([&] { startupPortFile(p); });                                         // 27
+    step(startup.TodayImages);                                                 // 23
+    step(startup.Lfc2Reference);                                               // 24
+    step(startup.Lfc3Trigger);                                                 // 25
+    step(startup.QthState);                                                    // 26
+    step(startup.PortFile);                                                    // 27
     step([&] { ListeIO(); });                                                  // 28
-    step([&] { startupQthThreshold(p); });                                     // 29
-    step([&] { startupLfcAlarm(p); });                                         // 30
-    step([&] { startupLoggerNs(p); });                                         // 31
-    step([&] { startupLoggerTypeFile(p); });                                   // 32
+    step(startup.QthThreshold);                                                // 29
+    step(startup.LfcAlarm);                                                    // 30
+    step(startup.LoggerNs);                                                    // 31
+    step(startup.LoggerTypeFile);                                              // 32
     // 33: from here on every failing operation is skipped, as above.
     step([&] { startupViewFile(p); });                                         // 34
-    step([&] { startupCoefficients(p); });                                     // 35
-    step([&] { if (startupQthStart(p)) Timer15.setEnabled(true); });          // 36
+    step(startup.Coefficients);                                                // 35
+    step(startup.QthStart);                                                    // 36
     step([&] { startupHistory(p); });                                          // 37
-    step([&] { startupParamCopy(p); });                                        // 38
+    step(startup.ParamCopy);                                                   // 38
     step([&] { startupPasswordFile(p); });                                     // 39
-    step([&] { startupShtThreshold(p); });                                     // 40
-    step([&] { startupShtState(p); });                                         // 41
+    step(startup.ShtThreshold);                                                // 40
+    step(startup.ShtState);                                                    // 41
     step([&] { ActivDesacLgGraphique(); });                                    // 42
     step([&] {                                                                 // 43
         if (!p.form<ParamLogicielVB>()->StartModeLogin()) return;
@@ -105,7 +104,7 @@ void Log::Timer1_Timer()
         Picture6[1].setVisible(false);
         CopiePWSlider.setVisible(false);
     });
-    step([&] { startupScrollOff(p); });                                        // 44
+    step(startup.ScrollOff);                                                   // 44
     step([&] {                                                                 // 45
         if (s.StartMode != 0)
             for (int i = 0; i < 10; ++i) Label79[i].setBackColor(plat::rgb(192, 192, 255));
@@ -114,8 +113,8 @@ void Log::Timer1_Timer()
         Label66.setCaption(QString(15, QLatin1Char(' ')));
         s.SelectedLE = 1;
     });
-    step([&] { startupSetPointsSecond(p); });                                  // 47
-    step([&] { startupParamBounds(p); });                                      // 48
+    step(startup.SetPointsSecond);                                             // 47
+    step(startup.ParamBounds);                                                 // 48
     step([&] { Picture1.canvas().cls(); });                                    // 49
     step([&] { s.SelectionBank = 0; });                                        // 50
     step([&] {                                                                 // 51

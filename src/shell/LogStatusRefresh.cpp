@@ -4,9 +4,7 @@
 // "Reset Magdrive".
 
 #include "shell/ShellState.h"
-#include "link/CommandFrame.h"
 #include "platform/VbText.h"
-#include "run/QthStartFile.h"
 #include "shell/Log.h"
 #include "shell/ParamLogicielVB.h"
 #include "shell/Program.h"
@@ -129,22 +127,6 @@ void Log::Timer64_Timer()
     for (int i = 0; i < LeCount; ++i)
         if (Label26[i].backColor() == ClickedOrange) Label26[i].setBackColor(plat::ButtonFace);
     Timer64.setEnabled(false);
-}
-
-// 20 s after start-up: switches the QTH lamps of LE-1 to LE-6 on again when
-// they were on at the last quit. A missing or unreadable file changes nothing.
-void Log::Timer15_Timer()
-{
-    const auto value = readQthStartFile(p_.rt.drive, qthStartFilePath(p_.s.BaseFolder));
-    const auto byte = value ? plat::toByte(*value) : std::nullopt;
-    if (byte && *byte == 1) {
-        CommHalOperator.setBackColor(plat::rgb(255, 192, 128));
-        CommHalOperator.setCaption("QTH-Stop");
-        CommHalOperator.setVisible(true);
-        p_.s.FlagCommHal = 1;
-        for (int i = 0; i < 6; ++i) p_.s.RelayQTH[i] = 1;
-    }
-    Timer15.setEnabled(false);
 }
 
 // End of "Freeze": the LEs still running get FreezeOff.

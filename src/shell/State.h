@@ -28,6 +28,9 @@ using PerLE = std::array<T, 9>;
 enum class AlarmRelayWriter : uint8_t { QTH, LFC, SHT };
 constexpr int AlarmRelayWriters = 3;
 
+// EnableCooling value that makes the SubCommand position a request.
+constexpr uint8_t SubCommandRequest = 4;
+
 struct ShellState;
 struct LinkState;
 struct RunState;

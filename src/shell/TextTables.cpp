@@ -1,6 +1,5 @@
 #include "shell/TextTables.h"
 
-#include "parameters/ParamTable.h"
 #include "shell/State.h"
 
 namespace orv {

@@ -1,6 +1,7 @@
 // The trace part of the main window: hooks its handlers to the window's
 // controls and timers, and the trace area's own input, a press on a pane.
 #include "traces/LogTraces.h"
+#include "traces/TracesStartup.h"
 
 #include "shell/Log.h"
 #include "shell/Program.h"
@@ -54,6 +55,14 @@ LogTraces::LogTraces(Log& log, Program& prog) : L(log), p(prog)
     L.Label13.onClick = [this] { Label13_Click(); };
     L.Label8.onClick = [this] { Label8_Click(); };
     wireLogger();
+
+    // Start-up steps.
+    Program& program = p;
+    StartupEntries& su = L.startup;
+    su.IoListHidden = [&program] { startupIoListHidden(program); };
+    su.LoggerNs = [&program] { startupLoggerNs(program); };
+    su.LoggerTypeFile = [&program] { startupLoggerTypeFile(program); };
+    su.ScrollOff = [&program] { startupScrollOff(program); };
 }
 
 void LogTraces::Picture13_MouseDown(const plat::MouseArgs& a)

@@ -1,10 +1,7 @@
 # Reads the include lines of every source under ROOT/src and fails on one
 # that points against the subsystems' order: a folder may include its own
 # headers and those of the folders below it, never one above it.
-#   cmake -DROOT=<tree> [-DALLOWED=<file>] -P CheckIncludeOrder.cmake
-# ALLOWED lists, one "file: header" per line, the includes that still point
-# the wrong way; any other wrong-way include fails, and so does a listed one
-# that no longer exists (the list only shrinks).
+#   cmake -DROOT=<tree> -P CheckIncludeOrder.cmake
 
 # The order, lowest first; it is the one written in the top-level README.
 set(order platform shell link alarms parameters traces run scheduler)
@@ -15,17 +12,6 @@ if(NOT ROOT)
   message(FATAL_ERROR "ROOT not given")
 endif()
 
-set(allowed)
-if(ALLOWED AND EXISTS "${ALLOWED}")
-  file(STRINGS "${ALLOWED}" lines)
-  foreach(l IN LISTS lines)
-    if(l MATCHES "^[^#].*: ")
-      list(APPEND allowed "${l}")
-    endif()
-  endforeach()
-endif()
-
-set(found)
 set(wrong)
 foreach(sub IN LISTS order top)
   list(FIND order ${sub} rank)
@@ -47,24 +33,10 @@ foreach(sub IN LISTS order top)
         continue()
       endif()
       if(to GREATER rank)
-        set(entry "${src}: ${header}")
-        list(FIND allowed "${entry}" at)
-        if(at EQUAL -1)
-          list(APPEND wrong "${entry}")
-        else()
-          list(APPEND found "${entry}")
-        endif()
+        list(APPEND wrong "${src}: ${header}")
       endif()
     endforeach()
   endforeach()
-endforeach()
-
-set(stale)
-foreach(a IN LISTS allowed)
-  list(FIND found "${a}" at)
-  if(at EQUAL -1)
-    list(APPEND stale "${a}")
-  endif()
 endforeach()
 
 list(JOIN order " < " order_text)
@@ -72,9 +44,4 @@ if(wrong)
   list(JOIN wrong "\n  " text)
   message(FATAL_ERROR "Includes against the order ${order_text}:\n  ${text}")
 endif()
-if(stale)
-  list(JOIN stale "\n  " text)
-  message(FATAL_ERROR "No longer present; remove from ${ALLOWED}:\n  ${text}")
-endif()
-list(LENGTH found n)
-message(STATUS "Includes follow ${order_text} (${n} listed exceptions)")
+message(STATUS "Includes follow ${order_text}")
