@@ -23,7 +23,6 @@ constexpr plat::Color InputLilac = plat::rgb(0xC0, 0xC0, 0xFF);
 constexpr plat::Color ReadOnlyRed = plat::rgb(0xFF, 0x00, 0x00);
 constexpr plat::Color ReservedOrange = plat::rgb(0xFF, 0x80, 0x00);
 constexpr int ClientWidth = 9360, ClientHeight = 9315;
-constexpr int BorderWidth = 90, TitleHeight = 300;
 constexpr int ReadOnlyEntries = 9;   // 0-8: bank index and clock registers
 constexpr int ReservedEnd = 18;      // 9-17: reserved
 } // namespace
@@ -31,7 +30,7 @@ constexpr int ReservedEnd = 18;      // 9-17: reserved
 FadecParameters::FadecParameters(Program& p) : plat::Form(p.rt, "FadecParameters"), p_(p)
 {
     setCaption(QStringLiteral(" FADEC Parameters"));
-    move(0, 0, ClientWidth + BorderWidth, ClientHeight + BorderWidth + TitleHeight);
+    setClientSize(ClientWidth, ClientHeight);
     setBackColor(WindowBlue);
     // Entry 31 on top, entry 0 at the bottom.
     for (int e = 0; e < ParamCount; ++e) {

@@ -22,7 +22,7 @@ void refuse(Program& p, const QString& text)
 Saisie::Saisie(Program& p) : plat::Form(p.rt, "Saisie"), p_(p)
 {
     setCaption(QStringLiteral("  Input parameters"));
-    move(0, 0, 3720, 3405);   // client area 3600 x 2955
+    setClientSize(3600, 2955);
     const struct {
         plat::Label* caption;
         plat::Label* value;
