@@ -32,9 +32,12 @@ std::optional<int> sliderValue(const LineFile& file, int n, const plat::VScrollB
     return std::clamp(int(*v), std::min(bar.min(), bar.max()), std::max(bar.min(), bar.max()));
 }
 
-void setSlider(const LineFile& file, int n, plat::VScrollBar& bar)
+// True when the line set the slider.
+bool setSlider(const LineFile& file, int n, plat::VScrollBar& bar)
 {
-    if (const auto v = sliderValue(file, n, bar)) bar.setValue(*v);
+    const auto v = sliderValue(file, n, bar);
+    if (v) bar.setValue(*v);
+    return v.has_value();
 }
 
 // A state line as a tick: "0" clears, any other number ticks; a line that is
@@ -94,7 +97,9 @@ bool readQthThreshold(Program& p, Halogen& w)
 {
     const auto file = readBase(p, QStringLiteral("Consigne.ini"));
     if (!file) return false;
-    setSlider(*file, 1, w.VScroll1);
+    // The value label follows the file even when the slider already held
+    // the value (a slider raises Change only on a change).
+    if (setSlider(*file, 1, w.VScroll1)) w.VScroll1_Change();
     return true;
 }
 
@@ -102,7 +107,10 @@ bool readLfcSettings(Program& p, ControlLfcAlarm& w)
 {
     const auto file = readBase(p, QStringLiteral("ConsSliderLCF.ini"));
     if (!file) return false;
-    for (int i = 0; i < 2; ++i) setSlider(*file, 1 + i, w.VScroll1[i]);
+    // Each limit label follows the file, also when its slider already held
+    // the value (the design value 130 of the lower limit, say).
+    for (int i = 0; i < 2; ++i)
+        if (setSlider(*file, 1 + i, w.VScroll1[i])) w.VScroll1_Change(i);
     for (int i = 0; i < 6; ++i) boxFrom(*file, 3 + i, w.Check1[i]);
     boxFrom(*file, 9, w.Check2);
     return true;
