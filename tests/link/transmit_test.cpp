@@ -287,28 +287,35 @@ TEST_F(TransmitTest, ClosedPortKeepsTheWriteWaiting)
     EXPECT_TRUE(log->Timer44.enabled());
 }
 
-TEST_F(TransmitTest, WriteIsCancelledRatherThanSentElsewhereOrAltered)
+TEST_F(TransmitTest, WriteIsCancelledRatherThanSentElsewhereOrAlteredAndTheUserIsTold)
 {
+    const QString changed = "The selected LE or the values changed before they were sent.";
     const struct {
         const char* name;
-        std::function<void()> change;
+        std::function<void()> before, change;
+        QString reason;
     } cases[] = {
-        {"selection moved to LE-2", [this] { s->SelectedLE = 2; }},
-        {"working copy cleared",
+        {"selection moved to LE-2", [] {}, [this] { s->SelectedLE = 2; }, changed},
+        {"working copy cleared", [] {},
          [this] {
              std::array<QString, 32> zeros;
              zeros.fill("0");
              setWorkingCopy(zeros);
-         }},
-        {"entry outside a byte", [this] { params().setParamPC(9, "300"); }},
+         },
+         changed},
+        {"entry outside a byte", [] {}, [this] { params().setParamPC(9, "300"); }, changed},
+        {"entry outside a byte when asked", [this] { params().setParamPC(9, "300"); }, [] {},
+         "A value lies outside 0 to 255."},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         s->SelectedLE = 1;
         setWorkingCopy(sampleCopy());
+        c.before();
         const auto stamps = s->ParamStamp;
         log->RequestParamWrite();
         c.change();
+        const size_t boxes = t.dialogs.shown.size();
 
         receive(0, lastFrame());
         receive(1, lastFrame());
@@ -319,5 +326,14 @@ TEST_F(TransmitTest, WriteIsCancelledRatherThanSentElsewhereOrAltered)
         EXPECT_EQ(s->SelectionBank, 0);
         EXPECT_EQ(s->ParamStamp, stamps);
         EXPECT_FALSE(log->Timer44.enabled());
+        t.time.advance(1);
+        ASSERT_EQ(t.dialogs.shown.size(), boxes + 1);
+        EXPECT_EQ(t.dialogs.shown.back().text, "Write Settings: nothing was written to LE-1. " + c.reason + " ");
+        EXPECT_EQ(t.dialogs.shown.back().title, " Warning!");
+        // Told once: the next answers say nothing more.
+        receive(0, lastFrame());
+        t.time.advance(31);
+        EXPECT_EQ(t.dialogs.shown.size(), boxes + 1);
+        sent(0);
     }
 }
