@@ -71,6 +71,7 @@ RefLevelTrigLFC3::RefLevelTrigLFC3(Program& p) : plat::Form(p.rt, "RefLevelTrigL
     Valide.setCaption(QStringLiteral("Valide "));
     Command1.move(1680, 3540, 1455, 420);
     Command1.setCaption(QStringLiteral("Cancel"));
+    Command1.setCancel(true);   // Escape hides the window, as "Cancel" does
 
     // Computation panel, beyond the narrow width.
     const struct {
