@@ -4,6 +4,7 @@
 #include "run/LogRun.h"
 
 #include "run/RunInstances.h"
+#include "run/RunState.h"
 #include "shell/Log.h"
 #include "shell/Program.h"
 
@@ -11,8 +12,11 @@ namespace orv {
 
 Owned<LogRun> makeLogRun(Log& log, Program& p) { return Owned<LogRun>::make(log, p); }
 
-LogRun::LogRun(Log& log, Program& prog) : L(log), p(prog)
+LogRun::LogRun(Log& log, Program& prog)
+    : L(log), p(prog), ParamReadTimer(log, QStringLiteral("ParamReadTimer"), ParamReadPollMs)
 {
+    ParamReadTimer.onTimer = [this] { L.ParamReadsStep(); };
+
     // The power slider: 130 (1300 W) at the top, 30 at the bottom, 50 at
     // load. Set before its handlers are hooked, so the value label keeps
     // "---" until the value first changes.
