@@ -15,7 +15,6 @@
 #include "run/RunState.h"
 #include "link/CommandFrame.h"
 #include "link/StampFrame.h"
-#include "run/LogRun.h"
 #include "run/ParamReadList.h"
 #include "run/RunInstances.h"
 #include "scheduler/SelectionStart.h"
@@ -51,7 +50,7 @@ void Log::LectParamStampLE(int le, ReadWait wait)
     s.run->ParamReadPending[le] = 1;
     s.run->ParamReadDeadlineMs[le] = p_.rt.time.nowMs() + ParamReadTimeoutMs;
     s.run->ParamReadOrder[le] = ++s.run->ParamReadCount;
-    run->ParamReadTimer.setEnabled(true);
+    ParamReadTimer.setEnabled(true);
     if (wait == ReadWait::Return) return;
 
     const auto alive = aliveToken();
@@ -111,7 +110,7 @@ void Log::ParamReadsStep()
     }
     bool anyPending = false;
     for (uint8_t pending : r.ParamReadPending) anyPending = anyPending || pending != 0;
-    if (!anyPending) run->ParamReadTimer.setEnabled(false);
+    if (!anyPending) ParamReadTimer.setEnabled(false);
 }
 
 void Log::EffacerSel()

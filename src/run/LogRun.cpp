@@ -12,10 +12,10 @@ namespace orv {
 
 Owned<LogRun> makeLogRun(Log& log, Program& p) { return Owned<LogRun>::make(log, p); }
 
-LogRun::LogRun(Log& log, Program& prog)
-    : L(log), p(prog), ParamReadTimer(log, QStringLiteral("ParamReadTimer"), ParamReadPollMs)
+LogRun::LogRun(Log& log, Program& prog) : L(log), p(prog)
 {
-    ParamReadTimer.onTimer = [this] { L.ParamReadsStep(); };
+    L.ParamReadTimer.setInterval(ParamReadPollMs);
+    L.ParamReadTimer.onTimer = [this] { L.ParamReadsStep(); };
 
     // The power slider: 130 (1300 W) at the top, 30 at the bottom, 50 at
     // load. Set before its handlers are hooked, so the value label keeps

@@ -1,6 +1,4 @@
 #pragma once
-#include "platform/Form.h"
-
 // The main window's run-control handlers: the QTH lamp button, the rest
 // countdowns, the power slider and its timers, the LE selection and the
 // run-mode pop-up, the start-all and stop-all sequencers. The start and stop
@@ -44,11 +42,6 @@ public:
 private:
     Log& L;
     Program& p;
-
-public:
-    // run: ends the parameter reads before a start that no caller waits on
-    // (the scheduler's starts); on only while such a read is pending.
-    plat::FormTimer ParamReadTimer;
 };
 
 } // namespace orv

@@ -6,6 +6,8 @@
 #include "run/RunState.h"
 #include "scheduler/SchedulerFixture.h"
 
+#include <QDir>
+#include <QImage>
 #include <memory>
 
 using namespace orv;
@@ -103,6 +105,13 @@ TEST_P(ParamReadEndTest, StartLEGoesOnToTheNextLE)
     EXPECT_EQ(log->Label26[2].backColor(), plat::colors::Green);
     EXPECT_EQ(s->run->ParamReadPending[0], 0);
     EXPECT_FALSE(le3.commands().empty());
+
+    // What the user sees: the red line in the main window's event list.
+    log->show();
+    const QImage shot = log->List4.widget()->grab().toImage();
+    ASSERT_FALSE(shot.isNull());
+    QDir().mkpath(TEST_OUTPUT_DIR);
+    shot.save(QStringLiteral(TEST_OUTPUT_DIR "/param_read_failed_%1.png").arg(GetParam().name));
 }
 
 TEST_P(ParamReadEndTest, ARestartOfTheTickNeverHoldsTheTick)
