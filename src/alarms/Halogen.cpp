@@ -125,6 +125,9 @@ void Halogen::Form_QueryUnload(int& cancel, int unloadMode)
 void Halogen::Form_Load()
 {
     setTopmost(true);
+    // Supervision never runs on the slider's design value: the threshold
+    // comes from its file from the first moment the window exists.
+    readQthThreshold(p_, *this);
     ResetAlarmHalogen();
 }
 

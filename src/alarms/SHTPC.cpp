@@ -130,6 +130,9 @@ void SHTPC::Form_QueryUnload(int& cancel, int unloadMode)
 void SHTPC::Form_Load()
 {
     setTopmost(true);
+    // Supervision never runs on the slider's design value: the threshold
+    // comes from its file from the first moment the window exists.
+    readShtThreshold(p_, *this);
     Picture5.setVisible(false);
 }
 

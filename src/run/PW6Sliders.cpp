@@ -129,7 +129,7 @@ void PW6Sliders::Form_Load()
 }
 
 // Draws the grid and puts the sliders back to the set-points of the file.
-// A file that cannot be read as eight set-points leaves the sliders as they are.
+// A file that cannot be opened leaves the sliders as they are.
 void PW6Sliders::Timer1_Timer()
 {
     plat::Canvas& c = Backdrop.canvas();
@@ -137,7 +137,7 @@ void PW6Sliders::Timer1_Timer()
         for (int x = 400; x <= 3460; x += 60) c.pset(x, y, DarkBlue);
 
     State& s = p_.s;
-    if (const auto values = readSetPointFile(p_.rt.drive, setPointFilePath(s.BaseFolder))) {
+    if (const auto values = readSetPoints(p_)) {
         for (int i = 0; i < Sliders; ++i) {
             s.ConsignePWIni[i] = (*values)[i];
             placeThumb(i, s.ConsignePWIni[i]);
