@@ -145,8 +145,18 @@ void FadecParameters::ReadConfig_Click()
 }
 
 // The write carries entries 1-31 as they stand now, to the LE selected now.
-// An entry whose number does not fit in one byte would reach the LE as
-// something else: the write is refused and names the first such entry.
+// An entry whose number does not fit in one byte, or whose text is no number
+// (empty, letters, too many digits), would reach the LE as something else:
+// the write is refused and names the first such entry.
+namespace {
+// A garbage entry can be very long; the message shows its beginning.
+QString shownValue(const QString& text)
+{
+    constexpr int MaxShown = 20;
+    return text.size() <= MaxShown ? text : text.left(MaxShown) + QStringLiteral("...");
+}
+} // namespace
+
 void FadecParameters::WriteConfig_Click()
 {
     const int le = p_.s.SelectedLE - 1;
@@ -161,7 +171,7 @@ void FadecParameters::WriteConfig_Click()
             p_.rt.dialogs.msgBox(QStringLiteral("Line %1 %2: value %3 is not 0-255, nothing is written ")
                                      .arg(32 + e)
                                      .arg(paramTitle(e).trimmed())
-                                     .arg(ParamPC(e)),
+                                     .arg(shownValue(ParamPC(e))),
                                  int(plat::mb::OKOnly) | int(plat::mb::Exclamation), QStringLiteral(" Warning ! "));
             return;
         }

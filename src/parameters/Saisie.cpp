@@ -94,8 +94,11 @@ void Saisie::ValidationSaisie_Click()
     // The bounds of the read-only entries are hints, not numbers; their
     // value, which cannot be typed, is stored back as shown.
     if (speedMode || paramEdited_ >= ReadOnlyEntries) {
+        // Only digits remain here; a number too long for a double reads as 0
+        // and would pass a bound of 0, so its length alone puts it out of range.
+        const bool overflows = !plat::toDouble(typed);
         const double v = plat::vbVal(typed);
-        if (v < plat::vbVal(Label3.caption()) || v > plat::vbVal(Label4.caption())) {
+        if (overflows || v < plat::vbVal(Label3.caption()) || v > plat::vbVal(Label4.caption())) {
             refuse(p_, QStringLiteral("Input error, Value < Min or > Max "));
             return;
         }

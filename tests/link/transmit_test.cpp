@@ -95,8 +95,8 @@ std::array<QString, 32> sampleCopy()
     std::array<QString, 32> texts;
     for (int e = 0; e < 32; ++e)
         texts[e] = QString::number(3 * e);
-    texts[5] = "";
-    texts[6] = "abc";
+    texts[5] = " 15 ";
+    texts[6] = "018";
     texts[7] = "2.5";
     texts[30] = "50";
     return texts;
@@ -241,8 +241,6 @@ TEST_F(TransmitTest, ParameterWriteSendsTheWorkingCopyOnce)
     expected += char(1);
     for (int e = 1; e < 32; ++e)
         expected += char(3 * e);
-    expected[5] = 0;   // ""
-    expected[6] = 0;   // "abc"
     expected[7] = 2;   // "2.5"
     expected[30] = 50;
     expected += "\r\n";
@@ -285,6 +283,26 @@ TEST_F(TransmitTest, ClosedPortKeepsTheWriteWaiting)
     ASSERT_EQ(out.size(), 1u);
     EXPECT_EQ(out[0][0], 1);
     EXPECT_TRUE(log->Timer44.enabled());
+}
+
+// An entry that holds no number (empty, text, too many digits) has no value
+// to send: the write requested with it is cancelled, never sent with a 0.
+TEST_F(TransmitTest, AWriteOfAnEntryThatIsNoNumberIsCancelled)
+{
+    for (const QString& bad : {QString(), QStringLiteral("abc"), QString(400, QLatin1Char('9'))}) {
+        SCOPED_TRACE(bad.left(10).toStdString());
+        std::array<QString, 32> copy = sampleCopy();
+        copy[12] = bad;
+        setWorkingCopy(copy);
+        const auto stamps = s->ParamStamp;
+        log->RequestParamWrite();
+        receive(0, lastFrame());
+        t.time.advance(30);
+        EXPECT_EQ(sent(0), std::vector<QByteArray>{plainAnswer(0)});
+        EXPECT_EQ(s->SelectionBank, 0);
+        EXPECT_EQ(s->ParamStamp, stamps);
+        EXPECT_FALSE(log->Timer44.enabled());
+    }
 }
 
 TEST_F(TransmitTest, WriteIsCancelledRatherThanSentElsewhereOrAlteredAndTheUserIsTold)
