@@ -84,6 +84,9 @@ bool readQthThreshold(Program& p, Halogen& w)
     SettingsReader file(p, QStringLiteral("Consigne.ini"));
     if (!file.opened()) return false;
     setSlider(file, 1, w.VScroll1, QthThresholdDefault);
+    // The value label follows the file even when the slider already held
+    // the value (a slider raises Change only on a change).
+    w.VScroll1_Change();
     return true;
 }
 
@@ -91,7 +94,12 @@ bool readLfcSettings(Program& p, ControlLfcAlarm& w)
 {
     SettingsReader file(p, QStringLiteral("ConsSliderLCF.ini"));
     if (!file.opened()) return false;
-    for (int i = 0; i < 2; ++i) setSlider(file, 1 + i, w.VScroll1[i], LfcLimitDefaults[i]);
+    // Each limit label follows the file, also when its slider already held
+    // the value (the design value 130 of the lower limit, say).
+    for (int i = 0; i < 2; ++i) {
+        setSlider(file, 1 + i, w.VScroll1[i], LfcLimitDefaults[i]);
+        w.VScroll1_Change(i);
+    }
     for (int i = 0; i < 6; ++i) boxFrom(file, 3 + i, w.Check1[i]);
     boxFrom(file, LfcLines, w.Check2);
     return true;

@@ -5,6 +5,7 @@
 #include "alarms/AlarmPictures.h"
 #include "alarms/AlarmRelay.h"
 #include "alarms/AlarmsState.h"
+#include "platform/Drive.h"
 #include "platform/SeqFile.h"
 #include "shell/Log.h"
 #include "shell/ParamLogicielVB.h"
@@ -55,7 +56,7 @@ Halogen::Halogen(Program& p)
 {
     setCaption(QStringLiteral("  QTH Alarm Control"));
     setControlBox(false);
-    move(left(), top(), 5400, 8160);   // client area 5280 x 7410
+    setClientSize(5280, 7410);
 
     Label2.move(120, 120, 2415, 255);
     Label2.setForeColor(plat::colors::Red);
@@ -133,8 +134,10 @@ void Halogen::Form_Load()
 void Halogen::ResetAlarmHalogen()
 {
     Picture5.setVisible(false);
-    // The dialogue file lies in the system's folder, where writing may be
-    // refused: the reset goes on without it.
+    // The dialogue file lies in the system's folder, which a fresh drive may
+    // not have yet and where writing may be refused: the reset goes on
+    // without it.
+    p_.rt.drive.mkPath(QStringLiteral("C:\\WINDOWS"));
     if (auto f = plat::SeqFile::open(p_.rt.drive, DialogueFile, plat::SeqFile::Mode::Output)) {
         f->writeFields({QString()});
         f->close();

@@ -57,7 +57,7 @@ SHTPC::SHTPC(Program& p)
 {
     setCaption(QStringLiteral(" SHT Alarm Control (PC)"));
     setControlBox(false);
-    move(left(), top(), 5760 + 120, 7410 + 750);
+    setClientSize(5760, 7410);
 
     Label7.move(720, 240, 3615, 255);
     Label7.setForeColor(plat::colors::Red);

@@ -13,15 +13,16 @@ namespace orv {
 namespace {
 constexpr plat::Color WindowBlue = plat::rgb(192, 192, 255);
 constexpr plat::Color HeadingCyan = plat::rgb(192, 255, 255);
-// Decorations around the 4440 x 6075 client area (border and title bar).
 constexpr int ClientWidth = 4440, ClientHeight = 6075;
-constexpr int FrameWidth = 2 * 4 * plat::TwipsPerPixel, FrameHeight = (26 + 4) * plat::TwipsPerPixel;
 } // namespace
 
 ConfigurationRS232::ConfigurationRS232(Program& p) : plat::Form(p.rt, "ConfigurationRS232"), p_(p)
 {
-    move(left(), top(), ClientWidth + FrameWidth, ClientHeight + FrameHeight);
+    setClientSize(ClientWidth, ClientHeight);
     setBackColor(WindowBlue);
+    // Wherever the focus is, Enter presses OK and Escape closes the window
+    // as its close box does (nothing written, no port touched).
+    setEscapeCloses(true);
 
     Label8.move(360, 480, 855, 255);
     Label8.setCaption(QStringLiteral("COMx"));
@@ -54,6 +55,7 @@ ConfigurationRS232::ConfigurationRS232(Program& p) : plat::Form(p.rt, "Configura
     Command1.move(2400, 5160, 1815, 735);
     Command1.setCaption(QStringLiteral("OK"));
     Command1.setFontBold(true);
+    Command1.setDefault(true);
     Command1.onClick = [this] { Command1_Click(); };
 
     Timer1.onTimer = [this] { Timer1_Timer(); };

@@ -54,6 +54,10 @@ public:
     void setWidth(int v) { move(left_, top_, v, height_); }
     void setHeight(int v) { move(left_, top_, width_, v); }
     void move(int left, int top, int width, int height);
+    // Sizes the window so that its client area is width x height twips: the
+    // outer size adds the border, the title bar and, once the window has its
+    // menus, the menu bar. The left and top edges stay.
+    void setClientSize(int width, int height);
     int scaleWidth() const;    // client area, twips
     int scaleHeight() const;
     Color backColor() const { return backColor_; }
@@ -98,6 +102,10 @@ public:
     CommandButton* cancelButton() const { return cancelButton_; }
     void setDefaultButton(CommandButton* b) { defaultButton_ = b; }
     void setCancelButton(CommandButton* b) { cancelButton_ = b; }
+    // A window without a Cancel button may let Escape close it as its close
+    // box does (its QueryUnload and Unload handlers decide).
+    bool escapeCloses() const { return escapeCloses_; }
+    void setEscapeCloses(bool on) { escapeCloses_ = on; }
 
     // Screen size in twips, for centring.
     static int screenWidth();
@@ -140,6 +148,7 @@ private:
     bool unloading_ = false;
     CommandButton* defaultButton_ = nullptr;
     CommandButton* cancelButton_ = nullptr;
+    bool escapeCloses_ = false;
     std::vector<Menu*> menus_;
     std::vector<Timer*> timers_;
     std::vector<std::function<void()>> atUnload_;

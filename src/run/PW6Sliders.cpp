@@ -16,7 +16,6 @@ namespace {
 
 constexpr int Sliders = 6;
 constexpr int ClientWidth = 5130, ClientHeight = 6060;
-constexpr int BorderWidth = 2 * 60, BorderHeight = 390 + 60;   // frame and title bar
 
 constexpr int TrackLeft = 2160, TrackStep = 480, TrackTop = 960, TrackWidth = 285, TrackHeight = 4150;
 constexpr int ThumbWidth = 255, ThumbHeight = 135;
@@ -63,7 +62,7 @@ std::array<std::optional<SavedLine>, 8> savedLines(const plat::Drive& drive, con
 
 PW6Sliders::PW6Sliders(Program& p) : plat::Form(p.rt, "PW6Sliders"), p_(p)
 {
-    move(0, 0, ClientWidth + BorderWidth, ClientHeight + BorderHeight);
+    setClientSize(ClientWidth, ClientHeight);
     setBackColor(LightBlue);
     Backdrop.move(0, 0, ClientWidth, ClientHeight);
     Backdrop.setBorderStyle(0);

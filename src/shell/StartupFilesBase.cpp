@@ -87,4 +87,6 @@ void startupPasswordFile(Program& p)
     plat::writeLines(d, PasswordFilePath, {plat::quoted("mintleaf"), plat::quoted("tangelo")});
 }
 
+bool baseFolderKnown(const State& s) { return !s.BaseFolder.isEmpty() || s.shell->BaseFolderKnown; }
+
 } // namespace orv

@@ -214,5 +214,9 @@ struct State {
 
 // BaseFolder & "\" & name.
 inline QString inBase(const State& s, const QString& name) { return s.BaseFolder + QLatin1Char('\\') + name; }
+// False only before start-up has looked for BaseFolder: an empty BaseFolder
+// names the drive's root once it is known, and nothing before
+// (StartupFilesBase.cpp).
+bool baseFolderKnown(const State& s);
 
 } // namespace orv

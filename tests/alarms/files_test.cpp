@@ -76,4 +76,42 @@ TEST_F(AlarmFilesTest, DialogueFileThatCannotBeWrittenIsIgnored)
     EXPECT_TRUE(QDir(t.host("C:\\WINDOWS\\Dialogue.txt")).exists());
 }
 
+// A drive whose system folder is missing (the base folder brought from
+// another machine): start-up loads the QTH window from its state file before
+// it makes that folder, and the window's reset at load writes the dialogue
+// file all the same; so does every later reset.
+TEST_F(AlarmFilesTest, TheDialogueFileIsWrittenOnADriveWithoutItsSystemFolder)
+{
+    ASSERT_TRUE(QDir(t.host("C:\\WINDOWS")).removeRecursively());
+    restart();
+    ASSERT_NE(prog->ifLoaded<Halogen>(), nullptr);   // loaded by start-up
+    EXPECT_EQ(readFile("C:\\WINDOWS\\Dialogue.txt"), QByteArray("\"\"\r\n"));
+
+    ASSERT_TRUE(QDir(t.host("C:\\WINDOWS")).removeRecursively());
+    prog->form<Halogen>()->mnuResetAlarm.click();
+    EXPECT_EQ(readFile("C:\\WINDOWS\\Dialogue.txt"), QByteArray("\"\"\r\n"));
+}
+
+// Each value label shows the value start-up set from the file, also when
+// that is the slider's design value (no change for the slider to report).
+TEST_F(AlarmFilesTest, ValueLabelsShowTheFilesLimitsAfterStartUp)
+{
+    const struct {
+        QByteArray lfc, qth;
+        const char *min, *max, *threshold;
+    } cases[] = {
+        {" 130 \r\n 30 \r\n", " 1 \r\n", "130", "30", "1"},   // the design values
+        {" 80 \r\n 130 \r\n", " 220 \r\n", "80", "130", "220"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.min);
+        writeBaseFile("ConsSliderLCF.ini", c.lfc + QByteArray("0\r\n").repeated(7));
+        writeBaseFile("Consigne.ini", c.qth);
+        restart();
+        EXPECT_EQ(prog->form<ControlLfcAlarm>()->Label3[0].caption(), c.min);
+        EXPECT_EQ(prog->form<ControlLfcAlarm>()->Label3[1].caption(), c.max);
+        EXPECT_EQ(prog->form<Halogen>()->Label78[4].caption(), c.threshold);
+    }
+}
+
 } // namespace

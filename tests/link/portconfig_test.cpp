@@ -323,6 +323,34 @@ TEST_F(PortConfigTest, ActivationLeavesAnOpenPortAloneAndClosesADeactivatedOne)
     EXPECT_EQ(log().Label21[5].caption(), "yes");
 }
 
+// Enter and Escape answer the window wherever the focus is: Enter presses
+// OK, Escape closes it as its close box does, writing nothing.
+TEST_F(PortConfigTest, EnterPressesOkAndEscapeClosesWhereverTheFocusIs)
+{
+    const QByteArray before = readFile(PortFile);
+    win().show();
+    win().Text1[1].setText("2");
+    QTest::keyClick(win().Check1[3].widget(), Qt::Key_Escape);
+    t.time.advance(0);
+    EXPECT_FALSE(winLoaded());
+    EXPECT_EQ(readFile(PortFile), before);
+    EXPECT_EQ(opens(), 0);
+
+    win().show();
+    win().Text1[1].setText("2");
+    win().Check1[1].setValue(1);
+    QTest::keyClick(win().Text1[1].widget(), Qt::Key_Return);
+    t.time.advance(0);
+    EXPECT_FALSE(winLoaded());
+    EXPECT_EQ(readFile(PortFile), lines({"0", "0", "2", "1", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0"}));
+    EXPECT_EQ(t.ports.openCount(2), 1);
+
+    win().show();
+    QTest::keyClick(win().Check2.widget(), Qt::Key_Enter);
+    t.time.advance(0);
+    EXPECT_FALSE(winLoaded());
+}
+
 // The user types into the shown window and clicks OK: an activated LE whose
 // box holds anything but a whole number 1 to 14 is refused with the
 // port-number warning, and nothing is saved, cleared or opened.
