@@ -1,6 +1,7 @@
 #include "platform/TimeSource.h"
 #include "platform/Timer.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -23,11 +24,13 @@ void TimeSource::timerEnabled(Timer* t, int64_t fromUs)
     auto it = std::find_if(active_.begin(), active_.end(), [t](const Entry& e) { return e.timer == t; });
     const int64_t now = nowUs();
     const int64_t start = fromUs >= 0 && fromUs <= now ? fromUs : now;
-    Entry e{t, start + int64_t(t->interval()) * 1000, ++seq_, slackUs(t->interval())};
+    const bool pending = deferStarts_ && fromUs < 0;
+    Entry e{t, start + int64_t(t->interval()) * 1000, ++seq_, pending};
     if (it == active_.end())
         active_.push_back(e);
     else
         *it = e;
+    anyPending_ = anyPending_ || pending;
     scheduleChanged();
 }
 
@@ -42,9 +45,21 @@ int64_t TimeSource::nextDue() const
 {
     int64_t best = -1;
     for (const Entry& e : active_)
-        if (!e.timer->running() && (best < 0 || e.due < best))
+        if (!e.pending && !e.timer->running() && (best < 0 || e.due < best))
             best = e.due;
     return best;
+}
+
+void TimeSource::startPending()
+{
+    if (!anyPending_) return;
+    anyPending_ = false;
+    const int64_t now = nowUs();
+    for (Entry& e : active_)
+        if (e.pending) {
+            e.due = now + int64_t(e.timer->interval()) * 1000;
+            e.pending = false;
+        }
 }
 
 int TimeSource::fireDue(int64_t now)
@@ -54,7 +69,7 @@ int TimeSource::fireDue(int64_t now)
         if (ended_) return fired;
         const Entry* pick = nullptr;
         for (const Entry& e : active_)
-            if (e.due - e.slack <= now && !e.timer->running()
+            if (e.due <= now && !e.pending && !e.timer->running()
                 && (!pick || e.due < pick->due || (e.due == pick->due && e.seq < pick->seq)))
                 pick = &e;
         if (!pick) return fired;
@@ -120,6 +135,16 @@ void RealTimeSource::selectEventLoop()
 
 RealTimeSource::RealTimeSource() : d_(new Impl)
 {
+    // Countdowns started from now begin when the loop is about to wait,
+    // in whichever loop (nested waits and modal windows included).
+    if (QAbstractEventDispatcher* loop = QAbstractEventDispatcher::instance()) {
+        deferStarts_ = true;
+        QObject::connect(loop, &QAbstractEventDispatcher::aboutToBlock, &d_->context, [this] {
+            if (!anyPending_) return;
+            startPending();
+            scheduleChanged();
+        });
+    }
     d_->clock.start();
     timespec ts{};
     clock_gettime(CLOCK_MONOTONIC, &ts);
@@ -158,8 +183,6 @@ void RealTimeSource::post(std::function<void()> fn)
     });
 }
 
-int64_t RealTimeSource::coarseSlackUs(int intervalMs) { return intervalMs >= 100 ? intervalMs * 50LL : 0; }
-
 void RealTimeSource::scheduleChanged()
 {
     const int64_t next = nextDue();
@@ -175,8 +198,14 @@ void RealTimeSource::scheduleChanged()
         });
         return;
     }
-    // Absolute expiry on the monotonic clock; an instant already past fires at once.
-    const int64_t ns = d_->originNs + std::max<int64_t>(next, 1) * 1000;
+    // Absolute expiry on the monotonic clock, counted from this source's own
+    // reading of now; an instant already past fires at once. The monotonic
+    // clock is read after it, so that the expiry is never before the due
+    // instant.
+    const int64_t now = nowUs();
+    timespec mono{};
+    clock_gettime(CLOCK_MONOTONIC, &mono);
+    const int64_t ns = std::max<int64_t>(int64_t(mono.tv_sec) * 1000000000 + mono.tv_nsec + (next - now) * 1000, 1);
     itimerspec expiry{};
     expiry.it_value.tv_sec = ns / 1000000000;
     expiry.it_value.tv_nsec = ns % 1000000000;
@@ -191,12 +220,20 @@ void RealTimeSource::wake()
 
 bool RealTimeSource::waitUntil(const std::function<bool()>& done)
 {
+    // Timers started before the wait count from its start.
+    startPending();
+    scheduleChanged();
     while (!ended_ && !done())
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     return !ended_;
 }
 
-void RealTimeSource::doEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+void RealTimeSource::doEvents()
+{
+    startPending();
+    scheduleChanged();
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
 
 void RealTimeSource::end()
 {
