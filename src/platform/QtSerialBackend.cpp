@@ -1,6 +1,5 @@
 #include "platform/QtSerialBackend.h"
 
-#include <QAbstractEventDispatcher>
 #include <QSerialPort>
 #include <QSocketNotifier>
 #include <algorithm>
@@ -18,12 +17,13 @@ namespace {
 // all be there, so that a late pause timer costs nothing; a shorter pause is
 // not worth taking.
 constexpr int64_t kWatchAheadNs = 5'000'000;
-// The line may be watched again this much earlier when the event loop is
-// awake anyway, so that the end of a pause rarely needs a wake-up of its own.
-constexpr int64_t kShareWakeNs = 8'000'000;
-// Longest a character may take from the line to the PC: a USB adapter's
-// latency timer (16 ms) and the host's next poll of the adapter (1 ms).
-constexpr int64_t kHeldNs = 17'000'000;
+// How much earlier than the PC receives a character the line may already
+// bring the next one. A device that holds characters back (a UART's FIFO
+// time-out, a USB adapter's latency timer) sends them when the line has
+// been quiet since the newest, and a full FIFO or packet goes at once; what
+// is left is the USB host's polling of the adapter (1 ms) and a character
+// time.
+constexpr int64_t kHeldNs = 2'000'000;
 // A wake-up of the line is served by the event loop within this.
 constexpr int64_t kWokenNs = 1'000'000;
 constexpr int64_t kUnknown = std::numeric_limits<int64_t>::min() / 4;
@@ -53,12 +53,6 @@ QtSerialBackend::QtSerialBackend(QString devicePath)
     // After a pause the line is watched whatever is missing: a line that
     // went quiet or hung up must still be seen.
     QObject::connect(&pause_, &QTimer::timeout, [this] { watchLine(false); });
-    // Before the event loop sleeps, a pause near its end ends now: the
-    // loop is awake anyway.
-    if (QAbstractEventDispatcher* loop = QAbstractEventDispatcher::instance())
-        QObject::connect(loop, &QAbstractEventDispatcher::aboutToBlock, &pause_, [this] {
-            if (shareFromNs_ >= 0 && monotonicNs() >= shareFromNs_) watchLine(false);
-        });
     QObject::connect(port_.get(), &QSerialPort::errorOccurred,
                      [this](QSerialPort::SerialPortError e) { handleError(int(e)); });
 }
@@ -90,7 +84,6 @@ bool QtSerialBackend::open()
 void QtSerialBackend::close()
 {
     pause_.stop();
-    shareFromNs_ = -1;
     readWatch_ = nullptr;
     port_->close();
     vmin_ = -1;
@@ -150,8 +143,8 @@ qint64 QtSerialBackend::lookAtLine(qint64 inPort, qint64 inKernel, int64_t nowNs
     if (waiting > waiting_ && charNs_ > 0) {
         // The newest character came after the characters before it, at the
         // line's rate at best, and reached the PC after the last look (just
-        // now, when the line's wake-up brought it); it was on the line at
-        // most kHeldNs before that.
+        // now, when the line's wake-up brought it); the line brings the next
+        // one no earlier than kHeldNs before that.
         int64_t bound = newestNs_ == kUnknown ? kUnknown : newestNs_ + (waiting - waiting_) * charNs_;
         const int64_t arrivedAfter = woken ? nowNs - kWokenNs : lookedNs_;
         if (arrivedAfter >= 0) bound = std::max(bound, arrivedAfter - kHeldNs);
@@ -167,7 +160,6 @@ qint64 QtSerialBackend::lookAtLine(qint64 inPort, qint64 inKernel, int64_t nowNs
 void QtSerialBackend::watchLine(bool mayPause, bool woken)
 {
     pause_.stop();
-    shareFromNs_ = -1;
     if (!port_->isOpen()) return;
     // The clock is read before the line, so that what the look finds came
     // at or before that instant.
@@ -180,7 +172,6 @@ void QtSerialBackend::watchLine(bool mayPause, bool woken)
         if (pauseNs > kWatchAheadNs) {
             setLineWatched(false);
             pause_.start(int(pauseNs / 1'000'000));
-            shareFromNs_ = nowNs + pauseNs - kShareWakeNs;
             return;
         }
     }

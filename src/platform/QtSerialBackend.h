@@ -10,17 +10,19 @@
 // parity, stop bits at the set baud rate). It leaves the line out of the
 // event loop's poll set until a few milliseconds before that moment, then
 // lets the kernel hold the rest back (VMIN) so that one wake-up brings the
-// whole frame; what waits meanwhile is counted by bytesAvailable(). A pause
-// near its end ends early when the event loop is awake anyway, so that it
-// seldom costs a wake-up of its own.
+// whole frame; what waits meanwhile is counted by bytesAvailable(). While a
+// line is watched, every character that arrives wakes the kernel's poll
+// (VMIN only keeps it from returning), so the watch is kept short.
 //
 // What it assumes of the line: characters come no faster than the line's
-// rate, and each reaches the PC at most kHeldNs after it was on the line
-// (a UART's FIFO holds characters for four character times, a USB adapter
-// sends packets of up to 64 and its latency timer holds characters up to
-// 16 ms). Characters may come in pieces of any size and at any moment
-// later than that; none of it makes the port later than watching every
-// character would.
+// rate, and a device that holds characters back sends them once it is full
+// or once the line has been quiet since the newest it holds (a UART's FIFO
+// of 16 and its time-out of four character times, a USB adapter's packets
+// of up to 64 and its latency timer of up to 16 ms), so that the line
+// brings the next character no earlier than about the moment the PC
+// receives the previous one (kHeldNs). Characters may come in pieces of any
+// size; none of it makes the port later than watching every character
+// would.
 
 #include "platform/SerialBackend.h"
 
@@ -87,7 +89,6 @@ private:
     bool pulling_ = false;     // the port takes the kernel's characters on request, not on a wake-up
     QPointer<QSocketNotifier> readWatch_;   // the port's own read notifier
     QTimer pause_;             // ends the pause in watching the line
-    int64_t shareFromNs_ = -1; // a paused line may be watched from then on when the loop is awake anyway
 };
 
 } // namespace plat
