@@ -1,7 +1,6 @@
 #include "platform/TimeSource.h"
 #include "platform/Timer.h"
 
-#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -24,13 +23,11 @@ void TimeSource::timerEnabled(Timer* t, int64_t fromUs)
     auto it = std::find_if(active_.begin(), active_.end(), [t](const Entry& e) { return e.timer == t; });
     const int64_t now = nowUs();
     const int64_t start = fromUs >= 0 && fromUs <= now ? fromUs : now;
-    const bool pending = deferStarts_ && fromUs < 0;
-    Entry e{t, start + int64_t(t->interval()) * 1000, ++seq_, pending};
+    Entry e{t, start + int64_t(t->interval()) * 1000, ++seq_};
     if (it == active_.end())
         active_.push_back(e);
     else
         *it = e;
-    anyPending_ = anyPending_ || pending;
     scheduleChanged();
 }
 
@@ -45,21 +42,9 @@ int64_t TimeSource::nextDue() const
 {
     int64_t best = -1;
     for (const Entry& e : active_)
-        if (!e.pending && !e.timer->running() && (best < 0 || e.due < best))
+        if (!e.timer->running() && (best < 0 || e.due < best))
             best = e.due;
     return best;
-}
-
-void TimeSource::startPending()
-{
-    if (!anyPending_) return;
-    anyPending_ = false;
-    const int64_t now = nowUs();
-    for (Entry& e : active_)
-        if (e.pending) {
-            e.due = now + int64_t(e.timer->interval()) * 1000;
-            e.pending = false;
-        }
 }
 
 int TimeSource::fireDue(int64_t now)
@@ -69,7 +54,7 @@ int TimeSource::fireDue(int64_t now)
         if (ended_) return fired;
         const Entry* pick = nullptr;
         for (const Entry& e : active_)
-            if (e.due <= now && !e.pending && !e.timer->running()
+            if (e.due <= now && !e.timer->running()
                 && (!pick || e.due < pick->due || (e.due == pick->due && e.seq < pick->seq)))
                 pick = &e;
         if (!pick) return fired;
@@ -135,16 +120,6 @@ void RealTimeSource::selectEventLoop()
 
 RealTimeSource::RealTimeSource() : d_(new Impl)
 {
-    // Countdowns started from now begin when the loop is about to wait,
-    // in whichever loop (nested waits and modal windows included).
-    if (QAbstractEventDispatcher* loop = QAbstractEventDispatcher::instance()) {
-        deferStarts_ = true;
-        QObject::connect(loop, &QAbstractEventDispatcher::aboutToBlock, &d_->context, [this] {
-            if (!anyPending_) return;
-            startPending();
-            scheduleChanged();
-        });
-    }
     d_->clock.start();
     timespec ts{};
     clock_gettime(CLOCK_MONOTONIC, &ts);
@@ -220,20 +195,12 @@ void RealTimeSource::wake()
 
 bool RealTimeSource::waitUntil(const std::function<bool()>& done)
 {
-    // Timers started before the wait count from its start.
-    startPending();
-    scheduleChanged();
     while (!ended_ && !done())
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     return !ended_;
 }
 
-void RealTimeSource::doEvents()
-{
-    startPending();
-    scheduleChanged();
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
-}
+void RealTimeSource::doEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 
 void RealTimeSource::end()
 {

@@ -51,8 +51,7 @@ public:
 
     // --- used by Timer ---
     // off -> on, or interval set while on; the countdown starts at `fromUs`
-    // (on this clock), or now when it is negative (on real time: when the
-    // code that asked gives the event loop back, see RealTimeSource).
+    // (on this clock), or now when it is negative.
     void timerEnabled(Timer* t, int64_t fromUs = -1);
     void timerDisabled(Timer* t);
     void timerDestroyed(Timer* t);
@@ -62,7 +61,6 @@ protected:
         Timer* timer;
         int64_t due;     // microseconds
         uint64_t seq;    // enable order, to order timers due at the same instant
-        bool pending;    // its countdown starts when the running code gives the loop back
     };
     // Fires every timer due at or before `nowUs`, in (due, enable order); a
     // timer never fires before its due time. Returns the number fired.
@@ -72,10 +70,6 @@ protected:
     int64_t nextDue() const;
     void runHandler(const std::function<void()>& fn);
     virtual void scheduleChanged() {}
-    // Starts the countdowns left pending, from now.
-    void startPending();
-    bool deferStarts_ = false;   // countdowns asked for from now start when the code gives the loop back
-    bool anyPending_ = false;
     void collectGarbage();
 
     std::vector<Entry> active_;
@@ -95,12 +89,7 @@ public:
     static void selectEventLoop();
 
     // Every timer ticks at its due time, never before it; it is late only
-    // by the time the event loop takes to come round to it. A countdown that
-    // code starts from now (enabling, setting Interval) starts when the
-    // event loop next waits (the code gave it back, or waits in it), as time
-    // stands still for code on virtual time: the timers that one pass of the
-    // loop starts (a window's load, the ticks of one wake-up) tick together
-    // and share their wake-ups.
+    // by the time the event loop takes to come round to it.
     RealTimeSource();
     ~RealTimeSource() override;
     int64_t nowUs() const override;
