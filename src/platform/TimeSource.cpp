@@ -23,7 +23,7 @@ void TimeSource::timerEnabled(Timer* t, int64_t fromUs)
     auto it = std::find_if(active_.begin(), active_.end(), [t](const Entry& e) { return e.timer == t; });
     const int64_t now = nowUs();
     const int64_t start = fromUs >= 0 && fromUs <= now ? fromUs : now;
-    Entry e{t, start + int64_t(t->interval()) * 1000, ++seq_, slackUs(t->interval())};
+    Entry e{t, start + int64_t(t->interval()) * 1000, ++seq_};
     if (it == active_.end())
         active_.push_back(e);
     else
@@ -54,7 +54,7 @@ int TimeSource::fireDue(int64_t now)
         if (ended_) return fired;
         const Entry* pick = nullptr;
         for (const Entry& e : active_)
-            if (e.due - e.slack <= now && !e.timer->running()
+            if (e.due <= now && !e.timer->running()
                 && (!pick || e.due < pick->due || (e.due == pick->due && e.seq < pick->seq)))
                 pick = &e;
         if (!pick) return fired;
@@ -158,8 +158,6 @@ void RealTimeSource::post(std::function<void()> fn)
     });
 }
 
-int64_t RealTimeSource::coarseSlackUs(int intervalMs) { return intervalMs >= 100 ? intervalMs * 50LL : 0; }
-
 void RealTimeSource::scheduleChanged()
 {
     const int64_t next = nextDue();
@@ -175,8 +173,14 @@ void RealTimeSource::scheduleChanged()
         });
         return;
     }
-    // Absolute expiry on the monotonic clock; an instant already past fires at once.
-    const int64_t ns = d_->originNs + std::max<int64_t>(next, 1) * 1000;
+    // Absolute expiry on the monotonic clock, counted from this source's own
+    // reading of now; an instant already past fires at once. The monotonic
+    // clock is read after it, so that the expiry is never before the due
+    // instant.
+    const int64_t now = nowUs();
+    timespec mono{};
+    clock_gettime(CLOCK_MONOTONIC, &mono);
+    const int64_t ns = std::max<int64_t>(int64_t(mono.tv_sec) * 1000000000 + mono.tv_nsec + (next - now) * 1000, 1);
     itimerspec expiry{};
     expiry.it_value.tv_sec = ns / 1000000000;
     expiry.it_value.tv_nsec = ns % 1000000000;

@@ -61,18 +61,13 @@ protected:
         Timer* timer;
         int64_t due;     // microseconds
         uint64_t seq;    // enable order, to order timers due at the same instant
-        int64_t slack;   // microseconds the tick may come early or late
     };
-    // Fires every timer due at or before `nowUs`, and every one due within
-    // its slack after it, in (due, enable order). Returns the number fired.
+    // Fires every timer due at or before `nowUs`, in (due, enable order); a
+    // timer never fires before its due time. Returns the number fired.
     int fireDue(int64_t nowUs);
     // Earliest due time (microseconds) of a timer that may fire now (not
     // already running), or -1 when none.
     int64_t nextDue() const;
-    // How far a timer of this interval may tick early, so that a timer due
-    // shortly after a wake-up shares it instead of waking the loop again.
-    // None by default: every tick comes exactly on time.
-    virtual int64_t slackUs(int intervalMs) const { return 0; }
     void runHandler(const std::function<void()>& fn);
     virtual void scheduleChanged() {}
     void collectGarbage();
@@ -93,12 +88,9 @@ public:
     // every watched line whenever a line is taken into or out of the watch.
     static void selectEventLoop();
 
+    // Every timer ticks at its due time, never before it; it is late only
+    // by the time the event loop takes to come round to it.
     RealTimeSource();
-    // Timers of 100 ms and more may tick up to 5 % of their interval early
-    // when the loop is awake anyway (the system timers such programs were
-    // written for tick on a 15.6 ms grid); none ticks late, and shorter
-    // ones (the reply tick among them) are exact.
-    static int64_t coarseSlackUs(int intervalMs);
     ~RealTimeSource() override;
     int64_t nowUs() const override;
     QDateTime wallClock() const override;
@@ -109,7 +101,6 @@ public:
 
 protected:
     void scheduleChanged() override;
-    int64_t slackUs(int intervalMs) const override { return coarseSlackUs(intervalMs); }
 
 private:
     void wake();
