@@ -336,10 +336,12 @@ TEST_F(HistoryTest, QuitFromTheViewersFileMenuWithTheMouseClosesIt)
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(h.mnuFileHisto.action()).center());
     QMenu* file = h.mnuFileHisto.submenu();
     ASSERT_TRUE(file->isVisible());
+    QPointer<QMenu> menu = file;
     QTest::mouseClick(file, Qt::LeftButton, {}, file->actionGeometry(h.mnuQuitterHisto.action()).center());
     EXPECT_FALSE(prog->ifLoaded<Histo>());
+    EXPECT_TRUE(window && menu);   // freed only once the menu is done with the click
     QCoreApplication::processEvents();
-    EXPECT_FALSE(window);
+    EXPECT_FALSE(window || menu);
     // The program goes on: the next opening loads the viewer afresh.
     EXPECT_EQ(openViewer().List1.listCount(), 4);
     EXPECT_TRUE(prog->Log.isLoaded());
