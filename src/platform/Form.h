@@ -2,8 +2,9 @@
 // A window of the program. Its controls are members of the subclass; it is
 // loaded (controls made, Form_Load run) by its FormSlot on first touch and
 // unloaded on request: QueryUnload and Unload may cancel, then its timers
-// stop, its ports close and the instance is destroyed once no handler of it
-// is running any more.
+// stop, its ports close and it is gone for the program (the next touch loads
+// a fresh one); the instance itself is freed only once control is back in
+// the event loop (TimeSource::deleteWhenIdle), as Qt's deleteLater does.
 //
 // Geometry is in twips and Width/Height are outer sizes (border, title bar
 // and menu bar included).
