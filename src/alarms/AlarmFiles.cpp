@@ -7,10 +7,10 @@
 #include "platform/SeqFile.h"
 #include "platform/VbText.h"
 #include "shell/Program.h"
+#include "shell/SettingsReader.h"
 #include "shell/StartupFilesIo.h"
 
 #include <algorithm>
-#include <limits>
 
 namespace orv {
 
@@ -23,18 +23,11 @@ std::optional<LineFile> readBase(Program& p, const QString& name)
     return LineFile::read(p.rt.drive, inBase(p.s, name));
 }
 
-// Line n as a whole number within the slider's range; nothing when the line
-// is missing or not a number.
-std::optional<int> sliderValue(const LineFile& file, int n, const plat::VScrollBar& bar)
+// Line n into the slider when it is a whole number within the slider's
+// range, else the file's default.
+void setSlider(SettingsReader& file, int n, plat::VScrollBar& bar, int fallback)
 {
-    const auto v = file.whole(n, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max());
-    if (!v) return std::nullopt;
-    return std::clamp(int(*v), std::min(bar.min(), bar.max()), std::max(bar.min(), bar.max()));
-}
-
-void setSlider(const LineFile& file, int n, plat::VScrollBar& bar)
-{
-    if (const auto v = sliderValue(file, n, bar)) bar.setValue(*v);
+    bar.setValue(file.whole(n, std::min(bar.min(), bar.max()), std::max(bar.min(), bar.max()), fallback));
 }
 
 // A state line as a tick: "0" clears, any other number ticks; a line that is
@@ -54,12 +47,8 @@ uint8_t lastChosen(const LineFile& file, uint8_t current)
     return current;
 }
 
-// A box line: only the number 1 ticks; a line that is not a number is skipped.
-void boxFrom(const LineFile& file, int n, plat::CheckBox& box)
-{
-    if (const auto v = file.whole(n, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()))
-        box.setValue(*v == 1 ? 1 : 0);
-}
+// A box line: 1 ticks, 0 unticks; anything else unticks, as a new file does.
+void boxFrom(SettingsReader& file, int n, plat::CheckBox& box) { box.setValue(file.whole(n, 0, 1, 0)); }
 
 QString bit(bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); }
 
@@ -92,27 +81,35 @@ bool readQthState(Program& p, Halogen& w)
 
 bool readQthThreshold(Program& p, Halogen& w)
 {
-    const auto file = readBase(p, QStringLiteral("Consigne.ini"));
-    if (!file) return false;
-    setSlider(*file, 1, w.VScroll1);
+    SettingsReader file(p, QStringLiteral("Consigne.ini"));
+    if (!file.opened()) return false;
+    setSlider(file, 1, w.VScroll1, QthThresholdDefault);
+    // The value label follows the file even when the slider already held
+    // the value (a slider raises Change only on a change).
+    w.VScroll1_Change();
     return true;
 }
 
 bool readLfcSettings(Program& p, ControlLfcAlarm& w)
 {
-    const auto file = readBase(p, QStringLiteral("ConsSliderLCF.ini"));
-    if (!file) return false;
-    for (int i = 0; i < 2; ++i) setSlider(*file, 1 + i, w.VScroll1[i]);
-    for (int i = 0; i < 6; ++i) boxFrom(*file, 3 + i, w.Check1[i]);
-    boxFrom(*file, 9, w.Check2);
+    SettingsReader file(p, QStringLiteral("ConsSliderLCF.ini"));
+    if (!file.opened()) return false;
+    // Each limit label follows the file, also when its slider already held
+    // the value (the design value 130 of the lower limit, say).
+    for (int i = 0; i < 2; ++i) {
+        setSlider(file, 1 + i, w.VScroll1[i], LfcLimitDefaults[i]);
+        w.VScroll1_Change(i);
+    }
+    for (int i = 0; i < 6; ++i) boxFrom(file, 3 + i, w.Check1[i]);
+    boxFrom(file, LfcLines, w.Check2);
     return true;
 }
 
 bool readShtThreshold(Program& p, SHTPC& w)
 {
-    const auto file = readBase(p, QStringLiteral("SHTConsigne.ini"));
-    if (!file) return false;
-    setSlider(*file, 1, w.VScroll1[0]);
+    SettingsReader file(p, QStringLiteral("SHTConsigne.ini"));
+    if (!file.opened()) return false;
+    setSlider(file, 1, w.VScroll1[0], ShtThresholdDefault);
     return true;
 }
 

@@ -3,9 +3,11 @@
 // into the windows' controls (at start-up, and the LFC window's own reload)
 // and writing them from the controls (each window's Quit).
 //
-// A line that is missing or does not hold a number leaves its control as it
-// is; a threshold or limit outside its slider's range takes the nearest end
-// of the range.
+// In the state files, a line that is missing or does not hold a number
+// leaves its control as it is. In the threshold and limit files, a value
+// that is missing, not a number or outside its control's range takes the
+// value start-up writes when the file is missing (the history names the
+// file once a run), so a bad file never leaves an alarm that cannot trip.
 
 #include <QString>
 
@@ -15,6 +17,12 @@ class Program;
 class Halogen;
 class ControlLfcAlarm;
 class SHTPC;
+
+// What start-up writes into a missing threshold or limit file.
+constexpr int QthThresholdDefault = 220;              // Consigne.ini
+constexpr int LfcLimitDefaults[2] = {130, 30};        // ConsSliderLCF.ini, lines 1 and 2
+constexpr int LfcLines = 9;                           // the two limits, six LE boxes, the warning box
+constexpr int ShtThresholdDefault = 40;               // SHTConsigne.ini
 
 // StatusHalogen.ini: ticks of the six LE menus (and the watched LE), the
 // four channel enables. False when the file cannot be read.

@@ -1,6 +1,7 @@
 // Start-up: the files of the three alarm windows. A present file loads its
 // window and sets its controls (AlarmFiles); a missing one is created with
-// its defaults and the window stays unloaded.
+// its defaults and the window stays unloaded (each window reads its
+// threshold or limits when it loads).
 
 #include "alarms/AlarmsStartup.h"
 
@@ -23,21 +24,26 @@ void startupQthState(Program& p)
 
 void startupQthThreshold(Program& p)
 {
-    if (!presentOrCreate(p, QStringLiteral("Consigne.ini"), {printed(220)})) return;
+    if (!presentOrCreate(p, QStringLiteral("Consigne.ini"), {printed(QthThresholdDefault)})) {
+        // When the QTH state file has loaded the window, it supervises with
+        // the new file's threshold.
+        if (Halogen* w = p.ifLoaded<Halogen>()) w->VScroll1.setValue(QthThresholdDefault);
+        return;
+    }
     readQthThreshold(p, *p.form<Halogen>());
 }
 
 void startupLfcAlarm(Program& p)
 {
-    if (!presentOrCreate(p, QStringLiteral("ConsSliderLCF.ini"),
-                         QStringList{printed(130), printed(30)} + QStringList(7, QStringLiteral("0"))))
-        return;
+    const QStringList defaults = QStringList{printed(LfcLimitDefaults[0]), printed(LfcLimitDefaults[1])}
+                                 + QStringList(LfcLines - 2, QStringLiteral("0"));
+    if (!presentOrCreate(p, QStringLiteral("ConsSliderLCF.ini"), defaults)) return;
     readLfcSettings(p, *p.form<ControlLfcAlarm>());
 }
 
 void startupShtThreshold(Program& p)
 {
-    if (!presentOrCreate(p, QStringLiteral("SHTConsigne.ini"), {"40"})) return;
+    if (!presentOrCreate(p, QStringLiteral("SHTConsigne.ini"), {QString::number(ShtThresholdDefault)})) return;
     readShtThreshold(p, *p.form<SHTPC>());
 }
 

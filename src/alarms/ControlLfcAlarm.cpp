@@ -28,7 +28,7 @@ ControlLfcAlarm::ControlLfcAlarm(Program& p)
 {
     setCaption(QStringLiteral("LFC Alarm Control") + QString(103, QLatin1Char(' ')) + QStringLiteral("Save --->"));
     setControlBox(false);
-    move(left(), top(), 7545 + 120, 8460 + 750);
+    setClientSize(7545, 8460);
 
     Label12.move(1200, 120, 2775, 255);
     Label12.setForeColor(plat::colors::Red);

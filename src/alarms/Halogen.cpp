@@ -5,6 +5,7 @@
 #include "alarms/AlarmPictures.h"
 #include "alarms/AlarmRelay.h"
 #include "alarms/AlarmsState.h"
+#include "platform/Drive.h"
 #include "platform/SeqFile.h"
 #include "shell/BoiteDialogue.h"
 #include "shell/Log.h"
@@ -56,7 +57,7 @@ Halogen::Halogen(Program& p)
 {
     setCaption(QStringLiteral("  QTH Alarm Control"));
     setControlBox(false);
-    move(left(), top(), 5400, 8160);   // client area 5280 x 7410
+    setClientSize(5280, 7410);
 
     Label2.move(120, 120, 2415, 255);
     Label2.setForeColor(plat::colors::Red);
@@ -125,14 +126,19 @@ void Halogen::Form_QueryUnload(int& cancel, int unloadMode)
 void Halogen::Form_Load()
 {
     setTopmost(true);
+    // Supervision never runs on the slider's design value: the threshold
+    // comes from its file from the first moment the window exists.
+    readQthThreshold(p_, *this);
     ResetAlarmHalogen();
 }
 
 void Halogen::ResetAlarmHalogen()
 {
     Picture5.setVisible(false);
-    // The dialogue file lies in the system's folder, where writing may be
-    // refused: the reset goes on without it.
+    // The dialogue file lies in the system's folder, which a fresh drive may
+    // not have yet and where writing may be refused: the reset goes on
+    // without it.
+    p_.rt.drive.mkPath(QStringLiteral("C:\\WINDOWS"));
     if (auto f = plat::SeqFile::open(p_.rt.drive, DialogueFile, plat::SeqFile::Mode::Output)) {
         f->writeFields({QString()});
         f->close();

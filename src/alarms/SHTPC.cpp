@@ -57,7 +57,7 @@ SHTPC::SHTPC(Program& p)
 {
     setCaption(QStringLiteral(" SHT Alarm Control (PC)"));
     setControlBox(false);
-    move(left(), top(), 5760 + 120, 7410 + 750);
+    setClientSize(5760, 7410);
 
     Label7.move(720, 240, 3615, 255);
     Label7.setForeColor(plat::colors::Red);
@@ -130,6 +130,9 @@ void SHTPC::Form_QueryUnload(int& cancel, int unloadMode)
 void SHTPC::Form_Load()
 {
     setTopmost(true);
+    // Supervision never runs on the slider's design value: the threshold
+    // comes from its file from the first moment the window exists.
+    readShtThreshold(p_, *this);
     Picture5.setVisible(false);
 }
 

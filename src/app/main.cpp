@@ -26,7 +26,7 @@ int main(int argc, char** argv)
     plat::QtDialogs dialogs;
     plat::Drive drive(plat::Drive::defaultRoot());
     plat::QtSerialFactory serial;
-    plat::QtPrinter printer(QDir(drive.root()).filePath("history-print.pdf"));
+    plat::QtPrinter printer(drive.root());   // without a printer, documents are filed there
     plat::Runtime rt{time, dialogs, drive, serial, printer};
 
     orv::Program program(rt);

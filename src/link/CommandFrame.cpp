@@ -29,7 +29,12 @@ void applyParameterWrite(IORow& row, const std::array<int, 32>& params)
 
 int paramValue(const QString& text)
 {
-    const auto v = plat::vbRound(plat::vbVal(text));
+    // Text that is not a number, empty text included, has no value to send:
+    // converting it would send 0 in its place.
+    const auto number = plat::toDouble(text);
+    if (!number)
+        return -1;
+    const auto v = plat::vbRound(*number);
     // Anything that does not fit is as unsendable as 256.
     if (!v || *v < 0 || *v > 0xFFFF)
         return -1;

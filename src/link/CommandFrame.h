@@ -59,9 +59,10 @@ void applyRequests(IORow& row, const PcRequests& r);
 // 1-31 in place of the requests and echoes. `params[0]` is not used.
 void applyParameterWrite(IORow& row, const std::array<int, 32>& params);
 
-// Value of one entry of the working copy as the write sends it: the leading
-// decimal number of the text rounded to a whole number, 0 for an empty or
-// non-numeric text. The result may lie outside 0-255.
+// Value of one entry of the working copy as the write sends it: the number
+// the whole text holds (blanks around it allowed), rounded to a whole number;
+// -1 for an empty or non-numeric text and for a number too large to hold.
+// The result may lie outside 0-255.
 int paramValue(const QString& text);
 
 // The 34 bytes of positions 0-31, CR, LF; nothing when a position lies

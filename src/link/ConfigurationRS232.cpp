@@ -6,22 +6,23 @@
 #include "platform/VbText.h"
 #include "shell/Log.h"
 #include "shell/Program.h"
+#include "shell/SettingsReader.h"
 
 namespace orv {
 
 namespace {
 constexpr plat::Color WindowBlue = plat::rgb(192, 192, 255);
 constexpr plat::Color HeadingCyan = plat::rgb(192, 255, 255);
-// Decorations around the 4440 x 6075 client area (border and title bar).
 constexpr int ClientWidth = 4440, ClientHeight = 6075;
-constexpr int FrameWidth = 2 * 4 * plat::TwipsPerPixel, FrameHeight = (26 + 4) * plat::TwipsPerPixel;
-constexpr int HighestPort = 14;
 } // namespace
 
 ConfigurationRS232::ConfigurationRS232(Program& p) : plat::Form(p.rt, "ConfigurationRS232"), p_(p)
 {
-    move(left(), top(), ClientWidth + FrameWidth, ClientHeight + FrameHeight);
+    setClientSize(ClientWidth, ClientHeight);
     setBackColor(WindowBlue);
+    // Wherever the focus is, Enter presses OK and Escape closes the window
+    // as its close box does (nothing written, no port touched).
+    setEscapeCloses(true);
 
     Label8.move(360, 480, 855, 255);
     Label8.setCaption(QStringLiteral("COMx"));
@@ -54,6 +55,7 @@ ConfigurationRS232::ConfigurationRS232(Program& p) : plat::Form(p.rt, "Configura
     Command1.move(2400, 5160, 1815, 735);
     Command1.setCaption(QStringLiteral("OK"));
     Command1.setFontBold(true);
+    Command1.setDefault(true);
     Command1.onClick = [this] { Command1_Click(); };
 
     Timer1.onTimer = [this] { Timer1_Timer(); };
@@ -71,13 +73,19 @@ void ConfigurationRS232::Form_Load()
     setCaption(QStringLiteral(" Configurating Ports COMx    "));
     Check2.setCaption(QStringLiteral("All activated"));
 
-    // A value the file does not hold keeps what the last load read for it.
-    const QStringList values = readPortFile(p_.rt.drive, portFilePath(s.BaseFolder));
+    // Line by line: a line the file does not hold keeps what the last load
+    // read for it; a port number that names no port shows as an empty box
+    // and a bad activation unticks (the history names the file once a run).
+    SettingsReader file(p_, PortFileName);
     for (int i = 0; i < 8; ++i) {
-        if (2 * i < values.size())
-            s.link->ComPortNumberIni[i] = values[2 * i];
-        if (2 * i + 1 < values.size())
-            s.link->ComPortEnabledIni[i] = values[2 * i + 1];
+        if (file.has(2 * i + 1))
+            s.link->ComPortNumberIni[i] = file.text(2 * i + 1, portTextReadable).value_or(QString());
+        else if (file.opened())
+            file.fellBack();
+        if (file.has(2 * i + 2))
+            s.link->ComPortEnabledIni[i] = file.text(2 * i + 2, activationReadable).value_or(QStringLiteral("0"));
+        else if (file.opened())
+            file.fellBack();
         Text1[i].setText(s.link->ComPortNumberIni[i]);
         Check1[i].setValue(s.link->ComPortEnabledIni[i] == QLatin1String("1") ? 1 : 0);
     }
@@ -86,8 +94,8 @@ void ConfigurationRS232::Form_Load()
 
 void ConfigurationRS232::Text1_Change(int Index) { Timer2.setEnabled(true); }
 
-// Port-number check: a number above 14 is refused with a warning and reset
-// to "0". Anything else passes; the activation sorts out what cannot open.
+// Port-number check while typing: a number above 14 is refused with a
+// warning and reset to "0". OK refuses the rest for the activated LEs.
 void ConfigurationRS232::Timer2_Timer()
 {
     for (int i = 0; i < 8; ++i) {
@@ -113,6 +121,15 @@ void ConfigurationRS232::Timer1_Timer()
 void ConfigurationRS232::Command1_Click()
 {
     State& s = p_.s;
+    // An activated LE needs a port: anything but a whole number 1 to 14 is
+    // refused and the window stays as it is.
+    for (int i = 0; i < 8; ++i) {
+        if (Check1[i].value() == 1 && !portNumberOf(Text1[i].text())) {
+            p_.rt.dialogs.msgBox(QStringLiteral("Port numbers 1 to 14 (max) "), plat::mb::Critical,
+                                 QStringLiteral(" Warning! "));
+            return;
+        }
+    }
     // Until an LE sends a marked frame again it is neither answered nor started.
     for (int i = 0; i < 8; ++i)
         s.SynchroRS232[i] = 0;

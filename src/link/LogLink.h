@@ -5,6 +5,8 @@
 // menu timers. The ports themselves and the procedures other windows call
 // (ActivationCOM, ListeIO, RequestParamWrite) stay on Log.
 
+#include <QString>
+
 namespace orv {
 
 class Log;
@@ -23,6 +25,8 @@ public:
     // Transmit routine of LE index le (Timer21..26, 49, 61): on the first tick
     // after a marked frame it answers it with one command frame, then goes idle.
     void TransmitTimer_Timer(int le);
+    // Drops the pending parameter write and tells the user why.
+    void DropParamWrite(const QString& reason);
 
     // Link indicator Label21(le): "yes" on green with each answer, which
     // starts a fresh reset interval; "no" on the button-face colour once the

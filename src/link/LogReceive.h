@@ -19,9 +19,9 @@ namespace rx {
 
 // Status path of a status or wear-counter frame, in order.
 void statusPath(Log& log, const LeInstance& in, const StampFrame& f);
-// Loads the LE's power set-point from ConsignePW2.ini, all eight values or
-// none; false (flag left at 0, retried on the next phase-5 frame) when the
-// file is missing, short or holds a value that is not a number 0-255.
+// Loads the LE's power set-point from ConsignePW2.ini, all eight values (a
+// bad line reads as 50); false (flag left at 0, retried on the next phase-5
+// frame) when the file cannot be opened.
 bool loadSetPoint(Log& log, const LeInstance& in);
 // The SHT and LFC alarm tests.
 void shtAlarm(Log& log, const LeInstance& in);

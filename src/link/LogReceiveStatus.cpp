@@ -99,7 +99,7 @@ bool loadSetPoint(Log& log, const LeInstance& in)
 {
     Program& p = log.prog();
     State& s = p.s;
-    const std::optional<SetPoints> values = readSetPointFile(p.rt.drive, setPointFilePath(s.BaseFolder));
+    const std::optional<SetPoints> values = readSetPoints(p);
     if (!values) return false;
     for (int i = 0; i < LeCount; ++i) s.ConsignePWIni[i] = (*values)[i];
     const int16_t own = (*values)[in.le];

@@ -9,6 +9,8 @@
 #include "link/StampFrame.h"
 #include "parameters/FadecParameters.h"
 #include "link/LogLink.h"
+#include "platform/Dialogs.h"
+#include "platform/TimeSource.h"
 #include "shell/Log.h"
 #include "shell/Program.h"
 
@@ -52,6 +54,26 @@ void Log::RequestParamWrite()
     s.SelectionBank = bank::WriteParam;
 }
 
+// The user learns that the write was dropped. The box waits for the user
+// outside this tick, so the LE's answers go on meanwhile.
+void LogLink::DropParamWrite(const QString& reason)
+{
+    State& s = p.s;
+    const int le = s.link->WriteParamLE;
+    s.SelectionBank = bank::Command;
+    s.link->WriteParamLE = 0;
+    const std::shared_ptr<bool> alive = L.aliveToken();
+    Program& program = p;
+    p.rt.time.post([&program, alive, le, reason] {
+        if (!*alive) return;
+        program.rt.dispatch([&] {
+            program.rt.dialogs.msgBox(
+                QStringLiteral("Write Settings: nothing was written to LE-%1. %2 ").arg(le).arg(reason),
+                int(plat::mb::OKOnly) | int(plat::mb::Exclamation), QStringLiteral(" Warning!"));
+        });
+    });
+}
+
 void LogLink::TransmitTimer_Timer(int le)
 {
     const LeInstance& in = leInstance(le);
@@ -73,12 +95,12 @@ void LogLink::TransmitTimer_Timer(int le)
     std::optional<std::array<int, 32>> params;
     if (selected && s.SelectionBank == bank::WriteParam) {
         const std::array<QString, 32> copy = workingCopy(p);
-        if (s.link->WriteParamLE == in.number && copy == s.link->WriteParamCopy)
+        const bool asAsked = s.link->WriteParamLE == in.number && copy == s.link->WriteParamCopy;
+        if (asAsked)
             params = writeValues(copy);
-        if (!params) {
-            s.SelectionBank = bank::Command;
-            s.link->WriteParamLE = 0;
-        }
+        if (!params)
+            DropParamWrite(asAsked ? QStringLiteral("A value lies outside 0 to 255.")
+                                   : QStringLiteral("The selected LE or the values changed before they were sent."));
     }
 
     IORow& row = s.FadecIO[le];

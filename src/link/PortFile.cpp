@@ -2,15 +2,9 @@
 
 #include "platform/SeqFile.h"
 
-#include <memory>
-
 namespace orv {
 
-namespace {
-constexpr int LineCount = 16;
-}
-
-QString portFilePath(const QString& baseFolder) { return baseFolder + QStringLiteral("\\ParamComx2.ini"); }
+QString portFilePath(const QString& baseFolder) { return baseFolder + QLatin1Char('\\') + PortFileName; }
 
 bool writePortFile(const plat::Drive& drive, const QString& path, const PortTexts& numbers,
                    const PortTexts& enabled)
@@ -33,19 +27,23 @@ bool writeDefaultPortFile(const plat::Drive& drive, const QString& path)
     return writePortFile(drive, path, zeros, zeros);
 }
 
-QStringList readPortFile(const plat::Drive& drive, const QString& path)
+std::optional<int> portNumberOf(const QString& text)
 {
-    QStringList values;
-    auto file = plat::SeqFile::open(drive, path, plat::SeqFile::Mode::Input);
-    if (!file)
-        return values;
-    while (values.size() < LineCount) {
-        const auto field = file->inputField();
-        if (!field)
-            break;
-        values << *field;
-    }
-    return values;
+    const QString t = text.trimmed();
+    if (t.isEmpty()) return std::nullopt;
+    for (const QChar c : t)
+        if (c < QLatin1Char('0') || c > QLatin1Char('9')) return std::nullopt;
+    bool ok = false;
+    const int n = t.toInt(&ok);
+    if (!ok || n < 1 || n > HighestPort) return std::nullopt;
+    return n;
 }
+
+bool portTextReadable(const QString& text)
+{
+    return text.isEmpty() || text == QLatin1String("0") || portNumberOf(text).has_value();
+}
+
+bool activationReadable(const QString& text) { return text == QLatin1String("1") || text == QLatin1String("0"); }
 
 } // namespace orv

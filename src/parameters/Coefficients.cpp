@@ -12,7 +12,6 @@ namespace {
 constexpr plat::Color WindowLilac = plat::rgb(0xC0, 0xC0, 0xFF);
 constexpr plat::Color HeadingBlue = plat::rgb(0x80, 0x80, 0xFF);
 constexpr int ClientWidth = 11100, ClientHeight = 6660;
-constexpr int BorderWidth = 90, TitleHeight = 300;
 constexpr int FirstColumnX = 5160, ColumnStep = 720;
 constexpr int CellWidth = 615, CellHeight = 285;
 
@@ -47,7 +46,7 @@ Coefficients::Coefficients(Program& p) : plat::Form(p.rt, "Coefficients"), p_(p)
 {
     // The arrow points at the close box, which saves the table.
     setCaption(QStringLiteral("  LE Data") + QString(160, QLatin1Char(' ')) + QStringLiteral("---- Save ---> "));
-    move(0, 0, ClientWidth + BorderWidth, ClientHeight + BorderWidth + TitleHeight);
+    setClientSize(ClientWidth, ClientHeight);
     setBackColor(WindowLilac);
 
     Label4.move(240, 480, 4575, 255);

@@ -6,6 +6,7 @@
 #include "platform/Printer.h"
 #include "platform/TimeSource.h"
 #include "run/RunState.h"
+#include "shell/PrintFiled.h"
 #include "shell/Log.h"
 #include "shell/Program.h"
 
@@ -158,6 +159,8 @@ void EspionStart::PrintList1_Click()
     // waits for the next printout.
     const QStringList lines = List1.items();
     const bool en = english();
+    const qsizetype filed = printer.filedPaths().size();
+    printer.setDocName(QStringLiteral("startup-debugger"));
     if (!printer.beginDoc()) {
         warn(p_, QStringLiteral("No printer is available: the list was not printed. "));
         return;
@@ -188,6 +191,7 @@ void EspionStart::PrintList1_Click()
     printing_ = false;
     PrintList1.setEnabled(List1.listCount() >= 2);
     if (!ok) warn(p_, QStringLiteral("The printer reported an error: the list was not printed in full. "));
+    TellWhereFiled(p_, filed);
 }
 
 void EspionStart::ViderLaListe_Click()

@@ -23,7 +23,6 @@ constexpr plat::Color InputLilac = plat::rgb(0xC0, 0xC0, 0xFF);
 constexpr plat::Color ReadOnlyRed = plat::rgb(0xFF, 0x00, 0x00);
 constexpr plat::Color ReservedOrange = plat::rgb(0xFF, 0x80, 0x00);
 constexpr int ClientWidth = 9360, ClientHeight = 9315;
-constexpr int BorderWidth = 90, TitleHeight = 300;
 constexpr int ReadOnlyEntries = 9;   // 0-8: bank index and clock registers
 constexpr int ReservedEnd = 18;      // 9-17: reserved
 } // namespace
@@ -31,7 +30,7 @@ constexpr int ReservedEnd = 18;      // 9-17: reserved
 FadecParameters::FadecParameters(Program& p) : plat::Form(p.rt, "FadecParameters"), p_(p)
 {
     setCaption(QStringLiteral(" FADEC Parameters"));
-    move(0, 0, ClientWidth + BorderWidth, ClientHeight + BorderWidth + TitleHeight);
+    setClientSize(ClientWidth, ClientHeight);
     setBackColor(WindowBlue);
     // Entry 31 on top, entry 0 at the bottom.
     for (int e = 0; e < ParamCount; ++e) {
@@ -146,8 +145,18 @@ void FadecParameters::ReadConfig_Click()
 }
 
 // The write carries entries 1-31 as they stand now, to the LE selected now.
-// An entry whose number does not fit in one byte would reach the LE as
-// something else: the write is refused and names the first such entry.
+// An entry whose number does not fit in one byte, or whose text is no number
+// (empty, letters, too many digits), would reach the LE as something else:
+// the write is refused and names the first such entry.
+namespace {
+// A garbage entry can be very long; the message shows its beginning.
+QString shownValue(const QString& text)
+{
+    constexpr int MaxShown = 20;
+    return text.size() <= MaxShown ? text : text.left(MaxShown) + QStringLiteral("...");
+}
+} // namespace
+
 void FadecParameters::WriteConfig_Click()
 {
     const int le = p_.s.SelectedLE - 1;
@@ -162,7 +171,7 @@ void FadecParameters::WriteConfig_Click()
             p_.rt.dialogs.msgBox(QStringLiteral("Line %1 %2: value %3 is not 0-255, nothing is written ")
                                      .arg(32 + e)
                                      .arg(paramTitle(e).trimmed())
-                                     .arg(ParamPC(e)),
+                                     .arg(shownValue(ParamPC(e))),
                                  int(plat::mb::OKOnly) | int(plat::mb::Exclamation), QStringLiteral(" Warning ! "));
             return;
         }

@@ -7,12 +7,11 @@ namespace {
 constexpr plat::Color NoticeGreen = plat::rgb(0xC0, 0xFF, 0xC0);
 // Client area 4905 x 1230 twips under a fixed single border and a title bar.
 constexpr int ClientWidth = 4905, ClientHeight = 1230;
-constexpr int BorderWidth = 90, TitleHeight = 300;
 } // namespace
 
 OKTransfert::OKTransfert(Program& p) : plat::Form(p.rt, "OKTransfert"), p_(p)
 {
-    move(left(), top(), ClientWidth + BorderWidth, ClientHeight + BorderWidth + TitleHeight);
+    setClientSize(ClientWidth, ClientHeight);
     setBackColor(NoticeGreen);
     Label1.move(120, 480, 4455, 255);
     Label1.setBackColor(NoticeGreen);

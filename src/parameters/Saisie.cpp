@@ -22,7 +22,7 @@ void refuse(Program& p, const QString& text)
 Saisie::Saisie(Program& p) : plat::Form(p.rt, "Saisie"), p_(p)
 {
     setCaption(QStringLiteral("  Input parameters"));
-    move(0, 0, 3720, 3405);   // client area 3600 x 2955
+    setClientSize(3600, 2955);
     const struct {
         plat::Label* caption;
         plat::Label* value;
@@ -94,8 +94,11 @@ void Saisie::ValidationSaisie_Click()
     // The bounds of the read-only entries are hints, not numbers; their
     // value, which cannot be typed, is stored back as shown.
     if (speedMode || paramEdited_ >= ReadOnlyEntries) {
+        // Only digits remain here; a number too long for a double reads as 0
+        // and would pass a bound of 0, so its length alone puts it out of range.
+        const bool overflows = !plat::toDouble(typed);
         const double v = plat::vbVal(typed);
-        if (v < plat::vbVal(Label3.caption()) || v > plat::vbVal(Label4.caption())) {
+        if (overflows || v < plat::vbVal(Label3.caption()) || v > plat::vbVal(Label4.caption())) {
             refuse(p_, QStringLiteral("Input error, Value < Min or > Max "));
             return;
         }

@@ -158,7 +158,7 @@ void TestsMateriel::Option2_Click(int Index)
 
 void TestsMateriel::showStoredSetPoint(int le)
 {
-    const auto values = readSetPointFile(p_.rt.drive, setPointFilePath(p_.s.BaseFolder));
+    const auto values = readSetPoints(p_);
     if (!values) return;
     plat::VScrollBar& slider = p_.Log->VScroll1;
     const int low = std::min(slider.min(), slider.max());

@@ -10,7 +10,6 @@ namespace {
 constexpr plat::Color WindowGrey = plat::rgb(0xC0, 0xC0, 0xC0);
 constexpr plat::Color BitsGrey = plat::rgb(0xE0, 0xE0, 0xE0);
 constexpr int ClientWidth = 10080, ClientHeight = 9030;
-constexpr int BorderWidth = 90, TitleHeight = 300;
 constexpr int FirstColumn = 1920, ColumnStep = 1080, ColumnWidth = 975;
 constexpr int RowStep = 300, GroupStep = 1500, FirstGroupTop = 600;
 
@@ -26,7 +25,7 @@ int rowTop(int element) { return FirstGroupTop + GroupStep * (element / 4) + Row
 Usures::Usures(Program& p) : plat::Form(p.rt, "Usures"), p_(p)
 {
     setCaption(QStringLiteral("       Hardware uptimes in hours"));
-    move(0, 0, ClientWidth + BorderWidth, ClientHeight + BorderWidth + TitleHeight);
+    setClientSize(ClientWidth, ClientHeight);
     setBackColor(WindowGrey);
 
     const char* groups[3] = {"S_Lamp", "H_Lamp", "Magnetron"};

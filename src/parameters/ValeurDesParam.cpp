@@ -13,7 +13,6 @@ namespace {
 constexpr plat::Color WindowLilac = plat::rgb(0xC0, 0xC0, 0xFF);
 constexpr plat::Color ChosenLightGreen = plat::rgb(0x5B, 0xFF, 0x00);
 constexpr int ClientWidth = 8865, ClientHeight = 7530;
-constexpr int BorderWidth = 90, TitleHeight = 300;
 constexpr int NoLEWidth = 1355;   // the window's width when no LE is activated
 int designLeft(int le) { return 120 + 1080 * le; }
 } // namespace
@@ -21,7 +20,7 @@ int designLeft(int le) { return 120 + 1080 * le; }
 ValeurDesParam::ValeurDesParam(Program& p) : plat::Form(p.rt, "ValeurDesParam"), p_(p)
 {
     setCaption(QStringLiteral(" Read LE Settings"));
-    move(0, 0, ClientWidth + BorderWidth, ClientHeight + BorderWidth + TitleHeight);
+    setClientSize(ClientWidth, ClientHeight);
     setBackColor(WindowLilac);
     for (int le = 0; le < 8; ++le) {
         list(le).move(designLeft(le), 240, 975, 6495);

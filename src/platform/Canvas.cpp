@@ -109,6 +109,7 @@ void Canvas::layBackground(QImage& img) const
 void Canvas::redrawBackground()
 {
     printed_.clear();
+    printedAreas_.clear();
     layBackground(image_);
     touch(image_.rect());
     changed();
@@ -313,8 +314,13 @@ void Canvas::print(const QString& text)
         p.setPen(toQColor(fore_));
     }
     const double ascent = QFontMetricsF(f).ascent();
+    QRectF area;
     for (const QString& l : textLines(text)) {
         const double px = pixelIndex(toPxX(startX)), py = pixelIndex(toPxY(curY_));
+        // Trailing blanks show nothing: the area ends at the last character seen.
+        qsizetype shown = l.size();
+        while (shown > 0 && l.at(shown - 1).isSpace()) --shown;
+        area |= QRectF(px, py, QFontMetricsF(f).horizontalAdvance(l.left(shown)), QFontMetricsF(f).height());
         const double limit = 1e6;
         if (p.isActive() && std::isfinite(px) && std::isfinite(py) && std::abs(px) < limit && std::abs(py) < limit) {
             p.drawText(QPointF(px, py + ascent), l);
@@ -326,6 +332,7 @@ void Canvas::print(const QString& text)
     if (p.isActive()) p.end();
     curX_ = startX;
     printed_.append(text);
+    printedAreas_.push_back(area);
     changed();
 }
 

@@ -22,6 +22,7 @@
 #include <QStringList>
 #include <functional>
 #include <optional>
+#include <vector>
 
 namespace plat {
 
@@ -101,6 +102,10 @@ public:
     // The texts printed since the drawings were last erased, in order: what
     // the box shows in words, for code and tests that read it back.
     const QStringList& printedTexts() const { return printed_; }
+    // Where each of those texts lies, in pixels of the image: from its print
+    // position to its last visible character (trailing blanks left out), as
+    // high as its lines. A text that reaches beyond the image is cut there.
+    const std::vector<QRectF>& printedAreas() const { return printedAreas_; }
 
     // Writes what is shown (background, picture, drawings) as a 24-bit BMP.
     bool save(const QString& hostPath) const;
@@ -132,6 +137,7 @@ private:
     QImage image_;
     QImage picture_;
     QStringList printed_;
+    std::vector<QRectF> printedAreas_;
     Color back_;
     Color fore_ = colors::Black;
     int drawWidth_ = 1;

@@ -130,6 +130,13 @@ void Control::applyFont()
     widget_->setFont(programFont(fontName_, fontSize_, fontBold_));
 }
 
+bool Control::setFocus()
+{
+    if (!visible() || !enabled() || !widget_) return false;
+    widget_->setFocus();
+    return true;
+}
+
 void Control::setToolTipText(const QString& t)
 {
     toolTip_ = t;

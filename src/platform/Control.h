@@ -83,6 +83,10 @@ public:
     QString toolTipText() const { return toolTip_; }
     void setToolTipText(const QString& t);
 
+    // Gives the control the keyboard focus of its window. False when it
+    // cannot take it (hidden or disabled).
+    bool setFocus();
+
     QWidget* widget() const { return widget_; }
 
     // Mouse events of the control, coordinates in twips.

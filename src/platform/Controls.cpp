@@ -117,12 +117,6 @@ void TextBox::setPasswordChar(const QString& c)
         w->setStyleSheet(QStringLiteral("lineedit-password-character: %1").arg(c.at(0).unicode()));
 }
 
-bool TextBox::setFocus()
-{
-    if (!visible() || !enabled()) return false;
-    widget()->setFocus();
-    return true;
-}
 
 // ---------------------------------------------------------- CommandButton
 

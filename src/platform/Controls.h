@@ -45,8 +45,6 @@ public:
     void setText(const QString& t);
     QString passwordChar() const { return passwordChar_; }
     void setPasswordChar(const QString& c);
-    // False when the control cannot take the focus (hidden, disabled).
-    bool setFocus();
 
     std::function<void()> onChange;
     // Enter pressed in the box.

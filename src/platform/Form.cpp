@@ -39,6 +39,11 @@ protected:
             b = form_.defaultButton();
         else if (e->key() == Qt::Key_Escape)
             b = form_.cancelButton();
+        if (!b && e->key() == Qt::Key_Escape && form_.escapeCloses()) {
+            e->accept();
+            form_.runtime().dispatch([this] { form_.unload(FormControlMenu); });
+            return;
+        }
         if (!b) {
             QWidget::keyPressEvent(e);
             return;
@@ -159,6 +164,12 @@ void Form::keepOnScreen()
     move(pxToTwips(x), pxToTwips(y), width_, height_);
 }
 
+void Form::setClientSize(int width, int height)
+{
+    const bool hasMenu = menuBar_ && !menus_.empty();
+    move(left(), top(), width + 2 * BorderTwips, height + TitleTwips + BorderTwips + (hasMenu ? MenuTwips : 0));
+}
+
 int Form::scaleWidth() const { return std::max(0, width_ - 2 * BorderTwips); }
 
 int Form::scaleHeight() const
@@ -226,6 +237,8 @@ QMenuBar* Form::menuBar()
     if (!menuBar_) {
         menuBar_ = new QMenuBar(window_);
         menuBar_->setNativeMenuBar(false);
+        // As high as the outer size counts it, so the client area is exact.
+        menuBar_->setFixedHeight(twipsToPx(MenuTwips));
         static_cast<QVBoxLayout*>(window_->layout())->setMenuBar(menuBar_);
         applyGeometry();
     }

@@ -60,6 +60,10 @@ public:
     // Moves the window onto the screen nearest to it when its title bar lies
     // on no screen (a place saved on another display, or a number out of range).
     void keepOnScreen();
+    // Sizes the window so that its client area is width x height twips: the
+    // outer size adds the border, the title bar and, once the window has its
+    // menus, the menu bar. The left and top edges stay.
+    void setClientSize(int width, int height);
     int scaleWidth() const;    // client area, twips
     int scaleHeight() const;
     Color backColor() const { return backColor_; }
@@ -107,6 +111,10 @@ public:
     CommandButton* cancelButton() const { return cancelButton_; }
     void setDefaultButton(CommandButton* b) { defaultButton_ = b; }
     void setCancelButton(CommandButton* b) { cancelButton_ = b; }
+    // A window without a Cancel button may let Escape close it as its close
+    // box does (its QueryUnload and Unload handlers decide).
+    bool escapeCloses() const { return escapeCloses_; }
+    void setEscapeCloses(bool on) { escapeCloses_ = on; }
 
     // Screen size in twips, for centring.
     static int screenWidth();
@@ -149,6 +157,7 @@ private:
     bool unloading_ = false;
     CommandButton* defaultButton_ = nullptr;
     CommandButton* cancelButton_ = nullptr;
+    bool escapeCloses_ = false;
     std::vector<Menu*> menus_;
     std::vector<Timer*> timers_;
     std::vector<std::function<void()>> atUnload_;

@@ -1,5 +1,8 @@
 #pragma once
 // Qt widget subclasses that pass mouse events to their control, in twips.
+// A control takes the mouse events over it: its container gets none of them
+// (Qt would hand an ignored event on to the parent widget). A disabled
+// control gets none, so those still reach the container.
 
 #include "platform/Control.h"
 
@@ -19,13 +22,14 @@ inline int shiftMask(Qt::KeyboardModifiers m)
            | (m & Qt::AltModifier ? AltKey : 0);
 }
 
-inline MouseArgs mouseArgs(QMouseEvent* e, bool useHeldButtons)
+// `origin`: where the control's own coordinates start, in widget pixels.
+inline MouseArgs mouseArgs(QMouseEvent* e, bool useHeldButtons, QPoint origin = {})
 {
     MouseArgs a;
     a.button = buttonMask(useHeldButtons ? e->buttons() : Qt::MouseButtons(e->button()));
     a.shift = shiftMask(e->modifiers());
-    a.x = e->position().x() * TwipsPerPixel;
-    a.y = e->position().y() * TwipsPerPixel;
+    a.x = (e->position().x() - origin.x()) * TwipsPerPixel;
+    a.y = (e->position().y() - origin.y()) * TwipsPerPixel;
     return a;
 }
 
@@ -38,20 +42,27 @@ public:
     std::function<void()> onDoubleClicked;
 
 protected:
+    // Where the control's coordinates start, in widget pixels: a control
+    // with a client area counts from its top-left corner inside the border.
+    virtual QPoint clientOrigin() const { return {}; }
+
     void mousePressEvent(QMouseEvent* e) override
     {
         W::mousePressEvent(e);
-        control->raiseMouse(control->onMouseDown, mouseArgs(e, false));
+        e->accept();
+        control->raiseMouse(control->onMouseDown, mouseArgs(e, false, clientOrigin()));
     }
     void mouseMoveEvent(QMouseEvent* e) override
     {
         W::mouseMoveEvent(e);
-        control->raiseMouse(control->onMouseMove, mouseArgs(e, true));
+        e->accept();
+        control->raiseMouse(control->onMouseMove, mouseArgs(e, true, clientOrigin()));
     }
     void mouseReleaseEvent(QMouseEvent* e) override
     {
         W::mouseReleaseEvent(e);
-        control->raiseMouse(control->onMouseUp, mouseArgs(e, false));
+        e->accept();
+        control->raiseMouse(control->onMouseUp, mouseArgs(e, false, clientOrigin()));
         if (onClicked && e->button() == Qt::LeftButton && this->rect().contains(e->position().toPoint()))
             onClicked();
     }

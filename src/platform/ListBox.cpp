@@ -4,10 +4,41 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QStyledItemDelegate>
+#include <vector>
 
 namespace plat {
 
 namespace {
+
+// Where each tab-separated part of an item starts, in pixels from the
+// item's left edge, and where its text ends (the last element).
+std::vector<int> partStarts(const QFontMetrics& fm, const QList<int>& tabStops, const QStringList& parts)
+{
+    const double dlu = fm.averageCharWidth() / 4.0;
+    std::vector<int> starts;
+    int x = 2;
+    for (int i = 0; i < parts.size(); ++i) {
+        if (i > 0) {
+            int stop = -1;
+            for (int s : tabStops) {
+                const int px = 2 + int(s * dlu);
+                if (px > x) {
+                    stop = px;
+                    break;
+                }
+            }
+            if (stop < 0) {   // default stops every 8 characters (32 units)
+                const int step = int(32 * dlu);
+                stop = 2 + ((x - 2) / step + 1) * step;
+            }
+            x = stop;
+        }
+        starts.push_back(x);
+        x += fm.horizontalAdvance(parts[i]);
+    }
+    starts.push_back(x);
+    return starts;
+}
 
 // Paints an item with its tabs expanded to the list's tab stops.
 class TabDelegate : public QStyledItemDelegate {
@@ -21,32 +52,14 @@ public:
         const QString text = o.text;
         o.text.clear();
         o.widget->style()->drawControl(QStyle::CE_ItemViewItem, &o, p, o.widget);
-        const QFontMetrics fm(o.font);
-        const double dlu = fm.averageCharWidth() / 4.0;
         const QStringList parts = text.split('\t');
-        int x = o.rect.left() + 2;
+        const std::vector<int> starts = partStarts(QFontMetrics(o.font), box_->tabStops(), parts);
         p->setPen(o.state & QStyle::State_Selected ? o.palette.color(QPalette::HighlightedText)
                                                    : o.palette.color(QPalette::Text));
         for (int i = 0; i < parts.size(); ++i) {
-            if (i > 0) {
-                int stop = -1;
-                for (int s : box_->tabStops()) {
-                    int px = o.rect.left() + 2 + int(s * dlu);
-                    if (px > x) {
-                        stop = px;
-                        break;
-                    }
-                }
-                if (stop < 0) {   // default stops every 8 characters (32 units)
-                    int step = int(32 * dlu);
-                    int rel = x - o.rect.left() - 2;
-                    stop = o.rect.left() + 2 + (rel / step + 1) * step;
-                }
-                x = stop;
-            }
+            const int x = o.rect.left() + starts[i];
             p->drawText(QRect(x, o.rect.top(), o.rect.right() - x, o.rect.height()),
                         Qt::AlignLeft | Qt::AlignVCenter, parts[i]);
-            x += fm.horizontalAdvance(parts[i]);
         }
     }
 
@@ -110,6 +123,17 @@ void ListBox::setTopIndex(int i)
 {
     auto* v = view(widget());
     if (QListWidgetItem* it = v->item(i)) v->scrollToItem(it, QAbstractItemView::PositionAtTop);
+}
+
+int ListBox::textWidth(const QString& item) const
+{
+    return partStarts(QFontMetrics(widget()->font()), tabStops_, item.split('\t')).back();
+}
+
+int ListBox::textRoom() const
+{
+    const auto* v = view(widget());
+    return v->viewport()->width();
 }
 
 void ListBox::setTabStops(const QList<int>& dialogUnits)

@@ -27,6 +27,11 @@ public:
     // an empty list restores the default stops.
     void setTabStops(const QList<int>& dialogUnits);
     const QList<int>& tabStops() const { return tabStops_; }
+    // Pixels an item's text takes from the item's left edge, tabs expanded,
+    // and the pixels a line of the list offers (inside the frame and beside
+    // a scroll bar when one shows): a text wider than the room is cut.
+    int textWidth(const QString& item) const;
+    int textRoom() const;
 
     std::function<void()> onClick;
     std::function<void()> onDblClick;

@@ -14,6 +14,9 @@ public:
     PictureWidget(Control* c, Canvas& canvas) : Hooked<QFrame>(c), canvas_(canvas) {}
 
 protected:
+    // The drawing, and so the pointer's position, starts inside the border.
+    QPoint clientOrigin() const override { return contentsRect().topLeft(); }
+
     void paintEvent(QPaintEvent* e) override
     {
         // Only what needs painting: a plot adds a few pixels at a time.

@@ -1,6 +1,6 @@
 #include "platform/Printer.h"
 
-#include <QFileInfo>
+#include <QDir>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -19,26 +19,24 @@ constexpr double kMaxPointSize = 10.0;
 
 Printer::~Printer() = default;
 
+
+QString Printer::filedPath(const QString& folder, const QString& name, int n)
+{
+    const QString file = n <= 1 ? QStringLiteral("%1-print.pdf").arg(name)
+                                : QStringLiteral("%1-print-%2.pdf").arg(name).arg(n);
+    return QDir(folder).filePath(file);
+}
+
 // ---- QtPrinter --------------------------------------------------------------
 
-QtPrinter::QtPrinter(QString fallbackPdfPath)
-    : fallback_(std::move(fallbackPdfPath))
+QtPrinter::QtPrinter(QString fallbackFolder)
+    : fallback_(std::move(fallbackFolder))
 {
 }
 
 QtPrinter::~QtPrinter()
 {
     if (open_) endDoc();
-}
-
-QString QtPrinter::nextPdfPath()
-{
-    ++pdfCount_;
-    if (pdfCount_ == 1) return fallback_;
-    const QFileInfo fi(fallback_);
-    const QString suffix = fi.suffix().isEmpty() ? QString() : "." + fi.suffix();
-    const QString base = fi.suffix().isEmpty() ? fallback_ : fallback_.left(fallback_.size() - suffix.size());
-    return QString("%1-%2%3").arg(base).arg(pdfCount_).arg(suffix);
 }
 
 bool QtPrinter::beginDoc()
@@ -56,9 +54,9 @@ bool QtPrinter::beginDoc()
         printer_->setPrinterName(QPrinterInfo::defaultPrinter().printerName());
     } else {
         printer_->setOutputFormat(QPrinter::PdfFormat);
-        printer_->setOutputFileName(nextPdfPath());
+        printer_->setOutputFileName(filedPath(fallback_, docName_, ++filedCount_[docName_]));
     }
-    printer_->setDocName(QStringLiteral("Orvane"));
+    printer_->setDocName(docName_);
 
     painter_ = std::make_unique<QPainter>();
     if (!painter_->begin(printer_.get())) {
@@ -105,8 +103,8 @@ bool QtPrinter::endDoc()
     if (!open_) return true;
     open_ = false;
     bool ok = !failed_ && painter_ && painter_->end();
-    if (ok && printer_->outputFormat() == QPrinter::PdfFormat) lastPdf_ = printer_->outputFileName();
     if (ok && printer_->printerState() == QPrinter::Error) ok = false;
+    if (ok && printer_->outputFormat() == QPrinter::PdfFormat) filed_.append(printer_->outputFileName());
     painter_.reset();
     printer_.reset();
     failed_ = false;
@@ -132,6 +130,8 @@ bool RecordingPrinter::endDoc()
 {
     if (!open_) return true;
     docs_.append(current_);
+    names_.append(docName_);
+    if (!fileFolder.isEmpty()) filed_.append(filedPath(fileFolder, docName_, ++filedCount_[docName_]));
     current_.clear();
     open_ = false;
     return true;

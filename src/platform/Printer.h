@@ -7,6 +7,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <map>
 #include <memory>
 
 class QPainter;
@@ -28,16 +29,31 @@ public:
     virtual bool endDoc() = 0;
 
     virtual bool docOpen() const = 0;
+
+    // Names the documents begun from now on after what they hold (the list
+    // they print, say "history"): the printer's queue shows it, and a
+    // document filed instead of printed is named after it.
+    void setDocName(const QString& name) { docName_ = name; }
+    const QString& docName() const { return docName_; }
+    // Host paths of the documents filed as files instead of printed (no
+    // printer on the host), oldest first: the program tells the user.
+    const QStringList& filedPaths() const { return filed_; }
+
+protected:
+    // The file the n-th document (from 1) of `name` is filed as in `folder`:
+    // "<name>-print.pdf", then "<name>-print-2.pdf", … so none overwrites another.
+    static QString filedPath(const QString& folder, const QString& name, int n);
+    QString docName_ = QStringLiteral("document");
+    QStringList filed_;
 };
 
 // Prints to the host's default printer in a fixed-pitch font, one painter
-// session per document. Without any printer, each document is written as a
-// PDF to the fallback path (the second and later documents of this printer
-// object get "-2", "-3", … before the extension, so none overwrites
-// another); with no fallback path the document fails quietly.
+// session per document. Without any printer, each document is filed as a PDF
+// in the fallback folder, named after the document (filedPath); with no
+// fallback folder the document fails quietly.
 class QtPrinter : public Printer {
 public:
-    explicit QtPrinter(QString fallbackPdfPath = {});
+    explicit QtPrinter(QString fallbackFolder = {});
     ~QtPrinter() override;
 
     bool beginDoc() override;
@@ -45,15 +61,9 @@ public:
     bool endDoc() override;
     bool docOpen() const override { return open_; }
 
-    // Where the last PDF went (empty when none was written).
-    QString lastPdfPath() const { return lastPdf_; }
-
 private:
-    QString nextPdfPath();
-
     QString fallback_;
-    int pdfCount_ = 0;
-    QString lastPdf_;
+    std::map<QString, int> filedCount_;   // documents filed per name
     bool open_ = false;
     bool failed_ = false;   // the open document could not be started
     std::unique_ptr<QPrinter> printer_;
@@ -70,17 +80,23 @@ public:
     bool endDoc() override;
     bool docOpen() const override { return open_; }
 
-    // Finished documents, oldest first, each as its lines.
+    // Finished documents, oldest first, each as its lines, and their names.
     const QList<QStringList>& documents() const { return docs_; }
+    const QStringList& documentNames() const { return names_; }
     // Lines of the document still open.
     const QStringList& openLines() const { return current_; }
     // False: behaves as a host without any printer (beginDoc refuses).
     bool available = true;
+    // Not empty: behaves as a host without a printer that files each
+    // finished document in this folder (recorded in filedPaths, not written).
+    QString fileFolder;
 
 private:
     bool open_ = false;
     QStringList current_;
     QList<QStringList> docs_;
+    QStringList names_;
+    std::map<QString, int> filedCount_;
 };
 
 } // namespace plat

@@ -18,7 +18,6 @@ void LogRun::CommHalOperator_Click()
 {
     State& s = p.s;
     ParamLogicielVB& settings = *p.form<ParamLogicielVB>();
-    const bool haveFile = !s.BaseFolder.isEmpty();
     const QString file = qthStartFilePath(s.BaseFolder);
 
     if (s.FlagCommHal == 0) {
@@ -29,7 +28,7 @@ void LogRun::CommHalOperator_Click()
             if (L.MSComm(le).portOpen()) s.RelayQTH[le] = 1;
             L.CommHalOperator.setBackColor(LightOrange);
         }
-        if (haveFile && L.CommHalOperator.backColor() == LightOrange) writeQthStartFile(p.rt.drive, file, true);
+        if (L.CommHalOperator.backColor() == LightOrange) writeQthStartFile(p.rt.drive, file, true);
         L.CommHalOperator.setCaption(QStringLiteral("QTH-Stop"));
         s.FlagCommHal = 1;
         return;
@@ -43,7 +42,7 @@ void LogRun::CommHalOperator_Click()
         if (settings.LEActivated(le)) L.CommHalOperator.setBackColor(plat::ButtonFace);
     }
     if (L.CommHalOperator.backColor() == LightOrange) L.CommHalOperator.setBackColor(plat::ButtonFace);
-    if (haveFile) writeQthStartFile(p.rt.drive, file, false);
+    writeQthStartFile(p.rt.drive, file, false);
     L.CommHalOperator.setCaption(QStringLiteral("QTH-Start"));
     s.FlagCommHal = 0;
 }

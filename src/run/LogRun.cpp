@@ -4,6 +4,7 @@
 #include "run/LogRun.h"
 
 #include "run/RunInstances.h"
+#include "run/RunState.h"
 #include "shell/Log.h"
 #include "shell/Program.h"
 
@@ -13,6 +14,9 @@ Owned<LogRun> makeLogRun(Log& log, Program& p) { return Owned<LogRun>::make(log,
 
 LogRun::LogRun(Log& log, Program& prog) : L(log), p(prog)
 {
+    L.ParamReadTimer.setInterval(ParamReadPollMs);
+    L.ParamReadTimer.onTimer = [this] { L.ParamReadsStep(); };
+
     // The power slider: 130 (1300 W) at the top, 30 at the bottom, 50 at
     // load. Set before its handlers are hooked, so the value label keeps
     // "---" until the value first changes.

@@ -216,10 +216,10 @@ void LogRun::Label26_MouseDown(int Index, int Button, int Shift, double X, doubl
     L.Label1.setCaption(QStringLiteral("LE%1").arg(n));
 
     // Set-points below 50 are raised to 50; an LE with an LFC-2 sensor
-    // chosen in normal mode gets 90. A file that cannot be read as eight
-    // set-points is left as it is, and the slider with it.
+    // chosen in normal mode gets 90. A file that cannot be opened is left as
+    // it is, and the slider with it.
     const QString path = setPointFilePath(s.BaseFolder);
-    if (auto values = readSetPointFile(p.rt.drive, path)) {
+    if (auto values = readSetPoints(p)) {
         const bool lfcNormal = p.form<SelectionStart>()->modeLabel(Index).caption() == QLatin1String("Normal")
                                && p.form<ParamLogicielVB>()->LFC2Sensor(Index);
         for (int i = 0; i < LeCount; ++i) {
@@ -241,7 +241,7 @@ void LogRun::Label26_MouseDown(int Index, int Button, int Shift, double X, doubl
 
     // The slider takes the LE's set-point as the file now holds it; a value
     // beyond the slider's range shows as its nearest end.
-    if (const auto values = readSetPointFile(p.rt.drive, path))
+    if (const auto values = readSetPoints(p))
         L.VScroll1.setValue(std::clamp<int>((*values)[Index], std::min(L.VScroll1.min(), L.VScroll1.max()),
                                             std::max(L.VScroll1.min(), L.VScroll1.max())));
 

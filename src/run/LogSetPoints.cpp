@@ -2,9 +2,9 @@
 // control-state timer and the colour reset of "Set All LE". (Reception loads
 // an LE's set-point from ConsignePW2.ini when it reaches phase 5.)
 //
-// A set-point file that cannot be read in full leaves the set-points, their
-// labels and the file as they are: nothing is half-applied, and the file is
-// rewritten only once its new content is known.
+// A set-point file that cannot be opened leaves the set-points, their labels
+// and the file as they are: nothing is half-applied, and the file is
+// rewritten only once its new content is known. A bad line reads as 50.
 #include "run/SetPointFile.h"
 #include "run/LogRun.h"
 #include "shell/Log.h"
@@ -25,7 +25,7 @@ bool Log::ValeurPWPh5()
     const int n = s.SelectedLE;
     if (n < 1 || n > LeCount) return false;
     const QString path = setPointFilePath(s.BaseFolder);
-    auto values = readSetPointFile(p_.rt.drive, path);
+    auto values = readSetPoints(p_);
     if (!values) {
         warnSetPointFile(p_.rt.dialogs, QStringLiteral("read"));
         return false;

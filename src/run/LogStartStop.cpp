@@ -19,7 +19,7 @@ namespace {
 constexpr int QthLECount = 6;   // the QTH button serves LE-1 to LE-6
 } // namespace
 
-void Log::StartLERoutine(int n)
+void Log::StartLERoutine(int n, ReadWait wait)
 {
     mnuAlarmHalogen.setCaption(QStringLiteral("QTH-Lamps"));
     mnuAlarmPlateau.setCaption(QStringLiteral("SHT (FADEC and PC)"));
@@ -51,7 +51,7 @@ void Log::StartLERoutine(int n)
     if (ValeurDesParam* reader = p_.ifLoaded<ValeurDesParam>()) reader->Timer1.setEnabled(false);
     p_.form<ValeurDesParam>().unload();
 
-    LectParamStampLE(n - 1);
+    LectParamStampLE(n - 1, wait);
 }
 
 void Log::StopLERoutine(int n)
@@ -78,7 +78,7 @@ void Log::StopLERoutine(int n)
     CommHalOperator.setBackColor(plat::ButtonFace);
     CommHalOperator.setCaption(QStringLiteral("QTH-Start"));
     s.FlagCommHal = 0;
-    if (!s.BaseFolder.isEmpty()) writeQthStartFile(p_.rt.drive, qthStartFilePath(s.BaseFolder), false);
+    writeQthStartFile(p_.rt.drive, qthStartFilePath(s.BaseFolder), false);
 }
 
 } // namespace orv

@@ -16,7 +16,6 @@ namespace {
 
 constexpr int Sliders = 6;
 constexpr int ClientWidth = 5130, ClientHeight = 6060;
-constexpr int BorderWidth = 2 * 60, BorderHeight = 390 + 60;   // frame and title bar
 
 constexpr int TrackLeft = 2160, TrackStep = 480, TrackTop = 960, TrackWidth = 285, TrackHeight = 4150;
 constexpr int ThumbWidth = 255, ThumbHeight = 135;
@@ -63,7 +62,7 @@ std::array<std::optional<SavedLine>, 8> savedLines(const plat::Drive& drive, con
 
 PW6Sliders::PW6Sliders(Program& p) : plat::Form(p.rt, "PW6Sliders"), p_(p)
 {
-    move(0, 0, ClientWidth + BorderWidth, ClientHeight + BorderHeight);
+    setClientSize(ClientWidth, ClientHeight);
     setBackColor(LightBlue);
     Backdrop.move(0, 0, ClientWidth, ClientHeight);
     Backdrop.setBorderStyle(0);
@@ -129,7 +128,7 @@ void PW6Sliders::Form_Load()
 }
 
 // Draws the grid and puts the sliders back to the set-points of the file.
-// A file that cannot be read as eight set-points leaves the sliders as they are.
+// A file that cannot be opened leaves the sliders as they are.
 void PW6Sliders::Timer1_Timer()
 {
     plat::Canvas& c = Backdrop.canvas();
@@ -137,7 +136,7 @@ void PW6Sliders::Timer1_Timer()
         for (int x = 400; x <= 3460; x += 60) c.pset(x, y, DarkBlue);
 
     State& s = p_.s;
-    if (const auto values = readSetPointFile(p_.rt.drive, setPointFilePath(s.BaseFolder))) {
+    if (const auto values = readSetPoints(p_)) {
         for (int i = 0; i < Sliders; ++i) {
             s.ConsignePWIni[i] = (*values)[i];
             placeThumb(i, s.ConsignePWIni[i]);

@@ -20,8 +20,8 @@ void startupSetPointsFirst(Program& p)
         for (int i = 0; i < 8; ++i) p.s.ConsignePWIni[i] = DefaultSetPoint;
         return;
     }
-    const auto values = readSetPointFile(p.rt.drive, path);
-    if (!values) return;   // a bad file leaves the set-points in force
+    const auto values = readSetPoints(p);
+    if (!values) return;   // a file that cannot be opened leaves the set-points in force
     for (int i = 0; i < 8; ++i) p.s.ConsignePWIni[i] = (*values)[i];
     p.Log->VScroll1.setValue((*values)[0]);   // refused outside the slider's range
 }
@@ -29,16 +29,17 @@ void startupSetPointsFirst(Program& p)
 void startupSetPointsSecond(Program& p)
 {
     const QString path = setPointFilePath(p.s.BaseFolder);
-    const auto values = readSetPointFile(p.rt.drive, path);
+    const auto values = readSetPoints(p);
     if (!values) return;
-    // The labels show each line's own value times 10, in the system's number format.
+    // The labels show each line's own value times 10, in the system's number
+    // format; a line that fell back shows its default.
     const auto file = LineFile::read(p.rt.drive, path);
     for (int i = 0; i < 8; ++i) {
         p.s.ConsignePWIni[i] = (*values)[i];
         double real = (*values)[i];
         if (file)
             if (const auto t = file->text(i + 1))
-                if (const auto v = plat::toDouble(*t)) real = *v;
+                if (const auto v = plat::toDouble(*t); v && plat::vbRound(*v) == (*values)[i]) real = *v;
         p.Log->Label15[i].setCaption(plat::vbCStr(real * 10));
     }
 }

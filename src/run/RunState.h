@@ -6,6 +6,12 @@
 
 namespace orv {
 
+// The parameter read before a start ends without a start when no read-back
+// has come this long after the request (the transfer notice that follows a
+// read-back takes 2.2 s more); a pending read is looked at this often.
+constexpr int ParamReadTimeoutMs = 6000;
+constexpr int ParamReadPollMs = 50;
+
 struct RunState {
     PerLE<uint8_t> ParamZ1{}, ParamZ2{}, ParamZ3{};   // start delays z1, z2, z3 (entries 18-20)
     PerLE<uint8_t> StartLELogged{};
@@ -17,6 +23,14 @@ struct RunState {
     // chosen for it again: the scheduler's cycles and window restarts leave it stopped.
     PerLE<uint8_t> StoppedByStopAll{};
     int MenuLE = 0;                  // LE number whose label opened the run-mode pop-up, while it is open
+    // The parameter read before a start, per LE: 1 from the read request
+    // until the read ends (transfer done, port closed, link lost, no
+    // read-back in time); the time by which a read-back must have come.
+    // The order of the requests, so that the latest read ends first.
+    PerLE<uint8_t> ParamReadPending{};
+    PerLE<int64_t> ParamReadDeadlineMs{};
+    PerLE<uint64_t> ParamReadOrder{};
+    uint64_t ParamReadCount = 0;
 };
 
 } // namespace orv

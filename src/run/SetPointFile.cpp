@@ -2,11 +2,11 @@
 
 #include "platform/Dialogs.h"
 #include "platform/SeqFile.h"
-#include "platform/VbText.h"
+#include "shell/SettingsReader.h"
 
 namespace orv {
 
-QString setPointFilePath(const QString& baseFolder) { return baseFolder + "\\ConsignePW2.ini"; }
+QString setPointFilePath(const QString& baseFolder) { return baseFolder + QLatin1Char('\\') + SetPointFileName; }
 
 SetPoints defaultSetPoints()
 {
@@ -15,20 +15,13 @@ SetPoints defaultSetPoints()
     return v;
 }
 
-std::optional<SetPoints> readSetPointFile(const plat::Drive& drive, const QString& path)
+std::optional<SetPoints> readSetPoints(Program& p)
 {
-    auto in = plat::SeqFile::open(drive, path, plat::SeqFile::Mode::Input);
-    if (!in) return std::nullopt;
+    SettingsReader file(p, SetPointFileName);
+    if (!file.opened()) return std::nullopt;
     SetPoints values{};
-    for (int16_t& v : values) {
-        const auto field = in->inputField();
-        if (!field) return std::nullopt;
-        const auto number = plat::toDouble(*field);
-        if (!number) return std::nullopt;
-        const auto whole = plat::vbRound(*number);
-        if (!whole || *whole < 0 || *whole > 255) return std::nullopt;
-        v = int16_t(*whole);
-    }
+    for (int i = 0; i < int(values.size()); ++i)
+        values[i] = int16_t(file.whole(i + 1, SetPointMin, SetPointMax, DefaultSetPoint));
     return values;
 }
 

@@ -45,7 +45,7 @@ bool watch(Program& p, const SchedulerInstance& in, bool normalMode)
                               + QString::number(k) + QStringLiteral("  (") + sc.HeureTick + QLatin1Char('h')
                               + sc.MinuteTick + QStringLiteral(")  LE-%1").arg(in.number));
             const auto alive = log.aliveToken();
-            log.StartLERoutine(in.number);
+            log.StartLERoutine(in.number, Log::ReadWait::Return);
             if (!*alive) return false;
             ++s.CompteursNorm[i];
         }

@@ -97,7 +97,7 @@ void lightTriggerSection(Program& p)
         } else if (v <= level && s.FlagTrigLFC3Off[le] == 1 && s.PhaseLP[le] == 0) {
             s.StartStopPC[le] = 1;
             const auto alive = log.aliveToken();
-            log.LectParamStampLE1();
+            log.LectParamStampLE(0, Log::ReadWait::Return);
             if (!*alive) return;
             s.FlagTrigLFC3Off[le] = 0;
             stateLabel.setCaption(QStringLiteral("ON"));

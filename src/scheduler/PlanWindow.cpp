@@ -59,7 +59,7 @@ void planSection(Program& p, const SchedulerInstance& in)
                 w.Label78.setCaption(QString());
             }
             const auto alive = log.aliveToken();
-            log.LectParamStampLE(i);
+            log.LectParamStampLE(i, Log::ReadWait::Return);
             if (!*alive) return;
             s.StartStopPC[i] = 1;
             log.Label26[i].setBackColor(plat::colors::Green);

@@ -94,7 +94,7 @@ void readLfc2File(Program& p)
 {
     State& s = p.s;
     SchedulerState& sc = *s.scheduler;
-    if (s.BaseFolder.isEmpty()) return;
+    if (!baseFolderKnown(s)) return;
     const auto file = LineFile::read(p.rt.drive, inBase(s, Lfc2File));
     if (!file) return;
     for (int i = 0; i < LeCount; ++i) {
@@ -107,7 +107,7 @@ bool writeLfc2File(Program& p)
 {
     State& s = p.s;
     SchedulerState& sc = *s.scheduler;
-    if (s.BaseFolder.isEmpty()) return false;
+    if (!baseFolderKnown(s)) return false;
     QStringList lines;
     for (int i = 0; i < LeCount; ++i) lines << sc.CalLFC2Text[i];
     for (int i = 0; i < LeCount; ++i) lines << printed(s.CalLFC2[i]);

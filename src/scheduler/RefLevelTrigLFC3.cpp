@@ -71,6 +71,7 @@ RefLevelTrigLFC3::RefLevelTrigLFC3(Program& p) : plat::Form(p.rt, "RefLevelTrigL
     Valide.setCaption(QStringLiteral("Valide "));
     Command1.move(1680, 3540, 1455, 420);
     Command1.setCaption(QStringLiteral("Cancel"));
+    Command1.setCancel(true);   // Escape hides the window, as "Cancel" does
 
     // Computation panel, beyond the narrow width.
     const struct {
@@ -137,18 +138,16 @@ void RefLevelTrigLFC3::Timer1_Timer()
     Label4.setCaption(log.Label42[le].caption());
 
     // Each line read replaces the value in force; a missing line keeps it.
-    if (!s.BaseFolder.isEmpty()) {
-        if (const auto file = LineFile::read(p_.rt.drive, inBase(s, Lfc3File))) {
-            for (int i = 0; i < LeCount; ++i) {
-                if (const auto t = file->text(2 * i + 1)) sc.LevelH1LFC3[i] = *t;
-                if (const auto t = file->text(2 * i + 2)) sc.LevelH2LFC3[i] = *t;
-            }
-            if (const auto t = file->text(17)) Text1.setText(*t);
-            if (const auto t = file->text(18)) Text2.setText(*t);
-            for (int n = 3; n <= 6; ++n)
-                if (const auto t = file->text(16 + n)) text(n).setText(twoDigits(*t));
-            if (const auto t = file->text(23)) sc.ReserveLFC3 = *t;
+    if (const auto file = baseFolderKnown(s) ? LineFile::read(p_.rt.drive, inBase(s, Lfc3File)) : std::nullopt) {
+        for (int i = 0; i < LeCount; ++i) {
+            if (const auto t = file->text(2 * i + 1)) sc.LevelH1LFC3[i] = *t;
+            if (const auto t = file->text(2 * i + 2)) sc.LevelH2LFC3[i] = *t;
         }
+        if (const auto t = file->text(17)) Text1.setText(*t);
+        if (const auto t = file->text(18)) Text2.setText(*t);
+        for (int n = 3; n <= 6; ++n)
+            if (const auto t = file->text(16 + n)) text(n).setText(twoDigits(*t));
+        if (const auto t = file->text(23)) sc.ReserveLFC3 = *t;
     }
     sc.StartTestHH = Text3.text();
     sc.StartTestMM = Text4.text();
@@ -172,7 +171,7 @@ void RefLevelTrigLFC3::Valide_Click()
     }
     lines << sc.ReserveLFC3;
     // A file that cannot be written keeps its old content; the boxes hold the values.
-    if (!s.BaseFolder.isEmpty()) writeLines(p_.rt.drive, inBase(s, Lfc3File), lines);
+    if (baseFolderKnown(s)) writeLines(p_.rt.drive, inBase(s, Lfc3File), lines);
 
     hide();
     SelectionStart& w = *p_.form<SelectionStart>();

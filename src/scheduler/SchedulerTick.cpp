@@ -5,9 +5,9 @@
 // trigger, the asymmetric windows, the plannings, the normal and symmetric
 // restarts) and colours the START LE button after the selected LE.
 //
-// A section that starts an LE waits for its parameter read; the rest of the
-// tick runs when the read returns, and the tick does not fire again while
-// one of its passes is still waiting.
+// A section that starts an LE only requests its parameter read and goes on:
+// the read ends on its own (run control's ParamReadTimer), so one LE's read
+// never holds the tick, the other LEs' windows and restarts, or the 23:59 save.
 #include "platform/Drive.h"
 #include "platform/VbText.h"
 #include "scheduler/SchedulerInstances.h"

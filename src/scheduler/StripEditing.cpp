@@ -137,8 +137,11 @@ void SelectionStart::Picture_MouseMove(int le, int Button, int Shift, double X, 
     if (asym && s.FlagDefautAsym[le] == 0) {
         const bool lfc2 = p_.form<ParamLogicielVB>()->LFC2Sensor(le);
         if (lfc2 && le == 0) {
-            // LE-1 with an LFC-2 sensor runs its window from the LFC-3 test times.
-            p_.form<RefLevelTrigLFC3>()->show();
+            // LE-1 with an LFC-2 sensor runs its window from the LFC-3 test
+            // times; the window's set-up places it and rereads its file.
+            RefLevelTrigLFC3& lfc3 = *p_.form<RefLevelTrigLFC3>();
+            lfc3.Timer1.setEnabled(true);
+            lfc3.show();
         }
         const auto t = asymDefaults(le, lfc2, m.StartTestHH, m.StartTestMM, m.StopTestHH, m.StopTestMM);
         m.TransitionAsymX[le][0] = t[0];

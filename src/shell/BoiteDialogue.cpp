@@ -87,7 +87,7 @@ void BoiteDialogue::OkValide_Click()
 {
     // Acknowledging a lost link lets the watchdog count and report afresh.
     if (Label1.caption() == NoCommunication) {
-        for (int le = 0; le <= 5; ++le) {
+        for (int le = 0; le < LeCount; ++le) {
             p_.s.ComptageComm[le] = 0;
             p_.s.FlagCommSignalee[le] = 0;
         }

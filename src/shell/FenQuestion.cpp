@@ -3,6 +3,7 @@
 
 #include "platform/Printer.h"
 #include "shell/Histo.h"
+#include "shell/PrintFiled.h"
 #include "shell/History.h"
 #include "shell/Program.h"
 
@@ -19,6 +20,7 @@ FenQuestion::FenQuestion(Program& p) : plat::Form(p.rt, "FenQuestion"), p_(p)
     Ret1.move(840, 1020, 1215, 375);
     Ret2.setCaption(QStringLiteral("No"));
     Ret2.move(2880, 1020, 1215, 375);
+    Ret2.setCancel(true);   // Escape answers "No"
     Ret1.onClick = [this] { Ret1_Click(); };
     Ret2.onClick = [this] { Ret2_Click(); };
 }
@@ -30,6 +32,10 @@ void FenQuestion::Ask(Program& p, const QString& question, bool modal)
     FenQuestion& q = *p.form<FenQuestion>();
     q.setCaption(QStringLiteral(" Warning"));
     q.Label1.setCaption(question);
+    // Enter answers "Yes" only where that deletes nothing.
+    plat::CommandButton& answer = question == DeleteFileQuestion ? q.Ret2 : q.Ret1;
+    answer.setDefault(true);
+    answer.setFocus();
     q.show(modal);
 }
 
@@ -45,7 +51,10 @@ void FenQuestion::Ret1_Click()
     } else if (question == PrintListQuestion) {
         // The viewer's list as it is now; a viewer closed meanwhile prints empty.
         Histo* viewer = p_.ifLoaded<Histo>();
+        const qsizetype filed = p_.rt.printer.filedPaths().size();
+        p_.rt.printer.setDocName(QStringLiteral("history"));
         PrintHistoList(p_.rt.printer, viewer ? viewer->List1.items() : QStringList(), suffix_);
+        TellWhereFiled(p_, filed);
     }
     unload();
 }

@@ -128,13 +128,21 @@ public:
     // the rest timers and the power set-point of the selected LE.
     // n is the LE number 1-8. StartLERoutine(0) only restores the alarm menu
     // captions; StopLERoutine with any n switches the QTH lamps off.
-    void StartLERoutine(int n);
+    // How a start's parameter read meets its caller: a command (START LE,
+    // the pop-up, the hardware tests) waits until the read has ended; the
+    // scheduler tick only requests it and goes on, the read ending on its own.
+    enum class ReadWait { Wait, Return };
+    void StartLERoutine(int n, ReadWait wait = ReadWait::Wait);
     void StopLERoutine(int n);
     // Reads the parameters of LE index `le` (0-7), waiting for the transfer
     // notice, then requests its start; returns at once when the LE's port is
-    // closed, its marker missing or it is not idle. LectParamStampLE1..8 are
-    // this routine for LE-1..LE-8.
-    void LectParamStampLE(int le);
+    // closed, its marker missing or it is not idle. The read ends without a
+    // start ("LEn  Parameters could not be read ") when the port closes, the
+    // link is or was lost, or no read-back comes in time. LectParamStampLE1..8
+    // are this routine for LE-1..LE-8.
+    void LectParamStampLE(int le, ReadWait wait = ReadWait::Wait);
+    // Ends every pending parameter read whose end has come (ParamReadTimer).
+    void ParamReadsStep();
     void LectParamStampLE1() { LectParamStampLE(0); }
     void LectParamStampLE2() { LectParamStampLE(1); }
     void LectParamStampLE3() { LectParamStampLE(2); }

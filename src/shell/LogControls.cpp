@@ -240,7 +240,8 @@ LogControls::LogControls(plat::Form& f)
       Timer68(f, "Timer68", 30),
       Timer69(f, "Timer69", 1000),
       Timer70(f, "Timer70", 200),
-      Timer71(f, "Timer71", 300)
+      Timer71(f, "Timer71", 300),
+      ParamReadTimer(f, "ParamReadTimer", 0)
 {
     Label2.add(1, &Picture12);
     Label29.add(6, &Picture12);

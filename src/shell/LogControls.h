@@ -189,6 +189,10 @@ struct LogControls {
     plat::FormTimer Timer69;   // run: rest countdown of LE-8, 1 s
     plat::FormTimer Timer70;   // traces: deferred pane blank, 200 ms one-shot
     plat::FormTimer Timer71;   // traces: deferred blank of the whole area (ScreenAll), 300 ms one-shot
+    // run: ends the parameter reads before a start that no caller waits on
+    // (the scheduler's starts); on only while a read is pending, interval
+    // set by run control (ParamReadPollMs).
+    plat::FormTimer ParamReadTimer;
 };
 
 } // namespace orv

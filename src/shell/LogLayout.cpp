@@ -184,9 +184,11 @@ void Log::layoutControls()
         list->setForeColor(plat::colors::Red);
     }
     List3.move(120, 8280, 2335, 1800);
+    List3.setFontSize(7.5);   // a port test line with its "?" fits beside the scroll bar
     List4.move(2445, 8280, 7065, 1800);
     Picture22.move(11640, 3000, 3735, 7095);
     Picture22.setBackColor(plat::colors::Black);
+    Picture22.setFontSize(7.5);   // the I/O monitor's longest names fit the panel
     Picture22.setVisible(false);
 
     // --- temperature gauge: frame from (9600, 3480) to (11280, 10080)

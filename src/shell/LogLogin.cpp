@@ -79,10 +79,12 @@ void Log::OkStart_Click()
         password1 = f->inputField();
         f->close();
     }
-    // A missing file or line matches nothing, not even an empty box.
+    // A missing file or line matches nothing, and an empty password (an
+    // empty box against an empty line) never opens the program.
     const QString typed = Text1.text().toUpper();
     auto& s = p_.s;
     s.StartMode = 2;
+    if (typed.isEmpty()) password0.reset(), password1.reset();
     if (password0 && password0->toUpper() == typed) {
         s.StartMode = 0;
         if (startPasswordOn(p_)) {

@@ -59,10 +59,10 @@ void Log::PWIndividuel_Click()
 }
 
 // "PWR in": shows the file's set-points again. What the LEs are sent does not
-// change. A missing or bad file leaves labels and values as they are.
+// change. A file that cannot be opened leaves labels and values as they are.
 void Log::Label17_Click()
 {
-    const auto values = readSetPointFile(p_.rt.drive, setPointFilePath(p_.s.BaseFolder));
+    const auto values = readSetPoints(p_);
     if (!values) {
         warnSetPointFile(p_.rt.dialogs, QStringLiteral("read"));
         return;

@@ -117,7 +117,7 @@ void ParamLogicielVB::layOut()
         b.setSmallChange(1);
         // Each triple under its " R     V      B" caption, the text colour's
         // beyond the background sample.
-        b.move(240 + 360 * i + (i >= 3 ? 1020 : 0), 5700, 255, 1695);
+        b.move(240 + 360 * i + (i >= 3 ? 1020 : 0), 5700, 255, 1605);   // ends inside the client area
     }
     Label2.setCaption(QStringLiteral(" R     V      B"));
     Label2.move(180, 5400, 1200, 255);

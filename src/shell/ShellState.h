@@ -1,6 +1,7 @@
 #pragma once
-// The shell's own state: start-up's progress, the history viewer's count and
-// the last "Reset Magdrive".
+// The shell's own state: start-up's progress, the history viewer's count,
+// the last "Reset Magdrive" and the settings files already named in the
+// history for bad values.
 
 #include "shell/State.h"
 
@@ -11,6 +12,7 @@ struct ShellState {
     int32_t HistoEntryCount = 0;     // entries the history viewer's last load read
     uint8_t HistoWriteFailed = 0;    // 1 after a history line could not be written
     uint8_t IndiceResetMag = 0;      // LE index of the last "Reset Magdrive"
+    QStringList SettingsFallbackReported;   // settings files whose bad values the history has named this run
 };
 
 } // namespace orv

@@ -7,6 +7,7 @@
 #include "shell/Program.h"
 #include "shell/SettingsStore.h"
 #include "shell/StartupFiles.h"
+#include "shell/SettingsReader.h"
 #include "shell/StartupFilesIo.h"
 
 #include "platform/VbText.h"
@@ -70,9 +71,10 @@ void startupSoftwareSettings(Program& p)
 void startupViewFile(Program& p)
 {
     if (!presentOrCreate(p, ViewFileName, {"1"})) return;
-    const auto file = LineFile::read(p.rt.drive, inBase(p.s, ViewFileName));
-    if (!file) return;
-    if (const auto v = file->roundedNumber(1, 0, 255)) p.form<ParamLogicielVB>()->Check2.setValue(int(*v));
+    // A value the check box cannot hold leaves the view of the settings file,
+    // as a missing view file does.
+    SettingsReader file(p, ViewFileName);
+    if (const auto v = file.whole(1, 0, 2)) p.form<ParamLogicielVB>()->Check2.setValue(*v);
 }
 
 void startupHistory(Program& p) { presentOrCreate(p, QStringLiteral("Histo.txt"), {}); }

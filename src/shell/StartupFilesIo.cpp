@@ -2,6 +2,7 @@
 
 #include "platform/SeqFile.h"
 #include "platform/VbText.h"
+#include "shell/ShellState.h"
 #include "shell/State.h"
 
 namespace orv {
@@ -83,5 +84,7 @@ QString printed(double v) { return plat::printForm(v); }
 QString quoted(const QString& text) { return QLatin1Char('"') + text + QLatin1Char('"'); }
 
 QString inBase(const State& s, const QString& name) { return s.BaseFolder + QLatin1Char('\\') + name; }
+
+bool baseFolderKnown(const State& s) { return !s.BaseFolder.isEmpty() || s.shell->BaseFolderKnown; }
 
 } // namespace orv

@@ -58,5 +58,8 @@ QString quoted(const QString& text);
 
 // BaseFolder & "\" & name.
 QString inBase(const State& s, const QString& name);
+// False only before start-up has looked for BaseFolder: an empty BaseFolder
+// names the drive's root once it is known, and nothing before.
+bool baseFolderKnown(const State& s);
 
 } // namespace orv

@@ -208,6 +208,7 @@ void Datalogger::Activation_Click()
     for (uint8_t f : t.LoggerChannelFlags)
         if (f == 1) t.LoggerChannelChosen = QStringLiteral("1");
     Activation.setCaption(QStringLiteral("Data logging is ready to run"));
+    Command1.setFocus();
 
     if (t.LoggerFileName.isEmpty() || t.LoggerPeriodChosen.isEmpty() || t.LoggerChannelChosen.isEmpty()) {
         Activation.setBackColor(IncompleteOrange);
@@ -234,6 +235,7 @@ void Datalogger::Activation_Click()
     v.fileName = t.LoggerFileName;
     v.periodFlags = t.LoggerPeriodFlags;
     writeLines(p_.rt.drive, inBase(p_.s, QStringLiteral("TypeFile.ini")), logger::typeFileLines(v));
+    Command1.setFocus();
 }
 
 void Datalogger::Timer12_Timer()

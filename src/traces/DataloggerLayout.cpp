@@ -55,7 +55,7 @@ void stepLabel(plat::Label& l, int left, int top, int width, const char* text, b
 
 void Datalogger::layout()
 {
-    move(0, 0, ClientWidth + 120, ClientHeight + 450);
+    setClientSize(ClientWidth, ClientHeight);
 
     // Step 1
     stepLabel(Label1, 120, 120, 1000, "Step 1", true);

@@ -26,7 +26,7 @@ void placeLabel(plat::Label& l, int left, int top, int width, const QString& tex
 InterCMD1::InterCMD1(Program& p) : plat::Form(p.rt, "InterCMD1"), p_(p)
 {
     setCaption(QStringLiteral(" Create file..."));
-    move(0, 0, 6240 + 120, 4080 + 450);
+    setClientSize(6240, 4080);
     placeLabel(Label1, 120, 180, 975, QStringLiteral("Save :"));
     Label2.move(1140, 150, 4935, 285);
     Label2.setBorderStyle(1);
@@ -59,8 +59,9 @@ void InterCMD1::Timer1_Timer()
 
 void InterCMD1::List1_Click() { Text1.setText(List1.list(List1.listIndex())); }
 
-// The name must stay a file of the data logger folder: a path separator or a
-// character that a file name cannot hold is refused, and the dialog stays.
+// The name must stay a file of the data logger folder: a path separator, a
+// character that a file name cannot hold or a name too long for the host's
+// files is refused, and the dialog stays.
 void InterCMD1::Enregistrer_Click()
 {
     const QString name = Text1.text();
@@ -68,7 +69,7 @@ void InterCMD1::Enregistrer_Click()
         stop(p_, QStringLiteral("There is nothing to save! "));
         return;
     }
-    if (!logger::isPlainFileName(name)) {
+    if (!logger::isPlainFileName(name, p_.s.traces->LoggerFileExt)) {
         stop(p_, QStringLiteral("Invalid file name! "));
         return;
     }

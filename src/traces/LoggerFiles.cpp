@@ -4,6 +4,7 @@
 #include "shell/StartupFilesIo.h"
 
 #include <QRegularExpression>
+#include <cmath>
 
 namespace orv::logger {
 
@@ -71,13 +72,19 @@ QString extensionOfType(int fileType)
 
 QString separatorText(int separatorChoice) { return separatorChoice == 0 ? QStringLiteral(",") : QStringLiteral(";"); }
 
-bool isPlainFileName(const QString& name)
+bool isPlainFileName(const QString& name, const QString& extension)
 {
     if (name == QLatin1String(".") || name == QLatin1String("..")) return false;
     for (QChar c : name) {
         if (c.unicode() < 32) return false;
         if (QStringLiteral("\\/:*?\"<>|").contains(c)) return false;
     }
+    // The longest file the name leads to is a per-LE data file: it must fit
+    // the host's limit on a file name.
+    const auto names = perLeFileNames(withExtension(name, extension));
+    if (!names) return true;
+    for (const QString& n : *names)
+        if (n.toUtf8().size() > MaxHostFileNameBytes) return false;
     return true;
 }
 
@@ -113,7 +120,7 @@ TypeFileValues parseTypeFile(const QStringList& lines)
     // Line 1 must hold a whole number.
     if (const auto l = lineAt(lines, 1)) {
         const auto d = plat::toDouble(inputValue(*l));
-        if (d && *d == double(int64_t(*d)) && *d >= 0 && *d <= 255) v.fileType = int(*d);
+        if (d && *d >= 0 && *d <= 255 && *d == std::floor(*d)) v.fileType = int(*d);
     }
     for (int c = 0; c < ChannelCount; ++c) v.channelFlags[c] = flagValue(lines, 2 + c);
     v.fileName = lineAt(lines, FileNameLine).value_or(QString()).trimmed();

@@ -25,9 +25,13 @@ QString extensionOfType(int fileType);
 // 0 selects ",", any other value ";".
 QString separatorText(int separatorChoice);
 
+// The longest file name the host takes, in bytes of its encoding.
+constexpr int MaxHostFileNameBytes = 255;
 // Whether a typed file name stays a plain name in the data logger folder:
-// no path separator, no character a file name cannot hold, not "." or "..".
-bool isPlainFileName(const QString& name);
+// no path separator, no character a file name cannot hold, not "." or "..",
+// and short enough that each per-LE data file it gives (with the type's
+// extension) fits the host's limit on a file name.
+bool isPlainFileName(const QString& name, const QString& extension);
 // The dialog's name with the type's extension appended when the name does
 // not already hold it (case-sensitive).
 QString withExtension(const QString& name, const QString& extension);

@@ -6,10 +6,10 @@
 
 #include "traces/TracesState.h"
 #include "platform/SeqFile.h"
+#include "run/SetPointFile.h"
 #include "shell/Log.h"
 #include "shell/ParamLogicielVB.h"
 #include "shell/Program.h"
-#include "shell/StartupFilesIo.h"
 #include "traces/Datalogger.h"
 #include "traces/LogTraces.h"
 #include "traces/LoggerFiles.h"
@@ -24,17 +24,14 @@ constexpr plat::Color IndicatorLavender = plat::rgb(192, 192, 255);
 constexpr int ChannelLOS = 5;
 
 // The power set-points of LE-1 to LE-8 from ConsignePW2.ini, in tens of
-// watts. A line that cannot be read repeats the line before (0 for the
-// first); a file that cannot be read gives 0 everywhere.
-std::array<int32_t, LeCount> setPoints(const Program& p)
+// watts, read as every reader of the file reads them (a bad line gives 50,
+// the value the LE is then sent); a file that cannot be read gives 0
+// everywhere.
+std::array<int32_t, LeCount> setPoints(Program& p)
 {
     std::array<int32_t, LeCount> values{};
-    const auto file = LineFile::read(p.rt.drive, inBase(p.s, QStringLiteral("ConsignePW2.ini")));
-    int32_t last = 0;
-    for (int le = 0; le < LeCount && file; ++le) {
-        if (const auto v = file->whole(le + 1, -32768, 32767)) last = int32_t(*v);
-        values[le] = last;
-    }
+    if (const auto read = readSetPoints(p))
+        for (int le = 0; le < LeCount; ++le) values[le] = (*read)[le];
     return values;
 }
 

@@ -12,7 +12,6 @@ QString restTraceImagePath(const QString& baseFolder, int number)
 
 bool saveRestTraceImage(const plat::Drive& drive, const plat::Canvas& area, const QString& baseFolder, int number)
 {
-    if (baseFolder.isEmpty()) return false;
     return area.save(drive.hostPath(restTraceImagePath(baseFolder, number)));
 }
 

@@ -40,7 +40,7 @@ VisualiserImagesHMS::VisualiserImagesHMS(Program& p)
       strips_{&Picture1, &Picture2, &Picture3, &Picture4, &Picture5, &Picture6, &Picture7, &Picture8}
 {
     setCaption(QStringLiteral(" Occupation des LE-x"));
-    move(0, 0, ClientWidth + 120, ClientHeight + 450);
+    setClientSize(ClientWidth, ClientHeight);
     FormSurface.move(0, 0, ClientWidth, ClientHeight);
 
     Label9.move(720, 240, 3375, 255);

@@ -37,14 +37,14 @@ TEST_F(AlarmLifecycleTest, ClosingByTheUserIsRefusedAndEachMenuShowsOneWindow)
     EXPECT_EQ(s->alarms->FlagSHTLE, 1);
 }
 
-TEST_F(AlarmLifecycleTest, OpeningFromTheMainWindowTakesTheSavedThresholdClampedToTheSlider)
+TEST_F(AlarmLifecycleTest, OpeningFromTheMainWindowTakesTheSavedThresholdOrThatOfANewFile)
 {
     writeBaseFile("Consigne.ini", "999\r\n");
     writeBaseFile("SHTConsigne.ini", "64\r\n");
     prog->form<Halogen>()->VScroll1.setValue(12);
     log->mnuHalogen.click();
-    EXPECT_EQ(prog->form<Halogen>()->VScroll1.value(), 255);
-    EXPECT_EQ(prog->form<Halogen>()->Label78[4].caption(), "255");
+    EXPECT_EQ(prog->form<Halogen>()->VScroll1.value(), 220);   // beyond the slider
+    EXPECT_EQ(prog->form<Halogen>()->Label78[4].caption(), "220");
     log->mnuSHTFenetre.click();
     EXPECT_EQ(prog->form<SHTPC>()->VScroll1[0].value(), 64);
     EXPECT_EQ(prog->form<SHTPC>()->Label6.caption(), "64");

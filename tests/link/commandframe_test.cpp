@@ -122,11 +122,13 @@ TEST(CommandFrame, WorkingCopyTextsToValues)
         const char* text;
         int value;
     } cases[] = {
-        {"50", 50}, {"", 0}, {"abc", 0}, {" 7 ", 7}, {"12abc", 12}, {"2.5", 2}, {"3.5", 4},
-        {"255", 255}, {"300", 300}, {"-4", -1}, {"1e9", -1},
+        {"50", 50}, {"", -1}, {"abc", -1}, {" 7 ", 7}, {"12abc", -1}, {"2.5", 2}, {"3.5", 4},
+        {"255", 255}, {"300", 300}, {"-4", -1}, {"1e9", -1}, {"   ", -1}, {"050", 50},
+        {"99999999999999999999", -1},
     };
     for (const auto& c : cases)
         EXPECT_EQ(paramValue(QString::fromLatin1(c.text)), c.value) << c.text;
+    EXPECT_EQ(paramValue(QString(400, QLatin1Char('9'))), -1);   // overflows a double
 }
 
 TEST(CommandFrame, PositionOutsideAByteCannotBeEncoded)

@@ -1,15 +1,18 @@
 // The port configuration window and its file ParamComx2.ini, and the port
 // activation it calls: what the window shows from the file, the port-number
 // check, "All activated", the start-mode lock, the file OK writes (byte for
-// byte), and how each LE's port is opened, kept or closed; the window used
-// with the mouse.
+// byte), what OK refuses, and how each LE's port is opened, kept or closed; the
+// window used with the mouse.
 #include "link/LinkState.h"
 #include "link/ConfigurationRS232.h"
 #include "link/PortFile.h"
 #include "support/ProgramFixture.h"
 
+#include <QCheckBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QPointer>
+#include <QPushButton>
 #include <QTest>
 
 using namespace orv;
@@ -161,12 +164,13 @@ TEST_F(PortConfigTest, FileWrittenByOkIsReadBackAtTheNextStart)
         expected << numbers[i] << (i == 0 || i == 7 ? "1" : "0");
     EXPECT_EQ(readFile(PortFile), lines(expected));
 
-    // The next run of the program.
+    // The next run of the program: a port number that names no port shows
+    // as an empty box.
     prog.reset();
     makeProgram();
     startUp();
     for (int i = 0; i < 8; ++i) {
-        EXPECT_EQ(win().Text1[i].text(), numbers[i]) << i;
+        EXPECT_EQ(win().Text1[i].text(), i == 2 ? "" : numbers[i]) << i;
         EXPECT_EQ(win().Check1[i].value(), i == 0 || i == 7 ? 1 : 0) << i;
     }
     // Only OK fills the configuration the activation uses.
@@ -335,4 +339,100 @@ TEST_F(PortConfigTest, ActivationLeavesAnOpenPortAloneAndClosesADeactivatedOne)
     s().link->ComPortEnabled[5] = "0";
     log().ActivationCOM();
     EXPECT_EQ(log().Label21[5].caption(), "yes");
+}
+
+// Enter and Escape answer the window wherever the focus is: Enter presses
+// OK, Escape closes it as its close box does, writing nothing.
+TEST_F(PortConfigTest, EnterPressesOkAndEscapeClosesWhereverTheFocusIs)
+{
+    const QByteArray before = readFile(PortFile);
+    win().show();
+    win().Text1[1].setText("2");
+    QTest::keyClick(win().Check1[3].widget(), Qt::Key_Escape);
+    t.time.advance(0);
+    EXPECT_FALSE(winLoaded());
+    EXPECT_EQ(readFile(PortFile), before);
+    EXPECT_EQ(opens(), 0);
+
+    win().show();
+    win().Text1[1].setText("2");
+    win().Check1[1].setValue(1);
+    QTest::keyClick(win().Text1[1].widget(), Qt::Key_Return);
+    t.time.advance(0);
+    EXPECT_FALSE(winLoaded());
+    EXPECT_EQ(readFile(PortFile), lines({"0", "0", "2", "1", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0"}));
+    EXPECT_EQ(t.ports.openCount(2), 1);
+
+    win().show();
+    QTest::keyClick(win().Check2.widget(), Qt::Key_Enter);
+    t.time.advance(0);
+    EXPECT_FALSE(winLoaded());
+}
+
+// The user types into the shown window and clicks OK: an activated LE whose
+// box holds anything but a whole number 1 to 14 is refused with the
+// port-number warning, and nothing is saved, cleared or opened.
+TEST_F(PortConfigTest, OkRefusesAnActivatedLEWithoutAPortNumberTypedInTheWindow)
+{
+    s().SynchroRS232[1] = 1;
+    win().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(win().window()));
+    auto* box = qobject_cast<QLineEdit*>(win().Text1[1].widget());
+    auto* activated = qobject_cast<QCheckBox*>(win().Check1[1].widget());
+    auto* ok = qobject_cast<QPushButton*>(win().Command1.widget());
+    ASSERT_TRUE(box && activated && ok);
+    QTest::mouseClick(activated, Qt::LeftButton, {}, QPoint(8, activated->height() / 2));
+    ASSERT_EQ(win().Check1[1].value(), 1);
+    const QByteArray file = readFile(PortFile);
+
+    for (const char* typed : {"0", "abc", "1e1"}) {
+        SCOPED_TRACE(typed);
+        t.dialogs.shown.clear();
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(box, Qt::Key_Backspace);
+        QTest::keyClicks(box, typed);
+        ASSERT_EQ(win().Text1[1].text(), typed);
+        t.time.advance(200);   // the check while typing lets it through
+        EXPECT_TRUE(t.dialogs.shown.empty());
+        QTest::mouseClick(ok, Qt::LeftButton);
+        ASSERT_EQ(t.dialogs.shown.size(), 1u);
+        EXPECT_EQ(t.dialogs.shown[0].text, "Port numbers 1 to 14 (max) ");
+        EXPECT_EQ(t.dialogs.shown[0].title, " Warning! ");
+        EXPECT_EQ(t.dialogs.shown[0].icon(), plat::mb::Critical);
+        t.time.advance(0);
+        ASSERT_TRUE(winLoaded());
+        EXPECT_EQ(win().Text1[1].text(), typed);   // left for the user to correct
+        EXPECT_EQ(readFile(PortFile), file);
+        EXPECT_EQ(s().link->ComPortEnabled[1], "");
+        EXPECT_EQ(s().SynchroRS232[1], 1);
+        EXPECT_EQ(opens(), 0);
+    }
+    QDir().mkpath(TEST_OUTPUT_DIR);
+    EXPECT_TRUE(win().window()->grab().save(TEST_OUTPUT_DIR "/port_window_refused.png"));
+
+    // A box of an LE that is not activated is not checked; " 4 " is a port.
+    win().Text1[5].setText("abc");
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(box, " 4 ");
+    win().Command1.click();
+    EXPECT_EQ(t.dialogs.shown.size(), 1u);
+    EXPECT_TRUE(log().MSComm2.portOpen());
+    EXPECT_EQ(s().link->ComPortNumber[5], "abc");
+    t.time.advance(0);
+    EXPECT_FALSE(winLoaded());
+}
+
+// Lines that name no port show as empty boxes, never as what the file holds;
+// a comma on one line moves none of the next ones.
+TEST_F(PortConfigTest, BadLinesShowAsEmptyBoxes)
+{
+    QByteArray bytes = lines({"-1", "1", "1e1", "yes", "3,7", "1", "", "0", "15", "1", " 2 ", "1", "abc", "0", "14", "1"});
+    bytes.replace("\"3,7\"", "3,7");   // unquoted: the comma ends the value
+    writeFile(PortFile, bytes);
+    const QStringList texts{"", "", "3", "", "", " 2 ", "", "14"};
+    const int ticks[] = {1, 0, 1, 0, 1, 1, 0, 1};
+    for (int i = 0; i < 8; ++i) {
+        EXPECT_EQ(win().Text1[i].text(), texts[i]) << i;
+        EXPECT_EQ(win().Check1[i].value(), ticks[i]) << i;
+    }
 }

@@ -296,16 +296,16 @@ protected:
 
 TEST_F(ReceiveSetPointTest, LoadedOncePerRunAtPhase5)
 {
-    writeValues({" 8 ", " 9 ", " 10 ", " 11 ", " 12 ", " 13 ", " 14 ", " 15 "});
+    writeValues({" 80 ", " 90 ", " 100 ", " 110 ", " 120 ", " 130 ", " 40 ", " 30 "});
     QStringList labels;
     for (int k = 0; k < 8; ++k) labels << log->Label15[k].caption();
     s->FlagConsignePWLE3[0] = 0;
     s->FlagConsignePWLE3[2] = 0;
 
     receive(2, status(5));
-    EXPECT_EQ(s->ConsignePWIni, (PerLE<int16_t>{8, 9, 10, 11, 12, 13, 14, 15, 0}));
-    EXPECT_EQ(s->ConsignePW[2], 10);
-    labels[2] = "100";
+    EXPECT_EQ(s->ConsignePWIni, (PerLE<int16_t>{80, 90, 100, 110, 120, 130, 40, 30, 0}));
+    EXPECT_EQ(s->ConsignePW[2], 100);
+    labels[2] = "1000";
     for (int k = 0; k < 8; ++k) EXPECT_EQ(log->Label15[k].caption(), labels[k]) << k;
     EXPECT_EQ(s->FlagConsignePWLE3[2], 1);   // LE-3's own element
     EXPECT_EQ(s->FlagConsignePWLE3[0], 0);
@@ -315,8 +315,8 @@ TEST_F(ReceiveSetPointTest, LoadedOncePerRunAtPhase5)
     receive(2, status(5));
     receive(2, status(4));
     receive(2, status(5));
-    EXPECT_EQ(s->ConsignePW[2], 10);
-    EXPECT_EQ(s->ConsignePWIni[0], 8);
+    EXPECT_EQ(s->ConsignePW[2], 100);
+    EXPECT_EQ(s->ConsignePWIni[0], 80);
 
     // A new run (the flag cleared) reads it again; so does every LE on its own flag.
     for (int le = 0; le < 8; ++le) {
@@ -328,38 +328,56 @@ TEST_F(ReceiveSetPointTest, LoadedOncePerRunAtPhase5)
     }
 }
 
-TEST_F(ReceiveSetPointTest, BrokenFileChangesNothingAndIsRetried)
+TEST_F(ReceiveSetPointTest, MissingFileChangesNothingAndIsRetried)
 {
-    struct Case { const char* what; std::function<void()> make; };
-    const Case cases[] = {
-        {"missing", [&] { QFile::remove(t.host(path())); }},
-        {"seven values", [&] { writeValues({"60", "60", "60", "60", "60", "60", "60"}); }},
-        {"a letter", [&] { writeValues({"60", "60", "60", "abc", "60", "60", "60", "60"}); }},
-        {"above 255", [&] { writeValues({"60", "300", "60", "60", "60", "60", "60", "60"}); }},
-        {"empty", [&] { writeValues({}); }},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        s->ConsignePWIni = {1, 2, 3, 4, 5, 6, 7, 8, 0};
-        s->ConsignePW[4] = 7;
-        log->Label15[4].setCaption("70");
-        s->FlagConsignePW(4) = 0;
-        c.make();
-        le::Fields f = status(5);
-        f[5] = 3;
-        f[10] = 44;
-        receive(4, f);
-        EXPECT_EQ(s->ConsignePWIni, (PerLE<int16_t>{1, 2, 3, 4, 5, 6, 7, 8, 0}));
-        EXPECT_EQ(s->ConsignePW[4], 7);
-        EXPECT_EQ(log->Label15[4].caption(), "70");
-        EXPECT_EQ(s->FlagConsignePW(4), 0);
-        EXPECT_EQ(log->Label11[4].caption(), "3");   // the later steps ran
-        EXPECT_EQ(log->Label40[4].caption(), "44");
-    }
+    s->ConsignePWIni = {1, 2, 3, 4, 5, 6, 7, 8, 0};
+    s->ConsignePW[4] = 7;
+    log->Label15[4].setCaption("70");
+    s->FlagConsignePW(4) = 0;
+    QFile::remove(t.host(path()));
+    le::Fields f = status(5);
+    f[5] = 3;
+    f[10] = 44;
+    receive(4, f);
+    EXPECT_EQ(s->ConsignePWIni, (PerLE<int16_t>{1, 2, 3, 4, 5, 6, 7, 8, 0}));
+    EXPECT_EQ(s->ConsignePW[4], 7);
+    EXPECT_EQ(log->Label15[4].caption(), "70");
+    EXPECT_EQ(s->FlagConsignePW(4), 0);
+    EXPECT_EQ(log->Label11[4].caption(), "3");   // the later steps ran
+    EXPECT_EQ(log->Label40[4].caption(), "44");
+
     writeValues({"60", "60", "60", "60", "61", "60", "60", "60"});
     receive(4, status(5));
     EXPECT_EQ(s->ConsignePW[4], 61);
     EXPECT_EQ(s->FlagConsignePW(4), 1);
+}
+
+// A bad line gives 50, the set-point of a new file; the good lines load.
+TEST_F(ReceiveSetPointTest, BadLinesLoadAsFifty)
+{
+    struct Case {
+        const char* what;
+        std::vector<const char*> lines;
+        PerLE<int16_t> held;
+    };
+    const Case cases[] = {
+        {"seven values", {"60", "61", "62", "63", "64", "65", "66"}, {60, 61, 62, 63, 64, 65, 66, 50, 0}},
+        {"a letter", {"60", "61", "62", "63", "abc", "65", "66", "67"}, {60, 61, 62, 63, 50, 65, 66, 67, 0}},
+        {"above the sliders", {"60", "300", "62", "63", "131", "65", "66", "67"}, {60, 50, 62, 63, 50, 65, 66, 67, 0}},
+        {"empty", {}, {50, 50, 50, 50, 50, 50, 50, 50, 0}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QByteArray text;
+        for (const char* l : c.lines) text += QByteArray(l) + "\r\n";
+        writeFile(path(), text);
+        s->FlagConsignePW(4) = 0;
+        receive(4, status(5));
+        EXPECT_EQ(s->ConsignePWIni, c.held);
+        EXPECT_EQ(s->ConsignePW[4], c.held[4]);
+        EXPECT_EQ(log->Label15[4].caption(), QString::number(c.held[4] * 10));
+        EXPECT_EQ(s->FlagConsignePW(4), 1);
+    }
 }
 
 TEST_F(ReceiveTest, ShtLabelOfLE1WaitsForTheMarker)

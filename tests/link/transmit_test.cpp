@@ -95,8 +95,8 @@ std::array<QString, 32> sampleCopy()
     std::array<QString, 32> texts;
     for (int e = 0; e < 32; ++e)
         texts[e] = QString::number(3 * e);
-    texts[5] = "";
-    texts[6] = "abc";
+    texts[5] = " 15 ";
+    texts[6] = "018";
     texts[7] = "2.5";
     texts[30] = "50";
     return texts;
@@ -241,8 +241,6 @@ TEST_F(TransmitTest, ParameterWriteSendsTheWorkingCopyOnce)
     expected += char(1);
     for (int e = 1; e < 32; ++e)
         expected += char(3 * e);
-    expected[5] = 0;   // ""
-    expected[6] = 0;   // "abc"
     expected[7] = 2;   // "2.5"
     expected[30] = 50;
     expected += "\r\n";
@@ -287,28 +285,55 @@ TEST_F(TransmitTest, ClosedPortKeepsTheWriteWaiting)
     EXPECT_TRUE(log->Timer44.enabled());
 }
 
-TEST_F(TransmitTest, WriteIsCancelledRatherThanSentElsewhereOrAltered)
+// An entry that holds no number (empty, text, too many digits) has no value
+// to send: the write requested with it is cancelled, never sent with a 0.
+TEST_F(TransmitTest, AWriteOfAnEntryThatIsNoNumberIsCancelled)
 {
+    for (const QString& bad : {QString(), QStringLiteral("abc"), QString(400, QLatin1Char('9'))}) {
+        SCOPED_TRACE(bad.left(10).toStdString());
+        std::array<QString, 32> copy = sampleCopy();
+        copy[12] = bad;
+        setWorkingCopy(copy);
+        const auto stamps = s->ParamStamp;
+        log->RequestParamWrite();
+        receive(0, lastFrame());
+        t.time.advance(30);
+        EXPECT_EQ(sent(0), std::vector<QByteArray>{plainAnswer(0)});
+        EXPECT_EQ(s->SelectionBank, 0);
+        EXPECT_EQ(s->ParamStamp, stamps);
+        EXPECT_FALSE(log->Timer44.enabled());
+    }
+}
+
+TEST_F(TransmitTest, WriteIsCancelledRatherThanSentElsewhereOrAlteredAndTheUserIsTold)
+{
+    const QString changed = "The selected LE or the values changed before they were sent.";
     const struct {
         const char* name;
-        std::function<void()> change;
+        std::function<void()> before, change;
+        QString reason;
     } cases[] = {
-        {"selection moved to LE-2", [this] { s->SelectedLE = 2; }},
-        {"working copy cleared",
+        {"selection moved to LE-2", [] {}, [this] { s->SelectedLE = 2; }, changed},
+        {"working copy cleared", [] {},
          [this] {
              std::array<QString, 32> zeros;
              zeros.fill("0");
              setWorkingCopy(zeros);
-         }},
-        {"entry outside a byte", [this] { params().setParamPC(9, "300"); }},
+         },
+         changed},
+        {"entry outside a byte", [] {}, [this] { params().setParamPC(9, "300"); }, changed},
+        {"entry outside a byte when asked", [this] { params().setParamPC(9, "300"); }, [] {},
+         "A value lies outside 0 to 255."},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         s->SelectedLE = 1;
         setWorkingCopy(sampleCopy());
+        c.before();
         const auto stamps = s->ParamStamp;
         log->RequestParamWrite();
         c.change();
+        const size_t boxes = t.dialogs.shown.size();
 
         receive(0, lastFrame());
         receive(1, lastFrame());
@@ -319,5 +344,14 @@ TEST_F(TransmitTest, WriteIsCancelledRatherThanSentElsewhereOrAltered)
         EXPECT_EQ(s->SelectionBank, 0);
         EXPECT_EQ(s->ParamStamp, stamps);
         EXPECT_FALSE(log->Timer44.enabled());
+        t.time.advance(1);
+        ASSERT_EQ(t.dialogs.shown.size(), boxes + 1);
+        EXPECT_EQ(t.dialogs.shown.back().text, "Write Settings: nothing was written to LE-1. " + c.reason + " ");
+        EXPECT_EQ(t.dialogs.shown.back().title, " Warning!");
+        // Told once: the next answers say nothing more.
+        receive(0, lastFrame());
+        t.time.advance(31);
+        EXPECT_EQ(t.dialogs.shown.size(), boxes + 1);
+        sent(0);
     }
 }

@@ -8,6 +8,7 @@
 #include "link/LinkWatchFixture.h"
 #include "shell/BoiteDialogue.h"
 
+
 using namespace orv;
 
 namespace {
@@ -261,7 +262,9 @@ TEST_F(WatchdogTest, ALinkBackEndsTheLossAndOnlyOKLetsTheNextLossBeReportedAgain
     EXPECT_EQ(histoLines().size(), 2);
 }
 
-TEST_F(WatchdogTest, OKLeavesLE7AndLE8LostButRestartsTheCountOfLE1ToLE6)
+// OK acknowledges every LE, LE-7 and LE-8 included: the box
+// stays away for 25 ticks, then each LE still silent is declared lost anew.
+TEST_F(WatchdogTest, OKRestartsTheCountOfEveryLE)
 {
     writeSettings({1, 7}, true);
     const int64_t load = t.time.nowMs();
@@ -275,22 +278,31 @@ TEST_F(WatchdogTest, OKLeavesLE7AndLE8LostButRestartsTheCountOfLE1ToLE6)
     // LE-8 (never answered) is lost at 13 s, while LE-2 is still counting.
     t.time.advance(load + 13000 - t.time.nowMs());
     ASSERT_TRUE(boxShown());
+    ASSERT_EQ(s->FlagCommPerdue[7], 1);
     ASSERT_EQ(s->FlagCommPerdue[1], 0);
     ASSERT_GT(s->ComptageComm[1], 0);
     box()->OkValide.click();
+    EXPECT_FALSE(box());
     EXPECT_EQ(s->ComptageComm[1], 0);
-    EXPECT_EQ(s->ComptageComm[7], 25);
-    EXPECT_EQ(s->FlagCommSignalee[7], 1);
+    EXPECT_EQ(s->ComptageComm[7], 0);
+    EXPECT_EQ(s->FlagCommSignalee[7], 0);
 
-    t.time.advance(500);   // LE-8 is still lost: the box is back at the next tick
-    EXPECT_TRUE(boxShown());
+    // The next 500 ms ticks count again; the box does not come back.
+    for (int tick = 0; tick < 25; ++tick) {
+        t.time.advance(500);
+        ASSERT_FALSE(boxShown()) << "tick " << tick;
+    }
     EXPECT_EQ(log->List4.items(), QStringList{"LE8  No communication with machine System!"});
 
     t.time.advance(load + 25999 - t.time.nowMs());
     EXPECT_EQ(s->FlagCommPerdue[1], 0);
-    t.time.advance(1);   // 13 s after the OK
+    t.time.advance(1);   // 13 s after the OK: both are lost, each reported anew
+    EXPECT_TRUE(boxShown());
     EXPECT_EQ(s->FlagCommPerdue[1], 1);
-    EXPECT_EQ(log->List4.list(1), "LE2  No communication with machine System!");
+    EXPECT_EQ(s->FlagCommPerdue[7], 1);
+    EXPECT_EQ(log->List4.listCount(), 3);
+    EXPECT_TRUE(log->List4.items().contains("LE2  No communication with machine System!"));
+    EXPECT_EQ(log->List4.items().count("LE8  No communication with machine System!"), 2);
 }
 
 TEST_F(WatchdogTest, OneGreenTickStartsTheCountAgain)

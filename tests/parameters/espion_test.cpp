@@ -262,3 +262,25 @@ TEST_F(EspionPrintTest, WithoutAPrinterItSaysSoAndPrintsNothing)
     w().PrintList1.click();
     EXPECT_EQ(t.printer.documents().size(), 1);
 }
+
+// Without a printer the pages are filed as documents named after the
+// debugger's list, and the user is told where they went.
+TEST_F(EspionPrintTest, FiledPagesAreNamedAfterTheListAndTheUserIsToldWhere)
+{
+    fill(100);
+    t.printer.fileFolder = "/drive";
+    t.printer.setDocName("history");   // what a history printout left
+    w().PrintList1.click();
+    ASSERT_EQ(t.printer.documents().size(), 2);
+    EXPECT_EQ(t.printer.documentNames(), QStringList({"startup-debugger", "startup-debugger"}));
+    ASSERT_EQ(t.dialogs.shown.size(), 1u);
+    EXPECT_EQ(t.dialogs.shown[0].text, "No printer is available: the list was saved as\n"
+                                       "/drive/startup-debugger-print.pdf\n/drive/startup-debugger-print-2.pdf");
+    EXPECT_EQ(t.dialogs.shown[0].title, " Print List");
+    EXPECT_EQ(t.dialogs.shown[0].icon(), int(plat::mb::Information));
+
+    // A printer that prints says nothing.
+    t.printer.fileFolder.clear();
+    w().PrintList1.click();
+    EXPECT_EQ(t.dialogs.shown.size(), 1u);
+}

@@ -103,23 +103,36 @@ TEST_F(FadecParamsTest, ClosedPortRefusesReadAndWriteForEveryLE)
     }
 }
 
-TEST_F(FadecParamsTest, AValueOutsideAByteIsNeverSent)
+// An entry out of range, empty, text or too long a number is refused by
+// name; nothing is sent in its place (least of all a 0).
+TEST_F(FadecParamsTest, AValueThatIsNotAByteIsNeverSent)
 {
+    const QString nines(400, QLatin1Char('9'));
+    const struct {
+        QString value, shown;
+    } cases[] = {
+        {"300", "300"}, {"", ""}, {"abc", "abc"}, {"12abc", "12abc"}, {nines, QString(20, QLatin1Char('9')) + "..."},
+    };
     FakeLE& fake = addFake(0);
     selectLE(0);
     t.time.advance(1000);
-    w().ParamDefault.click();
-    w().setParamPC(26, "300");
-    w().WriteConfig.click();
-    ASSERT_EQ(t.dialogs.shown.size(), 1u);
-    EXPECT_EQ(t.dialogs.shown[0].text, "Line 58 Max. Temp. Magnetron: value 300 is not 0-255, nothing is written ");
-    EXPECT_EQ(s->SelectionBank, 0);
-    fake.takeWritten();
-    t.time.advance(2000);
-    const auto frames = framesWritten(fake);
-    ASSERT_FALSE(frames.empty());
-    for (const auto& f : frames) EXPECT_EQ(f[0], le::BankCommand);
-    EXPECT_EQ(fake.model.parameters()[26], 115);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.value.left(20).toStdString());
+        t.dialogs.shown.clear();
+        w().ParamDefault.click();
+        w().setParamPC(26, c.value);
+        w().WriteConfig.click();
+        ASSERT_EQ(t.dialogs.shown.size(), 1u);
+        EXPECT_EQ(t.dialogs.shown[0].text,
+                  "Line 58 Max. Temp. Magnetron: value " + c.shown + " is not 0-255, nothing is written ");
+        EXPECT_EQ(s->SelectionBank, 0);
+        fake.takeWritten();
+        t.time.advance(2000);
+        const auto frames = framesWritten(fake);
+        ASSERT_FALSE(frames.empty());
+        for (const auto& f : frames) EXPECT_EQ(f[0], le::BankCommand);
+        EXPECT_EQ(fake.model.parameters()[26], 115);
+    }
 }
 
 TEST_F(FadecParamsTest, ZerosThenWriteSendZerosInPositionsOneToThirtyOne)

@@ -162,7 +162,8 @@ TEST_F(HardwareTestsTest, ChoosingAnotherLEReleasesThePreviousRelaysAndFollowsTh
 
 // Choosing LE-4 sets the main window's power slider from line 4 of the
 // set-point file; a file that cannot give that value leaves the slider.
-TEST_F(HardwareTestsTest, ChoosingAnLEShowsItsStoredSetPointClampedToTheSlider)
+// A line that is missing, not a number or beyond the slider reads as 50.
+TEST_F(HardwareTestsTest, ChoosingAnLEShowsItsStoredSetPoint)
 {
     const QString file = setPointFilePath(s->BaseFolder);
     const struct {
@@ -171,12 +172,13 @@ TEST_F(HardwareTestsTest, ChoosingAnLEShowsItsStoredSetPointClampedToTheSlider)
         int slider;
     } rows[] = {
         {"line 4", integerForm({50, 60, 70, 90, 50, 50, 50, 50}), 90},
-        {"above the slider", integerForm({50, 50, 50, 200, 50, 50, 50, 50}), 130},
-        {"below the slider", integerForm({50, 50, 50, 10, 50, 50, 50, 50}), 30},
+        {"above the slider", integerForm({50, 50, 50, 200, 50, 50, 50, 50}), 50},
+        {"below the slider", integerForm({50, 50, 50, 10, 50, 50, 50, 50}), 50},
         {"missing file", std::nullopt, 70},
-        {"four lines", integerForm({50, 50, 50, 90}), 70},
-        {"not a number", QByteArray("50\r\n50\r\n50\r\nabc\r\n50\r\n50\r\n50\r\n50\r\n"), 70},
-        {"empty file", QByteArray(), 70},
+        {"four lines", integerForm({50, 50, 50, 90}), 90},
+        {"three lines", integerForm({50, 50, 90}), 50},
+        {"not a number", QByteArray("90\r\n90\r\n90\r\nabc\r\n90\r\n90\r\n90\r\n90\r\n"), 50},
+        {"empty file", QByteArray(), 50},
     };
     for (const auto& r : rows) {
         choose(2);

@@ -4,6 +4,8 @@
 #include "parameters/Saisie.h"
 #include "parameters/ParamsFixture.h"
 
+#include <QTest>
+
 using namespace orv;
 
 namespace {
@@ -74,6 +76,30 @@ TEST_F(SaisieBoundsTest, ReadOnlyAndReservedEntries)
     edit(12, "256");
     EXPECT_EQ(w().ParamPC(12), "255");
     EXPECT_EQ(t.dialogs.shown.size(), 1u);
+}
+
+// A number typed too long to hold is out of range, not 0: a reserved entry
+// (0 to 255) refuses 400 nines typed at the keyboard and keeps its value.
+TEST_F(SaisieBoundsTest, ANumberThatOverflowsIsRefused)
+{
+    w().setParamPC(12, "7");
+    const QString nines(400, QLatin1Char('9'));
+    t.dialogs.onModal = [&](plat::Form& f) {
+        auto* in = dynamic_cast<Saisie*>(&f);
+        if (!in) return;
+        QTest::keyClicks(in->Text1.widget(), nines);
+        ASSERT_EQ(in->Text1.text(), nines);
+        QWidget* ok = in->ValidationSaisie.widget();
+        QTest::mouseClick(ok, Qt::LeftButton, {}, ok->rect().center());
+        if (prog->ifLoaded<Saisie>()) in->AnnulerSaisie.click();
+    };
+    plat::MouseArgs a;
+    a.button = plat::LeftButton;
+    w().Label61[12].raiseMouse(w().Label61[12].onMouseDown, a);
+    t.dialogs.onModal = nullptr;
+    EXPECT_EQ(w().ParamPC(12), "7");
+    ASSERT_EQ(t.dialogs.shown.size(), 1u);
+    EXPECT_EQ(t.dialogs.shown[0].text, "Input error, Value < Min or > Max ");
 }
 
 TEST_F(SaisieBoundsTest, Screenshot)

@@ -33,23 +33,28 @@ TEST(RecordingPrinterTest, EndDocSplitsDocuments)
     EXPECT_EQ(p.documents(), want);
 }
 
-TEST(QtPrinterTest, WithoutPrinterWritesEachDocumentAsPdf)
+TEST(QtPrinterTest, WithoutPrinterFilesEachDocumentAsPdfNamedAfterIt)
 {
     if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "a printer is installed here";
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    QtPrinter p(dir.filePath("history.pdf"));
+    QtPrinter p(dir.path());
+    p.setDocName("history");
     for (int i = 0; i < 100; ++i) p.printLine(QString("line %1").arg(i));   // runs past a page
     ASSERT_TRUE(p.endDoc());
-    EXPECT_EQ(p.lastPdfPath(), dir.filePath("history.pdf"));
+    EXPECT_EQ(p.filedPaths(), QStringList{dir.filePath("history-print.pdf")});
     p.printLine("next document");
     ASSERT_TRUE(p.endDoc());
-    EXPECT_EQ(p.lastPdfPath(), dir.filePath("history-2.pdf"));
+    p.setDocName("startup-debugger");
+    p.printLine("another list");
+    ASSERT_TRUE(p.endDoc());
+    EXPECT_EQ(p.filedPaths(), QStringList({dir.filePath("history-print.pdf"), dir.filePath("history-print-2.pdf"),
+                                           dir.filePath("startup-debugger-print.pdf")}));
 
-    for (const char* name : {"history.pdf", "history-2.pdf"}) {
-        QFile f(dir.filePath(name));
-        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << name;
-        EXPECT_TRUE(f.read(4) == "%PDF") << name;
+    for (const QString& path : p.filedPaths()) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << path.toStdString();
+        EXPECT_TRUE(f.read(4) == "%PDF") << path.toStdString();
     }
 }
 
@@ -64,7 +69,8 @@ TEST(QtPrinterTest, WithoutPrinterOrFallbackFailsQuietly)
     EXPECT_FALSE(none.endDoc());
     EXPECT_TRUE(none.endDoc());   // nothing open any more
 
-    QtPrinter unwritable(dir.filePath("no-such-folder/out.pdf"));
+    QtPrinter unwritable(dir.filePath("no-such-folder"));
     unwritable.printLine("dropped");
     EXPECT_FALSE(unwritable.endDoc());
+    EXPECT_TRUE(unwritable.filedPaths().isEmpty());   // nothing was filed
 }

@@ -43,14 +43,15 @@ protected:
         };
     }
     plat::ListBox& list(int le) { return prog->form<ValeurDesParam>()->list(le); }
-    // LE-1 never answers its read request; `end` runs 10 s into the wait.
+    // LE-1 never answers its read request; `end` runs 3 s into the wait,
+    // before its time limit.
     void endDuringWait(std::function<void()> end)
     {
         openPort(0);
         markIdle(0);
         const QString before = histo();
         t.time.post([this] { log->LectParamStampLE1(); });
-        at(10000, std::move(end));
+        at(3000, std::move(end));
         EXPECT_FALSE(t.time.advance(20000));
         EXPECT_EQ(s->SelectionBank, 2);
         EXPECT_EQ(s->StartStopPC[0], 0);

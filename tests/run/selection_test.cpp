@@ -173,21 +173,30 @@ TEST_F(SelectionTest, LeftPressOffersTheItemsOfTheLEsMode)
     }
 }
 
-TEST_F(SelectionTest, AnUnreadableSetPointFileStaysAsItIs)
+TEST_F(SelectionTest, AMissingSetPointFileStaysMissing)
 {
-    const QByteArray bad = " 50 \r\nabc\r\n";
-    writeFile(setPointFile, bad);
+    t.drive.removeFile(setPointFile);
     log->VScroll1.setValue(77);
     press(1, plat::RightButton);
     EXPECT_EQ(s->SelectedLE, 2);
-    EXPECT_EQ(readFile(setPointFile), bad);
+    EXPECT_FALSE(t.drive.fileExists(setPointFile));
     EXPECT_EQ(log->VScroll1.value(), 77);
+}
 
-    // Out of the slider's range: the slider shows its nearest end.
-    writeFile(setPointFile, integerForm({50, 200, 50, 50, 50, 50, 50, 50}));
+// The selection rewrites the file: a line that is missing, not a number or
+// beyond the sliders becomes 50, as in a new file.
+TEST_F(SelectionTest, BadSetPointLinesAreWrittenBackAsFifty)
+{
+    writeFile(setPointFile, " 90 \r\nabc\r\n");
+    log->VScroll1.setValue(77);
     press(1, plat::RightButton);
-    EXPECT_EQ(log->VScroll1.value(), 130);
-    EXPECT_EQ(readFile(setPointFile), integerForm({50, 200, 50, 50, 50, 50, 50, 50}));
+    EXPECT_EQ(readFile(setPointFile), integerForm({90, 50, 50, 50, 50, 50, 50, 50}));
+    EXPECT_EQ(log->VScroll1.value(), 50);
+
+    writeFile(setPointFile, integerForm({90, 200, 60, 50, 50, 50, 50, 50}));
+    press(1, plat::RightButton);
+    EXPECT_EQ(log->VScroll1.value(), 50);
+    EXPECT_EQ(readFile(setPointFile), integerForm({90, 50, 60, 50, 50, 50, 50, 50}));
 }
 
 // ------------------------------------------------------------- run modes

@@ -1,5 +1,5 @@
 // Power set-points: the file ConsignePW2.ini (forms read, bytes written, bad
-// files refused), "Single LE" (ValeurPWPh5), the slider's labels, the 300 ms
+// lines read as 50), "Single LE" (ValeurPWPh5), the slider's labels, the 300 ms
 // control-state timer and the "Set All LE" colour reset.
 #include "run/RunFixture.h"
 #include "run/SetPointFile.h"
@@ -19,7 +19,7 @@ TEST_F(SetPointTest, FileReadsBothLineFormsAndWritesIntegerForm)
     EXPECT_EQ(readFile(file), integerForm({50, 50, 50, 50, 50, 50, 50, 50}));
 
     writeFile(file, " 60 \r\n70\r\n 80 \r\n90\r\n 100 \r\n110\r\n 120 \r\n130\r\nextra\r\n");
-    const auto v = readSetPointFile(t.drive, file);
+    const auto v = readSetPoints(*prog);
     ASSERT_TRUE(v);
     EXPECT_EQ(*v, (SetPoints{60, 70, 80, 90, 100, 110, 120, 130}));
 
@@ -27,23 +27,28 @@ TEST_F(SetPointTest, FileReadsBothLineFormsAndWritesIntegerForm)
     EXPECT_EQ(readFile(file), integerForm({60, 70, 80, 90, 100, 110, 120, 130}));
 }
 
-TEST_F(SetPointTest, BadFilesAreRefusedWhole)
+TEST_F(SetPointTest, BadLinesReadAsFiftyAndTheOthersKeepTheirValues)
 {
-    const QByteArray seven = integerForm({50, 50, 50, 50, 50, 50, 50});
-    const QByteArray bad[] = {
-        "",
-        seven,
-        seven + "abc\r\n",
-        seven + " 300 \r\n",
-        seven + "-1\r\n",
-        seven + "\r\n",
+    const QByteArray seven = integerForm({60, 70, 80, 90, 100, 110, 120});
+    const struct {
+        QByteArray bytes;
+        SetPoints read;
+    } cases[] = {
+        {"", {50, 50, 50, 50, 50, 50, 50, 50}},
+        {seven, {60, 70, 80, 90, 100, 110, 120, 50}},
+        {seven + "abc\r\n", {60, 70, 80, 90, 100, 110, 120, 50}},
+        {seven + " 300 \r\n", {60, 70, 80, 90, 100, 110, 120, 50}},
+        {seven + "-1\r\n", {60, 70, 80, 90, 100, 110, 120, 50}},
+        {seven + " 29 \r\n", {60, 70, 80, 90, 100, 110, 120, 50}},   // below the sliders
+        {seven + "\r\n", {60, 70, 80, 90, 100, 110, 120, 50}},
+        {"1,2\r\n" + seven, {50, 60, 70, 80, 90, 100, 110, 120}},   // a comma moves nothing
     };
-    for (const QByteArray& bytes : bad) {
-        writeFile(file, bytes);
-        EXPECT_FALSE(readSetPointFile(t.drive, file)) << bytes.constData();
+    for (const auto& c : cases) {
+        writeFile(file, c.bytes);
+        EXPECT_EQ(readSetPoints(*prog), c.read) << c.bytes.constData();
     }
     t.drive.removeFile(file);
-    EXPECT_FALSE(readSetPointFile(t.drive, file));
+    EXPECT_FALSE(readSetPoints(*prog));
 }
 
 TEST_F(SetPointTest, SingleLEChangesOneLineTheSetPointAndTheLabels)
@@ -62,17 +67,16 @@ TEST_F(SetPointTest, SingleLEChangesOneLineTheSetPointAndTheLabels)
     EXPECT_TRUE(t.dialogs.shown.empty());
 }
 
-TEST_F(SetPointTest, SingleLEWithABadFileChangesNothingAndTheButtonKeepsItsColour)
+TEST_F(SetPointTest, SingleLEWithoutAFileChangesNothingAndTheButtonKeepsItsColour)
 {
-    const QByteArray bad = integerForm({50, 60, 50}) + "x\r\n";
-    writeFile(file, bad);
+    t.drive.removeFile(file);
     s->SelectedLE = 1;
     s->ConsignePW[0] = 44;
     log->Label15[0].setCaption("440");
     log->VScroll1.setValue(120);
     log->PWIndividuel.setEnabled(true);
     log->PWIndividuel.click();
-    EXPECT_EQ(readFile(file), bad);
+    EXPECT_EQ(readFile(file), QByteArray());
     EXPECT_EQ(s->ConsignePW[0], 44);
     EXPECT_EQ(log->Label15[0].caption(), "440");
     EXPECT_EQ(log->PWIndividuel.backColor(), plat::ButtonFace);
@@ -84,6 +88,23 @@ TEST_F(SetPointTest, SingleLEWithABadFileChangesNothingAndTheButtonKeepsItsColou
     log->PWIndividuel.click();
     EXPECT_EQ(s->ConsignePW[0], 120);
     EXPECT_EQ(log->PWIndividuel.backColor(), plat::colors::Green);
+}
+
+// "Single LE" writes the file whole: its bad lines become the 50 the
+// set-points then hold, and the good ones stay.
+TEST_F(SetPointTest, SingleLEWithBadLinesWritesTheirDefaults)
+{
+    writeFile(file, integerForm({70, 60, 90}) + "x\r\n");
+    s->SelectedLE = 1;
+    log->VScroll1.setValue(120);
+    log->PWIndividuel.setEnabled(true);
+    log->PWIndividuel.click();
+    EXPECT_EQ(readFile(file), integerForm({120, 60, 90, 50, 50, 50, 50, 50}));
+    EXPECT_EQ(s->ConsignePW[0], 120);
+    EXPECT_EQ(s->ConsignePWIni[3], 50);
+    EXPECT_EQ(log->Label15[3].caption(), "500");
+    EXPECT_EQ(log->PWIndividuel.backColor(), plat::colors::Green);
+    EXPECT_TRUE(t.dialogs.shown.empty());
 }
 
 TEST_F(SetPointTest, SliderShowsWattsAndTakesTheSingleLEColourAway)

@@ -7,6 +7,7 @@
 #include "scheduler/SchedulerFixture.h"
 
 #include <QDir>
+#include <QTest>
 #include <QImage>
 #include <QPixmap>
 
@@ -207,6 +208,21 @@ TEST_F(LfcWindowsTest, Lfc3WidthToggleBlinkAndCancel)
     EXPECT_FALSE(w.visible());
     EXPECT_EQ(readFile(Lfc3), file);
     EXPECT_EQ(w.Text1.text(), "90");   // the typed level stays until the next set-up
+}
+
+// Escape, wherever the focus is, does what "Cancel" does.
+TEST_F(LfcWindowsTest, Lfc3EscapeHidesLikeCancel)
+{
+    sensor(0);
+    pressLabel42(0);
+    RefLevelTrigLFC3& w = *prog->ifLoaded<RefLevelTrigLFC3>();
+    ASSERT_TRUE(w.visible());
+    const QByteArray file = readFile(Lfc3);
+    w.Text1.setText("90");
+    QTest::keyClick(w.Text1.widget(), Qt::Key_Escape);
+    EXPECT_FALSE(w.visible());
+    EXPECT_EQ(readFile(Lfc3), file);
+    EXPECT_EQ(w.Text1.text(), "90");
 }
 
 TEST_F(LfcWindowsTest, ScreenshotsOfBothWindows)

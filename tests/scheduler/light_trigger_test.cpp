@@ -3,6 +3,7 @@
 // in phase 5 and as the main window shows it, and the stop and restart at
 // the trigger level of the half-day.
 #include "scheduler/RefLevelTrigLFC3.h"
+#include "run/RunState.h"
 #include "scheduler/SchedulerFixture.h"
 
 using namespace orv;
@@ -105,6 +106,9 @@ TEST_F(LightTriggerTest, StopsAboveTheLevelAndRestartsWithAReadWhenTheLightFalls
     const size_t before = fake->commands().size();
     fake->statusOverride[le::pos::LFC3] = 60;   // at the level
     ASSERT_TRUE(t.time.runUntil([&] { return s->FlagTrigLFC3Off[0] == 0 && s->PhaseLP[0] >= 1; }, 20000));
+    // The tick does not wait for the read: the start is recorded once the
+    // transfer notice has closed.
+    ASSERT_TRUE(t.time.runUntil([&] { return s->run->ParamReadPending[0] == 0; }, 10000));
     EXPECT_EQ(histoMessages().count("LE1  Starting LE "), starts + 1);
     bool readRequested = false;
     for (size_t i = before; i < fake->commands().size(); ++i)

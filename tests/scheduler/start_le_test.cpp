@@ -83,7 +83,7 @@ TEST_F(StartLETest, AnLEWhoseLinkGoesDuringItsReadIsNotStartedAndTheOthersGoOn)
     at(5000, [&] { ASSERT_TRUE(log->MSComm(0).setPortOpen(false)); });
 
     start().StartSortie.click();
-    EXPECT_EQ(histoMessages(), (QStringList{"LE3  Starting LE "}));
+    EXPECT_EQ(histoMessages(), (QStringList{"LE1  Parameters could not be read ", "LE3  Starting LE "}));
     EXPECT_TRUE(eventLines().contains("LE1  Parameters could not be read "));
     EXPECT_EQ(log->List4.foreColor(), plat::colors::Red);
 

@@ -322,8 +322,10 @@ TEST_F(StripEditingTest, RealMouseEventsOnTheStripWidget)
 {
     auto send = [&](int le, QEvent::Type type, int px, Qt::MouseButton button, Qt::MouseButtons held,
                     Qt::KeyboardModifiers keys = Qt::NoModifier) {
+        // px counts from the strip's client area, inside its border.
         QWidget* widget = w->strip(le).widget();
-        QMouseEvent e(type, QPointF(px, 10), widget->mapToGlobal(QPointF(px, 10)), button, held, keys);
+        const QPointF at = QPointF(px, 10) + widget->contentsRect().topLeft();
+        QMouseEvent e(type, at, widget->mapToGlobal(at), button, held, keys);
         QApplication::sendEvent(widget, &e);
     };
     setMode(1, "Plan");

@@ -169,7 +169,7 @@ TEST_F(ErrorsTest, FrameBlinksEveryHalfSecond)
     EXPECT_EQ(frame(), Red);
 }
 
-TEST_F(ErrorsTest, OkAcknowledgesALostLinkOfLE1To6Only)
+TEST_F(ErrorsTest, OkAcknowledgesALostLinkOfEveryLE)
 {
     struct Case {
         QString headline;
@@ -188,7 +188,7 @@ TEST_F(ErrorsTest, OkAcknowledgesALostLinkOfLE1To6Only)
 
         EXPECT_FALSE(prog->ifLoaded<BoiteDialogue>()) << c.headline.toStdString();
         for (int le = 0; le < 8; ++le) {
-            const bool cleared = c.clears && le <= 5;
+            const bool cleared = c.clears;
             EXPECT_EQ(s.ComptageComm[le], cleared ? 0 : 25) << c.headline.toStdString() << " LE index " << le;
             EXPECT_EQ(s.FlagCommSignalee[le], cleared ? 0 : 1) << c.headline.toStdString() << " LE index " << le;
             EXPECT_EQ(s.FlagCommPerdue[le], 1);

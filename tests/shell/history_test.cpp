@@ -10,6 +10,8 @@
 #include "shell/History.h"
 #include "support/ProgramFixture.h"
 
+#include <QTest>
+
 #include <QFont>
 #include <QListWidget>
 #include <QMenu>
@@ -302,6 +304,60 @@ TEST_F(HistoryTest, PrintQuestionIsNotModalAndPrintsTheListAsItIsThen)
     h.mnuPrinter.click();
     prog->ifLoaded<FenQuestion>()->Ret2.click();
     EXPECT_EQ(t.printer.documents().size(), 1);
+}
+
+// Keys as the user presses them in the yes/no box: neither Enter nor
+// Escape deletes the file; Enter prints, Escape does not.
+TEST_F(HistoryTest, TheKeysNeverAnswerYesToDeletingTheFile)
+{
+    writeHisto("LE1  Starting LE ");
+    const QByteArray before = readFile(histo);
+    Histo& h = openViewer();
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
+        t.dialogs.onModal = [&](plat::Form& f) {
+            QWidget* focus = f.window()->focusWidget();
+            ASSERT_NE(focus, nullptr);
+            EXPECT_EQ(focus, static_cast<FenQuestion&>(f).Ret2.widget());   // "No"
+            QTest::keyClick(focus, key);
+        };
+        h.mnuEffLeFichier.click();
+        t.dialogs.onModal = nullptr;
+        EXPECT_EQ(readFile(histo), before) << key;
+        EXPECT_FALSE(prog->ifLoaded<FenQuestion>()) << key;
+    }
+
+    h.mnuPrinter.click();
+    QTest::keyClick(prog->ifLoaded<FenQuestion>()->window()->focusWidget(), Qt::Key_Escape);
+    EXPECT_FALSE(prog->ifLoaded<FenQuestion>());
+    EXPECT_TRUE(t.printer.documents().isEmpty());
+    h.mnuPrinter.click();
+    QTest::keyClick(prog->ifLoaded<FenQuestion>()->window()->focusWidget(), Qt::Key_Return);
+    EXPECT_FALSE(prog->ifLoaded<FenQuestion>());
+    EXPECT_EQ(t.printer.documents().size(), 1);
+
+    // The mouse still answers "Yes".
+    t.dialogs.onModal = [&](plat::Form& f) {
+        QTest::mouseClick(static_cast<FenQuestion&>(f).Ret1.widget(), Qt::LeftButton);
+    };
+    h.mnuEffLeFichier.click();
+    t.dialogs.onModal = nullptr;
+    EXPECT_EQ(readFile(histo), QByteArray());
+}
+
+// Without a printer the history is filed under its own name, and the user
+// is told where.
+TEST_F(HistoryTest, AFiledPrintoutTellsWhereItWent)
+{
+    writeHisto("LE1  Starting LE ");
+    Histo& h = openViewer();
+    t.printer.fileFolder = "/drive";
+    t.printer.setDocName("startup-debugger");
+    h.mnuPrinter.click();
+    prog->ifLoaded<FenQuestion>()->Ret1.click();
+    EXPECT_EQ(t.printer.documentNames(), QStringList{"history"});
+    ASSERT_EQ(t.dialogs.shown.size(), 1u);
+    EXPECT_EQ(t.dialogs.shown[0].text, "No printer is available: the list was saved as\n/drive/history-print.pdf");
+    EXPECT_EQ(t.dialogs.shown[0].title, " Print List");
 }
 
 TEST(HistoPrintTest, PagesOf76WithHeadingFromTheThirdOn)

@@ -124,7 +124,10 @@ TEST_F(LoginTest, ValidationComparesBothPasswordsIgnoringLetterCase)
         {"Admin7", "User3", "user3", 1},
         {"Admin7", "User3", "User3 ", 2},   // a blank counts
         {"Same", "Same", "same", 1},        // the second line wins
-        {"", "User3", "", 0},               // an empty box matches an empty line
+        {"", "User3", "", 2},               // an empty password never opens the program
+        {"Admin7", "", "", 2},
+        {"", "", "", 2},
+        {"", "User3", "user3", 1},
         {"Admin7", "User3", "", 2},
     };
     for (const Case& c : cases) {

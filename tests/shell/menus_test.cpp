@@ -224,14 +224,15 @@ TEST_F(MenusTest, AlarmWindowsShowOneAtATimeWithTheirSavedThreshold)
     EXPECT_TRUE(qth.visible());
     EXPECT_EQ(qth.VScroll1.value(), 180);
 
-    // A bad threshold file leaves the slider; the window shows all the same.
+    // A bad threshold file gives the threshold of a new file; the window
+    // shows all the same.
     writeFile("C:\\LightCtl\\Consigne.ini", "abc\r\n");
     qth.VScroll1.setValue(99);
     w().mnuLfcControlAlarm.click();
     EXPECT_FALSE(qth.visible());
     EXPECT_TRUE(prog->form<ControlLfcAlarm>()->visible());
     w().mnuHalogen.click();
-    EXPECT_EQ(qth.VScroll1.value(), 99);
+    EXPECT_EQ(qth.VScroll1.value(), 220);
     EXPECT_FALSE(prog->form<ControlLfcAlarm>()->visible());
 }
 

@@ -92,13 +92,31 @@ TEST_F(PanelTest, PwrInShowsTheFileWithoutChangingWhatTheLEsAreSent)
     }
     EXPECT_EQ(s.ConsignePW[0], 50);
 
-    // A short or bad file leaves everything as it is, none half changed.
-    for (const QByteArray& bad : {QByteArray(" 40 \r\n 40 \r\n"), QByteArray(" 40 \r\nx\r\n").repeated(4)}) {
-        writeFile(SetPointFile, bad);
+    // A short or bad file: its bad lines read as 50, the others as they are.
+    const struct {
+        QByteArray bytes;
+        std::array<int, 8> read;
+    } cases[] = {
+        {" 40 \r\n 45 \r\n", {40, 45, 50, 50, 50, 50, 50, 50}},
+        {QByteArray(" 40 \r\nx\r\n").repeated(4), {40, 50, 40, 50, 40, 50, 40, 50}},
+    };
+    for (const auto& c : cases) {
+        writeFile(SetPointFile, c.bytes);
         w().Label17.click();
-        EXPECT_EQ(w().Label15[0].caption(), "600");
-        EXPECT_EQ(s.ConsignePWIni[0], 60);
+        for (int i = 0; i < 8; ++i) {
+            EXPECT_EQ(w().Label15[i].caption(), QString::number(c.read[i] * 10)) << i;
+            EXPECT_EQ(s.ConsignePWIni[i], c.read[i]) << i;
+        }
+        EXPECT_EQ(s.ConsignePW[0], 50);
     }
+
+    // Without a file nothing changes, none half changed.
+    t.drive.removeFile(SetPointFile);
+    w().Label17.click();
+    EXPECT_EQ(w().Label15[0].caption(), "400");
+    EXPECT_EQ(s.ConsignePWIni[1], 50);
+    ASSERT_EQ(t.dialogs.shown.size(), 1u);
+    EXPECT_TRUE(t.dialogs.shown[0].text.contains("ConsignePW2.ini"));
 }
 
 TEST_F(PanelTest, AnAcceptedSpeedBecomesTheSelectedLEsMotorRequest)

@@ -376,7 +376,8 @@ TEST_F(StartupTest, ExistingFilesAreReadIntoTheirOwners)
 }
 
 // Short, non-numeric and out-of-range values: start-up reaches its end, the
-// bad values are skipped and nothing after them is shifted.
+// bad values are skipped (or, in the threshold, limit and set-point files,
+// take the value of a new file) and nothing after them is shifted.
 TEST_F(StartupTest, CorruptFilesNeverStopStartUp)
 {
     struct Case {
@@ -421,17 +422,19 @@ TEST_F(StartupTest, CorruptFilesNeverStopStartUp)
         {"set-point file with a word and a short tail", "ConsignePW2.ini", lines({"abc", " 90 "}),
          [this] {
              EXPECT_EQ(log().VScroll1.value(), 50);
-             EXPECT_NE(log().Label15[1].caption(), "900");
-             EXPECT_NE(s().ConsignePWIni[1], 90);
+             EXPECT_EQ(s().ConsignePWIni[0], 50);
+             EXPECT_EQ(log().Label15[1].caption(), "900");
+             EXPECT_EQ(s().ConsignePWIni[1], 90);
+             EXPECT_EQ(log().Label15[2].caption(), "500");
          }},
         {"set-point beyond the slider", "ConsignePW2.ini", times(" 200 ", 8),
          [this] {
              EXPECT_EQ(log().VScroll1.value(), 50);
-             EXPECT_EQ(s().ConsignePWIni[0], 200);
-             EXPECT_EQ(log().Label15[0].caption(), "2000");
+             EXPECT_EQ(s().ConsignePWIni[0], 50);
+             EXPECT_EQ(log().Label15[0].caption(), "500");
          }},
         {"QTH threshold out of range", "Consigne.ini", lines({"0"}),
-         [this] { EXPECT_EQ(prog->form<Halogen>()->VScroll1.value(), 1); }},
+         [this] { EXPECT_EQ(prog->form<Halogen>()->VScroll1.value(), 220); }},
         {"QTH state with words", "StatusHalogen.ini", lines({"yes", "1", "x", "", "", "", "9"}),
          [this] {
              Halogen& w = *prog->form<Halogen>();
@@ -443,7 +446,7 @@ TEST_F(StartupTest, CorruptFilesNeverStopStartUp)
         {"short LFC alarm file with a limit beyond 255", "ConsSliderLCF.ini", lines({"999", "40", "1"}),
          [this] {
              ControlLfcAlarm& w = *prog->form<ControlLfcAlarm>();
-             EXPECT_EQ(w.VScroll1[0].value(), 255);   // the nearest end of the slider
+             EXPECT_EQ(w.VScroll1[0].value(), 130);   // the limit of a new file
              EXPECT_EQ(w.VScroll1[1].value(), 40);
              EXPECT_EQ(w.Check1[0].value(), 1);
          }},
@@ -452,7 +455,7 @@ TEST_F(StartupTest, CorruptFilesNeverStopStartUp)
         {"view file out of range", "CocheSelect.ini", lines({"7"}),
          [this] { EXPECT_EQ(settings().Check2.value(), 0); }},
         {"SHT threshold beyond its slider", "SHTConsigne.ini", lines({"300"}),
-         [this] { EXPECT_EQ(prog->form<SHTPC>()->VScroll1[0].value(), 255); }},   // the nearest end
+         [this] { EXPECT_EQ(prog->form<SHTPC>()->VScroll1[0].value(), 40); }},   // the threshold of a new file
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -6,6 +6,7 @@
 #include "traces/VisualiserImagesHMS.h"
 
 #include <QDir>
+#include <QTest>
 
 namespace {
 
@@ -126,12 +127,13 @@ TEST_F(LoggerTest, DialogRefusesNothingAndNamesThatLeaveTheFolder)
 {
     orv::Datalogger& w = openWindow();
     const struct {
-        const char* typed;
+        QString typed;
         const char* text;
     } refused[] = {{" ", "There is nothing to save! "},
                    {"..\\run", "Invalid file name! "},
                    {"sub/run", "Invalid file name! "},
-                   {"a:b", "Invalid file name! "}};
+                   {"a:b", "Invalid file name! "},
+                   {QString(250, 'n'), "Invalid file name! "}};   // its per-LE files outgrow a host file name
     for (const auto& r : refused) {
         bool stayedOpen = false;
         t.dialogs.onModal = [&](plat::Form& f) {
@@ -147,11 +149,11 @@ TEST_F(LoggerTest, DialogRefusesNothingAndNamesThatLeaveTheFolder)
         const size_t before = t.dialogs.shown.size();
         w.Command1.click();
         t.dialogs.onModal = nullptr;
-        ASSERT_EQ(t.dialogs.shown.size(), before + 1) << r.typed;
+        ASSERT_EQ(t.dialogs.shown.size(), before + 1) << r.typed.toStdString();
         EXPECT_EQ(t.dialogs.shown.back().text, r.text);
         EXPECT_EQ(t.dialogs.shown.back().title, " Warning!");
         EXPECT_EQ(t.dialogs.shown.back().icon(), plat::mb::Critical);
-        EXPECT_TRUE(stayedOpen) << r.typed;
+        EXPECT_TRUE(stayedOpen) << r.typed.toStdString();
     }
     EXPECT_TRUE(QDir(t.host("C:\\LightCtl")).entryList({"*_LE*"}, QDir::Files).isEmpty());
 
@@ -178,6 +180,36 @@ TEST_F(LoggerTest, StartRefusesUntilSteps1To3AreDone)
     EXPECT_FALSE(log().Timer42.enabled());
     t.time.advance(2000);
     EXPECT_NE(prog->ifLoaded<orv::Datalogger>(), nullptr);
+}
+
+// START hands the keyboard to "Create data logging file", refused or not:
+// Enter then runs the file step.
+TEST_F(LoggerTest, StartMovesTheFocusToTheFileStep)
+{
+    orv::Datalogger& w = openWindow();
+    ASSERT_TRUE(w.visible());
+    QTest::mouseClick(w.Activation.widget(), Qt::LeftButton);   // steps missing: refused
+    ASSERT_EQ(t.dialogs.shown.back().text, "Please Complete Step 1 to 3  ");
+    EXPECT_EQ(w.window()->focusWidget(), w.Command1.widget());
+
+    bool dialogShown = false;
+    t.dialogs.onModal = [&](plat::Form& f) {
+        dialogShown = true;
+        auto& d = static_cast<orv::InterCMD1&>(f);
+        d.Text1.setText("run");
+        d.Enregistrer.click();
+    };
+    QTest::keyClick(w.window()->focusWidget(), Qt::Key_Return);
+    t.dialogs.onModal = nullptr;
+    EXPECT_TRUE(dialogShown);
+    EXPECT_EQ(w.Label7.caption(), dataFile("run.txt"));
+
+    w.Check1[0].userClick();
+    w.Sel[0].click();
+    w.Activation.widget()->setFocus();
+    QTest::mouseClick(w.Activation.widget(), Qt::LeftButton);
+    EXPECT_TRUE(log().Timer42.enabled());
+    EXPECT_EQ(w.window()->focusWidget(), w.Command1.widget());
 }
 
 TEST_F(LoggerTest, APeriodClickRestartsTheCountdownAndOffStopsTheWriter)

@@ -45,10 +45,37 @@ TEST(LoggerFileNames, TypedNamesAreCheckedAndGetTheTypesExtension)
     EXPECT_EQ(withExtension("DATA.TXT", ".txt"), "DATA.TXT.txt");   // case-sensitive
     EXPECT_EQ(withExtension("a.txt.txt", ".txt"), "a.txt.txt");
     EXPECT_EQ(withExtension("", ".txt"), ".txt");
-    for (const char* ok : {"run", " run", "", "a.b c", "x_LE1.txt"}) EXPECT_TRUE(isPlainFileName(ok)) << ok;
+    for (const char* ok : {"run", " run", "", "a.b c", "x_LE1.txt"}) EXPECT_TRUE(isPlainFileName(ok, ".txt")) << ok;
     for (const char* bad : {"..\\run", "../run", "sub\\run", "C:run", "a*b", "a?b", "a\"b", "a<b", "a>b", "a|b", ".."})
-        EXPECT_FALSE(isPlainFileName(bad)) << bad;
-    EXPECT_FALSE(isPlainFileName(QString("a") + QChar(9) + "b"));
+        EXPECT_FALSE(isPlainFileName(bad, ".txt")) << bad;
+    EXPECT_FALSE(isPlainFileName(QString("a") + QChar(9) + "b", ".txt"));
+}
+
+// The longest file a typed name leads to is a per-LE data file, stem + "_LE1"
+// + extension: it must stay within the host's 255 bytes.
+TEST(LoggerFileNames, NamesWhosePerLEFilesOutgrowTheHostsLimitAreRefused)
+{
+    const struct {
+        QString name;
+        bool ok;
+    } cases[] = {
+        {QString(247, 'n'), true},                    // 247 + "_LE1.txt" = 255
+        {QString(248, 'n'), false},
+        {QString(250, 'n'), false},
+        {QString(247, 'n') + ".txt", true},           // the extension typed counts once
+        {QString(248, 'n') + ".txt", false},
+        {QString(123, QChar(0xE9)), true},            // two bytes each: 246 + 8
+        {QString(124, QChar(0xE9)), false},
+        {QString(1000, 'n'), false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(isPlainFileName(c.name, ".txt"), c.ok) << c.name.size() << " " << c.name.left(3).toStdString();
+    EXPECT_TRUE(isPlainFileName(QString(247, 'n'), ".csv"));
+    EXPECT_FALSE(isPlainFileName(QString(248, 'n'), ".csv"));
+}
+
+TEST(LoggerFileNames, TypeAndSeparatorTexts)
+{
     EXPECT_EQ(extensionOfType(0), ".txt");
     EXPECT_EQ(extensionOfType(3), ".csv");
     EXPECT_EQ(separatorText(0), ",");
@@ -90,6 +117,9 @@ TEST(LoggerSettingsFiles, TypeFileRoundTripsAndABadValueGivesItsDefault)
     EXPECT_EQ(b.periodFlags[6], 1);
     EXPECT_EQ(b.periodFlags[10], 0);
     EXPECT_EQ(parseTypeFile({" 300 "}).fileType, 0);
+    // Numbers no whole type can hold give the default, whatever their size.
+    for (const char* huge : {"1e300", "-1e300", "9.3e18", "1e19", "2.5"})
+        EXPECT_EQ(parseTypeFile({huge}).fileType, 0) << huge;
     EXPECT_TRUE(parseTypeFile({}).fileName.isEmpty());
     EXPECT_EQ(parseTypeFile({" 7 "}).fileType, 7);   // kept: a type with no option writes no rows
 }
