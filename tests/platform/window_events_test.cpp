@@ -1,6 +1,7 @@
 // Windows driven through Qt's real event path: a window that closes itself
 // from a button, a menu item or a pop-up item is gone at once and freed only
-// back in the event loop; a real pop-up item runs its command once.
+// back in the event loop (virtual or real time); a real pop-up item runs its
+// command once.
 #include "platform/Controls.h"
 #include "platform/FormSlot.h"
 #include "platform/Menu.h"
@@ -11,6 +12,7 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QTest>
+#include <QTimer>
 
 using namespace plat;
 
@@ -137,6 +139,33 @@ TEST_F(WindowEventsTest, ARealPopupItemRunsItsCommandOnceByMouseOrKeys)
     click(f.Command2.widget());
     EXPECT_TRUE(log.isEmpty());
     EXPECT_EQ(t.dialogs.popupsShown.size(), 3u);
+}
+
+// On real time Qt's own event loop frees it, once no wait is running.
+TEST(RealTimeWindowEventsTest, QtsEventLoopFreesAClosedWindowOnlyOnceTheWaitingHandlerReturned)
+{
+    TestRuntime t;
+    RealTimeSource real;
+    Runtime rt{real, t.dialogs, t.drive, t.serial, t.printer};
+    QStringList log;
+    FormSlot<Closing> slot{rt, [&] { return std::make_unique<Closing>(rt, log); }};
+    Closing& f = *slot;
+    f.show();
+    QPointer<QWidget> window = f.window();
+    bool thereDuringTheWait = false;
+    real.dispatch([&] {
+        QTimer::singleShot(0, f.window(), [&] {
+            QWidget* b = f.Command1.widget();
+            QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center());
+        });
+        real.waitUntil([&] { return !slot.isLoaded(); });
+        QCoreApplication::processEvents();
+        thereDuringTheWait = window;
+    });
+    EXPECT_EQ(log, QStringList{"Command1"});
+    EXPECT_TRUE(thereDuringTheWait);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(window);
 }
 
 } // namespace
