@@ -71,31 +71,59 @@ int TimeSource::fireDue(int64_t now)
 
 void TimeSource::runHandler(const std::function<void()>& fn)
 {
-    ++depth_;
+    enter();
     struct Leave {
         TimeSource& ts;
         ~Leave()
         {
-            if (--ts.depth_ == 0) ts.collectGarbage();
+            ts.leave();
             ts.scheduleChanged();
         }
     } leave{*this};
     fn();
 }
 
+void TimeSource::leave()
+{
+    if (--depth_ == 0 && !graveyard_.empty()) requestCollect();
+}
+
 void TimeSource::deleteWhenIdle(std::function<void()> deleter)
 {
-    if (depth_ == 0)
-        deleter();
-    else
-        graveyard_.push_back(std::move(deleter));
+    graveyard_.push_back(std::move(deleter));
+    if (depth_ == 0) requestCollect();
+}
+
+void TimeSource::requestCollect()
+{
+    // A posted call runs once Qt's handling of the current event is over.
+    if (collectPosted_ || !QCoreApplication::instance()) return;
+    if (!collector_) collector_ = std::make_unique<QObject>();
+    collectPosted_ = true;
+    QMetaObject::invokeMethod(
+        collector_.get(),
+        [this] {
+            collectPosted_ = false;
+            collectGarbage();
+        },
+        Qt::QueuedConnection);
 }
 
 void TimeSource::collectGarbage()
 {
-    auto dead = std::move(graveyard_);
-    graveyard_.clear();
-    for (auto& d : dead) d();
+    // Inside a handler or a wait the code on the stack may still use what
+    // waits here; the handler's end asks again.
+    if (depth_ > 0) return;
+    destroyDeferred();
+}
+
+void TimeSource::destroyDeferred()
+{
+    while (!graveyard_.empty()) {
+        auto dead = std::move(graveyard_);
+        graveyard_.clear();
+        for (auto& d : dead) d();
+    }
 }
 
 // ---------------------------------------------------------------- real time
@@ -195,12 +223,17 @@ void RealTimeSource::wake()
 
 bool RealTimeSource::waitUntil(const std::function<bool()>& done)
 {
+    Nested wait(*this);
     while (!ended_ && !done())
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     return !ended_;
 }
 
-void RealTimeSource::doEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+void RealTimeSource::doEvents()
+{
+    Nested wait(*this);
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
 
 void RealTimeSource::end()
 {
@@ -218,6 +251,9 @@ void VirtualTimeSource::post(std::function<void()> fn) { posted_.push_back(std::
 bool VirtualTimeSource::step(int64_t limit)
 {
     if (ended_) return false;
+    // Between events with no code of the program running: the virtual
+    // event loop frees what was unloaded.
+    collectGarbage();
     if (!posted_.empty()) {
         auto fn = std::move(posted_.front());
         posted_.erase(posted_.begin());
@@ -263,6 +299,7 @@ void VirtualTimeSource::runPending() { advance(0); }
 
 bool VirtualTimeSource::waitUntil(const std::function<bool()>& done)
 {
+    Nested wait(*this);
     const int64_t limit = now_ + waitLimitMs;
     while (!done()) {
         if (ended_) return false;
@@ -273,6 +310,7 @@ bool VirtualTimeSource::waitUntil(const std::function<bool()>& done)
 
 void VirtualTimeSource::doEvents()
 {
+    Nested wait(*this);
     while (!ended_ && step(now_)) {}
 }
 

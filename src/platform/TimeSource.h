@@ -5,8 +5,11 @@
 
 #include <QDateTime>
 #include <functional>
+#include <memory>
 #include <vector>
 #include <cstdint>
+
+class QObject;
 
 namespace plat {
 
@@ -42,12 +45,33 @@ public:
     [[noreturn]] virtual void end() = 0;
     bool ended() const { return ended_; }
 
-    // How deep the current code is nested in handlers run by this source;
-    // 0 at the top level. Deferred deletions wait for depth 0.
+    // How deep the current code is nested in handlers, waits and modal loops
+    // run by this source; 0 when no code of the program is running.
     int depth() const { return depth_; }
+    // Frees something that code may still be using (an unloaded window) as
+    // Qt's deleteLater does: only once control is back in the event loop
+    // with no handler, wait or modal loop of the program on the stack, at
+    // whatever depth it was handed over. The event that ran the handler,
+    // and the handler itself, may go on using it until then.
     void deleteWhenIdle(std::function<void()> deleter);
+    // Frees at once everything handed to deleteWhenIdle (teardown, with no
+    // handler running).
+    void destroyDeferred();
     // Runs an event handler at one more level of depth.
     void dispatch(const std::function<void()>& fn) { runHandler(fn); }
+
+    // Marks code that runs an event loop of its own inside it (a wait, a
+    // modal window, a pop-up menu): one more level of depth while it lasts.
+    class Nested {
+    public:
+        explicit Nested(TimeSource& ts) : ts_(ts) { ts_.enter(); }
+        ~Nested() { ts_.leave(); }
+        Nested(const Nested&) = delete;
+        Nested& operator=(const Nested&) = delete;
+
+    private:
+        TimeSource& ts_;
+    };
 
     // --- used by Timer ---
     // off -> on, or interval set while on; the countdown starts at `fromUs`
@@ -70,13 +94,20 @@ protected:
     int64_t nextDue() const;
     void runHandler(const std::function<void()>& fn);
     virtual void scheduleChanged() {}
+    void enter() { ++depth_; }
+    void leave();
+    // Frees what waits for deleteWhenIdle, when no code of the program runs.
     void collectGarbage();
+    // Asks the Qt event loop to collect when control is back in it.
+    void requestCollect();
 
     std::vector<Entry> active_;
     uint64_t seq_ = 0;
     int depth_ = 0;
     bool ended_ = false;
     std::vector<std::function<void()>> graveyard_;
+    std::unique_ptr<QObject> collector_;   // context of the collection posted to the Qt event loop
+    bool collectPosted_ = false;
 };
 
 // The program's time: Qt timers and the wall clock.
