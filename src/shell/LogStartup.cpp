@@ -19,7 +19,8 @@ namespace orv {
 namespace {
 
 // Runs one step; a step that fails is skipped and start-up goes on, so it
-// always reaches its end.
+// always reaches its end. A subsystem's step that was never registered is an
+// empty function, whose call throws: it is skipped the same way.
 template <class F>
 void step(F&& f)
 {
@@ -27,12 +28,6 @@ void step(F&& f)
         f();
     } catch (const std::exception&) {
     }
-}
-
-// A subsystem's registered step; one not registered is skipped.
-void step(const std::function<void()>& f)
-{
-    if (f) step([&] { f(); });
 }
 
 } // namespace

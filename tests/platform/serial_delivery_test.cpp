@@ -157,8 +157,9 @@ TEST_P(SerialDeliveryTest, EachFrameIsHandedOverBeforeTheLineBringsMore)
         if (chars < qsizetype(f + 1) * kFrame) continue;
         EXPECT_GE(handOverUs[f], writtenUs[k]) << "frame " << f;
         EXPECT_LE(handOverUs[f] - writtenUs[k], kFewMsUs) << "frame " << f;
-        if (k + 1 < writtenUs.size())
+        if (k + 1 < writtenUs.size()) {
             EXPECT_LT(handOverUs[f], writtenUs[k + 1]) << "frame " << f << " handed over after the next piece";
+        }
         ++f;
     }
     EXPECT_EQ(f, size_t(d.frames));

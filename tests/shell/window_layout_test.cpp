@@ -83,10 +83,18 @@ TEST_F(WindowLayoutTest, EveryWindowHasTheSizeItsDescriptionGives)
         // The client area the program counts in is the one on screen.
         EXPECT_EQ(form.surface()->width(), plat::twipsToPx(form.scaleWidth()));
         EXPECT_EQ(form.surface()->height(), plat::twipsToPx(form.scaleHeight()));
-        if (size->clientWidth >= 0) EXPECT_EQ(form.scaleWidth(), size->clientWidth);
-        if (size->clientHeight >= 0) EXPECT_EQ(form.scaleHeight(), size->clientHeight);
-        if (size->outerWidth >= 0) EXPECT_EQ(form.width(), size->outerWidth);
-        if (size->outerHeight >= 0) EXPECT_EQ(form.height(), size->outerHeight);
+        if (size->clientWidth >= 0) {
+            EXPECT_EQ(form.scaleWidth(), size->clientWidth);
+        }
+        if (size->clientHeight >= 0) {
+            EXPECT_EQ(form.scaleHeight(), size->clientHeight);
+        }
+        if (size->outerWidth >= 0) {
+            EXPECT_EQ(form.width(), size->outerWidth);
+        }
+        if (size->outerHeight >= 0) {
+            EXPECT_EQ(form.height(), size->outerHeight);
+        }
         form.window()->hide();
     }
 }
