@@ -4,6 +4,7 @@
 // skipped and the next one runs.
 
 #include "link/LinkState.h"
+#include "link/LogLink.h"
 #include "link/LeInstances.h"
 #include "platform/CommPort.h"
 #include "platform/VbText.h"
@@ -54,6 +55,7 @@ void Log::ActivationCOM()
             if (numbered)
                 port.setPortOpen(true);
             s.ComPortOpen[le] = 1;
+            link->PortOpenChanged();
             s.RestSeconds[le] = 60;
         }
 
@@ -62,6 +64,7 @@ void Log::ActivationCOM()
             Label21[le].setBackColor(plat::ButtonFace);
             Label21[le].setCaption(QStringLiteral("no"));
             s.ComPortOpen[le] = 0;
+            link->PortOpenChanged();
             s.RestSeconds[le] = 0;
         }
     }

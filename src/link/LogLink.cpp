@@ -41,6 +41,10 @@ LogLink::LogLink(Log& log, Program& prog) : L(log), p(prog)
 
     L.Timer11.onTimer = [this] { Timer11_Timer(); };
     L.Timer46.onTimer = [this] { Timer46_Timer(); };
+    // The menu timer parks while no port is open; whatever else sets one of
+    // its menus resumes it, so that its next tick sets the menu back.
+    for (plat::Menu* m : {&L.mnuTestMateriel, &L.mnuParameters, &L.mnuVdesParam})
+        m->onEnabledChange = [this] { L.Timer46.resume(); };
     L.Timer62.onTimer = [this] { Timer62_Timer(); };
 
     // The status timer and the menu timer run from load until quit.

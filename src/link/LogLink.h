@@ -50,6 +50,9 @@ public:
     void IOMonitor();
     void Timer11_Timer();   // "Stop Alarm" countdown
     void Timer46_Timer();   // menus follow the open ports
+    // After a change of ComPortOpen: the timers that show the open ports,
+    // parked while nothing they show could change, tick again.
+    void PortOpenChanged();
     void Timer62_Timer();   // connect button released after start-up
 
 private:

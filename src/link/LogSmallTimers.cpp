@@ -5,9 +5,14 @@
 //    (Timer54). The menu's click handler starts and stops it.
 //  - Timer46, every 50 ms: the hardware-test, parameter and settings-reader
 //    menus are usable only while at least one LE's port is open (as the port
-//    activation counts it, a failed open included).
+//    activation counts it, a failed open included). With every port closed
+//    its tick sets what is already set, so it parks in that state instead of
+//    waking the idle program 20 times a second; a port's state changing or
+//    anything else setting one of the three menus resumes it, and it then
+//    ticks at the instant it would have anyway.
 //  - Timer62, once, 3 s after start-up: releases the connect button.
 
+#include "link/LinkState.h"
 #include "link/LogLink.h"
 #include "shell/Log.h"
 #include "shell/Program.h"
@@ -36,6 +41,13 @@ void LogLink::Timer46_Timer()
         anyOpen = anyOpen || p.s.ComPortOpen[i] == 1;
     for (plat::Menu* m : {&L.mnuTestMateriel, &L.mnuParameters, &L.mnuVdesParam})
         m->setEnabled(anyOpen);
+    if (!anyOpen) L.Timer46.park();
+}
+
+void LogLink::PortOpenChanged()
+{
+    L.Timer46.resume();
+    if (p.s.link->ParamWindows.PortsChanged) p.s.link->ParamWindows.PortsChanged();
 }
 
 void LogLink::Timer62_Timer()

@@ -85,6 +85,7 @@ void LogLink::Timer57_Timer()
             port.setPortOpen(false);
             LinkIndicatorOff(i);
             s.ComPortOpen[i] = 0;
+            PortOpenChanged();
             (L.*in.txTimer).setEnabled(false);
         }
         L.Timer58.setEnabled(true);

@@ -23,6 +23,10 @@ struct ParamWindowsEntry {
     std::function<plat::ControlArray<plat::Label>&(int le)> WearColumn;
     // TestsMateriel's speed read-outs of the motor M and the fans V1, V2.
     std::function<std::array<plat::Label*, 3>()> SpeedLabels;
+    // A port's ComPortOpen changed: the hardware-test window's LE choice,
+    // when the window is loaded, shows it at its timer's next tick. Loads
+    // nothing.
+    std::function<void()> PortsChanged;
 };
 
 } // namespace orv

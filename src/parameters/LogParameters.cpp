@@ -59,6 +59,10 @@ LogParameters::LogParameters(Log& log, Program& prog) : L(log), p(prog)
         return std::array<plat::Label*, 3>{&tests.Label4, &tests.Label5, &tests.Label6};
     };
 
+    link.PortsChanged = [&program] {
+        if (TestsMateriel* tests = program.ifLoaded<TestsMateriel>()) tests->Timer1.resume();
+    };
+
     // Start-up steps, and the parameter editing the warning box replaces.
     StartupEntries& su = L.startup;
     su.ClearSelectedLE = [&program] { program.form<FadecParameters>()->Label64.setCaption(QString()); };

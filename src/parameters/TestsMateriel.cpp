@@ -138,7 +138,14 @@ void TestsMateriel::Form_Load()
     ScopeSetup();
 }
 
-void TestsMateriel::Timer1_Timer() { paintLEChoice(); }
+// Once painted, the LE choice changes only with ComPortOpen: the timer parks
+// until the link reports a change (PortsChanged), instead of waking the
+// program every 300 ms, loaded and hidden as the window mostly is.
+void TestsMateriel::Timer1_Timer()
+{
+    paintLEChoice();
+    Timer1.park();
+}
 
 void TestsMateriel::Option2_Click(int Index)
 {

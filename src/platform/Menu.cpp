@@ -102,8 +102,10 @@ void Menu::setChecked(bool c)
 
 void Menu::setEnabled(bool e)
 {
+    const bool changed = e != enabled_;
     enabled_ = e;
     action_->setEnabled(e);
+    if (changed && onEnabledChange) onEnabledChange();
 }
 
 void Menu::setVisible(bool v)

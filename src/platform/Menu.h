@@ -43,6 +43,8 @@ public:
     bool isSeparator() const { return caption_ == QLatin1String("-"); }
 
     std::function<void()> onClick;
+    // Runs after the item's enabled state changed, whoever changed it.
+    std::function<void()> onEnabledChange;
     // Runs the item's command as a user's choice would (nothing when disabled).
     void click();
 

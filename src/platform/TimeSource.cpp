@@ -36,15 +36,46 @@ void TimeSource::timerDisabled(Timer* t)
     std::erase_if(active_, [t](const Entry& e) { return e.timer == t; });
 }
 
+void TimeSource::timerParked(Timer* t, bool parked)
+{
+    auto it = std::find_if(active_.begin(), active_.end(), [t](const Entry& e) { return e.timer == t; });
+    if (it == active_.end() || it->parked == parked) return;
+    it->parked = parked;
+    if (parked) return;
+    // The ticks skipped while parked would have come on time: the series
+    // goes on from its own due instants, the first one not yet past.
+    const int64_t step = int64_t(t->interval()) * 1000;
+    const int64_t now = nowUs();
+    if (step > 0 && it->due < now) it->due += (now - it->due + step - 1) / step * step;
+    scheduleChanged();
+}
+
 void TimeSource::timerDestroyed(Timer* t) { timerDisabled(t); }
 
 int64_t TimeSource::nextDue() const
 {
     int64_t best = -1;
     for (const Entry& e : active_)
-        if (!e.timer->running() && (best < 0 || e.due < best))
+        if (!e.parked && !e.timer->running() && (best < 0 || e.due < best))
             best = e.due;
     return best;
+}
+
+int64_t TimeSource::wakeDue() const
+{
+    const int64_t first = nextDue();
+    if (first < 0) return -1;
+    // No timer with a short interval may wait: the wake is at the latest due
+    // time within the slack that no such timer precedes.
+    int64_t limit = first + CoalesceUs;
+    for (const Entry& e : active_)
+        if (!e.parked && !e.timer->running() && e.timer->interval() < CoalesceMinMs)
+            limit = std::min(limit, e.due);
+    int64_t wake = first;
+    for (const Entry& e : active_)
+        if (!e.parked && !e.timer->running() && e.due <= limit)
+            wake = std::max(wake, e.due);
+    return wake;
 }
 
 int TimeSource::fireDue(int64_t now)
@@ -54,7 +85,7 @@ int TimeSource::fireDue(int64_t now)
         if (ended_) return fired;
         const Entry* pick = nullptr;
         for (const Entry& e : active_)
-            if (e.due <= now && !e.timer->running()
+            if (e.due <= now && !e.parked && !e.timer->running()
                 && (!pick || e.due < pick->due || (e.due == pick->due && e.seq < pick->seq)))
                 pick = &e;
         if (!pick) return fired;
@@ -188,7 +219,10 @@ void RealTimeSource::post(std::function<void()> fn)
 
 void RealTimeSource::scheduleChanged()
 {
-    const int64_t next = nextDue();
+    // Timers of 100 ms or more may come up to 2 ms late to share a wake
+    // with the next timer due: each wake of the idle program costs more than
+    // the handlers it runs. The virtual source keeps exact due times.
+    const int64_t next = wakeDue();
     if (next < 0 || ended_) return;
     if (d_->armedUs >= 0 && d_->armedUs <= next) return;
     if (d_->fd < 0) {

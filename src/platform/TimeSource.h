@@ -78,6 +78,10 @@ public:
     // (on this clock), or now when it is negative.
     void timerEnabled(Timer* t, int64_t fromUs = -1);
     void timerDisabled(Timer* t);
+    // A parked timer keeps its due instant but neither fires nor wakes the
+    // source; unparked, it is due at the first instant of its own series
+    // (due + k intervals) that is not past.
+    void timerParked(Timer* t, bool parked);
     void timerDestroyed(Timer* t);
 
 protected:
@@ -85,6 +89,7 @@ protected:
         Timer* timer;
         int64_t due;     // microseconds
         uint64_t seq;    // enable order, to order timers due at the same instant
+        bool parked = false;
     };
     // Fires every timer due at or before `nowUs`, in (due, enable order); a
     // timer never fires before its due time. Returns the number fired.
@@ -92,6 +97,13 @@ protected:
     // Earliest due time (microseconds) of a timer that may fire now (not
     // already running), or -1 when none.
     int64_t nextDue() const;
+    // The instant to wake for the timers (microseconds), -1 when none: the
+    // earliest due time, or up to CoalesceUs later when the timers due before
+    // that instant all have intervals of at least CoalesceMinMs, so that one
+    // wake serves them all. A timer is never woken for before its due time.
+    static constexpr int64_t CoalesceUs = 2000;
+    static constexpr int CoalesceMinMs = 100;
+    int64_t wakeDue() const;
     void runHandler(const std::function<void()>& fn);
     virtual void scheduleChanged() {}
     void enter() { ++depth_; }
@@ -120,7 +132,8 @@ public:
     static void selectEventLoop();
 
     // Every timer ticks at its due time, never before it; it is late only
-    // by the time the event loop takes to come round to it.
+    // by the time the event loop takes to come round to it, and a timer of
+    // 100 ms or more by up to 2 ms more to share a wake (wakeDue).
     RealTimeSource();
     ~RealTimeSource() override;
     int64_t nowUs() const override;

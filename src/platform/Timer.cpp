@@ -38,6 +38,16 @@ void Timer::enableFrom(int64_t fromUs)
     if (scheduled()) ts_.timerEnabled(this, fromUs);
 }
 
+void Timer::park()
+{
+    if (scheduled()) ts_.timerParked(this, true);
+}
+
+void Timer::resume()
+{
+    if (scheduled()) ts_.timerParked(this, false);
+}
+
 void Timer::fire()
 {
     if (!onTimer) return;

@@ -32,6 +32,14 @@ public:
     // counts its first interval from `fromUs` (TimeSource::nowUs() of the
     // event that asked for it) rather than from now.
     void enableFrom(int64_t fromUs);
+    // A timer whose ticks would change nothing until something it reads
+    // changes can be parked: it stays enabled and keeps its place in time,
+    // but nothing wakes for it. resume(), called where what it reads
+    // changes, lets it tick again at the next instant it would have ticked
+    // had it never been parked. Enabling it from off, disabling it or a new
+    // interval ends the parking as they restart or stop the countdown.
+    void park();
+    void resume();
 
     bool running() const { return running_; }
 

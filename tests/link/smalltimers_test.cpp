@@ -92,3 +92,48 @@ TEST_F(SmallTimersTest, TheConnectButtonIsReleasedThreeSecondsAfterStartUp)
     EXPECT_EQ(w.ActiveDesactiveRS232.backColor(), plat::rgb(107, 255, 77));
     EXPECT_FALSE(w.Timer62.enabled());
 }
+
+// With no port open the menu timer has nothing to change and stops waking the
+// program; a port opening or closing, or another setting of its menus, still
+// shows on the menus at the very tick of its 50 ms series that follows.
+TEST_F(SmallTimersTest, PortMenusKeepTheTicksOfTheirSeriesAfterALongIdle)
+{
+    Log& w = prog->Log.get();
+    log = &w;
+    s = &prog->s;
+    t.time.advance(50);
+    // An instant of the series: another setting of a menu lasts up to it.
+    log->mnuVdesParam.setEnabled(true);
+    for (int i = 0; i < 50 && log->mnuVdesParam.enabled(); ++i) t.time.advance(1);
+    ASSERT_FALSE(log->mnuVdesParam.enabled());
+    const int64_t tick = t.time.nowMs();
+    const auto advanceTo = [&](int64_t ms) { t.time.advance(ms - t.time.nowMs()); };
+
+    advanceTo(tick + 10000 + 17);   // idle, every port closed
+    log->mnuTestMateriel.setEnabled(true);
+    advanceTo(tick + 10049);
+    EXPECT_TRUE(log->mnuTestMateriel.enabled());
+    advanceTo(tick + 10050);
+    EXPECT_FALSE(portMenusEnabled());
+
+    advanceTo(tick + 20000 + 3);
+    activate({2});
+    advanceTo(tick + 20049);
+    EXPECT_FALSE(portMenusEnabled());
+    advanceTo(tick + 20050);
+    EXPECT_TRUE(portMenusEnabled());
+
+    advanceTo(tick + 20050 + 22);
+    s->link->ComPortEnabled[2] = QStringLiteral("0");
+    log->ActivationCOM();
+    ASSERT_EQ(s->ComPortOpen[2], 0);
+    advanceTo(tick + 20099);
+    EXPECT_TRUE(portMenusEnabled());
+    advanceTo(tick + 20100);
+    EXPECT_FALSE(portMenusEnabled());
+
+    advanceTo(tick + 40000 + 49);
+    activate({4});
+    advanceTo(tick + 40050);
+    EXPECT_TRUE(portMenusEnabled());
+}

@@ -5,6 +5,7 @@
 #include "parameters/FadecParameters.h"
 #include "parameters/LogParameters.h"
 #include "parameters/HardwareTestsFixture.h"
+#include "link/LinkState.h"
 #include "link/SetPointFile.h"
 #include "shell/Log.h"
 
@@ -251,4 +252,41 @@ TEST_F(HardwareTestsTest, LoadEnablesTheTestsForAnOpenPortAndTheTimersPaintAndCa
     closeWindow();
     EXPECT_FALSE(w().Check1.enabled());
     EXPECT_FALSE(w().Option1[0].enabled());
+}
+
+// Loaded and hidden, as the status timer leaves it, the window's LE choice
+// still shows each port the activation opens or closes at its timer's next
+// tick, and the user finds it so on opening the window.
+TEST_F(HardwareTestsTest, TheLEChoiceFollowsThePortsWhileTheWindowWaitsHidden)
+{
+    const plat::Color green = plat::rgb(0, 224, 0), red = plat::rgb(255, 0, 0);
+    ASSERT_TRUE(t.time.runUntil([&] { return prog->ifLoaded<TestsMateriel>() != nullptr; }));
+    t.time.advance(5000);
+    ASSERT_FALSE(w().visible());
+    EXPECT_EQ(w().Option2[2].backColor(), red);
+
+    const auto setPort = [&](int le, bool on) {
+        s->link->ComPortNumber[le] = QString::number(le + 1);
+        s->link->ComPortEnabled[le] = on ? QStringLiteral("1") : QStringLiteral("0");
+        log->ActivationCOM();
+    };
+    setPort(2, true);
+    ASSERT_EQ(s->ComPortOpen[2], 1);
+    t.time.advance(300);
+    EXPECT_EQ(w().Option2[2].backColor(), green);
+    EXPECT_EQ(w().Option2[1].backColor(), red);
+
+    t.time.advance(3000);
+    setPort(2, false);
+    ASSERT_EQ(s->ComPortOpen[2], 0);
+    t.time.advance(300);
+    EXPECT_EQ(w().Option2[2].backColor(), red);
+
+    t.time.advance(2000);
+    setPort(5, true);
+    t.time.advance(300);
+    log->parameters->mnuTestMateriel_Click();
+    EXPECT_TRUE(w().visible());
+    EXPECT_EQ(w().Option2[5].backColor(), green);
+    EXPECT_EQ(w().Option2[2].backColor(), red);
 }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <algorithm>
+#include <functional>
 #include <QStringList>
 
 using plat::Timer;
@@ -202,4 +203,106 @@ TEST(Wait, PostedEventsRunInOrderBeforeLaterTimers)
     ts.post([&] { order << "second"; });
     ts.advance(20);
     EXPECT_EQ(order, (QStringList{"first", "second", "timer"}));
+}
+
+// A parked timer neither ticks nor holds time up, and resumes on its own
+// series of instants: the first one not yet past.
+TEST(Timer, ParkedTimerResumesOnItsOwnSeries)
+{
+    Recorder r;
+    Timer t(r.ts, "t", 50, true);
+    Timer other(r.ts, "other", 70, true);
+    r.hook(t);
+    r.hook(other);
+    t.onTimer = [&] {
+        r.ticks.push_back({t.name(), r.ts.nowMs()});
+        if (r.ts.nowMs() == 100) t.park();
+    };
+    r.ts.advance(237);
+    EXPECT_EQ(r.times("t"), (std::vector<int64_t>{50, 100}));
+    EXPECT_EQ(r.times("other"), (std::vector<int64_t>{70, 140, 210}));
+    EXPECT_TRUE(t.enabled());
+    t.resume();
+    t.resume();   // resuming a timer that is not parked changes nothing
+    r.ts.advance(113);   // to 350
+    EXPECT_EQ(r.times("t"), (std::vector<int64_t>{50, 100, 250, 300, 350}));
+
+    // Resumed exactly on an instant of its series, it ticks at that instant.
+    t.onTimer = [&] { r.ticks.push_back({t.name(), r.ts.nowMs()}); };
+    t.park();
+    r.ts.advance(100);   // to 450
+    t.resume();
+    r.ts.runPending();
+    EXPECT_EQ(r.times("t").back(), 450);
+}
+
+TEST(Timer, RestartingOrStoppingEndsTheParking)
+{
+    struct Case {
+        const char* what;
+        std::function<void(Timer&)> act;
+        std::vector<int64_t> ticks;   // after parking at 0 and acting at 30, up to 200
+    };
+    const Case cases[] = {
+        {"off then on counts a new interval", [](Timer& t) { t.setEnabled(false); t.setEnabled(true); }, {130}},
+        {"a new interval restarts the countdown", [](Timer& t) { t.setInterval(80); }, {110, 190}},
+        {"off stays off, on again unparked", [](Timer& t) { t.setEnabled(false); }, {}},
+        {"on while on stays parked", [](Timer& t) { t.setEnabled(true); }, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Recorder r;
+        Timer t(r.ts, "t", 100, true);
+        r.hook(t);
+        t.park();
+        r.ts.advance(30);
+        c.act(t);
+        r.ts.advance(170);
+        EXPECT_EQ(r.times("t"), c.ticks);
+    }
+}
+
+// Where the program's time source wakes: timers of 100 ms or more due first
+// wait up to 2 ms for a timer due after them; nothing wakes before a due time.
+namespace {
+struct WakeProbe : VirtualTimeSource {
+    using VirtualTimeSource::wakeDue;
+};
+} // namespace
+
+TEST(Timer, LongTimersShareTheWakeOfATimerDueWithin2ms)
+{
+    struct Case {
+        const char* what;
+        int firstInterval;    // enabled at 0
+        int secondAt;         // enabled at this instant ...
+        int secondInterval;   // ... with this interval
+        int64_t wakeUs;
+    };
+    const Case cases[] = {
+        {"long first waits for a short one 2 ms later", 100, 52, 50, 102000},
+        {"long first waits for a long one 1 ms later", 500, 1, 500, 501000},
+        {"beyond 2 ms each has its own wake", 100, 53, 50, 100000},
+        {"a short first never waits", 50, 1, 50, 50000},
+        {"a short first never waits for a long one", 50, 0, 100, 50000},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        WakeProbe ts;
+        Timer first(ts, "first", c.firstInterval, true);
+        ts.advance(c.secondAt);
+        Timer second(ts, "second", c.secondInterval, true);
+        EXPECT_EQ(ts.wakeDue(), c.wakeUs);
+    }
+    // A parked timer neither wakes nor holds a wake back.
+    WakeProbe ts;
+    Timer longer(ts, "longer", 100, true);
+    Timer shorter(ts, "shorter", 50, true);
+    ts.advance(1);
+    Timer later(ts, "later", 100, true);
+    shorter.park();
+    EXPECT_EQ(ts.wakeDue(), 101000);
+    longer.park();
+    later.park();
+    EXPECT_EQ(ts.wakeDue(), -1);
 }
