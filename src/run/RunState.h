@@ -2,7 +2,7 @@
 // Run control's own state: the start delays kept from the parameter read
 // and the start-all / stop-all records.
 
-#include "shell/State.h"
+#include "shell/StateParts.h"
 
 namespace orv {
 
@@ -30,6 +30,7 @@ struct RunState {
     PerLE<int64_t> ParamReadDeadlineMs{};
     PerLE<uint64_t> ParamReadOrder{};
     uint64_t ParamReadCount = 0;
+    uint8_t FlagCommHal = 0;          // QTH lamp button: 1 while the lamps are on as far as the button knows
 };
 
 } // namespace orv

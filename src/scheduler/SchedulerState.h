@@ -7,7 +7,7 @@
 // pop-up arms and resets are shared state (shell/State.h).
 
 #include "scheduler/StripModel.h"
-#include "shell/State.h"
+#include "shell/StateParts.h"
 
 namespace orv {
 
@@ -41,6 +41,8 @@ struct SchedulerState : StripModel {
     // --- symmetric cycles
     PerLE<int16_t> MinutesSym{};     // ticks of the cycle timer in the current half
     PerLE<int32_t> CompteurHisto{};  // cycle number of the next history line
+    uint8_t IndiceLFC = 0;            // LE index of the LFC-2 / LFC-3 label last clicked
+    int32_t ClicLFCX = 0, ClicLFCY = 0;   // where in that label, twips
 };
 
 } // namespace orv

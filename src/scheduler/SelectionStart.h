@@ -9,6 +9,7 @@
 #include "platform/ListBox.h"
 #include "platform/Menu.h"
 #include "platform/PictureBox.h"
+#include "scheduler/SchedulerState.h"
 
 #include <array>
 #include <memory>

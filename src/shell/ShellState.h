@@ -3,7 +3,7 @@
 // the last "Reset Magdrive" and the settings files already named in the
 // history for bad values.
 
-#include "shell/State.h"
+#include "shell/StateParts.h"
 
 namespace orv {
 
@@ -13,6 +13,9 @@ struct ShellState {
     uint8_t HistoWriteFailed = 0;    // 1 after a history line could not be written
     uint8_t IndiceResetMag = 0;      // LE index of the last "Reset Magdrive"
     QStringList SettingsFallbackReported;   // settings files whose bad values the history has named this run
+    uint8_t AnyLFC2Sensor = 0;
+    uint8_t FlagMenuStopAlarm = 0;   // "Stop Alarm" switched on
+    PerLE<uint8_t> FlagCouleurLE{};   // 1: the refresh has painted the idle LE's selector and leaves it alone (run control reads it)
 };
 
 } // namespace orv

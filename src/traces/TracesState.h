@@ -4,7 +4,7 @@
 // (ScreenLE) and the trace pens (TraceX) are shared state: run control
 // restarts them.
 
-#include "shell/State.h"
+#include "shell/StateParts.h"
 
 namespace orv {
 
