@@ -1,6 +1,8 @@
 #pragma once
-// The alarm windows' own state: the watched LEs and channels. What each
-// window has reported since the last start is shared state: a start clears it.
+// The alarm windows' own state: the watched LEs and channels, the alarm
+// menus' switches and what each window has reported since the last start.
+// Written by the alarm windows; run control reads and clears the reports
+// at a start.
 
 #include "shell/StateParts.h"
 

@@ -3,7 +3,6 @@
 // shared receive routine to that LE's port, timers, latches and wear-counter
 // column, and says where the instance behaves differently.
 
-#include "link/LinkState.h"
 #include "platform/Controls.h"
 #include "platform/Form.h"
 #include "shell/StateParts.h"

@@ -1,7 +1,9 @@
 #pragma once
 // The link's own state: the port configuration as validated and as last
 // read, what the activation did, the receive buffers, the bound parameter
-// write and the I/O monitor's direction.
+// write, the frames last sent and received as bytes, the I/O position names,
+// the values of the last frame no other subsystem reads, and the alarm
+// latches. Written by the link; run control's start clears the latches.
 
 #include "link/ParamWindowsEntry.h"
 #include "shell/StateParts.h"

@@ -1,6 +1,7 @@
 #pragma once
 // The parameter windows' own state: the bounds of each entry and the entry
-// the value input is editing.
+// the value input is editing and what it edits. Written and read by the
+// parameter windows.
 
 #include "shell/StateParts.h"
 

@@ -1,6 +1,8 @@
 #pragma once
 // Run control's own state: the start delays kept from the parameter read
-// and the start-all / stop-all records.
+// and the start-all / stop-all records, the parameter reads pending, the QTH
+// lamp button's state. Written and read by run control; the scheduler reads
+// the stop-all records and the pending reads.
 
 #include "shell/StateParts.h"
 

@@ -3,8 +3,9 @@
 // symmetric cycle fields, copy buffer), the start-selection window's
 // position and diagnostic flag, the LFC reference and trigger levels as
 // their files hold them, and what the tick, START LE and the symmetric cycle
-// timers keep between their runs. The schedule flags that run control's run-mode
-// pop-up arms and resets are shared state (shell/State.h).
+// timers keep between their runs, the LFC label last clicked. Written and
+// read by the scheduler. The schedule flags that the run-mode pop-up arms and
+// the others reset are shared (shell/ScheduleFlags.h).
 
 #include "scheduler/StripModel.h"
 #include "shell/StateParts.h"

@@ -3,7 +3,6 @@
 // what they share. Each section reads its LE's mode label itself; the tick
 // only runs them in their fixed order.
 
-#include "shell/ScheduleFlags.h"
 #include "shell/StateParts.h"
 
 #include <QString>

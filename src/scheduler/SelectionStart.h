@@ -9,7 +9,6 @@
 #include "platform/ListBox.h"
 #include "platform/Menu.h"
 #include "platform/PictureBox.h"
-#include "scheduler/SchedulerState.h"
 
 #include <array>
 #include <memory>

@@ -3,8 +3,8 @@
 // or stop, the power set-point, the relays, the sub-command and the bank.
 // Written by run control and the scheduler (start, stop, set-points), the
 // alarm windows (their relay requests), the parameter windows and hardware
-// tests (relays, speed, bank), the shell's menus (sub-commands) and the link
-// itself once a request is sent; read by the link's transmit. Reached as
+// tests (relays, speed, bank), the shell's menus (sub-commands), the trace
+// area's stop of an LE and the link itself once a request is sent; read by the link's transmit. Reached as
 // p.s.request->Name.
 
 #include "shell/StateParts.h"

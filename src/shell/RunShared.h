@@ -3,7 +3,8 @@
 // before a start, the rest countdowns, the link watchdog's miss count that a
 // start restarts, and the power set-points with their "loaded for this run"
 // flags. Written by run control (and the link's read-back, rest and watchdog
-// handling, the scheduler's and the traces' resets); read by the link, the
+// handling, the scheduler's and the traces' resets, the status refresh's
+// clearing of the set-point flags); read by the link, the
 // alarm windows, the parameter windows, the traces and the shell's status
 // refresh. Reached as p.s.runShared->Name.
 

@@ -1,7 +1,9 @@
 #pragma once
 // The shell's own state: start-up's progress, the history viewer's count,
 // the last "Reset Magdrive" and the settings files already named in the
-// history for bad values.
+// history for bad values, the sensor columns shown, the "Stop Alarm" switch
+// and the selector colours. Written by the shell; run control reads
+// FlagCouleurLE.
 
 #include "shell/StateParts.h"
 

@@ -2,10 +2,11 @@
 // The program-wide values: the base folder, the start mode, the selected LE,
 // the history line being written, today's date and time, the error text
 // tables and the settings and error-report values every subsystem consults.
-// Written by the shell (start-up, settings, history, error reports), the
-// date and time by the scheduler tick and the link's time stamps, SelectedLE
-// by run control and the parameter windows; read everywhere. Reached as
-// p.s.common->Name.
+// Written by the shell (start-up, settings, history, error reports); the
+// history line by every subsystem that writes one, the date and time by the
+// scheduler tick and the link's time stamps, the link watchdog counters by
+// the link, SelectedLE by run control and the parameter windows. Read
+// everywhere. Reached as p.s.common->Name.
 
 #include "shell/StateParts.h"
 
