@@ -4,7 +4,12 @@
  * 160-character frames, until each line has delivered `frames` frames after
  * the first full one. It answers nothing and draws nothing.
  *
- *   floor_reader FRAMES DEVICE...
+ * With --best it wakes as little as a reader can without being late: after
+ * each read a line leaves the poll set until its frame could be complete at
+ * the line's rate (less 5 ms), then waits in poll() with the kernel holding
+ * the characters back until the frame is whole (VMIN, at most 64).
+ *
+ *   floor_reader [--best] FRAMES DEVICE...
  *
  * Prints one line: "<frames read> <CPU microseconds, user + system>". */
 
@@ -12,12 +17,32 @@
 #include <poll.h>
 #include <stdio.h>
 #include <stdlib.h>
+#include <string.h>
+#include <time.h>
 #include <sys/resource.h>
 #include <termios.h>
 #include <unistd.h>
 
 #define MAX_LINES 8
 #define FRAME_CHARS 160
+#define CHAR_NS (10L * 1000000000L / 19200)
+#define AHEAD_NS 5000000L
+
+static long now_ns(void)
+{
+    struct timespec t;
+    clock_gettime(CLOCK_MONOTONIC, &t);
+    return t.tv_sec * 1000000000L + t.tv_nsec;
+}
+
+static void set_vmin(int fd, int chars)
+{
+    struct termios tio;
+    if (tcgetattr(fd, &tio) != 0) return;
+    tio.c_cc[VMIN] = (cc_t)chars;
+    tio.c_cc[VTIME] = 0;
+    tcsetattr(fd, TCSANOW, &tio);
+}
 
 static long cpu_us(void)
 {
@@ -28,16 +53,21 @@ static long cpu_us(void)
 
 int main(int argc, char** argv)
 {
+    const int best = argc > 1 && strcmp(argv[1], "--best") == 0;
+    argv += best;
+    argc -= best;
     if (argc < 3) {
-        fprintf(stderr, "usage: floor_reader FRAMES DEVICE...\n");
+        fprintf(stderr, "usage: floor_reader [--best] FRAMES DEVICE...\n");
         return 2;
     }
     const long frames = atol(argv[1]);
     const int lines = argc - 2 > MAX_LINES ? MAX_LINES : argc - 2;
     struct pollfd fds[MAX_LINES];
+    int line_fd[MAX_LINES];
+    long resume[MAX_LINES] = {0};   /* --best: when a line left out of poll() is watched again */
     long chars[MAX_LINES] = {0};
     for (int i = 0; i < lines; ++i) {
-        fds[i].fd = open(argv[2 + i], O_RDWR | O_NOCTTY | O_NONBLOCK);
+        line_fd[i] = fds[i].fd = open(argv[2 + i], O_RDWR | O_NOCTTY | O_NONBLOCK);
         fds[i].events = POLLIN;
         if (fds[i].fd < 0) {
             perror(argv[2 + i]);
@@ -63,14 +93,39 @@ int main(int argc, char** argv)
         for (int i = 0; i < lines; ++i)
             if (chars[i] < (frames + 1) * FRAME_CHARS) done = 0;
         if (done) break;
-        if (poll(fds, (nfds_t)lines, 2000) <= 0) {
+        int timeout = 2000;
+        if (best) {
+            const long now = now_ns();
+            for (int i = 0; i < lines; ++i) {
+                if (fds[i].fd >= 0) continue;
+                if (now >= resume[i]) {
+                    const long missing = FRAME_CHARS - chars[i] % FRAME_CHARS;
+                    set_vmin(line_fd[i], missing > 64 ? 64 : (int)missing);
+                    fds[i].fd = line_fd[i];
+                } else if ((resume[i] - now) / 1000000 + 1 < timeout) {
+                    timeout = (int)((resume[i] - now) / 1000000 + 1);
+                }
+            }
+        }
+        const int r = poll(fds, (nfds_t)lines, timeout);
+        if (r < 0 || (r == 0 && timeout == 2000)) {
             fprintf(stderr, "floor_reader: the lines went quiet\n");
             return 1;
         }
         for (int i = 0; i < lines; ++i) {
-            if (!(fds[i].revents & POLLIN)) continue;
+            if (fds[i].fd < 0 || !(fds[i].revents & POLLIN)) continue;
             const ssize_t n = read(fds[i].fd, buf, sizeof buf);
             if (n > 0) chars[i] += n;
+            if (best) {
+                const long wait = (FRAME_CHARS - chars[i] % FRAME_CHARS) * CHAR_NS - AHEAD_NS;
+                if (wait > AHEAD_NS) {
+                    fds[i].fd = -1;
+                    resume[i] = now_ns() + wait;
+                } else {
+                    const long missing = FRAME_CHARS - chars[i] % FRAME_CHARS;
+                    set_vmin(line_fd[i], missing > 64 ? 64 : (int)missing);
+                }
+            }
         }
     }
     long total = 0;

@@ -3,6 +3,7 @@
 #include "platform/Form.h"
 #include "platform/Runtime.h"
 
+#include <QApplication>
 #include <QFont>
 #include <algorithm>
 
@@ -77,17 +78,32 @@ void Control::setForeColor(Color c)
     applyColors();
 }
 
+QColor Control::disabledTextColor()
+{
+    return QApplication::palette().color(QPalette::Disabled, QPalette::ButtonText);
+}
+
+// The stored colours show while the control is enabled (in an active or an
+// inactive window). A disabled control keeps its back colour and shows its
+// text in the desktop's grey, as the desktop's own controls do; the stored
+// values stay as the program set them.
 void Control::applyColors()
 {
     if (!widget_) return;
     colorsApplied_ = true;
+    const QColor back = toQColor(backColor_);
+    const QColor fore = toQColor(foreColor_);
+    const QColor grey = disabledTextColor();
     QPalette pal = widget_->palette();
-    pal.setColor(QPalette::Window, toQColor(backColor_));
-    pal.setColor(QPalette::Base, toQColor(backColor_));
-    pal.setColor(QPalette::Button, toQColor(backColor_));
-    pal.setColor(QPalette::WindowText, toQColor(foreColor_));
-    pal.setColor(QPalette::Text, toQColor(foreColor_));
-    pal.setColor(QPalette::ButtonText, toQColor(foreColor_));
+    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        const QColor& text = g == QPalette::Disabled ? grey : fore;
+        pal.setColor(g, QPalette::Window, back);
+        pal.setColor(g, QPalette::Base, back);
+        pal.setColor(g, QPalette::Button, back);
+        pal.setColor(g, QPalette::WindowText, text);
+        pal.setColor(g, QPalette::Text, text);
+        pal.setColor(g, QPalette::ButtonText, text);
+    }
     widget_->setPalette(pal);
     widget_->setAutoFillBackground(true);
 }
@@ -127,9 +143,17 @@ void Control::setToolTipText(const QString& t)
     if (widget_) widget_->setToolTip(t);
 }
 
+// A window that unloaded lives on only until control is back in the event
+// loop; what the user's event still delivers to its controls runs nothing.
+bool Control::windowUnloaded() const
+{
+    const Form* f = parent_.form();
+    return f && f->isUnloaded();
+}
+
 void Control::raise(const std::function<void()>& h)
 {
-    if (h && enabled_) runtime().dispatch(h);
+    if (h && enabled_ && !windowUnloaded()) runtime().dispatch(h);
 }
 
 void Control::raiseFromCode(const std::function<void()>& h)
@@ -139,7 +163,7 @@ void Control::raiseFromCode(const std::function<void()>& h)
 
 void Control::raiseMouse(const std::function<void(const MouseArgs&)>& h, const MouseArgs& a)
 {
-    if (h && enabled_) runtime().dispatch([&] { h(a); });
+    if (h && enabled_ && !windowUnloaded()) runtime().dispatch([&] { h(a); });
 }
 
 Container::~Container()

@@ -108,6 +108,9 @@ protected:
     bool parentAlive() const { return parentAlive_; }
     virtual void applyColors();
     void applyFont();
+    bool windowUnloaded() const;
+    // The desktop's colour for the text of a disabled control.
+    static QColor disabledTextColor();
     Color backColor_ = ButtonFace;
     Color foreColor_ = colors::Black;
     bool colorsApplied_ = false;   // the widget's palette holds the colours above

@@ -188,12 +188,17 @@ void CommandButton::setCancel(bool c)
 void CommandButton::applyColors()
 {
     if (!widget()) return;
-    // A button shows a back colour of its own only through a style sheet.
+    // A button shows a back colour of its own only through a style sheet;
+    // disabled, its caption turns grey.
+    const QString disabled =
+        QStringLiteral(" QPushButton:disabled { color: %1 }").arg(disabledTextColor().name());
     if (backColor_ == ButtonFace)
-        widget()->setStyleSheet(QStringLiteral("color: %1").arg(styleColor(foreColor_)));
+        widget()->setStyleSheet(QStringLiteral("QPushButton { color: %1 }").arg(styleColor(foreColor_)) + disabled);
     else
-        widget()->setStyleSheet(QStringLiteral("background-color: %1; color: %2; border: 1px solid gray")
-                                    .arg(styleColor(backColor_), styleColor(foreColor_)));
+        widget()->setStyleSheet(
+            QStringLiteral("QPushButton { background-color: %1; color: %2; border: 1px solid gray }")
+                .arg(styleColor(backColor_), styleColor(foreColor_))
+            + disabled);
     // A style sheet puts the inherited font back: the control's own font stays.
     applyFont();
 }

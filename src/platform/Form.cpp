@@ -126,10 +126,48 @@ void Form::move(int left, int top, int width, int height)
     applyGeometry();
 }
 
+int Form::left() const
+{
+    // The twips the program set, as long as the window stands on their pixel.
+    const int x = window_->x();
+    return x == twipsToPx(left_) ? left_ : pxToTwips(x);
+}
+
+int Form::top() const
+{
+    const int y = window_->y();
+    return y == twipsToPx(top_) ? top_ : pxToTwips(y);
+}
+
+void Form::keepOnScreen()
+{
+    const QRect frame(window_->x(), window_->y(), std::max(1, twipsToPx(width_)), std::max(1, twipsToPx(height_)));
+    const QRect titleBar(frame.x(), frame.y(), frame.width(), twipsToPx(TitleTwips));
+    // Enough of the title bar to take hold of it with the mouse.
+    const int minWidth = std::min(titleBar.width(), 100);
+    const int minHeight = std::min(titleBar.height(), 10);
+    QScreen* nearest = nullptr;
+    int nearestDistance = 0;
+    for (QScreen* s : QGuiApplication::screens()) {
+        const QRect seen = titleBar & s->availableGeometry();
+        if (seen.width() >= minWidth && seen.height() >= minHeight) return;
+        const QPoint d = s->availableGeometry().center() - frame.center();
+        if (!nearest || d.manhattanLength() < nearestDistance) {
+            nearest = s;
+            nearestDistance = d.manhattanLength();
+        }
+    }
+    if (!nearest) return;
+    const QRect area = nearest->availableGeometry();
+    const int x = std::clamp(frame.x(), area.left(), std::max(area.left(), area.right() + 1 - frame.width()));
+    const int y = std::clamp(frame.y(), area.top(), std::max(area.top(), area.bottom() + 1 - frame.height()));
+    move(pxToTwips(x), pxToTwips(y), width_, height_);
+}
+
 void Form::setClientSize(int width, int height)
 {
     const bool hasMenu = menuBar_ && !menus_.empty();
-    move(left_, top_, width + 2 * BorderTwips, height + TitleTwips + BorderTwips + (hasMenu ? MenuTwips : 0));
+    move(left(), top(), width + 2 * BorderTwips, height + TitleTwips + BorderTwips + (hasMenu ? MenuTwips : 0));
 }
 
 int Form::scaleWidth() const { return std::max(0, width_ - 2 * BorderTwips); }
@@ -211,7 +249,8 @@ void Form::load()
 {
     restack();
     applyGeometry();
-    Form_Load();
+    // A handler like any other: what it unloads is not freed under it.
+    rt_.time.dispatch([this] { Form_Load(); });
 }
 
 void Form::show(bool modal)
@@ -272,7 +311,17 @@ bool Form::unload(int unloadMode)
 
 void Form::popupMenu(Menu& menu)
 {
-    if (Menu* chosen = rt_.dialogs.popupMenu(menu)) chosen->click();
+    Menu* chosen = nullptr;
+    {
+        // The pop-up runs an event loop of its own. A real one reports the
+        // chosen item as well as triggering it: the item's command runs once,
+        // here, once the pop-up has closed.
+        TimeSource::Nested wait(rt_.time);
+        Menu::PopupOpen open(menu);
+        chosen = rt_.dialogs.popupMenu(menu);
+    }
+    // A window unloaded while its pop-up was open runs no command of it.
+    if (chosen && !chosen->form().isUnloaded()) chosen->click();
 }
 
 int Form::screenWidth()

@@ -2,8 +2,9 @@
 // A window of the program. Its controls are members of the subclass; it is
 // loaded (controls made, Form_Load run) by its FormSlot on first touch and
 // unloaded on request: QueryUnload and Unload may cancel, then its timers
-// stop, its ports close and the instance is destroyed once no handler of it
-// is running any more.
+// stop, its ports close and it is gone for the program (the next touch loads
+// a fresh one); the instance itself is freed only once control is back in
+// the event loop (TimeSource::deleteWhenIdle), as Qt's deleteLater does.
 //
 // Geometry is in twips and Width/Height are outer sizes (border, title bar
 // and menu bar included).
@@ -45,15 +46,20 @@ public:
     // --- properties
     QString caption() const { return caption_; }
     void setCaption(const QString& c);
-    int left() const { return left_; }
-    int top() const { return top_; }
+    // Where the window stands, read back from the real window: the user or
+    // the window system may have moved it since the program placed it.
+    int left() const;
+    int top() const;
     int width() const { return width_; }
     int height() const { return height_; }
-    void setLeft(int v) { move(v, top_, width_, height_); }
-    void setTop(int v) { move(left_, v, width_, height_); }
-    void setWidth(int v) { move(left_, top_, v, height_); }
-    void setHeight(int v) { move(left_, top_, width_, v); }
+    void setLeft(int v) { move(v, top(), width_, height_); }
+    void setTop(int v) { move(left(), v, width_, height_); }
+    void setWidth(int v) { move(left(), top(), v, height_); }
+    void setHeight(int v) { move(left(), top(), width_, v); }
     void move(int left, int top, int width, int height);
+    // Moves the window onto the screen nearest to it when its title bar lies
+    // on no screen (a place saved on another display, or a number out of range).
+    void keepOnScreen();
     // Sizes the window so that its client area is width x height twips: the
     // outer size adds the border, the title bar and, once the window has its
     // menus, the menu bar. The left and top edges stay.
@@ -92,8 +98,11 @@ public:
     // Closes the window as code does (mode FormCode). False when a handler
     // cancelled.
     bool unload(int unloadMode = FormCode);
+    // True once the window unloaded: its instance only waits to be freed.
+    bool isUnloaded() const { return !*alive_; }
     bool isModal() const { return modal_; }
-    // Opens `menu`'s items as a pop-up; the chosen command runs before this returns.
+    // Opens `menu`'s items as a pop-up; the chosen command runs once, after
+    // the pop-up closed and before this returns.
     void popupMenu(Menu& menu);
 
     // The buttons that Enter and Escape press (null: none). Set through

@@ -17,7 +17,12 @@ class FormSlot {
 public:
     using Factory = std::function<std::unique_ptr<F>()>;
     FormSlot(Runtime& rt, Factory make) : rt_(rt), make_(std::move(make)) {}
-    ~FormSlot() { reset(); }
+    ~FormSlot()
+    {
+        reset();
+        // Unloaded instances still waiting to be freed go with the program.
+        rt_.time.destroyDeferred();
+    }
 
     F& get()
     {
@@ -49,7 +54,9 @@ private:
         F* raw = inst_.get();
         raw->detach = [this, raw] {
             if (inst_.get() != raw) return;
-            // Destroyed once no handler is running, as one of its own may be.
+            // Gone for the program at once; freed once control is back in
+            // the event loop, as its own handler and the event that ran it
+            // may still be using it.
             std::shared_ptr<F> dying(inst_.release());
             rt_.time.deleteWhenIdle([dying] {});
         };

@@ -43,7 +43,7 @@ std::vector<int> partStarts(const QFontMetrics& fm, const QList<int>& tabStops, 
 // Paints an item with its tabs expanded to the list's tab stops.
 class TabDelegate : public QStyledItemDelegate {
 public:
-    explicit TabDelegate(ListBox* box) : box_(box) {}
+    TabDelegate(ListBox* box, QObject* owner) : QStyledItemDelegate(owner), box_(box) {}
 
     void paint(QPainter* p, const QStyleOptionViewItem& opt, const QModelIndex& idx) const override
     {
@@ -74,7 +74,7 @@ QListWidget* view(QWidget* w) { return static_cast<QListWidget*>(w); }
 ListBox::ListBox(Container& parent, QString name, int index) : Control(parent, std::move(name), index, false)
 {
     auto* w = new Hooked<QListWidget>(this);
-    w->setItemDelegate(new TabDelegate(this));
+    w->setItemDelegate(new TabDelegate(this, w));   // a view does not own its delegate
     w->setUniformItemSizes(true);
     QObject::connect(w, &QListWidget::currentRowChanged, w, [this](int row) { listIndex_ = row; });
     QObject::connect(w, &QListWidget::itemClicked, w, [this] { raise(onClick); });

@@ -45,8 +45,15 @@ void Menu::init()
     showMark();
     QObject::connect(action_, &QAction::triggered, action_, [this] {
         showMark();   // Qt toggled it; only code sets the mark
-        click();
+        if (!inOpenPopup()) click();
     });
+}
+
+bool Menu::inOpenPopup() const
+{
+    for (const Menu* m = this; m; m = m->parent_)
+        if (m->popupOpen_) return true;
+    return false;
 }
 
 // A separator is a plain line: the style would print a text it carries.

@@ -46,6 +46,19 @@ public:
     // Runs the item's command as a user's choice would (nothing when disabled).
     void click();
 
+    // While it lives, `menu` is open as a pop-up: its items' commands run
+    // from Form::popupMenu, not from the menu's own trigger.
+    class PopupOpen {
+    public:
+        explicit PopupOpen(Menu& menu) : menu_(menu) { menu_.popupOpen_ = true; }
+        ~PopupOpen() { menu_.popupOpen_ = false; }
+        PopupOpen(const PopupOpen&) = delete;
+        PopupOpen& operator=(const PopupOpen&) = delete;
+
+    private:
+        Menu& menu_;
+    };
+
     QAction* action() const { return action_; }
     // The drop-down of an item that has children (created with the first child).
     QMenu* submenu();
@@ -54,6 +67,7 @@ private:
     void init();
     void showCaption();
     void showMark();
+    bool inOpenPopup() const;
     Form& form_;
     Menu* parent_ = nullptr;
     QString name_;
@@ -62,6 +76,7 @@ private:
     bool checked_ = false;
     bool enabled_ = true;
     bool visible_ = true;
+    bool popupOpen_ = false;
     QAction* action_ = nullptr;
     QMenu* submenu_ = nullptr;
     std::vector<Menu*> items_;

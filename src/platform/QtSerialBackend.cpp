@@ -3,6 +3,8 @@
 #include <QSerialPort>
 #include <QSocketNotifier>
 #include <algorithm>
+#include <ctime>
+#include <limits>
 #include <poll.h>
 #include <sys/ioctl.h>
 #include <termios.h>
@@ -10,13 +12,40 @@
 
 namespace plat {
 
+namespace {
+// The line is watched again this long before the missing characters could
+// all be there, so that a late pause timer costs nothing; a shorter pause is
+// not worth taking.
+constexpr int64_t kWatchAheadNs = 5'000'000;
+// How much earlier than the PC receives a character the line may already
+// bring the next one. A device that holds characters back (a UART's FIFO
+// time-out, a USB adapter's latency timer) sends them when the line has
+// been quiet since the newest, and a full FIFO or packet goes at once; what
+// is left is the USB host's polling of the adapter (1 ms) and a character
+// time.
+constexpr int64_t kHeldNs = 2'000'000;
+// A wake-up of the line is served by the event loop within this.
+constexpr int64_t kWokenNs = 1'000'000;
+constexpr int64_t kUnknown = std::numeric_limits<int64_t>::min() / 4;
+
+int64_t monotonicNs()
+{
+    timespec t{};
+    clock_gettime(CLOCK_MONOTONIC, &t);
+    return int64_t(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
+}
+} // namespace
+
 QtSerialBackend::QtSerialBackend(QString devicePath)
     : path_(std::move(devicePath)), port_(std::make_unique<QSerialPort>())
 {
     // A path is used as the device's location as it stands.
     port_->setPortName(path_);
     QObject::connect(port_.get(), &QSerialPort::readyRead, [this] {
-        watchLine();
+        // Characters taken from the kernel on request were counted as
+        // waiting already: the owner hears only of new ones.
+        if (pulling_) return;
+        watchLine(true, wakeMeansNew_);
         if (onReadyRead) onReadyRead();
     });
     pause_.setSingleShot(true);
@@ -48,6 +77,7 @@ bool QtSerialBackend::open()
     readWatch_ = nullptr;
     for (QSocketNotifier* n : port_->findChildren<QSocketNotifier*>())
         if (n->type() == QSocketNotifier::Read && n->socket() == port_->handle()) readWatch_ = n;
+    forgetLine();
     return true;
 }
 
@@ -58,6 +88,14 @@ void QtSerialBackend::close()
     port_->close();
     vmin_ = -1;
     charNs_ = 0;
+    forgetLine();
+}
+
+void QtSerialBackend::forgetLine()
+{
+    lookedNs_ = -1;
+    waiting_ = 0;
+    newestNs_ = kUnknown;
 }
 
 bool QtSerialBackend::isOpen() const { return port_->isOpen(); }
@@ -78,8 +116,9 @@ QByteArray QtSerialBackend::read(qint64 max)
 {
     if (!port_->isOpen() || max <= 0) return {};
     // Characters held back by the kernel are taken into the port first.
-    if (port_->bytesAvailable() < max && kernelPending() > 0) port_->waitForReadyRead(0);
+    if (port_->bytesAvailable() < max && kernelPending() > 0) pullFromKernel();
     QByteArray data = port_->read(max);
+    waiting_ = std::max<qint64>(0, waiting_ - data.size());
     watchLine();
     return data;
 }
@@ -90,32 +129,66 @@ void QtSerialBackend::setWakeThreshold(int chars)
     watchLine();
 }
 
-namespace {
-// The line is watched again this long before the missing characters could
-// all be there, so that a late pause timer costs nothing; a shorter pause is
-// not worth taking.
-constexpr int64_t kWatchAheadNs = 5'000'000;
-} // namespace
+bool QtSerialBackend::pullFromKernel()
+{
+    pulling_ = true;
+    const bool got = port_->waitForReadyRead(0);
+    pulling_ = false;
+    return got;
+}
 
-void QtSerialBackend::watchLine(bool mayPause)
+qint64 QtSerialBackend::lookAtLine(qint64 inPort, qint64 inKernel, int64_t nowNs, bool woken)
+{
+    const qint64 waiting = inPort + inKernel;
+    if (waiting > waiting_ && charNs_ > 0) {
+        // The newest character came after the characters before it, at the
+        // line's rate at best, and reached the PC after the last look (just
+        // now, when the line's wake-up brought it); the line brings the next
+        // one no earlier than kHeldNs before that.
+        int64_t bound = newestNs_ == kUnknown ? kUnknown : newestNs_ + (waiting - waiting_) * charNs_;
+        const int64_t arrivedAfter = woken ? nowNs - kWokenNs : lookedNs_;
+        if (arrivedAfter >= 0) bound = std::max(bound, arrivedAfter - kHeldNs);
+        // It is here, so it was on the line by now, however fast the far
+        // side fed it.
+        newestNs_ = std::min(bound, nowNs);
+    }
+    waiting_ = waiting;
+    lookedNs_ = nowNs;
+    return waiting;
+}
+
+void QtSerialBackend::watchLine(bool mayPause, bool woken)
 {
     pause_.stop();
     if (!port_->isOpen()) return;
+    // The clock is read before the line, so that what the look finds came
+    // at or before that instant.
+    const int64_t nowNs = monotonicNs();
     const qint64 inPort = port_->bytesAvailable();
     const qint64 inKernel = kernelPending();
-    const qint64 missing = wakeThreshold_ - inPort - inKernel;
-    const int64_t pauseNs = mayPause && readWatch_ && charNs_ > 0 ? missing * charNs_ - kWatchAheadNs : 0;
-    if (pauseNs > kWatchAheadNs) {
-        setLineWatched(false);
-        pause_.start(int(pauseNs / 1'000'000));
-        return;
+    const qint64 missing = wakeThreshold_ - lookAtLine(inPort, inKernel, nowNs, woken);
+    if (mayPause && readWatch_ && charNs_ > 0 && missing > 0 && newestNs_ != kUnknown) {
+        const int64_t pauseNs = newestNs_ + missing * charNs_ - kWatchAheadNs - nowNs;
+        if (pauseNs > kWatchAheadNs) {
+            setLineWatched(false);
+            pause_.start(int(pauseNs / 1'000'000));
+            return;
+        }
     }
     // VMIN counts what the kernel holds, and above 64 the kernel's poll no
     // longer waits for it: characters held that would keep the count above
-    // 64 are taken into the port first (its ready-read comes back here).
-    if (wakeThreshold_ - inPort > 64 && inKernel > 0 && port_->waitForReadyRead(0)) return;
-    setKernelWake(int(std::clamp<qint64>(wakeThreshold_ - inPort, 1, 64)));
+    // 64 are taken into the port first.
+    qint64 inPortNow = inPort;
+    if (wakeThreshold_ - inPort > 64 && inKernel > 0 && pullFromKernel()) inPortNow = port_->bytesAvailable();
+    const int wake = int(std::clamp<qint64>(wakeThreshold_ - inPortNow, 1, 64));
+    setKernelWake(wake);
     setLineWatched(true);
+    // A wake-up tells of characters that came just now only if the kernel
+    // held fewer than its wake count when the watch began.
+    wakeMeansNew_ = (inPortNow != inPort ? 0 : inKernel) < wake;
+    // What the kernel held may have completed the frame meanwhile: no
+    // wake-up of the line will tell, so the owner hears of it now.
+    if (inPortNow != inPort && inPortNow >= wakeThreshold_ && onReadyRead) onReadyRead();
 }
 
 void QtSerialBackend::setLineWatched(bool on)
@@ -196,6 +269,7 @@ bool QtSerialBackend::configure(int baud, char parity, int dataBits, int stopBit
     }
     // The settings rewrote the line's terminal attributes.
     vmin_ = -1;
+    forgetLine();
     const int bits = 1 + dataBits + (parity == 'n' ? 0 : 1) + stopBits;
     charNs_ = baud > 0 ? int64_t(bits) * 1'000'000'000 / baud : 0;
     watchLine();

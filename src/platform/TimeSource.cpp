@@ -23,7 +23,7 @@ void TimeSource::timerEnabled(Timer* t, int64_t fromUs)
     auto it = std::find_if(active_.begin(), active_.end(), [t](const Entry& e) { return e.timer == t; });
     const int64_t now = nowUs();
     const int64_t start = fromUs >= 0 && fromUs <= now ? fromUs : now;
-    Entry e{t, start + int64_t(t->interval()) * 1000, ++seq_, slackUs(t->interval())};
+    Entry e{t, start + int64_t(t->interval()) * 1000, ++seq_};
     if (it == active_.end())
         active_.push_back(e);
     else
@@ -54,7 +54,7 @@ int TimeSource::fireDue(int64_t now)
         if (ended_) return fired;
         const Entry* pick = nullptr;
         for (const Entry& e : active_)
-            if (e.due - e.slack <= now && !e.timer->running()
+            if (e.due <= now && !e.timer->running()
                 && (!pick || e.due < pick->due || (e.due == pick->due && e.seq < pick->seq)))
                 pick = &e;
         if (!pick) return fired;
@@ -71,31 +71,59 @@ int TimeSource::fireDue(int64_t now)
 
 void TimeSource::runHandler(const std::function<void()>& fn)
 {
-    ++depth_;
+    enter();
     struct Leave {
         TimeSource& ts;
         ~Leave()
         {
-            if (--ts.depth_ == 0) ts.collectGarbage();
+            ts.leave();
             ts.scheduleChanged();
         }
     } leave{*this};
     fn();
 }
 
+void TimeSource::leave()
+{
+    if (--depth_ == 0 && !graveyard_.empty()) requestCollect();
+}
+
 void TimeSource::deleteWhenIdle(std::function<void()> deleter)
 {
-    if (depth_ == 0)
-        deleter();
-    else
-        graveyard_.push_back(std::move(deleter));
+    graveyard_.push_back(std::move(deleter));
+    if (depth_ == 0) requestCollect();
+}
+
+void TimeSource::requestCollect()
+{
+    // A posted call runs once Qt's handling of the current event is over.
+    if (collectPosted_ || !QCoreApplication::instance()) return;
+    if (!collector_) collector_ = std::make_unique<QObject>();
+    collectPosted_ = true;
+    QMetaObject::invokeMethod(
+        collector_.get(),
+        [this] {
+            collectPosted_ = false;
+            collectGarbage();
+        },
+        Qt::QueuedConnection);
 }
 
 void TimeSource::collectGarbage()
 {
-    auto dead = std::move(graveyard_);
-    graveyard_.clear();
-    for (auto& d : dead) d();
+    // Inside a handler or a wait the code on the stack may still use what
+    // waits here; the handler's end asks again.
+    if (depth_ > 0) return;
+    destroyDeferred();
+}
+
+void TimeSource::destroyDeferred()
+{
+    while (!graveyard_.empty()) {
+        auto dead = std::move(graveyard_);
+        graveyard_.clear();
+        for (auto& d : dead) d();
+    }
 }
 
 // ---------------------------------------------------------------- real time
@@ -158,8 +186,6 @@ void RealTimeSource::post(std::function<void()> fn)
     });
 }
 
-int64_t RealTimeSource::coarseSlackUs(int intervalMs) { return intervalMs >= 100 ? intervalMs * 50LL : 0; }
-
 void RealTimeSource::scheduleChanged()
 {
     const int64_t next = nextDue();
@@ -175,8 +201,14 @@ void RealTimeSource::scheduleChanged()
         });
         return;
     }
-    // Absolute expiry on the monotonic clock; an instant already past fires at once.
-    const int64_t ns = d_->originNs + std::max<int64_t>(next, 1) * 1000;
+    // Absolute expiry on the monotonic clock, counted from this source's own
+    // reading of now; an instant already past fires at once. The monotonic
+    // clock is read after it, so that the expiry is never before the due
+    // instant.
+    const int64_t now = nowUs();
+    timespec mono{};
+    clock_gettime(CLOCK_MONOTONIC, &mono);
+    const int64_t ns = std::max<int64_t>(int64_t(mono.tv_sec) * 1000000000 + mono.tv_nsec + (next - now) * 1000, 1);
     itimerspec expiry{};
     expiry.it_value.tv_sec = ns / 1000000000;
     expiry.it_value.tv_nsec = ns % 1000000000;
@@ -191,12 +223,17 @@ void RealTimeSource::wake()
 
 bool RealTimeSource::waitUntil(const std::function<bool()>& done)
 {
+    Nested wait(*this);
     while (!ended_ && !done())
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     return !ended_;
 }
 
-void RealTimeSource::doEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+void RealTimeSource::doEvents()
+{
+    Nested wait(*this);
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
 
 void RealTimeSource::end()
 {
@@ -214,6 +251,9 @@ void VirtualTimeSource::post(std::function<void()> fn) { posted_.push_back(std::
 bool VirtualTimeSource::step(int64_t limit)
 {
     if (ended_) return false;
+    // Between events with no code of the program running: the virtual
+    // event loop frees what was unloaded.
+    collectGarbage();
     if (!posted_.empty()) {
         auto fn = std::move(posted_.front());
         posted_.erase(posted_.begin());
@@ -259,6 +299,7 @@ void VirtualTimeSource::runPending() { advance(0); }
 
 bool VirtualTimeSource::waitUntil(const std::function<bool()>& done)
 {
+    Nested wait(*this);
     const int64_t limit = now_ + waitLimitMs;
     while (!done()) {
         if (ended_) return false;
@@ -269,6 +310,7 @@ bool VirtualTimeSource::waitUntil(const std::function<bool()>& done)
 
 void VirtualTimeSource::doEvents()
 {
+    Nested wait(*this);
     while (!ended_ && step(now_)) {}
 }
 

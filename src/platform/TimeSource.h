@@ -5,8 +5,11 @@
 
 #include <QDateTime>
 #include <functional>
+#include <memory>
 #include <vector>
 #include <cstdint>
+
+class QObject;
 
 namespace plat {
 
@@ -42,12 +45,33 @@ public:
     [[noreturn]] virtual void end() = 0;
     bool ended() const { return ended_; }
 
-    // How deep the current code is nested in handlers run by this source;
-    // 0 at the top level. Deferred deletions wait for depth 0.
+    // How deep the current code is nested in handlers, waits and modal loops
+    // run by this source; 0 when no code of the program is running.
     int depth() const { return depth_; }
+    // Frees something that code may still be using (an unloaded window) as
+    // Qt's deleteLater does: only once control is back in the event loop
+    // with no handler, wait or modal loop of the program on the stack, at
+    // whatever depth it was handed over. The event that ran the handler,
+    // and the handler itself, may go on using it until then.
     void deleteWhenIdle(std::function<void()> deleter);
+    // Frees at once everything handed to deleteWhenIdle (teardown, with no
+    // handler running).
+    void destroyDeferred();
     // Runs an event handler at one more level of depth.
     void dispatch(const std::function<void()>& fn) { runHandler(fn); }
+
+    // Marks code that runs an event loop of its own inside it (a wait, a
+    // modal window, a pop-up menu): one more level of depth while it lasts.
+    class Nested {
+    public:
+        explicit Nested(TimeSource& ts) : ts_(ts) { ts_.enter(); }
+        ~Nested() { ts_.leave(); }
+        Nested(const Nested&) = delete;
+        Nested& operator=(const Nested&) = delete;
+
+    private:
+        TimeSource& ts_;
+    };
 
     // --- used by Timer ---
     // off -> on, or interval set while on; the countdown starts at `fromUs`
@@ -61,27 +85,29 @@ protected:
         Timer* timer;
         int64_t due;     // microseconds
         uint64_t seq;    // enable order, to order timers due at the same instant
-        int64_t slack;   // microseconds the tick may come early or late
     };
-    // Fires every timer due at or before `nowUs`, and every one due within
-    // its slack after it, in (due, enable order). Returns the number fired.
+    // Fires every timer due at or before `nowUs`, in (due, enable order); a
+    // timer never fires before its due time. Returns the number fired.
     int fireDue(int64_t nowUs);
     // Earliest due time (microseconds) of a timer that may fire now (not
     // already running), or -1 when none.
     int64_t nextDue() const;
-    // How far a timer of this interval may tick early, so that a timer due
-    // shortly after a wake-up shares it instead of waking the loop again.
-    // None by default: every tick comes exactly on time.
-    virtual int64_t slackUs(int intervalMs) const { return 0; }
     void runHandler(const std::function<void()>& fn);
     virtual void scheduleChanged() {}
+    void enter() { ++depth_; }
+    void leave();
+    // Frees what waits for deleteWhenIdle, when no code of the program runs.
     void collectGarbage();
+    // Asks the Qt event loop to collect when control is back in it.
+    void requestCollect();
 
     std::vector<Entry> active_;
     uint64_t seq_ = 0;
     int depth_ = 0;
     bool ended_ = false;
     std::vector<std::function<void()>> graveyard_;
+    std::unique_ptr<QObject> collector_;   // context of the collection posted to the Qt event loop
+    bool collectPosted_ = false;
 };
 
 // The program's time: Qt timers and the wall clock.
@@ -93,12 +119,9 @@ public:
     // every watched line whenever a line is taken into or out of the watch.
     static void selectEventLoop();
 
+    // Every timer ticks at its due time, never before it; it is late only
+    // by the time the event loop takes to come round to it.
     RealTimeSource();
-    // Timers of 100 ms and more may tick up to 5 % of their interval early
-    // when the loop is awake anyway (the system timers such programs were
-    // written for tick on a 15.6 ms grid); none ticks late, and shorter
-    // ones (the reply tick among them) are exact.
-    static int64_t coarseSlackUs(int intervalMs);
     ~RealTimeSource() override;
     int64_t nowUs() const override;
     QDateTime wallClock() const override;
@@ -109,7 +132,6 @@ public:
 
 protected:
     void scheduleChanged() override;
-    int64_t slackUs(int intervalMs) const override { return coarseSlackUs(intervalMs); }
 
 private:
     void wake();

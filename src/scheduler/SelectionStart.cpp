@@ -48,6 +48,7 @@ SelectionStart::SelectionStart(Program& p) : plat::Form(p.rt, "SelectionStart"),
     Timer2.onTimer = [this] { Timer2_Timer(); };
     Picture1.onMouseMove = [this](const plat::MouseArgs& a) { Picture1_MouseMove(a.button, a.shift, a.x, a.y); };
     Picture11.onClick = [this] { Picture11_Click(); };
+    onVisibleChange = [this](bool shown) { opened_ = opened_ || shown; };
     wireScheduler();
 }
 
@@ -190,6 +191,8 @@ void SelectionStart::Timer1_Timer()
     setHeight(HeightOpened);
     setLeft(s.scheduler->StartFenetreLeft);
     setTop(s.scheduler->StartFenetreTop);
+    keepOnScreen();   // a saved place off every screen would leave the window out of reach
+    opened_ = true;
     Timer2.setEnabled(true);
 
     // An LE without a recorded mode keeps its caption.
@@ -258,8 +261,12 @@ void SelectionStart::Form_QueryUnload(int& cancel, int unloadMode)
         nameLabel(le).setBackColor(plat::ButtonFace);
         modeLabel(le).setBackColor(plat::ButtonFace);
     }
-    sc.StartFenetreLeft = left();
-    sc.StartFenetreTop = top();
+    // A window never opened in this session stands where it was made, not
+    // where it was saved: the saved place is kept.
+    if (opened_) {
+        sc.StartFenetreLeft = left();
+        sc.StartFenetreTop = top();
+    }
     // A file that cannot be written is skipped: the window closes all the same.
     plat::writeLines(p_.rt.drive, inBase(p_.s, PositionFile),
                {plat::printForm(sc.StartFenetreLeft), plat::printForm(sc.StartFenetreTop), QString(), QString(), QString(), QString()});

@@ -192,6 +192,7 @@ private:
     void EnablePasteMenus();
     SchedulerState& model();
     Program& p_;
+    bool opened_ = false;   // shown or placed by the opening timer in this session
 };
 
 // The status line of LE number n (1-8).

@@ -1,7 +1,8 @@
 // The port configuration window and its file ParamComx2.ini, and the port
 // activation it calls: what the window shows from the file, the port-number
 // check, "All activated", the start-mode lock, the file OK writes (byte for
-// byte), what OK refuses, and how each LE's port is opened, kept or closed.
+// byte), what OK refuses, and how each LE's port is opened, kept or closed; the
+// window used with the mouse.
 #include "link/ConfigurationRS232.h"
 #include "link/LinkState.h"
 #include "link/PortFile.h"
@@ -13,6 +14,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 
@@ -130,6 +132,22 @@ TEST_F(PortConfigTest, OkWritesTheFileAndOpensTheActivatedPort)
     EXPECT_EQ(s().status->ComPortOpen[1], 1);
     EXPECT_EQ(s().runShared->RestSeconds[1], 60);
     EXPECT_EQ(s().status->ComPortOpen[0], 0);
+}
+
+// The window as the user meets it: the box ticked and OK pressed with the
+// mouse; the window closes itself from OK's own click.
+TEST_F(PortConfigTest, OkPressedWithTheMouseOpensThePortAndClosesTheWindow)
+{
+    win().show();
+    win().Text1[1].setText("4");
+    QPointer<QWidget> window = win().window();
+    for (plat::Control* c : std::initializer_list<plat::Control*>{&win().Check1[1], &win().Command1})
+        QTest::mouseClick(c->widget(), Qt::LeftButton, {}, c->widget()->rect().center());
+    EXPECT_TRUE(log().MSComm2.portOpen());
+    EXPECT_EQ(log().MSComm2.commPort(), 4);
+    EXPECT_FALSE(winLoaded());
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(window);
 }
 
 TEST_F(PortConfigTest, FileWrittenByOkIsReadBackAtTheNextStart)

@@ -16,6 +16,8 @@
 #include "shell/State.h"
 #include "shell/TracesShared.h"
 
+#include <QTest>
+
 using namespace orv;
 
 namespace {
@@ -368,6 +370,29 @@ TEST_F(SelectionTest, StopOfAClosedLEWarnsOnceAndLeavesNoRequest)
     EXPECT_EQ(t.dialogs.shown[0].text, "COMx unactivated");
     EXPECT_EQ(s->request->StartStopPC[3], 0);
     EXPECT_EQ(modeOf(3), 5);
+}
+
+// The pop-up as the user meets it: a real press on the LE's label, a real
+// click (or the keys) on "Stop" runs the item once.
+TEST_F(SelectionTest, ARealStopChoiceStopsTheLEOnce)
+{
+    log->show();
+    auto realChoice = [&](int le, TestDialogs::By by) {
+        t.dialogs.realPopups.push_back({"MListeStop", by});
+        log->Label26[le].setVisible(true);
+        QTest::mouseClick(log->Label26[le].widget(), Qt::LeftButton, {}, QPoint(10, 5));
+    };
+    openPort(3);
+    s->status->PhaseLP[3] = 5;
+    realChoice(3, TestDialogs::By::Mouse);
+    EXPECT_EQ(histoMessages().count("LE4  Off LE "), 1);
+    EXPECT_EQ(s->request->StartStopPC[3], 2);
+
+    s->request->StartStopPC[2] = 1;   // a closed port
+    realChoice(2, TestDialogs::By::Keys);
+    ASSERT_EQ(t.dialogs.shown.size(), 1u);
+    EXPECT_EQ(t.dialogs.shown[0].text, "COMx unactivated");
+    EXPECT_EQ(t.dialogs.popupsShown, (std::vector<QString>{"mnuMListe", "mnuMListe"}));
 }
 
 // The items act on the LE whose label opened the pop-up, whatever a timer

@@ -1,7 +1,8 @@
 // The LFC-2 reference window and the LFC-3 trigger-level window: opening
 // from the main window's value labels, the files they read and write (byte
-// for byte, and read back at the next start), refused CAL entries, and a
-// screenshot of each window.
+// for byte, and read back at the next start), refused CAL entries, the
+// LFC-2 window used with the keys and the mouse, and a screenshot of each
+// window.
 #include "scheduler/RefCapteurLFC2.h"
 #include "scheduler/RefLevelTrigLFC3.h"
 #include "scheduler/SchedulerFixture.h"
@@ -94,6 +95,32 @@ TEST_F(LfcWindowsTest, Lfc2StoresOneLEAndWritesAllEightThenTheNextStartReadsThem
     EXPECT_EQ(prog->s.schedule->CalLFC2[2], 120);
     EXPECT_EQ(prog->s.scheduler->CalLFC2Text[2], "120");
     EXPECT_EQ(prog->s.schedule->CalLFC2[7], 0);
+}
+
+// Typed and closed as the user does: the window goes from its own button's
+// click, "Valide " storing the typed value and "Cancel" nothing.
+TEST_F(LfcWindowsTest, Lfc2ValideAndCancelPressedWithTheMouseCloseTheWindow)
+{
+    sensor(0);
+    const struct {
+        plat::CommandButton RefCapteurLFC2::*button;
+        const char* typed;
+        int stored;
+    } cases[] = {{&RefCapteurLFC2::Valide, "77", 77}, {&RefCapteurLFC2::Command1, "12", 77}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        pressLabel37(0);
+        RefCapteurLFC2& w = *prog->ifLoaded<RefCapteurLFC2>();
+        QWidget* box = w.Text1.widget();
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(box, c.typed);
+        QWidget* button = (w.*c.button).widget();
+        QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+        EXPECT_EQ(prog->ifLoaded<RefCapteurLFC2>(), nullptr);
+        EXPECT_EQ(s->schedule->CalLFC2[0], c.stored);
+        t.time.advance(0);
+    }
+    EXPECT_EQ(readFile(Lfc2).split('\n').value(8).trimmed(), "77");
 }
 
 TEST_F(LfcWindowsTest, Lfc2RefusesAnythingButDashesOrAByte)

@@ -1,6 +1,8 @@
 // The start-selection window: the opening timer (place, height, captions),
 // the hour scale and its cursor, the closing handler and its position file,
-// the diagnostic toggle, and a screenshot with strips of each mode drawn.
+// the diagnostic toggle, and a screenshot with strips of each mode drawn; the
+// saved place across a session: moved by the window system, never opened,
+// saved off every screen.
 
 #include "scheduler/StripFixture.h"
 #include "shell/ScheduleFlags.h"
@@ -9,8 +11,11 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QGuiApplication>
 #include <QPixmap>
+#include <QScreen>
 #include <QWidget>
+#include <QWindow>
 
 using namespace orv;
 
@@ -150,6 +155,72 @@ TEST_F(SelectionStartTest, ScreenshotWithStripsOfEachMode)
     QDir().mkpath(TEST_OUTPUT_DIR);
     const QString path = QStringLiteral(TEST_OUTPUT_DIR "/selection_start_strips.png");
     ASSERT_TRUE(image.save(path)) << path.toStdString();
+}
+
+// The saved place from start-up to quit, with the real window.
+class StartPositionTest : public ProgramTest {
+protected:
+    const QString positionFile = "C:\\LightCtl\\AdressesFenetresStart.ini";
+
+    // Start-up with `saved` in the position file.
+    SelectionStart& startWith(const QByteArray& saved)
+    {
+        writeFile(positionFile, saved);
+        startUp();
+        return *prog->form<SelectionStart>();
+    }
+    // Opened as a run-mode choice opens it: shown, then placed by its opening timer.
+    void open(SelectionStart& w)
+    {
+        w.show();
+        w.Timer1.setEnabled(true);
+        t.time.advance(60);
+    }
+    void quit()
+    {
+        t.dialogs.answers.push_back(plat::mb::Yes);
+        try {
+            prog->Log->mnuQuit_Click();
+        } catch (const plat::ProgramEnded&) {
+        }
+    }
+};
+
+TEST_F(StartPositionTest, AWindowMovedByTheWindowSystemIsSavedWhereItStands)
+{
+    SelectionStart& w = startWith(" 1500 \r\n 0 \r\n\r\n\r\n\r\n\r\n");
+    open(w);
+    ASSERT_EQ(w.left(), 1500);
+    w.window()->windowHandle()->setFramePosition({400, 150});
+    QCoreApplication::processEvents();
+    w.window()->close();   // the close box: the window hides and saves its place
+    EXPECT_FALSE(w.visible());
+    EXPECT_EQ(readFile(positionFile), QByteArray(" 6000 \r\n 2250 \r\n\r\n\r\n\r\n\r\n"));
+}
+
+TEST_F(StartPositionTest, QuitKeepsThePlaceReadAtStartUpOfAWindowNeverOpened)
+{
+    startWith(" 1200 \r\n 450 \r\n\r\n\r\n\r\n\r\n");
+    quit();
+    EXPECT_EQ(readFile(positionFile), QByteArray(" 1200 \r\n 450 \r\n\r\n\r\n\r\n\r\n"));
+}
+
+TEST_F(StartPositionTest, APlaceSavedOffEveryScreenOpensTheWindowOnScreen)
+{
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    for (const QByteArray& saved : {QByteArray("-2000000000 \r\n-99999 \r\n"), QByteArray(" 99999999 \r\n 99999999 \r\n")}) {
+        SCOPED_TRACE(saved.toStdString());
+        makeProgram();
+        SelectionStart& w = startWith(saved + "\r\n\r\n\r\n\r\n");
+        open(w);
+        const QRect frame(w.window()->pos(), w.window()->size());
+        EXPECT_TRUE(screen.contains(frame.topLeft())) << frame.x() << "," << frame.y();
+        w.window()->close();
+        const QList<QByteArray> lines = readFile(positionFile).split('\n');
+        EXPECT_EQ(lines[0].trimmed().toInt(), w.left());
+        EXPECT_EQ(lines[1].trimmed().toInt(), w.top());
+        EXPECT_EQ(w.left(), plat::pxToTwips(frame.x()));
+    }
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 // The activity history: the line format WriteHisto appends, the viewer's
 // load and tidy pass (which never changes the file), its File menu with the
-// yes/no question, and the printed pages.
+// yes/no question (its Quit used with the mouse), and the printed pages.
 #include "platform/Dialogs.h"
 #include "platform/Printer.h"
 #include "platform/VbText.h"
@@ -15,6 +15,10 @@
 
 #include <QFont>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QTest>
 #include <random>
 
 using namespace orv;
@@ -375,6 +379,29 @@ TEST(HistoPrintTest, PagesOf76WithHeadingFromTheThirdOn)
     EXPECT_EQ(docs[1].last(), "e152|");
     EXPECT_EQ(docs[2], QStringList({" ", " ", "  Report faults history, starts, stops and mistakes errors|", " ", "e153|"}));
     EXPECT_FALSE(printer.docOpen());
+}
+
+// File > Quit with the mouse, as the user closes the viewer: the window goes
+// while the menu that ran the command is still handling the click.
+TEST_F(HistoryTest, QuitFromTheViewersFileMenuWithTheMouseClosesIt)
+{
+    writeHisto("LE1  Starting LE ");
+    prog->Log->show();
+    Histo& h = openViewer();
+    QPointer<QWidget> window = h.window();
+    QMenuBar* bar = h.menuBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(h.mnuFileHisto.action()).center());
+    QMenu* file = h.mnuFileHisto.submenu();
+    ASSERT_TRUE(file->isVisible());
+    QPointer<QMenu> menu = file;
+    QTest::mouseClick(file, Qt::LeftButton, {}, file->actionGeometry(h.mnuQuitterHisto.action()).center());
+    EXPECT_FALSE(prog->ifLoaded<Histo>());
+    EXPECT_TRUE(window && menu);   // freed only once the menu is done with the click
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(window || menu);
+    // The program goes on: the next opening loads the viewer afresh.
+    EXPECT_EQ(openViewer().List1.listCount(), 4);
+    EXPECT_TRUE(prog->Log.isLoaded());
 }
 
 TEST_F(HistoryTest, RealViewerWindowShowsTheListInAFixedPitchFont)

@@ -1,6 +1,6 @@
 #pragma once
-// A run-time for tests: virtual time, scripted dialogs, a temporary drive C:,
-// in-memory serial ports and a recording printer.
+// A run-time for tests: virtual time, scripted dialogs (or real pop-ups), a
+// temporary drive C:, in-memory serial ports and a recording printer.
 
 #include "platform/Dialogs.h"
 #include "platform/Drive.h"
@@ -10,6 +10,7 @@
 #include "platform/Runtime.h"
 #include "platform/TimeSource.h"
 #include "support/Printing.h"
+#include "support/TestDialogs.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -17,7 +18,7 @@
 struct TestRuntime {
     QTemporaryDir driveDir;
     plat::VirtualTimeSource time;
-    plat::ScriptedDialogs dialogs;
+    TestDialogs dialogs;
     plat::Drive drive{driveDir.path()};
     plat::MemoryPortHub ports{time};
     plat::MemorySerialFactory serial{ports};

@@ -1,9 +1,12 @@
 // The trace display options (Scroll, Frozen, Auto-Save) and the plot-timer
 // gate that runs each LE's plot timer only while the LE is out of phase 0
-// with a live link, and shows the QTH items by the QTH option.
+// with a live link, and shows the QTH items by the QTH option; the toggles
+// chosen in the pane's real pop-up.
 #include "shell/LinkStatus.h"
 #include "shell/TracesShared.h"
 #include "support/TracesFixture.h"
+
+#include <QTest>
 
 namespace {
 
@@ -102,6 +105,35 @@ TEST_F(OptionsTest, AutoSaveOnlyTogglesItsMark)
     log->mnuAutoSaveScreen.click();
     EXPECT_FALSE(log->mnuAutoSaveScreen.checked());
     EXPECT_EQ(at(5000, 1000), tr::Red);
+}
+
+// The pane's pop-up as the user meets it: a real press on the trace area
+// opens it and a real click on the item toggles the option once.
+TEST_F(OptionsTest, EachToggleOfThePanesRealPopupTogglesOncePerChoice)
+{
+    const struct {
+        const char* item;
+        plat::Menu& menu;
+        const uint8_t& flag;
+    } cases[] = {
+        {"mnuScroll", log->mnuScroll, ts->ScrollFlag},
+        {"mnuFrozen", log->mnuFrozen, ts->FrozenFlag},
+        {"mnuAutoSaveScreen", log->mnuAutoSaveScreen, ts->AutoSaveFlag},
+    };
+    log->show();
+    QWidget* pane = log->Picture13.widget();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.item);
+        for (int choice = 0; choice < 2; ++choice) {
+            const uint8_t before = c.flag;
+            const bool marked = c.menu.checked();
+            t.dialogs.realPopups.push_back({c.item});
+            QTest::mouseClick(pane, Qt::LeftButton, {}, QPoint(40, 20));
+            EXPECT_NE(c.flag, before);
+            EXPECT_NE(c.menu.checked(), marked);
+        }
+    }
+    EXPECT_EQ(t.dialogs.popupsShown.size(), 6u);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 // Creates one pseudo-terminal per LE, prints the ORVANE_COM<n> line to give
 // the program for each, then "ready", and plays one le::Model behind every
 // master side until SIGTERM or SIGINT.
+#include "line/LineFeed.h"
 #include "model/Model.h"
 
 #include <QByteArray>
@@ -32,14 +33,12 @@ volatile std::sig_atomic_t g_stop = 0;
 
 void onSignal(int) { g_stop = 1; }
 
-// 10 bits per character at 19200 baud.
-constexpr double kCharMs = 10.0 * 1000.0 / 19200.0;
-
 struct Options {
     int count = 8;
     int periodMs = 250;
     double startScale = 0.05;
     bool pace = false;
+    lesim::LineFeed::Mode delivery = lesim::LineFeed::Mode::Even;
     bool trace = false;
     QStringList faults;
 };
@@ -49,8 +48,8 @@ struct Engine {
     int master = -1;
     QString slavePath;
     std::unique_ptr<le::Model> model;
-    QByteArray out;          // bytes not yet on the line
-    double credit = 0;       // characters the baud rate allows now (paced mode)
+    QByteArray out;          // bytes not yet on the line (unpaced)
+    std::unique_ptr<lesim::LineFeed> feed;   // the line at its rate (paced)
     bool listening = false;  // the slave side is open
     bool dropOnOpen = false; // --fault LE:drop, applied to the first frame the program can see
     // --trace: frames queued in `out`, as (characters not yet written, kind).
@@ -60,8 +59,9 @@ struct Engine {
 void usage()
 {
     std::fprintf(stderr,
-                 "usage: le-sim [--count N] [--period ms] [--start-scale f] [--pace] [--trace]\n"
-                 "              [--fault LE:kind]...\n"
+                 "usage: le-sim [--count N] [--period ms] [--start-scale f] [--pace] [--delivery kind]\n"
+                 "              [--trace] [--fault LE:kind]...\n"
+                 "deliveries: even, chars, fifo, usb, usb-latency\n"
                  "kinds: silence, garbage, unmarked, drop, error=CODE, temp=MAT,SHT, speed=M,V1,V2\n");
 }
 
@@ -72,6 +72,9 @@ bool parseOptions(int argc, char** argv, Options& o)
         const bool hasValue = i + 1 < argc;
         bool ok = true;
         if (arg == "--pace") {
+            o.pace = true;
+        } else if (arg == "--delivery" && hasValue) {
+            ok = lesim::LineFeed::parse(QString::fromLocal8Bit(argv[++i]), o.delivery);
             o.pace = true;
         } else if (arg == "--trace") {
             o.trace = true;
@@ -232,6 +235,8 @@ int main(int argc, char** argv)
         e.model = std::make_unique<le::Model>(e.number);
         e.model->setPeriodMs(options.periodMs);
         e.model->setStartScale(options.startScale);
+        if (options.pace)
+            e.feed = std::make_unique<lesim::LineFeed>(options.delivery, 19200, unsigned(e.number));
         if (!openEngine(e))
             return 1;
     }
@@ -289,13 +294,18 @@ int main(int argc, char** argv)
             fds[i].revents = 0;
         }
 
-        bool paced = false;
-        for (const Engine& e : engines)
-            paced = paced || (options.pace && !e.out.isEmpty());
-        const int r = poll(fds.data(), fds.size(), paced ? 1 : 5);
+        // Paced lines wake the loop when their next characters reach the PC.
+        int64_t wakeUs = -1;
+        const int64_t loopUs = traceStamp();
+        for (const Engine& e : engines) {
+            const int64_t next = e.feed && e.listening ? e.feed->nextUs(loopUs) : -1;
+            if (next >= 0 && (wakeUs < 0 || next < wakeUs)) wakeUs = next;
+        }
+        const int64_t waitUs = wakeUs < 0 ? 5000 : std::clamp<int64_t>(wakeUs - loopUs, 0, 5000);
+        const timespec wait{0, long(waitUs * 1000)};
+        const int r = ppoll(fds.data(), fds.size(), &wait, nullptr);
         if (r < 0 && errno != EINTR)
             break;
-
         for (size_t i = 0; i < engines.size(); ++i) {
             Engine& e = engines[i];
             if (fds[i].fd < 0 || !(fds[i].revents & POLLIN))
@@ -318,11 +328,16 @@ int main(int argc, char** argv)
 
         for (Engine& e : engines) {
             e.model->tick(elapsed);
+            const int64_t nowUs = traceStamp();
+            const qsizetype waiting = e.feed ? e.feed->pending() : e.out.size();
             if (auto frame = e.model->nextFrame()) {
                 // A line still busy with a whole earlier frame (the program
                 // does not read) skips this one, as the controller's UART would.
-                if (e.out.size() < le::kStampFrameLength) {
-                    e.out += *frame;
+                if (waiting < le::kStampFrameLength) {
+                    if (e.feed)
+                        e.feed->queue(*frame, nowUs);
+                    else
+                        e.out += *frame;
                     e.inFlight.emplace_back(frame->size(), frameKind(*frame));
                 }
             }
@@ -330,26 +345,19 @@ int main(int argc, char** argv)
 
             if (!e.listening) {
                 e.out.clear();
+                if (e.feed) e.feed->clear();
                 e.inFlight.clear();
-                e.credit = 0;
                 continue;
             }
-            if (e.out.isEmpty()) {
-                // An idle line saves up no characters.
-                e.credit = 0;
+            // Unpaced, what the line does not take now waits; paced, it is
+            // lost as on a line whose receiver overflows.
+            const QByteArray chunk = e.feed ? e.feed->take(nowUs) : e.out;
+            if (chunk.isEmpty())
                 continue;
-            }
-            qsizetype allowed = e.out.size();
-            if (options.pace) {
-                e.credit += elapsed / kCharMs;
-                allowed = std::min<qsizetype>(allowed, qsizetype(e.credit));
-                if (allowed <= 0)
-                    continue;
-            }
-            const ssize_t written = write(e.master, e.out.constData(), size_t(allowed));
+            const ssize_t written = write(e.master, chunk.constData(), size_t(chunk.size()));
             if (written > 0) {
-                e.out.remove(0, written);
-                e.credit -= double(written);
+                if (!e.feed)
+                    e.out.remove(0, written);
                 if (options.trace)
                     traceWritten(e, written, traceStamp());
             }
