@@ -8,7 +8,6 @@ namespace orv {
 const std::array<LeInstance, 8>& leInstances()
 {
     using L = LogControls;
-    using S = State;
     static const std::array<LeInstance, 8> rows{{
         {0, 1, &Log::MSComm1, &L::Timer21, &L::Timer30, &LinkState::AlarmSHTLatchLE1, &LinkState::AlarmLFCLatchLE1,
          true, true, true, true},
