@@ -3,14 +3,15 @@
 // RelayAlarmBy, so that the frame (which carries the OR of every writer's
 // request) keeps a relay another window's alarm holds.
 
-#include "shell/State.h"
+#include "shell/LinkRequest.h"
+#include "shell/StateParts.h"
 
 namespace orv {
 
 // The alarm windows act on LE-1 to LE-6.
 constexpr int AlarmLECount = 6;
 
-inline uint8_t& alarmRelay(State& s, AlarmRelayWriter w, int le) { return s.relayAlarmBy(w, le); }
+inline uint8_t& alarmRelay(State& s, AlarmRelayWriter w, int le) { return s.request->relayAlarmBy(w, le); }
 
 inline void setAlarmRelays(State& s, AlarmRelayWriter w, uint8_t v)
 {

@@ -1,8 +1,10 @@
 #pragma once
-// The alarm windows' own state: the watched LEs and channels. What each
-// window has reported since the last start is shared state: a start clears it.
+// The alarm windows' own state: the watched LEs and channels, the alarm
+// menus' switches and what each window has reported since the last start.
+// Written by the alarm windows; run control reads and clears the reports
+// at a start.
 
-#include "shell/State.h"
+#include "shell/StateParts.h"
 
 namespace orv {
 
@@ -16,6 +18,9 @@ struct AlarmsState {
     uint8_t AlarmQTHArmed = 0;       // 1 while the QTH alarm is armed (3 s into a run with the lamps on)
     uint8_t ValueSHT = 0;            // SHT window's last reading: raw channel value, or degrees C (no sensor: 0)
     uint8_t RefFadecSHT = 0;         // the SHT-watched LE's own SHT limit as the window last drew it
+    uint8_t FlagMenuQTH = 0, FlagMenuSHT = 0, FlagMenuLFC = 0;   // alarm switches on
+    uint8_t AlarmSHTPCReported = 0;             // the SHT window has reported its alarm (run control clears it)
+    std::array<uint8_t, 4> AlarmQTHReported{};  // per QTH alarm channel
 };
 
 } // namespace orv

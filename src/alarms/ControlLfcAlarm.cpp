@@ -5,6 +5,8 @@
 #include "alarms/AlarmPictures.h"
 #include "alarms/AlarmRelay.h"
 #include "alarms/AlarmsState.h"
+#include "shell/AlarmsShared.h"
+#include "shell/LinkStatus.h"
 #include "shell/ParamLogicielVB.h"
 #include "shell/Program.h"
 
@@ -150,7 +152,7 @@ void ControlLfcAlarm::Timer1_Timer()
     for (int i = 0; i < 6; ++i) {
         plat::Canvas& bar = Picture3[i].canvas();
         bar.cls();
-        bar.line(0, 4750, 135, 4750 - 19 * s.RawLFC[i], s.PhaseLP[i] == PhaseRunning ? BarGreen : LineBlue,
+        bar.line(0, 4750, 135, 4750 - 19 * s.status->RawLFC[i], s.status->PhaseLP[i] == PhaseRunning ? BarGreen : LineBlue,
                  plat::Canvas::BoxFilled);
     }
 
@@ -158,18 +160,18 @@ void ControlLfcAlarm::Timer1_Timer()
     Label2.setCaption(QStringLiteral("LE Active : %1").arg(watched + 1));
 
     // The first ticked LE in phase 5 outside the band sets the flag.
-    s.AlarmLFCActive = 0;
+    s.alarmsShared->AlarmLFCActive = 0;
     for (int i = 0; i < 6; ++i) {
-        if (s.PhaseLP[i] != PhaseRunning || Check1[i].value() == 0) continue;
-        if (s.RawLFC[i] < lower || s.RawLFC[i] > upper) {
-            s.AlarmLFCActive = 1;
+        if (s.status->PhaseLP[i] != PhaseRunning || Check1[i].value() == 0) continue;
+        if (s.status->RawLFC[i] < lower || s.status->RawLFC[i] > upper) {
+            s.alarmsShared->AlarmLFCActive = 1;
             break;
         }
     }
 
     // The relay request goes to the LE watched in the QTH window.
-    Picture5.setVisible(s.AlarmLFCActive == 1);
-    alarmRelay(s, AlarmRelayWriter::LFC, watched) = s.AlarmLFCActive == 1 ? 1 : 0;
+    Picture5.setVisible(s.alarmsShared->AlarmLFCActive == 1);
+    alarmRelay(s, AlarmRelayWriter::LFC, watched) = s.alarmsShared->AlarmLFCActive == 1 ? 1 : 0;
 }
 
 void ControlLfcAlarm::Timer2_Timer()

@@ -7,6 +7,8 @@
 #include "alarms/AlarmsState.h"
 #include "platform/Drive.h"
 #include "platform/SeqFile.h"
+#include "shell/LinkRequest.h"
+#include "shell/LinkStatus.h"
 #include "shell/Log.h"
 #include "shell/ParamLogicielVB.h"
 #include "shell/Program.h"
@@ -31,10 +33,10 @@ constexpr int columnX(int k) { return 600 + 720 * k; }
 uint8_t channelLevel(const State& s, int k, int le)
 {
     switch (k) {
-    case 0: return s.RawVIS[le];
-    case 1: return s.RawIR[le];
-    case 2: return s.RawRH[le];
-    default: return s.RawAD13[le];
+    case 0: return s.status->RawVIS[le];
+    case 1: return s.status->RawIR[le];
+    case 2: return s.status->RawRH[le];
+    default: return s.status->RawAD13[le];
     }
 }
 
@@ -195,7 +197,7 @@ void Halogen::Timer3_Timer()
         Picture1[k].setVisible(Check1[k].value() != 0);
         Label78[k].setVisible(Check1[k].value() != 0);
     }
-    setCaption(s.RelayQTH[le] == 1 ? QStringLiteral("  QTH Alarm Control  (QTH=ON)")
+    setCaption(s.request->RelayQTH[le] == 1 ? QStringLiteral("  QTH Alarm Control  (QTH=ON)")
                                    : QStringLiteral("  QTH Alarm Control  (QTH=OFF)"));
 
     // The threshold line follows the slider's thumb.
@@ -216,28 +218,28 @@ void Halogen::Timer3_Timer()
 
     bool seen = false;
     for (int k = 0; k < ChannelCount; ++k) {
-        const bool alarm = s.alarms->FlagLPActive == 1 && s.PhaseLP[le] == PhaseRunning && s.RelayQTH[le] == 1
+        const bool alarm = s.alarms->FlagLPActive == 1 && s.status->PhaseLP[le] == PhaseRunning && s.request->RelayQTH[le] == 1
             && Check1[k].value() == 1 && level[k] < threshold;
         if (!alarm) continue;
         seen = true;
         if (s.alarms->AlarmQTHArmed != 1) continue;
         setAlarmRelays(s, AlarmRelayWriter::QTH, 1);
-        if (!log.mnuAlarmHalogen.checked() || s.AlarmQTHReported[k] != 0) continue;
+        if (!log.mnuAlarmHalogen.checked() || s.alarms->AlarmQTHReported[k] != 0) continue;
         log.RaiseAlarm(QStringLiteral("AD%1  QTH-Alarm Lamp ").arg(k), log.mnuAlarmHalogen, QStringLiteral("QTH-Lamp *"),
                        QStringLiteral("LE%1 QTH-Lamp").arg(le + 1));
-        s.AlarmQTHReported[k] = 1;
+        s.alarms->AlarmQTHReported[k] = 1;
     }
     Picture5.setVisible(seen);
 
     // Armed 3 s after the watched LE runs with its lamps on; disarmed at once otherwise.
-    if (s.PhaseLP[le] == PhaseRunning && s.RelayQTH[le] == 1)
+    if (s.status->PhaseLP[le] == PhaseRunning && s.request->RelayQTH[le] == 1)
         Timer2.setEnabled(true);
     else
         s.alarms->AlarmQTHArmed = 0;
 
     // The watched LE stopping switches the lamps and this window's alarm relays off.
-    if (s.PhaseLP[le] == PhaseStopping) {
-        for (int i = 0; i < AlarmLECount; ++i) s.RelayQTH[i] = 0;
+    if (s.status->PhaseLP[le] == PhaseStopping) {
+        for (int i = 0; i < AlarmLECount; ++i) s.request->RelayQTH[i] = 0;
         setAlarmRelays(s, AlarmRelayWriter::QTH, 0);
     }
 }

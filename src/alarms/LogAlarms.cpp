@@ -2,6 +2,7 @@
 #include "alarms/AlarmsStartup.h"
 
 #include "alarms/AlarmFiles.h"
+#include "alarms/AlarmsState.h"
 #include "alarms/ControlLfcAlarm.h"
 #include "alarms/Halogen.h"
 #include "alarms/SHTPC.h"
@@ -65,7 +66,7 @@ void LogAlarms::mnuLfcControlAlarm_Click()
 void LogAlarms::qthAlarmOff()
 {
     L.mnuAlarmHalogen.setChecked(false);
-    p.s.FlagMenuQTH = 0;
+    p.s.alarms->FlagMenuQTH = 0;
     L.mnuAlarmHalogen.setCaption(QStringLiteral("QTH-Lamp"));
     Halogen& w = *p.form<Halogen>();
     w.Timer4.setEnabled(false);
@@ -76,7 +77,7 @@ void LogAlarms::qthAlarmOff()
 void LogAlarms::shtAlarmOff()
 {
     L.mnuAlarmPlateau.setChecked(false);
-    p.s.FlagMenuSHT = 0;
+    p.s.alarms->FlagMenuSHT = 0;
     L.mnuAlarmPlateau.setCaption(QStringLiteral("SHT (FADEC and PC)"));
     SHTPC& w = *p.form<SHTPC>();
     w.Timer2.setEnabled(false);
@@ -87,7 +88,7 @@ void LogAlarms::shtAlarmOff()
 void LogAlarms::lfcAlarmOff()
 {
     L.mnuAlarmLFC.setChecked(false);
-    p.s.FlagMenuLFC = 0;
+    p.s.alarms->FlagMenuLFC = 0;
     L.mnuAlarmLFC.setCaption(QStringLiteral("LFC"));
     ControlLfcAlarm& w = *p.form<ControlLfcAlarm>();
     w.Timer5.setEnabled(false);
@@ -97,9 +98,9 @@ void LogAlarms::lfcAlarmOff()
 
 void LogAlarms::mnuAlarmHalogen_Click()
 {
-    if (p.s.FlagMenuQTH != 0) return qthAlarmOff();
+    if (p.s.alarms->FlagMenuQTH != 0) return qthAlarmOff();
     L.mnuAlarmHalogen.setChecked(true);
-    p.s.FlagMenuQTH = 1;
+    p.s.alarms->FlagMenuQTH = 1;
     Halogen& w = *p.form<Halogen>();
     w.Timer4.setEnabled(true);
     w.Timer5.setEnabled(true);
@@ -107,17 +108,17 @@ void LogAlarms::mnuAlarmHalogen_Click()
 
 void LogAlarms::mnuAlarmPlateau_Click()
 {
-    if (p.s.FlagMenuSHT != 0) return shtAlarmOff();
+    if (p.s.alarms->FlagMenuSHT != 0) return shtAlarmOff();
     L.mnuAlarmPlateau.setChecked(true);
-    p.s.FlagMenuSHT = 1;
+    p.s.alarms->FlagMenuSHT = 1;
     p.form<SHTPC>()->Timer2.setEnabled(true);
 }
 
 void LogAlarms::mnuAlarmLFC_Click()
 {
-    if (p.s.FlagMenuLFC != 0) return lfcAlarmOff();
+    if (p.s.alarms->FlagMenuLFC != 0) return lfcAlarmOff();
     L.mnuAlarmLFC.setChecked(true);
-    p.s.FlagMenuLFC = 1;
+    p.s.alarms->FlagMenuLFC = 1;
     p.form<ControlLfcAlarm>()->Timer5.setEnabled(true);
 }
 

@@ -7,9 +7,11 @@
 #include "alarms/AlarmPictures.h"
 #include "alarms/AlarmRelay.h"
 #include "shell/BoiteDialogue.h"
+#include "shell/LinkStatus.h"
 #include "shell/Log.h"
 #include "shell/ParamLogicielVB.h"
 #include "shell/Program.h"
+#include "shell/RunShared.h"
 
 #include <algorithm>
 
@@ -161,7 +163,7 @@ void SHTPC::mnuSHTRAlarm_Click()
     Picture5.setVisible(false);
     setAlarmRelays(p_.s, AlarmRelayWriter::SHT, 0);
     p_.form<BoiteDialogue>().unload();
-    p_.s.AlarmSHTPCReported = 0;
+    p_.s.alarms->AlarmSHTPCReported = 0;
 }
 
 void SHTPC::Picture5_Click()
@@ -205,11 +207,11 @@ void SHTPC::Timer1_Timer()
 
     // The last ticked input wins; with none the last reading stays.
     struct Input { plat::Menu* menu; uint8_t input; const PerLE<uint8_t>* raw; const char* name; };
-    const Input inputs[] = {{&mnuSHTChannel0, 0, &s.RawVIS, "Channel 0"},
-                            {&mnuSHTChannel1, 1, &s.RawIR, "Channel 1"},
-                            {&mnuSHTChannel2, 2, &s.RawRH, "Channel 2"},
-                            {&mnuSHTChannel3, 3, &s.RawAD13, "Channel 3"},
-                            {&mnuHolderThermo, InputHolder, &s.TempSHT, "SHT"}};
+    const Input inputs[] = {{&mnuSHTChannel0, 0, &s.status->RawVIS, "Channel 0"},
+                            {&mnuSHTChannel1, 1, &s.status->RawIR, "Channel 1"},
+                            {&mnuSHTChannel2, 2, &s.status->RawRH, "Channel 2"},
+                            {&mnuSHTChannel3, 3, &s.status->RawAD13, "Channel 3"},
+                            {&mnuHolderThermo, InputHolder, &s.status->TempSHT, "SHT"}};
     for (const Input& in : inputs) {
         if (!in.menu->checked()) continue;
         s.alarms->InputSHT = in.input;
@@ -256,8 +258,8 @@ void SHTPC::draw(bool unselected)
         bar.line(0, 6544, 135, 4804 - 18 * a.ValueSHT, ChannelGreen, plat::Canvas::BoxFilled);
 
     // An LE not started since the program started has no limit to show.
-    if (!holder || s.MaxTempSHT[le] == 0) return;
-    a.RefFadecSHT = s.MaxTempSHT[le];
+    if (!holder || s.runShared->MaxTempSHT[le] == 0) return;
+    a.RefFadecSHT = s.runShared->MaxTempSHT[le];
     const int y = 6440 - 36 * a.RefFadecSHT;
     drawing.line(480, y, 3100, y, FadecRed);
     Picture1.setBackColor(plat::ButtonFace);
@@ -277,7 +279,7 @@ void SHTPC::test()
     AlarmsState& a = *s.alarms;
     Log& log = *p_.Log;
     const int le = std::min<int>(s.alarms->LEActiveSHT, 5);
-    const bool running = s.PhaseLP[le] == PhaseRunning;
+    const bool running = s.status->PhaseLP[le] == PhaseRunning;
     const int threshold = VScroll1[0].value();
 
     if (a.ValueSHT <= threshold) {
@@ -292,14 +294,14 @@ void SHTPC::test()
     if (!running) return;
     setAlarmRelays(s, AlarmRelayWriter::SHT, 1);
     if (!log.mnuAlarmPlateau.checked() || !p_.form<ParamLogicielVB>()->LEActivated(le)
-        || s.AlarmSHTPCReported != 0)
+        || s.alarms->AlarmSHTPCReported != 0)
         return;
     const bool holder = s.alarms->InputSHT == InputHolder;
     log.RaiseAlarm(QStringLiteral("LE%1  Alarm SHT (PC) to %2").arg(le + 1).arg(a.ValueSHT)
                        + (holder ? Degrees : QStringLiteral("/255")),
                    log.mnuAlarmPlateau, QStringLiteral("SHT (FADEC and PC) *"),
                    QStringLiteral("LE%1 SHT (FADEC and PC)").arg(le + 1));
-    s.AlarmSHTPCReported = 1;
+    s.alarms->AlarmSHTPCReported = 1;
 }
 
 void SHTPC::Timer2_Timer() { showBlinkText(Label7, ActivatedText, Timer2, Timer3); }

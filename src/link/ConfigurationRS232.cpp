@@ -4,9 +4,11 @@
 #include "link/PortFile.h"
 #include "platform/Dialogs.h"
 #include "platform/VbText.h"
+#include "shell/LinkStatus.h"
 #include "shell/Log.h"
 #include "shell/Program.h"
 #include "shell/SettingsReader.h"
+#include "shell/State.h"
 
 namespace orv {
 
@@ -67,7 +69,7 @@ void ConfigurationRS232::Form_Load()
     State& s = p_.s;
     setTopmost(true);
     // Start mode 0 fixes the ports of LE-1 to LE-6; their activation stays free.
-    if (s.StartMode == 0)
+    if (s.common->StartMode == 0)
         for (int i = 0; i < 6; ++i)
             Text1[i].setEnabled(false);
     setCaption(QStringLiteral(" Configurating Ports COMx    "));
@@ -132,7 +134,7 @@ void ConfigurationRS232::Command1_Click()
     }
     // Until an LE sends a marked frame again it is neither answered nor started.
     for (int i = 0; i < 8; ++i)
-        s.SynchroRS232[i] = 0;
+        s.status->SynchroRS232[i] = 0;
 
     PortTexts numbers, enabled;
     for (int i = 0; i < 8; ++i) {
@@ -141,7 +143,7 @@ void ConfigurationRS232::Command1_Click()
         numbers[i] = s.link->ComPortNumber[i];
         enabled[i] = s.link->ComPortEnabled[i];
     }
-    const bool saved = writePortFile(p_.rt.drive, portFilePath(s.BaseFolder), numbers, enabled);
+    const bool saved = writePortFile(p_.rt.drive, portFilePath(s.common->BaseFolder), numbers, enabled);
 
     // The choice applies to this session even when it could not be saved.
     p_.Log->ActivationCOM();

@@ -5,7 +5,7 @@
 
 #include "platform/Controls.h"
 #include "platform/Form.h"
-#include "shell/State.h"
+#include "shell/StateParts.h"
 
 #include <QString>
 #include <array>
@@ -28,8 +28,8 @@ struct LeInstance {
     plat::FormTimer LogControls::*resetTimer;   // link indicator reset, 980/970 ms (Timer30..35, 50, 66)
 
     // Alarm latches, 1 once this instance raised that alarm.
-    uint8_t State::*shtLatch;                   // AlarmSHTLatchLE1..8
-    uint8_t State::*lfcLatch;                   // AlarmLFCLatchLE1..8
+    uint8_t LinkState::*shtLatch;                   // AlarmSHTLatchLE1..8
+    uint8_t LinkState::*lfcLatch;                   // AlarmLFCLatchLE1..8
 
     // The LE has a column in the wear-counter window; LE-7 and LE-8 have
     // none.

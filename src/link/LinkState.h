@@ -1,10 +1,12 @@
 #pragma once
 // The link's own state: the port configuration as validated and as last
 // read, what the activation did, the receive buffers, the bound parameter
-// write and the I/O monitor's direction.
+// write, the frames last sent and received as bytes, the I/O position names,
+// the values of the last frame no other subsystem reads, and the alarm
+// latches. Written by the link; run control's start clears the latches.
 
 #include "link/ParamWindowsEntry.h"
-#include "shell/State.h"
+#include "shell/StateParts.h"
 
 #include <optional>
 
@@ -29,6 +31,16 @@ struct LinkState {
     std::array<bool, 16 * 9> CoeffParsedValid{};
     // The parameter windows, as the parameters subsystem registers them.
     ParamWindowsEntry ParamWindows;
+    PerLE<QByteArray> IOStampToPC;   // last frame received, as bytes
+    PerLE<QByteArray> IOPCToStamp;   // last frame sent, as bytes
+    std::array<QString, 32> ListeIONames{};  // names of the 32 I/O positions (ListeIO, at start-up)
+    PerLE<uint8_t> FadecError{}, SHTAlarmTemp{}, StampVersion{};
+    PerLE<uint8_t> RestStarted{};    // 1 from the start of the rest countdown until the LE reports phase 0
+    // Alarm latches: 1 once the LE's receive routine raised that alarm; a start clears them all.
+    uint8_t AlarmSHTLatchLE1 = 0, AlarmSHTLatchLE2 = 0, AlarmSHTLatchLE3 = 0, AlarmSHTLatchLE4 = 0,
+            AlarmSHTLatchLE5 = 0, AlarmSHTLatchLE6 = 0, AlarmSHTLatchLE7 = 0, AlarmSHTLatchLE8 = 0;
+    uint8_t AlarmLFCLatchLE1 = 0, AlarmLFCLatchLE2 = 0, AlarmLFCLatchLE3 = 0, AlarmLFCLatchLE4 = 0,
+            AlarmLFCLatchLE5 = 0, AlarmLFCLatchLE6 = 0, AlarmLFCLatchLE7 = 0, AlarmLFCLatchLE8 = 0;
 };
 
 } // namespace orv

@@ -3,13 +3,15 @@
 // its close test. Nothing here fails outward: a setting the port refuses is
 // skipped and the next one runs.
 
+#include "link/LeInstances.h"
 #include "link/LinkState.h"
 #include "link/LogLink.h"
-#include "link/LeInstances.h"
 #include "platform/CommPort.h"
 #include "platform/VbText.h"
+#include "shell/LinkStatus.h"
 #include "shell/Log.h"
 #include "shell/Program.h"
+#include "shell/RunShared.h"
 
 namespace orv {
 
@@ -54,18 +56,18 @@ void Log::ActivationCOM()
             // the watchdog finds no marker and tries again through here.
             if (numbered)
                 port.setPortOpen(true);
-            s.ComPortOpen[le] = 1;
+            s.status->ComPortOpen[le] = 1;
             link->PortOpenChanged();
-            s.RestSeconds[le] = 60;
+            s.runShared->RestSeconds[le] = 60;
         }
 
         if (s.link->ComPortEnabled[le] == QLatin1String("0") && port.portOpen()) {
             port.setPortOpen(false);
             Label21[le].setBackColor(plat::ButtonFace);
             Label21[le].setCaption(QStringLiteral("no"));
-            s.ComPortOpen[le] = 0;
+            s.status->ComPortOpen[le] = 0;
             link->PortOpenChanged();
-            s.RestSeconds[le] = 0;
+            s.runShared->RestSeconds[le] = 0;
         }
     }
     // The port watchdog starts on every call.

@@ -8,6 +8,7 @@
 #include "link/LeInstances.h"
 #include "shell/Log.h"
 #include "shell/Program.h"
+#include "shell/RunShared.h"
 
 namespace orv {
 
@@ -65,7 +66,7 @@ LogLink::LogLink(Log& log, Program& prog) : L(log), p(prog)
 
 void LogLink::ActiveDesactiveRS232_Click()
 {
-    for (int i = 0; i < LeCount; ++i) p.s.RestSeconds[i] = 90;
+    for (int i = 0; i < LeCount; ++i) p.s.runShared->RestSeconds[i] = 90;
     p.form<ConfigurationRS232>()->show();
 }
 

@@ -2,6 +2,7 @@
 // monitor shows them for both directions. The texts are kept exactly as they
 // are, trailing blanks included, so the monitor's columns line up as designed.
 
+#include "link/LinkState.h"
 #include "shell/Log.h"
 #include "shell/Program.h"
 
@@ -43,7 +44,7 @@ void Log::ListeIO()
         QStringLiteral("Synchro RS232 (Stamp)"),
         QStringLiteral("Enable cooling (M + V1 + V2)        "),
     };
-    p_.s.ListeIONames = names;
+    p_.s.link->ListeIONames = names;
 }
 
 } // namespace orv

@@ -1,7 +1,8 @@
 #include "link/LinkState.h"
+#include "link/LogLink.h"
 #include "link/LogReceive.h"
 #include "platform/SerialBackend.h"
-#include "link/LogLink.h"
+#include "shell/LinkStatus.h"
 #include "shell/Log.h"
 #include "shell/Program.h"
 
@@ -33,15 +34,15 @@ void LogLink::MSComm_OnComm(int le)
     const FrameParse parsed = parseStampFrame(s.link->RxText[le]);
     if (parsed.frame) {
         const StampFrame& f = *parsed.frame;
-        QByteArray& bytes = s.IOStampToPC[le];
+        QByteArray& bytes = s.link->IOStampToPC[le];
         if (bytes.size() < IOStampToPCColumns) bytes.resize(IOStampToPCColumns, '\0');
         for (int i = 0; i < FieldCount; ++i) {
-            s.FadecIO[le][i] = f[i];
+            s.status->FadecIO[le][i] = f[i];
             bytes[i] = char(f[i]);
         }
         // Before the kind: a read-back clears the marker unless its
         // parameter 30 happens to be 123, so it is not answered.
-        s.SynchroRS232[le] = f.marker ? SynchroMarker : 0;
+        s.status->SynchroRS232[le] = f.marker ? SynchroMarker : 0;
         s.link->RxBank[le] = f[fld::Bank];
         if (f.kind == FrameKind::ParamReadBack) {
             rx::readBack(L, in, f);

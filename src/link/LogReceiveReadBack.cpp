@@ -1,5 +1,6 @@
-#include "link/LogReceive.h"
 #include "link/LinkState.h"
+#include "link/LogReceive.h"
+#include "shell/LinkStatus.h"
 #include "shell/Log.h"
 #include "shell/Program.h"
 
@@ -15,9 +16,9 @@ void readBack(Log& log, const LeInstance& in, const StampFrame& f)
     const ParamWindowsEntry& params = s.link->ParamWindows;
     for (int i = 0; i < FieldCount; ++i) {
         params.setParamPC(i, QString::number(f[i]));
-        s.ParamStamp[in.le][i] = f[i];
+        s.status->ParamStamp[in.le][i] = f[i];
     }
-    s.MessageTransfert = QStringLiteral("Reading the settings on ") + in.name() + QStringLiteral(" went well ! ");
+    s.status->MessageTransfert = QStringLiteral("Reading the settings on ") + in.name() + QStringLiteral(" went well ! ");
     log.Timer44.setEnabled(true);
 }
 

@@ -8,11 +8,14 @@
 // left out, and the tachometer positions carry their speed.
 
 #include "link/LinkState.h"
+#include "link/LogLink.h"
 #include "platform/Canvas.h"
 #include "platform/VbText.h"
-#include "link/LogLink.h"
+#include "shell/LinkStatus.h"
 #include "shell/Log.h"
 #include "shell/Program.h"
+#include "shell/State.h"
+#include "shell/TracesShared.h"
 
 namespace orv {
 
@@ -33,12 +36,12 @@ int frameByte(const QByteArray& frame, int p) { return p < frame.size() ? uint8_
 void LogLink::Timer12_Timer()
 {
     const State& s = p.s;
-    const int sel = s.SelectedLE - 1;
+    const int sel = s.common->SelectedLE - 1;
     const bool selected = sel >= 0 && sel < LeCount;   // SelectedLE is set at start-up
 
     if (selected) {
-        L.Label7.setCaption(QStringLiteral("Ph = ") + QString::number(s.PhaseLP[sel]));
-        L.Label5.setCaption(QStringLiteral("Step = ") + QString::number(s.StartStep[sel]));
+        L.Label7.setCaption(QStringLiteral("Ph = ") + QString::number(s.status->PhaseLP[sel]));
+        L.Label5.setCaption(QStringLiteral("Step = ") + QString::number(s.status->StartStep[sel]));
         for (plat::Label* l : p.s.link->ParamWindows.SpeedLabels())
             l->setCaption(QString());
         IOMonitor();
@@ -51,23 +54,23 @@ void LogLink::Timer12_Timer()
         return;
     plat::Canvas& bar = L.Picture1.canvas();
     bar.cls();
-    const bool sht = s.TempSel != 0;
-    const int t = sht ? s.TempSHT[sel] : s.TempMAT[sel];
+    const bool sht = s.common->TempSel != 0;
+    const int t = sht ? s.status->TempSHT[sel] : s.status->TempMAT[sel];
     if (sht && t == NoSensor) {
         L.Label68.setCaption(QStringLiteral("---"));
         return;
     }
-    L.Label68.setCaption(s.FlagCommPerdue[sel] == 1 ? QStringLiteral("---") : plat::vbStr(t) + QStringLiteral("°C"));
+    L.Label68.setCaption(s.status->FlagCommPerdue[sel] == 1 ? QStringLiteral("---") : plat::vbStr(t) + QStringLiteral("°C"));
     bar.line(1, BarBase, 90, BarBase - BarPerDegree * t, plat::colors::Cyan, plat::Canvas::BoxFilled);
 }
 
 void LogLink::IOMonitor()
 {
     const State& s = p.s;
-    const int sel = s.SelectedLE - 1;
-    const std::array<int32_t, 161>& received = s.FadecIO[sel];
-    const QByteArray& listed = s.IOMonitorPCToStamp != 0 ? s.IOPCToStamp[sel] : s.IOStampToPC[sel];
-    const uint8_t tachy[3] = {s.TachyM[sel], s.TachyV1[sel], s.TachyV2[sel]};
+    const int sel = s.common->SelectedLE - 1;
+    const std::array<int32_t, 161>& received = s.status->FadecIO[sel];
+    const QByteArray& listed = s.tracesShared->IOMonitorPCToStamp != 0 ? s.link->IOPCToStamp[sel] : s.link->IOStampToPC[sel];
+    const uint8_t tachy[3] = {s.status->TachyM[sel], s.status->TachyV1[sel], s.status->TachyV2[sel]};
     const std::array<plat::Label*, 3> speedLabels = p.s.link->ParamWindows.SpeedLabels();
     const QString speedPrefixes[3] = {QStringLiteral("M  "), QStringLiteral("V1 "), QStringLiteral("V2 ")};
 
@@ -86,7 +89,7 @@ void LogLink::IOMonitor()
             continue;
         lines << QStringLiteral(" ") + plat::right(QStringLiteral("00") + QString::number(p), 2)
                      + QStringLiteral("   ") + plat::right(QStringLiteral("00") + QString::number(frameByte(listed, p)), 3)
-                     + QStringLiteral("   ") + s.ListeIONames[p] + QStringLiteral(" ") + speed;
+                     + QStringLiteral("   ") + s.link->ListeIONames[p] + QStringLiteral(" ") + speed;
     }
 
     plat::Canvas& monitor = L.Picture22.canvas();

@@ -14,20 +14,22 @@
 
 #include "link/LinkState.h"
 #include "link/LogLink.h"
+#include "shell/LinkStatus.h"
 #include "shell/Log.h"
 #include "shell/Program.h"
+#include "shell/State.h"
 
 namespace orv {
 
 void LogLink::Timer11_Timer()
 {
     State& s = p.s;
-    if (L.mnuStopAlarm.checked() && s.TempoStopAlarm > 0) {
-        --s.TempoStopAlarm;
-        L.mnuStopAlarm.setCaption(QStringLiteral("Stop Alarm (") + QString::number(s.TempoStopAlarm)
+    if (L.mnuStopAlarm.checked() && s.common->TempoStopAlarm > 0) {
+        --s.common->TempoStopAlarm;
+        L.mnuStopAlarm.setCaption(QStringLiteral("Stop Alarm (") + QString::number(s.common->TempoStopAlarm)
                                 + QStringLiteral(" sec.)"));
     }
-    if (s.TempoStopAlarm == 0) {
+    if (s.common->TempoStopAlarm == 0) {
         L.mnuStopAlarm.setCaption(QStringLiteral("Stop Alarm (Actived)"));
         L.Timer54.setEnabled(true);
         L.Timer11.setEnabled(false);
@@ -38,7 +40,7 @@ void LogLink::Timer46_Timer()
 {
     bool anyOpen = false;
     for (int i = 0; i < LeCount; ++i)
-        anyOpen = anyOpen || p.s.ComPortOpen[i] == 1;
+        anyOpen = anyOpen || p.s.status->ComPortOpen[i] == 1;
     for (plat::Menu* m : {&L.mnuTestMateriel, &L.mnuParameters, &L.mnuVdesParam})
         m->setEnabled(anyOpen);
     if (!anyOpen) L.Timer46.park();

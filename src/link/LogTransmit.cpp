@@ -3,15 +3,18 @@
 // 30 ms timer after every frame; the first tick that finds the marker answers
 // the LE's last frame with one command frame and disarms the timer.
 
-#include "link/LinkState.h"
 #include "link/CommandFrame.h"
 #include "link/LeInstances.h"
-#include "link/StampFrame.h"
+#include "link/LinkState.h"
 #include "link/LogLink.h"
+#include "link/StampFrame.h"
 #include "platform/Dialogs.h"
 #include "platform/TimeSource.h"
+#include "shell/LinkRequest.h"
+#include "shell/LinkStatus.h"
 #include "shell/Log.h"
 #include "shell/Program.h"
+#include "shell/State.h"
 
 namespace orv {
 
@@ -48,9 +51,9 @@ std::optional<std::array<int, 32>> writeValues(const std::array<QString, 32>& co
 void Log::RequestParamWrite()
 {
     State& s = p_.s;
-    s.link->WriteParamLE = s.SelectedLE;
+    s.link->WriteParamLE = s.common->SelectedLE;
     s.link->WriteParamCopy = workingCopy(p_);
-    s.SelectionBank = bank::WriteParam;
+    s.request->SelectionBank = bank::WriteParam;
 }
 
 // The user learns that the write was dropped. The box waits for the user
@@ -59,7 +62,7 @@ void LogLink::DropParamWrite(const QString& reason)
 {
     State& s = p.s;
     const int le = s.link->WriteParamLE;
-    s.SelectionBank = bank::Command;
+    s.request->SelectionBank = bank::Command;
     s.link->WriteParamLE = 0;
     const std::shared_ptr<bool> alive = L.aliveToken();
     Program& program = p;
@@ -79,20 +82,20 @@ void LogLink::TransmitTimer_Timer(int le)
     State& s = p.s;
 
     // No marker on the last frame: stay armed and look again next tick.
-    if (s.SynchroRS232[le] != SynchroMarker)
+    if (s.status->SynchroRS232[le] != SynchroMarker)
         return;
 
     // The link indicator tells that marked frames arrive and are answered,
     // whether or not this answer reaches the line.
     LinkIndicatorOn(le);
 
-    const bool selected = in.number == s.SelectedLE;
+    const bool selected = in.number == s.common->SelectedLE;
 
     // A parameter write goes only to the LE it was asked for, with the values
     // the user asked to write. A changed selection or working copy cancels
     // it, and so does a copy that cannot be encoded, which could never leave.
     std::optional<std::array<int, 32>> params;
-    if (selected && s.SelectionBank == bank::WriteParam) {
+    if (selected && s.request->SelectionBank == bank::WriteParam) {
         const std::array<QString, 32> copy = workingCopy(p);
         const bool asAsked = s.link->WriteParamLE == in.number && copy == s.link->WriteParamCopy;
         if (asAsked)
@@ -102,18 +105,18 @@ void LogLink::TransmitTimer_Timer(int le)
                                    : QStringLiteral("The selected LE or the values changed before they were sent."));
     }
 
-    IORow& row = s.FadecIO[le];
+    IORow& row = s.status->FadecIO[le];
     PcRequests r;
     r.selected = selected;
-    r.selectionBank = s.SelectionBank;
-    r.phase = s.PhaseLP[le];
-    r.startStopPC = s.StartStopPC[le];
-    r.consignePW = s.ConsignePW[le];
-    r.relayQTH = s.RelayQTH[le];
-    r.relayAlarm = s.alarmRelayRequest(le);
-    r.subCommand = s.SubCommand[le];
-    r.vmot = s.Vmot[le];
-    r.enableCooling = s.EnableCooling[le];
+    r.selectionBank = s.request->SelectionBank;
+    r.phase = s.status->PhaseLP[le];
+    r.startStopPC = s.request->StartStopPC[le];
+    r.consignePW = s.request->ConsignePW[le];
+    r.relayQTH = s.request->RelayQTH[le];
+    r.relayAlarm = s.request->alarmRelayRequest(le);
+    r.subCommand = s.request->SubCommand[le];
+    r.vmot = s.request->Vmot[le];
+    r.enableCooling = s.request->EnableCooling[le];
     applyRequests(row, r);
 
     plat::CommPort& port = L.*in.port;
@@ -125,19 +128,19 @@ void LogLink::TransmitTimer_Timer(int le)
         // Otherwise the bank request waits for the next answer.
         const std::optional<QByteArray> frame = encodeCommandFrame(row);
         if (frame && port.output(*frame)) {
-            QByteArray& sent = s.IOPCToStamp[le];
+            QByteArray& sent = s.link->IOPCToStamp[le];
             if (sent.size() < IOPCToStampCells)
                 sent.resize(IOPCToStampCells, '\0');
             for (int k = 0; k < 32; ++k)
                 sent[k] = frame->at(k);
             if (params) {
                 for (int e = 1; e < 32; ++e)
-                    s.ParamStamp[le][e] = (*params)[e];
-                s.MessageTransfert = QStringLiteral("Backup completed successfully ! ");
+                    s.status->ParamStamp[le][e] = (*params)[e];
+                s.status->MessageTransfert = QStringLiteral("Backup completed successfully ! ");
                 L.Timer44.setEnabled(true);
             }
             if (selected) {
-                s.SelectionBank = bank::Command;
+                s.request->SelectionBank = bank::Command;
                 s.link->WriteParamLE = 0;
             }
         }

@@ -19,14 +19,17 @@
 
 #include "link/ConfigurationRS232.h"
 #include "link/LeInstances.h"
+#include "link/LogLink.h"
 #include "link/StampFrame.h"
 #include "platform/CommPort.h"
 #include "platform/VbText.h"
 #include "shell/BoiteDialogue.h"
-#include "link/LogLink.h"
+#include "shell/LinkStatus.h"
 #include "shell/Log.h"
 #include "shell/ParamLogicielVB.h"
 #include "shell/Program.h"
+#include "shell/RunShared.h"
+#include "shell/State.h"
 
 namespace orv {
 
@@ -55,17 +58,17 @@ void LogLink::Timer57_Timer()
     L.List3.clear();
     for (const LeInstance& in : leInstances()) {
         const int i = in.le;
-        passMark[i] = s.ComPortOpen[i] == 1 ? 1 : 0;
+        passMark[i] = s.status->ComPortOpen[i] == 1 ? 1 : 0;
         QString note;
         // A line that has gone away (adapter pulled, far side closed) has no
         // marker any more, whatever its last frame carried: it is re-tested
         // like a silent one, so the link comes back once the LE is there again.
         if (passMark[i] == 1 && !(L.*in.port).portOpen())
-            s.SynchroRS232[i] = 0;
-        if (passMark[i] == 1 && s.SynchroRS232[i] == 0) {
+            s.status->SynchroRS232[i] = 0;
+        if (passMark[i] == 1 && s.status->SynchroRS232[i] == 0) {
             note = MissNote;
-            if (s.ComptageCOM[i] < LastCountedMiss) {
-                ++s.ComptageCOM[i];
+            if (s.runShared->ComptageCOM[i] < LastCountedMiss) {
+                ++s.runShared->ComptageCOM[i];
             } else {
                 // Given up: no more resets for this LE, and the user finds it
                 // unticked when opening the port configuration.
@@ -73,18 +76,18 @@ void LogLink::Timer57_Timer()
                 p.form<ConfigurationRS232>()->Check1[i].setValue(0);
             }
         }
-        L.List3.addItem(portTestLine(s.SynchroRS232[i], passMark[i], in.number, note));
+        L.List3.addItem(portTestLine(s.status->SynchroRS232[i], passMark[i], in.number, note));
     }
 
     for (const LeInstance& in : leInstances()) {
         const int i = in.le;
-        if (passMark[i] != 1 || s.SynchroRS232[i] == SynchroMarker)
+        if (passMark[i] != 1 || s.status->SynchroRS232[i] == SynchroMarker)
             continue;
         plat::CommPort& port = L.*in.port;
         if (port.portOpen()) {
             port.setPortOpen(false);
             LinkIndicatorOff(i);
-            s.ComPortOpen[i] = 0;
+            s.status->ComPortOpen[i] = 0;
             PortOpenChanged();
             (L.*in.txTimer).setEnabled(false);
         }
@@ -128,39 +131,39 @@ void LogLink::NoCommunicationStep()
             continue;
 
         if (L.Label21[j].backColor() == plat::ButtonFace) {
-            if (s.ComptageComm[j] < LostAfterTicks) {
-                ++s.ComptageComm[j];
+            if (s.common->ComptageComm[j] < LostAfterTicks) {
+                ++s.common->ComptageComm[j];
             } else {
-                s.ComptageComm[j] = LostAfterTicks;
-                s.FlagCommPerdue[j] = 1;
+                s.common->ComptageComm[j] = LostAfterTicks;
+                s.status->FlagCommPerdue[j] = 1;
                 for (auto* values :
                      {&L.Label31, &L.Label32, &L.Label33, &L.Label34, &L.Label35, &L.Label39, &L.Label40, &L.Label41})
                     (*values)[j].setCaption(QStringLiteral("---"));
 
-                if (s.FlagCommSignalee[j] == 0) {
+                if (s.common->FlagCommSignalee[j] == 0) {
                     const QString message = in.name() + QStringLiteral("  No communication with machine System!");
                     L.List4.setForeColor(plat::colors::Red);
                     L.List4.addItem(message);
-                    s.HistoMessage = message;
+                    s.common->HistoMessage = message;
                     L.WriteHisto();
-                    s.HistoCode = QStringLiteral("0");
-                    s.DateCourante = p.rt.dateText();
-                    s.HeureCourante = p.rt.timeText();
-                    s.FlagCommSignalee[j] = 1;
+                    s.common->HistoCode = QStringLiteral("0");
+                    s.common->DateCourante = p.rt.dateText();
+                    s.common->HeureCourante = p.rt.timeText();
+                    s.common->FlagCommSignalee[j] = 1;
                 }
 
                 BoiteDialogue& box = *p.form<BoiteDialogue>();
                 box.setCaption(QStringLiteral(" Warning !"));
                 box.Label1.setCaption(NoCommunication);
                 box.Label2.setCaption(QStringLiteral("         System!"));
-                box.Label3.setCaption(s.DateCourante + QStringLiteral(" / ") + s.HeureCourante);
+                box.Label3.setCaption(s.common->DateCourante + QStringLiteral(" / ") + s.common->HeureCourante);
                 box.show(false);
             }
         }
 
         if (L.Label21[j].backColor() == plat::colors::Green) {
-            s.ComptageComm[j] = 0;
-            s.FlagCommPerdue[j] = 0;
+            s.common->ComptageComm[j] = 0;
+            s.status->FlagCommPerdue[j] = 0;
         }
     }
 }
@@ -175,7 +178,7 @@ void LogLink::VanishedLineStep()
     const State& s = p.s;
     for (const LeInstance& in : leInstances()) {
         const int i = in.le;
-        if (s.ComPortOpen[i] == 1 && !(L.*in.port).portOpen() && s.ComptageCOM[i] < LastCountedMiss) {
+        if (s.status->ComPortOpen[i] == 1 && !(L.*in.port).portOpen() && s.runShared->ComptageCOM[i] < LastCountedMiss) {
             L.Timer57.setEnabled(true);
             return;
         }

@@ -1,6 +1,6 @@
 #include "link/StampFrame.h"
 
-#include "shell/State.h"
+#include "shell/StateParts.h"
 
 namespace orv {
 

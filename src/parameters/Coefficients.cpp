@@ -3,7 +3,9 @@
 #include "parameters/CoefficientFile.h"
 #include "platform/Dialogs.h"
 #include "shell/ParamLogicielVB.h"
+#include "shell/ParametersShared.h"
 #include "shell/Program.h"
+#include "shell/State.h"
 
 namespace orv {
 
@@ -119,10 +121,10 @@ void Coefficients::Timer1_Timer()
         for (int le = 0; le < 8; ++le) column(le)[row].setVisible(false);
     }
     const QStringList values =
-        readCoefficientFile(p_.rt.drive, coefficientFilePath(p_.s.BaseFolder)).value_or(QStringList());
+        readCoefficientFile(p_.rt.drive, coefficientFilePath(p_.s.common->BaseFolder)).value_or(QStringList());
     for (int le = 0; le < 8; ++le)
         for (int row = 0; row < CoeffRows; ++row) {
-            QString& coeff = p_.s.CoeffLE[coeffIndex(row, le)];
+            QString& coeff = p_.s.paramShared->CoeffLE[coeffIndex(row, le)];
             const int line = coeffLine(row, le);
             if (line <= values.size()) coeff = values[line - 1];
             column(le)[row].setText(coeff);
@@ -159,7 +161,7 @@ void Coefficients::Form_Unload(int& cancel)
     QStringList refused;
     for (int le = 0; le < 8; ++le)
         for (int row = 0; row < CoeffRows; ++row) {
-            QString& coeff = p_.s.CoeffLE[coeffIndex(row, le)];
+            QString& coeff = p_.s.paramShared->CoeffLE[coeffIndex(row, le)];
             const QString typed = column(le)[row].text();
             // Closed before the table was loaded: the grid holds nothing of the user's.
             if (loaded_ && typed != coeff) {
@@ -174,7 +176,7 @@ void Coefficients::Form_Unload(int& cancel)
             }
             lines += coeff;
         }
-    writeCoefficientFile(p_.rt.drive, coefficientFilePath(p_.s.BaseFolder), lines);
+    writeCoefficientFile(p_.rt.drive, coefficientFilePath(p_.s.common->BaseFolder), lines);
     if (!refused.isEmpty())
         p_.rt.dialogs.msgBox(QStringLiteral("Not a number, the previous value is kept : ") + refused.join(QStringLiteral(", ")),
                              int(plat::mb::OKOnly) | int(plat::mb::Exclamation), QStringLiteral(" Warning ! "));

@@ -5,9 +5,12 @@
 #include "platform/Dialogs.h"
 #include "platform/Printer.h"
 #include "platform/TimeSource.h"
-#include "shell/PrintFiled.h"
+#include "shell/LinkStatus.h"
 #include "shell/Log.h"
+#include "shell/PrintFiled.h"
 #include "shell/Program.h"
+#include "shell/RunShared.h"
+#include "shell/State.h"
 
 #include <algorithm>
 #include <cmath>
@@ -85,11 +88,11 @@ void EspionStart::DecodageTexteFrancais(uint8_t& step, QString& text, uint8_t& l
     c.z1 = z1;
     c.z2 = z2;
     c.z3 = z3;
-    const int n = p_.s.SelectedLE;
+    const int n = p_.s.common->SelectedLE;
     if (n >= 1 && n <= LeCount) {
-        c.tachyM = p_.s.TachyM[n - 1];
-        c.tachyV1 = p_.s.TachyV1[n - 1];
-        c.tachyV2 = p_.s.TachyV2[n - 1];
+        c.tachyM = p_.s.status->TachyM[n - 1];
+        c.tachyV1 = p_.s.status->TachyV1[n - 1];
+        c.tachyV2 = p_.s.status->TachyV2[n - 1];
     }
     const QString decoded = startStepText(step, EspionPass, c);
     if (!decoded.isEmpty()) text = decoded;
@@ -99,7 +102,7 @@ void EspionStart::DecodageTexteFrancais(uint8_t& step, QString& text, uint8_t& l
 void EspionStart::Timer1_Timer()
 {
     State& s = p_.s;
-    const int n = s.SelectedLE;
+    const int n = s.common->SelectedLE;
     if (n >= 1 && n <= LeCount) {
         Log& log = *p_.Log;
         for (int i = 0; i < LeCount; ++i) {
@@ -109,24 +112,24 @@ void EspionStart::Timer1_Timer()
             FlagEspionStart = 1;
         }
         const int le = n - 1;
-        const int32_t stepValue = s.FadecIO[le][StepPosition];
+        const int32_t stepValue = s.status->FadecIO[le][StepPosition];
         // A step outside 0-255 cannot come from the controller: passed over.
         if (FlagEspionStart == 1 && stepValue >= 0 && stepValue <= 255 && stepValue != EspionStep) {
             uint8_t step = uint8_t(stepValue);
             StartStepText.clear();
-            if (s.FadecIO[le][StartStopPosition] == StartRequested) {
-                z1_ = s.ParamZ1[le];
-                z2_ = s.ParamZ2[le];
-                z3_ = s.ParamZ3[le];
+            if (s.status->FadecIO[le][StartStopPosition] == StartRequested) {
+                z1_ = s.runShared->ParamZ1[le];
+                z2_ = s.runShared->ParamZ2[le];
+                z3_ = s.runShared->ParamZ3[le];
                 uint8_t leNumber = uint8_t(n);
                 uint8_t stepOut = 0;
                 DecodageTexteFrancais(step, StartStepText, leNumber, stepOut, z1_, z2_, z3_);
-                const QString head = stepHead(n, s.StartStep[le]);
+                const QString head = stepHead(n, s.status->StartStep[le]);
                 if (step <= LastFixedStep || !StartStepText.isEmpty()) {
                     addLine(head + StartStepText);
                 } else {
-                    const int32_t mat = s.FadecIO[le][MatPosition];
-                    addLine(head + sensorReadings(s.EspionLPC[le], s.EspionLFC[le], mat));
+                    const int32_t mat = s.status->FadecIO[le][MatPosition];
+                    addLine(head + sensorReadings(s.status->EspionLPC[le], s.status->EspionLFC[le], mat));
                 }
                 const bool en = english();
                 if (EspionPass == 1 && step == 2) {

@@ -6,8 +6,10 @@
 #include "parameters/PortWarning.h"
 #include "parameters/Saisie.h"
 #include "platform/Dialogs.h"
+#include "shell/LinkRequest.h"
 #include "shell/Log.h"
 #include "shell/Program.h"
+#include "shell/State.h"
 
 namespace orv {
 
@@ -123,7 +125,7 @@ void FadecParameters::Label61_MouseDown(int index, const plat::MouseArgs& a)
     for (plat::Control* c : std::initializer_list<plat::Control*>{&entry.Label1, &entry.Label2, &entry.Label3,
                                                                    &entry.Label4, &entry.Text1})
         c->setEnabled(typable);
-    p_.s.SaisieMode = 0;
+    p_.s.parameters->SaisieMode = 0;
     entry.show(true);
 }
 
@@ -135,13 +137,13 @@ void FadecParameters::ParamZero_Click() { setAll(QStringLiteral("0")); }
 void FadecParameters::ReadConfig_Click()
 {
     setAll(QStringLiteral("0"));
-    const int le = p_.s.SelectedLE - 1;
+    const int le = p_.s.common->SelectedLE - 1;
     if (le < 0 || le >= LeCount) return;
     if (!p_.Log->MSComm(le).portOpen()) {
         showPortWarning(p_, le);
         return;
     }
-    p_.s.SelectionBank = bank::ReadParam;
+    p_.s.request->SelectionBank = bank::ReadParam;
 }
 
 // The write carries entries 1-31 as they stand now, to the LE selected now.
@@ -159,7 +161,7 @@ QString shownValue(const QString& text)
 
 void FadecParameters::WriteConfig_Click()
 {
-    const int le = p_.s.SelectedLE - 1;
+    const int le = p_.s.common->SelectedLE - 1;
     if (le < 0 || le >= LeCount) return;
     if (!p_.Log->MSComm(le).portOpen()) {
         showPortWarning(p_, le);
@@ -182,7 +184,7 @@ void FadecParameters::WriteConfig_Click()
 // A missing or short copy leaves the values at "0".
 bool FadecParameters::ReadParamCopy()
 {
-    const auto values = readParamCopy(p_.rt.drive, paramCopyPath(p_.s.BaseFolder));
+    const auto values = readParamCopy(p_.rt.drive, paramCopyPath(p_.s.common->BaseFolder));
     if (!values) return false;
     for (int k = 0; k < values->size(); ++k) setParamPC(k % ParamCount, values->at(k));
     return true;
@@ -198,7 +200,7 @@ void FadecParameters::WriteConfHdd_Click()
 {
     ParamValues values;
     for (int e = 0; e < ParamCount; ++e) values[e] = ParamPC(e);
-    writeParamCopy(p_.rt.drive, paramCopyPath(p_.s.BaseFolder), values);
+    writeParamCopy(p_.rt.drive, paramCopyPath(p_.s.common->BaseFolder), values);
 }
 
 void FadecParameters::CDMQuitter_Click() { hide(); }

@@ -9,21 +9,26 @@
 // and closes 2 s after that, which sets TransfertDone and so releases every
 // start that waits on a parameter read.
 #include "parameters/LogParameters.h"
-#include "parameters/ParametersStartup.h"
 #include "link/LinkState.h"
 #include "parameters/Coefficients.h"
 #include "parameters/EspionStart.h"
 #include "parameters/FadecParameters.h"
 #include "parameters/OKTransfert.h"
 #include "parameters/ParamTable.h"
+#include "parameters/ParametersStartup.h"
+#include "parameters/ParametersState.h"
 #include "parameters/Saisie.h"
 #include "parameters/TestsMateriel.h"
 #include "parameters/Usures.h"
 #include "parameters/ValeurDesParam.h"
 #include "platform/Dialogs.h"
 #include "platform/VbText.h"
+#include "shell/LinkRequest.h"
+#include "shell/LinkStatus.h"
 #include "shell/Log.h"
+#include "shell/ParametersShared.h"
 #include "shell/Program.h"
+#include "shell/State.h"
 
 namespace orv {
 
@@ -87,14 +92,14 @@ void LogParameters::Timer44_Timer()
 void LogParameters::Timer45_Timer()
 {
     p.form<OKTransfert>().unload();
-    p.s.TransfertDone = 1;
+    p.s.paramShared->TransfertDone = 1;
     L.Timer45.setEnabled(false);
 }
 
 void LogParameters::mnuTestMateriel_Click()
 {
-    const int n = p.s.SelectedLE;
-    if (n >= 1 && n <= LeCount && p.s.PhaseLP[n - 1] != 0) {
+    const int n = p.s.common->SelectedLE;
+    if (n >= 1 && n <= LeCount && p.s.status->PhaseLP[n - 1] != 0) {
         p.rt.dialogs.msgBox(QStringLiteral("Tests can be done when phase (0)! "),
                             int(plat::mb::OKOnly) | int(plat::mb::Critical), QStringLiteral(" Warning!"));
         return;
@@ -106,7 +111,7 @@ void LogParameters::mnuEspion_Click() { p.form<EspionStart>()->show(); }
 void LogParameters::mnuParameters_Click()
 {
     State& s = p.s;
-    if (s.SelectedLE >= 1 && s.SelectedLE <= LeCount && s.PhaseLP[s.SelectedLE - 1] != 0) {
+    if (s.common->SelectedLE >= 1 && s.common->SelectedLE <= LeCount && s.status->PhaseLP[s.common->SelectedLE - 1] != 0) {
         p.rt.dialogs.msgBox(QStringLiteral("LE is not in phase 0 "), int(plat::mb::OKOnly) | int(plat::mb::Critical),
                             QStringLiteral(" Warning!"));
         return;
@@ -116,8 +121,8 @@ void LogParameters::mnuParameters_Click()
     // An LE chosen in the hardware tests or the settings reader becomes the selected one.
     for (int i = 0; i < 6; ++i)
         if (L.Label26[i].backColor() == ChosenLightGreen) {
-            s.SelectedLE = i + 1;
-            w.Label64.setCaption(QStringLiteral("Selected LE : %1").arg(s.SelectedLE));
+            s.common->SelectedLE = i + 1;
+            w.Label64.setCaption(QStringLiteral("Selected LE : %1").arg(s.common->SelectedLE));
         }
     if (w.Label64.caption().isEmpty())
         for (int e = 0; e < ParamCount; ++e) w.setParamPC(e, QStringLiteral("0"));
@@ -154,7 +159,7 @@ void Log::TableParamDefaut()
 void LogParameters::Label9_Click()
 {
     auto& s = p.s;
-    const int le = s.SelectedLE - 1;
+    const int le = s.common->SelectedLE - 1;
     auto& entry = p.form<Saisie>().get();
     entry.move(L.left() + 7200, L.top() + 2550 + 100, entry.width(), entry.height());
     entry.Label1.setCaption(QStringLiteral("By not 100"));
@@ -163,11 +168,11 @@ void LogParameters::Label9_Click()
     entry.Label3.setCaption(QStringLiteral("1000"));
     entry.Label4.setCaption(QStringLiteral("4000"));
     entry.setBackColor(SpeedEntryLavender);
-    s.SaisieMode = 1;
+    s.parameters->SaisieMode = 1;
     bool accepted = false;
     entry.onAccepted = [&accepted] { accepted = true; };
     entry.show(true);
-    if (accepted && le >= 0 && le < LeCount) s.Vmot[le] = uint8_t(s.SpeedM / 30);
+    if (accepted && le >= 0 && le < LeCount) s.request->Vmot[le] = uint8_t(s.paramShared->SpeedM / 30);
 }
 
 } // namespace orv

@@ -1,4 +1,5 @@
 #include "parameters/OKTransfert.h"
+#include "shell/LinkStatus.h"
 #include "shell/Program.h"
 
 namespace orv {
@@ -20,7 +21,7 @@ OKTransfert::OKTransfert(Program& p) : plat::Form(p.rt, "OKTransfert"), p_(p)
 
 void OKTransfert::Form_Load()
 {
-    Label1.setCaption(p_.s.MessageTransfert);
+    Label1.setCaption(p_.s.status->MessageTransfert);
     setCaption(QStringLiteral(" Warning !"));
     // Its top-left corner at the centre of the screen.
     move(screenWidth() / 2, screenHeight() / 2, width(), height());

@@ -7,11 +7,13 @@
 #include "parameters/ParametersStartup.h"
 #include "parameters/ParametersState.h"
 #include "platform/Drive.h"
+#include "platform/LineFile.h"
 #include "platform/VbText.h"
 #include "shell/Log.h"
+#include "shell/ParametersShared.h"
 #include "shell/Program.h"
 #include "shell/StartupFiles.h"
-#include "platform/LineFile.h"
+#include "shell/State.h"
 
 namespace orv {
 
@@ -21,24 +23,24 @@ namespace orv {
 // coefficient as it was.
 void startupCoefficients(Program& p)
 {
-    const QString path = coefficientFilePath(p.s.BaseFolder);
+    const QString path = coefficientFilePath(p.s.common->BaseFolder);
     if (!p.rt.drive.fileExists(path)) {
         const QStringList defaults = coefficientDefaults();
         writeCoefficientFile(p.rt.drive, path, defaults);
         for (int le = 0; le < LeCount; ++le)
-            for (int row = 0; row < CoeffRows; ++row) p.s.CoeffLE[coeffIndex(row, le)] = defaults[coeffLine(row, le) - 1];
+            for (int row = 0; row < CoeffRows; ++row) p.s.paramShared->CoeffLE[coeffIndex(row, le)] = defaults[coeffLine(row, le) - 1];
         return;
     }
     const auto values = readCoefficientFile(p.rt.drive, path);
     if (!values) return;
     for (int le = 0; le < LeCount; ++le)
         for (int row = 0; row < CoeffRows; ++row)
-            if (coeffLine(row, le) <= values->size()) p.s.CoeffLE[coeffIndex(row, le)] = (*values)[coeffLine(row, le) - 1];
+            if (coeffLine(row, le) <= values->size()) p.s.paramShared->CoeffLE[coeffIndex(row, le)] = (*values)[coeffLine(row, le) - 1];
 }
 
 void startupParamCopy(Program& p)
 {
-    const QString path = paramCopyPath(p.s.BaseFolder);
+    const QString path = paramCopyPath(p.s.common->BaseFolder);
     if (p.rt.drive.fileExists(path)) {
         p.form<FadecParameters>()->ReadParamCopy();
         return;

@@ -1,8 +1,9 @@
 #pragma once
 // The parameter windows' own state: the bounds of each entry and the entry
-// the value input is editing.
+// the value input is editing and what it edits. Written and read by the
+// parameter windows.
 
-#include "shell/State.h"
+#include "shell/StateParts.h"
 
 namespace orv {
 
@@ -13,6 +14,7 @@ struct ParametersState {
     std::array<QString, 33> ParamMax{};
     uint8_t ParamEdited = 0;         // value input: the parameter entry opened (0-31)
     int CompteurScope = 0;           // hardware-test scope: samples in the current sweep, kept across loads
+    uint8_t SaisieMode = 0;           // value input: 1 motor speed, 0 an LE parameter
 };
 
 } // namespace orv

@@ -1,8 +1,9 @@
+#include "parameters/FadecParameters.h"
 #include "parameters/ParametersState.h"
 #include "parameters/Saisie.h"
-#include "parameters/FadecParameters.h"
 #include "platform/Dialogs.h"
 #include "platform/VbText.h"
+#include "shell/ParametersShared.h"
 #include "shell/Program.h"
 
 namespace orv {
@@ -90,7 +91,7 @@ void Saisie::ValidationSaisie_Click()
             refuse(p_, QStringLiteral("Input error, use number 0-9"));
             return;
         }
-    const bool speedMode = p_.s.SaisieMode == 1;
+    const bool speedMode = p_.s.parameters->SaisieMode == 1;
     // The bounds of the read-only entries are hints, not numbers; their
     // value, which cannot be typed, is stored back as shown.
     if (speedMode || paramEdited_ >= ReadOnlyEntries) {
@@ -104,7 +105,7 @@ void Saisie::ValidationSaisie_Click()
         }
     }
     if (speedMode) {
-        p_.s.SpeedM = int16_t(plat::vbVal(typed));
+        p_.s.paramShared->SpeedM = int16_t(plat::vbVal(typed));
     } else {
         auto& w = p_.form<FadecParameters>().get();
         w.setParamPC(paramEdited_, typed);

@@ -2,10 +2,15 @@
 // and fan test, start and stop, and what its closing switches off.
 #include "parameters/TestsMateriel.h"
 
-#include "parameters/FadecParameters.h"
 #include "link/SetPointFile.h"
+#include "parameters/FadecParameters.h"
+#include "shell/LinkRequest.h"
+#include "shell/LinkStatus.h"
 #include "shell/Log.h"
+#include "shell/ParametersShared.h"
 #include "shell/Program.h"
+#include "shell/State.h"
+#include "shell/TracesShared.h"
 
 #include <algorithm>
 
@@ -109,7 +114,7 @@ void TestsMateriel::wireTests()
 
 int TestsMateriel::testedLE() const
 {
-    const int n = p_.s.SelectedLE;
+    const int n = p_.s.common->SelectedLE;
     return n >= 1 && n <= LeCount ? n - 1 : -1;
 }
 
@@ -123,14 +128,14 @@ void TestsMateriel::enableTestControls(bool on)
 void TestsMateriel::paintLEChoice()
 {
     for (int i = 0; i < LeCount; ++i)
-        Option2[i].setBackColor(p_.s.ComPortOpen[i] == 1 ? PortOpenGreen : PortClosedRed);
+        Option2[i].setBackColor(p_.s.status->ComPortOpen[i] == 1 ? PortOpenGreen : PortClosedRed);
 }
 
 void TestsMateriel::Form_Load()
 {
     setTopmost(true);
     const int le = testedLE();
-    if (le >= 0 && p_.s.ComPortOpen[le] == 1) enableTestControls(true);
+    if (le >= 0 && p_.s.status->ComPortOpen[le] == 1) enableTestControls(true);
     for (plat::Label* l : {&Label4, &Label5, &Label6}) {
         l->setCaption(QString());
         l->setBackColor(ReadoutGrey);
@@ -156,9 +161,9 @@ void TestsMateriel::Option2_Click(int Index)
     Log& log = *p_.Log;
     for (int i = 0; i < LeCount; ++i) log.Label26[i].setBackColor(plat::ButtonFace);
     paintLEChoice();
-    enableTestControls(p_.s.ComPortOpen[Index] == 1);
+    enableTestControls(p_.s.status->ComPortOpen[Index] == 1);
     log.Label26[Index].setBackColor(ChosenLightGreen);
-    p_.s.SelectedLE = Index + 1;
+    p_.s.common->SelectedLE = Index + 1;
     p_.form<FadecParameters>()->Label64.setCaption(QStringLiteral("LP Selected : ") + QString::number(Index + 1));
     showStoredSetPoint(Index);
 }
@@ -177,9 +182,9 @@ void TestsMateriel::showStoredSetPoint(int le)
 void TestsMateriel::Check1_Click()
 {
     State& s = p_.s;
-    s.RelayTestActive = 1;
+    s.paramShared->RelayTestActive = 1;
     const int le = testedLE();
-    if (le >= 0) s.RelayQTH[le] = Check1.value() == 1 ? 1 : 0;
+    if (le >= 0) s.request->RelayQTH[le] = Check1.value() == 1 ? 1 : 0;
 }
 
 void TestsMateriel::Check2_Click()
@@ -187,16 +192,16 @@ void TestsMateriel::Check2_Click()
     // The relay test is active as with the QTH box: otherwise the main
     // window's relay clearing would drop the alarm request within 300 ms.
     State& s = p_.s;
-    s.RelayTestActive = 1;
+    s.paramShared->RelayTestActive = 1;
     const int le = testedLE();
-    if (le >= 0) s.RelayAlarm[le] = Check2.value() == 1 ? 1 : 0;
+    if (le >= 0) s.request->RelayAlarm[le] = Check2.value() == 1 ? 1 : 0;
 }
 
 void TestsMateriel::Option1_Click(int Index)
 {
     const int le = testedLE();
     if (le < 0) return;
-    p_.s.EnableCooling[le] = uint8_t(Index);
+    p_.s.request->EnableCooling[le] = uint8_t(Index);
     if (isCoolingTest(uint8_t(Index))) coolingTestSet_[le] = true;
 }
 
@@ -204,8 +209,8 @@ void TestsMateriel::StartTestLE_Click()
 {
     const std::shared_ptr<bool> alive = aliveToken();
     const int le = testedLE();
-    if (le >= 0 && p_.s.PhaseLP[le] == 0) {
-        p_.s.StartStopPC[le] = 1;
+    if (le >= 0 && p_.s.status->PhaseLP[le] == 0) {
+        p_.s.request->StartStopPC[le] = 1;
         // Returns once the LE's parameters are read back; the program runs on meanwhile.
         p_.Log->LectParamStampLE(le);
     }
@@ -215,7 +220,7 @@ void TestsMateriel::StartTestLE_Click()
 void TestsMateriel::StoptTestLE_Click()
 {
     const int le = testedLE();
-    if (le >= 0) p_.s.StartStopPC[le] = 2;
+    if (le >= 0) p_.s.request->StartStopPC[le] = 2;
 }
 
 void TestsMateriel::Form_Unload(int& cancel)
@@ -223,15 +228,15 @@ void TestsMateriel::Form_Unload(int& cancel)
     Check1.setValue(0);
     Check2.setValue(0);
     State& s = p_.s;
-    s.RelayTestActive = 0;
+    s.paramShared->RelayTestActive = 0;
     for (plat::Label* l : {&Label4, &Label5, &Label6}) l->setCaption(QString());
     // Every motor or fan test this window started, on whichever LE, stops
     // with it; a wear-counter request in the same position is left alone.
     const int sel = testedLE();
     for (int le = 0; le < LeCount; ++le) {
-        if ((coolingTestSet_[le] || le == sel) && isCoolingTest(s.EnableCooling[le])) s.EnableCooling[le] = 0;
+        if ((coolingTestSet_[le] || le == sel) && isCoolingTest(s.request->EnableCooling[le])) s.request->EnableCooling[le] = 0;
     }
-    s.FlagAffListeIO = 0;
+    s.tracesShared->FlagAffListeIO = 0;
 }
 
 } // namespace orv

@@ -8,7 +8,9 @@
 #include "parameters/ParametersState.h"
 #include "parameters/TestsMateriel.h"
 #include "platform/VbText.h"
+#include "shell/LinkStatus.h"
 #include "shell/Program.h"
+#include "shell/State.h"
 
 #include <algorithm>
 #include <cmath>
@@ -175,10 +177,10 @@ void TestsMateriel::takeSamples()
     const int le = testedLE();
     if (le < 0) return;
     const State& s = p_.s;
-    ScopeValue[LPC] = s.RawLPC[le];
-    ScopeValue[LFC] = s.RawLFC[le];
-    ScopeValue[MAT] = 2 * s.TempMAT[le];
-    ScopeValue[SHT] = 2 * s.TempSHT[le];
+    ScopeValue[LPC] = s.status->RawLPC[le];
+    ScopeValue[LFC] = s.status->RawLFC[le];
+    ScopeValue[MAT] = 2 * s.status->TempMAT[le];
+    ScopeValue[SHT] = 2 * s.status->TempSHT[le];
 }
 
 void TestsMateriel::Timer2_Timer()
@@ -236,7 +238,7 @@ void TestsMateriel::drawBar(int x1, int value, plat::Color colour)
 
 void TestsMateriel::Timer4_Timer()
 {
-    const QString n = QString::number(p_.s.SelectedLE);
+    const QString n = QString::number(p_.s.common->SelectedLE);
     StartTestLE.setCaption(QStringLiteral("Start LE") + n);
     StoptTestLE.setCaption(QStringLiteral("Stop LE") + n);
     ScopeChannelSum = ScopeChannelCode[0] + ScopeChannelCode[1] + ScopeChannelCode[2];

@@ -1,5 +1,6 @@
 #include "parameters/Usures.h"
 
+#include "shell/LinkRequest.h"
 #include "shell/ParamLogicielVB.h"
 #include "shell/Program.h"
 
@@ -122,8 +123,8 @@ plat::ControlArray<plat::Label>& Usures::column(int le)
 
 void Usures::ReadCDM_Click(int index)
 {
-    p_.s.SubCommand[index] = ReadCounters;
-    p_.s.EnableCooling[index] = SubCommandRequest;
+    p_.s.request->SubCommand[index] = ReadCounters;
+    p_.s.request->EnableCooling[index] = SubCommandRequest;
 }
 
 void Usures::BoutonErase_Click(int index)
@@ -142,8 +143,8 @@ void Usures::Activation_Click(int index)
         Activation[index].setBackColor(Marked);
         for (int le = 0; le < 6; ++le)
             if (BoutonErase[le].backColor() == Marked) {
-                p_.s.SubCommand[le] = ResetCodes[index];
-                p_.s.EnableCooling[le] = SubCommandRequest;
+                p_.s.request->SubCommand[le] = ResetCodes[index];
+                p_.s.request->EnableCooling[le] = SubCommandRequest;
             }
     }
     Timer8.setInterval(2000);

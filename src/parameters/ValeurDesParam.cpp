@@ -1,11 +1,14 @@
 #include "parameters/ValeurDesParam.h"
 
+#include "link/CommandFrame.h"
 #include "parameters/FadecParameters.h"
 #include "parameters/PortWarning.h"
-#include "link/CommandFrame.h"
+#include "shell/LinkRequest.h"
+#include "shell/LinkStatus.h"
 #include "shell/Log.h"
 #include "shell/ParamLogicielVB.h"
 #include "shell/Program.h"
+#include "shell/State.h"
 
 namespace orv {
 
@@ -63,11 +66,11 @@ void ValeurDesParam::LireLP_Click(int le)
         return;
     }
     const int n = le + 1;
-    p_.s.SelectedLE = n;
+    p_.s.common->SelectedLE = n;
     for (int i = 0; i < LeCount; ++i) log.Label26[i].setBackColor(plat::ButtonFace);
     log.Label26[le].setBackColor(ChosenLightGreen);
     p_.form<FadecParameters>()->Label64.setCaption(QStringLiteral("Selected LE : %1").arg(n));
-    p_.s.SelectionBank = bank::ReadParam;
+    p_.s.request->SelectionBank = bank::ReadParam;
 }
 
 // Row number 32 + p, three blanks, the value right-aligned in three characters.
@@ -76,7 +79,7 @@ void ValeurDesParam::Timer1_Timer()
     for (int le = 0; le < LeCount; ++le) list(le).clear();
     for (int e = 31; e >= 0; --e)
         for (int le = 0; le < LeCount; ++le)
-            list(le).addItem(QStringLiteral("%1   %2").arg(32 + e).arg(p_.s.ParamStamp[le][e], 3));
+            list(le).addItem(QStringLiteral("%1   %2").arg(32 + e).arg(p_.s.status->ParamStamp[le][e], 3));
 }
 
 void ValeurDesParam::Timer3_Timer()
@@ -91,7 +94,7 @@ void ValeurDesParam::Timer3_Timer()
         button(le).setVisible(active);
         if (!active) continue;
         any = true;
-        button(le).setEnabled(p_.s.PhaseLP[le] == 0 && log.MSComm(le).portOpen());
+        button(le).setEnabled(p_.s.status->PhaseLP[le] == 0 && log.MSComm(le).portOpen());
         // LE-7 and LE-8 keep their designed place.
         if (le < 6) {
             const int x = designLeft(slot++);

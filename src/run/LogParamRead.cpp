@@ -12,13 +12,18 @@
 // scheduler tick only requests the read, and ParamReadTimer ends it, so one
 // LE's read never holds the tick that schedules the others. A wait cut short
 // by the end of the program (or the main window closing) requests nothing.
-#include "run/RunState.h"
 #include "link/CommandFrame.h"
 #include "link/StampFrame.h"
 #include "run/ParamReadList.h"
 #include "run/RunInstances.h"
+#include "run/RunState.h"
+#include "shell/LinkRequest.h"
+#include "shell/LinkStatus.h"
 #include "shell/Log.h"
+#include "shell/ParametersShared.h"
 #include "shell/Program.h"
+#include "shell/RunShared.h"
+#include "shell/State.h"
 #include "traces/TraceInstances.h"
 
 #include <algorithm>
@@ -33,18 +38,18 @@ void Log::LectParamStampLE(int le, ReadWait wait)
     const RunInstance& inst = runInstances()[le];
     State& s = p_.s;
 
-    if (!MSComm(le).portOpen() || s.SynchroRS232[le] != SynchroMarker || s.PhaseLP[le] != 0) return;
+    if (!MSComm(le).portOpen() || s.status->SynchroRS232[le] != SynchroMarker || s.status->PhaseLP[le] != 0) return;
 
     // A rest countdown in progress ends: grey at once, back to 90 at the next tick.
-    s.RestSeconds[le] = 0;
+    s.runShared->RestSeconds[le] = 0;
     RestTimer(le).setEnabled(true);
     Picture4[le].canvas().cls();
     Picture4[le].setBackColor(plat::colors::Grey);
-    s.ComptageCOM[le] = 0;
+    s.runShared->ComptageCOM[le] = 0;
 
-    s.TransfertDone = 0;
-    s.SelectedLE = inst.number;
-    s.SelectionBank = bank::ReadParam;
+    s.paramShared->TransfertDone = 0;
+    s.common->SelectedLE = inst.number;
+    s.request->SelectionBank = bank::ReadParam;
 
     s.run->ParamReadPending[le] = 1;
     s.run->ParamReadDeadlineMs[le] = p_.rt.time.nowMs() + ParamReadTimeoutMs;
@@ -75,37 +80,37 @@ void Log::ParamReadsStep()
     for (int le : order) {
         const RunInstance& inst = runInstances()[le];
         if (r.ParamReadPending[le] == 0) continue;
-        const bool done = s.TransfertDone == 1;
-        const bool linkGone = !MSComm(le).portOpen() || s.FlagCommPerdue[le] == 1;
+        const bool done = s.paramShared->TransfertDone == 1;
+        const bool linkGone = !MSComm(le).portOpen() || s.status->FlagCommPerdue[le] == 1;
         const bool timedOut = !noticeRunning && p_.rt.time.nowMs() >= r.ParamReadDeadlineMs[le];
         if (!done && !linkGone && !timedOut) continue;
         r.ParamReadPending[le] = 0;
 
         if (!done) {
             // The request, if it has not gone out, is not sent any more.
-            if (s.SelectedLE == inst.number && s.SelectionBank == bank::ReadParam) s.SelectionBank = bank::Command;
-            s.HistoMessage = inst.name() + QStringLiteral("  Parameters could not be read ");
+            if (s.common->SelectedLE == inst.number && s.request->SelectionBank == bank::ReadParam) s.request->SelectionBank = bank::Command;
+            s.common->HistoMessage = inst.name() + QStringLiteral("  Parameters could not be read ");
             List4.setForeColor(plat::colors::Red);
-            List4.addItem(s.HistoMessage);
+            List4.addItem(s.common->HistoMessage);
             WriteHisto();
-            s.HistoCode = QStringLiteral("0");
+            s.common->HistoCode = QStringLiteral("0");
             continue;
         }
 
         // The start delays too (entries 18-20): item k holds entry 31 - k.
         const plat::ListBox& list = listParamsRead(*this, inst);
-        s.ParamZ1[le] = uint8_t(paramItemValue(list.list(13)));
-        s.ParamZ2[le] = uint8_t(paramItemValue(list.list(12)));
-        s.ParamZ3[le] = uint8_t(paramItemValue(list.list(11)));
+        s.runShared->ParamZ1[le] = uint8_t(paramItemValue(list.list(13)));
+        s.runShared->ParamZ2[le] = uint8_t(paramItemValue(list.list(12)));
+        s.runShared->ParamZ3[le] = uint8_t(paramItemValue(list.list(11)));
 
-        s.FlagConsignePW(le) = 0;
+        s.runShared->FlagConsignePW(le) = 0;
         (this->*traceInstance(le).restartTimer).setEnabled(true);   // the trace starts again on the left
-        s.StartStopPC[le] = 1;
+        s.request->StartStopPC[le] = 1;
         Label26[le].setBackColor(plat::colors::Green);
-        s.HistoMessage = inst.name() + QStringLiteral("  Starting LE ");
+        s.common->HistoMessage = inst.name() + QStringLiteral("  Starting LE ");
         WriteHisto();
-        s.HistoCode = QStringLiteral("0");
-        s.LoggerHeaderDone[le] = 0;
+        s.common->HistoCode = QStringLiteral("0");
+        s.runShared->LoggerHeaderDone[le] = 0;
     }
     bool anyPending = false;
     for (uint8_t pending : r.ParamReadPending) anyPending = anyPending || pending != 0;

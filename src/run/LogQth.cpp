@@ -1,12 +1,15 @@
 // The QTH lamp button: switches the QTH lamps of LE-1 to LE-6 on and off
 // together through their relay requests, and records in StartHalogen.ini
 // whether they were last switched on, for the automatic QTH start.
-#include "run/QthStartFile.h"
 #include "platform/VbText.h"
 #include "run/LogRun.h"
+#include "run/QthStartFile.h"
+#include "run/RunState.h"
+#include "shell/LinkRequest.h"
 #include "shell/Log.h"
 #include "shell/ParamLogicielVB.h"
 #include "shell/Program.h"
+#include "shell/State.h"
 
 namespace orv {
 
@@ -19,19 +22,19 @@ void LogRun::CommHalOperator_Click()
 {
     State& s = p.s;
     ParamLogicielVB& settings = *p.form<ParamLogicielVB>();
-    const QString file = qthStartFilePath(s.BaseFolder);
+    const QString file = qthStartFilePath(s.common->BaseFolder);
 
-    if (s.FlagCommHal == 0) {
+    if (s.run->FlagCommHal == 0) {
         // On: the activated LEs whose port is open. The colour says that at
         // least one LE is activated, and decides the file.
         for (int le = 0; le < QthLECount; ++le) {
             if (!settings.LEActivated(le)) continue;
-            if (L.MSComm(le).portOpen()) s.RelayQTH[le] = 1;
+            if (L.MSComm(le).portOpen()) s.request->RelayQTH[le] = 1;
             L.CommHalOperator.setBackColor(LightOrange);
         }
         if (L.CommHalOperator.backColor() == LightOrange) writeQthStartFile(p.rt.drive, file, true);
         L.CommHalOperator.setCaption(QStringLiteral("QTH-Stop"));
-        s.FlagCommHal = 1;
+        s.run->FlagCommHal = 1;
         return;
     }
 
@@ -39,13 +42,13 @@ void LogRun::CommHalOperator_Click()
     // request it serves is cleared and the file says "off" - whatever the
     // activation or the port, which may have changed since the lamps went on.
     for (int le = 0; le < QthLECount; ++le) {
-        s.RelayQTH[le] = 0;
+        s.request->RelayQTH[le] = 0;
         if (settings.LEActivated(le)) L.CommHalOperator.setBackColor(plat::ButtonFace);
     }
     if (L.CommHalOperator.backColor() == LightOrange) L.CommHalOperator.setBackColor(plat::ButtonFace);
     writeQthStartFile(p.rt.drive, file, false);
     L.CommHalOperator.setCaption(QStringLiteral("QTH-Start"));
-    s.FlagCommHal = 0;
+    s.run->FlagCommHal = 0;
 }
 
 
@@ -53,14 +56,14 @@ void LogRun::CommHalOperator_Click()
 // they were on at the last quit. A missing or unreadable file changes nothing.
 void LogRun::Timer15_Timer()
 {
-    const auto value = readQthStartFile(p.rt.drive, qthStartFilePath(p.s.BaseFolder));
+    const auto value = readQthStartFile(p.rt.drive, qthStartFilePath(p.s.common->BaseFolder));
     const auto byte = value ? plat::toByte(*value) : std::nullopt;
     if (byte && *byte == 1) {
         L.CommHalOperator.setBackColor(plat::rgb(255, 192, 128));
         L.CommHalOperator.setCaption("QTH-Stop");
         L.CommHalOperator.setVisible(true);
-        p.s.FlagCommHal = 1;
-        for (int i = 0; i < 6; ++i) p.s.RelayQTH[i] = 1;
+        p.s.run->FlagCommHal = 1;
+        for (int i = 0; i < 6; ++i) p.s.request->RelayQTH[i] = 1;
     }
     L.Timer15.setEnabled(false);
 }

@@ -1,10 +1,11 @@
 // Rest countdowns: after a stop each LE shows the 90 seconds of its rest,
 // one per second, in its rest picture. A display only: nothing waits on it.
-#include "run/RunInstances.h"
 #include "platform/VbText.h"
 #include "run/LogRun.h"
+#include "run/RunInstances.h"
 #include "shell/Log.h"
 #include "shell/Program.h"
+#include "shell/RunShared.h"
 
 namespace orv {
 
@@ -19,7 +20,7 @@ plat::FormTimer& Log::RestTimer(int le) { return this->*runInstances().at(le).re
 // takes effect at the next tick; 0 ends the countdown there.
 void LogRun::RestTimer_Timer(int le)
 {
-    uint8_t& left = p.s.RestSeconds[le];
+    uint8_t& left = p.s.runShared->RestSeconds[le];
     plat::PictureBox& pic = L.Picture4[le];
     plat::Canvas& c = pic.canvas();
     if (left >= 1) {

@@ -6,14 +6,19 @@
 // pop-up items that the LE's run mode allows. The items are the scheduler's
 // (scheduler/RunModeMenu.cpp); they act on the LE whose label opened the
 // pop-up (RunState::MenuLE).
-#include "run/RunState.h"
+#include "alarms/AlarmsState.h"
+#include "link/SetPointFile.h"
 #include "parameters/FadecParameters.h"
 #include "platform/Dialogs.h"
-#include "link/SetPointFile.h"
 #include "run/LogRun.h"
+#include "run/RunState.h"
 #include "shell/Log.h"
 #include "shell/ParamLogicielVB.h"
 #include "shell/Program.h"
+#include "shell/RunShared.h"
+#include "shell/ScheduleFlags.h"
+#include "shell/ShellState.h"
+#include "shell/State.h"
 
 #include <algorithm>
 
@@ -45,7 +50,7 @@ constexpr bool Offered[8][7] = {
 int modeOf(const State& s, int le)
 {
     for (int m = Normal; m <= StopAll; ++m)
-        if (s.SelectionMode[le][m] == 1) return m;
+        if (s.schedule->SelectionMode[le][m] == 1) return m;
     return NoMode;
 }
 
@@ -64,9 +69,9 @@ void LogRun::Label26_MouseDown(int Index, int Button, int Shift, double X, doubl
     L.Timer64.setInterval(SelectionFlashMs);
     L.Timer64.setEnabled(true);
 
-    s.SelectedLE = Index + 1;
-    s.Selbin = uint8_t(Index);
-    const int n = s.SelectedLE;
+    s.common->SelectedLE = Index + 1;
+    s.schedule->Selbin = uint8_t(Index);
+    const int n = s.common->SelectedLE;
     p.form<FadecParameters>()->Label64.setCaption(QStringLiteral("Selected LE : %1").arg(n));
     L.Label66.setCaption(QStringLiteral("Selected LE = %1").arg(n));
     L.Label1.setCaption(QStringLiteral("LE%1").arg(n));
@@ -74,7 +79,7 @@ void LogRun::Label26_MouseDown(int Index, int Button, int Shift, double X, doubl
     // Set-points below 50 are raised to 50; an LE with an LFC-2 sensor
     // chosen in normal mode gets 90. A file that cannot be opened is left as
     // it is, and the slider with it.
-    const QString path = setPointFilePath(s.BaseFolder);
+    const QString path = setPointFilePath(s.common->BaseFolder);
     if (auto values = readSetPoints(p)) {
         const bool lfcNormal = L.ModeShown(Index) == QLatin1String("Normal")
                                && p.form<ParamLogicielVB>()->LFC2Sensor(Index);
@@ -83,13 +88,13 @@ void LogRun::Label26_MouseDown(int Index, int Button, int Shift, double X, doubl
             if (v < LowestSetPoint) v = LowestSetPoint;
             if (i == Index && lfcNormal) v = LfcNormalSetPoint;
             L.Label15[i].setCaption(QString::number(v * 10));
-            s.ConsignePWIni[i] = v;
+            s.runShared->ConsignePWIni[i] = v;
         }
         writeSetPointFile(p.rt.drive, path, *values);
-        for (int i = 0; i < LeCount; ++i) L.Label15[i].setCaption(QString::number(s.ConsignePWIni[i] * 10));
+        for (int i = 0; i < LeCount; ++i) L.Label15[i].setCaption(QString::number(s.runShared->ConsignePWIni[i] * 10));
     }
 
-    s.FlagCouleurLE.fill(1);
+    s.shell->FlagCouleurLE.fill(1);
 
     FadecParameters& params = *p.form<FadecParameters>();
     for (int k = 32; k <= 63; ++k)
@@ -104,8 +109,8 @@ void LogRun::Label26_MouseDown(int Index, int Button, int Shift, double X, doubl
     plat::Menu* items[7] = {&L.MListeNormal, &L.MListeSymetrique, &L.MListeAsymetrique, &L.MListePlanning,
                             &L.MListeStop, &L.MListeStartAllLE, &L.MListeStopAllLE};
     for (plat::Menu* item : items) item->setChecked(false);
-    s.AlarmSHTPCReported = 0;
-    for (int m = Normal; m <= StopAll; ++m) items[m - 1]->setChecked(s.SelectionMode[Index][m] == 1);
+    s.alarms->AlarmSHTPCReported = 0;
+    for (int m = Normal; m <= StopAll; ++m) items[m - 1]->setChecked(s.schedule->SelectionMode[Index][m] == 1);
     const int mode = modeOf(s, Index);
     for (int m = Normal; m <= StopAll; ++m) items[m - 1]->setEnabled(Offered[mode][m - 1]);
 

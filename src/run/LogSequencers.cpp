@@ -6,16 +6,21 @@
 // event list) for the LEs activated in the settings. Start-all reads each
 // idle LE's parameters, waiting for the transfer as a single start does,
 // then requests its start; it stays on an LE that is not idle.
-#include "run/RunState.h"
 #include "link/CommandFrame.h"
 #include "link/StampFrame.h"
 #include "parameters/ValeurDesParam.h"
+#include "run/LogRun.h"
 #include "run/ParamReadList.h"
 #include "run/RunInstances.h"
-#include "run/LogRun.h"
+#include "run/RunState.h"
+#include "shell/LinkRequest.h"
+#include "shell/LinkStatus.h"
 #include "shell/Log.h"
 #include "shell/ParamLogicielVB.h"
+#include "shell/ParametersShared.h"
 #include "shell/Program.h"
+#include "shell/ScheduleFlags.h"
+#include "shell/State.h"
 #include "traces/TraceInstances.h"
 
 #include <algorithm>
@@ -37,15 +42,15 @@ void LogRun::Timer16_Timer()
     State& s = p.s;
     const int le = std::min<int>(s.run->StopAllIndex, LeCount - 1);
 
-    s.StartStopPC[le] = StopRequest;
+    s.request->StartStopPC[le] = StopRequest;
     s.run->StoppedByStopAll[le] = 1;
     if (s.run->OffLELogged[le] == 0 && p.form<ParamLogicielVB>()->LEActivated(le)) {
-        for (int i = 0; i < LeCount; ++i) s.CompteursNorm[i] = NoMoreRestarts;
-        s.HistoMessage = QStringLiteral("LE%1  Off LE ").arg(le + 1);
+        for (int i = 0; i < LeCount; ++i) s.schedule->CompteursNorm[i] = NoMoreRestarts;
+        s.common->HistoMessage = QStringLiteral("LE%1  Off LE ").arg(le + 1);
         L.List4.setForeColor(plat::colors::Orange);
-        L.List4.addItem(s.HistoMessage);
+        L.List4.addItem(s.common->HistoMessage);
         L.WriteHisto();
-        s.HistoCode = QStringLiteral("0");
+        s.common->HistoCode = QStringLiteral("0");
         s.run->OffLELogged[le] = 1;
     }
     L.Label26[le].setBackColor(plat::ButtonFace);
@@ -70,30 +75,30 @@ void LogRun::Timer14_Timer()
     p.form<ValeurDesParam>().unload();
 
     const int le = std::min<int>(s.run->StartAllIndex, LeCount - 1);
-    if (s.PhaseLP[le] != 0) return;   // the same LE again at the next tick
+    if (s.status->PhaseLP[le] != 0) return;   // the same LE again at the next tick
     const RunInstance& inst = runInstances()[le];
 
     // A closed port has nothing to wait for.
-    s.TransfertDone = L.MSComm(le).portOpen() ? 0 : 1;
-    s.SelectedLE = inst.number;
-    s.SelectionBank = bank::ReadParam;
+    s.paramShared->TransfertDone = L.MSComm(le).portOpen() ? 0 : 1;
+    s.common->SelectedLE = inst.number;
+    s.request->SelectionBank = bank::ReadParam;
 
     s.run->StartAllWaiting = 1;
     const auto alive = L.aliveToken();
-    const bool running = p.rt.time.waitUntil([&] { return s.TransfertDone == 1 || !*alive; });
+    const bool running = p.rt.time.waitUntil([&] { return s.paramShared->TransfertDone == 1 || !*alive; });
     s.run->StartAllWaiting = 0;
     if (!running || !*alive) return;   // the program or its main window closed meanwhile
 
-    if (s.SynchroRS232[le] == SynchroMarker) {
+    if (s.status->SynchroRS232[le] == SynchroMarker) {
         listParamsRead(L, inst);
         (L.*traceInstance(le).restartTimer).setEnabled(true);
     }
 
-    s.StartStopPC[le] = StartRequest;
+    s.request->StartStopPC[le] = StartRequest;
     if (s.run->StartLELogged[le] == 0 && p.form<ParamLogicielVB>()->LEActivated(le)) {
-        s.HistoMessage = inst.name() + QStringLiteral("  Start LE ");
+        s.common->HistoMessage = inst.name() + QStringLiteral("  Start LE ");
         L.WriteHisto();
-        s.HistoCode = QStringLiteral("0");
+        s.common->HistoCode = QStringLiteral("0");
         s.run->StartLELogged[le] = 1;
     }
 

@@ -7,9 +7,14 @@
 // rewritten only once its new content is known. A bad line reads as 50.
 #include "link/SetPointFile.h"
 #include "run/LogRun.h"
+#include "shell/LinkRequest.h"
+#include "shell/LinkStatus.h"
 #include "shell/Log.h"
 #include "shell/ParamLogicielVB.h"
+#include "shell/ParametersShared.h"
 #include "shell/Program.h"
+#include "shell/RunShared.h"
+#include "shell/State.h"
 
 namespace orv {
 
@@ -22,9 +27,9 @@ constexpr int PanelPhaseShown = 5;
 bool Log::ValeurPWPh5()
 {
     State& s = p_.s;
-    const int n = s.SelectedLE;
+    const int n = s.common->SelectedLE;
     if (n < 1 || n > LeCount) return false;
-    const QString path = setPointFilePath(s.BaseFolder);
+    const QString path = setPointFilePath(s.common->BaseFolder);
     auto values = readSetPoints(p_);
     if (!values) {
         warnSetPointFile(p_.rt.dialogs, QStringLiteral("read"));
@@ -37,10 +42,10 @@ bool Log::ValeurPWPh5()
         return false;
     }
     for (int le = 0; le < LeCount; ++le) {
-        s.ConsignePWIni[le] = (*values)[le];
-        Label15[le].setCaption(QString::number(s.ConsignePWIni[le] * 10));
+        s.runShared->ConsignePWIni[le] = (*values)[le];
+        Label15[le].setCaption(QString::number(s.runShared->ConsignePWIni[le] * 10));
     }
-    s.ConsignePW[n - 1] = uint8_t(v);
+    s.request->ConsignePW[n - 1] = uint8_t(v);
     return true;
 }
 
@@ -55,32 +60,32 @@ void LogRun::VScroll1_Scroll() { VScroll1_Change(); }
 void LogRun::Timer47_Timer()
 {
     State& s = p.s;
-    const int n = s.SelectedLE;
+    const int n = s.common->SelectedLE;
     if (n >= 1 && n <= LeCount) {
         // The power panel follows the selected LE's "set-point loaded" flag.
-        const bool loaded = s.FlagConsignePW(n - 1) != 0;
+        const bool loaded = s.runShared->FlagConsignePW(n - 1) != 0;
         L.VScroll1.setEnabled(loaded);
         L.PWIndividuel.setEnabled(loaded);
         L.CopiePWSlider.setEnabled(loaded);
         L.CommHalOperator.setVisible(loaded && p.form<ParamLogicielVB>()->QTHFunctions());
         // Outside the start mode 0, the QTH button follows the selected LE's phase.
-        if (s.StartMode != 0) {
+        if (s.common->StartMode != 0) {
             if (!p.form<ParamLogicielVB>()->QTHFunctions()) {
                 L.CommHalOperator.setVisible(false);
             } else {
-                const uint8_t phase = s.PhaseLP[n - 1];
+                const uint8_t phase = s.status->PhaseLP[n - 1];
                 if (phase == 0 || phase == 6) L.CommHalOperator.setVisible(false);
                 else if (phase == PanelPhaseShown) L.CommHalOperator.setVisible(true);
             }
         }
     }
     // With every LE idle and no relay test, no relay stays requested.
-    if (s.RelayTestActive != 0) return;
+    if (s.paramShared->RelayTestActive != 0) return;
     for (int le = 0; le < LeCount; ++le)
-        if (s.PhaseLP[le] != 0) return;
+        if (s.status->PhaseLP[le] != 0) return;
     for (int le = 0; le < LeCount; ++le) {
-        s.RelayQTH[le] = 0;
-        s.clearAlarmRelays(le);
+        s.request->RelayQTH[le] = 0;
+        s.request->clearAlarmRelays(le);
     }
 }
 
@@ -100,13 +105,13 @@ void LogRun::CopiePWSlider_Click()
     const int v = L.VScroll1.value();
     SetPoints values;
     values.fill(int16_t(v));
-    if (!writeSetPointFile(p.rt.drive, setPointFilePath(s.BaseFolder), values)) {
+    if (!writeSetPointFile(p.rt.drive, setPointFilePath(s.common->BaseFolder), values)) {
         warnSetPointFile(p.rt.dialogs, QStringLiteral("written"));
         return;
     }
     for (int i = 0; i < LeCount; ++i) {
-        s.ConsignePWIni[i] = int16_t(v);
-        s.ConsignePW[i] = uint8_t(v);
+        s.runShared->ConsignePWIni[i] = int16_t(v);
+        s.request->ConsignePW[i] = uint8_t(v);
         L.Label15[i].setCaption(QString::number(v * 10));
     }
     L.CopiePWSlider.setBackColor(plat::colors::Green);
@@ -132,7 +137,7 @@ void LogRun::Label17_Click()
     }
     for (int i = 0; i < LeCount; ++i) {
         L.Label15[i].setCaption(QString::number((*values)[i] * 10));
-        p.s.ConsignePWIni[i] = (*values)[i];
+        p.s.runShared->ConsignePWIni[i] = (*values)[i];
     }
 }
 

@@ -2,7 +2,7 @@
 // new run and starts the LE through its parameter read; StopLERoutine
 // requests the stop and switches the QTH lamps off; "Stop LE" of the trace
 // area's pop-up stops the LE of the clicked pane and puts it in Stop mode.
-#include "run/RunState.h"
+#include "alarms/AlarmsState.h"
 #include "alarms/ControlLfcAlarm.h"
 #include "alarms/Halogen.h"
 #include "alarms/SHTPC.h"
@@ -10,8 +10,12 @@
 #include "parameters/ValeurDesParam.h"
 #include "platform/Dialogs.h"
 #include "run/QthStartFile.h"
+#include "run/RunState.h"
+#include "shell/LinkRequest.h"
 #include "shell/Log.h"
 #include "shell/Program.h"
+#include "shell/RunShared.h"
+#include "shell/State.h"
 
 namespace orv {
 
@@ -30,18 +34,18 @@ void Log::StartLERoutine(int n, ReadWait wait)
     // Each alarm and event may be reported once more in the new run. Only the
     // error-code marks are per LE; everything else is cleared for all LEs.
     State& s = p_.s;
-    s.AlarmSHTPCReported = 0;
-    s.AlarmQTHReported.fill(0);
+    s.alarms->AlarmSHTPCReported = 0;
+    s.alarms->AlarmQTHReported.fill(0);
     for (const LeInstance& inst : leInstances()) {
-        s.*inst.lfcLatch = 0;
-        s.*inst.shtLatch = 0;
+        (*s.link).*inst.lfcLatch = 0;
+        (*s.link).*inst.shtLatch = 0;
     }
     for (int le = 0; le < QthLECount; ++le) {
         s.run->StartLELogged[le] = 0;
         s.run->OffLELogged[le] = 0;
-        s.StopAlarmLogged[le] = 0;
+        s.common->StopAlarmLogged[le] = 0;
     }
-    for (int code = 0; code <= 20; ++code) s.ErrCodeReported[code + 21 * (n - 1)] = 0;
+    for (int code = 0; code <= 20; ++code) s.common->ErrCodeReported[code + 21 * (n - 1)] = 0;
 
     p_.form<Halogen>().get();
     p_.form<ControlLfcAlarm>().get();
@@ -60,12 +64,12 @@ void Log::StopLERoutine(int n)
     if (n >= 1 && n <= LeCount) {
         const int le = n - 1;
         if (MSComm(le).portOpen()) {
-            s.StartStopPC[le] = 2;
-            s.FlagConsignePW(le) = 0;
+            s.request->StartStopPC[le] = 2;
+            s.runShared->FlagConsignePW(le) = 0;
             Label26[le].setBackColor(plat::ButtonFace);
-            s.HistoMessage = QStringLiteral("LE%1  Off LE ").arg(n);
+            s.common->HistoMessage = QStringLiteral("LE%1  Off LE ").arg(n);
             WriteHisto();
-            s.HistoCode = QStringLiteral("0");
+            s.common->HistoCode = QStringLiteral("0");
         } else {
             p_.rt.dialogs.msgBox(QStringLiteral("COMx unactivated"), int(plat::mb::OKOnly) | plat::mb::Exclamation,
                                  QStringLiteral(" Warning!"));
@@ -74,11 +78,11 @@ void Log::StopLERoutine(int n)
 
     // Whatever n: the QTH lamps of LE-1 to LE-6 go off and stay off at the
     // next program start.
-    for (int le = 0; le < QthLECount; ++le) s.RelayQTH[le] = 0;
+    for (int le = 0; le < QthLECount; ++le) s.request->RelayQTH[le] = 0;
     CommHalOperator.setBackColor(plat::ButtonFace);
     CommHalOperator.setCaption(QStringLiteral("QTH-Start"));
-    s.FlagCommHal = 0;
-    writeQthStartFile(p_.rt.drive, qthStartFilePath(s.BaseFolder), false);
+    s.run->FlagCommHal = 0;
+    writeQthStartFile(p_.rt.drive, qthStartFilePath(s.common->BaseFolder), false);
 }
 
 } // namespace orv

@@ -1,10 +1,13 @@
 #include "run/PW6Sliders.h"
 
+#include "link/SetPointFile.h"
 #include "platform/SeqFile.h"
 #include "platform/VbText.h"
-#include "link/SetPointFile.h"
+#include "shell/LinkRequest.h"
 #include "shell/Log.h"
 #include "shell/Program.h"
+#include "shell/RunShared.h"
+#include "shell/State.h"
 
 #include <algorithm>
 #include <cmath>
@@ -138,9 +141,9 @@ void PW6Sliders::Timer1_Timer()
     State& s = p_.s;
     if (const auto values = readSetPoints(p_)) {
         for (int i = 0; i < Sliders; ++i) {
-            s.ConsignePWIni[i] = (*values)[i];
-            placeThumb(i, s.ConsignePWIni[i]);
-            Label8[i].setCaption(QString::number(s.ConsignePWIni[i]));
+            s.runShared->ConsignePWIni[i] = (*values)[i];
+            placeThumb(i, s.runShared->ConsignePWIni[i]);
+            Label8[i].setCaption(QString::number(s.runShared->ConsignePWIni[i]));
         }
     }
     Timer1.setEnabled(false);
@@ -250,7 +253,7 @@ void PW6Sliders::PWValide_Click()
 {
     State& s = p_.s;
     Log& log = p_.Log.get();
-    const QString path = setPointFilePath(s.BaseFolder);
+    const QString path = setPointFilePath(s.common->BaseFolder);
     const auto saved = savedLines(p_.rt.drive, path);
 
     QStringList lines;
@@ -258,15 +261,15 @@ void PW6Sliders::PWValide_Click()
         plat::Label& value = Label8[i];
         if (labelValue(value) > MaxValue) value.setCaption(QString::number(MaxValue));
         if (labelValue(value) < MinValue) value.setCaption(QString::number(MinValue));
-        s.ConsignePW[i] = uint8_t(labelValue(value));
-        s.ConsignePWIni[i] = s.ConsignePW[i];
-        log.Label15[i].setCaption(QString::number(s.ConsignePWIni[i] * 10));
+        s.request->ConsignePW[i] = uint8_t(labelValue(value));
+        s.runShared->ConsignePWIni[i] = s.request->ConsignePW[i];
+        log.Label15[i].setCaption(QString::number(s.runShared->ConsignePWIni[i] * 10));
         lines << value.caption();
     }
     for (int i = Sliders; i < LeCount; ++i) {
-        if (saved[i]) s.ConsignePWIni[i] = saved[i]->value;
-        log.Label15[i].setCaption(QString::number(s.ConsignePWIni[i] * 10));
-        lines << (saved[i] ? saved[i]->text : plat::printForm(s.ConsignePWIni[i]));
+        if (saved[i]) s.runShared->ConsignePWIni[i] = saved[i]->value;
+        log.Label15[i].setCaption(QString::number(s.runShared->ConsignePWIni[i] * 10));
+        lines << (saved[i] ? saved[i]->text : plat::printForm(s.runShared->ConsignePWIni[i]));
     }
 
     if (auto out = plat::SeqFile::open(p_.rt.drive, path, plat::SeqFile::Mode::Output)) {

@@ -2,8 +2,10 @@
 
 #include "parameters/ValeurDesParam.h"
 #include "run/RunInstances.h"
+#include "shell/LinkStatus.h"
 #include "shell/Log.h"
 #include "shell/Program.h"
+#include "shell/RunShared.h"
 
 #include <algorithm>
 
@@ -28,12 +30,12 @@ plat::ListBox& listParamsRead(Log& log, const RunInstance& inst)
     plat::ListBox& list = log.prog().form<ValeurDesParam>().get().*inst.paramList;
     list.clear();
     if (inst.redEventList) log.List4.setForeColor(plat::colors::Red);
-    for (int e = 31; e >= 0; --e) list.addItem(listItem(e, s.ParamStamp[le][e]));
+    for (int e = 31; e >= 0; --e) list.addItem(listItem(e, s.status->ParamStamp[le][e]));
 
-    s.TempMagnOff[le] = int16_t(paramItemValue(list.list(7)));
-    s.LevelStartLP[le] = int16_t(paramItemValue(list.list(6)));
-    s.LevelParam27[le] = int16_t(paramItemValue(list.list(4)));
-    s.MaxTempSHT[le] = uint8_t(paramItemValue(list.list(3)));
+    s.runShared->TempMagnOff[le] = int16_t(paramItemValue(list.list(7)));
+    s.runShared->LevelStartLP[le] = int16_t(paramItemValue(list.list(6)));
+    s.runShared->LevelParam27[le] = int16_t(paramItemValue(list.list(4)));
+    s.runShared->MaxTempSHT[le] = uint8_t(paramItemValue(list.list(3)));
     return list;
 }
 

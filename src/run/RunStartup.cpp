@@ -1,41 +1,43 @@
 // Start-up: the files of run control (power set-points, QTH start).
 
+#include "link/SetPointFile.h"
 #include "platform/Drive.h"
+#include "platform/LineFile.h"
 #include "platform/VbText.h"
 #include "run/QthStartFile.h"
-#include "link/SetPointFile.h"
+#include "run/RunStartup.h"
 #include "shell/Log.h"
 #include "shell/Program.h"
-#include "run/RunStartup.h"
+#include "shell/RunShared.h"
 #include "shell/StartupFiles.h"
-#include "platform/LineFile.h"
+#include "shell/State.h"
 
 namespace orv {
 
 void startupSetPointsFirst(Program& p)
 {
-    const QString path = setPointFilePath(p.s.BaseFolder);
+    const QString path = setPointFilePath(p.s.common->BaseFolder);
     if (!p.rt.drive.fileExists(path)) {
         writeSetPointFile(p.rt.drive, path, defaultSetPoints());
-        for (int i = 0; i < 8; ++i) p.s.ConsignePWIni[i] = DefaultSetPoint;
+        for (int i = 0; i < 8; ++i) p.s.runShared->ConsignePWIni[i] = DefaultSetPoint;
         return;
     }
     const auto values = readSetPoints(p);
     if (!values) return;   // a file that cannot be opened leaves the set-points in force
-    for (int i = 0; i < 8; ++i) p.s.ConsignePWIni[i] = (*values)[i];
+    for (int i = 0; i < 8; ++i) p.s.runShared->ConsignePWIni[i] = (*values)[i];
     p.Log->VScroll1.setValue((*values)[0]);   // refused outside the slider's range
 }
 
 void startupSetPointsSecond(Program& p)
 {
-    const QString path = setPointFilePath(p.s.BaseFolder);
+    const QString path = setPointFilePath(p.s.common->BaseFolder);
     const auto values = readSetPoints(p);
     if (!values) return;
     // The labels show each line's own value times 10, in the system's number
     // format; a line that fell back shows its default.
     const auto file = plat::LineFile::read(p.rt.drive, path);
     for (int i = 0; i < 8; ++i) {
-        p.s.ConsignePWIni[i] = (*values)[i];
+        p.s.runShared->ConsignePWIni[i] = (*values)[i];
         double real = (*values)[i];
         if (file)
             if (const auto t = file->text(i + 1))
@@ -46,7 +48,7 @@ void startupSetPointsSecond(Program& p)
 
 bool startupQthStart(Program& p)
 {
-    const QString path = qthStartFilePath(p.s.BaseFolder);
+    const QString path = qthStartFilePath(p.s.common->BaseFolder);
     if (p.rt.drive.fileExists(path)) return true;
     writeQthStartFile(p.rt.drive, path, false);
     return false;

@@ -1,8 +1,10 @@
 #pragma once
 // Run control's own state: the start delays kept from the parameter read
-// and the start-all / stop-all records.
+// and the start-all / stop-all records, the parameter reads pending, the QTH
+// lamp button's state. Written and read by run control; the scheduler reads
+// the stop-all records and the pending reads.
 
-#include "shell/State.h"
+#include "shell/StateParts.h"
 
 namespace orv {
 
@@ -30,6 +32,7 @@ struct RunState {
     PerLE<int64_t> ParamReadDeadlineMs{};
     PerLE<uint64_t> ParamReadOrder{};
     uint64_t ParamReadCount = 0;
+    uint8_t FlagCommHal = 0;          // QTH lamp button: 1 while the lamps are on as far as the button knows
 };
 
 } // namespace orv

@@ -7,18 +7,21 @@
 // (250 s, 700 s with the sulphur setting) has run out is started again, at
 // most three times; the wait shows on the main window's bar.
 #include "scheduler/SchedulerInstances.h"
+#include "scheduler/SchedulerState.h"
 #include "scheduler/SchedulerTick.h"
 #include "scheduler/SelectionStart.h"
+#include "shell/LinkRequest.h"
 #include "shell/Log.h"
 #include "shell/ParamLogicielVB.h"
-#include "scheduler/SchedulerState.h"
 #include "shell/Program.h"
+#include "shell/RunShared.h"
+#include "shell/ScheduleFlags.h"
 
 namespace orv {
 
 namespace {
 // What the restart supervision counts and redraws for this mode.
-const WindowRestartCells Cells{&State::ComptageSymTempo, &State::CompteursSym, &State::FlagSymEtat, &SelectionStart::TraceAsymLE};
+const WindowRestartCells Cells{&ScheduleFlags::ComptageSymTempo, &ScheduleFlags::CompteursSym, &ScheduleFlags::FlagSymEtat, &SelectionStart::TraceAsymLE};
 constexpr plat::Color PaleGreen = plat::rgb(0xC0, 0xFF, 0xC0);
 
 } // namespace
@@ -35,22 +38,22 @@ void asymSection(Program& p, const SchedulerInstance& in)
     const int64_t start = hhmm(sc.HeureDebutAsym[i], sc.MinuteDebutAsym[i]);
     const int64_t end = hhmm(sc.HeureFinAsym[i], sc.MinuteFinAsym[i]);
     const int64_t now = hhmm(sc.HeureTick, sc.MinuteTick);
-    const bool inside = start <= now && now < end && s.FlagSymBlocage[i] == 1;
+    const bool inside = start <= now && now < end && s.schedule->FlagSymBlocage[i] == 1;
 
     if (!inside) {
-        if (s.FlagSymEtat[i] == 1) {
+        if (s.schedule->FlagSymEtat[i] == 1) {
             // Written again every tick while the mode reads "Asym".
             if (in.writesCaptions) {
                 w.Label78.setCaption(QStringLiteral("Arret"));
                 w.Label81.setCaption(QString());
             }
-            s.StartStopPC[i] = 2;
-            s.FlagConsignePW(i) = 0;
-            s.FlagSymBlocage[i] = 0;
+            s.request->StartStopPC[i] = 2;
+            s.runShared->FlagConsignePW(i) = 0;
+            s.schedule->FlagSymBlocage[i] = 0;
         }
     } else {
         if (in.writesCaptions) w.Label80.setCaption(QStringLiteral("A=B ok"));
-        if (s.FlagSymEtat[i] == 0) {
+        if (s.schedule->FlagSymEtat[i] == 0) {
             if (in.writesCaptions) {
                 w.Label81.setCaption(QStringLiteral("Execute"));
                 w.Label78.setCaption(QString());
@@ -58,24 +61,24 @@ void asymSection(Program& p, const SchedulerInstance& in)
             const auto alive = log.aliveToken();
             log.LectParamStampLE(i, Log::ReadWait::Return);
             if (!*alive) return;
-            s.StartStopPC[i] = 1;
+            s.request->StartStopPC[i] = 1;
             log.Label26[i].setBackColor(plat::colors::Green);
             w.StartSortie.setBackColor(PaleGreen);
-            s.FlagSymEtat[i] = 1;
+            s.schedule->FlagSymEtat[i] = 1;
         }
-        if (!p.form<ParamLogicielVB>()->LFC2SensorSet(i) && s.StartSymStop[i] == 1)
+        if (!p.form<ParamLogicielVB>()->LFC2SensorSet(i) && s.schedule->StartSymStop[i] == 1)
             windowRestartSupervision(p, in, Cells);
     }
 
-    w.Label86.setCaption(QString::number(s.LargeurAttente));
-    w.Label83.setCaption(QString::number(s.FlagEtat[i]));
-    w.Label82.setCaption(QString::number(s.FlagSymEtat[i]));
-    w.Label84.setCaption(QString::number(s.StartStopPC[i]));
-    w.Label94.setCaption(QString::number(s.CompteursSym[i]));
-    w.Label111.setCaption(QString::number(s.StartSymStop[i]));
-    w.Label113.setCaption(QString::number(s.ComptageSymTempo[i]));
+    w.Label86.setCaption(QString::number(s.schedule->LargeurAttente));
+    w.Label83.setCaption(QString::number(s.schedule->FlagEtat[i]));
+    w.Label82.setCaption(QString::number(s.schedule->FlagSymEtat[i]));
+    w.Label84.setCaption(QString::number(s.request->StartStopPC[i]));
+    w.Label94.setCaption(QString::number(s.schedule->CompteursSym[i]));
+    w.Label111.setCaption(QString::number(s.schedule->StartSymStop[i]));
+    w.Label113.setCaption(QString::number(s.schedule->ComptageSymTempo[i]));
     w.Label115.setCaption(QString::number(sc.Tempo[i]));
-    w.Label93.setCaption(QString::number(s.ComptageSymTempo[i]));
+    w.Label93.setCaption(QString::number(s.schedule->ComptageSymTempo[i]));
 }
 
 } // namespace orv

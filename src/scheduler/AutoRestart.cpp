@@ -6,12 +6,16 @@
 // normal-mode wait shows on the main window's bar.
 #include "platform/VbText.h"
 #include "scheduler/SchedulerInstances.h"
+#include "scheduler/SchedulerState.h"
 #include "scheduler/SchedulerTick.h"
 #include "scheduler/SelectionStart.h"
+#include "shell/LinkRequest.h"
+#include "shell/LinkStatus.h"
 #include "shell/Log.h"
 #include "shell/ParamLogicielVB.h"
-#include "scheduler/SchedulerState.h"
 #include "shell/Program.h"
+#include "shell/ScheduleFlags.h"
+#include "shell/TracesShared.h"
 
 namespace orv {
 
@@ -29,33 +33,33 @@ bool watch(Program& p, const SchedulerInstance& in, bool normalMode)
     sc.LEIndexTick = uint8_t(i);
     if (normalMode && in.writesCaptions) {
         SelectionStart& w = *p.form<SelectionStart>();
-        w.Label107.setCaption(QString::number(s.StartNorm[0]));
-        w.Label70.setCaption(QString::number(s.PhaseLP[0]));
+        w.Label107.setCaption(QString::number(s.schedule->StartNorm[0]));
+        w.Label70.setCaption(QString::number(s.status->PhaseLP[0]));
         w.Label69.setCaption(QStringLiteral("Pass"));
     }
 
-    if (sc.FlagPhase6[i] == 0 && s.PhaseLP[i] == 6) sc.FlagPhase6[i] = 1;
-    if (sc.FlagPhase6[i] == 1 && s.PhaseLP[i] == 0) ++s.ComptageTempo[i];
+    if (sc.FlagPhase6[i] == 0 && s.status->PhaseLP[i] == 6) sc.FlagPhase6[i] = 1;
+    if (sc.FlagPhase6[i] == 1 && s.status->PhaseLP[i] == 0) ++s.schedule->ComptageTempo[i];
     sc.Tempo[i] = p.form<ParamLogicielVB>()->LESulphurSet(i) ? 780 : 60;
 
-    if (s.ComptageTempo[i] > sc.Tempo[i]) {
-        if (s.CompteursNorm[i] < MaxRestarts) {
-            const int k = s.CompteursNorm[i] + 1;
+    if (s.schedule->ComptageTempo[i] > sc.Tempo[i]) {
+        if (s.schedule->CompteursNorm[i] < MaxRestarts) {
+            const int k = s.schedule->CompteursNorm[i] + 1;
             log.List4.addItem(QStringLiteral(" ------> ") + QStringLiteral("restart ") + QStringLiteral(" ")
                               + QString::number(k) + QStringLiteral("  (") + sc.HeureTick + QLatin1Char('h')
                               + sc.MinuteTick + QStringLiteral(")  LE-%1").arg(in.number));
             const auto alive = log.aliveToken();
             log.StartLERoutine(in.number, Log::ReadWait::Return);
             if (!*alive) return false;
-            ++s.CompteursNorm[i];
+            ++s.schedule->CompteursNorm[i];
         }
-        s.ComptageTempo[i] = 0;
+        s.schedule->ComptageTempo[i] = 0;
         sc.FlagPhase6[i] = 0;
         if (normalMode) {
             clearWaitBar(p);
-            s.LargeurAttente = 0;
+            s.schedule->LargeurAttente = 0;
         }
-        s.ScreenLE = uint8_t(i);
+        s.tracesShared->ScreenLE = uint8_t(i);
         log.ColorRetard();
     }
     return true;
@@ -68,24 +72,24 @@ void normalRestartSection(Program& p, const SchedulerInstance& in)
     SchedulerState& sc = *s.scheduler;
     SelectionStart& w = *p.form<SelectionStart>();
     const int i = in.le;
-    if ((w.*in.modeLabel).caption() != QLatin1String("Normal") || s.StartStopPC[i] == 0 || s.StartNorm[i] != 1)
+    if ((w.*in.modeLabel).caption() != QLatin1String("Normal") || s.request->StartStopPC[i] == 0 || s.schedule->StartNorm[i] != 1)
         return;
     if (!watch(p, in, true)) return;
 
-    if (s.CompteursNorm[i] < MaxRestarts && s.ComptageTempo[i] > 0) {
+    if (s.schedule->CompteursNorm[i] < MaxRestarts && s.schedule->ComptageTempo[i] > 0) {
         if (p.form<ParamLogicielVB>()->LESulphurSet(i))
-            s.LargeurAttente = int32_t(plat::vbRound(s.ComptageTempo[i] * 2.07692).value_or(0));
+            s.schedule->LargeurAttente = int32_t(plat::vbRound(s.schedule->ComptageTempo[i] * 2.07692).value_or(0));
         else
-            s.LargeurAttente = s.ComptageTempo[i] * 27;
-        drawWaitBar(p, s.LargeurAttente);
+            s.schedule->LargeurAttente = s.schedule->ComptageTempo[i] * 27;
+        drawWaitBar(p, s.schedule->LargeurAttente);
     }
 
     if (in.writesCaptions) {
-        w.Label86.setCaption(QString::number(s.LargeurAttente));
+        w.Label86.setCaption(QString::number(s.schedule->LargeurAttente));
         w.Label71.setCaption(QString::number(sc.FlagPhase6[0]));
-        w.Label93.setCaption(QString::number(s.ComptageTempo[0]));
-        w.Label84.setCaption(QString::number(s.Compteurs[0]));
-        w.Label97.setCaption(QString::number(s.StartStopPC[0]));
+        w.Label93.setCaption(QString::number(s.schedule->ComptageTempo[0]));
+        w.Label84.setCaption(QString::number(s.schedule->Compteurs[0]));
+        w.Label97.setCaption(QString::number(s.request->StartStopPC[0]));
         w.Label115.setCaption(QString::number(sc.Tempo[0]));
     }
 }
@@ -95,8 +99,8 @@ void symRestartSection(Program& p, const SchedulerInstance& in)
     State& s = p.s;
     SelectionStart& w = *p.form<SelectionStart>();
     const int i = in.le;
-    if ((w.*in.modeLabel).caption() != QLatin1String("Sym") || s.StartSym[i] != 1 || s.FlagCycleSym[i] != 1
-        || s.FlagDemiCycleOff[i] != 0)
+    if ((w.*in.modeLabel).caption() != QLatin1String("Sym") || s.schedule->StartSym[i] != 1 || s.schedule->FlagCycleSym[i] != 1
+        || s.schedule->FlagDemiCycleOff[i] != 0)
         return;
     if (in.writesCaptions) w.Label69.setCaption(QStringLiteral("Pass"));
     watch(p, in, false);

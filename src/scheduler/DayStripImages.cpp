@@ -10,6 +10,7 @@
 #include "scheduler/SelectionStart.h"
 #include "scheduler/StripModel.h"
 #include "shell/Program.h"
+#include "shell/State.h"
 #include "traces/VisualiserImagesHMS.h"
 
 namespace orv {
@@ -17,7 +18,7 @@ namespace orv {
 namespace {
 QString dayImagePath(const State& s, const QString& imageDate, int le)
 {
-    return s.BaseFolder + QStringLiteral("\\Images_Traces\\") + dayImageName(imageDate, le);
+    return s.common->BaseFolder + QStringLiteral("\\Images_Traces\\") + dayImageName(imageDate, le);
 }
 } // namespace
 
@@ -26,19 +27,19 @@ void saveDayStripImages(Program& p)
     if (SelectionStart* start = p.ifLoaded<SelectionStart>())
         start->SauvTraces();
     else
-        p.s.DateCourante = imageDate(p.rt.time.wallClock().date());
+        p.s.common->DateCourante = imageDate(p.rt.time.wallClock().date());
 }
 
 QStringList SelectionStart::SauvTraces()
 {
     State& s = p_.s;
     // Built from the date itself, whatever the regional date format.
-    s.DateCourante = imageDate(p_.rt.time.wallClock().date());
+    s.common->DateCourante = imageDate(p_.rt.time.wallClock().date());
     // A strip that cannot be saved (folder gone, disk full) is skipped; the
     // others are still written.
     QStringList failed;
     for (int le = 0; le < 8; ++le) {
-        const QString path = dayImagePath(s, s.DateCourante, le);
+        const QString path = dayImagePath(s, s.common->DateCourante, le);
         if (!strip(le).canvas().save(p_.rt.drive.hostPath(path))) failed << path;
     }
     return failed;

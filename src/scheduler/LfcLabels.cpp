@@ -4,6 +4,7 @@
 #include "scheduler/LogScheduler.h"
 #include "scheduler/RefCapteurLFC2.h"
 #include "scheduler/RefLevelTrigLFC3.h"
+#include "scheduler/SchedulerState.h"
 #include "shell/Log.h"
 #include "shell/ParamLogicielVB.h"
 #include "shell/Program.h"
@@ -19,9 +20,9 @@ namespace {
 bool clickOnLfcLabel(Program& p, int Index, double X, double Y)
 {
     if (!p.form<ParamLogicielVB>()->LFC2Sensor(Index)) return false;
-    p.s.IndiceLFC = uint8_t(Index);
-    p.s.ClicLFCX = int32_t(std::lround(X));
-    p.s.ClicLFCY = int32_t(std::lround(Y));
+    p.s.scheduler->IndiceLFC = uint8_t(Index);
+    p.s.scheduler->ClicLFCX = int32_t(std::lround(X));
+    p.s.scheduler->ClicLFCY = int32_t(std::lround(Y));
     return true;
 }
 

@@ -8,12 +8,17 @@
 // from the next tick, before it is stored.
 #include "platform/VbText.h"
 #include "scheduler/RefLevelTrigLFC3.h"
+#include "scheduler/SchedulerState.h"
 #include "scheduler/SchedulerTick.h"
 #include "scheduler/SelectionStart.h"
+#include "shell/LinkRequest.h"
+#include "shell/LinkStatus.h"
 #include "shell/Log.h"
 #include "shell/ParamLogicielVB.h"
-#include "scheduler/SchedulerState.h"
 #include "shell/Program.h"
+#include "shell/RunShared.h"
+#include "shell/ScheduleFlags.h"
+#include "shell/State.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -52,7 +57,7 @@ void lightTriggerSection(Program& p)
     trig.Label16.setCaption(QString::number(v));
     v = std::min(v, LightCeiling);
 
-    int c = s.CalLFC2[le];
+    int c = s.schedule->CalLFC2[le];
     if (c == 0) c = 1;
     trig.Label17.setCaption(QString::number(c));
     const int d = std::abs(c - v);
@@ -63,7 +68,7 @@ void lightTriggerSection(Program& p)
     const int64_t sp = n * SetPointPerPercent;
     trig.Label20.setCaption(QString::number(sp));
 
-    const int phase = s.PhaseLP[le];
+    const int phase = s.status->PhaseLP[le];
     if (phase == PhaseRunning)
         sc.ConsigneLFC3 = int32_t(sp);
     else if (phase < PhaseRunning)
@@ -79,27 +84,27 @@ void lightTriggerSection(Program& p)
     trig.Label6.setEnabled(h2 > 0);
     trig.Label28.setEnabled(h2 > 0);
 
-    s.HeureCourante = p.rt.timeText();
-    trig.Label32.setCaption(s.HeureCourante);
-    sc.HeureTick = s.HeureCourante.mid(0, 2);
-    sc.MinuteTick = s.HeureCourante.mid(3, 2);
+    s.common->HeureCourante = p.rt.timeText();
+    trig.Label32.setCaption(s.common->HeureCourante);
+    sc.HeureTick = s.common->HeureCourante.mid(0, 2);
+    sc.MinuteTick = s.common->HeureCourante.mid(3, 2);
 
     const bool morning = sc.HeureTick.toInt() < 12;
     const double level = morning ? h1 : h2;
     plat::Label& stateLabel = morning ? trig.Label33 : trig.Label34;
     if (level > 0) {
-        if (v > level && s.FlagTrigLFC3Off[le] == 0 && s.PhaseLP[le] == PhaseRunning) {
-            s.StartStopPC[le] = 2;
-            s.FlagConsignePWLE1[le] = 0;
-            s.FlagTrigLFC3Off[le] = 1;
+        if (v > level && s.schedule->FlagTrigLFC3Off[le] == 0 && s.status->PhaseLP[le] == PhaseRunning) {
+            s.request->StartStopPC[le] = 2;
+            s.runShared->FlagConsignePWLE1[le] = 0;
+            s.schedule->FlagTrigLFC3Off[le] = 1;
             stateLabel.setCaption(QStringLiteral("OFF"));
             stateLabel.setBackColor(LightRed);
-        } else if (v <= level && s.FlagTrigLFC3Off[le] == 1 && s.PhaseLP[le] == 0) {
-            s.StartStopPC[le] = 1;
+        } else if (v <= level && s.schedule->FlagTrigLFC3Off[le] == 1 && s.status->PhaseLP[le] == 0) {
+            s.request->StartStopPC[le] = 1;
             const auto alive = log.aliveToken();
             log.LectParamStampLE(0, Log::ReadWait::Return);
             if (!*alive) return;
-            s.FlagTrigLFC3Off[le] = 0;
+            s.schedule->FlagTrigLFC3Off[le] = 0;
             stateLabel.setCaption(QStringLiteral("ON"));
             stateLabel.setBackColor(PaleGreen);
         }
@@ -107,15 +112,15 @@ void lightTriggerSection(Program& p)
 
     const QString we = QString::number(sc.ConsigneLFC3);
     trig.Label27.setCaption(we);
-    if (s.Selbin == 0) log.Label3.setCaption(we);
+    if (s.schedule->Selbin == 0) log.Label3.setCaption(we);
     log.Label15[le].setCaption(we);
 
     const int pw = int(std::clamp<int64_t>(roundHalfEven(sc.ConsigneLFC3 / 10.0), 0, 255));
-    s.ConsignePW[le] = uint8_t(pw);
+    s.request->ConsignePW[le] = uint8_t(pw);
     trig.Label22.setCaption(QString::number(pw));
     trig.Label25.setCaption(QString::number(pw * 10) + QStringLiteral(" We"));
-    if (s.Selbin == 0) log.VScroll1.setValue(pw);
-    trig.Label24.setCaption(QString::number(s.PhaseLP[le]));
+    if (s.schedule->Selbin == 0) log.VScroll1.setValue(pw);
+    trig.Label24.setCaption(QString::number(s.status->PhaseLP[le]));
 }
 
 } // namespace orv

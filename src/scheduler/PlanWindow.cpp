@@ -7,18 +7,21 @@
 // with the sulphur setting) has run out is started again, at most three
 // times; the wait shows on the main window's bar.
 #include "scheduler/SchedulerInstances.h"
+#include "scheduler/SchedulerState.h"
 #include "scheduler/SchedulerTick.h"
 #include "scheduler/SelectionStart.h"
+#include "shell/LinkRequest.h"
 #include "shell/Log.h"
 #include "shell/ParamLogicielVB.h"
-#include "scheduler/SchedulerState.h"
 #include "shell/Program.h"
+#include "shell/RunShared.h"
+#include "shell/ScheduleFlags.h"
 
 namespace orv {
 
 namespace {
 // What the restart supervision counts and redraws for this mode.
-const WindowRestartCells Cells{&State::ComptageTempo, &State::Compteurs, &State::FlagEtat, &SelectionStart::TracePlanLE};
+const WindowRestartCells Cells{&ScheduleFlags::ComptageTempo, &ScheduleFlags::Compteurs, &ScheduleFlags::FlagEtat, &SelectionStart::TracePlanLE};
 constexpr plat::Color PaleGreen = plat::rgb(0xC0, 0xFF, 0xC0);
 
 } // namespace
@@ -37,23 +40,23 @@ void planSection(Program& p, const SchedulerInstance& in)
     const int64_t t3 = hhmm(sc.HeureDebutPlan2[i], sc.MinuteDebutPlan2[i]);
     const int64_t t4 = hhmm(sc.HeureFinPlan2[i], sc.MinuteFinPlan2[i]);
     const int64_t now = hhmm(sc.HeureTick, sc.MinuteTick);
-    const bool inside = (t1 <= now && now < t2) || (t3 <= now && now < t4 && s.FlagVerouillage[i] == 1);
+    const bool inside = (t1 <= now && now < t2) || (t3 <= now && now < t4 && s.schedule->FlagVerouillage[i] == 1);
 
     if (!inside) {
-        if (s.FlagEtat[i] == 1) {
+        if (s.schedule->FlagEtat[i] == 1) {
             if (in.writesCaptions) {
                 w.Label78.setCaption(QStringLiteral("Arret"));
                 w.Label81.setCaption(QString());
                 w.Label80.setCaption(QString());
             }
-            s.StartStopPC[i] = 2;
-            s.FlagConsignePW(i) = 0;
+            s.request->StartStopPC[i] = 2;
+            s.runShared->FlagConsignePW(i) = 0;
             log.Label26[i].setBackColor(plat::ButtonFace);
-            s.FlagVerouillage[i] = 0;
+            s.schedule->FlagVerouillage[i] = 0;
         }
     } else {
         if (in.writesCaptions) w.Label80.setCaption(QStringLiteral("A=B ok"));
-        if (s.FlagEtat[i] == 0) {
+        if (s.schedule->FlagEtat[i] == 0) {
             if (in.writesCaptions) {
                 w.Label81.setCaption(QStringLiteral("Execute"));
                 w.Label78.setCaption(QString());
@@ -61,20 +64,20 @@ void planSection(Program& p, const SchedulerInstance& in)
             const auto alive = log.aliveToken();
             log.LectParamStampLE(i, Log::ReadWait::Return);
             if (!*alive) return;
-            s.StartStopPC[i] = 1;
+            s.request->StartStopPC[i] = 1;
             log.Label26[i].setBackColor(plat::colors::Green);
             w.StartSortie.setBackColor(PaleGreen);
-            s.FlagEtat[i] = 1;
+            s.schedule->FlagEtat[i] = 1;
         }
-        if (s.StartStop[i] == 1) windowRestartSupervision(p, in, Cells);
+        if (s.schedule->StartStop[i] == 1) windowRestartSupervision(p, in, Cells);
     }
 
     if (in.writesCaptions) {
-        w.Label86.setCaption(QString::number(s.LargeurAttente));
-        w.Label93.setCaption(QString::number(s.ComptageTempo[0]));
-        w.Label95.setCaption(QString::number(s.StartStop[0]));
-        w.Label83.setCaption(QString::number(s.FlagEtat[0]));
-        w.Label84.setCaption(QString::number(s.Compteurs[0]));
+        w.Label86.setCaption(QString::number(s.schedule->LargeurAttente));
+        w.Label93.setCaption(QString::number(s.schedule->ComptageTempo[0]));
+        w.Label95.setCaption(QString::number(s.schedule->StartStop[0]));
+        w.Label83.setCaption(QString::number(s.schedule->FlagEtat[0]));
+        w.Label84.setCaption(QString::number(s.schedule->Compteurs[0]));
     }
 }
 

@@ -1,9 +1,10 @@
 #include "scheduler/RefCapteurLFC2.h"
 #include "platform/Dialogs.h"
-#include "shell/Log.h"
-#include "scheduler/SchedulerState.h"
-#include "shell/Program.h"
 #include "platform/LineFile.h"
+#include "scheduler/SchedulerState.h"
+#include "shell/Log.h"
+#include "shell/Program.h"
+#include "shell/ScheduleFlags.h"
 
 namespace orv {
 
@@ -45,10 +46,10 @@ void RefCapteurLFC2::Timer1_Timer()
 {
     State& s = p_.s;
     SchedulerState& sc = *s.scheduler;
-    const int le = s.IndiceLFC < LeCount ? s.IndiceLFC : 0;
+    const int le = s.scheduler->IndiceLFC < LeCount ? s.scheduler->IndiceLFC : 0;
     const Log& log = *p_.Log;
-    setLeft(log.left() + s.ClicLFCX + PlaceDx);
-    setTop(log.top() + s.ClicLFCY + PlaceDy + le * RowHeight);
+    setLeft(log.left() + s.scheduler->ClicLFCX + PlaceDx);
+    setTop(log.top() + s.scheduler->ClicLFCY + PlaceDy + le * RowHeight);
     Label2.setCaption(QString::number(le + 1));
     // The text held before the file is read again: start-up read the file as
     // numbers, so a "---" shows as "0" at the first opening.
@@ -81,9 +82,9 @@ void RefCapteurLFC2::Valide_Click()
     }
     State& s = p_.s;
     SchedulerState& sc = *s.scheduler;
-    const int le = s.IndiceLFC < LeCount ? s.IndiceLFC : 0;
+    const int le = s.scheduler->IndiceLFC < LeCount ? s.scheduler->IndiceLFC : 0;
     sc.CalLFC2Text[le] = entry->text;
-    s.CalLFC2[le] = entry->value;
+    s.schedule->CalLFC2[le] = entry->value;
     writeLfc2File(p_);   // a file that cannot be written keeps its old content; the values stand in memory
     unload();
 }
@@ -99,7 +100,7 @@ void readLfc2File(Program& p)
     if (!file) return;
     for (int i = 0; i < LeCount; ++i) {
         if (const auto t = file->text(i + 1)) sc.CalLFC2Text[i] = *t;
-        if (const auto v = file->whole(i + 9, 0, 255)) s.CalLFC2[i] = uint8_t(*v);
+        if (const auto v = file->whole(i + 9, 0, 255)) s.schedule->CalLFC2[i] = uint8_t(*v);
     }
 }
 
@@ -110,7 +111,7 @@ bool writeLfc2File(Program& p)
     if (!baseFolderKnown(s)) return false;
     QStringList lines;
     for (int i = 0; i < LeCount; ++i) lines << sc.CalLFC2Text[i];
-    for (int i = 0; i < LeCount; ++i) lines << plat::printForm(s.CalLFC2[i]);
+    for (int i = 0; i < LeCount; ++i) lines << plat::printForm(s.schedule->CalLFC2[i]);
     return plat::writeLines(p.rt.drive, inBase(s, Lfc2File), lines);
 }
 

@@ -1,9 +1,10 @@
 #include "scheduler/RefLevelTrigLFC3.h"
+#include "platform/LineFile.h"
+#include "scheduler/SchedulerState.h"
 #include "scheduler/SelectionStart.h"
 #include "shell/Log.h"
-#include "scheduler/SchedulerState.h"
 #include "shell/Program.h"
-#include "platform/LineFile.h"
+#include "shell/ScheduleFlags.h"
 
 namespace orv {
 
@@ -129,11 +130,11 @@ void RefLevelTrigLFC3::Timer1_Timer()
 {
     State& s = p_.s;
     SchedulerState& sc = *s.scheduler;
-    if (s.FlagTailleLFC3 == 1) setWidth(NarrowWidth);
+    if (s.schedule->FlagTailleLFC3 == 1) setWidth(NarrowWidth);
     const Log& log = *p_.Log;
     setLeft(log.left() + PlaceDx);
     setTop(log.top() + PlaceDy);
-    const int le = s.IndiceLFC < LeCount ? s.IndiceLFC : 0;
+    const int le = s.scheduler->IndiceLFC < LeCount ? s.scheduler->IndiceLFC : 0;
     Label2.setCaption(QString::number(le + 1));
     Label4.setCaption(log.Label42[le].caption());
 
@@ -176,7 +177,7 @@ void RefLevelTrigLFC3::Valide_Click()
     hide();
     SelectionStart& w = *p_.form<SelectionStart>();
     w.hide();
-    if (s.Selbin == 0) {
+    if (s.schedule->Selbin == 0) {
         plat::PictureBox& strip = w.Picture2;
         strip.canvas().clearPicture();
         strip.canvas().cls();
@@ -191,12 +192,12 @@ void RefLevelTrigLFC3::Command1_Click() { hide(); }
 void RefLevelTrigLFC3::Picture1_Click()
 {
     State& s = p_.s;
-    if (s.FlagTailleLFC3 == 1) {
+    if (s.schedule->FlagTailleLFC3 == 1) {
         setWidth(WideWidth);
-        s.FlagTailleLFC3 = 0;
+        s.schedule->FlagTailleLFC3 = 0;
     } else {
         setWidth(NarrowWidth);
-        s.FlagTailleLFC3 = 1;
+        s.schedule->FlagTailleLFC3 = 1;
     }
 }
 

@@ -6,11 +6,17 @@
 // opened the pop-up: timers run while a pop-up is open and may change
 // SelectedLE (a parameter read, the start-all sequencer) before the user
 // chooses; only an item run without the pop-up falls back on SelectedLE.
-#include "scheduler/LogScheduler.h"
 #include "run/RunState.h"
+#include "scheduler/LogScheduler.h"
 #include "scheduler/SelectionStart.h"
+#include "shell/LinkRequest.h"
+#include "shell/LinkStatus.h"
 #include "shell/Log.h"
 #include "shell/Program.h"
+#include "shell/RunShared.h"
+#include "shell/ScheduleFlags.h"
+#include "shell/State.h"
+#include "shell/TracesShared.h"
 
 namespace orv {
 
@@ -22,8 +28,8 @@ constexpr int SymCycleMs = 60000;
 
 void recordMode(State& s, int le, int mode)
 {
-    s.SelectionMode[le].fill(0);
-    s.SelectionMode[le][mode] = 1;
+    s.schedule->SelectionMode[le].fill(0);
+    s.schedule->SelectionMode[le][mode] = 1;
 }
 
 // What a run-mode item does besides recording its mode, as far as it
@@ -49,40 +55,40 @@ void resetScheduleState(State& s, int le, RunMode mode)
 {
     switch (mode) {
     case Normal:
-        s.StartStopPC[le] = 0;
-        s.StartNorm[le] = 1;
-        s.CompteursNorm[le] = 0;
-        s.FlagTraceNormal[le] = 0;
-        s.DebutTraceNormalX[le] = 0;
-        s.Compteurs[le] = 0;
-        s.ComptageTempo[le] = 0;
+        s.request->StartStopPC[le] = 0;
+        s.schedule->StartNorm[le] = 1;
+        s.schedule->CompteursNorm[le] = 0;
+        s.schedule->FlagTraceNormal[le] = 0;
+        s.schedule->DebutTraceNormalX[le] = 0;
+        s.schedule->Compteurs[le] = 0;
+        s.schedule->ComptageTempo[le] = 0;
         break;
     case Symmetric:
-        s.Compteurs[le] = 0;
-        s.StartSym[le] = 1;
-        s.FlagCycleSym[le] = 0;
-        s.FlagSymMinutes[le] = 0;
-        s.CurseurSymX[le] = 0;
-        s.FlagDemiCycleOff[le] = 0;
-        s.CyclesEffectues[le] = 0;
+        s.schedule->Compteurs[le] = 0;
+        s.schedule->StartSym[le] = 1;
+        s.schedule->FlagCycleSym[le] = 0;
+        s.schedule->FlagSymMinutes[le] = 0;
+        s.schedule->CurseurSymX[le] = 0;
+        s.schedule->FlagDemiCycleOff[le] = 0;
+        s.schedule->CyclesEffectues[le] = 0;
         break;
     case Asymmetric:
-        s.StartStopPC[le] = 0;
-        s.StartSymStop[le] = 1;
-        s.ComptageSymTempo[le] = 0;
-        s.CompteursSym[le] = 0;
-        s.FlagDefautAsym[le] = 0;
-        s.FlagSymBlocage[le] = 0;
-        s.FlagSymEtat[le] = 0;
+        s.request->StartStopPC[le] = 0;
+        s.schedule->StartSymStop[le] = 1;
+        s.schedule->ComptageSymTempo[le] = 0;
+        s.schedule->CompteursSym[le] = 0;
+        s.schedule->FlagDefautAsym[le] = 0;
+        s.schedule->FlagSymBlocage[le] = 0;
+        s.schedule->FlagSymEtat[le] = 0;
         break;
     case Planning:
-        s.StartStopPC[le] = 0;
-        s.Compteurs[le] = 0;
-        s.ComptageTempo[le] = 0;
-        s.StartStop[le] = 1;
-        s.FlagDefautPlan[le] = 0;
-        s.FlagVerouillage[le] = 0;
-        s.FlagEtat[le] = 0;
+        s.request->StartStopPC[le] = 0;
+        s.schedule->Compteurs[le] = 0;
+        s.schedule->ComptageTempo[le] = 0;
+        s.schedule->StartStop[le] = 1;
+        s.schedule->FlagDefautPlan[le] = 0;
+        s.schedule->FlagVerouillage[le] = 0;
+        s.schedule->FlagEtat[le] = 0;
         break;
     default: break;
     }
@@ -91,7 +97,7 @@ void resetScheduleState(State& s, int le, RunMode mode)
 // The LE number the items act on (1-8), or 0 when none is selected.
 int itemLE(const State& s)
 {
-    const int n = s.run->MenuLE != 0 ? s.run->MenuLE : s.SelectedLE;
+    const int n = s.run->MenuLE != 0 ? s.run->MenuLE : s.common->SelectedLE;
     return n >= 1 && n <= LeCount ? n : 0;
 }
 
@@ -109,7 +115,7 @@ void chooseRunMode(Log& log, int n, const ModeItem& item)
     s.run->StoppedByStopAll[le] = 0;
 
     // Whatever the LE's phase.
-    if (item.mode == Normal) s.FlagImages2359 = 0;
+    if (item.mode == Normal) s.schedule->FlagImages2359 = 0;
     if (item.labelsAlways) {
         w.nameLabel(le).setBackColor(LightGreen);
         w.modeLabel(le).setBackColor(LightGreen);
@@ -119,10 +125,10 @@ void chooseRunMode(Log& log, int n, const ModeItem& item)
         w.Text1.setBackColor(plat::colors::Green);
         w.Label106.setBackColor(plat::colors::Green);
     }
-    if (item.mode == Asymmetric) s.FlagTrigLFC3Off[le] = 0;
+    if (item.mode == Asymmetric) s.schedule->FlagTrigLFC3Off[le] = 0;
 
     // Only an idle LE starts its mode afresh.
-    const bool idle = s.PhaseLP[le] == 0;
+    const bool idle = s.status->PhaseLP[le] == 0;
     if (idle) {
         if (item.stripWhenIdle) {
             plat::PictureBox& strip = w.strip(le);
@@ -141,13 +147,13 @@ void chooseRunMode(Log& log, int n, const ModeItem& item)
             w.Text1.setVisible(true);
         }
         if (item.stripWhenIdle) w.ConfigNormal();
-        if (item.mode == Asymmetric && le == 0) s.FlagTailleLFC3 = 1;
+        if (item.mode == Asymmetric && le == 0) s.schedule->FlagTailleLFC3 = 1;
 
         resetScheduleState(s, le, item.mode);
 
-        s.ScreenLE = uint8_t(le);
+        s.tracesShared->ScreenLE = uint8_t(le);
         log.ColorRetard();
-        s.TraceX[le] = 1;
+        s.tracesShared->TraceX[le] = 1;
         w.Label41.setCaption(selectionText(n));
     }
 
@@ -196,21 +202,21 @@ void LogScheduler::MListeStop_Click()
     // The restart wait bar goes.
     L.Picture15.setVisible(false);
     L.Picture15.canvas().line(0, 0, 1620, 615, Silver, plat::Canvas::BoxFilled);
-    s.LargeurAttente = 0;
+    s.schedule->LargeurAttente = 0;
 
-    s.RestSeconds[le] = 0;
+    s.runShared->RestSeconds[le] = 0;
     w.nameLabel(le).setBackColor(plat::ButtonFace);
     w.modeLabel(le).setBackColor(plat::ButtonFace);
     w.symTimer(le).setEnabled(false);
 
-    s.StartStopPC[le] = 0;
-    s.StartNorm[le] = 0;
-    s.ComptageTempo[le] = 0;
-    s.StartSym[le] = 0;
-    s.StartSymStop[le] = 0;
-    s.FlagSymBlocage[le] = 0;
-    s.StartStop[le] = 0;
-    s.FlagVerouillage[le] = 0;
+    s.request->StartStopPC[le] = 0;
+    s.schedule->StartNorm[le] = 0;
+    s.schedule->ComptageTempo[le] = 0;
+    s.schedule->StartSym[le] = 0;
+    s.schedule->StartSymStop[le] = 0;
+    s.schedule->FlagSymBlocage[le] = 0;
+    s.schedule->StartStop[le] = 0;
+    s.schedule->FlagVerouillage[le] = 0;
 
     w.Label41.setCaption(selectionText(n));
     recordMode(s, le, Stop);
@@ -231,7 +237,7 @@ void LogScheduler::MListeStartAllLE_Click()
         SelectionStart& w = *p.form<SelectionStart>();
         w.setCaption(QStringLiteral(" Selection des LE-1 à LE-8"));
         w.Timer2.setEnabled(true);
-        for (int i = 0; i < LeCount; ++i) s.StartStopPC[i] = 0;
+        for (int i = 0; i < LeCount; ++i) s.request->StartStopPC[i] = 0;
         for (int i = 0; i < LeCount; ++i) {
             if (!L.MSComm(i).portOpen()) continue;
             w.nameLabel(i).setBackColor(LightGreen);
@@ -239,10 +245,10 @@ void LogScheduler::MListeStartAllLE_Click()
             w.modeLabel(i).setCaption(QStringLiteral("Normal"));
         }
     }
-    s.FlagTraceNormal[le] = 0;
-    s.DebutTraceNormalX[le] = 0;
-    s.StartNorm[le] = 1;
-    s.ScreenLE = uint8_t(le);
+    s.schedule->FlagTraceNormal[le] = 0;
+    s.schedule->DebutTraceNormalX[le] = 0;
+    s.schedule->StartNorm[le] = 1;
+    s.tracesShared->ScreenLE = uint8_t(le);
     L.ColorRetard();
 
     // The parameter read waits for its transfer; other handlers, this pop-up
@@ -261,8 +267,8 @@ void LogScheduler::MListeStopAllLE_Click()
     State& s = p.s;
     L.EffacerSel();
     for (int i = 0; i < LeCount; ++i) {
-        s.StartNorm[i] = 0;
-        s.StartStopPC[i] = 2;
+        s.schedule->StartNorm[i] = 0;
+        s.request->StartStopPC[i] = 2;
     }
     L.StopLERoutine(-1);
     for (int i = 0; i < LeCount; ++i) recordMode(s, i, StopAll);

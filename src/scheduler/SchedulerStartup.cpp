@@ -1,16 +1,18 @@
 // Start-up: the files of the scheduler (window position, today's strip
 // images, LFC-2 reference, LFC-3 trigger levels).
 
-#include "scheduler/SchedulerState.h"
 #include "platform/Canvas.h"
 #include "platform/Drive.h"
+#include "platform/LineFile.h"
 #include "platform/VbText.h"
 #include "scheduler/RefLevelTrigLFC3.h"
+#include "scheduler/SchedulerStartup.h"
+#include "scheduler/SchedulerState.h"
 #include "scheduler/SelectionStart.h"
 #include "shell/Program.h"
-#include "scheduler/SchedulerStartup.h"
+#include "shell/ScheduleFlags.h"
 #include "shell/StartupFiles.h"
-#include "platform/LineFile.h"
+#include "shell/State.h"
 
 #include <limits>
 
@@ -40,9 +42,9 @@ void startupWindowPosition(Program& p)
 void startupTodayImages(Program& p)
 {
     State& s = p.s;
-    s.DateCourante = imageDate(p.rt.time.wallClock().date());
+    s.common->DateCourante = imageDate(p.rt.time.wallClock().date());
     SelectionStart& w = *p.form<SelectionStart>();
-    for (int le = 0; le < LeCount; ++le) w.loadDayImage(le, s.DateCourante);   // a missing file is skipped
+    for (int le = 0; le < LeCount; ++le) w.loadDayImage(le, s.common->DateCourante);   // a missing file is skipped
 }
 
 void startupLfc2Reference(Program& p)
@@ -54,7 +56,7 @@ void startupLfc2Reference(Program& p)
     for (int i = 0; i < 8; ++i) {
         // Read as numbers: a "---" line becomes 0.
         if (const auto v = file->number(i + 1)) s.scheduler->CalLFC2Text[i] = plat::vbCStr(*v);
-        if (const auto v = file->roundedNumber(i + 9, 0, 255)) s.CalLFC2[i] = uint8_t(*v);
+        if (const auto v = file->roundedNumber(i + 9, 0, 255)) s.schedule->CalLFC2[i] = uint8_t(*v);
     }
 }
 

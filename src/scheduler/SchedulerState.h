@@ -3,11 +3,12 @@
 // symmetric cycle fields, copy buffer), the start-selection window's
 // position and diagnostic flag, the LFC reference and trigger levels as
 // their files hold them, and what the tick, START LE and the symmetric cycle
-// timers keep between their runs. The schedule flags that run control's run-mode
-// pop-up arms and resets are shared state (shell/State.h).
+// timers keep between their runs, the LFC label last clicked. Written and
+// read by the scheduler. The schedule flags that the run-mode pop-up arms and
+// the others reset are shared (shell/ScheduleFlags.h).
 
 #include "scheduler/StripModel.h"
-#include "shell/State.h"
+#include "shell/StateParts.h"
 
 namespace orv {
 
@@ -41,6 +42,8 @@ struct SchedulerState : StripModel {
     // --- symmetric cycles
     PerLE<int16_t> MinutesSym{};     // ticks of the cycle timer in the current half
     PerLE<int32_t> CompteurHisto{};  // cycle number of the next history line
+    uint8_t IndiceLFC = 0;            // LE index of the LFC-2 / LFC-3 label last clicked
+    int32_t ClicLFCX = 0, ClicLFCY = 0;   // where in that label, twips
 };
 
 } // namespace orv

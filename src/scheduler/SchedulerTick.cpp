@@ -11,11 +11,15 @@
 #include "platform/Drive.h"
 #include "platform/VbText.h"
 #include "scheduler/SchedulerInstances.h"
+#include "scheduler/SchedulerState.h"
 #include "scheduler/SchedulerTick.h"
 #include "scheduler/SelectionStart.h"
+#include "shell/LinkRequest.h"
+#include "shell/LinkStatus.h"
 #include "shell/Log.h"
-#include "scheduler/SchedulerState.h"
 #include "shell/Program.h"
+#include "shell/ScheduleFlags.h"
+#include "shell/State.h"
 
 namespace orv {
 
@@ -38,21 +42,21 @@ void liveTraces(Program& p, SelectionStart& w)
         const int i = in.le;
         if ((w.*in.modeLabel).caption() != QLatin1String("Normal")) continue;
         plat::Canvas& strip = (w.*in.strip).canvas();
-        if (s.FlagTraceNormal[i] == 0) {
-            s.DebutTraceNormalX[i] = sc.CurseurHeureX;
-            s.FlagTraceNormal[i] = 1;
+        if (s.schedule->FlagTraceNormal[i] == 0) {
+            s.schedule->DebutTraceNormalX[i] = sc.CurseurHeureX;
+            s.schedule->FlagTraceNormal[i] = 1;
         }
         sc.FinTraceNormalX[i] = sc.CurseurHeureX;
-        const int phase = s.PhaseLP[i];
+        const int phase = s.status->PhaseLP[i];
         if (phase >= 2 && phase <= 5)
-            strip.line(s.DebutTraceNormalX[i] - StripOffset, 0, sc.FinTraceNormalX[i] - StripOffset, 360,
+            strip.line(s.schedule->DebutTraceNormalX[i] - StripOffset, 0, sc.FinTraceNormalX[i] - StripOffset, 360,
                        plat::colors::Green, plat::Canvas::BoxFilled);
-        if (s.DebutTraceNormalX[i] > 0 && phase == 6) {
+        if (s.schedule->DebutTraceNormalX[i] > 0 && phase == 6) {
             // A 10-unit mark at the stop, then the day's images.
             strip.line(sc.FinTraceNormalX[i] - StripOffset, 0, sc.CurseurHeureX - (StripOffset - 10), 360,
                        plat::colors::Cyan, plat::Canvas::BoxFilled);
             w.SauvTraces();
-            s.FlagTraceNormal[i] = 0;
+            s.schedule->FlagTraceNormal[i] = 0;
         }
     }
 }
@@ -76,22 +80,22 @@ void midnightSave(Program& p, SelectionStart& w)
         strip.canvas().cls();
     }
     for (int i = 0; i < LeCount; ++i) {
-        s.DebutTraceNormalX[i] = 0;
+        s.schedule->DebutTraceNormalX[i] = 0;
         sc.FinTraceNormalX[i] = 0;
-        s.FlagTraceNormal[i] = 0;
+        s.schedule->FlagTraceNormal[i] = 0;
     }
-    s.FlagImages2359 = 1;
+    s.schedule->FlagImages2359 = 1;
 }
 
 void startButtonColour(Program& p, SelectionStart& w)
 {
     State& s = p.s;
     SchedulerState& sc = *s.scheduler;
-    const int le = s.Selbin < LeCount ? s.Selbin : 0;
-    const int phase = s.PhaseLP[le];
+    const int le = s.schedule->Selbin < LeCount ? s.schedule->Selbin : 0;
+    const int phase = s.status->PhaseLP[le];
     if (phase == 0) {
-        const bool armed = s.StartNorm[le] == 1 || s.StartSym[le] == 1 || s.FlagSymBlocage[le] == 1
-                           || s.FlagVerouillage[le] == 1;
+        const bool armed = s.schedule->StartNorm[le] == 1 || s.schedule->StartSym[le] == 1 || s.schedule->FlagSymBlocage[le] == 1
+                           || s.schedule->FlagVerouillage[le] == 1;
         if (armed && sc.ClignoteStartLE == 0) {
             sc.ClignoteStartLE = 1;
             w.StartSortie.setBackColor(LightOrange);
@@ -136,10 +140,10 @@ void SelectionStart::Timer3_Timer()
     const auto alive = aliveToken();
 
     // 1. Clock.
-    s.HeureCourante = p.rt.timeText();
-    s.DateCourante = p.rt.dateText();
-    sc.HeureTick = s.HeureCourante.mid(0, 2);
-    sc.MinuteTick = s.HeureCourante.mid(3, 2);
+    s.common->HeureCourante = p.rt.timeText();
+    s.common->DateCourante = p.rt.dateText();
+    sc.HeureTick = s.common->HeureCourante.mid(0, 2);
+    sc.MinuteTick = s.common->HeureCourante.mid(3, 2);
     const int hour = sc.HeureTick.toInt();
     const int minute = sc.MinuteTick.toInt();
     sc.CurseurHeureX = (hour + 1) * HourUnits + ScaleOffset + minute * MinuteUnits;
@@ -157,12 +161,12 @@ void SelectionStart::Timer3_Timer()
     scale.line(sc.CurseurHeureX + 130, 200, sc.CurseurHeureX + 880, 405, TimeBox, plat::Canvas::BoxFilled);
     scale.setCurrentX(sc.CurseurHeureX + 180);
     scale.setCurrentY(210);
-    scale.print(s.HeureCourante);
+    scale.print(s.common->HeureCourante);
 
     // 4, 5. The day's strips, once at 23:59; re-armed at 00:00.
     const QString now = sc.HeureTick + sc.MinuteTick;
-    if (now == QLatin1String("2359") && s.FlagImages2359 == 0) midnightSave(p, *this);
-    if (now == QLatin1String("0000")) s.FlagImages2359 = 0;
+    if (now == QLatin1String("2359") && s.schedule->FlagImages2359 == 0) midnightSave(p, *this);
+    if (now == QLatin1String("0000")) s.schedule->FlagImages2359 = 0;
 
     // 6-9. The sections that start, stop and restart LEs.
     lightTriggerSection(p);
@@ -180,8 +184,8 @@ void SelectionStart::Timer3_Timer()
         if (!*alive) return;
     }
     Label66.setCaption(QString());
-    Label70.setCaption(QString::number(s.PhaseLP[0]));
-    Label109.setCaption(QString::number(s.StartSym[0]));
+    Label70.setCaption(QString::number(s.status->PhaseLP[0]));
+    Label109.setCaption(QString::number(s.schedule->StartSym[0]));
     for (const SchedulerInstance& in : schedulerInstances()) {
         symRestartSection(p, in);
         if (!*alive) return;
@@ -189,16 +193,16 @@ void SelectionStart::Timer3_Timer()
             // The values of the last section of any mode that ran.
             const int k = sc.LEIndexTick;
             Label71.setCaption(QString::number(sc.FlagPhase6[k]));
-            Label93.setCaption(QString::number(s.ComptageTempo[k]));
-            Label84.setCaption(QString::number(s.Compteurs[k]));
+            Label93.setCaption(QString::number(s.schedule->ComptageTempo[k]));
+            Label84.setCaption(QString::number(s.schedule->Compteurs[k]));
             Label66.setCaption(QString());
         }
     }
 
     // 10. LE-1's arming, whichever LE is selected.
-    Label42.setCaption(QString::number(s.FlagVerouillage[0]));
-    Label53.setCaption(QString::number(s.FlagSymBlocage[0]));
-    Label77.setCaption(QString::number(s.StartStopPC[0]));
+    Label42.setCaption(QString::number(s.schedule->FlagVerouillage[0]));
+    Label53.setCaption(QString::number(s.schedule->FlagSymBlocage[0]));
+    Label77.setCaption(QString::number(s.request->StartStopPC[0]));
 
     // 11. The START LE button.
     startButtonColour(p, *this);

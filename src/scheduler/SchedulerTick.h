@@ -3,7 +3,7 @@
 // what they share. Each section reads its LE's mode label itself; the tick
 // only runs them in their fixed order.
 
-#include "shell/State.h"
+#include "shell/StateParts.h"
 
 #include <QString>
 #include <cstdint>
@@ -28,9 +28,9 @@ void clearWaitBar(Program& p);
 // The restart supervision inside an asymmetric window or a planning window;
 // each mode gives its own wait count, restart count, start flag and drawing.
 struct WindowRestartCells {
-    PerLE<int32_t> State::*count;           // ComptageSymTempo / ComptageTempo
-    PerLE<uint8_t> State::*restarts;        // CompteursSym / Compteurs
-    PerLE<uint8_t> State::*started;         // FlagSymEtat / FlagEtat
+    PerLE<int32_t> ScheduleFlags::*count;           // ComptageSymTempo / ComptageTempo
+    PerLE<uint8_t> ScheduleFlags::*restarts;        // CompteursSym / Compteurs
+    PerLE<uint8_t> ScheduleFlags::*started;         // FlagSymEtat / FlagEtat
     void (SelectionStart::*redraw)(int le); // TraceAsymLE / TracePlanLE
 };
 void windowRestartSupervision(Program& p, const SchedulerInstance& in, const WindowRestartCells& cells);

@@ -1,11 +1,13 @@
 #include "scheduler/SelectionStart.h"
 
 #include "platform/Drive.h"
+#include "platform/LineFile.h"
 #include "platform/VbText.h"
 #include "scheduler/SchedulerState.h"
 #include "scheduler/StripModel.h"
 #include "shell/Program.h"
-#include "platform/LineFile.h"
+#include "shell/ScheduleFlags.h"
+#include "shell/State.h"
 
 namespace orv {
 
@@ -196,11 +198,11 @@ void SelectionStart::Timer1_Timer()
     // An LE without a recorded mode keeps its caption.
     for (int le = 0; le < 8; ++le)
         for (int m = 0; m <= 7; ++m)
-            if (s.SelectionMode[le][m] == 1) modeLabel(le).setCaption(modeText(m));
+            if (s.schedule->SelectionMode[le][m] == 1) modeLabel(le).setCaption(modeText(m));
 
     // The newest day with a saved LE-1 image: names keyed year.month.day.
     const QStringList names =
-        p_.rt.drive.list(s.BaseFolder + QStringLiteral("\\Images_Traces"), plat::Drive::Kind::Files);
+        p_.rt.drive.list(s.common->BaseFolder + QStringLiteral("\\Images_Traces"), plat::Drive::Kind::Files);
     List1.clear();
     List2.clear();
     QString newestKey, newestDay;
@@ -238,16 +240,16 @@ void SelectionStart::Timer2_Timer()
         c.print(plat::vbStr(h));
         for (int y = 600; y <= 6300; y += 60) c.pset(x, y, DarkBlue);
     }
-    s.HeureCourante = p_.rt.timeText();
-    s.DateCourante = p_.rt.dateText();
-    m.CurseurHeureX = curseurHeureX(s.HeureCourante);
+    s.common->HeureCourante = p_.rt.timeText();
+    s.common->DateCourante = p_.rt.dateText();
+    m.CurseurHeureX = curseurHeureX(s.common->HeureCourante);
     const int C = m.CurseurHeureX;
     c.line(C, 195, C + 130, 330, plat::colors::Blue);
     c.line(C, 195, C, 6300, plat::colors::Blue);
     c.line(C + 130, 200, C + 880, 405, CursorBox, plat::Canvas::Box);
     c.setCurrentX(C + 180);
     c.setCurrentY(210);
-    c.print(s.HeureCourante);
+    c.print(s.common->HeureCourante);
     Timer2.setEnabled(false);
 }
 

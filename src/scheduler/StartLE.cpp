@@ -5,10 +5,12 @@
 // carry out. Then the cycle timers and the tick take over.
 #include "platform/Dialogs.h"
 #include "scheduler/SchedulerInstances.h"
-#include "scheduler/SelectionStart.h"
-#include "shell/Log.h"
 #include "scheduler/SchedulerState.h"
+#include "scheduler/SelectionStart.h"
+#include "shell/LinkRequest.h"
+#include "shell/Log.h"
 #include "shell/Program.h"
+#include "shell/ScheduleFlags.h"
 
 namespace orv {
 
@@ -38,21 +40,21 @@ void SelectionStart::StartSortie_Click()
     Log& log = *p.Log;
     const auto alive = aliveToken();
     const auto logAlive = log.aliveToken();
-    const int sel = s.Selbin < LeCount ? s.Selbin : 0;
+    const int sel = s.schedule->Selbin < LeCount ? s.schedule->Selbin : 0;
 
     // 1. The cycle count of the selected LE.
     if (Text1.text().isEmpty()) Text1.setText(QStringLiteral("1"));
     sc.NBCycles[sel] = Text1.text();
     Label99.setCaption(sc.NBCycles[sel]);
     Text1.setEnabled(false);
-    Label98.setCaption(QString::number(s.Selbin));
+    Label98.setCaption(QString::number(s.schedule->Selbin));
 
     auto mode = [&](const SchedulerInstance& in) { return (this->*in.modeLabel).caption(); };
 
     // 2. Normal mode: each LE's read and start, one after another.
     for (const SchedulerInstance& in : schedulerInstances()) {
         if (mode(in) != QLatin1String("Normal")) continue;
-        s.StartStopPC[in.le] = 1;
+        s.request->StartStopPC[in.le] = 1;
         log.LectParamStampLE(in.le);
         if (!*alive || !*logAlive) return;
     }
@@ -73,13 +75,13 @@ void SelectionStart::StartSortie_Click()
         Label30.setCaption(sc.DateStartSym[i]);
         (this->*in.symTimer).setEnabled(true);
         sc.MinutesSym[i] = 0;
-        s.FlagDemiCycleOff[i] = 0;
+        s.schedule->FlagDemiCycleOff[i] = 0;
         sc.CompteurHisto[i] = 0;
         sc.ProgressionSym[i] = 0;
         (this->*in.strip).canvas().line(0, 185, 0, 375, plat::colors::Green, plat::Canvas::BoxFilled);
-        s.CyclesEffectues[i] = 0;
+        s.schedule->CyclesEffectues[i] = 0;
         Label32.setCaption(QStringLiteral("0"));
-        s.FlagCycleSym[i] = 1;
+        s.schedule->FlagCycleSym[i] = 1;
         log.StartLERoutine(in.number);
         if (!*alive || !*logAlive) return;
         (this->*in.nameLabel).setBackColor(PaleGreen);
@@ -98,7 +100,7 @@ void SelectionStart::StartSortie_Click()
             log.Picture13.canvas().line(0, 0, 9340, 4214, DarkBlue, plat::Canvas::BoxFilled);
             log.Timer71.setEnabled(true);
         }
-        s.FlagSymBlocage[i] = 1;
+        s.schedule->FlagSymBlocage[i] = 1;
         log.Label26[i].setBackColor(LightOrange);
     }
 
@@ -114,7 +116,7 @@ void SelectionStart::StartSortie_Click()
         sc.MinuteDebutPlan2[i] = sc.MinutesTransition[i][2];
         sc.HeureFinPlan2[i] = sc.HeuresTransition[i][3];
         sc.MinuteFinPlan2[i] = sc.MinutesTransition[i][3];
-        s.FlagVerouillage[i] = 1;
+        s.schedule->FlagVerouillage[i] = 1;
         log.Label26[i].setBackColor(LightOrange);
     }
 }

@@ -7,6 +7,7 @@
 #include "scheduler/SelectionStart.h"
 #include "scheduler/StripModel.h"
 #include "shell/Program.h"
+#include "shell/ScheduleFlags.h"
 
 namespace orv {
 
@@ -84,7 +85,7 @@ void SelectionStart::drawSymCycle(int le, bool withText)
     const int32_t n = m.HeuresCycleSym[le];
     c.setCurrentX(double(strip::UnitsPerHour) * n + 50);
     c.setCurrentY(50);
-    c.print(symLengthText(n, p_.s.FlagSymMinutes[le] == 1));
+    c.print(symLengthText(n, p_.s.schedule->FlagSymMinutes[le] == 1));
 }
 
 } // namespace orv

@@ -12,6 +12,7 @@
 #include "shell/Program.h"
 
 #include "platform/VbText.h"
+#include "shell/ScheduleFlags.h"
 
 namespace orv {
 
@@ -34,7 +35,7 @@ void SelectionStart::Picture_Click(int le)
 {
     State& s = p_.s;
     StripModel& m = model();
-    s.Selbin = uint8_t(le);
+    s.schedule->Selbin = uint8_t(le);
     Label41.setCaption(selectionText(le + 1));
     Text1.setText(m.NBCycles[le]);
     Label99.setCaption(m.NBCycles[le]);
@@ -42,7 +43,7 @@ void SelectionStart::Picture_Click(int le)
         ConfigSym();
     else
         ConfigNormal();
-    if (s.FlagSymMinutes[le] == 1) {
+    if (s.schedule->FlagSymMinutes[le] == 1) {
         const int n = m.HeuresCycleSym[le];
         Label20.setCaption(QString::number(n));
         Label21.setCaption(QString::number(2 * n));
@@ -61,8 +62,8 @@ void SelectionStart::Picture_MouseDown(int le, int Button, int Shift, double X, 
     Label41.setCaption(selectionText(le + 1));
     if (mode(le) == strip::Sym) {
         setMousePointer(DefaultPointer);
-        if (s.FlagCycleSym[le] == 1) {
-            Label32.setCaption(QString::number(s.CyclesEffectues[le]));
+        if (s.schedule->FlagCycleSym[le] == 1) {
+            Label32.setCaption(QString::number(s.schedule->CyclesEffectues[le]));
             Label25.setCaption(QString::number(m.ProgressionSym[le]));
             Label20.setCaption(QString::number(m.MinutesDemiCycle[le]));
             Label21.setCaption(QString::number(m.HeuresCycleSym[le]));
@@ -74,15 +75,15 @@ void SelectionStart::Picture_MouseDown(int le, int Button, int Shift, double X, 
             c.cls();
             // In the minutes variant the press keeps to the preview's bounds,
             // so the cycle drawn is the cycle the timer runs.
-            const int16_t n = symPressN(X, s.FlagSymMinutes[le] == 1);
+            const int16_t n = symPressN(X, s.schedule->FlagSymMinutes[le] == 1);
             m.HeuresCycleSym[le] = n;
             m.FinCycleSymX[le] = finCycleSymX(n);
-            s.FlagCycleSym[le] = 1;
+            s.schedule->FlagCycleSym[le] = 1;
             drawSymCycle(le, true);
         }
     }
     if (Button == plat::RightButton) {
-        s.Selbin = uint8_t(le);
+        s.schedule->Selbin = uint8_t(le);
         popupMenu(mnu3Liste);
     }
 }
@@ -94,10 +95,10 @@ void SelectionStart::Picture_MouseMove(int le, int Button, int Shift, double X, 
     const QString caption = mode(le);
 
     // Symmetric preview: the cycle length follows the pointer.
-    if (caption == strip::Sym && s.FlagCycleSym[le] == 0) {
+    if (caption == strip::Sym && s.schedule->FlagCycleSym[le] == 0) {
         strip(le).canvas().cls();
         setMousePointer(SizeWE);
-        const bool minutes = s.FlagSymMinutes[le] == 1;
+        const bool minutes = s.schedule->FlagSymMinutes[le] == 1;
         const int16_t n = symPreviewN(X, minutes);
         m.HeuresCycleSym[le] = n;
         m.MinutesDemiCycle[le] = minutesDemiCycle(n);
@@ -120,10 +121,10 @@ void SelectionStart::Picture_MouseMove(int le, int Button, int Shift, double X, 
     }
 
     // Minutes variant: Shift alone over a symmetric LE, fixed or running cycles included.
-    const bool symmetric = le == 0 ? caption == strip::Sym : p_.s.SelectionMode[le][2] == 1;
+    const bool symmetric = le == 0 ? caption == strip::Sym : p_.s.schedule->SelectionMode[le][2] == 1;
     if (Shift == plat::ShiftKey && symmetric) {
         strip(le).setBackColor(plat::colors::White);
-        s.FlagSymMinutes[le] = 1;
+        s.schedule->FlagSymMinutes[le] = 1;
         symTimer(le).setInterval(strip::SymMinutesIntervalMs);
         Timer2.setEnabled(true);
     }
@@ -134,7 +135,7 @@ void SelectionStart::Picture_MouseMove(int le, int Button, int Shift, double X, 
     Label12.setCaption(QStringLiteral("X= ") + plat::vbCStr(X));
     Label13.setCaption(QStringLiteral("Y= ") + plat::vbCStr(Y));
 
-    if (asym && s.FlagDefautAsym[le] == 0) {
+    if (asym && s.schedule->FlagDefautAsym[le] == 0) {
         const bool lfc2 = p_.form<ParamLogicielVB>()->LFC2Sensor(le);
         if (lfc2 && le == 0) {
             // LE-1 with an LFC-2 sensor runs its window from the LFC-3 test
@@ -149,18 +150,18 @@ void SelectionStart::Picture_MouseMove(int le, int Button, int Shift, double X, 
         strip(le).setBorderStyle(1);
         strip(le).setBackColor(plat::colors::LightGrey);
         TraceAsymLE(le);
-        s.FlagDefautAsym[le] = 1;
+        s.schedule->FlagDefautAsym[le] = 1;
     }
-    if (plan && s.FlagDefautPlan[le] == 0) {
+    if (plan && s.schedule->FlagDefautPlan[le] == 0) {
         for (int k = 0; k < strip::PlanCount; ++k) m.TransitionPlanX[le][k] = strip::PlanDefault[k];
         strip(le).setBorderStyle(1);
         strip(le).setBackColor(plat::colors::LightGrey);
         TracePlanLE(le);
-        s.FlagDefautPlan[le] = 1;
+        s.schedule->FlagDefautPlan[le] = 1;
     }
 
     // A locked (armed) schedule cannot be grabbed or dragged.
-    if ((asym && s.FlagSymBlocage[le] != 0) || (plan && s.FlagVerouillage[le] != 0)) return;
+    if ((asym && s.schedule->FlagSymBlocage[le] != 0) || (plan && s.schedule->FlagVerouillage[le] != 0)) return;
 
     const int32_t* transitions = asym ? m.TransitionAsymX[le].data() : m.TransitionPlanX[le].data();
     const int count = asym ? strip::AsymCount : strip::PlanCount;

@@ -6,6 +6,7 @@
 #include "scheduler/SelectionStart.h"
 #include "scheduler/StripModel.h"
 #include "shell/Program.h"
+#include "shell/ScheduleFlags.h"
 
 namespace orv {
 
@@ -28,7 +29,7 @@ void SelectionStart::EnablePasteMenus()
 // Runs when the "Copy" submenu opens, before a target is chosen.
 void SelectionStart::mnuCopy_Click()
 {
-    const int n = p_.s.Selbin;
+    const int n = p_.s.schedule->Selbin;
     EnablePasteMenus();
     if (n > 7) return;
     pasteItem(n).setEnabled(false);
@@ -47,7 +48,7 @@ void SelectionStart::pasteOnto(int le)
 
 void SelectionStart::mnuEffacer_Click()
 {
-    const int n = p_.s.Selbin;
+    const int n = p_.s.schedule->Selbin;
     if (n > 7) return;
     plat::PictureBox& s = strip(n);
     s.canvas().clearPicture();
@@ -59,15 +60,15 @@ void SelectionStart::mnuEffacer_Click()
 void SelectionStart::mnuMove_Click()
 {
     State& s = p_.s;
-    const int n = s.Selbin;
+    const int n = s.schedule->Selbin;
     Label93.setCaption(QString::number(n));
     Text1.setEnabled(true);
-    if (n <= 7 && mode(n) == strip::Sym) s.FlagCycleSym[n] = 0;
+    if (n <= 7 && mode(n) == strip::Sym) s.schedule->FlagCycleSym[n] = 0;
 }
 
 void SelectionStart::mnuRedraw_Click()
 {
-    const int n = p_.s.Selbin;
+    const int n = p_.s.schedule->Selbin;
     if (n > 7) return;
     const QString caption = mode(n);
     if (caption == strip::Sym) {

@@ -7,10 +7,14 @@
 #include "platform/VbText.h"
 #include "run/RunState.h"
 #include "scheduler/SchedulerInstances.h"
-#include "scheduler/SelectionStart.h"
-#include "shell/Log.h"
 #include "scheduler/SchedulerState.h"
+#include "scheduler/SelectionStart.h"
+#include "shell/LinkRequest.h"
+#include "shell/Log.h"
 #include "shell/Program.h"
+#include "shell/RunShared.h"
+#include "shell/ScheduleFlags.h"
+#include "shell/State.h"
 
 namespace orv {
 
@@ -31,44 +35,44 @@ void SelectionStart::SymTimer_Timer(int le)
     const int i = in.le;
 
     ++sc.MinutesSym[i];
-    strip.line(0, 180, s.CurseurSymX[i], 375, plat::colors::Green, plat::Canvas::BoxFilled);
-    strip.line(0, 170, s.CurseurSymX[i], 375, plat::colors::Black, plat::Canvas::Box);
+    strip.line(0, 180, s.schedule->CurseurSymX[i], 375, plat::colors::Green, plat::Canvas::BoxFilled);
+    strip.line(0, 170, s.schedule->CurseurSymX[i], 375, plat::colors::Black, plat::Canvas::Box);
     log.Label26[i].setBackColor(plat::colors::Green);
     sc.ProgressionSym[i] += UnitsPerTick;
     Label25.setCaption(QString::number(sc.ProgressionSym[i]));
-    s.CurseurSymX[i] = sc.ProgressionSym[i] / 2;
+    s.schedule->CurseurSymX[i] = sc.ProgressionSym[i] / 2;
 
     if (sc.MinutesSym[i] <= sc.MinutesDemiCycle[i] - 1) return;
     sc.MinutesSym[i] = 0;
 
-    if (s.FlagDemiCycleOff[i] == 0) {
+    if (s.schedule->FlagDemiCycleOff[i] == 0) {
         // End of the ON half.
-        s.FlagDemiCycleOff[i] = 1;
-        s.StartStopPC[i] = 2;
-        s.FlagConsignePW(i) = 0;
+        s.schedule->FlagDemiCycleOff[i] = 1;
+        s.request->StartStopPC[i] = 2;
+        s.runShared->FlagConsignePW(i) = 0;
         return;
     }
 
     // End of the OFF half: a full cycle. An LE the stop-all sequence stopped
     // is not started again until its mode is chosen anew.
-    if (s.run->StoppedByStopAll[i] == 0) s.StartStopPC[i] = 1;
+    if (s.run->StoppedByStopAll[i] == 0) s.request->StartStopPC[i] = 1;
     StartSortie.setBackColor(PaleGreen);
     (log.*in.traceRestart).setEnabled(true);
     log.Label26[i].setBackColor(plat::colors::Green);
-    strip.line(0, 180, s.CurseurSymX[i], 375, plat::colors::White, plat::Canvas::BoxFilled);
+    strip.line(0, 180, s.schedule->CurseurSymX[i], 375, plat::colors::White, plat::Canvas::BoxFilled);
     sc.MinutesSym[i] = 0;
-    s.FlagDemiCycleOff[i] = 0;
+    s.schedule->FlagDemiCycleOff[i] = 0;
     sc.ProgressionSym[i] = 0;
-    s.CurseurSymX[i] = 0;
+    s.schedule->CurseurSymX[i] = 0;
     ++sc.CompteurHisto[i];
-    s.HistoMessage = QStringLiteral("Cycle(s) : ") + (QStringLiteral("0000000") + QString::number(sc.CompteurHisto[i])).right(7);
+    s.common->HistoMessage = QStringLiteral("Cycle(s) : ") + (QStringLiteral("0000000") + QString::number(sc.CompteurHisto[i])).right(7);
     log.WriteHisto();
-    s.HistoCode = QStringLiteral("0");
-    ++s.CyclesEffectues[i];
-    Label32.setCaption(QString::number(s.CyclesEffectues[i]));
+    s.common->HistoCode = QStringLiteral("0");
+    ++s.schedule->CyclesEffectues[i];
+    Label32.setCaption(QString::number(s.schedule->CyclesEffectues[i]));
 
     const int fin = sc.FinCycleSymX[i];
-    if (plat::vbVal(sc.NBCycles[i]) > s.CyclesEffectues[i]) {
+    if (plat::vbVal(sc.NBCycles[i]) > s.schedule->CyclesEffectues[i]) {
         log.Label26[i].setBackColor(plat::ButtonFace);
         strip.line(fin, 0, fin, 375, plat::colors::Black);
         strip.line(fin / 2, 0, fin, 170, plat::colors::Black, plat::Canvas::BoxFilled);
@@ -78,9 +82,9 @@ void SelectionStart::SymTimer_Timer(int le)
 
     // The cycles are done.
     strip.line(fin, 0, fin, 375, plat::colors::Black);
-    s.FlagDemiCycleOff[i] = 1;
-    s.StartStopPC[i] = 2;
-    s.FlagConsignePW(i) = 0;
+    s.schedule->FlagDemiCycleOff[i] = 1;
+    s.request->StartStopPC[i] = 2;
+    s.runShared->FlagConsignePW(i) = 0;
     log.Label26[i].setBackColor(plat::ButtonFace);
     sc.ProgressionSym[i] = 0;
     sc.MinutesSym[i] = 0;

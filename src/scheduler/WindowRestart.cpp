@@ -9,9 +9,12 @@
 #include "scheduler/SchedulerState.h"
 #include "scheduler/SchedulerTick.h"
 #include "scheduler/SelectionStart.h"
+#include "shell/LinkStatus.h"
 #include "shell/Log.h"
 #include "shell/ParamLogicielVB.h"
 #include "shell/Program.h"
+#include "shell/ScheduleFlags.h"
+#include "shell/TracesShared.h"
 
 namespace orv {
 
@@ -28,8 +31,8 @@ void windowRestartSupervision(Program& p, const SchedulerInstance& in, const Win
     Log& log = *p.Log;
     SelectionStart& w = *p.form<SelectionStart>();
     const int i = in.le;
-    int32_t& count = (s.*cells.count)[i];
-    uint8_t& restarts = (s.*cells.restarts)[i];
+    int32_t& count = ((*s.schedule).*cells.count)[i];
+    uint8_t& restarts = ((*s.schedule).*cells.restarts)[i];
 
     const bool sulphur = p.form<ParamLogicielVB>()->LESulphurSet(i);
     sc.Tempo[i] = sulphur ? 700 : 250;
@@ -37,8 +40,8 @@ void windowRestartSupervision(Program& p, const SchedulerInstance& in, const Win
     const bool mayRestart = restarts < MaxRestarts && s.run->StoppedByStopAll[i] == 0;
 
     if (count > sc.Tempo[i]) {
-        if (s.PhaseLP[i] == 0 && mayRestart) {
-            (s.*cells.started)[i] = 0;
+        if (s.status->PhaseLP[i] == 0 && mayRestart) {
+            ((*s.schedule).*cells.started)[i] = 0;
             count = 0;
             const int k = ++restarts;
             log.List4.setForeColor(plat::colors::Red);
@@ -47,17 +50,17 @@ void windowRestartSupervision(Program& p, const SchedulerInstance& in, const Win
             (w.*in.strip).setBackColor(LightOrange);
             (w.*cells.redraw)(i);
             clearWaitBar(p);
-            s.LargeurAttente = 0;
-            s.ScreenLE = uint8_t(i);
+            s.schedule->LargeurAttente = 0;
+            s.tracesShared->ScreenLE = uint8_t(i);
             log.ColorRetard();
         }
         return;
     }
     ++count;
-    if (count > BarFrom && s.PhaseLP[i] == 0 && mayRestart) {
+    if (count > BarFrom && s.status->PhaseLP[i] == 0 && mayRestart) {
         const double factor = sulphur ? 2.3142857 : 6.48;
-        s.LargeurAttente = int32_t(plat::vbRound(count * factor).value_or(0));
-        drawWaitBar(p, s.LargeurAttente);
+        s.schedule->LargeurAttente = int32_t(plat::vbRound(count * factor).value_or(0));
+        drawWaitBar(p, s.schedule->LargeurAttente);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "shell/Log.h"
 #include "shell/Program.h"
+#include "shell/State.h"
 
 namespace orv {
 
@@ -86,8 +87,8 @@ void BoiteDialogue::OkValide_Click()
     // Acknowledging a lost link lets the watchdog count and report afresh.
     if (Label1.caption() == NoCommunication) {
         for (int le = 0; le < LeCount; ++le) {
-            p_.s.ComptageComm[le] = 0;
-            p_.s.FlagCommSignalee[le] = 0;
+            p_.s.common->ComptageComm[le] = 0;
+            p_.s.common->FlagCommSignalee[le] = 0;
         }
     }
     unload();

@@ -3,9 +3,10 @@
 
 #include "platform/Printer.h"
 #include "shell/Histo.h"
-#include "shell/PrintFiled.h"
 #include "shell/History.h"
+#include "shell/PrintFiled.h"
 #include "shell/Program.h"
+#include "shell/State.h"
 
 namespace orv {
 
@@ -46,7 +47,7 @@ void FenQuestion::Ret1_Click()
         if (Histo* viewer = p_.ifLoaded<Histo>())
             viewer->EffacerFichier();
         else
-            EmptyHistoFile(p_.rt.drive, p_.s.BaseFolder);
+            EmptyHistoFile(p_.rt.drive, p_.s.common->BaseFolder);
         p_.s.shell->HistoEntryCount = 0;
     } else if (question == PrintListQuestion) {
         // The viewer's list as it is now; a viewer closed meanwhile prints empty.

@@ -6,6 +6,7 @@
 #include "shell/FenQuestion.h"
 #include "shell/History.h"
 #include "shell/Program.h"
+#include "shell/State.h"
 
 namespace orv {
 
@@ -25,7 +26,7 @@ Histo::Histo(Program& p) : plat::Form(p.rt, "Histo"), p_(p)
     mnuQuitterHisto.onClick = [this] { mnuQuitterHisto_Click(); };
 }
 
-QString Histo::filePath() const { return p_.s.BaseFolder + QStringLiteral("\\") + HistoFileName; }
+QString Histo::filePath() const { return p_.s.common->BaseFolder + QStringLiteral("\\") + HistoFileName; }
 
 void Histo::Form_Load()
 {
@@ -78,7 +79,7 @@ void Histo::mnuQuitterHisto_Click() { unload(); }
 
 void Histo::EffacerFichier()
 {
-    EmptyHistoFile(p_.rt.drive, p_.s.BaseFolder);
+    EmptyHistoFile(p_.rt.drive, p_.s.common->BaseFolder);
     List1.clear();
     p_.s.shell->HistoEntryCount = 0;
 }

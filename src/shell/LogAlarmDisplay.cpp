@@ -3,8 +3,11 @@
 
 #include "shell/BoiteDialogue.h"
 #include "shell/ErrorReport.h"
+#include "shell/LinkRequest.h"
+#include "shell/LinkStatus.h"
 #include "shell/Log.h"
 #include "shell/Program.h"
+#include "shell/State.h"
 
 namespace orv {
 
@@ -21,19 +24,19 @@ void Log::EcrireCodeErreur(int NumError, int SelIndice)
     // the caller's frame processing goes on.
     if (SelIndice < 0 || SelIndice > 8 || NumError < 0 || NumError >= FadecErrorCodeCount)
         return;
-    if (s.PhaseLP[SelIndice] == 0)
+    if (s.status->PhaseLP[SelIndice] == 0)
         return;
-    uint8_t& reported = s.ErrCodeReported[NumError + FadecErrorCodeCount * SelIndice];
+    uint8_t& reported = s.common->ErrCodeReported[NumError + FadecErrorCodeCount * SelIndice];
     if (reported == 0) {
-        s.HistoMessage = QStringLiteral("LE") + QString::number(SelIndice + 1) + QStringLiteral("  ")
-            + s.FadecErrorCodes[NumError];
-        s.HistoCode = QString::number(NumError);
+        s.common->HistoMessage = QStringLiteral("LE") + QString::number(SelIndice + 1) + QStringLiteral("  ")
+            + s.common->FadecErrorCodes[NumError];
+        s.common->HistoCode = QString::number(NumError);
         List4.setForeColor(NumError == StopActivatedCode ? ReportOrange : ReportRed);
         if (NumError == StopActivatedCode)
-            s.HeureCourante = p_.rt.timeText();
-        List4.addItem(ErrorReportLine(NumError, s.HistoMessage, s.HeureCourante));
+            s.common->HeureCourante = p_.rt.timeText();
+        List4.addItem(ErrorReportLine(NumError, s.common->HistoMessage, s.common->HeureCourante));
         WriteHisto();
-        s.HistoCode = QStringLiteral("0");
+        s.common->HistoCode = QStringLiteral("0");
     }
     reported = 1;
 }
@@ -58,28 +61,28 @@ void Log::Timer54_Timer()
     State& s = p_.s;
     // LE-1 to LE-6: a stop requested from the PC while the LE still runs.
     for (int le = 0; le <= 5; ++le) {
-        if (s.StartStopPC[le] != 2 || s.StopAlarmLogged[le] != 0 || s.PhaseLP[le] != 5)
+        if (s.request->StartStopPC[le] != 2 || s.common->StopAlarmLogged[le] != 0 || s.status->PhaseLP[le] != 5)
             continue;
-        s.HistoMessage = QStringLiteral("LE") + QString::number(le + 1) + QStringLiteral("  Stop Alarm (Actived)");
+        s.common->HistoMessage = QStringLiteral("LE") + QString::number(le + 1) + QStringLiteral("  Stop Alarm (Actived)");
         List4.setForeColor(ReportRed);
-        List4.addItem(s.HistoMessage);
+        List4.addItem(s.common->HistoMessage);
         WriteHisto();
-        s.HistoCode = QStringLiteral("0");
+        s.common->HistoCode = QStringLiteral("0");
         if (StopAllEntry) StopAllEntry();
         mnuStopAlarm.setCaption(QStringLiteral("Stop Alarm *"));
         Timer54.setEnabled(false);
-        s.StopAlarmLogged[le] = 1;
+        s.common->StopAlarmLogged[le] = 1;
     }
 }
 
 void Log::RaiseAlarm(const QString& historyText, plat::Menu& menu, const QString& menuCaption, const QString& boxText)
 {
     State& s = p_.s;
-    s.HistoMessage = historyText;
+    s.common->HistoMessage = historyText;
     List4.setForeColor(ReportRed);
-    List4.addItem(s.HistoMessage);
+    List4.addItem(s.common->HistoMessage);
     WriteHisto();
-    s.HistoCode = QStringLiteral("0");
+    s.common->HistoCode = QStringLiteral("0");
     menu.setCaption(menuCaption);
     p_.form<BoiteDialogue>()->Label2.setCaption(boxText);
     AffAlarm();

@@ -1,19 +1,20 @@
 // Log::WriteHisto: appends the pending history line to Histo.txt.
 
-#include "shell/ShellState.h"
 #include "platform/Color.h"
 #include "platform/SeqFile.h"
 #include "shell/History.h"
 #include "shell/Log.h"
 #include "shell/Program.h"
+#include "shell/ShellState.h"
+#include "shell/State.h"
 
 namespace orv {
 
 void Log::WriteHisto()
 {
     State& s = p_.s;
-    const QString line = HistoLine(s.HistoCode, s.HistoMessage, p_.rt.timeText(), p_.rt.dateText());
-    auto file = plat::SeqFile::open(p_.rt.drive, s.BaseFolder + QStringLiteral("\\") + HistoFileName,
+    const QString line = HistoLine(s.common->HistoCode, s.common->HistoMessage, p_.rt.timeText(), p_.rt.dateText());
+    auto file = plat::SeqFile::open(p_.rt.drive, s.common->BaseFolder + QStringLiteral("\\") + HistoFileName,
                                     plat::SeqFile::Mode::Append);
     bool written = file && file->printText(line);
     if (file)

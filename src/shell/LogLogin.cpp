@@ -7,6 +7,7 @@
 #include "shell/Log.h"
 #include "shell/ParamLogicielVB.h"
 #include "shell/Program.h"
+#include "shell/State.h"
 
 #include <optional>
 
@@ -82,17 +83,17 @@ void Log::OkStart_Click()
     // empty box against an empty line) never opens the program.
     const QString typed = Text1.text().toUpper();
     auto& s = p_.s;
-    s.StartMode = 2;
+    s.common->StartMode = 2;
     if (typed.isEmpty()) password0.reset(), password1.reset();
     if (password0 && password0->toUpper() == typed) {
-        s.StartMode = 0;
+        s.common->StartMode = 0;
         if (startPasswordOn(p_)) {
             mnuFunctions.setVisible(true);
             mnuStartMode.setCaption(UserModeCaption);
         }
     }
     if (password1 && password1->toUpper() == typed) {
-        s.StartMode = 1;
+        s.common->StartMode = 1;
         if (startPasswordOn(p_)) {
             Picture10.move(15600, 240, 495, 495);
             mnuFunctions.setVisible(true);
@@ -100,7 +101,7 @@ void Log::OkStart_Click()
         }
         mnuStartMode.setCaption(UserModeCaption);
     }
-    if (s.StartMode != 2) ShowDashboard(s.StartMode);
+    if (s.common->StartMode != 2) ShowDashboard(s.common->StartMode);
 }
 
 // "Quitt": ends the program at once, without the quit question and without
@@ -111,7 +112,7 @@ void Log::QuitteProg_Click() { p_.End(); }
 // and the Functions menu stay as they are.
 void Log::Picture14_Click()
 {
-    p_.s.StartMode = 1;
+    p_.s.common->StartMode = 1;
     mnuParameterVB.setEnabled(true);
     mnuCodeError.setEnabled(true);
     mnuHalogen.setEnabled(true);
@@ -172,10 +173,10 @@ void Log::ShowDashboard(int mode)
     mnuStartMode.setVisible(true);
 
     if (mode != 0) {
-        const bool shtChosen = p_.s.SHTStopLE != 6;
+        const bool shtChosen = p_.s.common->SHTStopLE != 6;
         for (plat::Control* c : std::initializer_list<plat::Control*>{&Picture6[0], &Picture6[1], &Label72, &Label75})
             c->setVisible(shtChosen);
-        p_.s.TempSel = 0;
+        p_.s.common->TempSel = 0;
         ColorTempSelect();
         const plat::Color pale = plat::rgb(192, 255, 255);
         if (shtChosen) {

@@ -2,13 +2,16 @@
 // stop alarm, the timed "Freeze" and "Reset Magdrive" requests, and
 // "Erase (List error)" of the trace area's pop-up.
 
-#include "shell/ShellState.h"
 #include "platform/Dialogs.h"
 #include "shell/Histo.h"
+#include "shell/LinkRequest.h"
+#include "shell/LinkStatus.h"
 #include "shell/Log.h"
 #include "shell/MessagesError.h"
 #include "shell/ParamLogicielVB.h"
 #include "shell/Program.h"
+#include "shell/ShellState.h"
+#include "shell/State.h"
 
 #include <optional>
 
@@ -21,8 +24,8 @@ constexpr uint8_t FreezeOn = 1;
 // Phase of the selected LE; nothing before an LE is selected.
 std::optional<uint8_t> selectedPhase(const State& s)
 {
-    if (s.SelectedLE < 1 || s.SelectedLE > LeCount) return std::nullopt;
-    return s.PhaseLP[s.SelectedLE - 1];
+    if (s.common->SelectedLE < 1 || s.common->SelectedLE > LeCount) return std::nullopt;
+    return s.status->PhaseLP[s.common->SelectedLE - 1];
 }
 
 } // namespace
@@ -43,8 +46,8 @@ void Log::mnuhisto_Click() { p_.form<Histo>()->show(); }
 void Log::StopAlarmOff()
 {
     mnuStopAlarm.setChecked(false);
-    p_.s.FlagMenuStopAlarm = 0;
-    p_.s.TempoStopAlarm = 20;
+    p_.s.shell->FlagMenuStopAlarm = 0;
+    p_.s.common->TempoStopAlarm = 20;
     mnuStopAlarm.setCaption(QStringLiteral("Stop Alarm"));
     Timer11.setEnabled(false);
     Timer54.setEnabled(false);
@@ -54,10 +57,10 @@ void Log::StopAlarmOff()
 // request of a running LE sets off the stop of all LEs.
 void Log::mnuStopAlarm_Click()
 {
-    if (p_.s.FlagMenuStopAlarm != 0) return StopAlarmOff();
+    if (p_.s.shell->FlagMenuStopAlarm != 0) return StopAlarmOff();
     mnuStopAlarm.setChecked(true);
-    p_.s.FlagMenuStopAlarm = 1;
-    p_.s.TempoStopAlarm = 20;
+    p_.s.shell->FlagMenuStopAlarm = 1;
+    p_.s.common->TempoStopAlarm = 20;
     Timer11.setEnabled(true);
 }
 
@@ -68,9 +71,9 @@ void Log::mnuRegulateActive_Click()
 {
     auto& s = p_.s;
     for (int i = 0; i < LeCount; ++i)
-        if (s.PhaseLP[i] == 5) {
-            s.SubCommand[i] = FreezeOn;
-            s.EnableCooling[i] = SubCommandRequest;
+        if (s.status->PhaseLP[i] == 5) {
+            s.request->SubCommand[i] = FreezeOn;
+            s.request->EnableCooling[i] = SubCommandRequest;
         }
     mnuRegulateActive.setChecked(true);
     Timer63.setEnabled(true);
@@ -84,12 +87,12 @@ void Log::MnuResetMagDrive_Click()
     auto& s = p_.s;
     const auto phase = selectedPhase(s);
     if (!phase || *phase != 0) return;
-    const int le = s.SelectedLE - 1;
-    s.EnableCooling[le] = SubCommandRequest;
+    const int le = s.common->SelectedLE - 1;
+    s.request->EnableCooling[le] = SubCommandRequest;
     s.shell->IndiceResetMag = uint8_t(le);
     Timer48.setEnabled(true);
     List4.setForeColor(plat::colors::Green);
-    List4.addItem(QStringLiteral("LE%1  Reset MagDrive - ok ").arg(s.SelectedLE));
+    List4.addItem(QStringLiteral("LE%1  Reset MagDrive - ok ").arg(s.common->SelectedLE));
 }
 
 // ------------------------------------------------------------ event list

@@ -6,6 +6,7 @@
 
 #include "shell/Log.h"
 #include "shell/Program.h"
+#include "shell/State.h"
 
 namespace orv {
 
@@ -20,13 +21,13 @@ constexpr plat::Color SelectorPale = plat::rgb(192, 255, 255);
 
 void Log::Label72_Click()
 {
-    p_.s.TempSel = 0;
+    p_.s.common->TempSel = 0;
     ColorTempSelect();
 }
 
 void Log::Label75_Click()
 {
-    p_.s.TempSel = 1;
+    p_.s.common->TempSel = 1;
     ColorTempSelect();
 }
 
@@ -35,7 +36,7 @@ void Log::Picture6_Click(int Index)
     Picture6[0].setBackColor(SelectorPale);
     Picture6[1].setBackColor(SelectorPale);
     Picture6[Index].setBackColor(SelectorGreen);
-    p_.s.TempSel = uint8_t(Index);
+    p_.s.common->TempSel = uint8_t(Index);
     ColorTempSelect();
 }
 
@@ -43,7 +44,7 @@ void Log::ColorTempSelect()
 {
     Label72.setBackColor(SelectorPale);
     Label75.setBackColor(SelectorPale);
-    const bool mat = p_.s.TempSel == 0;
+    const bool mat = p_.s.common->TempSel == 0;
     (mat ? Label72 : Label75).setBackColor(SelectorGreen);
     Picture6[0].setBackColor(mat ? SelectorGreen : SelectorPale);
     Picture6[1].setBackColor(mat ? SelectorPale : SelectorGreen);

@@ -5,11 +5,14 @@
 // the main window (shell/StartupEntries.h).
 
 #include "platform/Color.h"
+#include "shell/LinkRequest.h"
 #include "shell/Log.h"
 #include "shell/ParamLogicielVB.h"
 #include "shell/Program.h"
+#include "shell/ScheduleFlags.h"
 #include "shell/StartupFiles.h"
 #include "shell/StartupTexts.h"
+#include "shell/State.h"
 #include "shell/TextTables.h"
 
 #include <exception>
@@ -39,7 +42,7 @@ void Log::Timer1_Timer()
 
     step([&] { setCaption(mainWindowTitle()); });                              // 1
     step([&] { move(left(), top(), MainWindowWidth, MainWindowHeight); });      // 2
-    step([&] { s.StartMode = 1; });                                            // 3
+    step([&] { s.common->StartMode = 1; });                                            // 3
     step([&] { locateBaseFolder(p); });                                        // 4
     step([&] {                                                                 // 5
         makeDataFolder(p, QStringLiteral("Img"));
@@ -48,8 +51,8 @@ void Log::Timer1_Timer()
     step([&] { startupSoftwareSettings(p); });                                 // 6
     step([&] { makeDataFolder(p, QStringLiteral("Datalogger")); });           // 7
     step([&] { TitreListeParam(); });                                          // 8
-    step([&] { s.SelectedLE = 1; });                                           // 9
-    step([&] { for (int i = 0; i < 8; ++i) s.EnableCooling[i] = 0; });        // 10
+    step([&] { s.common->SelectedLE = 1; });                                           // 9
+    step([&] { for (int i = 0; i < 8; ++i) s.request->EnableCooling[i] = 0; });        // 10
     step([&] { ColorTempSelect(); });                                          // 11
     step(startup.ClearSelectedLE);                                             // 12
     step([&] { GrilleScreen(); });                                             // 13
@@ -58,12 +61,12 @@ void Log::Timer1_Timer()
         mnuFunctions.setVisible(true);
     });
     step([&] {                                                                 // 15
-        s.TempoStopAlarm = 20;
+        s.common->TempoStopAlarm = 20;
         step(startup.AlarmChoices);
         step(startup.IoListHidden);
     });
     step(startup.SelectionHeight);                                             // 16: loads it
-    step([&] { for (int i = 0; i < 8; ++i) s.Compteurs[i] = 0; });            // 17
+    step([&] { for (int i = 0; i < 8; ++i) s.schedule->Compteurs[i] = 0; });            // 17
     step([&] { List4.clear(); });                                              // 18
     step([&] { fillErrComXTexts(s); });                                        // 19
     step(startup.SetPointsFirst);                                              // 20
@@ -101,17 +104,17 @@ void Log::Timer1_Timer()
     });
     step(startup.ScrollOff);                                                   // 44
     step([&] {                                                                 // 45
-        if (s.StartMode != 0)
+        if (s.common->StartMode != 0)
             for (int i = 0; i < 10; ++i) Label79[i].setBackColor(plat::rgb(192, 192, 255));
     });
     step([&] {                                                                 // 46
         Label66.setCaption(QString(15, QLatin1Char(' ')));
-        s.SelectedLE = 1;
+        s.common->SelectedLE = 1;
     });
     step(startup.SetPointsSecond);                                             // 47
     step(startup.ParamBounds);                                                 // 48
     step([&] { Picture1.canvas().cls(); });                                    // 49
-    step([&] { s.SelectionBank = 0; });                                        // 50
+    step([&] { s.request->SelectionBank = 0; });                                        // 50
     step([&] {                                                                 // 51
         Timer62.setInterval(3000);
         Timer62.setEnabled(true);

@@ -3,11 +3,17 @@
 // automatic QTH start after start-up, and the ends of "Freeze" and
 // "Reset Magdrive".
 
-#include "shell/ShellState.h"
 #include "platform/VbText.h"
+#include "shell/LinkRequest.h"
+#include "shell/LinkStatus.h"
 #include "shell/Log.h"
 #include "shell/ParamLogicielVB.h"
+#include "shell/ParametersShared.h"
 #include "shell/Program.h"
+#include "shell/RunShared.h"
+#include "shell/ScheduleFlags.h"
+#include "shell/ShellState.h"
+#include "shell/State.h"
 
 namespace orv {
 
@@ -28,10 +34,10 @@ void Log::Timer3_Timer()
     auto& set = p_.form<ParamLogicielVB>().get();
 
     // "Reset Magdrive" only for an idle selected LE.
-    if (s.SelectedLE >= 1 && s.SelectedLE <= LeCount)
-        MnuResetMagDrive.setEnabled(s.PhaseLP[s.SelectedLE - 1] == 0);
+    if (s.common->SelectedLE >= 1 && s.common->SelectedLE <= LeCount)
+        MnuResetMagDrive.setEnabled(s.status->PhaseLP[s.common->SelectedLE - 1] == 0);
 
-    if (s.StartMode != 0) {
+    if (s.common->StartMode != 0) {
         // Sensor columns of LE-1 to LE-6 that the settings hide.
         struct Column {
             plat::CheckBox* box;
@@ -72,9 +78,9 @@ void Log::Timer3_Timer()
 
     // Motor speed labels, while the bulb motor RPM control is on.
     if (set.BulbMotorRPMControl()) {
-        Label9.setCaption(QStringLiteral(" Speed of M = %1 RPM").arg(s.SpeedM));
-        const int sel = s.SelectedLE - 1;
-        const int da = sel >= 0 && sel < LeCount ? s.ReturnSpeedM[sel] : 0;
+        Label9.setCaption(QStringLiteral(" Speed of M = %1 RPM").arg(s.paramShared->SpeedM));
+        const int sel = s.common->SelectedLE - 1;
+        const int da = sel >= 0 && sel < LeCount ? s.status->ReturnSpeedM[sel] : 0;
         Label22.setCaption(QStringLiteral(" Value DA      = %1").arg(da));
         Label9.setVisible(true);
         Label22.setVisible(true);
@@ -86,30 +92,30 @@ void Log::Timer3_Timer()
     // Selector colours: an idle LE's label is painted once, so that a colour
     // another window puts on it stays; running and resting LEs every second.
     for (int i = 0; i < LeCount; ++i) {
-        const uint8_t phase = s.PhaseLP[i];
-        if (s.FlagCouleurLE[i] == 0 && phase == 0) {
+        const uint8_t phase = s.status->PhaseLP[i];
+        if (s.shell->FlagCouleurLE[i] == 0 && phase == 0) {
             Label26[i].setBackColor(plat::ButtonFace);
-            s.FlagCouleurLE[i] = 1;
+            s.shell->FlagCouleurLE[i] = 1;
         }
         if (phase == 6) {
             Label26[i].setBackColor(PhaseResting);
-            s.FlagCouleurLE[i] = 0;
+            s.shell->FlagCouleurLE[i] = 0;
         }
         if (phase >= 1 && phase <= 5) {
             Label26[i].setBackColor(PhaseRunning);
-            s.FlagCouleurLE[i] = 0;
+            s.shell->FlagCouleurLE[i] = 0;
         }
     }
 
     // "Freeze" only while the selected LE runs.
-    if (s.SelectedLE >= 1 && s.SelectedLE <= LeCount)
-        mnuRegulateActive.setEnabled(s.PhaseLP[s.SelectedLE - 1] == 5);
+    if (s.common->SelectedLE >= 1 && s.common->SelectedLE <= LeCount)
+        mnuRegulateActive.setEnabled(s.status->PhaseLP[s.common->SelectedLE - 1] == 5);
 
     // A resting LE loads its set-point again when it next reaches phase 5.
     for (int i = 0; i < LeCount; ++i)
-        if (s.PhaseLP[i] == 6) s.FlagConsignePW(i) = 0;
+        if (s.status->PhaseLP[i] == 6) s.runShared->FlagConsignePW(i) = 0;
 
-    if (s.AnyLFC2Sensor == 0) {
+    if (s.shell->AnyLFC2Sensor == 0) {
         for (plat::Label* h : {&Label36, &Label38, &Label47, &Label48, &Label43, &Label46}) h->setVisible(false);
         for (int i = 0; i < LeCount; ++i) Picture5[i].setWidth(NarrowStrip);
     }
@@ -119,7 +125,7 @@ void Log::Timer3_Timer()
 
 void Log::Timer8_Timer()
 {
-    for (int i = 0; i < LeCount; ++i) Label44[i].setCaption(QStringLiteral("[%1]").arg(p_.s.CalLFC2[i]));
+    for (int i = 0; i < LeCount; ++i) Label44[i].setCaption(QStringLiteral("[%1]").arg(p_.s.schedule->CalLFC2[i]));
 }
 
 void Log::Timer64_Timer()
@@ -134,9 +140,9 @@ void Log::Timer63_Timer()
 {
     auto& s = p_.s;
     for (int i = 0; i < LeCount; ++i)
-        if (s.PhaseLP[i] == 5) {
-            s.SubCommand[i] = FreezeOff;
-            s.EnableCooling[i] = SubCommandRequest;
+        if (s.status->PhaseLP[i] == 5) {
+            s.request->SubCommand[i] = FreezeOff;
+            s.request->EnableCooling[i] = SubCommandRequest;
         }
     mnuRegulateActive.setChecked(false);
     Timer63.setEnabled(false);
@@ -145,7 +151,7 @@ void Log::Timer63_Timer()
 // End of "Reset Magdrive": clears the cooling request of the LE it was made for.
 void Log::Timer48_Timer()
 {
-    if (p_.s.shell->IndiceResetMag < LeCount) p_.s.EnableCooling[p_.s.shell->IndiceResetMag] = 0;
+    if (p_.s.shell->IndiceResetMag < LeCount) p_.s.request->EnableCooling[p_.s.shell->IndiceResetMag] = 0;
     Timer48.setEnabled(false);
 }
 

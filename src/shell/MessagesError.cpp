@@ -2,6 +2,7 @@
 
 #include "platform/VbText.h"
 #include "shell/Program.h"
+#include "shell/State.h"
 
 namespace orv {
 
@@ -20,7 +21,7 @@ void MessagesError::Form_Load()
     // Code 20 is the blank entry and is not listed.
     for (int code = 0; code <= 19; ++code)
         List1.addItem(QStringLiteral("\t") + plat::right(QStringLiteral("00") + QString::number(code), 2)
-                      + QStringLiteral("\t") + p_.s.FadecErrorCodes[code]);
+                      + QStringLiteral("\t") + p_.s.common->FadecErrorCodes[code]);
     List1.setListIndex(0);
 }
 

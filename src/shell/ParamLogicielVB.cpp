@@ -4,6 +4,8 @@
 #include "shell/Log.h"
 #include "shell/Program.h"
 #include "shell/SettingsStore.h"
+#include "shell/ShellState.h"
+#include "shell/State.h"
 
 namespace orv {
 
@@ -194,10 +196,10 @@ void ParamLogicielVB::Check4_Click(int i)
     log.Label42[i].setVisible(set);
     log.Label44[i].setVisible(set);
 
-    p_.s.AnyLFC2Sensor = 0;
+    p_.s.shell->AnyLFC2Sensor = 0;
     for (int k = 0; k < 8; ++k)
-        if (Check4[k].value() == 1) p_.s.AnyLFC2Sensor = 1;
-    const bool any = p_.s.AnyLFC2Sensor == 1;
+        if (Check4[k].value() == 1) p_.s.shell->AnyLFC2Sensor = 1;
+    const bool any = p_.s.shell->AnyLFC2Sensor == 1;
     for (plat::Label* header : {&log.Label36, &log.Label38, &log.Label47, &log.Label43, &log.Label48, &log.Label46})
         header->setVisible(any);
     for (int k = 0; k < 8; ++k) log.Picture5[k].setWidth(any ? 11775 : 9780);
@@ -213,7 +215,7 @@ void ParamLogicielVB::Check7_Click(int i)
 
 void ParamLogicielVB::Option1_Click(int k)
 {
-    p_.s.SHTStopLE = uint8_t(k);
+    p_.s.common->SHTStopLE = uint8_t(k);
     for (int i = 0; i <= 6; ++i) Option1[i].setCaption(QStringLiteral("LE") + leNumber(i) + QStringLiteral(" Deactivated "));
     if (k < 6) Option1[k].setCaption(QStringLiteral("LE") + leNumber(k) + QStringLiteral(" Activated  "));
     Option1[6].setCaption(QStringLiteral("Deactivated  "));

@@ -4,7 +4,7 @@
 
 #include "platform/FormSlot.h"
 #include "platform/Runtime.h"
-#include "shell/State.h"
+#include "shell/StateParts.h"
 
 #include <map>
 #include <memory>

@@ -4,6 +4,7 @@
 #include "shell/Log.h"
 #include "shell/Program.h"
 #include "shell/ShellState.h"
+#include "shell/State.h"
 
 namespace orv {
 
@@ -43,12 +44,12 @@ void reportSettingsFallback(Program& p, const QString& name)
     // Written between the other routines' history lines: their pending
     // message and code stay as they were.
     State& s = p.s;
-    const QString message = s.HistoMessage, code = s.HistoCode;
-    s.HistoMessage = settingsFallbackMessage(name);
-    s.HistoCode = QStringLiteral("0");
+    const QString message = s.common->HistoMessage, code = s.common->HistoCode;
+    s.common->HistoMessage = settingsFallbackMessage(name);
+    s.common->HistoCode = QStringLiteral("0");
     p.Log->WriteHisto();
-    s.HistoMessage = message;
-    s.HistoCode = code;
+    s.common->HistoMessage = message;
+    s.common->HistoCode = code;
 }
 
 } // namespace orv

@@ -11,6 +11,7 @@
 #include "platform/LineFile.h"
 
 #include "platform/VbText.h"
+#include "shell/State.h"
 
 namespace orv {
 
@@ -29,7 +30,7 @@ QString findBaseFolder(const QString& curDir, const QStringList& rootEntries)
 void locateBaseFolder(Program& p)
 {
     const plat::Drive& d = p.rt.drive;
-    p.s.BaseFolder = findBaseFolder(d.curDir(), d.list(DriveRoot, plat::Drive::Kind::Both));
+    p.s.common->BaseFolder = findBaseFolder(d.curDir(), d.list(DriveRoot, plat::Drive::Kind::Both));
     p.s.shell->BaseFolderKnown = true;
 }
 
@@ -37,7 +38,7 @@ void makeDataFolder(Program& p, const QString& name)
 {
     const plat::Drive& d = p.rt.drive;
     // An empty BaseFolder names the drive's root.
-    if (d.list(p.s.BaseFolder + QLatin1Char('\\'), plat::Drive::Kind::Both).contains(name, Qt::CaseSensitive)) return;
+    if (d.list(p.s.common->BaseFolder + QLatin1Char('\\'), plat::Drive::Kind::Both).contains(name, Qt::CaseSensitive)) return;
     d.mkDir(inBase(p.s, name));
 }
 
@@ -87,6 +88,6 @@ void startupPasswordFile(Program& p)
     plat::writeLines(d, PasswordFilePath, {plat::quoted("mintleaf"), plat::quoted("tangelo")});
 }
 
-bool baseFolderKnown(const State& s) { return !s.BaseFolder.isEmpty() || s.shell->BaseFolderKnown; }
+bool baseFolderKnown(const State& s) { return !s.common->BaseFolder.isEmpty() || s.shell->BaseFolderKnown; }
 
 } // namespace orv

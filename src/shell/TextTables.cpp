@@ -1,6 +1,6 @@
 #include "shell/TextTables.h"
-
 #include "shell/State.h"
+
 
 namespace orv {
 
@@ -29,7 +29,7 @@ void fillFadecErrorCodes(State& s)
         "LFC level too low",
         " ",
     };
-    for (int code = 0; code <= 20; ++code) s.FadecErrorCodes[code] = QString::fromUtf8(texts[code]);
+    for (int code = 0; code <= 20; ++code) s.common->FadecErrorCodes[code] = QString::fromUtf8(texts[code]);
 }
 
 void fillErrComXTexts(State& s)
@@ -49,7 +49,7 @@ void fillErrComXTexts(State& s)
         "Change in pin CTS",                       // 3
         "Change in pin DSR (reception)",           // 4
     };
-    for (int i = 0; i <= 12; ++i) s.ErrComXTexts[i] = QString::fromLatin1(texts[i]);
+    for (int i = 0; i <= 12; ++i) s.common->ErrComXTexts[i] = QString::fromLatin1(texts[i]);
 }
 
 

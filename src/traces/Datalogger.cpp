@@ -6,11 +6,12 @@
 
 #include "platform/Dialogs.h"
 #include "platform/Drive.h"
+#include "platform/LineFile.h"
 #include "platform/SeqFile.h"
 #include "platform/TimeSource.h"
 #include "shell/Log.h"
 #include "shell/Program.h"
-#include "platform/LineFile.h"
+#include "shell/State.h"
 #include "traces/InterCMD1.h"
 #include "traces/LoggerFiles.h"
 #include "traces/TracesState.h"
@@ -31,7 +32,7 @@ QStringList fileLines(const Program& p, const QString& name)
     return lines;
 }
 
-QString dataFolder(const Program& p) { return p.s.BaseFolder + QStringLiteral("\\Datalogger\\"); }
+QString dataFolder(const Program& p) { return p.s.common->BaseFolder + QStringLiteral("\\Datalogger\\"); }
 
 } // namespace
 

@@ -2,6 +2,7 @@
 
 #include "platform/Dialogs.h"
 #include "shell/Program.h"
+#include "shell/State.h"
 #include "traces/LoggerFiles.h"
 #include "traces/TracesState.h"
 
@@ -73,7 +74,7 @@ void InterCMD1::Enregistrer_Click()
         stop(p_, QStringLiteral("Invalid file name! "));
         return;
     }
-    p_.s.traces->LoggerDialogPath = p_.s.BaseFolder + QStringLiteral("\\Datalogger\\") + name;
+    p_.s.traces->LoggerDialogPath = p_.s.common->BaseFolder + QStringLiteral("\\Datalogger\\") + name;
     unload();
 }
 

@@ -1,6 +1,7 @@
 // Blanking one LE's trace pane on the trace area Picture13 (4 x 2 panes).
 #include "shell/Log.h"
 #include "shell/Program.h"
+#include "shell/TracesShared.h"
 #include "traces/TraceInstances.h"
 
 namespace orv {
@@ -8,12 +9,12 @@ namespace orv {
 void Log::ColorRetard()
 {
     State& s = p_.s;
-    const int le = s.ScreenLE;
+    const int le = s.tracesShared->ScreenLE;
     if (le < LeCount) {
         const TraceInstance& row = traceInstance(le);
         Picture13.canvas().line(row.blankX1, row.blankY1, row.blankX2, row.blankY2, plat::colors::Black,
                                 plat::Canvas::BoxFilled);
-        s.TraceX[le] = 1;
+        s.tracesShared->TraceX[le] = 1;
     }
     GrilleScreen();
 }

@@ -6,6 +6,7 @@
 
 #include "shell/Log.h"
 #include "shell/Program.h"
+#include "shell/TracesShared.h"
 
 namespace orv {
 
@@ -17,9 +18,9 @@ void LogTraces::ShowIOList()
 {
     L.Picture22.move(L.Picture22.left(), L.Picture22.top(), PanelWidth, PanelHeight);
     // The showing marks the direction in force.
-    L.mnuRFStamptoPC.setChecked(p.s.IOMonitorPCToStamp == 0);
-    L.mnuRFPCtoStamp.setChecked(p.s.IOMonitorPCToStamp != 0);
-    p.s.FlagAffListeIO = 1;
+    L.mnuRFStamptoPC.setChecked(p.s.tracesShared->IOMonitorPCToStamp == 0);
+    L.mnuRFPCtoStamp.setChecked(p.s.tracesShared->IOMonitorPCToStamp != 0);
+    p.s.tracesShared->FlagAffListeIO = 1;
     L.Picture22.setVisible(true);
     L.mnuIOListData.setChecked(true);
     L.Picture22.move(PanelLeft, PanelTop, PanelWidth, PanelHeight);
@@ -30,7 +31,7 @@ void LogTraces::ShowIOList()
 void LogTraces::HideIOList()
 {
     L.Picture22.move(L.Picture22.left(), L.Picture22.top(), PanelWidth, PanelHeight);
-    p.s.FlagAffListeIO = 0;
+    p.s.tracesShared->FlagAffListeIO = 0;
     L.Picture22.setVisible(false);
     L.mnuIOListData.setChecked(false);
     int16_t narrow = 0;
@@ -39,20 +40,20 @@ void LogTraces::HideIOList()
 
 void LogTraces::mnuIOListData_Click()
 {
-    if (p.s.FlagAffListeIO == 0) ShowIOList();
+    if (p.s.tracesShared->FlagAffListeIO == 0) ShowIOList();
     else HideIOList();
 }
 
 void LogTraces::mnuRFStamptoPC_Click()
 {
-    p.s.IOMonitorPCToStamp = 0;
+    p.s.tracesShared->IOMonitorPCToStamp = 0;
     L.mnuRFStamptoPC.setChecked(true);
     L.mnuRFPCtoStamp.setChecked(false);
 }
 
 void LogTraces::mnuRFPCtoStamp_Click()
 {
-    p.s.IOMonitorPCToStamp = 1;
+    p.s.tracesShared->IOMonitorPCToStamp = 1;
     L.mnuRFPCtoStamp.setChecked(true);
     L.mnuRFStamptoPC.setChecked(false);
 }

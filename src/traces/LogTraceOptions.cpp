@@ -5,6 +5,7 @@
 #include "traces/TracesState.h"
 #include "traces/LogTraces.h"
 
+#include "shell/LinkStatus.h"
 #include "shell/Log.h"
 #include "shell/ParamLogicielVB.h"
 #include "shell/Program.h"
@@ -51,8 +52,8 @@ void LogTraces::Timer56_Timer()
     for (const TraceInstance& row : traceInstances()) {
         plat::FormTimer& plot = L.*row.plotTimer;
         const int le = row.le;
-        if (s.PhaseLP[le] != 0) {
-            plot.setEnabled(s.FlagCommPerdue[le] != 1);
+        if (s.status->PhaseLP[le] != 0) {
+            plot.setEnabled(s.status->FlagCommPerdue[le] != 1);
         } else if (!(row.wholeAreaPane && L.mnuMonoEcran.checked())) {
             // LE-1 idle in the single-screen layout keeps its timer as it is.
             plot.setEnabled(false);

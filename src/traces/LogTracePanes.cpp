@@ -8,6 +8,7 @@
 #include "platform/Canvas.h"
 #include "shell/Log.h"
 #include "shell/Program.h"
+#include "shell/TracesShared.h"
 #include "traces/TraceInstances.h"
 
 namespace orv {
@@ -22,13 +23,13 @@ void LogTraces::blankPane(int le, plat::Color colour)
 {
     const TraceInstance& row = traceInstance(le);
     L.Picture13.canvas().line(row.blankX1, row.blankY1, row.blankX2, row.blankY2, colour, plat::Canvas::BoxFilled);
-    p.s.TraceX[le] = 1;
+    p.s.tracesShared->TraceX[le] = 1;
 }
 
 int LogTraces::paneCommandLE() const
 {
     const TracesState& t = *p.s.traces;
-    return t.PaneMenuLE >= 0 ? t.PaneMenuLE : p.s.ScreenLE;
+    return t.PaneMenuLE >= 0 ? t.PaneMenuLE : p.s.tracesShared->ScreenLE;
 }
 
 void LogTraces::mnuClearScreen_Click()
@@ -65,7 +66,7 @@ void LogTraces::ClearScreenAllSteps()
     L.Picture13.canvas().line(0, 0, AreaRight, AreaBottom, DarkBlue, plat::Canvas::BoxFilled);
     L.GrilleScreen();
     for (int le = 0; le < LeCount; ++le) {
-        s.TraceX[le] = 1;
+        s.tracesShared->TraceX[le] = 1;
         t.FrozenLE[le] = 0;
     }
     L.mnuFrozen.setChecked(false);
@@ -106,7 +107,7 @@ void LogTraces::mnuMultiEcran_Click()
 
 void LogTraces::RestartTimer_Timer(int le)
 {
-    p.s.TraceX[le] = 6;
+    p.s.tracesShared->TraceX[le] = 6;
     (L.*traceInstance(le).restartTimer).setEnabled(false);
 }
 
@@ -119,7 +120,7 @@ void Log::ScreenAll()
     Picture13.canvas().line(0, 0, AreaRight, AreaBottom, plat::colors::Black, plat::Canvas::BoxFilled);
     GrilleScreen();
     for (int le = 0; le < LeCount; ++le) {
-        s.TraceX[le] = 1;
+        s.tracesShared->TraceX[le] = 1;
         t.FrozenLE[le] = 0;
     }
     Timer71.setEnabled(false);

@@ -12,9 +12,14 @@
 #include "traces/LogTraces.h"
 
 #include "platform/Canvas.h"
+#include "shell/LinkStatus.h"
 #include "shell/Log.h"
 #include "shell/ParamLogicielVB.h"
 #include "shell/Program.h"
+#include "shell/RunShared.h"
+#include "shell/ScheduleFlags.h"
+#include "shell/State.h"
+#include "shell/TracesShared.h"
 #include "traces/TraceImage.h"
 #include "traces/TraceInstances.h"
 
@@ -86,9 +91,9 @@ void referenceLines(Program& p, const TraceInstance& row, plat::Canvas& area, co
     const int le = row.le;
     const int labelX = pane.x0 + LabelX;
     if (t.FlagNiveauLPC == 1) {
-        const int y = yOf(pane, s.LevelStartLP[le], row.wholeAreaPane ? 255 : 256);
+        const int y = yOf(pane, s.runShared->LevelStartLP[le], row.wholeAreaPane ? 255 : 256);
         dottedLine(area, pane, y, LightMagenta);
-        printAt(area, labelX, y - 85, White, QString::number(s.LevelStartLP[le]));
+        printAt(area, labelX, y - 85, White, QString::number(s.runShared->LevelStartLP[le]));
         t.FlagNiveauLPC = 0;
     }
     if (t.FlagNiveauLFC == 1) {
@@ -99,14 +104,14 @@ void referenceLines(Program& p, const TraceInstance& row, plat::Canvas& area, co
     }
     // LE-1's whole area leaves the VIS request to the next routine.
     if (t.FlagNiveauVIS == 1 && !pane.wholeArea) {
-        const int y = yOf(pane, s.LevelParam27[le], 255);
+        const int y = yOf(pane, s.runShared->LevelParam27[le], 255);
         dottedLine(area, pane, y, LightGrey);
-        printAt(area, labelX, y - 85, White, QString::number(s.LevelParam27[le]));
+        printAt(area, labelX, y - 85, White, QString::number(s.runShared->LevelParam27[le]));
         t.FlagNiveauVIS = 0;
     }
     if (!row.wholeAreaPane && lfc2Sensor
         && p.Log->ModeShown(le) == QLatin1String("Asym"))
-        dottedLine(area, pane, yOf(pane, s.CalLFC2[le], 255), White);
+        dottedLine(area, pane, yOf(pane, s.schedule->CalLFC2[le], 255), White);
 }
 
 } // namespace
@@ -127,12 +132,12 @@ void LogTraces::PlotTimer_Timer(int le)
     area.setFontSize(6);
 
     TraceSamples& now = t.TraceNow[le];
-    now = {s.RawLPC[le], s.RawLFC[le], int16_t(2 * s.TempMAT[le]), s.RawVIS[le],
-           s.RawIR[le],  s.RawRH[le],  s.RawLFC2[le],              s.RawLFC3[le]};
+    now = {s.status->RawLPC[le], s.status->RawLFC[le], int16_t(2 * s.status->TempMAT[le]), s.status->RawVIS[le],
+           s.status->RawIR[le],  s.status->RawRH[le],  s.status->RawLFC2[le],              s.status->RawLFC3[le]};
     if (t.FrozenLE[le] != 0) return;
 
-    const int c = s.TraceX[le];
-    const int phase = s.PhaseLP[le];
+    const int c = s.tracesShared->TraceX[le];
+    const int phase = s.status->PhaseLP[le];
     const bool lfc2Sensor = p.form<ParamLogicielVB>()->LFC2Sensor(le);
 
     if (c < 7) printAt(area, single ? 8840 : pane.x0 + 1960, pane.y0 + k + 45, NameGrey, row.name());
@@ -143,7 +148,7 @@ void LogTraces::PlotTimer_Timer(int le)
     }
 
     if (phase == 6) {
-        const int level = s.TempMagnOff[le];
+        const int level = s.runShared->TempMagnOff[le];
         const int y = yOf(pane, 2 * level);
         dottedLine(area, pane, yInPane(pane, y), Yellow);
         const int labelY = row.wholeAreaPane ? yOf(pane, 2 * level, 255) - 50 : y + 50;
@@ -185,21 +190,21 @@ void LogTraces::PlotTimer_Timer(int le)
         if (single) {
             ClearScreenAllSteps();
         } else if (L.mnuScroll.checked()) {
-            s.TraceX[le] = 1;
-            s.ScreenLE = uint8_t(le);
+            s.tracesShared->TraceX[le] = 1;
+            s.tracesShared->ScreenLE = uint8_t(le);
             L.ColorRetard();
             L.GrilleScreen();
         }
     } else {
-        s.TraceX[le] = c + 1;
+        s.tracesShared->TraceX[le] = c + 1;
     }
 
     if (phase != t.TraceLastPhase[le]) {
-        const int x = pane.x0 + ColumnWidth * s.TraceX[le];
+        const int x = pane.x0 + ColumnWidth * s.tracesShared->TraceX[le];
         area.line(x, pane.y0, x, pane.y0 + 5 * k, Yellow);
         printAt(area, x - 140, pane.y0 + 10 * k, Yellow, QString::number(phase));
         // A trace image that cannot be written is skipped: the trace goes on.
-        if (phase == 6) saveRestTraceImage(p.rt.drive, area, s.BaseFolder, row.number);
+        if (phase == 6) saveRestTraceImage(p.rt.drive, area, s.common->BaseFolder, row.number);
         t.TraceLastPhase[le] = uint8_t(phase);
     }
 }

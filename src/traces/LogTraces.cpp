@@ -3,8 +3,12 @@
 #include "traces/LogTraces.h"
 #include "traces/TracesStartup.h"
 
+#include "shell/LinkRequest.h"
 #include "shell/Log.h"
 #include "shell/Program.h"
+#include "shell/RunShared.h"
+#include "shell/ScheduleFlags.h"
+#include "shell/TracesShared.h"
 #include "traces/TraceInstances.h"
 #include "traces/TracesState.h"
 
@@ -72,12 +76,12 @@ void LogTraces::Picture13_MouseDown(const plat::MouseArgs& a)
     const int column = int(a.x / PressColumnWidth);
     const int row = int(a.y / PressRowHeight);
     if ((a.button == plat::LeftButton || a.button == plat::RightButton) && column >= 0 && column <= 3)
-        s.ScreenLE = uint8_t(row == 0 ? column : 4 + column);
+        s.tracesShared->ScreenLE = uint8_t(row == 0 ? column : 4 + column);
     if (a.button != plat::LeftButton) return;
     // The pane's commands act on the pane that opened the menu, whatever a
     // timer (a plot routine at the end of its pane) does to ScreenLE while
     // the menu is open.
-    t.PaneMenuLE = s.ScreenLE;
+    t.PaneMenuLE = s.tracesShared->ScreenLE;
     L.popupMenu(L.mnuFonctions);
     t.PaneMenuLE = -1;
 }
@@ -89,16 +93,16 @@ void LogTraces::mnuStopLEx_Click()
     State& s = p.s;
     const int le = paneCommandLE();
     if (le >= LeCount) return;
-    s.StartStopPC[le] = 2;
-    s.RestSeconds[le] = 0;
-    s.StartNorm[le] = 0;
-    s.StartSym[le] = 0;
-    s.StartSymStop[le] = 0;
-    s.StartStop[le] = 0;
-    s.ComptageTempo[le] = 0;
-    s.FlagSymBlocage[le] = 0;
-    s.FlagVerouillage[le] = 0;
-    for (int mode = 1; mode <= 7; ++mode) s.SelectionMode[le][mode] = mode == Stop ? 1 : 0;
+    s.request->StartStopPC[le] = 2;
+    s.runShared->RestSeconds[le] = 0;
+    s.schedule->StartNorm[le] = 0;
+    s.schedule->StartSym[le] = 0;
+    s.schedule->StartSymStop[le] = 0;
+    s.schedule->StartStop[le] = 0;
+    s.schedule->ComptageTempo[le] = 0;
+    s.schedule->FlagSymBlocage[le] = 0;
+    s.schedule->FlagVerouillage[le] = 0;
+    for (int mode = 1; mode <= 7; ++mode) s.schedule->SelectionMode[le][mode] = mode == Stop ? 1 : 0;
 }
 
 // The level-line headers ask for a level line on the traces.

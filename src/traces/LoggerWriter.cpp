@@ -4,15 +4,18 @@
 // phase 5; Log.Timer43 ends the indicator's flash. The writer never shows a
 // message: a step that fails is skipped and the tick goes on.
 
-#include "traces/TracesState.h"
-#include "platform/SeqFile.h"
 #include "link/SetPointFile.h"
+#include "platform/SeqFile.h"
+#include "shell/LinkStatus.h"
 #include "shell/Log.h"
 #include "shell/ParamLogicielVB.h"
 #include "shell/Program.h"
+#include "shell/RunShared.h"
+#include "shell/TracesShared.h"
 #include "traces/Datalogger.h"
 #include "traces/LogTraces.h"
 #include "traces/LoggerFiles.h"
+#include "traces/TracesState.h"
 
 namespace orv {
 
@@ -60,12 +63,12 @@ void writeRow(Program& p, int le, plat::SeqFile& file, const logger::Columns& co
 {
     State& s = p.s;
     TracesState& t = *s.traces;
-    if (s.PhaseLP[le] != 5 || t.LoggerPassCounter <= 0 || t.LoggerFileType > 3) return;
+    if (s.status->PhaseLP[le] != 5 || t.LoggerPassCounter <= 0 || t.LoggerFileType > 3) return;
     std::array<QString, logger::WrittenChannels> values;
     const bool raw = t.LoggerFileType <= 1;
-    const QString* texts[logger::WrittenChannels] = {&s.LogTextLPC[le], &s.LogTextLFC[le], &s.LogTextVIS[le],
-                                                     &s.LogTextIR[le],  &s.LogTextRH[le],  nullptr,
-                                                     &s.LogTextSHT[le], &s.LogTextMAT[le]};
+    const QString* texts[logger::WrittenChannels] = {&s.status->LogTextLPC[le], &s.status->LogTextLFC[le], &s.status->LogTextVIS[le],
+                                                     &s.status->LogTextIR[le],  &s.status->LogTextRH[le],  nullptr,
+                                                     &s.status->LogTextSHT[le], &s.status->LogTextMAT[le]};
     for (int c = 0; c < logger::WrittenChannels; ++c)
         values[c] = raw || c == ChannelLOS ? QString::number(t.LoggerRowValues[le][c]) : physical(*texts[c], sep);
     file.printText(logger::dataRow(t.LoggerPassCounter, date, time, columns, values, sep));
@@ -107,8 +110,8 @@ void LogTraces::LoggerPass()
     // Capture: the values of one moment, for every LE.
     const auto points = setPoints(p);
     for (int le = 0; le < LeCount; ++le) {
-        const int32_t raw[logger::WrittenChannels] = {s.RawLPC[le], s.RawLFC[le], s.RawVIS[le], s.RawIR[le],
-                                                      s.RawRH[le],  points[le] * 10, s.TempSHT[le], s.TempMAT[le]};
+        const int32_t raw[logger::WrittenChannels] = {s.status->RawLPC[le], s.status->RawLFC[le], s.status->RawVIS[le], s.status->RawIR[le],
+                                                      s.status->RawRH[le],  points[le] * 10, s.status->TempSHT[le], s.status->TempMAT[le]};
         for (int c = 0; c < logger::WrittenChannels; ++c)
             if (columns[c]) t.LoggerRowValues[le][c] = raw[c];
     }
@@ -121,17 +124,17 @@ void LogTraces::LoggerPass()
         auto file = plat::SeqFile::open(p.rt.drive, t.LoggerFileNames[le], plat::SeqFile::Mode::Append);
         if (!file) continue;   // its header stays due
         const QString format = headerFormat(t, columns, sep, le);
-        const bool headerDue = s.LoggerHeaderDone[le] == 0 || t.LoggerHeaderFormat[le] != format;
+        const bool headerDue = s.runShared->LoggerHeaderDone[le] == 0 || t.LoggerHeaderFormat[le] != format;
         if (headerDue) {
             bool written = true;
             for (const QString& line : logger::headerBlock(columns, sep)) written = file->printText(line) && written;
             if (!written) continue;   // written again at the next pass
-            s.LoggerHeaderDone[le] = 1;
+            s.runShared->LoggerHeaderDone[le] = 1;
             t.LoggerHeaderFormat[le] = format;
         }
         writeRow(p, le, *file, columns, sep, date, time);
         // A header that did not reach the disk is written again next time.
-        if (!file->close() && headerDue) s.LoggerHeaderDone[le] = 0;
+        if (!file->close() && headerDue) s.runShared->LoggerHeaderDone[le] = 0;
     }
 
     ++t.LoggerPassCounter;
@@ -145,9 +148,9 @@ void LogTraces::LoggerPass()
 void LogTraces::Timer43_Timer()
 {
     L.Picture3.setBackColor(IndicatorLavender);
-    if (p.s.PhaseLP[0] == 5) {
+    if (p.s.status->PhaseLP[0] == 5) {
         plat::Canvas& area = L.Picture13.canvas();
-        const int x = 7 * p.s.TraceX[0];
+        const int x = 7 * p.s.tracesShared->TraceX[0];
         for (int y = 0; y <= 270; y += 3) area.pset(x, y, FlashRed);
     }
     L.Timer43.setEnabled(false);

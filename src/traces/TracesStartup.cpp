@@ -1,7 +1,8 @@
 // Start-up: the data logger's two settings files, only created (the logger's
 // set-up window reads them).
-#include "shell/StartupFiles.h"
 #include "shell/Program.h"
+#include "shell/StartupFiles.h"
+#include "shell/TracesShared.h"
 #include "traces/TracesStartup.h"
 #include "traces/TracesState.h"
 
@@ -28,7 +29,7 @@ void startupLoggerTypeFile(Program& p)
                     repeated("0", 17) + QStringList{QStringLiteral(" ")} + repeated("0", 11));
 }
 
-void startupIoListHidden(Program& p) { p.s.FlagAffListeIO = 0; }
+void startupIoListHidden(Program& p) { p.s.tracesShared->FlagAffListeIO = 0; }
 
 void startupScrollOff(Program& p) { p.s.traces->ScrollFlag = 0; }
 

@@ -1,10 +1,10 @@
 #pragma once
 // The trace area's own state: the pane whose pop-up is open, the samples
-// and freeze of each LE's trace, the display switches. The pane acted on
-// (ScreenLE) and the trace pens (TraceX) are shared state: run control
-// restarts them.
+// and freeze of each LE's trace, the display switches. Written and read by
+// the traces. The pane acted on (ScreenLE) and the trace pens (TraceX) are
+// shared (shell/TracesShared.h): the scheduler restarts them too.
 
-#include "shell/State.h"
+#include "shell/StateParts.h"
 
 namespace orv {
 

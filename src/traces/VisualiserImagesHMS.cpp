@@ -3,6 +3,7 @@
 #include "platform/Drive.h"
 #include "platform/VbText.h"
 #include "shell/Program.h"
+#include "shell/State.h"
 #include "traces/TracesState.h"
 
 #include <algorithm>
@@ -31,7 +32,7 @@ constexpr int ScaleNumbersY = ScaleBottom + 75;
 const char* const StripSuffix[8] = {"_02.bmp", "_03.bmp", "_04.bmp", "_05.bmp",
                                     "_06.bmp", "_07.bmp", "_08.bmp", "_09.bmp"};
 
-QString imagesFolder(const Program& p) { return p.s.BaseFolder + QStringLiteral("\\Images_Traces\\"); }
+QString imagesFolder(const Program& p) { return p.s.common->BaseFolder + QStringLiteral("\\Images_Traces\\"); }
 
 } // namespace
 

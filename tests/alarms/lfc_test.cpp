@@ -5,6 +5,7 @@
 #include "alarms/AlarmFixture.h"
 #include "alarms/AlarmsState.h"
 #include "alarms/ControlLfcAlarm.h"
+#include "shell/AlarmsShared.h"
 
 using namespace orv;
 
@@ -39,7 +40,7 @@ TEST_F(LfcAlarmTest, LevelsOnTheLimitsAreInsideOneStepOutsideIsAlarm)
         SCOPED_TRACE(c.level);
         report(0, 5, {{LFC, c.level}});
         t.time.advance(200);
-        EXPECT_EQ(s->AlarmLFCActive, c.alarm ? 1 : 0);
+        EXPECT_EQ(s->alarmsShared->AlarmLFCActive, c.alarm ? 1 : 0);
         EXPECT_EQ(w().Picture5.visible(), c.alarm);
         EXPECT_EQ(exchange(0, 5, {{LFC, c.level}})[le::pos::RelayAlarm], c.alarm ? 1 : 0);
     }
@@ -99,10 +100,10 @@ TEST_F(LfcAlarmTest, CrossedLimitsOfANewFileAlarmEveryWatchedRunningLE)
     EXPECT_EQ(w().Label3[1].backColor(), plat::colors::Red);
     report(1, 5, {{LFC, 80}});
     t.time.advance(200);
-    EXPECT_EQ(s->AlarmLFCActive, 0);   // no box ticked
+    EXPECT_EQ(s->alarmsShared->AlarmLFCActive, 0);   // no box ticked
     w().Check1[1].setValue(1);
     t.time.advance(200);
-    EXPECT_EQ(s->AlarmLFCActive, 1);
+    EXPECT_EQ(s->alarmsShared->AlarmLFCActive, 1);
 }
 
 TEST_F(LfcAlarmTest, HiddenColumnOfAnLENotActivatedIsStillTested)
@@ -116,7 +117,7 @@ TEST_F(LfcAlarmTest, HiddenColumnOfAnLENotActivatedIsStillTested)
     EXPECT_FALSE(w().Check1[1].visible());
     EXPECT_FALSE(w().Label7.visible());
     EXPECT_TRUE(w().Picture3[0].visible());
-    EXPECT_EQ(s->AlarmLFCActive, 1);
+    EXPECT_EQ(s->alarmsShared->AlarmLFCActive, 1);
 }
 
 TEST_F(LfcAlarmTest, QuitWritesTheFileAndTheNextStartReadsItBack)

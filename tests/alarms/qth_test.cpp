@@ -5,6 +5,8 @@
 #include "alarms/AlarmFixture.h"
 #include "alarms/AlarmsState.h"
 #include "alarms/Halogen.h"
+#include "shell/LinkRequest.h"
+#include "shell/State.h"
 
 #include <functional>
 
@@ -26,7 +28,7 @@ protected:
         w().Check1[0].setValue(1);
         w().VScroll1.setValue(100);
         if (!log->mnuAlarmHalogen.checked()) log->mnuAlarmHalogen.click();
-        s->RelayQTH[0] = 1;
+        s->request->RelayQTH[0] = 1;
     }
     int count(const QStringList& lines, const QString& text) const { return int(lines.count(text)); }
 };
@@ -78,7 +80,7 @@ TEST_F(QthAlarmTest, ReportedOncePerChannelWithTheStopOfAllLEs)
     EXPECT_EQ(listLines().last(), "AD0  QTH-Alarm Lamp ");
     EXPECT_EQ(log->List4.foreColor(), plat::colors::Red);
     EXPECT_EQ(count(histoMessages(), "AD0  QTH-Alarm Lamp "), 1);
-    EXPECT_EQ(s->HistoCode, "0");
+    EXPECT_EQ(s->common->HistoCode, "0");
     EXPECT_EQ(log->mnuAlarmHalogen.caption(), "QTH-Lamp *");
     EXPECT_EQ(box().Label2.caption(), "LE1 QTH-Lamp");
     EXPECT_EQ(box().Label1.caption(), "Alarm");
@@ -121,7 +123,7 @@ TEST_F(QthAlarmTest, NoAlarmUnlessEveryConditionHolds)
     const Case cases[] = {
         {"level equal to the threshold", [] {}, 5, 100},
         {"channel not enabled", [&] { w().Check1[0].setValue(0); }, 5, 10},
-        {"QTH lamps off", [&] { s->RelayQTH[0] = 0; }, 5, 10},
+        {"QTH lamps off", [&] { s->request->RelayQTH[0] = 0; }, 5, 10},
         {"LE not running", [] {}, 4, 10},
         {"another LE watched", [&] { w().mnuLP2Active.click(); }, 5, 10},
     };
@@ -137,7 +139,7 @@ TEST_F(QthAlarmTest, NoAlarmUnlessEveryConditionHolds)
     }
     // What the window shows of the failing conditions.
     w().Check1[0].setValue(0);
-    s->RelayQTH[0] = 0;
+    s->request->RelayQTH[0] = 0;
     t.time.advance(100);
     EXPECT_FALSE(w().Picture1[0].visible());
     EXPECT_FALSE(w().Label78[0].visible());
@@ -154,7 +156,7 @@ TEST_F(QthAlarmTest, SwitchOffInTheMainWindowHoldsTheRelaysWithoutReport)
     EXPECT_EQ(exchange(0, 5, {{VIS, 10}})[le::pos::RelayAlarm], 1);
     EXPECT_EQ(count(listLines(), "AD0  QTH-Alarm Lamp "), 0);
     EXPECT_FALSE(log->Timer16.enabled());
-    EXPECT_EQ(s->AlarmQTHReported[0], 0);
+    EXPECT_EQ(s->alarms->AlarmQTHReported[0], 0);
 }
 
 TEST_F(QthAlarmTest, ResetReleasesTheRelaysUntilTheNextTickAndEmptiesTheDialogueFile)
@@ -162,13 +164,13 @@ TEST_F(QthAlarmTest, ResetReleasesTheRelaysUntilTheNextTickAndEmptiesTheDialogue
     arm();
     report(0, 5, {{VIS, 10}});
     t.time.advance(3500);
-    ASSERT_EQ(s->AlarmQTHReported[0], 1);
+    ASSERT_EQ(s->alarms->AlarmQTHReported[0], 1);
     writeFile("C:\\WINDOWS\\Dialogue.txt", "something\r\n");
 
     w().mnuResetAlarm.click();
     EXPECT_FALSE(w().Picture5.visible());
     EXPECT_EQ(readFile("C:\\WINDOWS\\Dialogue.txt"), QByteArray("\"\"\r\n"));
-    for (int le = 0; le < 6; ++le) EXPECT_EQ(s->alarmRelayRequest(le), 0) << le;
+    for (int le = 0; le < 6; ++le) EXPECT_EQ(s->request->alarmRelayRequest(le), 0) << le;
     EXPECT_EQ(log->mnuAlarmHalogen.caption(), "QTH-Lamp *");
 
     // Condition and arming hold: relays and indicator are back, no new report.
@@ -181,14 +183,14 @@ TEST_F(QthAlarmTest, ResetReleasesTheRelaysUntilTheNextTickAndEmptiesTheDialogue
 TEST_F(QthAlarmTest, PhaseSixOfTheWatchedLEClearsQthAndAlarmRelaysOfAllSix)
 {
     arm();
-    for (int le = 1; le < 6; ++le) s->RelayQTH[le] = 1;
+    for (int le = 1; le < 6; ++le) s->request->RelayQTH[le] = 1;
     report(0, 5, {{VIS, 10}});
     t.time.advance(3500);
     ASSERT_EQ(exchange(2, 5)[le::pos::RelayAlarm], 1);
 
     report(0, 6, {{VIS, 10}});
     t.time.advance(100);
-    for (int le = 0; le < 6; ++le) EXPECT_EQ(s->RelayQTH[le], 0) << le;
+    for (int le = 0; le < 6; ++le) EXPECT_EQ(s->request->RelayQTH[le], 0) << le;
     const le::Fields f = exchange(2, 5);
     EXPECT_EQ(f[le::pos::RelayQTH], 0);
     EXPECT_EQ(f[le::pos::RelayAlarm], 0);

@@ -5,6 +5,8 @@
 #include "alarms/ControlLfcAlarm.h"
 #include "alarms/Halogen.h"
 #include "alarms/SHTPC.h"
+#include "shell/AlarmsShared.h"
+#include "shell/LinkRequest.h"
 
 using namespace orv;
 
@@ -21,7 +23,7 @@ TEST_F(AlarmRelayTest, QthAlarmHoldsTheRelayWhileTheOtherWindowsSeeNoAlarm)
     qth.mnuLP1Active.click();
     qth.Check1[0].setValue(1);
     qth.VScroll1.setValue(100);
-    s->RelayQTH[0] = 1;
+    s->request->RelayQTH[0] = 1;
     // SHT window on the same LE, channel 1 below its threshold: no alarm.
     SHTPC& sht = *prog->form<SHTPC>();
     sht.mnuSHTLE1.click();
@@ -42,7 +44,7 @@ TEST_F(AlarmRelayTest, QthAlarmHoldsTheRelayWhileTheOtherWindowsSeeNoAlarm)
         t.time.advance(20);
         EXPECT_EQ(exchange(0, 5, {{VIS, 10}, {IR, 20}, {LFC, 100}})[le::pos::RelayAlarm], 1);
     }
-    EXPECT_EQ(s->AlarmLFCActive, 0);
+    EXPECT_EQ(s->alarmsShared->AlarmLFCActive, 0);
     EXPECT_FALSE(sht.Picture5.visible());
 
     // The QTH condition ends and its reset releases its request: the relay drops.
@@ -59,7 +61,7 @@ TEST_F(AlarmRelayTest, EveryWritersRequestIsClearedOnceAllLEsAreIdle)
     qth.mnuLP1Active.click();
     qth.Check1[0].setValue(1);
     qth.VScroll1.setValue(100);
-    s->RelayQTH[0] = 1;
+    s->request->RelayQTH[0] = 1;
     report(0, 5, {{VIS, 10}});
     t.time.advance(3200);
     ASSERT_EQ(exchange(0, 5, {{VIS, 10}})[le::pos::RelayAlarm], 1);

@@ -5,6 +5,8 @@
 #include "alarms/ControlLfcAlarm.h"
 #include "alarms/Halogen.h"
 #include "alarms/SHTPC.h"
+#include "shell/LinkRequest.h"
+#include "shell/RunShared.h"
 
 #include <QDir>
 #include <QImage>
@@ -34,7 +36,7 @@ TEST_F(AlarmScreenshotTest, QthWindowInAlarm)
     w.mnuLP1Active.click();
     for (int k = 0; k < 3; ++k) w.Check1[k].setValue(1);
     w.VScroll1.setValue(120);
-    s->RelayQTH[0] = 1;
+    s->request->RelayQTH[0] = 1;
     log->mnuAlarmHalogen.click();
     report(0, 5, {{le::pos::VIS, 150}, {le::pos::IR, 90}, {le::pos::RH, 200}});
     t.time.advance(1100);
@@ -64,7 +66,7 @@ TEST_F(AlarmScreenshotTest, ShtWindowInAlarmOnTheHolderThermometer)
     w.mnuSHTLE1.click();
     w.mnuHolderThermo.click();
     w.VScroll1[0].setValue(50);
-    s->MaxTempSHT[0] = 80;
+    s->runShared->MaxTempSHT[0] = 80;
     log->mnuAlarmPlateau.click();
     report(0, 5, {{le::pos::TempSHT, 65}});
     t.time.advance(1600);   // the blinking line shown

@@ -5,6 +5,7 @@
 #include "alarms/AlarmFixture.h"
 #include "alarms/AlarmsState.h"
 #include "alarms/SHTPC.h"
+#include "shell/RunShared.h"
 
 using namespace orv;
 
@@ -57,7 +58,7 @@ TEST_F(ShtAlarmTest, ThresholdItselfIsNoAlarmOneAboveIsReportedOnceUntilReset)
     // Reset re-arms the report; the condition still holds.
     w().mnuSHTRAlarm.click();
     EXPECT_EQ(prog->ifLoaded<BoiteDialogue>(), nullptr);
-    EXPECT_EQ(s->AlarmSHTPCReported, 0);
+    EXPECT_EQ(s->alarms->AlarmSHTPCReported, 0);
     EXPECT_EQ(log->mnuAlarmPlateau.caption(), "SHT (FADEC and PC) *");
     t.time.advance(100);
     EXPECT_EQ(lines(text), 2);
@@ -76,13 +77,13 @@ TEST_F(ShtAlarmTest, OutsidePhaseFiveOrWithTheSwitchOffOnlyPartOfTheAlarm)
     t.time.advance(200);
     EXPECT_TRUE(w().Picture5.visible());
     EXPECT_EQ(exchange(0, 4, {{VIS, 150}})[le::pos::RelayAlarm], 0);
-    EXPECT_EQ(s->AlarmSHTPCReported, 0);
+    EXPECT_EQ(s->alarms->AlarmSHTPCReported, 0);
 
     log->mnuAlarmPlateau.click();   // off
     report(0, 5, {{VIS, 150}});
     t.time.advance(200);
     EXPECT_EQ(exchange(0, 5, {{VIS, 150}})[le::pos::RelayAlarm], 1);
-    EXPECT_EQ(s->AlarmSHTPCReported, 0);
+    EXPECT_EQ(s->alarms->AlarmSHTPCReported, 0);
     EXPECT_FALSE(log->Timer16.enabled());
 
     // Ticking the switch later reports at the next tick.
@@ -106,7 +107,7 @@ TEST_F(ShtAlarmTest, HolderThermometerInDegreesWithTheLEsOwnLimit)
     EXPECT_EQ(w().caption(), " SHT Alarm Control");
     EXPECT_FALSE(w().Picture1.visible());   // LE never started: no limit of its own
 
-    s->MaxTempSHT[0] = 60;
+    s->runShared->MaxTempSHT[0] = 60;
     w().VScroll1[0].setValue(40);
     report(0, 5, {{TempSHT, 45}});
     t.time.advance(100);
@@ -126,7 +127,7 @@ TEST_F(ShtAlarmTest, UnselectHidesTheControlsAndTestsTheLastReading)
     arm();
     report(0, 5, {{VIS, 150}});
     t.time.advance(100);
-    ASSERT_EQ(s->AlarmSHTPCReported, 1);
+    ASSERT_EQ(s->alarms->AlarmSHTPCReported, 1);
     w().mnuSHTRAlarm.click();
     w().mnuSHTUnselect.click();
     report(0, 5, {{VIS, 0}});
@@ -136,7 +137,7 @@ TEST_F(ShtAlarmTest, UnselectHidesTheControlsAndTestsTheLastReading)
     EXPECT_FALSE(w().Picture3[0].visible());
     EXPECT_FALSE(w().Label6.visible());
     EXPECT_EQ(s->alarms->ValueSHT, 150);
-    EXPECT_EQ(s->AlarmSHTPCReported, 1);
+    EXPECT_EQ(s->alarms->AlarmSHTPCReported, 1);
 }
 
 TEST_F(ShtAlarmTest, QuitWritesBothFilesAndTheNextStartReadsThemBack)

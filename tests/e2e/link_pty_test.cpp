@@ -5,6 +5,7 @@
 // unmarked frame with none.
 #include "client/LeSimProcess.h"
 #include "client/RealProgram.h"
+#include "shell/LinkRequest.h"
 #include "support/Printing.h"
 
 #include <QFile>
@@ -65,7 +66,7 @@ TEST(LinkPty, EveryMarkedFrameGetsOneAnswerAndAnUnmarkedOneNone)
     orv::Log& log = rig.log();
     ASSERT_TRUE(rig.startUp());
 
-    prog.s.Vmot[0] = 100;   // a request for LE-1 (3000 rpm) rides in every answer
+    prog.s.request->Vmot[0] = 100;   // a request for LE-1 (3000 rpm) rides in every answer
 
     // The user validates COM1 for LE-1 and COM2 for LE-2.
     rig.validatePorts({{1, 1}, {2, 2}});

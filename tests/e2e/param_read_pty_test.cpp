@@ -8,6 +8,8 @@
 #include "model/Frames.h"
 #include "run/RunState.h"
 #include "scheduler/SelectionStart.h"
+#include "shell/LinkStatus.h"
+#include "shell/State.h"
 #include "support/FakeLE.h"
 #include "support/Printing.h"
 #include "support/Pty.h"
@@ -74,7 +76,7 @@ TEST(ParamReadPty, StartLEGoesOnPastAnLEThatNeverSendsItsReadBack)
 
     rig.validatePorts({{1, 1}, {2, 2}, {3, 3}});
     ASSERT_TRUE(log.MSComm1.portOpen() && log.MSComm2.portOpen() && log.MSComm3.portOpen());
-    ASSERT_TRUE(waitUntil([&] { return s.SynchroRS232[0] == 123 && s.SynchroRS232[1] == 123 && s.SynchroRS232[2] == 123; }));
+    ASSERT_TRUE(waitUntil([&] { return s.status->SynchroRS232[0] == 123 && s.status->SynchroRS232[1] == 123 && s.status->SynchroRS232[2] == 123; }));
 
     // The user picks "Normal" for the three LEs in their labels' pop-up.
     for (int le = 0; le < 3; ++le) {
@@ -96,7 +98,7 @@ TEST(ParamReadPty, StartLEGoesOnPastAnLEThatNeverSendsItsReadBack)
     QTimer watch;
     watch.setInterval(10);
     QObject::connect(&watch, &QTimer::timeout, [&] {
-        if (le2AskedAt < 0 && s.SelectedLE == 2) {
+        if (le2AskedAt < 0 && s.common->SelectedLE == 2) {
             le2AskedAt = rig.time.nowMs();
             tickAtLe2 = tickTime();
         }
@@ -119,8 +121,8 @@ TEST(ParamReadPty, StartLEGoesOnPastAnLEThatNeverSendsItsReadBack)
     EXPECT_EQ(s.run->ParamReadPending[0], 0);
 
     // LE-2 and LE-3 start; LE-1 stays idle.
-    ASSERT_TRUE(waitUntil([&] { return s.PhaseLP[1] >= 1 && s.PhaseLP[2] >= 1; }));
-    EXPECT_EQ(s.PhaseLP[0], 0);
+    ASSERT_TRUE(waitUntil([&] { return s.status->PhaseLP[1] >= 1 && s.status->PhaseLP[2] >= 1; }));
+    EXPECT_EQ(s.status->PhaseLP[0], 0);
     QFile histo(rig.drive.hostPath("C:\\LightCtl\\Histo.txt"));
     ASSERT_TRUE(histo.open(QIODevice::ReadOnly));
     const QByteArray lines = histo.readAll();

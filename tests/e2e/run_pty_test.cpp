@@ -2,10 +2,14 @@
 // ports on a pseudo-terminal of tools/le-sim (run as a process), the
 // parameter read's nested wait, the transfer notice, phases 1 to 5 with the
 // set-point, the stop and the first second of the rest countdown.
-#include "run/RunState.h"
 #include "client/LeSimProcess.h"
 #include "client/RealProgram.h"
 #include "parameters/OKTransfert.h"
+#include "run/RunState.h"
+#include "shell/LinkRequest.h"
+#include "shell/LinkStatus.h"
+#include "shell/ParametersShared.h"
+#include "shell/RunShared.h"
 #include "support/Printing.h"
 
 #include <QFile>
@@ -34,7 +38,7 @@ TEST(RunPty, StartAndStopOfOneLE)
     // The user opens COM1 for LE-1 in the port window.
     rig.validatePorts({{1, 1}});
     ASSERT_TRUE(log.MSComm1.portOpen());
-    ASSERT_TRUE(waitUntil([&] { return s.SynchroRS232[0] == 123; }));
+    ASSERT_TRUE(waitUntil([&] { return s.status->SynchroRS232[0] == 123; }));
 
     // START LE: the request, then the routine, which returns once the
     // transfer notice has closed.
@@ -43,21 +47,21 @@ TEST(RunPty, StartAndStopOfOneLE)
         if (auto* notice = dynamic_cast<orv::OKTransfert*>(&f)) noticeText = notice->Label1.caption();
     };
     const size_t first = sim.commands(1).size();
-    s.StartStopPC[0] = 1;
+    s.request->StartStopPC[0] = 1;
     log.LectParamStampLE1();
-    EXPECT_EQ(s.TransfertDone, 1);
+    EXPECT_EQ(s.paramShared->TransfertDone, 1);
     EXPECT_EQ(noticeText, "Reading the settings on LE1 went well ! ");
-    EXPECT_EQ(s.StartStopPC[0], 1);
-    EXPECT_EQ(s.ParamZ1[0], 50);   // the simulator's factory table
-    EXPECT_EQ(s.MaxTempSHT[0], 60);
+    EXPECT_EQ(s.request->StartStopPC[0], 1);
+    EXPECT_EQ(s.runShared->ParamZ1[0], 50);   // the simulator's factory table
+    EXPECT_EQ(s.runShared->MaxTempSHT[0], 60);
 
-    ASSERT_TRUE(waitUntil([&] { return s.PhaseLP[0] == 5 && s.ConsignePW[0] == 88; }));
+    ASSERT_TRUE(waitUntil([&] { return s.status->PhaseLP[0] == 5 && s.request->ConsignePW[0] == 88; }));
     ASSERT_TRUE(waitUntil([&] { return sim.commands(1).size() > first && uint8_t(sim.commands(1).back()[4]) == 88; }));
     log.StopLERoutine(1);
-    ASSERT_TRUE(waitUntil([&] { return s.PhaseLP[0] == 6; }));
+    ASSERT_TRUE(waitUntil([&] { return s.status->PhaseLP[0] == 6; }));
     ASSERT_TRUE(waitUntil([&] { return !log.Picture4[0].canvas().printedTexts().isEmpty(); }));
     EXPECT_EQ(log.Picture4[0].canvas().printedTexts(), QStringList{" Rest  89 sec."});
-    ASSERT_TRUE(waitUntil([&] { return s.PhaseLP[0] == 0; }));
+    ASSERT_TRUE(waitUntil([&] { return s.status->PhaseLP[0] == 0; }));
 
     // The frames the LE received: the read request with the start request,
     // the start request alone up to the stop, the stop request after it.

@@ -7,6 +7,7 @@
 #include "client/LeSimProcess.h"
 #include "client/RealProgram.h"
 #include "model/Frames.h"
+#include "shell/RunShared.h"
 #include "support/FakeLE.h"
 #include "support/Printing.h"
 #include "support/Pty.h"
@@ -114,7 +115,7 @@ TEST(UnplugPty, AnLEPulledAndPutBackComesBackWhileTheOthersLoseNoFrame)
     le3.unplug();
     QFile::remove(le3Link);
     ASSERT_TRUE(waitUntil([&] { return !log.MSComm3.portOpen(); }));
-    ASSERT_TRUE(waitUntil([&] { return prog.s.ComptageCOM[2] >= 2; }));
+    ASSERT_TRUE(waitUntil([&] { return prog.s.runShared->ComptageCOM[2] >= 2; }));
     EXPECT_FALSE(log.MSComm3.portOpen());
 
     // Put back under the same name: the next re-test opens it and LE-3 is answered.
@@ -123,7 +124,7 @@ TEST(UnplugPty, AnLEPulledAndPutBackComesBackWhileTheOthersLoseNoFrame)
     ASSERT_TRUE(waitUntil([&] { return le3.answers() >= before + 3 && log.Label21[2].caption() == "yes"; }));
     ASSERT_TRUE(waitUntil([&] { return !log.Timer57.enabled() && !log.Timer58.enabled() && !log.Timer59.enabled(); }));
     EXPECT_EQ(log.Label21[2].caption(), "yes");
-    EXPECT_LT(prog.s.ComptageCOM[2], 11);
+    EXPECT_LT(prog.s.runShared->ComptageCOM[2], 11);
 
     // LE-1 and LE-2: one answer to every marked frame, and no gap in their frames.
     const double elapsedFrames = double(rig.time.nowMs() - from) / kPeriodMs;

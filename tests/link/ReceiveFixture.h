@@ -5,6 +5,7 @@
 
 #include "link/LeInstances.h"
 #include "model/Frames.h"
+#include "shell/LinkStatus.h"
 #include "shell/ParamLogicielVB.h"
 #include "support/FakeLE.h"
 #include "support/ProgramFixture.h"
@@ -44,7 +45,7 @@ protected:
     std::array<int32_t, 32> row(int le) const
     {
         std::array<int32_t, 32> r{};
-        for (int i = 0; i < 32; ++i) r[i] = s->FadecIO[le][i];
+        for (int i = 0; i < 32; ++i) r[i] = s->status->FadecIO[le][i];
         return r;
     }
     static std::array<int32_t, 32> asRow(const le::Fields& f)

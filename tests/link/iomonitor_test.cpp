@@ -4,6 +4,9 @@
 // and bar.
 #include "link/LinkWatchFixture.h"
 #include "parameters/TestsMateriel.h"
+#include "shell/LinkRequest.h"
+#include "shell/LinkStatus.h"
+#include "shell/State.h"
 
 using namespace orv;
 
@@ -46,7 +49,7 @@ protected:
         LinkWatchTest::SetUp();
         start();
         activate({0});
-        ASSERT_EQ(s->SelectedLE, 1);
+        ASSERT_EQ(s->common->SelectedLE, 1);
     }
     void tick() { t.time.advance(500); }
     QStringList monitor() { return log->Picture22.canvas().printedTexts(); }
@@ -65,13 +68,13 @@ protected:
 
 TEST_F(IOMonitorTest, PhaseAndStepOfTheSelectedLE)
 {
-    s->PhaseLP[2] = 5;
-    s->StartStep[2] = 12;
-    s->SelectedLE = 3;
+    s->status->PhaseLP[2] = 5;
+    s->status->StartStep[2] = 12;
+    s->common->SelectedLE = 3;
     tick();
     EXPECT_EQ(log->Label7.caption(), "Ph = 5");
     EXPECT_EQ(log->Label5.caption(), "Step = 12");
-    s->SelectedLE = 1;
+    s->common->SelectedLE = 1;
     tick();
     EXPECT_EQ(log->Label7.caption(), "Ph = 0");
     EXPECT_EQ(log->Label5.caption(), "Step = 0");
@@ -145,8 +148,8 @@ TEST_F(IOMonitorTest, TachometerPositionsCarryTheirSpeedAlsoOnTheHardwareTestWin
 
 TEST_F(IOMonitorTest, BothDirectionsListTheLastFrameOnTheLine)
 {
-    s->Vmot[0] = 100;
-    s->StartStopPC[0] = 2;
+    s->request->Vmot[0] = 100;
+    s->request->StartStopPC[0] = 2;
     le::Fields f = distinctFrame();
     f[11] = 255;   // no SHT sensor: left out in both directions
     f[27] = 40;
@@ -189,10 +192,10 @@ TEST_F(IOMonitorTest, TemperatureLabelAndBar)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE((c.caption + QString::number(c.top)).toStdString());
-        s->TempSel = c.tempSel;
-        s->TempMAT[0] = c.mat;
-        s->TempSHT[0] = c.sht;
-        s->FlagCommPerdue[0] = c.lost;
+        s->common->TempSel = c.tempSel;
+        s->status->TempMAT[0] = c.mat;
+        s->status->TempSHT[0] = c.sht;
+        s->status->FlagCommPerdue[0] = c.lost;
         tick();
         EXPECT_EQ(log->Label68.caption(), c.caption);
         const plat::Canvas& bar = log->Picture1.canvas();

@@ -3,9 +3,12 @@
 // check, "All activated", the start-mode lock, the file OK writes (byte for
 // byte), what OK refuses, and how each LE's port is opened, kept or closed; the
 // window used with the mouse.
-#include "link/LinkState.h"
 #include "link/ConfigurationRS232.h"
+#include "link/LinkState.h"
 #include "link/PortFile.h"
+#include "shell/LinkStatus.h"
+#include "shell/RunShared.h"
+#include "shell/State.h"
 #include "support/ProgramFixture.h"
 
 #include <QCheckBox>
@@ -85,12 +88,12 @@ TEST_F(PortConfigTest, FirstRunShowsZerosAndOkChangesNothing)
     }
 
     for (int i = 0; i < 8; ++i)
-        s().SynchroRS232[i] = 123;
+        s().status->SynchroRS232[i] = 123;
     win().Command1.click();
     EXPECT_EQ(readFile(PortFile), lines(sixteen("0")));
     EXPECT_EQ(opens(), 0);
     for (int i = 0; i < 8; ++i) {
-        EXPECT_EQ(s().SynchroRS232[i], 0);
+        EXPECT_EQ(s().status->SynchroRS232[i], 0);
         EXPECT_EQ(s().link->ComPortNumber[i], "0");
         EXPECT_EQ(s().link->ComPortEnabled[i], "0");
     }
@@ -126,9 +129,9 @@ TEST_F(PortConfigTest, OkWritesTheFileAndOpensTheActivatedPort)
     EXPECT_EQ(line.baud, 19200);
     EXPECT_TRUE(line.xonXoff);
     EXPECT_FALSE(line.rts);
-    EXPECT_EQ(s().ComPortOpen[1], 1);
-    EXPECT_EQ(s().RestSeconds[1], 60);
-    EXPECT_EQ(s().ComPortOpen[0], 0);
+    EXPECT_EQ(s().status->ComPortOpen[1], 1);
+    EXPECT_EQ(s().runShared->RestSeconds[1], 60);
+    EXPECT_EQ(s().status->ComPortOpen[0], 0);
 }
 
 // The window as the user meets it: the box ticked and OK pressed with the
@@ -241,7 +244,7 @@ TEST_F(PortConfigTest, PortNumberAboveFourteenIsRefused)
 
 TEST_F(PortConfigTest, StartModeZeroFixesThePortsOfLEOneToSix)
 {
-    s().StartMode = 0;
+    s().common->StartMode = 0;
     for (int i = 0; i < 8; ++i) {
         EXPECT_EQ(win().Text1[i].enabled(), i >= 6) << i;
         EXPECT_TRUE(win().Check1[i].enabled()) << i;
@@ -249,7 +252,7 @@ TEST_F(PortConfigTest, StartModeZeroFixesThePortsOfLEOneToSix)
     EXPECT_TRUE(win().Check2.enabled());
     EXPECT_TRUE(win().Command1.enabled());
 
-    s().StartMode = 1;
+    s().common->StartMode = 1;
     reload();
     for (int i = 0; i < 8; ++i)
         EXPECT_TRUE(win().Text1[i].enabled()) << i;
@@ -294,14 +297,14 @@ TEST_F(PortConfigTest, ActivationOpensOnlyAPortTheUserNamed)
     for (const char* text : {"", "abc", "15", "0", "-1", "99999", "5x"}) {
         SCOPED_TRACE(text);
         log().Timer57.setEnabled(false);
-        s().ComPortOpen[2] = 0;
-        s().RestSeconds[2] = 0;
+        s().status->ComPortOpen[2] = 0;
+        s().runShared->RestSeconds[2] = 0;
         activate(2, QString::fromLatin1(text));
         EXPECT_FALSE(log().MSComm3.portOpen());
         EXPECT_EQ(opens(), 1);
         // Treated as a failed open: the watchdog tries again.
-        EXPECT_EQ(s().ComPortOpen[2], 1);
-        EXPECT_EQ(s().RestSeconds[2], 60);
+        EXPECT_EQ(s().status->ComPortOpen[2], 1);
+        EXPECT_EQ(s().runShared->RestSeconds[2], 60);
         EXPECT_TRUE(log().Timer57.enabled());
     }
 
@@ -315,16 +318,16 @@ TEST_F(PortConfigTest, ActivationLeavesAnOpenPortAloneAndClosesADeactivatedOne)
     log().Label21[5].setCaption("yes");
     activate(5, "6");
     EXPECT_FALSE(log().MSComm6.portOpen());
-    EXPECT_EQ(s().ComPortOpen[5], 1);
-    EXPECT_EQ(s().RestSeconds[5], 60);
+    EXPECT_EQ(s().status->ComPortOpen[5], 1);
+    EXPECT_EQ(s().runShared->RestSeconds[5], 60);
     EXPECT_EQ(log().Label21[5].caption(), "yes");
 
     activate(0, "3");
-    s().RestSeconds[0] = 17;
+    s().runShared->RestSeconds[0] = 17;
     activate(0, "4");   // already open: no setting is written
     EXPECT_TRUE(t.ports.isOpen(3));
     EXPECT_EQ(t.ports.openCount(4), 0);
-    EXPECT_EQ(s().RestSeconds[0], 17);
+    EXPECT_EQ(s().runShared->RestSeconds[0], 17);
 
     log().Label21[0].setBackColor(plat::colors::Green);
     s().link->ComPortEnabled[0] = "0";
@@ -332,8 +335,8 @@ TEST_F(PortConfigTest, ActivationLeavesAnOpenPortAloneAndClosesADeactivatedOne)
     EXPECT_FALSE(t.ports.isOpen(3));
     EXPECT_EQ(log().Label21[0].caption(), "no");
     EXPECT_EQ(log().Label21[0].backColor(), plat::ButtonFace);
-    EXPECT_EQ(s().ComPortOpen[0], 0);
-    EXPECT_EQ(s().RestSeconds[0], 0);
+    EXPECT_EQ(s().status->ComPortOpen[0], 0);
+    EXPECT_EQ(s().runShared->RestSeconds[0], 0);
 
     // Deactivated and already closed: its indicator is not touched.
     s().link->ComPortEnabled[5] = "0";
@@ -374,7 +377,7 @@ TEST_F(PortConfigTest, EnterPressesOkAndEscapeClosesWhereverTheFocusIs)
 // port-number warning, and nothing is saved, cleared or opened.
 TEST_F(PortConfigTest, OkRefusesAnActivatedLEWithoutAPortNumberTypedInTheWindow)
 {
-    s().SynchroRS232[1] = 1;
+    s().status->SynchroRS232[1] = 1;
     win().show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(win().window()));
     auto* box = qobject_cast<QLineEdit*>(win().Text1[1].widget());
@@ -404,7 +407,7 @@ TEST_F(PortConfigTest, OkRefusesAnActivatedLEWithoutAPortNumberTypedInTheWindow)
         EXPECT_EQ(win().Text1[1].text(), typed);   // left for the user to correct
         EXPECT_EQ(readFile(PortFile), file);
         EXPECT_EQ(s().link->ComPortEnabled[1], "");
-        EXPECT_EQ(s().SynchroRS232[1], 1);
+        EXPECT_EQ(s().status->SynchroRS232[1], 1);
         EXPECT_EQ(opens(), 0);
     }
     QDir().mkpath(TEST_OUTPUT_DIR);

@@ -2,11 +2,16 @@
 // texts in the event list, the history and the warning box, once per latch,
 // and the stop-all sequence they start. Then one frame over a real serial line.
 #include "client/RealProgram.h"
+#include "link/LinkState.h"
 #include "link/ReceiveFixture.h"
 #include "platform/PortDirectory.h"
 #include "platform/Printer.h"
 #include "platform/TimeSource.h"
+#include "shell/AlarmsShared.h"
 #include "shell/BoiteDialogue.h"
+#include "shell/LinkStatus.h"
+#include "shell/RunShared.h"
+#include "shell/State.h"
 #include "support/Pty.h"
 
 #include <QTest>
@@ -40,12 +45,12 @@ protected:
         log->mnuAlarmPlateau.setCaption("SHT (FADEC and PC)");
         log->mnuAlarmLFC.setCaption("LFC");
         for (int le = 0; le < 8; ++le) settings().Check1[le].setValue(1);
-        s->SHTStopLE = 1;
-        s->AlarmLFCActive = 0;
+        s->common->SHTStopLE = 1;
+        s->alarmsShared->AlarmLFCActive = 0;
         for (int le = 0; le < 8; ++le) {
-            s->MaxTempSHT[le] = 60;
-            s->*leInstance(le).shtLatch = 0;
-            s->*leInstance(le).lfcLatch = 0;
+            s->runShared->MaxTempSHT[le] = 60;
+            (*s->link).*leInstance(le).shtLatch = 0;
+            (*s->link).*leInstance(le).lfcLatch = 0;
         }
         log->Timer16.setEnabled(false);
     }
@@ -55,7 +60,7 @@ protected:
         f[11] = sht;
         return f;
     }
-    QByteArray histo() const { return readFile(s->BaseFolder + "\\Histo.txt"); }
+    QByteArray histo() const { return readFile(s->common->BaseFolder + "\\Histo.txt"); }
     BoiteDialogue& box() { return *prog->form<BoiteDialogue>(); }
 };
 
@@ -71,13 +76,13 @@ TEST_F(ReceiveAlarmTest, ShtAlarmOncePerLatch)
     EXPECT_EQ(log->List4.list(lines), "LE2  Alarm SHT (FADEC) ");
     EXPECT_EQ(log->List4.foreColor(), plat::colors::Red);
     EXPECT_EQ(histoCount(histo(), "LE2  Alarm SHT (FADEC) "), 1);
-    EXPECT_EQ(s->HistoCode, "0");
+    EXPECT_EQ(s->common->HistoCode, "0");
     EXPECT_EQ(log->mnuAlarmPlateau.caption(), "SHT (FADEC and PC) *");
     EXPECT_EQ(box().Label2.caption(), "LE2 SHT (FADEC and PC)");
     EXPECT_EQ(box().Label1.caption(), "Alarm");
     EXPECT_TRUE(box().visible());
     EXPECT_FALSE(box().isModal());
-    EXPECT_EQ(s->AlarmSHTLatchLE2, 1);
+    EXPECT_EQ(s->link->AlarmSHTLatchLE2, 1);
     EXPECT_TRUE(log->Timer16.enabled());
 
     log->Timer16.setEnabled(false);
@@ -92,12 +97,12 @@ TEST_F(ReceiveAlarmTest, ShtAlarmNeedsEveryCondition)
     struct Case { const char* what; int le; le::Fields frame; std::function<void()> arrange; };
     const Case cases[] = {
         {"equal to the limit", 1, running(60), [] {}},
-        {"no sensor", 1, running(255), [&] { s->MaxTempSHT[1] = 0; }},
+        {"no sensor", 1, running(255), [&] { s->runShared->MaxTempSHT[1] = 0; }},
         {"phase 4", 1, running(90, 4), [] {}},
         {"menu unticked", 1, running(90), [&] { log->mnuAlarmPlateau.setChecked(false); }},
-        {"another LE watched", 1, running(90), [&] { s->SHTStopLE = 2; }},
-        {"deactivated", 1, running(90), [&] { s->SHTStopLE = 6; }},
-        {"LE-7 never watched", 6, running(90), [&] { s->SHTStopLE = 6; }},
+        {"another LE watched", 1, running(90), [&] { s->common->SHTStopLE = 2; }},
+        {"deactivated", 1, running(90), [&] { s->common->SHTStopLE = 6; }},
+        {"LE-7 never watched", 6, running(90), [&] { s->common->SHTStopLE = 6; }},
         {"LE not activated", 1, running(90), [&] { settings().Check1[1].setValue(0); }},
     };
     for (const Case& c : cases) {
@@ -107,20 +112,20 @@ TEST_F(ReceiveAlarmTest, ShtAlarmNeedsEveryCondition)
         const int lines = log->List4.listCount();
         receive(c.le, c.frame);
         EXPECT_EQ(log->List4.listCount(), lines);
-        EXPECT_EQ(s->*leInstance(c.le).shtLatch, 0);
+        EXPECT_EQ((*s->link).*leInstance(c.le).shtLatch, 0);
         EXPECT_FALSE(log->Timer16.enabled());
     }
 
     // Activating the LE while the condition holds raises it on the next frame.
     settings().Check1[1].setValue(1);
     receive(1, running(90));
-    EXPECT_EQ(s->AlarmSHTLatchLE2, 1);
+    EXPECT_EQ(s->link->AlarmSHTLatchLE2, 1);
 }
 
 TEST_F(ReceiveAlarmTest, LfcAlarmOncePerLE)
 {
-    s->AlarmLFCActive = 1;
-    s->SHTStopLE = 6;
+    s->alarmsShared->AlarmLFCActive = 1;
+    s->common->SHTStopLE = 6;
     settings().Check1[1].setValue(0);
     const int lines = log->List4.listCount();
     receive(0, running(30));
@@ -139,13 +144,13 @@ TEST_F(ReceiveAlarmTest, LfcAlarmOncePerLE)
     EXPECT_TRUE(log->Timer16.enabled());
     for (const char* m : {"LE1  Alarm LFC ", "LE3  Alarm LFC ", "LE7  Alarm LFC "})
         EXPECT_EQ(histoCount(histo(), m), 1) << m;
-    EXPECT_EQ(s->AlarmLFCLatchLE1 + s->AlarmLFCLatchLE3 + s->AlarmLFCLatchLE7, 3);
-    EXPECT_EQ(s->AlarmLFCLatchLE2 + s->AlarmLFCLatchLE4, 0);
+    EXPECT_EQ(s->link->AlarmLFCLatchLE1 + s->link->AlarmLFCLatchLE3 + s->link->AlarmLFCLatchLE7, 3);
+    EXPECT_EQ(s->link->AlarmLFCLatchLE2 + s->link->AlarmLFCLatchLE4, 0);
 
     // The window's flag gone, no further LE raises it.
-    s->AlarmLFCActive = 0;
+    s->alarmsShared->AlarmLFCActive = 0;
     receive(7, running(30));
-    EXPECT_EQ(s->AlarmLFCLatchLE8, 0);
+    EXPECT_EQ(s->link->AlarmLFCLatchLE8, 0);
 }
 
 TEST_F(ReceiveAlarmTest, WearCounterFrameGoesThroughTheAlarms)
@@ -153,7 +158,7 @@ TEST_F(ReceiveAlarmTest, WearCounterFrameGoesThroughTheAlarms)
     le::Fields w = running(61);
     w[31] = 5;
     receive(1, w);
-    EXPECT_EQ(s->AlarmSHTLatchLE2, 1);
+    EXPECT_EQ(s->link->AlarmSHTLatchLE2, 1);
 }
 
 // One status frame over a pseudo-terminal on the real QSerialPort and the Qt
@@ -180,7 +185,7 @@ TEST(ReceiveRealLine, FrameOverASerialLine)
         f[11] = 33;
         f[26] = 158;
         ASSERT_TRUE(pty.write(le::composeFrame(f)));
-        ASSERT_TRUE(QTest::qWaitFor([&] { return prog.s.PhaseLP[3] == 4; }, 5000));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return prog.s.status->PhaseLP[3] == 4; }, 5000));
         EXPECT_EQ(log.Label24[3].caption(), "4");
         EXPECT_EQ(log.Label41[3].caption(), "33");
         EXPECT_EQ(log.Label39[3].caption(), "158");

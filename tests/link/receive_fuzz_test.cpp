@@ -4,6 +4,7 @@
 // command frame sent echoes that last valid frame.
 #include "link/ReceiveFixture.h"
 #include "link/StampFrame.h"
+#include "shell/LinkStatus.h"
 
 #include <random>
 
@@ -103,11 +104,11 @@ TEST_F(ReceiveTest, RandomBlocksOnEveryPort)
         ASSERT_EQ(log->MSComm(le).inBufferCount(), line[le].size()) << n;
 
         for (int i = 0; i < 32; ++i) {
-            ASSERT_GE(s->FadecIO[le][i], 0) << n;
-            ASSERT_LE(s->FadecIO[le][i], 255) << n;
+            ASSERT_GE(s->status->FadecIO[le][i], 0) << n;
+            ASSERT_LE(s->status->FadecIO[le][i], 255) << n;
         }
         if (lastGood[le]) {
-            for (int i : EchoPositions) ASSERT_EQ(s->FadecIO[le][i], (*lastGood[le])[i]) << n << " @" << i;
+            for (int i : EchoPositions) ASSERT_EQ(s->status->FadecIO[le][i], (*lastGood[le])[i]) << n << " @" << i;
         }
 
         // Now and then the transmit timers tick: what they send echoes the

@@ -6,6 +6,11 @@
 #include "link/ReceiveFixture.h"
 #include "parameters/FadecParameters.h"
 #include "parameters/Usures.h"
+#include "shell/LinkRequest.h"
+#include "shell/LinkStatus.h"
+#include "shell/ParametersShared.h"
+#include "shell/RunShared.h"
+#include "shell/State.h"
 
 #include <QFile>
 #include <functional>
@@ -49,7 +54,7 @@ TEST_F(ReceiveStripTest, StatusFrameUpdatesOnlyItsOwnLE)
         for (int k = 0; k < 8; ++k) {
             rows[k] = row(k);
             strips[k] = strip(k);
-            bytes[k] = s->IOStampToPC[k];
+            bytes[k] = s->link->IOStampToPC[k];
             armed[k] = txTimer(k).enabled();
         }
 
@@ -61,10 +66,10 @@ TEST_F(ReceiveStripTest, StatusFrameUpdatesOnlyItsOwnLE)
         receive(le, f);
 
         EXPECT_EQ(row(le), asRow(f));
-        for (int i = 0; i < 32; ++i) EXPECT_EQ(uint8_t(s->IOStampToPC[le][i]), f[i]) << i;
-        EXPECT_EQ(s->SynchroRS232[le], 123);
-        EXPECT_EQ(s->PhaseLP[le], 3);
-        EXPECT_EQ(s->TachyM[le], 100);
+        for (int i = 0; i < 32; ++i) EXPECT_EQ(uint8_t(s->link->IOStampToPC[le][i]), f[i]) << i;
+        EXPECT_EQ(s->status->SynchroRS232[le], 123);
+        EXPECT_EQ(s->status->PhaseLP[le], 3);
+        EXPECT_EQ(s->status->TachyM[le], 100);
         QStringList expected{"3", "2"};
         for (int i : {10, 11, 12, 13, 14, 15, 16, 17, 18}) expected << num(f[i]);
         expected << num(150 + le) << strips[le].last();
@@ -74,7 +79,7 @@ TEST_F(ReceiveStripTest, StatusFrameUpdatesOnlyItsOwnLE)
             if (k == le) continue;
             EXPECT_EQ(row(k), rows[k]) << k;
             EXPECT_EQ(strip(k), strips[k]) << k;
-            EXPECT_EQ(s->IOStampToPC[k], bytes[k]) << k;
+            EXPECT_EQ(s->link->IOStampToPC[k], bytes[k]) << k;
             EXPECT_EQ(txTimer(k).enabled(), armed[k]) << k;
         }
     }
@@ -95,11 +100,11 @@ TEST_F(ReceiveTest, EdgeCasesOnEveryInstance)
         unmarked[30] = 122;
         disarm();
         receive(le, unmarked);
-        EXPECT_EQ(s->SynchroRS232[le], 0);
-        EXPECT_EQ(s->PhaseLP[le], 3);
+        EXPECT_EQ(s->status->SynchroRS232[le], 0);
+        EXPECT_EQ(s->status->PhaseLP[le], 3);
         EXPECT_TRUE(txTimer(le).enabled());
         receive(le, good);
-        EXPECT_EQ(s->SynchroRS232[le], 123);
+        EXPECT_EQ(s->status->SynchroRS232[le], 123);
 
         // A letter field or a field above 255 changes nothing, yet arms the reply.
         le::Fields other = status(4);
@@ -108,15 +113,15 @@ TEST_F(ReceiveTest, EdgeCasesOnEveryInstance)
         const QByteArray otherText = le::composeFrame(other);
         for (const QByteArray& bad : {withField(otherText, 7, "abcde"), withField(otherText, 4, "00256"),
                                       withField(otherText, 31, "  -12")}) {
-            const QByteArray bytesBefore = s->IOStampToPC[le];
+            const QByteArray bytesBefore = s->link->IOStampToPC[le];
             disarm();
             receive(le, bad);
             EXPECT_EQ(row(le), asRow(good));
-            EXPECT_EQ(s->IOStampToPC[le], bytesBefore);
-            EXPECT_EQ(s->PhaseLP[le], 2);
-            EXPECT_EQ(s->TempMAT[le], 31);
+            EXPECT_EQ(s->link->IOStampToPC[le], bytesBefore);
+            EXPECT_EQ(s->status->PhaseLP[le], 2);
+            EXPECT_EQ(s->status->TempMAT[le], 31);
             EXPECT_EQ(log->Label24[le].caption(), "2");
-            EXPECT_EQ(s->SynchroRS232[le], 123);
+            EXPECT_EQ(s->status->SynchroRS232[le], 123);
             EXPECT_TRUE(txTimer(le).enabled());
             EXPECT_TRUE(s->link->RxText[le].isEmpty());
         }
@@ -131,16 +136,16 @@ TEST_F(ReceiveTest, EdgeCasesOnEveryInstance)
         receive(le, table);
         for (int p = 0; p < 32; ++p) {
             EXPECT_EQ(params.ParamPC(p), num(table[p])) << p;
-            EXPECT_EQ(s->ParamStamp[le][p], table[p]) << p;
+            EXPECT_EQ(s->status->ParamStamp[le][p], table[p]) << p;
         }
-        EXPECT_EQ(s->MessageTransfert, QString("Reading the settings on LE%1 went well ! ").arg(le + 1));
+        EXPECT_EQ(s->status->MessageTransfert, QString("Reading the settings on LE%1 went well ! ").arg(le + 1));
         EXPECT_TRUE(log->Timer44.enabled());
-        EXPECT_EQ(s->SynchroRS232[le], 0);
+        EXPECT_EQ(s->status->SynchroRS232[le], 0);
         EXPECT_EQ(s->link->RxBank[le], 0);
-        EXPECT_EQ(s->PhaseLP[le], 2);
+        EXPECT_EQ(s->status->PhaseLP[le], 2);
         EXPECT_TRUE(txTimer(le).enabled());
         receive(le, good);
-        EXPECT_EQ(s->SynchroRS232[le], 123);
+        EXPECT_EQ(s->status->SynchroRS232[le], 123);
 
         // A port that is closed when the event comes is not read.
         log->MSComm(le).setPortOpen(false);
@@ -173,11 +178,11 @@ TEST_F(ReceiveTest, BlanksAroundDigitsAreAccepted)
     text = withField(text, 11, "255  ");
     text = withField(text, 26, " 157 ");
     receive(2, text);
-    EXPECT_EQ(s->TempMAT[2], 25);
-    EXPECT_EQ(s->TempSHT[2], 255);
+    EXPECT_EQ(s->status->TempMAT[2], 25);
+    EXPECT_EQ(s->status->TempSHT[2], 255);
     EXPECT_EQ(log->Label41[2].caption(), "---");
-    EXPECT_EQ(s->LogTextSHT[2], "2550");
-    EXPECT_EQ(s->LogTextMAT[2], "250");
+    EXPECT_EQ(s->status->LogTextSHT[2], "2550");
+    EXPECT_EQ(s->status->LogTextMAT[2], "250");
     EXPECT_EQ(log->Label39[2].caption(), "157");
 }
 
@@ -187,21 +192,21 @@ TEST_F(ReceiveTest, RestCountdownStartsOncePerRestPeriod)
         SCOPED_TRACE(le);
         receive(le, status(6));
         EXPECT_TRUE(restTimer(le).enabled());
-        EXPECT_EQ(s->RestSeconds[le], 90);
+        EXPECT_EQ(s->runShared->RestSeconds[le], 90);
 
         // The countdown runs on; more phase-6 frames leave it alone.
-        s->RestSeconds[le] = 42;
+        s->runShared->RestSeconds[le] = 42;
         restTimer(le).setEnabled(false);
         receive(le, status(6));
         receive(le, status(3));   // back into a start without idling: still the same period
         receive(le, status(6));
-        EXPECT_EQ(s->RestSeconds[le], 42);
+        EXPECT_EQ(s->runShared->RestSeconds[le], 42);
         EXPECT_FALSE(restTimer(le).enabled());
 
         receive(le, status(0));
-        EXPECT_EQ(s->RestStarted[le], 0);
+        EXPECT_EQ(s->link->RestStarted[le], 0);
         receive(le, status(6));
-        EXPECT_EQ(s->RestSeconds[le], 90);
+        EXPECT_EQ(s->runShared->RestSeconds[le], 90);
         EXPECT_TRUE(restTimer(le).enabled());
     }
 }
@@ -231,12 +236,12 @@ TEST_F(ReceiveTest, StopRequests)
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.phase << "," << c.field2 << "," << c.code);
         le = (le + 1) % 8;
-        s->StartStopPC[le] = 1;
+        s->request->StartStopPC[le] = 1;
         le::Fields f = status(c.phase);
         f[2] = c.field2;
         f[9] = c.code;
         receive(le, f);
-        EXPECT_EQ(s->StartStopPC[le], c.startStopPC);
+        EXPECT_EQ(s->request->StartStopPC[le], c.startStopPC);
     }
 }
 
@@ -247,8 +252,8 @@ TEST_F(ReceiveTest, ErrorCodesAreReportedOnceWhileNotIdle)
     f[9] = 5;
     receive(1, f);
     ASSERT_EQ(log->List4.listCount(), before + 1);
-    EXPECT_TRUE(log->List4.list(before).contains(s->FadecErrorCodes[5])) << log->List4.list(before).toStdString();
-    EXPECT_EQ(s->FadecError[1], 5);
+    EXPECT_TRUE(log->List4.list(before).contains(s->common->FadecErrorCodes[5])) << log->List4.list(before).toStdString();
+    EXPECT_EQ(s->link->FadecError[1], 5);
     receive(1, f);
     EXPECT_EQ(log->List4.listCount(), before + 1);
 
@@ -262,11 +267,11 @@ TEST_F(ReceiveTest, ErrorCodeWithoutTextSpoilsNoLaterStep)
 {
     log->mnuAlarmPlateau.setChecked(true);
     settings().Check1[0].setValue(1);
-    s->SHTStopLE = 0;
-    s->MaxTempSHT[0] = 40;
+    s->common->SHTStopLE = 0;
+    s->runShared->MaxTempSHT[0] = 40;
     for (int code : {21, 99, 255}) {
         SCOPED_TRACE(code);
-        s->AlarmSHTLatchLE1 = 0;
+        s->link->AlarmSHTLatchLE1 = 0;
         le::Fields f = status(5);
         f[9] = code;
         f[10] = code % 50;
@@ -274,10 +279,10 @@ TEST_F(ReceiveTest, ErrorCodeWithoutTextSpoilsNoLaterStep)
         f[12] = code % 60;
         f[26] = code % 70;
         receive(0, f);
-        EXPECT_EQ(s->FadecError[0], code);
+        EXPECT_EQ(s->link->FadecError[0], code);
         EXPECT_EQ(log->Label40[0].caption(), num(code % 50));
         EXPECT_EQ(log->Label41[0].caption(), "45");
-        EXPECT_EQ(s->AlarmSHTLatchLE1, 1);
+        EXPECT_EQ(s->link->AlarmSHTLatchLE1, 1);
         EXPECT_EQ(log->Label31[0].caption(), num(code % 60));
         EXPECT_EQ(log->Label39[0].caption(), num(code % 70));
     }
@@ -285,7 +290,7 @@ TEST_F(ReceiveTest, ErrorCodeWithoutTextSpoilsNoLaterStep)
 
 class ReceiveSetPointTest : public ReceiveTest {
 protected:
-    QString path() const { return s->BaseFolder + "\\ConsignePW2.ini"; }
+    QString path() const { return s->common->BaseFolder + "\\ConsignePW2.ini"; }
     void writeValues(std::initializer_list<const char*> lines)
     {
         QByteArray text;
@@ -299,57 +304,57 @@ TEST_F(ReceiveSetPointTest, LoadedOncePerRunAtPhase5)
     writeValues({" 80 ", " 90 ", " 100 ", " 110 ", " 120 ", " 130 ", " 40 ", " 30 "});
     QStringList labels;
     for (int k = 0; k < 8; ++k) labels << log->Label15[k].caption();
-    s->FlagConsignePWLE3[0] = 0;
-    s->FlagConsignePWLE3[2] = 0;
+    s->runShared->FlagConsignePWLE3[0] = 0;
+    s->runShared->FlagConsignePWLE3[2] = 0;
 
     receive(2, status(5));
-    EXPECT_EQ(s->ConsignePWIni, (PerLE<int16_t>{80, 90, 100, 110, 120, 130, 40, 30, 0}));
-    EXPECT_EQ(s->ConsignePW[2], 100);
+    EXPECT_EQ(s->runShared->ConsignePWIni, (PerLE<int16_t>{80, 90, 100, 110, 120, 130, 40, 30, 0}));
+    EXPECT_EQ(s->request->ConsignePW[2], 100);
     labels[2] = "1000";
     for (int k = 0; k < 8; ++k) EXPECT_EQ(log->Label15[k].caption(), labels[k]) << k;
-    EXPECT_EQ(s->FlagConsignePWLE3[2], 1);   // LE-3's own element
-    EXPECT_EQ(s->FlagConsignePWLE3[0], 0);
+    EXPECT_EQ(s->runShared->FlagConsignePWLE3[2], 1);   // LE-3's own element
+    EXPECT_EQ(s->runShared->FlagConsignePWLE3[0], 0);
 
     // Later phase-5 frames of the same run do not read the file again.
     writeValues({"50", "50", "50", "50", "50", "50", "50", "50"});
     receive(2, status(5));
     receive(2, status(4));
     receive(2, status(5));
-    EXPECT_EQ(s->ConsignePW[2], 100);
-    EXPECT_EQ(s->ConsignePWIni[0], 80);
+    EXPECT_EQ(s->request->ConsignePW[2], 100);
+    EXPECT_EQ(s->runShared->ConsignePWIni[0], 80);
 
     // A new run (the flag cleared) reads it again; so does every LE on its own flag.
     for (int le = 0; le < 8; ++le) {
-        s->FlagConsignePW(le) = 0;
+        s->runShared->FlagConsignePW(le) = 0;
         receive(le, status(5));
-        EXPECT_EQ(s->FlagConsignePW(le), 1) << le;
-        EXPECT_EQ(s->ConsignePW[le], 50) << le;
+        EXPECT_EQ(s->runShared->FlagConsignePW(le), 1) << le;
+        EXPECT_EQ(s->request->ConsignePW[le], 50) << le;
         EXPECT_EQ(log->Label15[le].caption(), "500") << le;
     }
 }
 
 TEST_F(ReceiveSetPointTest, MissingFileChangesNothingAndIsRetried)
 {
-    s->ConsignePWIni = {1, 2, 3, 4, 5, 6, 7, 8, 0};
-    s->ConsignePW[4] = 7;
+    s->runShared->ConsignePWIni = {1, 2, 3, 4, 5, 6, 7, 8, 0};
+    s->request->ConsignePW[4] = 7;
     log->Label15[4].setCaption("70");
-    s->FlagConsignePW(4) = 0;
+    s->runShared->FlagConsignePW(4) = 0;
     QFile::remove(t.host(path()));
     le::Fields f = status(5);
     f[5] = 3;
     f[10] = 44;
     receive(4, f);
-    EXPECT_EQ(s->ConsignePWIni, (PerLE<int16_t>{1, 2, 3, 4, 5, 6, 7, 8, 0}));
-    EXPECT_EQ(s->ConsignePW[4], 7);
+    EXPECT_EQ(s->runShared->ConsignePWIni, (PerLE<int16_t>{1, 2, 3, 4, 5, 6, 7, 8, 0}));
+    EXPECT_EQ(s->request->ConsignePW[4], 7);
     EXPECT_EQ(log->Label15[4].caption(), "70");
-    EXPECT_EQ(s->FlagConsignePW(4), 0);
+    EXPECT_EQ(s->runShared->FlagConsignePW(4), 0);
     EXPECT_EQ(log->Label11[4].caption(), "3");   // the later steps ran
     EXPECT_EQ(log->Label40[4].caption(), "44");
 
     writeValues({"60", "60", "60", "60", "61", "60", "60", "60"});
     receive(4, status(5));
-    EXPECT_EQ(s->ConsignePW[4], 61);
-    EXPECT_EQ(s->FlagConsignePW(4), 1);
+    EXPECT_EQ(s->request->ConsignePW[4], 61);
+    EXPECT_EQ(s->runShared->FlagConsignePW(4), 1);
 }
 
 // A bad line gives 50, the set-point of a new file; the good lines load.
@@ -371,12 +376,12 @@ TEST_F(ReceiveSetPointTest, BadLinesLoadAsFifty)
         QByteArray text;
         for (const char* l : c.lines) text += QByteArray(l) + "\r\n";
         writeFile(path(), text);
-        s->FlagConsignePW(4) = 0;
+        s->runShared->FlagConsignePW(4) = 0;
         receive(4, status(5));
-        EXPECT_EQ(s->ConsignePWIni, c.held);
-        EXPECT_EQ(s->ConsignePW[4], c.held[4]);
+        EXPECT_EQ(s->runShared->ConsignePWIni, c.held);
+        EXPECT_EQ(s->request->ConsignePW[4], c.held[4]);
         EXPECT_EQ(log->Label15[4].caption(), QString::number(c.held[4] * 10));
-        EXPECT_EQ(s->FlagConsignePW(4), 1);
+        EXPECT_EQ(s->runShared->FlagConsignePW(4), 1);
     }
 }
 
@@ -392,11 +397,11 @@ TEST_F(ReceiveTest, ShtLabelOfLE1WaitsForTheMarker)
         f[11] = 41;
         receive(le, f);
         EXPECT_EQ(log->Label41[le].caption(), le == 0 ? "40" : "41");
-        EXPECT_EQ(s->LogTextSHT[le], "410");
+        EXPECT_EQ(s->status->LogTextSHT[le], "410");
         f[11] = 255;
         receive(le, f);
         EXPECT_EQ(log->Label41[le].caption(), "---");
-        EXPECT_EQ(s->LogTextSHT[le], "2550");
+        EXPECT_EQ(s->status->LogTextSHT[le], "2550");
     }
 }
 
@@ -404,7 +409,7 @@ TEST_F(ReceiveTest, ScaledValuesFollowTheDisplaySetting)
 {
     const int le = 4;
     const char* coeffs[] = {"0.5", "2", "1.5", "3", "0.25"};   // LPC, LFC, VIS, RH, IR
-    for (int r = 0; r < 5; ++r) s->CoeffLE[r + 16 * le] = coeffs[r];
+    for (int r = 0; r < 5; ++r) s->paramShared->CoeffLE[r + 16 * le] = coeffs[r];
     le::Fields f = status(1);
     f[12] = 101;
     f[13] = 40;
@@ -429,22 +434,22 @@ TEST_F(ReceiveTest, ScaledValuesFollowTheDisplaySetting)
     EXPECT_EQ(log->Label33[le].caption(), "0");
     EXPECT_EQ(log->Label34[le].caption(), "8");
     EXPECT_EQ(log->Label35[le].caption(), "10");
-    EXPECT_EQ(s->LogTextLPC[le], "50.5");
-    EXPECT_EQ(s->LogTextLFC[le], "80");
-    EXPECT_EQ(s->LogTextVIS[le], "382.5");
-    EXPECT_EQ(s->LogTextIR[le], "2");
-    EXPECT_EQ(s->LogTextRH[le], "30");
-    EXPECT_EQ(s->EspionLPC[le], 101);
+    EXPECT_EQ(s->status->LogTextLPC[le], "50.5");
+    EXPECT_EQ(s->status->LogTextLFC[le], "80");
+    EXPECT_EQ(s->status->LogTextVIS[le], "382.5");
+    EXPECT_EQ(s->status->LogTextIR[le], "2");
+    EXPECT_EQ(s->status->LogTextRH[le], "30");
+    EXPECT_EQ(s->status->EspionLPC[le], 101);
 }
 
 TEST_F(ReceiveTest, BadCoefficientSpoilsOnlyItsOwnValue)
 {
     const int le = 2;
-    for (int r = 0; r < 5; ++r) s->CoeffLE[r + 16 * le] = "2";
-    s->CoeffLE[0 + 16 * le] = "abc";
-    s->CoeffLE[2 + 16 * le] = "1E308";   // the product overflows
-    s->LogTextLPC[le] = "prev";
-    s->LogTextVIS[le] = "prev";
+    for (int r = 0; r < 5; ++r) s->paramShared->CoeffLE[r + 16 * le] = "2";
+    s->paramShared->CoeffLE[0 + 16 * le] = "abc";
+    s->paramShared->CoeffLE[2 + 16 * le] = "1E308";   // the product overflows
+    s->status->LogTextLPC[le] = "prev";
+    s->status->LogTextVIS[le] = "prev";
     log->Label31[le].setCaption("prev");
     log->Label33[le].setCaption("prev");
     settings().Check2.setValue(1);
@@ -457,15 +462,15 @@ TEST_F(ReceiveTest, BadCoefficientSpoilsOnlyItsOwnValue)
     f[26] = 99;
     f[27] = 50;
     receive(le, f);
-    EXPECT_EQ(s->RawLPC[le], 101);
+    EXPECT_EQ(s->status->RawLPC[le], 101);
     EXPECT_EQ(log->Label31[le].caption(), "prev");   // never the unscaled 101 in the scaled view
-    EXPECT_EQ(s->LogTextLPC[le], "prev");
+    EXPECT_EQ(s->status->LogTextLPC[le], "prev");
     EXPECT_EQ(log->Label33[le].caption(), "prev");
-    EXPECT_EQ(s->LogTextVIS[le], "prev");
+    EXPECT_EQ(s->status->LogTextVIS[le], "prev");
     EXPECT_EQ(log->Label32[le].caption(), "80");
     EXPECT_EQ(log->Label35[le].caption(), "20");
     EXPECT_EQ(log->Label39[le].caption(), "99");
-    EXPECT_EQ(s->TachyM[le], 50);
+    EXPECT_EQ(s->status->TachyM[le], 50);
 
     // The normal view shows the received value whatever the coefficient.
     settings().Check2.setValue(0);
@@ -485,8 +490,8 @@ TEST_F(ReceiveTest, WearCounterFrameFillsItsColumnAndClearsTheRequest)
         st[12] = 33;
         st[13] = 34;
         receive(le, st);
-        s->EnableCooling[le] = 4;
-        s->SubCommand[le] = 5;
+        s->request->EnableCooling[le] = 4;
+        s->request->SubCommand[le] = 5;
 
         le::Fields w = status(2);
         w[31] = 5;
@@ -500,14 +505,14 @@ TEST_F(ReceiveTest, WearCounterFrameFillsItsColumnAndClearsTheRequest)
                                  "00000000", "0",        "00111100", "00000000", "00000000", "1"};
         for (int i = 0; i < 12; ++i) EXPECT_EQ(col[i].caption(), texts[i]) << i;
         for (int i : {3, 7, 11}) EXPECT_EQ(col[i].foreColor(), plat::colors::Green);
-        EXPECT_EQ(s->RawLPC[le], 33);
-        EXPECT_EQ(s->RawLFC[le], 34);
+        EXPECT_EQ(s->status->RawLPC[le], 33);
+        EXPECT_EQ(s->status->RawLFC[le], 34);
         EXPECT_EQ(log->Label32[le].caption(), "34");
-        EXPECT_EQ(s->PhaseLP[le], 2);
-        EXPECT_EQ(s->TempMAT[le], 61);
-        EXPECT_EQ(s->EnableCooling[le], 0);
-        EXPECT_EQ(s->FadecIO[le][31], 0);
-        EXPECT_EQ(s->SubCommand[le], 5);
+        EXPECT_EQ(s->status->PhaseLP[le], 2);
+        EXPECT_EQ(s->status->TempMAT[le], 61);
+        EXPECT_EQ(s->request->EnableCooling[le], 0);
+        EXPECT_EQ(s->status->FadecIO[le][31], 0);
+        EXPECT_EQ(s->request->SubCommand[le], 5);
     }
 
     struct Hours { int b0, b1, b2; const char* hours; };
@@ -527,22 +532,22 @@ TEST_F(ReceiveTest, WearCountersOfLE7AndLE8TouchNoColumn)
     le::Fields w = status(0);
     w[31] = 5;
     for (int i = 13; i <= 21; ++i) w[i] = 200;
-    s->EnableCooling[6] = 4;
+    s->request->EnableCooling[6] = 4;
     receive(6, w);
     EXPECT_EQ(prog->ifLoaded<Usures>(), nullptr);
-    EXPECT_EQ(s->EnableCooling[6], 0);
-    EXPECT_EQ(s->FadecIO[6][31], 0);
+    EXPECT_EQ(s->request->EnableCooling[6], 0);
+    EXPECT_EQ(s->status->FadecIO[6][31], 0);
 
     le::Fields own = w;
     for (int i = 13; i <= 21; ++i) own[i] = 1;
     receive(5, own);
     Usures& u = *prog->form<Usures>();
-    s->EnableCooling[7] = 4;
+    s->request->EnableCooling[7] = 4;
     receive(7, w);
     receive(6, w);
     for (int i = 0; i < 12; ++i)
         EXPECT_EQ(u.Label36[i].caption(), QString(i % 4 == 3 ? "1028" : "00000001")) << i;
-    EXPECT_EQ(s->EnableCooling[7], 0);
+    EXPECT_EQ(s->request->EnableCooling[7], 0);
 }
 
 TEST_F(ReceiveTest, ReadBackWithField31Of5IsNoWearFrame)
@@ -551,10 +556,10 @@ TEST_F(ReceiveTest, ReadBackWithField31Of5IsNoWearFrame)
     table[0] = 2;
     table[31] = 5;
     table[13] = 99;
-    s->EnableCooling[3] = 4;
+    s->request->EnableCooling[3] = 4;
     receive(3, table);
     EXPECT_EQ(prog->form<FadecParameters>()->ParamPC(31), "5");
-    EXPECT_EQ(s->EnableCooling[3], 4);
+    EXPECT_EQ(s->request->EnableCooling[3], 4);
     EXPECT_EQ(prog->ifLoaded<Usures>(), nullptr);
-    EXPECT_EQ(s->FadecIO[3][31], 5);
+    EXPECT_EQ(s->status->FadecIO[3][31], 5);
 }

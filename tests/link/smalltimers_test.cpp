@@ -2,6 +2,7 @@
 // menu caption, the menus that follow the open ports, and the connect button
 // released three seconds after start-up.
 #include "link/LinkWatchFixture.h"
+#include "shell/LinkStatus.h"
 
 using namespace orv;
 
@@ -70,11 +71,11 @@ TEST_F(SmallTimersTest, PortMenusFollowTheOpenPortsWithin50ms)
     // The port watchdog closes the only open port (no LE on it) ...
     t.ports.failOpen(3, false);
     activate({2});
-    ASSERT_TRUE(t.time.runUntil([&] { return s->ComPortOpen[2] == 0; }));
+    ASSERT_TRUE(t.time.runUntil([&] { return s->status->ComPortOpen[2] == 0; }));
     t.time.advance(50);
     EXPECT_FALSE(portMenusEnabled());
     // ... and its re-test opens it again.
-    ASSERT_TRUE(t.time.runUntil([&] { return s->ComPortOpen[2] == 1; }));
+    ASSERT_TRUE(t.time.runUntil([&] { return s->status->ComPortOpen[2] == 1; }));
     t.time.advance(50);
     EXPECT_TRUE(portMenusEnabled());
 }
@@ -126,7 +127,7 @@ TEST_F(SmallTimersTest, PortMenusKeepTheTicksOfTheirSeriesAfterALongIdle)
     advanceTo(tick + 20050 + 22);
     s->link->ComPortEnabled[2] = QStringLiteral("0");
     log->ActivationCOM();
-    ASSERT_EQ(s->ComPortOpen[2], 0);
+    ASSERT_EQ(s->status->ComPortOpen[2], 0);
     advanceTo(tick + 20099);
     EXPECT_TRUE(portMenusEnabled());
     advanceTo(tick + 20100);

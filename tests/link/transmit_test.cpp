@@ -2,10 +2,14 @@
 // one answer per marked frame at the next tick, none to an unmarked frame,
 // the bank request to the selected LE only and once, the parameter write and
 // its binding, and a frame the port does not take is not reported as sent.
-#include "link/LinkState.h"
 #include "link/LeInstances.h"
+#include "link/LinkState.h"
 #include "model/Frames.h"
 #include "parameters/FadecParameters.h"
+#include "shell/LinkRequest.h"
+#include "shell/LinkStatus.h"
+#include "shell/RunShared.h"
+#include "shell/State.h"
 #include "support/FakeLE.h"
 #include "support/ProgramFixture.h"
 
@@ -59,7 +63,7 @@ protected:
             s->link->ComPortEnabled[le] = QStringLiteral("1");
         }
         log->ActivationCOM();
-        s->SelectedLE = 1;
+        s->common->SelectedLE = 1;
     }
 
     void receive(int le, const le::Fields& f)
@@ -118,7 +122,7 @@ TEST_F(TransmitTest, EachMarkedFrameIsAnsweredOnceAtTheNextTick)
         EXPECT_EQ(sent(le), std::vector<QByteArray>{expected});
         EXPECT_EQ(log->Label21[le].caption(), "yes");
         EXPECT_EQ(log->Label21[le].backColor(), plat::colors::Green);
-        EXPECT_EQ(s->IOPCToStamp[le].left(32), expected.left(32));
+        EXPECT_EQ(s->link->IOPCToStamp[le].left(32), expected.left(32));
         EXPECT_FALSE(txTimer(le).enabled());
         EXPECT_TRUE(resetTimer(le).enabled());
     }
@@ -160,21 +164,21 @@ TEST_F(TransmitTest, BankRequestGoesOnceToTheSelectedLE)
 {
     // Asked with LE-2 selected, then LE-3 selected before any frame: a read
     // request follows the selection.
-    s->SelectedLE = 2;
-    s->SelectionBank = 2;
-    s->SelectedLE = 3;
+    s->common->SelectedLE = 2;
+    s->request->SelectionBank = 2;
+    s->common->SelectedLE = 3;
 
     receive(0, lastFrame());
     receive(1, lastFrame());
     t.time.advance(30);
     EXPECT_EQ(sent(0), std::vector<QByteArray>{plainAnswer(1)});
     EXPECT_EQ(sent(1), std::vector<QByteArray>{plainAnswer(1)});
-    EXPECT_EQ(s->SelectionBank, 2);
+    EXPECT_EQ(s->request->SelectionBank, 2);
 
     receive(2, lastFrame());
     t.time.advance(30);
     EXPECT_EQ(sent(2), std::vector<QByteArray>{plainAnswer(2)});
-    EXPECT_EQ(s->SelectionBank, 0);
+    EXPECT_EQ(s->request->SelectionBank, 0);
 
     receive(2, lastFrame());
     t.time.advance(30);
@@ -183,14 +187,14 @@ TEST_F(TransmitTest, BankRequestGoesOnceToTheSelectedLE)
 
 TEST_F(TransmitTest, RequestsRideInEveryFrameAndTheSetPointOnlyInPhaseFive)
 {
-    s->StartStopPC[4] = 1;
-    s->ConsignePW[4] = 77;
-    s->RelayQTH[4] = 1;
-    s->RelayAlarm[4] = 1;
-    s->SubCommand[4] = 5;
-    s->Vmot[4] = 133;
-    s->EnableCooling[4] = 4;
-    s->FlagConsignePW(4) = 1;   // set-point already loaded for this run: reception leaves it
+    s->request->StartStopPC[4] = 1;
+    s->request->ConsignePW[4] = 77;
+    s->request->RelayQTH[4] = 1;
+    s->request->RelayAlarm[4] = 1;
+    s->request->SubCommand[4] = 5;
+    s->request->Vmot[4] = 133;
+    s->request->EnableCooling[4] = 4;
+    s->runShared->FlagConsignePW(4) = 1;   // set-point already loaded for this run: reception leaves it
     for (int phase : {0, 5}) {
         SCOPED_TRACE(phase);
         receive(4, lastFrame(phase));
@@ -210,14 +214,14 @@ TEST_F(TransmitTest, RequestsRideInEveryFrameAndTheSetPointOnlyInPhaseFive)
 
 TEST_F(TransmitTest, FrameThePortRefusesIsNotReportedAsSent)
 {
-    s->SelectionBank = 2;
-    const QByteArray monitor = s->IOPCToStamp[0];
+    s->request->SelectionBank = 2;
+    const QByteArray monitor = s->link->IOPCToStamp[0];
     t.ports.refuseWrite(1, true);
     receive(0, lastFrame());
     t.time.advance(30);
     EXPECT_TRUE(t.ports.takeWritten(1).isEmpty());
-    EXPECT_EQ(s->SelectionBank, 2);                          // still pending
-    EXPECT_EQ(s->IOPCToStamp[0], monitor);                   // no monitor copy
+    EXPECT_EQ(s->request->SelectionBank, 2);                          // still pending
+    EXPECT_EQ(s->link->IOPCToStamp[0], monitor);                   // no monitor copy
     EXPECT_EQ(log->Label21[0].caption(), "yes");
     EXPECT_FALSE(txTimer(0).enabled());
 
@@ -225,14 +229,14 @@ TEST_F(TransmitTest, FrameThePortRefusesIsNotReportedAsSent)
     receive(0, lastFrame());
     t.time.advance(30);
     EXPECT_EQ(t.ports.takeWritten(1), plainAnswer(2));
-    EXPECT_EQ(s->IOPCToStamp[0].left(32), plainAnswer(2).left(32));
-    EXPECT_EQ(s->SelectionBank, 0);
+    EXPECT_EQ(s->link->IOPCToStamp[0].left(32), plainAnswer(2).left(32));
+    EXPECT_EQ(s->request->SelectionBank, 0);
 }
 
 TEST_F(TransmitTest, ParameterWriteSendsTheWorkingCopyOnce)
 {
     setWorkingCopy(sampleCopy());
-    const auto stampBefore = s->ParamStamp[0];
+    const auto stampBefore = s->status->ParamStamp[0];
     log->RequestParamWrite();
 
     receive(0, lastFrame());
@@ -246,11 +250,11 @@ TEST_F(TransmitTest, ParameterWriteSendsTheWorkingCopyOnce)
     expected += "\r\n";
     EXPECT_EQ(sent(0), std::vector<QByteArray>{expected});
     for (int e = 1; e < 32; ++e)
-        EXPECT_EQ(s->ParamStamp[0][e], uint8_t(expected[e])) << e;
-    EXPECT_EQ(s->ParamStamp[0][0], stampBefore[0]);
-    EXPECT_EQ(s->MessageTransfert, "Backup completed successfully ! ");
+        EXPECT_EQ(s->status->ParamStamp[0][e], uint8_t(expected[e])) << e;
+    EXPECT_EQ(s->status->ParamStamp[0][0], stampBefore[0]);
+    EXPECT_EQ(s->status->MessageTransfert, "Backup completed successfully ! ");
     EXPECT_TRUE(log->Timer44.enabled());
-    EXPECT_EQ(s->SelectionBank, 0);
+    EXPECT_EQ(s->request->SelectionBank, 0);
 
     // The next frame carries the requests and the echo again.
     receive(0, lastFrame());
@@ -261,16 +265,16 @@ TEST_F(TransmitTest, ParameterWriteSendsTheWorkingCopyOnce)
 TEST_F(TransmitTest, ClosedPortKeepsTheWriteWaiting)
 {
     setWorkingCopy(sampleCopy());
-    const auto stampBefore = s->ParamStamp[0];
+    const auto stampBefore = s->status->ParamStamp[0];
     log->RequestParamWrite();
     receive(0, lastFrame());
     log->MSComm(0).setPortOpen(false);
     t.time.advance(30);
 
     EXPECT_TRUE(sent(0).empty());
-    EXPECT_EQ(s->ParamStamp[0], stampBefore);
+    EXPECT_EQ(s->status->ParamStamp[0], stampBefore);
     EXPECT_FALSE(log->Timer44.enabled());
-    EXPECT_EQ(s->SelectionBank, 1);
+    EXPECT_EQ(s->request->SelectionBank, 1);
     EXPECT_EQ(log->Label21[0].caption(), "yes");
     EXPECT_TRUE(resetTimer(0).enabled());
     EXPECT_FALSE(txTimer(0).enabled());
@@ -294,13 +298,13 @@ TEST_F(TransmitTest, AWriteOfAnEntryThatIsNoNumberIsCancelled)
         std::array<QString, 32> copy = sampleCopy();
         copy[12] = bad;
         setWorkingCopy(copy);
-        const auto stamps = s->ParamStamp;
+        const auto stamps = s->status->ParamStamp;
         log->RequestParamWrite();
         receive(0, lastFrame());
         t.time.advance(30);
         EXPECT_EQ(sent(0), std::vector<QByteArray>{plainAnswer(0)});
-        EXPECT_EQ(s->SelectionBank, 0);
-        EXPECT_EQ(s->ParamStamp, stamps);
+        EXPECT_EQ(s->request->SelectionBank, 0);
+        EXPECT_EQ(s->status->ParamStamp, stamps);
         EXPECT_FALSE(log->Timer44.enabled());
     }
 }
@@ -313,7 +317,7 @@ TEST_F(TransmitTest, WriteIsCancelledRatherThanSentElsewhereOrAlteredAndTheUserI
         std::function<void()> before, change;
         QString reason;
     } cases[] = {
-        {"selection moved to LE-2", [] {}, [this] { s->SelectedLE = 2; }, changed},
+        {"selection moved to LE-2", [] {}, [this] { s->common->SelectedLE = 2; }, changed},
         {"working copy cleared", [] {},
          [this] {
              std::array<QString, 32> zeros;
@@ -327,10 +331,10 @@ TEST_F(TransmitTest, WriteIsCancelledRatherThanSentElsewhereOrAlteredAndTheUserI
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        s->SelectedLE = 1;
+        s->common->SelectedLE = 1;
         setWorkingCopy(sampleCopy());
         c.before();
-        const auto stamps = s->ParamStamp;
+        const auto stamps = s->status->ParamStamp;
         log->RequestParamWrite();
         c.change();
         const size_t boxes = t.dialogs.shown.size();
@@ -339,10 +343,10 @@ TEST_F(TransmitTest, WriteIsCancelledRatherThanSentElsewhereOrAlteredAndTheUserI
         receive(1, lastFrame());
         t.time.advance(30);
         // Both LEs get their ordinary answer; none carries parameters.
-        EXPECT_EQ(sent(0), std::vector<QByteArray>{plainAnswer(s->SelectedLE == 1 ? 0 : 1)});
-        EXPECT_EQ(sent(1), std::vector<QByteArray>{plainAnswer(s->SelectedLE == 2 ? 0 : 1)});
-        EXPECT_EQ(s->SelectionBank, 0);
-        EXPECT_EQ(s->ParamStamp, stamps);
+        EXPECT_EQ(sent(0), std::vector<QByteArray>{plainAnswer(s->common->SelectedLE == 1 ? 0 : 1)});
+        EXPECT_EQ(sent(1), std::vector<QByteArray>{plainAnswer(s->common->SelectedLE == 2 ? 0 : 1)});
+        EXPECT_EQ(s->request->SelectionBank, 0);
+        EXPECT_EQ(s->status->ParamStamp, stamps);
         EXPECT_FALSE(log->Timer44.enabled());
         t.time.advance(1);
         ASSERT_EQ(t.dialogs.shown.size(), boxes + 1);

@@ -2,11 +2,14 @@
 // closing and reopening a port without marked frames, the 12th miss), a line
 // that goes away and comes back, and the "No communication with machine"
 // watchdog (timing, report once, warning box, acknowledgement, recovery).
-#include "link/LinkState.h"
-#include "link/LogLink.h"
 #include "link/ConfigurationRS232.h"
+#include "link/LinkState.h"
 #include "link/LinkWatchFixture.h"
+#include "link/LogLink.h"
 #include "shell/BoiteDialogue.h"
+#include "shell/LinkStatus.h"
+#include "shell/RunShared.h"
+#include "shell/State.h"
 
 
 using namespace orv;
@@ -65,7 +68,7 @@ TEST_F(WatchdogTest, APassListsEveryPortAndLeavesAMarkedOneAlone)
     EXPECT_TRUE(log->MSComm1.portOpen());
     EXPECT_EQ(t.ports.openCount(1), 1);
     EXPECT_TRUE(watchdogIdle());
-    for (int le = 0; le < 8; ++le) EXPECT_EQ(s->ComptageCOM[le], 0);
+    for (int le = 0; le < 8; ++le) EXPECT_EQ(s->runShared->ComptageCOM[le], 0);
 
     t.time.advance(5000);
     EXPECT_EQ(log->List3.listCount(), 0);
@@ -84,12 +87,12 @@ TEST_F(WatchdogTest, AnOpenPortWithoutAnLEIsResetAtEachMissUntilTheTwelfthUntick
     EXPECT_FALSE(log->MSComm2.portOpen());
     EXPECT_EQ(log->Label21[1].caption(), "no");
     EXPECT_EQ(log->Label21[1].backColor(), plat::ButtonFace);
-    EXPECT_EQ(s->ComPortOpen[1], 0);
+    EXPECT_EQ(s->status->ComPortOpen[1], 0);
     EXPECT_FALSE(txTimer(1).enabled());
-    EXPECT_EQ(s->ComptageCOM[1], 1);
+    EXPECT_EQ(s->runShared->ComptageCOM[1], 1);
 
     ASSERT_TRUE(t.time.runUntil([&] { return t.ports.isOpen(2); }));
-    EXPECT_EQ(s->ComPortOpen[1], 1);
+    EXPECT_EQ(s->status->ComPortOpen[1], 1);
     ASSERT_TRUE(t.time.runUntil([&] { return log->List3.items().contains(" Re-test ComX full"); }));
 
     // The 12th miss gives up: the LE is unticked, its port stays open.
@@ -98,14 +101,14 @@ TEST_F(WatchdogTest, AnOpenPortWithoutAnLEIsResetAtEachMissUntilTheTwelfthUntick
         return win && win->Check1[1].value() == 0;
     }));
     EXPECT_EQ(log->List3.list(1), line("000", 0, 2, Miss));
-    EXPECT_EQ(s->ComptageCOM[1], 11);
+    EXPECT_EQ(s->runShared->ComptageCOM[1], 11);
     EXPECT_TRUE(log->MSComm2.portOpen());
     EXPECT_EQ(t.ports.openCount(2), 12);   // the first open and eleven reopens
     EXPECT_FALSE(prog->ifLoaded<ConfigurationRS232>()->visible());
 
     t.time.advance(60000);
     EXPECT_TRUE(watchdogIdle());
-    EXPECT_EQ(s->ComptageCOM[1], 11);
+    EXPECT_EQ(s->runShared->ComptageCOM[1], 11);
     EXPECT_EQ(t.ports.openCount(2), 12);
     EXPECT_EQ(s->link->ComPortEnabled[1], "1");   // the configuration in force is unchanged
 }
@@ -116,17 +119,17 @@ TEST_F(WatchdogTest, MissesAddUpAcrossOutagesUntilTheNextStart)
     FakeLE le3(t, 3, 3);
     le3.model.silence(true);
     activate({2});
-    ASSERT_TRUE(t.time.runUntil([&] { return s->ComptageCOM[2] == 2; }));
+    ASSERT_TRUE(t.time.runUntil([&] { return s->runShared->ComptageCOM[2] == 2; }));
     le3.model.silence(false);
     ASSERT_TRUE(t.time.runUntil([&] { return watchdogIdle() && log->Label21[2].caption() == "yes"; }));
     t.time.advance(10000);
-    EXPECT_EQ(s->ComptageCOM[2], 2);
+    EXPECT_EQ(s->runShared->ComptageCOM[2], 2);
 
     // A later outage goes on from there.
     le3.model.silence(true);
     validatePorts({2});   // the user validates the port configuration again
     t.time.advance(2000);
-    EXPECT_EQ(s->ComptageCOM[2], 3);
+    EXPECT_EQ(s->runShared->ComptageCOM[2], 3);
 }
 
 // The line of a running LE goes away (adapter pulled) while the LE is also
@@ -148,25 +151,25 @@ TEST_F(WatchdogTest, ALineThatGoesAwayIsReopenedAndTheLinkComesBack)
     EXPECT_EQ(box()->Label1.caption(), "No communication with machine");
     EXPECT_EQ(log->List4.items(), QStringList{LostLine});
     EXPECT_GE(t.ports.openCount(1), 3);   // closed and reopened at each miss meanwhile
-    EXPECT_GE(s->ComptageCOM[0], 3);
+    EXPECT_GE(s->runShared->ComptageCOM[0], 3);
     for (const QString& c : valueCaptions(0)) EXPECT_EQ(c, "---");
 
     le1.model.silence(false);
     ASSERT_TRUE(t.time.runUntil([&] { return log->Label21[0].caption() == "yes"; }));
     t.time.advance(500);
-    EXPECT_EQ(s->FlagCommPerdue[0], 0);
-    EXPECT_EQ(s->ComptageComm[0], 0);
+    EXPECT_EQ(s->status->FlagCommPerdue[0], 0);
+    EXPECT_EQ(s->common->ComptageComm[0], 0);
     EXPECT_EQ(log->Label40[0].caption(), "25");   // reception writes the values again
-    const int misses = s->ComptageCOM[0];
+    const int misses = s->runShared->ComptageCOM[0];
     ASSERT_TRUE(t.time.runUntil([&] { return watchdogIdle(); }));
     t.time.advance(5000);
-    EXPECT_EQ(s->ComptageCOM[0], misses);
+    EXPECT_EQ(s->runShared->ComptageCOM[0], misses);
     EXPECT_EQ(log->List4.listCount(), 1);
     EXPECT_EQ(histoLines().size(), 1);
 
     // LE-2 was answered all along, on the port it was given at first.
     EXPECT_EQ(t.ports.openCount(2), 1);
-    EXPECT_EQ(s->FlagCommPerdue[1], 0);
+    EXPECT_EQ(s->status->FlagCommPerdue[1], 0);
     const double frames = double(t.time.nowMs() - from) / 250;
     EXPECT_NEAR(double(le2.commands().size() - le2Before), frames, 1.5);
 }
@@ -196,9 +199,9 @@ TEST_F(WatchdogTest, AnActivatedLENeverAnsweredIsDeclaredLost13SecondsAfterLoad)
 
     t.time.advance(load + 12999 - t.time.nowMs());
     EXPECT_FALSE(box());
-    EXPECT_EQ(s->ComptageComm[0], 25);
-    EXPECT_EQ(s->FlagCommPerdue[0], 0);
-    EXPECT_EQ(s->ComptageComm[1], 0);   // LE-2 is not activated in the settings
+    EXPECT_EQ(s->common->ComptageComm[0], 25);
+    EXPECT_EQ(s->status->FlagCommPerdue[0], 0);
+    EXPECT_EQ(s->common->ComptageComm[1], 0);   // LE-2 is not activated in the settings
 
     t.time.advance(1);
     ASSERT_TRUE(boxShown());
@@ -211,8 +214,8 @@ TEST_F(WatchdogTest, AnActivatedLENeverAnsweredIsDeclaredLost13SecondsAfterLoad)
     EXPECT_EQ(log->List4.foreColor(), plat::colors::Red);
     ASSERT_EQ(histoLines().size(), 1);
     EXPECT_TRUE(histoLines()[0].trimmed().endsWith("000    " + LostLine.toLatin1()));
-    EXPECT_EQ(s->HistoCode, "0");
-    EXPECT_EQ(s->FlagCommPerdue[0], 1);
+    EXPECT_EQ(s->common->HistoCode, "0");
+    EXPECT_EQ(s->status->FlagCommPerdue[0], 1);
     for (const QString& c : valueCaptions(0)) EXPECT_EQ(c, "---");
     EXPECT_EQ(log->Label37[0].caption(), "12");
     EXPECT_EQ(log->Label42[0].caption(), "34");
@@ -240,7 +243,7 @@ TEST_F(WatchdogTest, ALinkBackEndsTheLossAndOnlyOKLetsTheNextLossBeReportedAgain
     le1.model.silence(false);
     ASSERT_TRUE(t.time.runUntil([&] { return log->Label21[0].caption() == "yes"; }));
     t.time.advance(500);
-    EXPECT_EQ(s->FlagCommPerdue[0], 0);
+    EXPECT_EQ(s->status->FlagCommPerdue[0], 0);
     EXPECT_EQ(log->Label68.caption(), " 25°C");
 
     // Lost again before anyone pressed OK: box and blanks, but no new report.
@@ -254,7 +257,7 @@ TEST_F(WatchdogTest, ALinkBackEndsTheLossAndOnlyOKLetsTheNextLossBeReportedAgain
     // OK: the box closes for 25 ticks, then the loss is declared and reported anew.
     box()->OkValide.click();
     EXPECT_FALSE(box());
-    EXPECT_EQ(s->ComptageComm[0], 0);
+    EXPECT_EQ(s->common->ComptageComm[0], 0);
     t.time.advance(12900);
     EXPECT_FALSE(box());
     ASSERT_TRUE(t.time.runUntil([&] { return boxShown(); }, 600));
@@ -278,14 +281,14 @@ TEST_F(WatchdogTest, OKRestartsTheCountOfEveryLE)
     // LE-8 (never answered) is lost at 13 s, while LE-2 is still counting.
     t.time.advance(load + 13000 - t.time.nowMs());
     ASSERT_TRUE(boxShown());
-    ASSERT_EQ(s->FlagCommPerdue[7], 1);
-    ASSERT_EQ(s->FlagCommPerdue[1], 0);
-    ASSERT_GT(s->ComptageComm[1], 0);
+    ASSERT_EQ(s->status->FlagCommPerdue[7], 1);
+    ASSERT_EQ(s->status->FlagCommPerdue[1], 0);
+    ASSERT_GT(s->common->ComptageComm[1], 0);
     box()->OkValide.click();
     EXPECT_FALSE(box());
-    EXPECT_EQ(s->ComptageComm[1], 0);
-    EXPECT_EQ(s->ComptageComm[7], 0);
-    EXPECT_EQ(s->FlagCommSignalee[7], 0);
+    EXPECT_EQ(s->common->ComptageComm[1], 0);
+    EXPECT_EQ(s->common->ComptageComm[7], 0);
+    EXPECT_EQ(s->common->FlagCommSignalee[7], 0);
 
     // The next 500 ms ticks count again; the box does not come back.
     for (int tick = 0; tick < 25; ++tick) {
@@ -295,11 +298,11 @@ TEST_F(WatchdogTest, OKRestartsTheCountOfEveryLE)
     EXPECT_EQ(log->List4.items(), QStringList{"LE8  No communication with machine System!"});
 
     t.time.advance(load + 25999 - t.time.nowMs());
-    EXPECT_EQ(s->FlagCommPerdue[1], 0);
+    EXPECT_EQ(s->status->FlagCommPerdue[1], 0);
     t.time.advance(1);   // 13 s after the OK: both are lost, each reported anew
     EXPECT_TRUE(boxShown());
-    EXPECT_EQ(s->FlagCommPerdue[1], 1);
-    EXPECT_EQ(s->FlagCommPerdue[7], 1);
+    EXPECT_EQ(s->status->FlagCommPerdue[1], 1);
+    EXPECT_EQ(s->status->FlagCommPerdue[7], 1);
     EXPECT_EQ(log->List4.listCount(), 3);
     EXPECT_TRUE(log->List4.items().contains("LE2  No communication with machine System!"));
     EXPECT_EQ(log->List4.items().count("LE8  No communication with machine System!"), 2);
@@ -310,12 +313,12 @@ TEST_F(WatchdogTest, OneGreenTickStartsTheCountAgain)
     writeSettings({0}, true);
     start();
     t.time.advance(6000);
-    ASSERT_GE(s->ComptageComm[0], 10);
+    ASSERT_GE(s->common->ComptageComm[0], 10);
     log->link->LinkIndicatorOn(0);
     t.time.advance(500);
-    EXPECT_EQ(s->ComptageComm[0], 0);
+    EXPECT_EQ(s->common->ComptageComm[0], 0);
     t.time.advance(1000);   // "no" again
-    EXPECT_EQ(s->ComptageComm[0], 1);
+    EXPECT_EQ(s->common->ComptageComm[0], 1);
 }
 
 TEST_F(WatchdogTest, WithTheOptionOffTheWarningStopsButTheLossStands)
@@ -329,12 +332,12 @@ TEST_F(WatchdogTest, WithTheOptionOffTheWarningStopsButTheLossStands)
     log->link->LinkIndicatorOn(0);   // even a live link changes nothing while the option is off
     t.time.advance(5000);
     EXPECT_FALSE(box());
-    EXPECT_EQ(s->FlagCommPerdue[0], 1);
+    EXPECT_EQ(s->status->FlagCommPerdue[0], 1);
     EXPECT_EQ(log->Label68.caption(), "---");
 
     settings().Check3.setValue(1);
     log->link->LinkIndicatorOn(0);
     t.time.advance(500);
-    EXPECT_EQ(s->FlagCommPerdue[0], 0);
-    EXPECT_EQ(s->ComptageComm[0], 0);
+    EXPECT_EQ(s->status->FlagCommPerdue[0], 0);
+    EXPECT_EQ(s->common->ComptageComm[0], 0);
 }

@@ -5,8 +5,9 @@
 
 #include "parameters/ParametersState.h"
 #include "parameters/TestsMateriel.h"
-#include "run/RunState.h"
 #include "run/RunFixture.h"
+#include "run/RunState.h"
+#include "shell/LinkStatus.h"
 
 class HardwareTestsTest : public RunTest {
 protected:
@@ -16,7 +17,7 @@ protected:
     FakeLE& fakeOn(int le)
     {
         FakeLE& f = addFake(le);
-        s->ComPortOpen[le] = 1;
+        s->status->ComPortOpen[le] = 1;
         return f;
     }
     void choose(int le) { w().Option2[le].userClick(); }

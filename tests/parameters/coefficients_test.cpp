@@ -4,6 +4,8 @@
 #include "parameters/CoefficientFile.h"
 #include "parameters/Coefficients.h"
 #include "parameters/ParamsFixture.h"
+#include "shell/LinkStatus.h"
+#include "shell/ParametersShared.h"
 
 using namespace orv;
 
@@ -32,8 +34,8 @@ TEST_F(CoefficientsTest, StartUpDefaultsShowInEveryColumn)
 {
     EXPECT_EQ(fileLines(), coefficientDefaults());
     // Reception converts the start-up values without the window ever opening.
-    EXPECT_EQ(s->CoeffLE[coeffIndex(0, 0)], "1");
-    EXPECT_EQ(s->CoeffLE[coeffIndex(10, 7)], "4");
+    EXPECT_EQ(s->paramShared->CoeffLE[coeffIndex(0, 0)], "1");
+    EXPECT_EQ(s->paramShared->CoeffLE[coeffIndex(10, 7)], "4");
     Coefficients& w = open();
     EXPECT_TRUE(w.visible());
     for (int le = 0; le < 8; ++le) {
@@ -57,11 +59,11 @@ TEST_F(CoefficientsTest, OpenAndCloseWithoutEditsRewritesTheSameLines)
     lines[110] = "n/a";
     writeFile(CoeffFile, lines.join("\r\n").toLatin1() + "\r\n");
     open();
-    EXPECT_EQ(s->CoeffLE[coeffIndex(2, 1)], "");
+    EXPECT_EQ(s->paramShared->CoeffLE[coeffIndex(2, 1)], "");
     close();
     EXPECT_EQ(fileLines(), lines);
     EXPECT_TRUE(t.dialogs.shown.empty());
-    EXPECT_EQ(s->CoeffLE[coeffIndex(5, 7)], "n/a");
+    EXPECT_EQ(s->paramShared->CoeffLE[coeffIndex(5, 7)], "n/a");
 
     // Closed before its table has loaded: the file keeps its values.
     log->mnuCoeff.click();
@@ -90,7 +92,7 @@ TEST_F(CoefficientsTest, ACellStoresOnlyANumberWithAPoint)
         close();
         EXPECT_EQ(fileLines().value(30), c.stored);
         EXPECT_EQ(fileLines().size(), CoeffLines);
-        EXPECT_EQ(s->CoeffLE[32], c.stored);
+        EXPECT_EQ(s->paramShared->CoeffLE[32], c.stored);
         ASSERT_EQ(t.dialogs.shown.size(), c.warned ? 1u : 0u);
         if (c.warned) {
             EXPECT_TRUE(t.dialogs.shown[0].text.contains("LE-3 [LPC]"));
@@ -107,17 +109,17 @@ TEST_F(CoefficientsTest, ReceptionTakesTheNewFactorFromTheNextFrameAfterClosing)
     f[le::pos::LPC] = 100;
     fake.send(f);
     t.time.advance(100);
-    EXPECT_EQ(s->LogTextLPC[2], "100");
+    EXPECT_EQ(s->status->LogTextLPC[2], "100");
 
     Coefficients& w = open();
     w.Text3[0].setText("2,5");
     fake.send(f);
     t.time.advance(100);
-    EXPECT_EQ(s->LogTextLPC[2], "100");   // still the old factor while open
+    EXPECT_EQ(s->status->LogTextLPC[2], "100");   // still the old factor while open
     close();
     fake.send(f);
     t.time.advance(100);
-    EXPECT_EQ(s->LogTextLPC[2], "250");
+    EXPECT_EQ(s->status->LogTextLPC[2], "250");
 }
 
 TEST_F(CoefficientsTest, ActiveColumnsCloseUpToTheLeft)

@@ -5,7 +5,10 @@
 #include "parameters/FadecParameters.h"
 #include "run/RunFixture.h"
 #include "run/RunState.h"
+#include "shell/LinkStatus.h"
 #include "shell/Log.h"
+#include "shell/RunShared.h"
+#include "shell/State.h"
 
 using namespace orv;
 
@@ -15,33 +18,33 @@ protected:
     {
         RunTest::SetUp();
         t.time.advance(2000);   // the status refresh has painted the idle labels
-        s->SelectedLE = 1;
+        s->common->SelectedLE = 1;
         // The LE's delays as its start kept them, and a different PC copy.
-        s->ParamZ1[0] = 50;
-        s->ParamZ2[0] = 20;
-        s->ParamZ3[0] = 15;
+        s->runShared->ParamZ1[0] = 50;
+        s->runShared->ParamZ2[0] = 20;
+        s->runShared->ParamZ3[0] = 15;
         FadecParameters& params = *prog->form<FadecParameters>();
         params.setParamPC(18, "55");
         params.setParamPC(19, "25");
         params.setParamPC(20, "18");
-        s->TachyM[0] = 84;
-        s->TachyV1[0] = 80;
-        s->TachyV2[0] = 81;
-        s->EspionLPC[0] = 45;
-        s->EspionLFC[0] = 12;
-        s->FadecIO[0][10] = 25;
+        s->status->TachyM[0] = 84;
+        s->status->TachyV1[0] = 80;
+        s->status->TachyV2[0] = 81;
+        s->status->EspionLPC[0] = 45;
+        s->status->EspionLFC[0] = 12;
+        s->status->FadecIO[0][10] = 25;
         w().show();
     }
     EspionStart& w() { return *prog->form<EspionStart>(); }
     void startRequested()
     {
         log->Label26[0].setBackColor(plat::colors::Green);
-        s->FadecIO[0][2] = 1;
+        s->status->FadecIO[0][2] = 1;
     }
     void step(int n)
     {
-        s->FadecIO[0][5] = n;
-        s->StartStep[0] = uint8_t(n);
+        s->status->FadecIO[0][5] = n;
+        s->status->StartStep[0] = uint8_t(n);
         t.time.advance(330);
     }
     static QString head(int n) { return QString(" LE-1   Step= %1    ").arg(n, 3, 10, QLatin1Char('0')); }
@@ -127,7 +130,7 @@ TEST_F(EspionTest, ScriptedStartInFrench)
 
 TEST_F(EspionTest, FollowsOnlyOnceALabelShowedGreenAndOnlyRequestedStarts)
 {
-    s->FadecIO[0][2] = 1;
+    s->status->FadecIO[0][2] = 1;
     step(1);
     step(2);
     EXPECT_EQ(w().List1.listCount(), 0);   // no LE label green yet
@@ -135,12 +138,12 @@ TEST_F(EspionTest, FollowsOnlyOnceALabelShowedGreenAndOnlyRequestedStarts)
 
     // LE-3's label green: the caption names the selected LE all the same.
     log->Label26[2].setBackColor(plat::colors::Green);
-    s->FadecIO[0][2] = 0;
+    s->status->FadecIO[0][2] = 0;
     step(3);
     EXPECT_EQ(w().caption(), "  Debugger startup (Start LE)-1)");
     EXPECT_EQ(w().List1.listCount(), 0);   // no start requested: passed over
     EXPECT_FALSE(w().PrintList1.enabled());
-    s->FadecIO[0][2] = 1;
+    s->status->FadecIO[0][2] = 1;
     step(3);                              // already processed
     EXPECT_EQ(w().List1.listCount(), 0);
     step(7);
@@ -170,9 +173,9 @@ TEST_F(EspionTest, FollowsOnlyOnceALabelShowedGreenAndOnlyRequestedStarts)
 // sends, a parameter caption that is not a number and a full list.
 TEST_F(EspionTest, OddValuesNeitherStopNorCorruptTheList)
 {
-    s->ParamZ1[0] = 180;
-    s->ParamZ2[0] = 40;
-    s->ParamZ3[0] = 30;
+    s->runShared->ParamZ1[0] = 180;
+    s->runShared->ParamZ2[0] = 40;
+    s->runShared->ParamZ3[0] = 30;
     prog->form<FadecParameters>()->setParamPC(18, "abc");
     startRequested();
     step(2);

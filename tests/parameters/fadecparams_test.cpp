@@ -5,8 +5,12 @@
 #include "parameters/OKTransfert.h"
 #include "parameters/ParamTable.h"
 #include "parameters/ParametersState.h"
-#include "parameters/Saisie.h"
 #include "parameters/ParamsFixture.h"
+#include "parameters/Saisie.h"
+#include "shell/LinkRequest.h"
+#include "shell/LinkStatus.h"
+#include "shell/ParametersShared.h"
+#include "shell/State.h"
 
 using namespace orv;
 
@@ -55,7 +59,7 @@ TEST_F(FadecParamsTest, DefaultsWrittenToLE1GoInOneWriteFrameThenTheNotice)
     ASSERT_TRUE(next);
     EXPECT_EQ((*next)[0], le::BankCommand);
 
-    ASSERT_TRUE(t.time.runUntil([&] { return s->TransfertDone == 1; }));
+    ASSERT_TRUE(t.time.runUntil([&] { return s->paramShared->TransfertDone == 1; }));
     EXPECT_EQ(notice, "Backup completed successfully ! ");
     EXPECT_GE(noticeAt - sentAt, 200);
     EXPECT_LT(noticeAt - sentAt, 200 + 30);
@@ -63,7 +67,7 @@ TEST_F(FadecParamsTest, DefaultsWrittenToLE1GoInOneWriteFrameThenTheNotice)
     // The LE took the table; the window keeps its values; the record follows.
     for (int e = 1; e < 32; ++e) EXPECT_EQ(fake.model.parameters()[e], defaults[e]) << e;
     EXPECT_EQ(values()[18], "50");
-    EXPECT_EQ(s->ParamStamp[0][26], 115);
+    EXPECT_EQ(s->status->ParamStamp[0][26], 115);
 }
 
 TEST_F(FadecParamsTest, ReadFromTheLEFillsTheValuesFromItsAnswer)
@@ -78,7 +82,7 @@ TEST_F(FadecParamsTest, ReadFromTheLEFillsTheValuesFromItsAnswer)
     w().ReadConfig.click();
     EXPECT_EQ(values(), QStringList(QList<QString>(32, "0")));
     ASSERT_TRUE(t.time.runUntil([&] { return w().ParamPC(19) == "33"; }));
-    EXPECT_EQ(s->ParamStamp[2][19], 33);
+    EXPECT_EQ(s->status->ParamStamp[2][19], 33);
     EXPECT_TRUE(t.dialogs.shown.empty());
 }
 
@@ -86,7 +90,7 @@ TEST_F(FadecParamsTest, ClosedPortRefusesReadAndWriteForEveryLE)
 {
     for (int le : {1, 6, 7}) {
         SCOPED_TRACE(le);
-        s->SelectedLE = le + 1;
+        s->common->SelectedLE = le + 1;
         w().Label64.setCaption(QStringLiteral("Selected LE : %1").arg(le + 1));
         t.dialogs.shown.clear();
         w().ReadConfig.click();
@@ -99,7 +103,7 @@ TEST_F(FadecParamsTest, ClosedPortRefusesReadAndWriteForEveryLE)
             EXPECT_EQ(b.icon(), int(plat::mb::Exclamation));
         }
         EXPECT_EQ(values(), QStringList(QList<QString>(32, "0")));
-        EXPECT_EQ(s->SelectionBank, 0);
+        EXPECT_EQ(s->request->SelectionBank, 0);
     }
 }
 
@@ -125,7 +129,7 @@ TEST_F(FadecParamsTest, AValueThatIsNotAByteIsNeverSent)
         ASSERT_EQ(t.dialogs.shown.size(), 1u);
         EXPECT_EQ(t.dialogs.shown[0].text,
                   "Line 58 Max. Temp. Magnetron: value " + c.shown + " is not 0-255, nothing is written ");
-        EXPECT_EQ(s->SelectionBank, 0);
+        EXPECT_EQ(s->request->SelectionBank, 0);
         fake.takeWritten();
         t.time.advance(2000);
         const auto frames = framesWritten(fake);
@@ -143,7 +147,7 @@ TEST_F(FadecParamsTest, ZerosThenWriteSendZerosInPositionsOneToThirtyOne)
     w().ParamZero.click();
     fake.takeWritten();
     w().WriteConfig.click();
-    ASSERT_TRUE(t.time.runUntil([&] { return s->SelectionBank == 0; }));
+    ASSERT_TRUE(t.time.runUntil([&] { return s->request->SelectionBank == 0; }));
     const auto frames = framesWritten(fake);
     ASSERT_FALSE(frames.empty());
     le::Fields zeros{};
@@ -240,7 +244,7 @@ TEST_F(FadecParamsTest, ATitlePressOpensTheValueInputForItsEntry)
         w().Label61[c.entry].raiseMouse(w().Label61[c.entry].onMouseDown, a);
         EXPECT_TRUE(seen);
         EXPECT_FALSE(prog->ifLoaded<Saisie>());
-        EXPECT_EQ(prog->s.SaisieMode, 0);
+        EXPECT_EQ(prog->s.parameters->SaisieMode, 0);
         EXPECT_EQ(w().Label61[c.entry].backColor(),
                   c.entry % 2 == 0 ? FadecParameters::EvenRow : FadecParameters::OddRow);
     }

@@ -3,6 +3,8 @@
 // sweep counter and the pointer read-out, read back from Picture1.
 #include "parameters/HardwareTestsFixture.h"
 #include "parameters/ParametersState.h"
+#include "shell/LinkStatus.h"
+#include "shell/State.h"
 
 using namespace orv;
 
@@ -21,7 +23,7 @@ protected:
     void SetUp() override
     {
         HardwareTestsTest::SetUp();
-        s->SelectedLE = 1;
+        s->common->SelectedLE = 1;
         t.time.advance(600);   // loaded by the status timer
         scope().cls();
         s->parameters->CompteurScope = 0;
@@ -35,10 +37,10 @@ protected:
     }
     void samples(int lpc, int lfc, int mat, int sht)
     {
-        s->RawLPC[0] = uint8_t(lpc);
-        s->RawLFC[0] = uint8_t(lfc);
-        s->TempMAT[0] = uint8_t(mat);
-        s->TempSHT[0] = uint8_t(sht);
+        s->status->RawLPC[0] = uint8_t(lpc);
+        s->status->RawLFC[0] = uint8_t(lfc);
+        s->status->TempMAT[0] = uint8_t(mat);
+        s->status->TempSHT[0] = uint8_t(sht);
     }
     bool anyPixel(plat::Color c)
     {

@@ -2,9 +2,12 @@
 // start-up debugger after a scripted start, rendered offscreen and saved
 // under build/test-output/ for a person to look at.
 #include "parameters/EspionStart.h"
-#include "run/RunState.h"
 #include "parameters/HardwareTestsFixture.h"
+#include "run/RunState.h"
+#include "shell/LinkStatus.h"
 #include "shell/Log.h"
+#include "shell/RunShared.h"
+#include "shell/State.h"
 
 #include <QDir>
 #include <QImage>
@@ -40,14 +43,14 @@ TEST_F(HardwareTestsTest, ScreenshotOfTheHardwareTestsWithAScopeRun)
     w().Check11.userClick();
     w().Check6.userClick();
     w().Check3.userClick();
-    s->TachyM[1] = 84;
-    s->FadecIO[1][27] = 84;
+    s->status->TachyM[1] = 84;
+    s->status->FadecIO[1][27] = 84;
     // A scripted run: the light rises, then settles; temperatures climb.
     for (int i = 0; i < 120; ++i) {
-        s->RawLPC[1] = uint8_t(std::min(200, i * 4));
-        s->RawLFC[1] = uint8_t(std::min(120, i * 2));
-        s->TempMAT[1] = uint8_t(20 + i / 4);
-        s->TempSHT[1] = uint8_t(18 + i / 8);
+        s->status->RawLPC[1] = uint8_t(std::min(200, i * 4));
+        s->status->RawLFC[1] = uint8_t(std::min(120, i * 2));
+        s->status->TempMAT[1] = uint8_t(20 + i / 4);
+        s->status->TempSHT[1] = uint8_t(18 + i / 8);
         t.time.advance(500);
     }
     w().Picture1_MouseMove(0, 0, 1500, 1200);
@@ -59,21 +62,21 @@ TEST_F(HardwareTestsTest, ScreenshotOfTheHardwareTestsWithAScopeRun)
 TEST_F(HardwareTestsTest, ScreenshotOfTheStartUpDebugger)
 {
     t.time.advance(2000);
-    s->SelectedLE = 1;
-    s->ParamZ1[0] = 50;
-    s->ParamZ2[0] = 20;
-    s->ParamZ3[0] = 15;
-    s->TachyM[0] = 84;
-    s->EspionLPC[0] = 45;
-    s->EspionLFC[0] = 12;
-    s->FadecIO[0][10] = 25;
+    s->common->SelectedLE = 1;
+    s->runShared->ParamZ1[0] = 50;
+    s->runShared->ParamZ2[0] = 20;
+    s->runShared->ParamZ3[0] = 15;
+    s->status->TachyM[0] = 84;
+    s->status->EspionLPC[0] = 45;
+    s->status->EspionLFC[0] = 12;
+    s->status->FadecIO[0][10] = 25;
     EspionStart& d = *prog->form<EspionStart>();
     d.show();
     log->Label26[0].setBackColor(plat::colors::Green);
-    s->FadecIO[0][2] = 1;
+    s->status->FadecIO[0][2] = 1;
     for (int n : {1, 2, 3, 6, 7, 11, 12, 13, 14, 15, 16, 17, 64, 65, 85, 86, 87, 88, 89, 101}) {
-        s->FadecIO[0][5] = n;
-        s->StartStep[0] = uint8_t(n);
+        s->status->FadecIO[0][5] = n;
+        s->status->StartStep[0] = uint8_t(n);
         t.time.advance(330);
     }
     ASSERT_GT(d.List1.listCount(), 20);

@@ -1,13 +1,18 @@
 // The hardware-test window: the requests each test control puts in the
 // command frames to the chosen LE, what closing the window switches off,
 // the LE choice (relays released, colours, stored set-point), start and stop.
-#include "parameters/EspionStart.h"
-#include "parameters/FadecParameters.h"
-#include "parameters/LogParameters.h"
-#include "parameters/HardwareTestsFixture.h"
 #include "link/LinkState.h"
 #include "link/SetPointFile.h"
+#include "parameters/EspionStart.h"
+#include "parameters/FadecParameters.h"
+#include "parameters/HardwareTestsFixture.h"
+#include "parameters/LogParameters.h"
+#include "shell/LinkRequest.h"
+#include "shell/LinkStatus.h"
 #include "shell/Log.h"
+#include "shell/ParametersShared.h"
+#include "shell/State.h"
+#include "shell/TracesShared.h"
 
 #include <QFile>
 
@@ -15,8 +20,8 @@ using namespace orv;
 
 TEST_F(HardwareTestsTest, MenusOpenTheTestsOnlyForAnIdleLEAndTheDebugger)
 {
-    s->SelectedLE = 2;
-    s->PhaseLP[1] = 2;
+    s->common->SelectedLE = 2;
+    s->status->PhaseLP[1] = 2;
     log->parameters->mnuTestMateriel_Click();
     ASSERT_EQ(t.dialogs.shown.size(), 1u);
     EXPECT_EQ(t.dialogs.shown[0].text, "Tests can be done when phase (0)! ");
@@ -24,7 +29,7 @@ TEST_F(HardwareTestsTest, MenusOpenTheTestsOnlyForAnIdleLEAndTheDebugger)
     EXPECT_EQ(t.dialogs.shown[0].icon(), int(plat::mb::Critical));
     EXPECT_FALSE(w().visible());
 
-    s->PhaseLP[1] = 0;
+    s->status->PhaseLP[1] = 0;
     log->parameters->mnuTestMateriel_Click();
     EXPECT_EQ(t.dialogs.shown.size(), 1u);
     EXPECT_TRUE(w().visible());
@@ -70,8 +75,8 @@ TEST_F(HardwareTestsTest, EachTestControlRequestsOfTheChosenLEUntilTheWindowClos
     EXPECT_EQ(after[le::pos::RelayQTH], 0);
     EXPECT_EQ(after[le::pos::RelayAlarm], 0);
     EXPECT_EQ(after[le::pos::Cooling], 0);
-    EXPECT_EQ(s->RelayTestActive, 0);
-    EXPECT_EQ(s->FlagAffListeIO, 0);
+    EXPECT_EQ(s->paramShared->RelayTestActive, 0);
+    EXPECT_EQ(s->tracesShared->FlagAffListeIO, 0);
 }
 
 // A motor or fan test left running on an LE before another was chosen stops
@@ -80,22 +85,22 @@ TEST_F(HardwareTestsTest, ClosingStopsTheMotorAndFanTestsOfEveryLEItRanThemOn)
 {
     FakeLE& two = fakeOn(1);
     FakeLE& three = fakeOn(2);
-    s->ComPortOpen[3] = 1;
+    s->status->ComPortOpen[3] = 1;
     choose(1);
     w().Option1[1].userClick();   // "All On" on LE-2
     choose(2);
-    EXPECT_EQ(s->EnableCooling[1], 1);   // the choice leaves LE-2's test running
+    EXPECT_EQ(s->request->EnableCooling[1], 1);   // the choice leaves LE-2's test running
     EXPECT_TRUE(w().Option1[1].value());
     w().Option1[2].userClick();   // "Motor (M) On" on LE-3
     EXPECT_EQ(nextCommand(two)[le::pos::Cooling], 1);
     EXPECT_EQ(nextCommand(three)[le::pos::Cooling], 2);
     choose(3);
-    s->EnableCooling[3] = 4;      // a wear-counter request of the main window
+    s->request->EnableCooling[3] = 4;      // a wear-counter request of the main window
 
     closeWindow();
     EXPECT_EQ(nextCommand(two)[le::pos::Cooling], 0);
     EXPECT_EQ(nextCommand(three)[le::pos::Cooling], 0);
-    EXPECT_EQ(s->EnableCooling[3], 4);
+    EXPECT_EQ(s->request->EnableCooling[3], 4);
 }
 
 // The main window's relay clearing runs every 300 ms while no relay test is
@@ -105,52 +110,52 @@ TEST_F(HardwareTestsTest, AlarmRelayBoxKeepsItsRequestWhileTicked)
     FakeLE& two = fakeOn(1);
     choose(1);
     w().Check2.userClick();
-    EXPECT_EQ(s->RelayTestActive, 1);
+    EXPECT_EQ(s->paramShared->RelayTestActive, 1);
     t.time.advance(3000);
     EXPECT_EQ(nextCommand(two)[le::pos::RelayAlarm], 1);
     w().Check2.userClick();
     EXPECT_EQ(nextCommand(two)[le::pos::RelayAlarm], 0);
-    EXPECT_EQ(s->RelayTestActive, 1);
+    EXPECT_EQ(s->paramShared->RelayTestActive, 1);
 }
 
 TEST_F(HardwareTestsTest, QthRelayBoxSetsTheTestFlagTickedOrNot)
 {
-    s->ComPortOpen[1] = 1;
+    s->status->ComPortOpen[1] = 1;
     choose(1);
     w().Check1.userClick();
-    EXPECT_EQ(s->RelayTestActive, 1);
-    EXPECT_EQ(s->RelayQTH[1], 1);
+    EXPECT_EQ(s->paramShared->RelayTestActive, 1);
+    EXPECT_EQ(s->request->RelayQTH[1], 1);
     w().Check1.userClick();
-    EXPECT_EQ(s->RelayQTH[1], 0);
-    EXPECT_EQ(s->RelayTestActive, 1);
+    EXPECT_EQ(s->request->RelayQTH[1], 0);
+    EXPECT_EQ(s->paramShared->RelayTestActive, 1);
 
     w().Check1.userClick();
     w().Check2.userClick();
     closeWindow();
-    EXPECT_EQ(s->RelayQTH[1], 0);
-    EXPECT_EQ(s->RelayAlarm[1], 0);
-    EXPECT_EQ(s->RelayTestActive, 0);
+    EXPECT_EQ(s->request->RelayQTH[1], 0);
+    EXPECT_EQ(s->request->RelayAlarm[1], 0);
+    EXPECT_EQ(s->paramShared->RelayTestActive, 0);
 }
 
 TEST_F(HardwareTestsTest, ChoosingAnotherLEReleasesThePreviousRelaysAndFollowsTheNewPort)
 {
-    s->ComPortOpen[0] = 1;
-    s->ComPortOpen[1] = 1;
+    s->status->ComPortOpen[0] = 1;
+    s->status->ComPortOpen[1] = 1;
     choose(1);
     w().Check1.userClick();
     w().Check2.userClick();
     choose(0);
-    EXPECT_EQ(s->RelayQTH[1], 0);
-    EXPECT_EQ(s->RelayAlarm[1], 0);
+    EXPECT_EQ(s->request->RelayQTH[1], 0);
+    EXPECT_EQ(s->request->RelayAlarm[1], 0);
     EXPECT_EQ(w().Check1.value(), 0);
     EXPECT_EQ(w().Check2.value(), 0);
-    EXPECT_EQ(s->SelectedLE, 1);
+    EXPECT_EQ(s->common->SelectedLE, 1);
     w().Check1.userClick();
-    EXPECT_EQ(s->RelayQTH[0], 1);
+    EXPECT_EQ(s->request->RelayQTH[0], 1);
 
     // LE-3's port is closed: its choice is red and the tests are disabled.
     choose(2);
-    EXPECT_EQ(s->RelayQTH[0], 0);
+    EXPECT_EQ(s->request->RelayQTH[0], 0);
     EXPECT_FALSE(w().Check1.enabled());
     EXPECT_FALSE(w().Check2.enabled());
     for (int i = 0; i < 4; ++i) EXPECT_FALSE(w().Option1[i].enabled()) << i;
@@ -166,7 +171,7 @@ TEST_F(HardwareTestsTest, ChoosingAnotherLEReleasesThePreviousRelaysAndFollowsTh
 // A line that is missing, not a number or beyond the slider reads as 50.
 TEST_F(HardwareTestsTest, ChoosingAnLEShowsItsStoredSetPoint)
 {
-    const QString file = setPointFilePath(s->BaseFolder);
+    const QString file = setPointFilePath(s->common->BaseFolder);
     const struct {
         const char* what;
         std::optional<QByteArray> content;
@@ -190,28 +195,28 @@ TEST_F(HardwareTestsTest, ChoosingAnLEShowsItsStoredSetPoint)
         EXPECT_EQ(log->VScroll1.value(), r.slider) << r.what;
         EXPECT_EQ(log->Label3.caption(), QString::number(r.slider * 10)) << r.what;
         EXPECT_EQ(prog->form<FadecParameters>()->Label64.caption(), "LP Selected : 4") << r.what;
-        EXPECT_EQ(s->SelectedLE, 4) << r.what;
+        EXPECT_EQ(s->common->SelectedLE, 4) << r.what;
     }
     EXPECT_TRUE(t.dialogs.shown.empty());
 }
 
 TEST_F(HardwareTestsTest, StopRequestsInEveryPhaseStartOnlyInPhase0)
 {
-    s->ComPortOpen[1] = 1;
+    s->status->ComPortOpen[1] = 1;
     choose(1);
     for (int phase : {0, 3, 6}) {
-        s->StartStopPC[1] = 0;
-        s->PhaseLP[1] = uint8_t(phase);
+        s->request->StartStopPC[1] = 0;
+        s->status->PhaseLP[1] = uint8_t(phase);
         w().StoptTestLE.click();
-        EXPECT_EQ(s->StartStopPC[1], 2) << phase;
+        EXPECT_EQ(s->request->StartStopPC[1], 2) << phase;
     }
 
     // Not idle: no request, no box; the scope's time base runs all the same.
-    s->StartStopPC[1] = 0;
-    s->PhaseLP[1] = 5;
+    s->request->StartStopPC[1] = 0;
+    s->status->PhaseLP[1] = 5;
     w().Timer3.setEnabled(false);
     w().StartTestLE.click();
-    EXPECT_EQ(s->StartStopPC[1], 0);
+    EXPECT_EQ(s->request->StartStopPC[1], 0);
     EXPECT_TRUE(t.dialogs.shown.empty());
     EXPECT_TRUE(w().Timer3.enabled());
 }
@@ -231,9 +236,9 @@ TEST_F(HardwareTestsTest, StartReadsTheParametersThenStartsTheIdleLE)
 
 TEST_F(HardwareTestsTest, LoadEnablesTheTestsForAnOpenPortAndTheTimersPaintAndCaption)
 {
-    s->ComPortOpen[0] = 1;
+    s->status->ComPortOpen[0] = 1;
     closeWindow();
-    s->SelectedLE = 1;
+    s->common->SelectedLE = 1;
     t.time.advance(1200);   // the status timer loads it again, hidden; captions follow
     ASSERT_NE(prog->ifLoaded<TestsMateriel>(), nullptr);
     EXPECT_FALSE(w().visible());
@@ -248,7 +253,7 @@ TEST_F(HardwareTestsTest, LoadEnablesTheTestsForAnOpenPortAndTheTimersPaintAndCa
     EXPECT_TRUE(w().topmost());
 
     // With the selected LE's port closed at load, they stay disabled.
-    s->SelectedLE = 3;
+    s->common->SelectedLE = 3;
     closeWindow();
     EXPECT_FALSE(w().Check1.enabled());
     EXPECT_FALSE(w().Option1[0].enabled());
@@ -271,14 +276,14 @@ TEST_F(HardwareTestsTest, TheLEChoiceFollowsThePortsWhileTheWindowWaitsHidden)
         log->ActivationCOM();
     };
     setPort(2, true);
-    ASSERT_EQ(s->ComPortOpen[2], 1);
+    ASSERT_EQ(s->status->ComPortOpen[2], 1);
     t.time.advance(300);
     EXPECT_EQ(w().Option2[2].backColor(), green);
     EXPECT_EQ(w().Option2[1].backColor(), red);
 
     t.time.advance(3000);
     setPort(2, false);
-    ASSERT_EQ(s->ComPortOpen[2], 0);
+    ASSERT_EQ(s->status->ComPortOpen[2], 0);
     t.time.advance(300);
     EXPECT_EQ(w().Option2[2].backColor(), red);
 

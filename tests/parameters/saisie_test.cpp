@@ -2,9 +2,10 @@
 // stores into, read-only entries kept as shown, and the title colours
 // restored by OK and Cancel.
 
-#include "parameters/ParametersState.h"
 #include "parameters/FadecParameters.h"
+#include "parameters/ParametersState.h"
 #include "parameters/Saisie.h"
+#include "shell/ParametersShared.h"
 #include "support/ProgramFixture.h"
 
 #include <QTest>
@@ -36,7 +37,7 @@ protected:
         entry.Label3.setCaption(prog->s.parameters->ParamMin[p]);
         entry.Label4.setCaption(prog->s.parameters->ParamMax[p]);
         entry.Text1.setEnabled(p >= 9);
-        prog->s.SaisieMode = 0;
+        prog->s.parameters->SaisieMode = 0;
         t.dialogs.onModal = [&entry, user](plat::Form&) { user(entry); };
         entry.show(true);
         t.dialogs.onModal = nullptr;
@@ -60,7 +61,7 @@ TEST_F(SaisieTest, OnlyANumberWithinTheEntrysBoundsIsStored)
         // Either way the opened title has its row colour back.
         EXPECT_EQ(prog->form<FadecParameters>()->Label61[18].backColor(), plat::rgb(255, 255, 128));
     }
-    EXPECT_EQ(prog->s.SpeedM, 0);
+    EXPECT_EQ(prog->s.paramShared->SpeedM, 0);
 }
 
 // Keys typed into the entry box: Enter presses OK, Escape presses Cancel.

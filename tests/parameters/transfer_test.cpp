@@ -1,6 +1,8 @@
 // The parameter transfer notice: shown 200 ms after a completed transfer as a
 // modal window, closed 2 s later, which alone sets TransfertDone.
 #include "parameters/OKTransfert.h"
+#include "shell/LinkStatus.h"
+#include "shell/ParametersShared.h"
 #include "support/ProgramFixture.h"
 
 using namespace orv;
@@ -17,7 +19,7 @@ protected:
     // What a completed transfer does: the text, then Timer44.
     void complete(const QString& text)
     {
-        prog->s.MessageTransfert = text;
+        prog->s.status->MessageTransfert = text;
         log->Timer44.setEnabled(true);
     }
     // The notice's state, watched from inside its modal wait.
@@ -36,7 +38,7 @@ protected:
             seen.text = n->Label1.caption();
             seen.caption = n->caption();
             seen.modal = n->isModal();
-            EXPECT_EQ(prog->s.TransfertDone, 0);
+            EXPECT_EQ(prog->s.paramShared->TransfertDone, 0);
         };
     }
 };
@@ -45,11 +47,11 @@ TEST_F(TransferTest, NoticeOpensAfter200msAndItsClosingReleasesTheWait)
 {
     Seen seen;
     watch(seen);
-    prog->s.TransfertDone = 0;
+    prog->s.paramShared->TransfertDone = 0;
     const int64_t start = t.time.nowMs();
     complete("Reading the settings on LE3 went well ! ");
 
-    ASSERT_TRUE(t.time.runUntil([&] { return prog->s.TransfertDone == 1; }));
+    ASSERT_TRUE(t.time.runUntil([&] { return prog->s.paramShared->TransfertDone == 1; }));
     EXPECT_EQ(seen.openedAt - start, 200);
     EXPECT_EQ(t.time.nowMs() - start, 2200);
     EXPECT_EQ(seen.text, "Reading the settings on LE3 went well ! ");
@@ -83,6 +85,6 @@ TEST_F(TransferTest, ASecondCompletionWhileShownGetsNoNoticeOfItsOwn)
     t.time.advance(10000);
     EXPECT_EQ(notices, 1);
     EXPECT_EQ(shownText, "Backup completed successfully ! ");
-    EXPECT_EQ(prog->s.TransfertDone, 1);
+    EXPECT_EQ(prog->s.paramShared->TransfertDone, 1);
     EXPECT_FALSE(log->Timer44.enabled());
 }

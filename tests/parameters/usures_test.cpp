@@ -1,8 +1,9 @@
 // The wear-counter window: the password file and the password check, the
 // read of an LE's counters through its wear-counter frame, the resets sent to
 // the chosen LEs only, and the columns of the activated LEs.
-#include "parameters/Usures.h"
 #include "parameters/ParamsFixture.h"
+#include "parameters/Usures.h"
+#include "shell/LinkRequest.h"
 
 using namespace orv;
 
@@ -111,7 +112,7 @@ TEST_F(UsuresTest, AResetGoesToTheChosenLEsOnlyBehindItsPassword)
 
     // Without its password the reset sends nothing.
     w.Activation[2].click();
-    EXPECT_EQ(s->EnableCooling[1], 0);
+    EXPECT_EQ(s->request->EnableCooling[1], 0);
     t.time.advance(2000);
 
     w.Text1[2].setText("5809");
@@ -123,8 +124,8 @@ TEST_F(UsuresTest, AResetGoesToTheChosenLEsOnlyBehindItsPassword)
     EXPECT_EQ(w.Activation[2].backColor(), Usures::Marked);
     for (int le = 0; le < 6; ++le) {
         const bool chosen = le == 1 || le == 3;
-        EXPECT_EQ(s->SubCommand[le], chosen ? 4 : 0) << le;
-        EXPECT_EQ(s->EnableCooling[le], chosen ? 4 : 0) << le;
+        EXPECT_EQ(s->request->SubCommand[le], chosen ? 4 : 0) << le;
+        EXPECT_EQ(s->request->EnableCooling[le], chosen ? 4 : 0) << le;
     }
     t.time.advance(1900);
     EXPECT_EQ(w.Activation[2].backColor(), Usures::Marked);

@@ -2,8 +2,11 @@
 // parameter records, the layout by the activated LEs, and the "Read LEn"
 // buttons with their port refusal.
 #include "parameters/FadecParameters.h"
-#include "parameters/ValeurDesParam.h"
 #include "parameters/ParamsFixture.h"
+#include "parameters/ValeurDesParam.h"
+#include "shell/LinkRequest.h"
+#include "shell/LinkStatus.h"
+#include "shell/State.h"
 
 using namespace orv;
 
@@ -46,7 +49,7 @@ TEST_F(ValeurDesParamTest, ReadButtonOnlyForAnIdleLEWithItsPortOpen)
     openPort(2);
     openPort(3);
     ValeurDesParam& w = open();
-    s->PhaseLP[2] = 5;
+    s->status->PhaseLP[2] = 5;
     t.time.advance(300);
     EXPECT_FALSE(w.LireLP2.enabled());   // port closed
     EXPECT_FALSE(w.LireLP3.enabled());   // running
@@ -67,9 +70,9 @@ TEST_F(ValeurDesParamTest, ReadWithThePortClosedOnlyWarns)
         EXPECT_EQ(t.dialogs.shown[0].title, " Warning ! ");
         EXPECT_EQ(t.dialogs.shown[0].icon(), int(plat::mb::Exclamation));
     }
-    EXPECT_EQ(s->SelectedLE, 1);
+    EXPECT_EQ(s->common->SelectedLE, 1);
     EXPECT_EQ(log->Label26[4].backColor(), before);
-    EXPECT_EQ(s->SelectionBank, 0);
+    EXPECT_EQ(s->request->SelectionBank, 0);
 }
 
 TEST_F(ValeurDesParamTest, ReadLE2SelectsItAndListsItsTable)
@@ -80,11 +83,11 @@ TEST_F(ValeurDesParamTest, ReadLE2SelectsItAndListsItsTable)
     t.time.advance(500);
     fake.takeWritten();
     w.LireLP2.click();
-    EXPECT_EQ(s->SelectedLE, 2);
+    EXPECT_EQ(s->common->SelectedLE, 2);
     EXPECT_EQ(log->Label26[1].backColor(), plat::rgb(0x5B, 0xFF, 0x00));
     EXPECT_EQ(log->Label26[0].backColor(), plat::ButtonFace);
     EXPECT_EQ(prog->form<FadecParameters>()->Label64.caption(), "Selected LE : 2");
-    ASSERT_TRUE(t.time.runUntil([&] { return s->ParamStamp[1][26] == 115; }));
+    ASSERT_TRUE(t.time.runUntil([&] { return s->status->ParamStamp[1][26] == 115; }));
     const auto frames = framesWritten(fake);
     ASSERT_FALSE(frames.empty());
     EXPECT_EQ(frames.front()[0], le::BankReadParam);
@@ -99,7 +102,7 @@ TEST_F(ValeurDesParamTest, ReadLE2SelectsItAndListsItsTable)
 TEST_F(ValeurDesParamTest, Screenshot)
 {
     activate({0, 1, 2, 3, 4, 5, 6, 7});
-    s->ParamStamp[0][26] = 115;
+    s->status->ParamStamp[0][26] = 115;
     ValeurDesParam& w = open();
     t.time.advance(1200);
     screenshot(w, "valeur_des_param");

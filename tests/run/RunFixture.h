@@ -5,6 +5,7 @@
 
 #include "model/Frames.h"
 #include "platform/Timer.h"
+#include "shell/LinkStatus.h"
 #include "shell/ParamLogicielVB.h"
 #include "support/FakeLE.h"
 #include "support/ProgramFixture.h"
@@ -34,8 +35,8 @@ protected:
     // What gates a parameter read, as reception leaves it for a marked idle frame.
     void markIdle(int le)
     {
-        s->SynchroRS232[le] = 123;
-        s->PhaseLP[le] = 0;
+        s->status->SynchroRS232[le] = 123;
+        s->status->PhaseLP[le] = 0;
     }
 
     // A number file's content as the program prints it: " 50 " lines.

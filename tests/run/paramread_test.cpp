@@ -2,11 +2,16 @@
 // read request and the yielding wait, the list and the values kept, the start
 // request and history line, the nested start, and the end of the program
 // cutting a wait short.
-#include "run/RunState.h"
 #include "parameters/ValeurDesParam.h"
 #include "run/RunFixture.h"
+#include "run/RunState.h"
 #include "scheduler/SelectionStart.h"
+#include "shell/LinkRequest.h"
+#include "shell/LinkStatus.h"
 #include "shell/Log.h"
+#include "shell/ParametersShared.h"
+#include "shell/RunShared.h"
+#include "shell/State.h"
 
 
 using namespace orv;
@@ -38,7 +43,7 @@ protected:
     {
         release = std::make_unique<plat::Timer>(t.time, "release", ms, true);
         release->onTimer = [this] {
-            s->TransfertDone = 1;
+            s->paramShared->TransfertDone = 1;
             release->setEnabled(false);
         };
     }
@@ -53,8 +58,8 @@ protected:
         t.time.post([this] { log->LectParamStampLE1(); });
         at(3000, std::move(end));
         EXPECT_FALSE(t.time.advance(20000));
-        EXPECT_EQ(s->SelectionBank, 2);
-        EXPECT_EQ(s->StartStopPC[0], 0);
+        EXPECT_EQ(s->request->SelectionBank, 2);
+        EXPECT_EQ(s->request->StartStopPC[0], 0);
         // Quit destroys the main window; while it still stands, LE-1 is not shown started.
         if (Log* w = prog->Log.ifLoaded()) {
             EXPECT_NE(w->Label26[0].backColor(), plat::colors::Green);
@@ -82,22 +87,22 @@ TEST_F(ParamReadTest, GateRefusesWithoutAnyChange)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         if (c.open) openPort(2); else log->MSComm(2).setPortOpen(false);
-        s->SynchroRS232[2] = uint8_t(c.marker);
-        s->PhaseLP[2] = uint8_t(c.phase);
-        s->StartStopPC[2] = 1;   // written by START LE before the call
-        s->RestSeconds[2] = 37;
-        s->SelectionBank = 0;
-        s->SelectedLE = 1;
-        s->TransfertDone = 1;
+        s->status->SynchroRS232[2] = uint8_t(c.marker);
+        s->status->PhaseLP[2] = uint8_t(c.phase);
+        s->request->StartStopPC[2] = 1;   // written by START LE before the call
+        s->runShared->RestSeconds[2] = 37;
+        s->request->SelectionBank = 0;
+        s->common->SelectedLE = 1;
+        s->paramShared->TransfertDone = 1;
         const QString before = histo();
 
         log->LectParamStampLE3();
 
-        EXPECT_EQ(s->SelectionBank, 0);
-        EXPECT_EQ(s->SelectedLE, 1);
-        EXPECT_EQ(s->TransfertDone, 1);
-        EXPECT_EQ(s->RestSeconds[2], 37);
-        EXPECT_EQ(s->StartStopPC[2], 1);   // the caller's request stays
+        EXPECT_EQ(s->request->SelectionBank, 0);
+        EXPECT_EQ(s->common->SelectedLE, 1);
+        EXPECT_EQ(s->paramShared->TransfertDone, 1);
+        EXPECT_EQ(s->runShared->RestSeconds[2], 37);
+        EXPECT_EQ(s->request->StartStopPC[2], 1);   // the caller's request stays
         EXPECT_FALSE(log->Timer38.enabled());
         EXPECT_EQ(histo(), before);
         EXPECT_FALSE(prog->form<ValeurDesParam>().isLoaded());
@@ -108,17 +113,17 @@ TEST_F(ParamReadTest, ReadsListsKeepsAndStartsOnTheFakeLE)
 {
     FakeLE& fake = addFake(0);
     giveTable(fake, tableForTest());
-    ASSERT_TRUE(t.time.runUntil([&] { return s->SynchroRS232[0] == 123; }));
+    ASSERT_TRUE(t.time.runUntil([&] { return s->status->SynchroRS232[0] == 123; }));
     const size_t sentBefore = fake.commands().size();
-    s->StartStopPC[0] = 1;
-    s->FlagConsignePWLE1[0] = 1;
-    s->LoggerHeaderDone[0] = 1;
+    s->request->StartStopPC[0] = 1;
+    s->runShared->FlagConsignePWLE1[0] = 1;
+    s->runShared->LoggerHeaderDone[0] = 1;
     log->Label26[0].setBackColor(plat::colors::Orange);
 
     log->LectParamStampLE1();   // returns once the transfer notice has closed
 
-    EXPECT_EQ(s->TransfertDone, 1);
-    EXPECT_EQ(s->SelectedLE, 1);
+    EXPECT_EQ(s->paramShared->TransfertDone, 1);
+    EXPECT_EQ(s->common->SelectedLE, 1);
     // The read request went out once, with the start request beside it.
     const auto& sent = fake.commands();
     ASSERT_GT(sent.size(), sentBefore);
@@ -136,22 +141,22 @@ TEST_F(ParamReadTest, ReadsListsKeepsAndStartsOnTheFakeLE)
     EXPECT_EQ(l.list(31), "00   2");
     EXPECT_FALSE(prog->form<ValeurDesParam>()->visible());
 
-    EXPECT_EQ(s->ParamZ1[0], 115);
-    EXPECT_EQ(s->ParamZ2[0], 22);
-    EXPECT_EQ(s->ParamZ3[0], 5);
-    EXPECT_EQ(s->TempMagnOff[0], 41);
-    EXPECT_EQ(s->LevelStartLP[0], 77);
-    EXPECT_EQ(s->LevelParam27[0], 255);
-    EXPECT_EQ(s->MaxTempSHT[0], 66);
+    EXPECT_EQ(s->runShared->ParamZ1[0], 115);
+    EXPECT_EQ(s->runShared->ParamZ2[0], 22);
+    EXPECT_EQ(s->runShared->ParamZ3[0], 5);
+    EXPECT_EQ(s->runShared->TempMagnOff[0], 41);
+    EXPECT_EQ(s->runShared->LevelStartLP[0], 77);
+    EXPECT_EQ(s->runShared->LevelParam27[0], 255);
+    EXPECT_EQ(s->runShared->MaxTempSHT[0], 66);
 
-    EXPECT_EQ(s->StartStopPC[0], 1);
-    EXPECT_EQ(s->FlagConsignePWLE1[0], 0);
-    EXPECT_EQ(s->LoggerHeaderDone[0], 0);
+    EXPECT_EQ(s->request->StartStopPC[0], 1);
+    EXPECT_EQ(s->runShared->FlagConsignePWLE1[0], 0);
+    EXPECT_EQ(s->runShared->LoggerHeaderDone[0], 0);
     EXPECT_EQ(log->Label26[0].backColor(), plat::colors::Green);
     EXPECT_TRUE(log->Timer5.enabled());   // the trace starts again on the left
     EXPECT_EQ(histoMessages().last(), "LE1  Starting LE ");
     EXPECT_TRUE(histo().contains("    000    LE1  Starting LE \r\n"));
-    EXPECT_EQ(s->HistoCode, "0");
+    EXPECT_EQ(s->common->HistoCode, "0");
 }
 
 TEST_F(ParamReadTest, ASecondStartBeforeTheFirstRequestWentOutTakesTheRequest)
@@ -159,10 +164,10 @@ TEST_F(ParamReadTest, ASecondStartBeforeTheFirstRequestWentOutTakesTheRequest)
     FakeLE& one = addFake(0);
     FakeLE& two = addFake(1);
     giveTable(two, tableForTest());
-    ASSERT_TRUE(t.time.runUntil([&] { return s->SynchroRS232[0] == 123 && s->SynchroRS232[1] == 123; }));
+    ASSERT_TRUE(t.time.runUntil([&] { return s->status->SynchroRS232[0] == 123 && s->status->SynchroRS232[1] == 123; }));
     const size_t oneBefore = one.commands().size(), twoBefore = two.commands().size();
-    s->StartStopPC[0] = 1;
-    s->StartStopPC[1] = 1;
+    s->request->StartStopPC[0] = 1;
+    s->request->StartStopPC[1] = 1;
     // LE-2's start comes 5 ms into LE-1's wait, before LE-1's reply timer (30 ms).
     at(5, [&] { log->LectParamStampLE2(); });
 
@@ -178,12 +183,12 @@ TEST_F(ParamReadTest, ASecondStartBeforeTheFirstRequestWentOutTakesTheRequest)
     // One transfer released both: the inner start first, then the outer one
     // with what LE-1 last sent (nothing: zeros).
     EXPECT_EQ(histoMessages().mid(histoMessages().size() - 2), QStringList({"LE2  Starting LE ", "LE1  Starting LE "}));
-    EXPECT_EQ(s->StartStopPC[0], 1);
-    EXPECT_EQ(s->StartStopPC[1], 1);
-    EXPECT_EQ(s->ParamZ1[1], 115);
+    EXPECT_EQ(s->request->StartStopPC[0], 1);
+    EXPECT_EQ(s->request->StartStopPC[1], 1);
+    EXPECT_EQ(s->runShared->ParamZ1[1], 115);
     EXPECT_EQ(list(0).list(13), "18   0");
-    EXPECT_EQ(s->ParamZ1[0], 0);
-    EXPECT_EQ(s->SelectedLE, 2);
+    EXPECT_EQ(s->runShared->ParamZ1[0], 0);
+    EXPECT_EQ(s->common->SelectedLE, 2);
 }
 
 TEST_F(ParamReadTest, OnlyLE4TurnsTheEventListRed)
@@ -203,7 +208,7 @@ TEST_F(ParamReadTest, AStartEndsARestCountdownAtOnce)
 {
     openPort(5);
     markIdle(5);
-    s->RestSeconds[5] = 90;
+    s->runShared->RestSeconds[5] = 90;
     log->Timer41.setEnabled(true);
     t.time.advance(5000);
     ASSERT_EQ(log->Picture4[5].canvas().printedTexts(), QStringList({" Rest  85 sec."}));
@@ -214,11 +219,11 @@ TEST_F(ParamReadTest, AStartEndsARestCountdownAtOnce)
     EXPECT_TRUE(c.printedTexts().isEmpty());
     EXPECT_EQ(c.backColor(), plat::colors::Grey);
     EXPECT_EQ(c.point(300, 150), plat::colors::Grey);
-    EXPECT_EQ(s->RestSeconds[5], 0);
-    EXPECT_EQ(s->ComptageCOM[5], 0);
+    EXPECT_EQ(s->runShared->RestSeconds[5], 0);
+    EXPECT_EQ(s->runShared->ComptageCOM[5], 0);
 
     t.time.advance(1000);
-    EXPECT_EQ(s->RestSeconds[5], 90);
+    EXPECT_EQ(s->runShared->RestSeconds[5], 90);
     EXPECT_FALSE(log->Timer41.enabled());
     EXPECT_TRUE(c.printedTexts().isEmpty());
 }

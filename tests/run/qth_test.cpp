@@ -2,6 +2,8 @@
 // port, the button's caption and colour, and StartHalogen.ini.
 #include "run/QthStartFile.h"
 #include "run/RunFixture.h"
+#include "run/RunState.h"
+#include "shell/LinkRequest.h"
 #include "shell/Log.h"
 
 using namespace orv;
@@ -25,14 +27,14 @@ TEST_F(QthTest, SwitchOnRequestsTheActivatedLEsWithAnOpenPort)
 {
     activate({0, 2});
     openPort(0);   // LE-3's port stays closed
-    s->RelayQTH[2] = 7;
+    s->request->RelayQTH[2] = 7;
     button().click();
-    EXPECT_EQ(s->RelayQTH[0], 1);
-    EXPECT_EQ(s->RelayQTH[2], 7);
-    EXPECT_EQ(s->RelayQTH[1], 0);
+    EXPECT_EQ(s->request->RelayQTH[0], 1);
+    EXPECT_EQ(s->request->RelayQTH[2], 7);
+    EXPECT_EQ(s->request->RelayQTH[1], 0);
     EXPECT_EQ(button().backColor(), LightOrange);
     EXPECT_EQ(button().caption(), "QTH-Stop");
-    EXPECT_EQ(s->FlagCommHal, 1);
+    EXPECT_EQ(s->run->FlagCommHal, 1);
     EXPECT_EQ(readFile(file), "1\r\n");
 }
 
@@ -41,9 +43,9 @@ TEST_F(QthTest, LE7AndLE8NeverGetARequest)
     activate({0, 1, 2, 3, 4, 5, 6, 7});
     for (int le = 0; le < 8; ++le) openPort(le);
     button().click();
-    for (int le = 0; le < 6; ++le) EXPECT_EQ(s->RelayQTH[le], 1) << le;
-    EXPECT_EQ(s->RelayQTH[6], 0);
-    EXPECT_EQ(s->RelayQTH[7], 0);
+    for (int le = 0; le < 6; ++le) EXPECT_EQ(s->request->RelayQTH[le], 1) << le;
+    EXPECT_EQ(s->request->RelayQTH[6], 0);
+    EXPECT_EQ(s->request->RelayQTH[7], 0);
 }
 
 TEST_F(QthTest, WithNoActivatedLEOnlyTheCaptionToggles)
@@ -54,7 +56,7 @@ TEST_F(QthTest, WithNoActivatedLEOnlyTheCaptionToggles)
     EXPECT_EQ(button().caption(), "QTH-Stop");
     EXPECT_EQ(button().backColor(), plat::colors::LightGrey);
     EXPECT_EQ(readFile(file), "1\r\n");
-    EXPECT_EQ(s->RelayQTH, (PerLE<uint8_t>{}));
+    EXPECT_EQ(s->request->RelayQTH, (PerLE<uint8_t>{}));
 
     // Switching off says "off" in the file too, so the next start does not
     // switch the lamps on by itself.
@@ -62,7 +64,7 @@ TEST_F(QthTest, WithNoActivatedLEOnlyTheCaptionToggles)
     EXPECT_EQ(button().caption(), "QTH-Start");
     EXPECT_EQ(button().backColor(), plat::colors::LightGrey);
     EXPECT_EQ(readFile(file), "0\r\n");
-    EXPECT_EQ(s->FlagCommHal, 0);
+    EXPECT_EQ(s->run->FlagCommHal, 0);
 }
 
 // Lamps switched on with LE-1, LE-1 then deactivated (and LE-2's port closed
@@ -74,14 +76,14 @@ TEST_F(QthTest, SwitchOffClearsEverythingTheButtonServes)
     openPort(0);
     openPort(1);
     button().click();
-    ASSERT_EQ(s->RelayQTH[1], 1);
+    ASSERT_EQ(s->request->RelayQTH[1], 1);
     activate({});
     log->MSComm(1).setPortOpen(false);
-    s->RelayQTH[6] = 1;
+    s->request->RelayQTH[6] = 1;
 
     button().click();
-    for (int le = 0; le < 6; ++le) EXPECT_EQ(s->RelayQTH[le], 0) << le;
-    EXPECT_EQ(s->RelayQTH[6], 1);
+    for (int le = 0; le < 6; ++le) EXPECT_EQ(s->request->RelayQTH[le], 0) << le;
+    EXPECT_EQ(s->request->RelayQTH[6], 1);
     EXPECT_EQ(button().caption(), "QTH-Start");
     EXPECT_EQ(button().backColor(), plat::ButtonFace);
     EXPECT_EQ(readFile(file), "0\r\n");

@@ -2,6 +2,7 @@
 // LE's rest picture, and the counter values other parts write meanwhile.
 #include "run/RunFixture.h"
 #include "shell/Log.h"
+#include "shell/RunShared.h"
 
 using namespace orv;
 
@@ -10,7 +11,7 @@ protected:
     // What reception does when the LE enters phase 6.
     void enterRest(int le)
     {
-        s->RestSeconds[le] = 90;
+        s->runShared->RestSeconds[le] = 90;
         log->RestTimer(le).setEnabled(true);
     }
     QStringList texts(int le) const { return log->Picture4[le].canvas().printedTexts(); }
@@ -35,7 +36,7 @@ TEST_F(RestTest, CountsDownEachSecondThenGreysAndStops)
     EXPECT_EQ(c.backColor(), plat::colors::Grey);
     EXPECT_EQ(c.point(600, 250), plat::colors::Grey);
     EXPECT_FALSE(log->Timer53.enabled());
-    EXPECT_EQ(s->RestSeconds[le], 90);
+    EXPECT_EQ(s->runShared->RestSeconds[le], 90);
 }
 
 TEST_F(RestTest, ValuesWrittenMeanwhileTakeEffectAtTheNextTick)
@@ -51,7 +52,7 @@ TEST_F(RestTest, ValuesWrittenMeanwhileTakeEffectAtTheNextTick)
         enterRest(0);
         t.time.advance(10000);
         ASSERT_EQ(texts(0), QStringList{rest(80)});
-        s->RestSeconds[0] = uint8_t(c.written);
+        s->runShared->RestSeconds[0] = uint8_t(c.written);
         t.time.advance(999);
         EXPECT_EQ(texts(0), QStringList{rest(80)});   // the last text stays until the tick
         t.time.advance(1);
@@ -74,11 +75,11 @@ TEST_F(RestTest, EachLECountsOnItsOwn)
 
 TEST_F(RestTest, ACounterWrittenWhileIdleIsNeverShown)
 {
-    s->RestSeconds[3] = 60;
+    s->runShared->RestSeconds[3] = 60;
     t.time.advance(5000);
     EXPECT_TRUE(texts(3).isEmpty());
     EXPECT_FALSE(log->Timer39.enabled());
-    EXPECT_EQ(s->RestSeconds[3], 60);
+    EXPECT_EQ(s->runShared->RestSeconds[3], 60);
 }
 
 // The longest countdown text fits the rest picture: as drawn, its last

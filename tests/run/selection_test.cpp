@@ -2,11 +2,19 @@
 // (flash, captions, set-point file, slider, items offered), and what each
 // pop-up item does to the run mode, the schedule state, the start-selection
 // window and the LEs' requests.
-#include "run/RunState.h"
+#include "alarms/AlarmsState.h"
 #include "parameters/FadecParameters.h"
 #include "run/RunFixture.h"
+#include "run/RunState.h"
 #include "scheduler/SelectionStart.h"
+#include "shell/LinkRequest.h"
+#include "shell/LinkStatus.h"
 #include "shell/Log.h"
+#include "shell/RunShared.h"
+#include "shell/ScheduleFlags.h"
+#include "shell/ShellState.h"
+#include "shell/State.h"
+#include "shell/TracesShared.h"
 
 #include <QTest>
 
@@ -40,13 +48,13 @@ protected:
     {
         int mode = 0, count = 0;
         for (int m = 0; m < 8; ++m)
-            if (s->SelectionMode[le][m] == 1) mode = m, ++count;
+            if (s->schedule->SelectionMode[le][m] == 1) mode = m, ++count;
         return count <= 1 ? mode : -1;
     }
     void setMode(int le, int mode)
     {
-        s->SelectionMode[le].fill(0);
-        if (mode) s->SelectionMode[le][mode] = 1;
+        s->schedule->SelectionMode[le].fill(0);
+        if (mode) s->schedule->SelectionMode[le][mode] = 1;
     }
     plat::Menu* item(int mode)
     {
@@ -58,15 +66,15 @@ protected:
     // The schedule state that a run-mode item resets, dirtied.
     void dirtySchedule(int le)
     {
-        s->StartStopPC[le] = 2;
-        s->StartNorm[le] = s->StartSym[le] = s->StartSymStop[le] = s->StartStop[le] = 0;
-        s->CompteursNorm[le] = s->Compteurs[le] = s->CompteursSym[le] = 3;
-        s->ComptageTempo[le] = s->ComptageSymTempo[le] = 44;
-        s->FlagTraceNormal[le] = s->FlagCycleSym[le] = s->FlagSymMinutes[le] = s->FlagDemiCycleOff[le] = 1;
-        s->DebutTraceNormalX[le] = s->CurseurSymX[le] = s->CyclesEffectues[le] = 9;
-        s->FlagDefautAsym[le] = s->FlagDefautPlan[le] = s->FlagSymBlocage[le] = s->FlagSymEtat[le] = 1;
-        s->FlagVerouillage[le] = s->FlagEtat[le] = 1;
-        s->TraceX[le] = 300;
+        s->request->StartStopPC[le] = 2;
+        s->schedule->StartNorm[le] = s->schedule->StartSym[le] = s->schedule->StartSymStop[le] = s->schedule->StartStop[le] = 0;
+        s->schedule->CompteursNorm[le] = s->schedule->Compteurs[le] = s->schedule->CompteursSym[le] = 3;
+        s->schedule->ComptageTempo[le] = s->schedule->ComptageSymTempo[le] = 44;
+        s->schedule->FlagTraceNormal[le] = s->schedule->FlagCycleSym[le] = s->schedule->FlagSymMinutes[le] = s->schedule->FlagDemiCycleOff[le] = 1;
+        s->schedule->DebutTraceNormalX[le] = s->schedule->CurseurSymX[le] = s->schedule->CyclesEffectues[le] = 9;
+        s->schedule->FlagDefautAsym[le] = s->schedule->FlagDefautPlan[le] = s->schedule->FlagSymBlocage[le] = s->schedule->FlagSymEtat[le] = 1;
+        s->schedule->FlagVerouillage[le] = s->schedule->FlagEtat[le] = 1;
+        s->tracesShared->TraceX[le] = 300;
     }
 };
 
@@ -104,7 +112,7 @@ TEST_F(SelectionTest, PressNormalisesTheSetPointFileAndMovesTheSlider)
         int i = 0;
         for (int v : c.file) {
             EXPECT_EQ(log->Label15[i].caption(), QString::number(v * 10)) << i;
-            EXPECT_EQ(s->ConsignePWIni[i], v) << i;
+            EXPECT_EQ(s->runShared->ConsignePWIni[i], v) << i;
             ++i;
         }
         EXPECT_EQ(log->VScroll1.value(), c.slider);
@@ -116,20 +124,20 @@ TEST_F(SelectionTest, RightPressSelectsFlashesAndClearsWithoutAMenu)
 {
     FadecParameters& params = *prog->form<FadecParameters>();
     for (int k = 32; k <= 63; ++k) params.setParamPC(k - 32, "17");
-    s->FlagCouleurLE.fill(0);
-    s->AlarmSHTPCReported = 1;
+    s->shell->FlagCouleurLE.fill(0);
+    s->alarms->AlarmSHTPCReported = 1;
     log->Label26[2].setBackColor(plat::colors::Orange);   // an earlier press, still orange
 
     press(4, plat::RightButton);
 
-    EXPECT_EQ(s->SelectedLE, 5);
-    EXPECT_EQ(s->Selbin, 4);
+    EXPECT_EQ(s->common->SelectedLE, 5);
+    EXPECT_EQ(s->schedule->Selbin, 4);
     EXPECT_EQ(params.Label64.caption(), "Selected LE : 5");
     EXPECT_EQ(log->Label66.caption(), "Selected LE = 5");
     EXPECT_EQ(log->Label1.caption(), "LE5");
     for (int k = 32; k <= 63; ++k) EXPECT_EQ(params.ParamPC(k - 32), "0") << k;
-    for (int le = 0; le < 8; ++le) EXPECT_EQ(s->FlagCouleurLE[le], 1) << le;
-    EXPECT_EQ(s->AlarmSHTPCReported, 0);
+    for (int le = 0; le < 8; ++le) EXPECT_EQ(s->shell->FlagCouleurLE[le], 1) << le;
+    EXPECT_EQ(s->alarms->AlarmSHTPCReported, 0);
     EXPECT_TRUE(t.dialogs.popupsShown.empty());
     EXPECT_EQ(readFile(setPointFile), integerForm({50, 50, 50, 50, 50, 50, 50, 50}));
 
@@ -178,7 +186,7 @@ TEST_F(SelectionTest, AMissingSetPointFileStaysMissing)
     t.drive.removeFile(setPointFile);
     log->VScroll1.setValue(77);
     press(1, plat::RightButton);
-    EXPECT_EQ(s->SelectedLE, 2);
+    EXPECT_EQ(s->common->SelectedLE, 2);
     EXPECT_FALSE(t.drive.fileExists(setPointFile));
     EXPECT_EQ(log->VScroll1.value(), 77);
 }
@@ -204,7 +212,7 @@ TEST_F(SelectionTest, BadSetPointLinesAreWrittenBackAsFifty)
 TEST_F(SelectionTest, NormalForAnIdleLEStartsTheModeAfresh)
 {
     dirtySchedule(2);
-    s->FlagImages2359 = 1;
+    s->schedule->FlagImages2359 = 1;
     start().strip(2).setBackColor(plat::colors::Yellow);
     start().symTimer(2).setEnabled(true);
     log->Picture13.canvas().line(4700, 0, 7000, 2100, plat::colors::Red, plat::Canvas::BoxFilled);
@@ -214,20 +222,20 @@ TEST_F(SelectionTest, NormalForAnIdleLEStartsTheModeAfresh)
     SelectionStart& w = start();
     EXPECT_EQ(w.caption(), " Selection LE-3 (Normal)");
     EXPECT_EQ(modeOf(2), 1);
-    EXPECT_EQ(s->FlagImages2359, 0);
+    EXPECT_EQ(s->schedule->FlagImages2359, 0);
     EXPECT_EQ(w.nameLabel(2).backColor(), LightGreen);
     EXPECT_EQ(w.modeLabel(2).backColor(), LightGreen);
     EXPECT_EQ(w.strip(2).backColor(), plat::colors::LightGrey);
     EXPECT_FALSE(w.symTimer(2).enabled());
     EXPECT_FALSE(w.Text1.visible());   // the symmetric-cycle panel is hidden
-    EXPECT_EQ(s->StartStopPC[2], 0);
-    EXPECT_EQ(s->StartNorm[2], 1);
-    EXPECT_EQ(s->CompteursNorm[2] + s->Compteurs[2] + s->ComptageTempo[2], 0);
-    EXPECT_EQ(s->FlagTraceNormal[2] + s->DebutTraceNormalX[2], 0);
-    EXPECT_EQ(s->CompteursSym[2], 3);   // another mode's state stays
+    EXPECT_EQ(s->request->StartStopPC[2], 0);
+    EXPECT_EQ(s->schedule->StartNorm[2], 1);
+    EXPECT_EQ(s->schedule->CompteursNorm[2] + s->schedule->Compteurs[2] + s->schedule->ComptageTempo[2], 0);
+    EXPECT_EQ(s->schedule->FlagTraceNormal[2] + s->schedule->DebutTraceNormalX[2], 0);
+    EXPECT_EQ(s->schedule->CompteursSym[2], 3);   // another mode's state stays
     EXPECT_EQ(log->Picture13.canvas().point(5000, 1000), plat::colors::Black);
-    EXPECT_EQ(s->ScreenLE, 2);
-    EXPECT_EQ(s->TraceX[2], 1);
+    EXPECT_EQ(s->tracesShared->ScreenLE, 2);
+    EXPECT_EQ(s->tracesShared->TraceX[2], 1);
     EXPECT_EQ(w.Label41.caption(), "Sélection en cours :  LE-3");
     EXPECT_TRUE(w.visible());
     EXPECT_EQ(w.modeLabel(2).caption(), " ");   // the caption before any choice
@@ -236,17 +244,17 @@ TEST_F(SelectionTest, NormalForAnIdleLEStartsTheModeAfresh)
     EXPECT_EQ(w.height(), 9800);
 
     // Twice gives the same state as once.
-    const auto modes = s->SelectionMode;
-    const auto norm = s->StartNorm;
+    const auto modes = s->schedule->SelectionMode;
+    const auto norm = s->schedule->StartNorm;
     choose(2, "MListeNormal");
-    EXPECT_EQ(s->SelectionMode, modes);
-    EXPECT_EQ(s->StartNorm, norm);
+    EXPECT_EQ(s->schedule->SelectionMode, modes);
+    EXPECT_EQ(s->schedule->StartNorm, norm);
     EXPECT_EQ(w.caption(), " Selection LE-3 (Normal)");
 }
 
 TEST_F(SelectionTest, ModeItemsForARunningLEOnlyRecordTheMode)
 {
-    s->PhaseLP[2] = 5;
+    s->status->PhaseLP[2] = 5;
     dirtySchedule(2);
     start().Label41.setCaption("before");
 
@@ -255,16 +263,16 @@ TEST_F(SelectionTest, ModeItemsForARunningLEOnlyRecordTheMode)
     EXPECT_EQ(modeOf(2), 1);
     EXPECT_EQ(w.nameLabel(2).backColor(), LightGreen);   // "normal" colours them always
     EXPECT_TRUE(w.visible());
-    EXPECT_EQ(s->StartNorm[2], 0);
-    EXPECT_EQ(s->StartStopPC[2], 2);
-    EXPECT_EQ(s->CompteursNorm[2], 3);
-    EXPECT_EQ(s->TraceX[2], 300);
+    EXPECT_EQ(s->schedule->StartNorm[2], 0);
+    EXPECT_EQ(s->request->StartStopPC[2], 2);
+    EXPECT_EQ(s->schedule->CompteursNorm[2], 3);
+    EXPECT_EQ(s->tracesShared->TraceX[2], 300);
     EXPECT_EQ(w.Label41.caption(), "before");
 
     // "planing" for running LE-2: titled and recorded, nothing shown or coloured.
     t.time.advance(200);
     w.hide();
-    s->PhaseLP[1] = 5;
+    s->status->PhaseLP[1] = 5;
     setMode(1, 5);
     choose(1, "MListePlanning");
     EXPECT_EQ(w.caption(), " Selection LE-2 (Planing)");
@@ -279,16 +287,16 @@ TEST_F(SelectionTest, AsymmetricSetsTheLfc3WindowSizeOnlyForLE1)
 {
     for (int le : {0, 1}) {
         SCOPED_TRACE(le);
-        s->FlagTailleLFC3 = 0;
-        s->FlagTrigLFC3Off[le] = 1;
+        s->schedule->FlagTailleLFC3 = 0;
+        s->schedule->FlagTrigLFC3Off[le] = 1;
         dirtySchedule(le);
         choose(le, "MListeAsymetrique");
         EXPECT_EQ(start().caption(), QStringLiteral(" Selection LE-%1 (Asymétrique)").arg(le + 1));
-        EXPECT_EQ(s->FlagTailleLFC3, le == 0 ? 1 : 0);
-        EXPECT_EQ(s->FlagTrigLFC3Off[le], 0);
-        EXPECT_EQ(s->StartSymStop[le], 1);
-        EXPECT_EQ(s->FlagSymBlocage[le] + s->FlagSymEtat[le] + s->FlagDefautAsym[le] + s->CompteursSym[le], 0);
-        EXPECT_EQ(s->StartStopPC[le], 0);
+        EXPECT_EQ(s->schedule->FlagTailleLFC3, le == 0 ? 1 : 0);
+        EXPECT_EQ(s->schedule->FlagTrigLFC3Off[le], 0);
+        EXPECT_EQ(s->schedule->StartSymStop[le], 1);
+        EXPECT_EQ(s->schedule->FlagSymBlocage[le] + s->schedule->FlagSymEtat[le] + s->schedule->FlagDefautAsym[le] + s->schedule->CompteursSym[le], 0);
+        EXPECT_EQ(s->request->StartStopPC[le], 0);
         EXPECT_EQ(start().nameLabel(le).backColor(), LightGreen);
         setMode(le, 5);
     }
@@ -301,7 +309,7 @@ TEST_F(SelectionTest, SymmetricOpensTheCycleCountBox)
     w.symTimer(5).setInterval(2000);
     w.symTimer(5).setEnabled(true);
     w.strip(5).setBackColor(plat::colors::Yellow);
-    s->CurseurSymX[4] = 77;
+    s->schedule->CurseurSymX[4] = 77;
     dirtySchedule(5);
 
     choose(5, "MListeSymetrique");
@@ -315,10 +323,10 @@ TEST_F(SelectionTest, SymmetricOpensTheCycleCountBox)
     EXPECT_EQ(w.Label106.backColor(), plat::colors::Green);
     EXPECT_EQ(w.strip(5).backColor(), plat::colors::Yellow);
     EXPECT_EQ(w.nameLabel(5).backColor(), plat::ButtonFace);
-    EXPECT_EQ(s->StartSym[5], 1);
-    EXPECT_EQ(s->CurseurSymX[5] + s->FlagCycleSym[5] + s->CyclesEffectues[5] + s->Compteurs[5], 0);
-    EXPECT_EQ(s->CurseurSymX[4], 77);
-    EXPECT_EQ(s->StartStopPC[5], 2);   // "symmetric" leaves the request alone
+    EXPECT_EQ(s->schedule->StartSym[5], 1);
+    EXPECT_EQ(s->schedule->CurseurSymX[5] + s->schedule->FlagCycleSym[5] + s->schedule->CyclesEffectues[5] + s->schedule->Compteurs[5], 0);
+    EXPECT_EQ(s->schedule->CurseurSymX[4], 77);
+    EXPECT_EQ(s->request->StartStopPC[5], 2);   // "symmetric" leaves the request alone
     EXPECT_TRUE(log->Timer2.enabled());   // the login panel step runs again
     EXPECT_TRUE(w.visible());
 }
@@ -326,11 +334,11 @@ TEST_F(SelectionTest, SymmetricOpensTheCycleCountBox)
 TEST_F(SelectionTest, StopEndsTheSchedulesAndStopsTheLE)
 {
     openPort(3);
-    s->PhaseLP[3] = 5;
-    s->StartNorm[3] = s->StartSym[3] = s->StartSymStop[3] = s->StartStop[3] = 1;
-    s->FlagSymBlocage[3] = s->FlagVerouillage[3] = 1;
-    s->RestSeconds[3] = 50;
-    s->LargeurAttente = 900;
+    s->status->PhaseLP[3] = 5;
+    s->schedule->StartNorm[3] = s->schedule->StartSym[3] = s->schedule->StartSymStop[3] = s->schedule->StartStop[3] = 1;
+    s->schedule->FlagSymBlocage[3] = s->schedule->FlagVerouillage[3] = 1;
+    s->runShared->RestSeconds[3] = 50;
+    s->schedule->LargeurAttente = 900;
     log->Picture15.setVisible(true);
     log->Picture15.canvas().line(0, 0, 1200, 615, plat::colors::Cyan, plat::Canvas::BoxFilled);
     setMode(3, 1);
@@ -338,16 +346,16 @@ TEST_F(SelectionTest, StopEndsTheSchedulesAndStopsTheLE)
 
     choose(3, "MListeStop");
 
-    EXPECT_EQ(s->StartNorm[3] + s->StartSym[3] + s->StartSymStop[3] + s->StartStop[3], 0);
-    EXPECT_EQ(s->FlagSymBlocage[3] + s->FlagVerouillage[3], 0);
-    EXPECT_EQ(s->RestSeconds[3], 0);
+    EXPECT_EQ(s->schedule->StartNorm[3] + s->schedule->StartSym[3] + s->schedule->StartSymStop[3] + s->schedule->StartStop[3], 0);
+    EXPECT_EQ(s->schedule->FlagSymBlocage[3] + s->schedule->FlagVerouillage[3], 0);
+    EXPECT_EQ(s->runShared->RestSeconds[3], 0);
     EXPECT_FALSE(log->Picture15.visible());
     EXPECT_EQ(log->Picture15.canvas().point(1000, 300), plat::colors::Grey);
-    EXPECT_EQ(s->LargeurAttente, 0);
+    EXPECT_EQ(s->schedule->LargeurAttente, 0);
     EXPECT_FALSE(start().symTimer(3).enabled());
     EXPECT_EQ(start().Label41.caption(), "Sélection en cours :  LE-4");
     EXPECT_EQ(modeOf(3), 5);
-    EXPECT_EQ(s->StartStopPC[3], 2);
+    EXPECT_EQ(s->request->StartStopPC[3], 2);
     EXPECT_EQ(histoMessages().last(), "LE4  Off LE ");
     EXPECT_TRUE(t.dialogs.shown.empty());
     EXPECT_TRUE(start().visible());
@@ -355,12 +363,12 @@ TEST_F(SelectionTest, StopEndsTheSchedulesAndStopsTheLE)
 
 TEST_F(SelectionTest, StopOfAClosedLEWarnsOnceAndLeavesNoRequest)
 {
-    s->StartStopPC[3] = 1;
+    s->request->StartStopPC[3] = 1;
     setMode(3, 2);
     choose(3, "MListeStop");
     ASSERT_EQ(t.dialogs.shown.size(), 1u);
     EXPECT_EQ(t.dialogs.shown[0].text, "COMx unactivated");
-    EXPECT_EQ(s->StartStopPC[3], 0);
+    EXPECT_EQ(s->request->StartStopPC[3], 0);
     EXPECT_EQ(modeOf(3), 5);
 }
 
@@ -375,12 +383,12 @@ TEST_F(SelectionTest, ARealStopChoiceStopsTheLEOnce)
         QTest::mouseClick(log->Label26[le].widget(), Qt::LeftButton, {}, QPoint(10, 5));
     };
     openPort(3);
-    s->PhaseLP[3] = 5;
+    s->status->PhaseLP[3] = 5;
     realChoice(3, TestDialogs::By::Mouse);
     EXPECT_EQ(histoMessages().count("LE4  Off LE "), 1);
-    EXPECT_EQ(s->StartStopPC[3], 2);
+    EXPECT_EQ(s->request->StartStopPC[3], 2);
 
-    s->StartStopPC[2] = 1;   // a closed port
+    s->request->StartStopPC[2] = 1;   // a closed port
     realChoice(2, TestDialogs::By::Keys);
     ASSERT_EQ(t.dialogs.shown.size(), 1u);
     EXPECT_EQ(t.dialogs.shown[0].text, "COMx unactivated");
@@ -394,12 +402,12 @@ TEST_F(SelectionTest, ItemsActOnTheLEWhoseLabelOpenedThePopup)
     openPort(2);
     openPort(5);
     t.dialogs.onPopup = [this](plat::Menu&) {
-        s->SelectedLE = 6;
-        s->ScreenLE = 5;
+        s->common->SelectedLE = 6;
+        s->tracesShared->ScreenLE = 5;
     };
     choose(2, "MListeStop");
-    EXPECT_EQ(s->StartStopPC[2], 2);
-    EXPECT_EQ(s->StartStopPC[5], 0);
+    EXPECT_EQ(s->request->StartStopPC[2], 2);
+    EXPECT_EQ(s->request->StartStopPC[5], 0);
     EXPECT_EQ(histoMessages().last(), "LE3  Off LE ");
     EXPECT_EQ(modeOf(2), 5);
     EXPECT_EQ(modeOf(5), 0);
@@ -415,10 +423,10 @@ TEST_F(SelectionTest, StartAllMarksTheOpenLEsAndStartsTheSelectedOne)
     FakeLE& two = addFake(1);
     openPort(0);
     openPort(4);
-    ASSERT_TRUE(t.time.runUntil([&] { return s->SynchroRS232[1] == 123; }));
-    s->StartStopPC.fill(2);
-    s->StartNorm[1] = 0;
-    s->FlagTraceNormal[1] = 1;
+    ASSERT_TRUE(t.time.runUntil([&] { return s->status->SynchroRS232[1] == 123; }));
+    s->request->StartStopPC.fill(2);
+    s->schedule->StartNorm[1] = 0;
+    s->schedule->FlagTraceNormal[1] = 1;
     const size_t sentBefore = two.commands().size();
 
     choose(1, "MListeStartAllLE");   // returns once LE-2's parameter read is over
@@ -430,10 +438,10 @@ TEST_F(SelectionTest, StartAllMarksTheOpenLEsAndStartsTheSelectedOne)
         EXPECT_EQ(w.nameLabel(le).backColor(), open ? LightGreen : plat::ButtonFace) << le;
         EXPECT_EQ(w.modeLabel(le).caption(), open ? "Normal" : " ") << le;
         EXPECT_EQ(modeOf(le), 6) << le;
-        EXPECT_EQ(s->StartStopPC[le], le == 1 ? 1 : 0) << le;
+        EXPECT_EQ(s->request->StartStopPC[le], le == 1 ? 1 : 0) << le;
     }
-    EXPECT_EQ(s->StartNorm[1], 1);
-    EXPECT_EQ(s->FlagTraceNormal[1], 0);
+    EXPECT_EQ(s->schedule->StartNorm[1], 1);
+    EXPECT_EQ(s->schedule->FlagTraceNormal[1], 0);
     bool readRequested = false;
     for (size_t i = sentBefore; i < two.commands().size(); ++i)
         readRequested = readRequested || two.commands()[i][le::pos::Bank] == le::BankReadParam;
@@ -444,20 +452,20 @@ TEST_F(SelectionTest, StartAllMarksTheOpenLEsAndStartsTheSelectedOne)
 
 TEST_F(SelectionTest, StopAllAsksEveryLEToStopAndSwitchesTheLampsOff)
 {
-    for (int le : {0, 2, 6}) s->PhaseLP[le] = 5;
-    s->RelayQTH.fill(1);
-    s->StartNorm.fill(1);
+    for (int le : {0, 2, 6}) s->status->PhaseLP[le] = 5;
+    s->request->RelayQTH.fill(1);
+    s->schedule->StartNorm.fill(1);
     for (int le = 0; le < 8; ++le) start().modeLabel(le).setBackColor(LightGreen);
     const QString before = histo();
 
     choose(0, "MListeStopAllLE");
 
     for (int le = 0; le < 8; ++le) {
-        EXPECT_EQ(s->StartStopPC[le], 2) << le;
-        EXPECT_EQ(s->StartNorm[le], 0) << le;
+        EXPECT_EQ(s->request->StartStopPC[le], 2) << le;
+        EXPECT_EQ(s->schedule->StartNorm[le], 0) << le;
         EXPECT_EQ(modeOf(le), 7) << le;
         EXPECT_EQ(start().modeLabel(le).backColor(), plat::ButtonFace) << le;
-        EXPECT_EQ(s->RelayQTH[le], le < 6 ? 0 : 1) << le;
+        EXPECT_EQ(s->request->RelayQTH[le], le < 6 ? 0 : 1) << le;
     }
     EXPECT_EQ(log->CommHalOperator.caption(), "QTH-Start");
     EXPECT_EQ(readFile("C:\\LightCtl\\StartHalogen.ini"), "0\r\n");

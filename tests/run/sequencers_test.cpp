@@ -2,10 +2,16 @@
 // second, each stop or start recorded once per activated LE, the start
 // through the LE's parameter read, a busy LE waited for, and no tick while
 // the previous one still waits for its transfer.
-#include "run/RunState.h"
 #include "parameters/ValeurDesParam.h"
 #include "run/RunFixture.h"
+#include "run/RunState.h"
+#include "shell/LinkRequest.h"
+#include "shell/LinkStatus.h"
 #include "shell/Log.h"
+#include "shell/ParametersShared.h"
+#include "shell/RunShared.h"
+#include "shell/ScheduleFlags.h"
+#include "shell/State.h"
 
 using namespace orv;
 
@@ -30,24 +36,24 @@ TEST_F(SequencersTest, StopAllStopsAndRecordsOneLEPerSecond)
     log->Timer16.setEnabled(true);
 
     t.time.advance(999);
-    EXPECT_EQ(s->StartStopPC[0], 0);
+    EXPECT_EQ(s->request->StartStopPC[0], 0);
     for (int n = 1; n <= 8; ++n) {
         SCOPED_TRACE(n);
         t.time.advance(n == 1 ? 1 : 1000);
-        EXPECT_EQ(s->StartStopPC[n - 1], 2);
+        EXPECT_EQ(s->request->StartStopPC[n - 1], 2);
         if (n < 8) {
-            EXPECT_EQ(s->StartStopPC[n], 0);
+            EXPECT_EQ(s->request->StartStopPC[n], 0);
         }
         EXPECT_EQ(log->Label26[n - 1].backColor(), plat::ButtonFace);
         EXPECT_EQ(log->List4.list(n - 1), QStringLiteral("LE%1  Off LE ").arg(n));
         EXPECT_EQ(histoMessages().last(), QStringLiteral("LE%1  Off LE ").arg(n));
-        for (int le = 0; le < 8; ++le) EXPECT_EQ(s->CompteursNorm[le], 4);
+        for (int le = 0; le < 8; ++le) EXPECT_EQ(s->schedule->CompteursNorm[le], 4);
     }
     EXPECT_EQ(log->List4.foreColor(), plat::colors::Orange);
     EXPECT_EQ(log->List4.listCount(), 8);
     EXPECT_FALSE(log->Timer16.enabled());
     EXPECT_EQ(s->run->StopAllIndex, 0);
-    EXPECT_EQ(s->HistoCode, "0");
+    EXPECT_EQ(s->common->HistoCode, "0");
 }
 
 TEST_F(SequencersTest, ASecondAlarmDuringTheSequenceDoesNotStartItAgain)
@@ -57,7 +63,7 @@ TEST_F(SequencersTest, ASecondAlarmDuringTheSequenceDoesNotStartItAgain)
     t.time.advance(2500);
     log->Timer16.setEnabled(true);   // LE-1 and LE-2 done
     t.time.advance(500);
-    EXPECT_EQ(s->StartStopPC[2], 2);   // LE-3 next, on time
+    EXPECT_EQ(s->request->StartStopPC[2], 2);   // LE-3 next, on time
     t.time.advance(10000);
     EXPECT_EQ(messagesWith("Off LE").size(), 8);
     for (int n = 1; n <= 8; ++n) EXPECT_EQ(messagesWith(QStringLiteral("LE%1  Off LE").arg(n)).size(), 1) << n;
@@ -71,10 +77,10 @@ TEST_F(SequencersTest, LaterSequencesRecordOnlyTheLEsClearedByAStart)
     ASSERT_EQ(messagesWith("Off LE").size(), 8);
 
     // A second sequence sends every request again but records nothing.
-    s->StartStopPC.fill(0);
+    s->request->StartStopPC.fill(0);
     log->Timer16.setEnabled(true);
     t.time.advance(8000);
-    for (int le = 0; le < 8; ++le) EXPECT_EQ(s->StartStopPC[le], 2) << le;
+    for (int le = 0; le < 8; ++le) EXPECT_EQ(s->request->StartStopPC[le], 2) << le;
     EXPECT_EQ(messagesWith("Off LE").size(), 8);
 
     // A start clears the records of LE-1 to LE-6 (LE-3's port is closed: no read).
@@ -94,8 +100,8 @@ TEST_F(SequencersTest, AnLENotActivatedIsStoppedButNotRecorded)
     log->Timer16.setEnabled(true);
     t.time.advance(8000);
     for (int le = 0; le < 8; ++le) {
-        EXPECT_EQ(s->StartStopPC[le], 2) << le;
-        EXPECT_EQ(s->CompteursNorm[le], 0) << le;
+        EXPECT_EQ(s->request->StartStopPC[le], 2) << le;
+        EXPECT_EQ(s->schedule->CompteursNorm[le], 0) << le;
     }
     EXPECT_EQ(log->Label26[4].backColor(), plat::ButtonFace);
     EXPECT_EQ(histo(), before);
@@ -109,7 +115,7 @@ TEST_F(SequencersTest, StartAllStartsEachLEThroughItsParameterRead)
     activateAll();
     FakeLE& one = addFake(0);
     FakeLE& two = addFake(1);
-    ASSERT_TRUE(t.time.runUntil([&] { return s->SynchroRS232[0] == 123 && s->SynchroRS232[1] == 123; }));
+    ASSERT_TRUE(t.time.runUntil([&] { return s->status->SynchroRS232[0] == 123 && s->status->SynchroRS232[1] == 123; }));
     const size_t oneBefore = one.commands().size(), twoBefore = two.commands().size();
     prog->form<ValeurDesParam>()->List8.addItem("old");
 
@@ -121,9 +127,9 @@ TEST_F(SequencersTest, StartAllStartsEachLEThroughItsParameterRead)
     ASSERT_EQ(list.listCount(), 32);
     EXPECT_EQ(list.list(31), "00   2");
     EXPECT_EQ(prog->form<ValeurDesParam>()->List8.listCount(), 0);
-    EXPECT_EQ(s->MaxTempSHT[0], s->ParamStamp[0][28]);
+    EXPECT_EQ(s->runShared->MaxTempSHT[0], s->status->ParamStamp[0][28]);
     ASSERT_TRUE(t.time.runUntil([&] { return !log->Timer14.enabled(); }));
-    EXPECT_EQ(s->TempMagnOff[1], s->ParamStamp[1][24]);
+    EXPECT_EQ(s->runShared->TempMagnOff[1], s->status->ParamStamp[1][24]);
 
     for (FakeLE* fake : {&one, &two}) {
         const auto& sent = fake->commands();
@@ -140,11 +146,11 @@ TEST_F(SequencersTest, StartAllStartsEachLEThroughItsParameterRead)
         EXPECT_NE(sent[firstStart][le::pos::Bank], le::BankReadParam);
     }
     // Every LE got its start request, each start recorded once.
-    for (int le = 0; le < 8; ++le) EXPECT_EQ(s->StartStopPC[le], 1) << le;
+    for (int le = 0; le < 8; ++le) EXPECT_EQ(s->request->StartStopPC[le], 1) << le;
     EXPECT_EQ(messagesWith("Start LE").size(), 8);
     EXPECT_EQ(messagesWith("Start LE").first(), "LE1  Start LE ");
     EXPECT_EQ(s->run->StartAllIndex, 0);
-    EXPECT_EQ(s->SelectedLE, 8);
+    EXPECT_EQ(s->common->SelectedLE, 8);
 }
 
 TEST_F(SequencersTest, StartAllOnClosedPortsTakesOneTickPerLE)
@@ -153,10 +159,10 @@ TEST_F(SequencersTest, StartAllOnClosedPortsTakesOneTickPerLE)
     log->Timer14.setEnabled(true);
     for (int n = 1; n <= 8; ++n) {
         t.time.advance(1000);
-        EXPECT_EQ(s->StartStopPC[n - 1], 1) << n;
-        EXPECT_EQ(s->SelectedLE, n);
-        EXPECT_EQ(s->SelectionBank, 2);
-        EXPECT_EQ(s->TransfertDone, 1);
+        EXPECT_EQ(s->request->StartStopPC[n - 1], 1) << n;
+        EXPECT_EQ(s->common->SelectedLE, n);
+        EXPECT_EQ(s->request->SelectionBank, 2);
+        EXPECT_EQ(s->paramShared->TransfertDone, 1);
     }
     EXPECT_FALSE(log->Timer14.enabled());
     EXPECT_EQ(messagesWith("Start LE"), QStringList({"LE1  Start LE ", "LE5  Start LE "}));
@@ -165,15 +171,15 @@ TEST_F(SequencersTest, StartAllOnClosedPortsTakesOneTickPerLE)
 
 TEST_F(SequencersTest, StartAllStaysOnABusyLE)
 {
-    s->PhaseLP[1] = 5;
+    s->status->PhaseLP[1] = 5;
     log->Timer14.setEnabled(true);
     t.time.advance(5000);
-    EXPECT_EQ(s->StartStopPC[0], 1);
-    EXPECT_EQ(s->StartStopPC[1], 0);
+    EXPECT_EQ(s->request->StartStopPC[0], 1);
+    EXPECT_EQ(s->request->StartStopPC[1], 0);
     EXPECT_EQ(s->run->StartAllIndex, 1);
-    s->PhaseLP[1] = 0;
+    s->status->PhaseLP[1] = 0;
     t.time.advance(1000);
-    EXPECT_EQ(s->StartStopPC[1], 1);
+    EXPECT_EQ(s->request->StartStopPC[1], 1);
     EXPECT_EQ(s->run->StartAllIndex, 2);
 }
 
@@ -181,8 +187,8 @@ TEST_F(SequencersTest, StartAllTickOfLE4ListsTheTableAndTurnsTheEventListRed)
 {
     // A marked link on a closed port: the tick does not wait, then lists.
     s->run->StartAllIndex = 3;
-    s->SynchroRS232[3] = 123;
-    for (int e = 0; e < 32; ++e) s->ParamStamp[3][e] = e + 100;
+    s->status->SynchroRS232[3] = 123;
+    for (int e = 0; e < 32; ++e) s->status->ParamStamp[3][e] = e + 100;
     log->List4.setForeColor(plat::colors::Green);
     log->Timer14.setEnabled(true);
     t.time.advance(1000);
@@ -191,10 +197,10 @@ TEST_F(SequencersTest, StartAllTickOfLE4ListsTheTableAndTurnsTheEventListRed)
     ASSERT_EQ(list.listCount(), 32);
     EXPECT_EQ(list.list(0), "31   131");
     EXPECT_EQ(list.list(31), "00   100");
-    EXPECT_EQ(s->TempMagnOff[3], 124);
-    EXPECT_EQ(s->LevelStartLP[3], 125);
-    EXPECT_EQ(s->LevelParam27[3], 127);
-    EXPECT_EQ(s->MaxTempSHT[3], 128);
+    EXPECT_EQ(s->runShared->TempMagnOff[3], 124);
+    EXPECT_EQ(s->runShared->LevelStartLP[3], 125);
+    EXPECT_EQ(s->runShared->LevelParam27[3], 127);
+    EXPECT_EQ(s->runShared->MaxTempSHT[3], 128);
     EXPECT_TRUE(log->Timer19.enabled());
     EXPECT_FALSE(prog->form<ValeurDesParam>()->visible());
 }
@@ -205,22 +211,22 @@ TEST_F(SequencersTest, NoTickWhileThePreviousOneWaits)
 {
     activateAll();
     openPort(0);   // LE-1 never answers
-    s->SynchroRS232[0] = 123;
+    s->status->SynchroRS232[0] = 123;
     bool checked = false;
-    at(2000, [&] { s->SelectedLE = 5; });   // a press on LE-5's label during the wait
+    at(2000, [&] { s->common->SelectedLE = 5; });   // a press on LE-5's label during the wait
     at(9000, [&] {
-        EXPECT_EQ(s->SelectedLE, 5);   // no second tick selected LE-1 again
+        EXPECT_EQ(s->common->SelectedLE, 5);   // no second tick selected LE-1 again
         EXPECT_EQ(s->run->StartAllIndex, 0);
-        EXPECT_EQ(s->StartStopPC[0], 0);
+        EXPECT_EQ(s->request->StartStopPC[0], 0);
         EXPECT_TRUE(messagesWith("Start LE").isEmpty());
         checked = true;
-        s->TransfertDone = 1;   // the next completed transfer
+        s->paramShared->TransfertDone = 1;   // the next completed transfer
     });
     log->Timer14.setEnabled(true);
     t.time.advance(1000);   // the first tick: returns once the wait is over
     EXPECT_TRUE(checked);
-    EXPECT_EQ(s->StartStopPC[0], 1);
+    EXPECT_EQ(s->request->StartStopPC[0], 1);
     EXPECT_EQ(s->run->StartAllIndex, 1);
     EXPECT_EQ(messagesWith("Start LE"), QStringList({"LE1  Start LE "}));
-    EXPECT_TRUE(t.time.runUntil([&] { return s->StartStopPC[1] == 1; }, 1000));
+    EXPECT_TRUE(t.time.runUntil([&] { return s->request->StartStopPC[1] == 1; }, 1000));
 }

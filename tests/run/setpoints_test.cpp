@@ -1,9 +1,14 @@
 // Power set-points: the file ConsignePW2.ini (forms read, bytes written, bad
 // lines read as 50), "Single LE" (ValeurPWPh5), the slider's labels, the 300 ms
 // control-state timer and the "Set All LE" colour reset.
-#include "run/RunFixture.h"
 #include "link/SetPointFile.h"
+#include "run/RunFixture.h"
+#include "shell/LinkRequest.h"
+#include "shell/LinkStatus.h"
 #include "shell/Log.h"
+#include "shell/ParametersShared.h"
+#include "shell/RunShared.h"
+#include "shell/State.h"
 
 using namespace orv;
 
@@ -54,14 +59,14 @@ TEST_F(SetPointTest, BadLinesReadAsFiftyAndTheOthersKeepTheirValues)
 TEST_F(SetPointTest, SingleLEChangesOneLineTheSetPointAndTheLabels)
 {
     writeFile(file, integerForm({50, 60, 50, 50, 50, 50, 50, 90}));
-    s->SelectedLE = 3;
+    s->common->SelectedLE = 3;
     ASSERT_TRUE(log->VScroll1.setValue(75));
     log->ValeurPWPh5();
     EXPECT_EQ(readFile(file), integerForm({50, 60, 75, 50, 50, 50, 50, 90}));
-    EXPECT_EQ(s->ConsignePW[2], 75);
-    EXPECT_EQ(s->ConsignePW[1], 0);   // the others' set-points are loaded at phase 5
-    EXPECT_EQ(s->ConsignePWIni[2], 75);
-    EXPECT_EQ(s->ConsignePWIni[7], 90);
+    EXPECT_EQ(s->request->ConsignePW[2], 75);
+    EXPECT_EQ(s->request->ConsignePW[1], 0);   // the others' set-points are loaded at phase 5
+    EXPECT_EQ(s->runShared->ConsignePWIni[2], 75);
+    EXPECT_EQ(s->runShared->ConsignePWIni[7], 90);
     EXPECT_EQ(log->Label15[2].caption(), "750");
     EXPECT_EQ(log->Label15[1].caption(), "600");
     EXPECT_TRUE(t.dialogs.shown.empty());
@@ -70,14 +75,14 @@ TEST_F(SetPointTest, SingleLEChangesOneLineTheSetPointAndTheLabels)
 TEST_F(SetPointTest, SingleLEWithoutAFileChangesNothingAndTheButtonKeepsItsColour)
 {
     t.drive.removeFile(file);
-    s->SelectedLE = 1;
-    s->ConsignePW[0] = 44;
+    s->common->SelectedLE = 1;
+    s->request->ConsignePW[0] = 44;
     log->Label15[0].setCaption("440");
     log->VScroll1.setValue(120);
     log->PWIndividuel.setEnabled(true);
     log->PWIndividuel.click();
     EXPECT_EQ(readFile(file), QByteArray());
-    EXPECT_EQ(s->ConsignePW[0], 44);
+    EXPECT_EQ(s->request->ConsignePW[0], 44);
     EXPECT_EQ(log->Label15[0].caption(), "440");
     EXPECT_EQ(log->PWIndividuel.backColor(), plat::ButtonFace);
     ASSERT_EQ(t.dialogs.shown.size(), 1u);
@@ -86,7 +91,7 @@ TEST_F(SetPointTest, SingleLEWithoutAFileChangesNothingAndTheButtonKeepsItsColou
     // The same click with a sound file applies the value and turns it green.
     writeFile(file, integerForm({50, 50, 50, 50, 50, 50, 50, 50}));
     log->PWIndividuel.click();
-    EXPECT_EQ(s->ConsignePW[0], 120);
+    EXPECT_EQ(s->request->ConsignePW[0], 120);
     EXPECT_EQ(log->PWIndividuel.backColor(), plat::colors::Green);
 }
 
@@ -95,13 +100,13 @@ TEST_F(SetPointTest, SingleLEWithoutAFileChangesNothingAndTheButtonKeepsItsColou
 TEST_F(SetPointTest, SingleLEWithBadLinesWritesTheirDefaults)
 {
     writeFile(file, integerForm({70, 60, 90}) + "x\r\n");
-    s->SelectedLE = 1;
+    s->common->SelectedLE = 1;
     log->VScroll1.setValue(120);
     log->PWIndividuel.setEnabled(true);
     log->PWIndividuel.click();
     EXPECT_EQ(readFile(file), integerForm({120, 60, 90, 50, 50, 50, 50, 50}));
-    EXPECT_EQ(s->ConsignePW[0], 120);
-    EXPECT_EQ(s->ConsignePWIni[3], 50);
+    EXPECT_EQ(s->request->ConsignePW[0], 120);
+    EXPECT_EQ(s->runShared->ConsignePWIni[3], 50);
     EXPECT_EQ(log->Label15[3].caption(), "500");
     EXPECT_EQ(log->PWIndividuel.backColor(), plat::colors::Green);
     EXPECT_TRUE(t.dialogs.shown.empty());
@@ -146,14 +151,14 @@ TEST_F(SetPointTest, ControlStateFollowsFlagModeOptionAndPhase)
         {"option off, mode 0", 0, 0, 1, 5, true, false},
     };
     log->Timer3.setEnabled(false);   // the status refresh clears the flag in phase 6
-    s->SelectedLE = 2;
+    s->common->SelectedLE = 2;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        s->StartMode = uint8_t(c.startMode);
+        s->common->StartMode = uint8_t(c.startMode);
         settings().Check5.setValue(c.qthOption);
-        s->FlagConsignePWLE2[1] = uint8_t(c.flag);
-        s->PhaseLP[1] = uint8_t(c.phase);
-        s->PhaseLP[4] = 5;   // another LE runs
+        s->runShared->FlagConsignePWLE2[1] = uint8_t(c.flag);
+        s->status->PhaseLP[1] = uint8_t(c.phase);
+        s->status->PhaseLP[4] = 5;   // another LE runs
         tick47();
         EXPECT_EQ(log->VScroll1.enabled(), c.panel);
         EXPECT_EQ(log->PWIndividuel.enabled(), c.panel);
@@ -162,16 +167,16 @@ TEST_F(SetPointTest, ControlStateFollowsFlagModeOptionAndPhase)
     }
 
     // Phases 1 to 4 leave the button as the flag set it.
-    s->StartMode = 1;
+    s->common->StartMode = 1;
     settings().Check5.setValue(1);
-    s->PhaseLP[1] = 3;
-    s->FlagConsignePWLE2[1] = 1;
+    s->status->PhaseLP[1] = 3;
+    s->runShared->FlagConsignePWLE2[1] = 1;
     tick47();
     EXPECT_TRUE(log->CommHalOperator.visible());
 
     // A selected LE out of range leaves panel and button alone.
-    s->SelectedLE = 0;
-    s->FlagConsignePWLE2[1] = 0;
+    s->common->SelectedLE = 0;
+    s->runShared->FlagConsignePWLE2[1] = 0;
     tick47();
     EXPECT_TRUE(log->VScroll1.enabled());
     EXPECT_TRUE(log->CommHalOperator.visible());
@@ -180,27 +185,27 @@ TEST_F(SetPointTest, ControlStateFollowsFlagModeOptionAndPhase)
 TEST_F(SetPointTest, RelayRequestsClearOnlyWhileEveryLEIsIdle)
 {
     auto request = [&] {
-        s->RelayQTH.fill(1);
-        s->RelayAlarm.fill(1);
+        s->request->RelayQTH.fill(1);
+        s->request->RelayAlarm.fill(1);
     };
     request();
-    s->PhaseLP[7] = 6;
+    s->status->PhaseLP[7] = 6;
     tick47();
-    EXPECT_EQ(s->RelayQTH[0], 1);
+    EXPECT_EQ(s->request->RelayQTH[0], 1);
 
-    s->PhaseLP[7] = 0;
-    s->RelayTestActive = 1;
+    s->status->PhaseLP[7] = 0;
+    s->paramShared->RelayTestActive = 1;
     tick47();
-    EXPECT_EQ(s->RelayAlarm[3], 1);
+    EXPECT_EQ(s->request->RelayAlarm[3], 1);
 
-    s->RelayTestActive = 0;
-    s->SelectedLE = 0;   // the relay step runs whatever LE is selected
+    s->paramShared->RelayTestActive = 0;
+    s->common->SelectedLE = 0;   // the relay step runs whatever LE is selected
     tick47();
     for (int le = 0; le < 8; ++le) {
-        EXPECT_EQ(s->RelayQTH[le], 0) << le;
-        EXPECT_EQ(s->RelayAlarm[le], 0) << le;
+        EXPECT_EQ(s->request->RelayQTH[le], 0) << le;
+        EXPECT_EQ(s->request->RelayAlarm[le], 0) << le;
     }
-    EXPECT_EQ(s->RelayQTH[8], 1);   // the unused ninth element is left alone
+    EXPECT_EQ(s->request->RelayQTH[8], 1);   // the unused ninth element is left alone
 }
 
 TEST_F(SetPointTest, SetAllButtonTurnsGreyAfterOneAndAHalfSeconds)

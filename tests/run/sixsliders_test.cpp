@@ -3,7 +3,9 @@
 // preset, and the validation into ConsignePW2.ini (lines 7 and 8 kept).
 #include "run/PW6Sliders.h"
 #include "run/RunFixture.h"
+#include "shell/LinkRequest.h"
 #include "shell/Log.h"
+#include "shell/RunShared.h"
 
 using namespace orv;
 
@@ -52,7 +54,7 @@ TEST_F(SixSlidersTest, LoadShowsTheFileValuesOfLE1ToLE6)
     EXPECT_EQ(w.Label1[3].top(), 0);
     EXPECT_EQ(w.Label1[4].top(), 4000);
     EXPECT_EQ(w.Label1[0].top(), thumbTopFor(60));
-    EXPECT_EQ(s->ConsignePWIni[5], 95);
+    EXPECT_EQ(s->runShared->ConsignePWIni[5], 95);
     EXPECT_EQ(w.Backdrop.canvas().point(400, 1140), plat::rgb(0, 0, 128));
     EXPECT_EQ(w.Backdrop.canvas().point(3460, 5140), plat::rgb(0, 0, 128));
     EXPECT_FALSE(w.Timer1.enabled());
@@ -137,23 +139,23 @@ TEST_F(SixSlidersTest, ValidationWritesTheSixAndKeepsLines7And8)
 {
     writeFile(file, " 50 \r\n 60 \r\n 70 \r\n 80 \r\n 90 \r\n 100 \r\n 110 \r\n120\r\n");
     PW6Sliders& w = window();
-    s->ConsignePW[6] = 0;
-    s->ConsignePW[7] = 77;
+    s->request->ConsignePW[6] = 0;
+    s->request->ConsignePW[7] = 77;
     press(w, 5, 10);   // LE-6 to 130
 
     w.PWValide.click();
 
     EXPECT_EQ(readFile(file), QByteArray("50\r\n60\r\n70\r\n80\r\n90\r\n130\r\n 110 \r\n120\r\n"));
-    for (int i = 0; i < 6; ++i) EXPECT_EQ(s->ConsignePW[i], i == 5 ? 130 : 50 + 10 * i) << i;
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(s->request->ConsignePW[i], i == 5 ? 130 : 50 + 10 * i) << i;
     EXPECT_EQ(log->Label15[5].caption(), "1300");
-    EXPECT_EQ(s->ConsignePWIni[6], 110);
+    EXPECT_EQ(s->runShared->ConsignePWIni[6], 110);
     EXPECT_EQ(log->Label15[7].caption(), "1200");
-    EXPECT_EQ(s->ConsignePW[7], 77);   // LE-8 keeps running with its set-point
+    EXPECT_EQ(s->request->ConsignePW[7], 77);   // LE-8 keeps running with its set-point
 
     // A file without lines 7 and 8: they come from the working copy.
     writeFile(file, "50\r\n");
-    s->ConsignePWIni[6] = 65;
-    s->ConsignePWIni[7] = 55;
+    s->runShared->ConsignePWIni[6] = 65;
+    s->runShared->ConsignePWIni[7] = 55;
     w.PWValide.click();
     EXPECT_EQ(readFile(file), QByteArray("50\r\n60\r\n70\r\n80\r\n90\r\n130\r\n 65 \r\n 55 \r\n"));
 }

@@ -2,6 +2,8 @@
 // line: read request, read-back, notice, start request, phases 1 to 5 with
 // the set-point in phase 5 only, stop, rest countdown, back to idle.
 #include "run/RunFixture.h"
+#include "shell/LinkRequest.h"
+#include "shell/LinkStatus.h"
 #include "shell/Log.h"
 
 #include <algorithm>
@@ -12,27 +14,27 @@ TEST_F(RunTest, StartAndStopOnTheFakeLE)
 {
     writeFile("C:\\LightCtl\\ConsignePW2.ini", " 75 \r\n 50 \r\n 50 \r\n 50 \r\n 50 \r\n 50 \r\n 50 \r\n 50 \r\n");
     FakeLE& fake = addFake(0);
-    ASSERT_TRUE(t.time.runUntil([&] { return s->SynchroRS232[0] == 123; }));
+    ASSERT_TRUE(t.time.runUntil([&] { return s->status->SynchroRS232[0] == 123; }));
     const size_t first = fake.commands().size();
 
     // START LE writes the request first, then calls the LE's routine.
-    s->StartStopPC[0] = 1;
+    s->request->StartStopPC[0] = 1;
     log->LectParamStampLE1();
     EXPECT_EQ(histoMessages().last(), "LE1  Starting LE ");
 
-    ASSERT_TRUE(t.time.runUntil([&] { return s->PhaseLP[0] == 5; }, 30000));
+    ASSERT_TRUE(t.time.runUntil([&] { return s->status->PhaseLP[0] == 5; }, 30000));
     t.time.advance(2000);
-    EXPECT_EQ(s->ConsignePW[0], 75);
+    EXPECT_EQ(s->request->ConsignePW[0], 75);
     EXPECT_EQ(log->Label15[0].caption(), "750");
     const size_t atStop = fake.commands().size();
 
     log->StopLERoutine(1);
     EXPECT_EQ(histoMessages().last(), "LE1  Off LE ");
-    ASSERT_TRUE(t.time.runUntil([&] { return s->PhaseLP[0] == 6; }, 10000));
+    ASSERT_TRUE(t.time.runUntil([&] { return s->status->PhaseLP[0] == 6; }, 10000));
     const int64_t restStart = t.time.nowMs();
     t.time.advance(1000);
     EXPECT_EQ(log->Picture4[0].canvas().printedTexts(), QStringList{" Rest  89 sec."});
-    ASSERT_TRUE(t.time.runUntil([&] { return s->PhaseLP[0] == 0; }, 30000));
+    ASSERT_TRUE(t.time.runUntil([&] { return s->status->PhaseLP[0] == 0; }, 30000));
     t.time.advance(restStart + 90000 - t.time.nowMs());
     EXPECT_EQ(log->Picture4[0].canvas().printedTexts(), QStringList{" Rest  0 sec."});
     t.time.advance(1000);

@@ -6,6 +6,7 @@
 #include "run/RunFixture.h"
 #include "scheduler/SchedulerState.h"
 #include "scheduler/SelectionStart.h"
+#include "shell/LinkStatus.h"
 #include "shell/ParamLogicielVB.h"
 
 #include <QDateTime>
@@ -50,7 +51,7 @@ protected:
     FakeLE& linkedFake(int le)
     {
         FakeLE& fake = addFake(le);
-        EXPECT_TRUE(t.time.runUntil([&] { return s->SynchroRS232[le] == 123; }, 5000));
+        EXPECT_TRUE(t.time.runUntil([&] { return s->status->SynchroRS232[le] == 123; }, 5000));
         return fake;
     }
     // The start/stop request of the last command frame the LE received.

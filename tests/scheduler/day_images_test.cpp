@@ -5,6 +5,8 @@
 
 #include "scheduler/StripFixture.h"
 #include "shell/Log.h"
+#include "shell/ScheduleFlags.h"
+#include "shell/State.h"
 
 #include <QFile>
 
@@ -71,7 +73,7 @@ TEST_F(DayImagesTest, SaveWritesTheEightStripsUnderTodaysDate)
     move(0, 100);
     w->strip(7).setBackColor(plat::rgb(255, 192, 128));
     w->mnu2SauverLesTraces.click();
-    EXPECT_EQ(s->DateCourante, QString("08.12.2026"));
+    EXPECT_EQ(s->common->DateCourante, QString("08.12.2026"));
 
     const Bmp le1 = readBmp(image(2));
     ASSERT_TRUE(le1.ok);
@@ -97,7 +99,7 @@ TEST_F(DayImagesTest, ImageDateComesFromTheDateNotItsText)
 {
     t.time.setWallClock(QDateTime(QDate(2027, 1, 3), QTime(0, 0, 5)));
     w->SauvTraces();
-    EXPECT_EQ(s->DateCourante, QString("03.01.2027"));
+    EXPECT_EQ(s->common->DateCourante, QString("03.01.2027"));
     EXPECT_TRUE(QFile::exists(image(2, "03.01.2027")));
     EXPECT_TRUE(QFile::exists(image(9, "03.01.2027")));
 }
@@ -110,7 +112,7 @@ TEST_F(DayImagesTest, AMissingFolderSkipsTheSave)
     // The window goes on.
     setMode(0, "Plan");
     move(0, 100);
-    EXPECT_EQ(s->FlagDefautPlan[0], 1);
+    EXPECT_EQ(s->schedule->FlagDefautPlan[0], 1);
 }
 
 TEST_F(DayImagesTest, QuitSavesTheStripsAndTheWindowPosition)
@@ -155,8 +157,8 @@ TEST_F(DayImagesTest, OpeningReloadsTodaysImagesOfNormalLesOnly)
     w->SauvTraces();
     for (int le = 0; le < 8; ++le) w->strip(le).setBackColor(plat::colors::LightGrey);
 
-    s->SelectionMode[0][1] = 1;   // Normal
-    s->SelectionMode[1][4] = 1;   // Plan
+    s->schedule->SelectionMode[0][1] = 1;   // Normal
+    s->schedule->SelectionMode[1][4] = 1;   // Plan
     w->Timer1.setEnabled(true);
     t.time.advance(60);
     EXPECT_EQ(w->strip(0).canvas().point(100, 100), plat::rgb(0, 200, 0));

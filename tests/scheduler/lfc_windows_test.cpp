@@ -6,6 +6,8 @@
 #include "scheduler/RefCapteurLFC2.h"
 #include "scheduler/RefLevelTrigLFC3.h"
 #include "scheduler/SchedulerFixture.h"
+#include "scheduler/SchedulerState.h"
+#include "shell/ScheduleFlags.h"
 
 #include <QDir>
 #include <QTest>
@@ -90,9 +92,9 @@ TEST_F(LfcWindowsTest, Lfc2StoresOneLEAndWritesAllEightThenTheNextStartReadsThem
     prog = nullptr;
     makeProgram();
     startUp();
-    EXPECT_EQ(prog->s.CalLFC2[2], 120);
+    EXPECT_EQ(prog->s.schedule->CalLFC2[2], 120);
     EXPECT_EQ(prog->s.scheduler->CalLFC2Text[2], "120");
-    EXPECT_EQ(prog->s.CalLFC2[7], 0);
+    EXPECT_EQ(prog->s.schedule->CalLFC2[7], 0);
 }
 
 // Typed and closed as the user does: the window goes from its own button's
@@ -115,7 +117,7 @@ TEST_F(LfcWindowsTest, Lfc2ValideAndCancelPressedWithTheMouseCloseTheWindow)
         QWidget* button = (w.*c.button).widget();
         QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
         EXPECT_EQ(prog->ifLoaded<RefCapteurLFC2>(), nullptr);
-        EXPECT_EQ(s->CalLFC2[0], c.stored);
+        EXPECT_EQ(s->schedule->CalLFC2[0], c.stored);
         t.time.advance(0);
     }
     EXPECT_EQ(readFile(Lfc2).split('\n').value(8).trimmed(), "77");
@@ -136,25 +138,25 @@ TEST_F(LfcWindowsTest, Lfc2RefusesAnythingButDashesOrAByte)
         EXPECT_EQ(t.dialogs.shown.back().icon(), plat::mb::Exclamation);
         EXPECT_NE(prog->ifLoaded<RefCapteurLFC2>(), nullptr) << bad;
         EXPECT_EQ(sc->CalLFC2Text[0], "0") << bad;
-        EXPECT_EQ(s->CalLFC2[0], 0) << bad;
+        EXPECT_EQ(s->schedule->CalLFC2[0], 0) << bad;
         EXPECT_EQ(readFile(Lfc2), before) << bad;
     }
     w.Text1.setText("255");
     w.Valide.click();
-    EXPECT_EQ(s->CalLFC2[0], 255);
+    EXPECT_EQ(s->schedule->CalLFC2[0], 255);
 }
 
 TEST_F(LfcWindowsTest, Lfc2ShortOrBadFileKeepsTheValuesInForce)
 {
     sc->CalLFC2Text.fill("7");
-    s->CalLFC2.fill(7);
+    s->schedule->CalLFC2.fill(7);
     writeFile(Lfc2, lines({"40", "abc", "", " 41 "}) + QByteArray(" 300 \r\n"));
     sensor(0);
     pressLabel37(0);
     EXPECT_EQ(sc->CalLFC2Text[0], "40");
     EXPECT_EQ(sc->CalLFC2Text[4], "300");   // a text line is taken as it is
     EXPECT_EQ(sc->CalLFC2Text[5], "7");     // no line 6
-    EXPECT_EQ(s->CalLFC2[0], 7);         // no line 9
+    EXPECT_EQ(s->schedule->CalLFC2[0], 7);         // no line 9
     QFile::remove(t.host(Lfc2));
     sc->CalLFC2Text[0] = "12";
     pressLabel37(0);
@@ -215,13 +217,13 @@ TEST_F(LfcWindowsTest, Lfc3WidthToggleBlinkAndCancel)
     pressLabel42(0);
     RefLevelTrigLFC3& w = *prog->ifLoaded<RefLevelTrigLFC3>();
     const QByteArray file = readFile(Lfc3);
-    s->FlagTailleLFC3 = 1;
+    s->schedule->FlagTailleLFC3 = 1;
     w.Picture1.onClick();
     EXPECT_EQ(w.width(), RefLevelTrigLFC3::WideWidth);
-    EXPECT_EQ(s->FlagTailleLFC3, 0);
+    EXPECT_EQ(s->schedule->FlagTailleLFC3, 0);
     w.Picture1.onClick();
     EXPECT_EQ(w.width(), RefLevelTrigLFC3::NarrowWidth);
-    EXPECT_EQ(s->FlagTailleLFC3, 1);
+    EXPECT_EQ(s->schedule->FlagTailleLFC3, 1);
 
     // The square alternates light red and light blue every 500 ms.
     const plat::Color first = w.Picture1.backColor();
@@ -264,7 +266,7 @@ TEST_F(LfcWindowsTest, ScreenshotsOfBothWindows)
 
     pressLabel42(0);
     RefLevelTrigLFC3& trig = *prog->ifLoaded<RefLevelTrigLFC3>();
-    s->FlagTailleLFC3 = 1;
+    s->schedule->FlagTailleLFC3 = 1;
     trig.Picture1.onClick();
     for (plat::Label* l : {&trig.Label16, &trig.Label17, &trig.Label18, &trig.Label19, &trig.Label20, &trig.Label27,
                            &trig.Label22, &trig.Label24, &trig.Label32})

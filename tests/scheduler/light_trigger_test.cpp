@@ -2,9 +2,13 @@
 // tick derives from the LFC-3 level and the CAL value, as the LE receives it
 // in phase 5 and as the main window shows it, and the stop and restart at
 // the trigger level of the half-day.
-#include "scheduler/RefLevelTrigLFC3.h"
 #include "run/RunState.h"
+#include "scheduler/RefLevelTrigLFC3.h"
 #include "scheduler/SchedulerFixture.h"
+#include "shell/LinkRequest.h"
+#include "shell/LinkStatus.h"
+#include "shell/ScheduleFlags.h"
+#include "shell/State.h"
 
 using namespace orv;
 
@@ -18,10 +22,10 @@ protected:
     {
         SchedulerTest::SetUp();
         settings().Check4[0].setValue(1);
-        s->CalLFC2[0] = 100;
+        s->schedule->CalLFC2[0] = 100;
         fake = &linkedFake(0);
         fake->statusOverride[le::pos::LFC3] = 40;
-        s->SelectedLE = 1;
+        s->common->SelectedLE = 1;
         choose(0, "MListeAsymetrique");
         ASSERT_EQ(start().Label1.caption(), "Asym");
     }
@@ -29,9 +33,9 @@ protected:
 
     void runLE1()
     {
-        s->StartStopPC[0] = 1;
+        s->request->StartStopPC[0] = 1;
         log->LectParamStampLE1();
-        ASSERT_TRUE(t.time.runUntil([&] { return s->PhaseLP[0] == 5; }, 30000));
+        ASSERT_TRUE(t.time.runUntil([&] { return s->status->PhaseLP[0] == 5; }, 30000));
     }
     int lastPower() const { return fake->commands().back()[le::pos::Power]; }
 };
@@ -40,7 +44,7 @@ TEST_F(LightTriggerTest, SetPointFollowsTheLightInPhase5AndIs500Before)
 {
     t.time.advance(1500);
     EXPECT_EQ(sc->ConsigneLFC3, 500);
-    EXPECT_EQ(s->ConsignePW[0], 50);
+    EXPECT_EQ(s->request->ConsignePW[0], 50);
     EXPECT_EQ(log->Label15[0].caption(), "500");
     EXPECT_EQ(log->Label3.caption(), "500");   // LE-1 is selected in the start-selection window
 
@@ -76,7 +80,7 @@ TEST_F(LightTriggerTest, SetPointFollowsTheLightInPhase5AndIs500Before)
     }
 
     // CAL 0 is taken as 1: the largest difference, 1210, becomes 1050.
-    s->CalLFC2[0] = 0;
+    s->schedule->CalLFC2[0] = 0;
     fake->statusOverride[le::pos::LFC3] = 130;
     t.time.advance(2000);
     EXPECT_EQ(trigger().Label17.caption(), "1");
@@ -90,22 +94,22 @@ TEST_F(LightTriggerTest, StopsAboveTheLevelAndRestartsWithAReadWhenTheLightFalls
     runLE1();
     trigger().Text1.setText("60");   // typed, not stored: acts from the next tick
     t.time.advance(2000);
-    EXPECT_EQ(s->StartStopPC[0], 1);
+    EXPECT_EQ(s->request->StartStopPC[0], 1);
 
     fake->statusOverride[le::pos::LFC3] = 90;
     t.time.advance(1500);
-    EXPECT_EQ(s->StartStopPC[0], 2);
-    EXPECT_EQ(s->FlagTrigLFC3Off[0], 1);
+    EXPECT_EQ(s->request->StartStopPC[0], 2);
+    EXPECT_EQ(s->schedule->FlagTrigLFC3Off[0], 1);
     EXPECT_EQ(trigger().Label33.caption(), "OFF");
     EXPECT_EQ(trigger().Label33.backColor(), plat::rgb(0xFF, 0x80, 0x80));
-    ASSERT_TRUE(t.time.runUntil([&] { return s->PhaseLP[0] == 0; }, 200000));
+    ASSERT_TRUE(t.time.runUntil([&] { return s->status->PhaseLP[0] == 0; }, 200000));
     t.time.advance(3000);
-    EXPECT_EQ(s->StartStopPC[0], 2);   // the light is still above the level
+    EXPECT_EQ(s->request->StartStopPC[0], 2);   // the light is still above the level
 
     const int starts = histoMessages().count("LE1  Starting LE ");
     const size_t before = fake->commands().size();
     fake->statusOverride[le::pos::LFC3] = 60;   // at the level
-    ASSERT_TRUE(t.time.runUntil([&] { return s->FlagTrigLFC3Off[0] == 0 && s->PhaseLP[0] >= 1; }, 20000));
+    ASSERT_TRUE(t.time.runUntil([&] { return s->schedule->FlagTrigLFC3Off[0] == 0 && s->status->PhaseLP[0] >= 1; }, 20000));
     // The tick does not wait for the read: the start is recorded once the
     // transfer notice has closed.
     ASSERT_TRUE(t.time.runUntil([&] { return s->run->ParamReadPending[0] == 0; }, 10000));
@@ -114,7 +118,7 @@ TEST_F(LightTriggerTest, StopsAboveTheLevelAndRestartsWithAReadWhenTheLightFalls
     for (size_t i = before; i < fake->commands().size(); ++i)
         readRequested = readRequested || fake->commands()[i][le::pos::Bank] == le::BankReadParam;
     EXPECT_TRUE(readRequested);
-    EXPECT_EQ(s->FlagTrigLFC3Off[0], 0);
+    EXPECT_EQ(s->schedule->FlagTrigLFC3Off[0], 0);
     EXPECT_EQ(trigger().Label33.caption(), "ON");
     EXPECT_EQ(trigger().Label33.backColor(), plat::rgb(0xC0, 0xFF, 0xC0));
 }
@@ -127,10 +131,10 @@ TEST_F(LightTriggerTest, TheAfternoonLevelTakesOverAtNoon)
     trigger().Text2.setText("60");
     fake->statusOverride[le::pos::LFC3] = 90;
     runToClock(11, 59, 59);
-    EXPECT_EQ(s->StartStopPC[0], 1);
+    EXPECT_EQ(s->request->StartStopPC[0], 1);
     EXPECT_FALSE(trigger().Label30.enabled());   // no H1
     runToClock(12, 0, 1);
-    EXPECT_EQ(s->StartStopPC[0], 2);
+    EXPECT_EQ(s->request->StartStopPC[0], 2);
     EXPECT_EQ(trigger().Label34.caption(), "OFF");
     EXPECT_EQ(trigger().Label33.caption(), "");
 }
@@ -144,7 +148,7 @@ TEST_F(LightTriggerTest, NothingRunsWithoutTheSensorSetting)
     fake->statusOverride[le::pos::LFC3] = 90;
     t.time.advance(3000);
     EXPECT_EQ(trigger().Label16.caption(), "last");
-    EXPECT_EQ(s->StartStopPC[0], 1);
+    EXPECT_EQ(s->request->StartStopPC[0], 1);
     EXPECT_EQ(lastPower(), 50);   // the set-point file's value
 }
 

@@ -5,6 +5,10 @@
 // ticking while the read is pending.
 #include "run/RunState.h"
 #include "scheduler/SchedulerFixture.h"
+#include "shell/LinkRequest.h"
+#include "shell/LinkStatus.h"
+#include "shell/ScheduleFlags.h"
+#include "shell/State.h"
 
 #include <QDir>
 #include <QImage>
@@ -39,7 +43,7 @@ protected:
         le1->setRunning(false);
         talk = std::make_unique<plat::Timer>(t.time, "LE-1 frames", 250, true);
         talk->onTimer = [this] { le1->send(FakeLE::statusFields(phase)); };
-        ASSERT_TRUE(t.time.runUntil([&] { return s->SynchroRS232[0] == 123; }, 5000));
+        ASSERT_TRUE(t.time.runUntil([&] { return s->status->SynchroRS232[0] == 123; }, 5000));
     }
 
     // The fault, put on LE-1 before its read (a closed port: 2 s into it).
@@ -54,7 +58,7 @@ protected:
             settings().Check1[0].setValue(1);
             settings().Check3.setValue(1);
             talk->setEnabled(false);
-            ASSERT_TRUE(t.time.runUntil([&] { return s->FlagCommPerdue[0] == 1; }, 20000));
+            ASSERT_TRUE(t.time.runUntil([&] { return s->status->FlagCommPerdue[0] == 1; }, 20000));
             break;
         case Fault::NoReadBack:
             break;
@@ -88,7 +92,7 @@ TEST_P(ParamReadEndTest, StartLEGoesOnToTheNextLE)
     int64_t le3AskedAt = -1;
     plat::Timer watch(t.time, "watch", 10, true);
     watch.onTimer = [&] {
-        if (le3AskedAt < 0 && s->SelectedLE == 3) le3AskedAt = t.time.nowMs();
+        if (le3AskedAt < 0 && s->common->SelectedLE == 3) le3AskedAt = t.time.nowMs();
     };
     const int64_t pressed = t.time.nowMs();
     start().StartSortie.click();
@@ -120,7 +124,7 @@ TEST_P(ParamReadEndTest, ARestartOfTheTickNeverHoldsTheTick)
     choose(0, "MListeNormal");
     start().StartSortie.click();   // LE-1 never sends its read-back: not started
     ASSERT_EQ(failLines(), 1);
-    ASSERT_EQ(s->StartStopPC[0], 1);
+    ASSERT_EQ(s->request->StartStopPC[0], 1);
 
     // LE-1 stops by itself: a second in phase 6, then idle; 61 s later the
     // tick restarts it.
@@ -150,7 +154,7 @@ TEST_P(ParamReadEndTest, ARestartOfTheTickNeverHoldsTheTick)
     EXPECT_GE(clock.size(), int(waited / 1000));
     EXPECT_EQ(failLines(), 2);
     EXPECT_FALSE(histoMessages().contains("LE1  Starting LE "));
-    EXPECT_EQ(s->CompteursNorm[0], 1);
+    EXPECT_EQ(s->schedule->CompteursNorm[0], 1);
 
     // And after it, as before.
     const QString before = tickTime();

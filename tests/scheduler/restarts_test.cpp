@@ -2,6 +2,9 @@
 // 6 (60 s, 780 s with the sulphur setting), the restart line and the wait
 // bar, at most three restarts, none after the stop-all sequence.
 #include "scheduler/SchedulerFixture.h"
+#include "shell/LinkRequest.h"
+#include "shell/LinkStatus.h"
+#include "shell/ScheduleFlags.h"
 
 using namespace orv;
 
@@ -15,14 +18,14 @@ protected:
         SchedulerTest::SetUp();
         choose(Le, "MListeNormal");
         start().StartSortie.click();
-        ASSERT_EQ(s->StartStopPC[Le], 1);
+        ASSERT_EQ(s->request->StartStopPC[Le], 1);
     }
     // The LE stops by itself: one second in phase 6, then idle.
     void failOnce()
     {
-        s->PhaseLP[Le] = 6;
+        s->status->PhaseLP[Le] = 6;
         t.time.advance(1000);
-        s->PhaseLP[Le] = 0;
+        s->status->PhaseLP[Le] = 0;
     }
     QStringList restartLines() const { return eventLines().filter("restart"); }
 };
@@ -32,16 +35,16 @@ TEST_F(RestartsTest, RestartOnThe61stSecondWithItsLineAndBar)
     failOnce();
     t.time.advance(30000);
     EXPECT_TRUE(log->Picture15.visible());
-    EXPECT_EQ(s->LargeurAttente, 30 * 27);
+    EXPECT_EQ(s->schedule->LargeurAttente, 30 * 27);
     t.time.advance(30000);
-    EXPECT_EQ(s->LargeurAttente, 1620);
+    EXPECT_EQ(s->schedule->LargeurAttente, 1620);
     EXPECT_TRUE(restartLines().isEmpty());
     t.time.advance(1000);
     ASSERT_EQ(restartLines().size(), 1);
     EXPECT_EQ(restartLines()[0], " ------> restart  1  (08h01)  LE-4");
     EXPECT_FALSE(log->Picture15.visible());
-    EXPECT_EQ(s->LargeurAttente, 0);
-    EXPECT_EQ(s->CompteursNorm[Le], 1);
+    EXPECT_EQ(s->schedule->LargeurAttente, 0);
+    EXPECT_EQ(s->schedule->CompteursNorm[Le], 1);
 }
 
 TEST_F(RestartsTest, SulphurWaitsUntilThe781stSecond)
@@ -50,7 +53,7 @@ TEST_F(RestartsTest, SulphurWaitsUntilThe781stSecond)
     failOnce();
     t.time.advance(780000);
     EXPECT_TRUE(restartLines().isEmpty());
-    EXPECT_EQ(s->LargeurAttente, 1620);   // 780 x 2.07692, rounded
+    EXPECT_EQ(s->schedule->LargeurAttente, 1620);   // 780 x 2.07692, rounded
     t.time.advance(1000);
     EXPECT_EQ(restartLines().size(), 1);
 }
@@ -63,7 +66,7 @@ TEST_F(RestartsTest, TheFourthStopGivesNoLineAndNoStart)
     }
     ASSERT_EQ(restartLines().size(), 3);
     EXPECT_TRUE(restartLines()[2].startsWith(" ------> restart  3  ("));
-    EXPECT_EQ(s->CompteursNorm[Le], 3);
+    EXPECT_EQ(s->schedule->CompteursNorm[Le], 3);
     EXPECT_FALSE(log->Picture15.visible());
 }
 
@@ -75,7 +78,7 @@ TEST_F(RestartsTest, NoRestartAfterTheStopAllSequence)
     failOnce();
     t.time.advance(62000);
     EXPECT_TRUE(restartLines().isEmpty());
-    EXPECT_EQ(s->StartStopPC[Le], 2);
+    EXPECT_EQ(s->request->StartStopPC[Le], 2);
 }
 
 TEST_F(RestartsTest, ASymmetricLEFailingInItsOnHalfIsRestartedWithoutABar)
@@ -86,16 +89,16 @@ TEST_F(RestartsTest, ASymmetricLEFailingInItsOnHalfIsRestartedWithoutABar)
     sc->MinutesDemiCycle[sym] = 60;
     sc->FinCycleSymX[sym] = 944;
     start().StartSortie.click();
-    s->PhaseLP[sym] = 6;
+    s->status->PhaseLP[sym] = 6;
     t.time.advance(1000);
-    s->PhaseLP[sym] = 0;
+    s->status->PhaseLP[sym] = 0;
     t.time.advance(60000);
     EXPECT_TRUE(restartLines().isEmpty());
     EXPECT_FALSE(log->Picture15.visible());
     t.time.advance(1000);
     ASSERT_EQ(restartLines().size(), 1);
     EXPECT_TRUE(restartLines()[0].endsWith(")  LE-6"));
-    EXPECT_EQ(s->CompteursNorm[sym], 1);
+    EXPECT_EQ(s->schedule->CompteursNorm[sym], 1);
 }
 
 } // namespace

@@ -5,6 +5,8 @@
 // saved off every screen.
 
 #include "scheduler/StripFixture.h"
+#include "shell/ScheduleFlags.h"
+#include "shell/State.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,10 +27,10 @@ TEST_F(SelectionStartTest, OpeningPlacesTheWindowAndWritesTheCaptionsFromTheMode
 {
     m().StartFenetreLeft = 600;
     m().StartFenetreTop = 450;
-    s->SelectionMode[0][4] = 1;
-    s->SelectionMode[1][6] = 1;
-    s->SelectionMode[2][7] = 1;
-    s->SelectionMode[3][5] = 1;
+    s->schedule->SelectionMode[0][4] = 1;
+    s->schedule->SelectionMode[1][6] = 1;
+    s->schedule->SelectionMode[2][7] = 1;
+    s->schedule->SelectionMode[3][5] = 1;
     setMode(4, "Asym");   // no mode recorded: keeps its caption
     w->Label12.setVisible(true);
     w->Timer1.setEnabled(true);
@@ -56,7 +58,7 @@ TEST_F(SelectionStartTest, HourScaleAndCursor)
     t.time.advance(100);
     EXPECT_FALSE(w->Timer2.enabled());
     EXPECT_EQ(m().CurseurHeureX, 7715);
-    EXPECT_EQ(s->HeureCourante, QString("14:35:00"));
+    EXPECT_EQ(s->common->HeureCourante, QString("14:35:00"));
     const plat::Canvas& c = w->Picture1.canvas();
     EXPECT_EQ(c.point(7715, 3000), plat::colors::Blue);
     EXPECT_EQ(c.point(7715 + 500, 200), plat::rgb(160, 160, 255));   // top of the time box
@@ -131,10 +133,10 @@ TEST_F(SelectionStartTest, ReadoutOverTheScale)
 TEST_F(SelectionStartTest, ScreenshotWithStripsOfEachMode)
 {
     t.time.setWallClock(QDateTime(QDate(2026, 12, 8), QTime(14, 35, 0)));
-    s->SelectionMode[0][4] = 1;   // Plan
-    s->SelectionMode[1][3] = 1;   // Asym
-    s->SelectionMode[2][2] = 1;   // Sym
-    s->SelectionMode[3][1] = 1;   // Normal
+    s->schedule->SelectionMode[0][4] = 1;   // Plan
+    s->schedule->SelectionMode[1][3] = 1;   // Asym
+    s->schedule->SelectionMode[2][2] = 1;   // Sym
+    s->schedule->SelectionMode[3][1] = 1;   // Normal
     w->show();
     w->Timer1.setEnabled(true);
     t.time.advance(200);

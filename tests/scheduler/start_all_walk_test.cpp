@@ -4,6 +4,9 @@
 // asymmetric LE waits for its window. The window that "Start All LE" shows
 // keeps its start-up height.
 #include "scheduler/SchedulerFixture.h"
+#include "shell/LinkRequest.h"
+#include "shell/LinkStatus.h"
+#include "shell/ScheduleFlags.h"
 
 using namespace orv;
 
@@ -16,9 +19,9 @@ TEST_F(StartAllWalkTest, StartLEAfterStartAllStartsEveryMarkedLE)
     linkedFake(0);
     linkedFake(3);
     choose(0, "MListeStartAllLE");
-    ASSERT_TRUE(t.time.runUntil([&] { return s->PhaseLP[0] != 0; }, 20000));
+    ASSERT_TRUE(t.time.runUntil([&] { return s->status->PhaseLP[0] != 0; }, 20000));
     EXPECT_EQ(start().Label17.caption(), "Normal");
-    EXPECT_EQ(s->PhaseLP[3], 0);
+    EXPECT_EQ(s->status->PhaseLP[3], 0);
     // Shown without its opening layout: the start-up height, START LE
     // still wholly inside the client area.
     EXPECT_TRUE(start().visible());
@@ -26,22 +29,22 @@ TEST_F(StartAllWalkTest, StartLEAfterStartAllStartsEveryMarkedLE)
     EXPECT_LE(start().StartSortie.top() + start().StartSortie.height(), start().scaleHeight());
 
     start().StartSortie.click();
-    EXPECT_TRUE(t.time.runUntil([&] { return s->PhaseLP[3] != 0; }, 20000));
-    EXPECT_EQ(s->StartStopPC[3], 1);
+    EXPECT_TRUE(t.time.runUntil([&] { return s->status->PhaseLP[3] != 0; }, 20000));
+    EXPECT_EQ(s->request->StartStopPC[3], 1);
 }
 
 TEST_F(StartAllWalkTest, AnLEWhosePortWasClosedAtStartAllIsNotMarkedAndStaysIdle)
 {
     linkedFake(0);
     choose(0, "MListeStartAllLE");
-    ASSERT_TRUE(t.time.runUntil([&] { return s->PhaseLP[0] != 0; }, 20000));
+    ASSERT_TRUE(t.time.runUntil([&] { return s->status->PhaseLP[0] != 0; }, 20000));
     EXPECT_NE(start().Label17.caption(), "Normal");
 
     linkedFake(3);   // LE-4's link comes up afterwards
     start().StartSortie.click();
     t.time.advance(20000);
-    EXPECT_EQ(s->PhaseLP[3], 0);
-    EXPECT_EQ(s->StartStopPC[3], 0);
+    EXPECT_EQ(s->status->PhaseLP[3], 0);
+    EXPECT_EQ(s->request->StartStopPC[3], 0);
 }
 
 TEST_F(StartAllWalkTest, AnAsymmetricLEWaitsForItsWindowWhileANormalOneStarts)
@@ -57,12 +60,12 @@ TEST_F(StartAllWalkTest, AnAsymmetricLEWaitsForItsWindowWhileANormalOneStarts)
     choose(1, "MListeNormal");
 
     start().StartSortie.click();
-    EXPECT_TRUE(t.time.runUntil([&] { return s->PhaseLP[1] != 0; }, 20000));
+    EXPECT_TRUE(t.time.runUntil([&] { return s->status->PhaseLP[1] != 0; }, 20000));
     t.time.advance(60000);
-    EXPECT_EQ(s->PhaseLP[3], 0);   // armed, not started
-    EXPECT_EQ(s->FlagSymBlocage[3], 1);
+    EXPECT_EQ(s->status->PhaseLP[3], 0);   // armed, not started
+    EXPECT_EQ(s->schedule->FlagSymBlocage[3], 1);
     runToClock(16, 0, 5);
-    EXPECT_TRUE(t.time.runUntil([&] { return s->PhaseLP[3] != 0; }, 30000));
+    EXPECT_TRUE(t.time.runUntil([&] { return s->status->PhaseLP[3] != 0; }, 30000));
 }
 
 } // namespace

@@ -2,6 +2,9 @@
 // an LE in "Stop" left alone, a symmetric LE without a cycle refused once,
 // windows and plannings armed; and an LE whose link goes during its read.
 #include "scheduler/SchedulerFixture.h"
+#include "shell/LinkRequest.h"
+#include "shell/ScheduleFlags.h"
+#include "shell/State.h"
 
 using namespace orv;
 
@@ -47,9 +50,9 @@ TEST_F(StartLETest, NormalLEsStartOneAfterAnotherAndTheOtherModesGoOn)
     EXPECT_TRUE(readRequested(le1));
     EXPECT_TRUE(readRequested(le3));
     EXPECT_EQ(histoMessages().mid(1), (QStringList{"LE1  Starting LE ", "LE3  Starting LE "}));
-    EXPECT_EQ(s->StartStopPC[0], 1);
-    EXPECT_EQ(s->StartStopPC[2], 1);
-    EXPECT_EQ(s->StartStopPC[1], 2);   // "Stop" stopped it; START LE leaves it so
+    EXPECT_EQ(s->request->StartStopPC[0], 1);
+    EXPECT_EQ(s->request->StartStopPC[2], 1);
+    EXPECT_EQ(s->request->StartStopPC[1], 2);   // "Stop" stopped it; START LE leaves it so
     t.time.advance(1000);
     EXPECT_FALSE(readRequested(le2));
     EXPECT_EQ(lastRequest(le2), 2);
@@ -60,7 +63,7 @@ TEST_F(StartLETest, NormalLEsStartOneAfterAnotherAndTheOtherModesGoOn)
     EXPECT_FALSE(start().Timer8.enabled());
 
     // The asymmetric LE after it is armed with copies of the strip's texts.
-    EXPECT_EQ(s->FlagSymBlocage[6], 1);
+    EXPECT_EQ(s->schedule->FlagSymBlocage[6], 1);
     EXPECT_EQ(sc->HeureDebutAsym[6], "16");
     EXPECT_EQ(sc->HeureFinAsym[6], "19");
     EXPECT_EQ(log->Label26[6].backColor(), plat::rgb(0xFF, 0xC0, 0x80));
@@ -88,9 +91,9 @@ TEST_F(StartLETest, AnLEWhoseLinkGoesDuringItsReadIsNotStartedAndTheOthersGoOn)
     EXPECT_EQ(log->List4.foreColor(), plat::colors::Red);
 
     // The tick went on during the wait and goes on after it.
-    const QString before = s->HeureCourante;
+    const QString before = s->common->HeureCourante;
     t.time.advance(2000);
-    EXPECT_NE(s->HeureCourante, before);
+    EXPECT_NE(s->common->HeureCourante, before);
 }
 
 TEST_F(StartLETest, AsymmetricLE1InSingleScreenDarkensTheTraceAreaForItsRedraw)

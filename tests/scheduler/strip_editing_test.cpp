@@ -8,8 +8,9 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QWidget>
-#include "shell/ParamLogicielVB.h"
 #include "scheduler/StripFixture.h"
+#include "shell/ParamLogicielVB.h"
+#include "shell/ScheduleFlags.h"
 
 using namespace orv;
 
@@ -22,7 +23,7 @@ TEST_F(StripEditingTest, FirstMoveOverAFreshPlanStripGivesTheDefaultsOnce)
     setMode(2, "Plan");
     move(2, 5000);
     EXPECT_EQ(plan(2), (std::array<int32_t, 4>{2400, 3840, 7680, 9120}));
-    EXPECT_EQ(s->FlagDefautPlan[2], 1);
+    EXPECT_EQ(s->schedule->FlagDefautPlan[2], 1);
     EXPECT_EQ(w->strip(2).backColor(), plat::colors::LightGrey);
     EXPECT_EQ(canvas(2).printedTexts(), (QStringList{"05:00", "08:00", "16:00", "19:00"}));
     EXPECT_EQ(texts(2, 4), (QStringList{"05:00", "08:00", "16:00", "19:00"}));
@@ -35,7 +36,7 @@ TEST_F(StripEditingTest, FirstMoveOverAFreshPlanStripGivesTheDefaultsOnce)
     move(2, 2400);
     EXPECT_EQ(canvas(2).printedTexts().size(), 4);
     // Other strips are untouched.
-    EXPECT_EQ(s->FlagDefautPlan[3], 0);
+    EXPECT_EQ(s->schedule->FlagDefautPlan[3], 0);
     EXPECT_TRUE(canvas(3).printedTexts().isEmpty());
 }
 
@@ -121,7 +122,7 @@ TEST_F(StripEditingTest, LockedStripsOnlyUpdateTheReadout)
 {
     setMode(0, "Plan");
     move(0, 100);
-    s->FlagVerouillage[0] = 1;
+    s->schedule->FlagVerouillage[0] = 1;
     w->setMousePointer(plat::Form::DefaultPointer);
     move(0, 3840);
     EXPECT_EQ(w->mousePointer(), plat::Form::DefaultPointer);
@@ -131,7 +132,7 @@ TEST_F(StripEditingTest, LockedStripsOnlyUpdateTheReadout)
 
     setMode(1, "Asym");
     move(1, 100);
-    s->FlagSymBlocage[1] = 1;
+    s->schedule->FlagSymBlocage[1] = 1;
     drag(1, 7680, {7000});
     EXPECT_EQ(m().TransitionAsymX[1][0], 7680);
 }
@@ -203,9 +204,9 @@ TEST_F(StripEditingTest, SymPreviewInHours)
 TEST_F(StripEditingTest, MinutesVariantPreviewAndPressKeepTheSameBounds)
 {
     setMode(6, "Sym");
-    s->SelectionMode[6][2] = 1;
+    s->schedule->SelectionMode[6][2] = 1;
     move(6, 3000, 0, plat::ShiftKey);
-    EXPECT_EQ(s->FlagSymMinutes[6], 1);
+    EXPECT_EQ(s->schedule->FlagSymMinutes[6], 1);
     EXPECT_EQ(w->Timer16.interval(), 2000);
     EXPECT_EQ(w->Timer17.interval(), 60000);
     EXPECT_EQ(w->strip(6).backColor(), plat::colors::White);
@@ -223,7 +224,7 @@ TEST_F(StripEditingTest, MinutesVariantPreviewAndPressKeepTheSameBounds)
 
     // A press beyond the bound fixes the bounded cycle, as the preview drew it.
     down(6, 9000);
-    EXPECT_EQ(s->FlagCycleSym[6], 1);
+    EXPECT_EQ(s->schedule->FlagCycleSym[6], 1);
     EXPECT_EQ(m().HeuresCycleSym[6], 15);
     EXPECT_EQ(m().FinCycleSymX[6], 480 * 15 - 16);
     EXPECT_EQ(canvas(6).printedTexts(), QStringList{"30 min"});
@@ -234,7 +235,7 @@ TEST_F(StripEditingTest, PressFixesTheCycleThenShowsItsData)
     setMode(0, "Sym");
     move(0, 2400);
     down(0, 230);   // no floor at the press: a cycle of 0 hours
-    EXPECT_EQ(s->FlagCycleSym[0], 1);
+    EXPECT_EQ(s->schedule->FlagCycleSym[0], 1);
     EXPECT_EQ(m().HeuresCycleSym[0], 0);
     EXPECT_EQ(m().FinCycleSymX[0], -16);
     EXPECT_EQ(m().MinutesDemiCycle[0], 150);   // kept from the preview
@@ -244,7 +245,7 @@ TEST_F(StripEditingTest, PressFixesTheCycleThenShowsItsData)
     move(0, 4800);
     EXPECT_EQ(m().HeuresCycleSym[0], 0);
     m().HeureStartSym[0] = "10:00:00";
-    s->CyclesEffectues[0] = 3;
+    s->schedule->CyclesEffectues[0] = 3;
     down(0, 4800);
     EXPECT_EQ(w->Label22.caption(), QString("10:00:00"));
     EXPECT_EQ(w->Label32.caption(), QString("3"));
@@ -255,16 +256,16 @@ TEST_F(StripEditingTest, PressFixesTheCycleThenShowsItsData)
 TEST_F(StripEditingTest, ShiftOnARunningCycleSwitchesItsTimerAtOnce)
 {
     setMode(0, "Sym");
-    s->FlagCycleSym[0] = 1;
+    s->schedule->FlagCycleSym[0] = 1;
     w->Timer4.setEnabled(true);
     move(0, 2000, 0, plat::ShiftKey);
     EXPECT_EQ(w->Timer4.interval(), 2000);
     EXPECT_EQ(w->strip(0).backColor(), plat::colors::White);
     // Shift with Ctrl is not Shift alone.
     setMode(1, "Sym");
-    s->SelectionMode[1][2] = 1;
+    s->schedule->SelectionMode[1][2] = 1;
     move(1, 2000, 0, plat::ShiftKey | plat::CtrlKey);
-    EXPECT_EQ(s->FlagSymMinutes[1], 0);
+    EXPECT_EQ(s->schedule->FlagSymMinutes[1], 0);
     EXPECT_EQ(w->Timer5.interval(), 60000);
 }
 
@@ -273,7 +274,7 @@ TEST_F(StripEditingTest, ClickSelectsTheLeAndSetsUpThePanel)
     m().NBCycles[5] = "7";
     setMode(5, "Sym");
     click(5);
-    EXPECT_EQ(s->Selbin, 5);
+    EXPECT_EQ(s->schedule->Selbin, 5);
     EXPECT_EQ(w->Label41.caption(), QString("Sélection en cours :  LE-6"));
     EXPECT_EQ(w->Text1.text(), QString("7"));
     EXPECT_EQ(w->Label99.caption(), QString("7"));
@@ -288,9 +289,9 @@ TEST_F(StripEditingTest, RightPressOnAnUnfixedSymStripFixesItThenOpensTheMenu)
 {
     setMode(3, "Sym");
     move(3, 2400);
-    t.dialogs.onPopup = [&](plat::Menu&) { EXPECT_EQ(s->FlagCycleSym[3], 1); };
+    t.dialogs.onPopup = [&](plat::Menu&) { EXPECT_EQ(s->schedule->FlagCycleSym[3], 1); };
     down(3, 2400, plat::RightButton);
-    EXPECT_EQ(s->Selbin, 3);
+    EXPECT_EQ(s->schedule->Selbin, 3);
     ASSERT_EQ(t.dialogs.popupsShown.size(), 1u);
     EXPECT_EQ(t.dialogs.popupsShown[0], QString("mnu3Liste"));
 }
@@ -335,15 +336,15 @@ TEST_F(StripEditingTest, RealMouseEventsOnTheStripWidget)
     send(1, QEvent::MouseButtonRelease, 200, Qt::LeftButton, Qt::NoButton);
     EXPECT_EQ(plan(1)[0], 3000);
     EXPECT_EQ(texts(1, 4)[0], QString("06:15"));
-    EXPECT_EQ(s->Selbin, 1);   // the release inside the strip is a click
+    EXPECT_EQ(s->schedule->Selbin, 1);   // the release inside the strip is a click
 
     setMode(2, "Sym");
-    s->SelectionMode[2][2] = 1;
+    s->schedule->SelectionMode[2][2] = 1;
     send(2, QEvent::MouseMove, 100, Qt::NoButton, Qt::NoButton, Qt::ShiftModifier);
-    EXPECT_EQ(s->FlagSymMinutes[2], 1);
+    EXPECT_EQ(s->schedule->FlagSymMinutes[2], 1);
     EXPECT_EQ(w->Timer6.interval(), 2000);
     send(2, QEvent::MouseButtonPress, 160, Qt::RightButton, Qt::RightButton);
-    EXPECT_EQ(s->Selbin, 2);
+    EXPECT_EQ(s->schedule->Selbin, 2);
     EXPECT_EQ(t.dialogs.popupsShown.size(), 1u);
 }
 

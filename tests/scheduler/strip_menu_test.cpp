@@ -2,6 +2,7 @@
 // the target's mode, Clear, Move and Redraw.
 
 #include "scheduler/StripFixture.h"
+#include "shell/ScheduleFlags.h"
 
 using namespace orv;
 
@@ -131,16 +132,16 @@ TEST_F(StripMenuTest, MoveFreesASymCycleAndEnablesTheCycleBox)
     down(1, 2400);
     w->Text1.setEnabled(false);
     rightPress(1, "mnuMove");
-    EXPECT_EQ(s->FlagCycleSym[1], 0);
+    EXPECT_EQ(s->schedule->FlagCycleSym[1], 0);
     EXPECT_TRUE(w->Text1.enabled());
     EXPECT_EQ(w->Label93.caption(), QString("1"));
     move(1, 4800);
     EXPECT_EQ(m().HeuresCycleSym[1], 10);
 
     // On a non-Sym LE only the label and the box.
-    s->FlagCycleSym[2] = 1;
+    s->schedule->FlagCycleSym[2] = 1;
     rightPress(2, "mnuMove");
-    EXPECT_EQ(s->FlagCycleSym[2], 1);
+    EXPECT_EQ(s->schedule->FlagCycleSym[2], 1);
     EXPECT_EQ(w->Label93.caption(), QString("2"));
 }
 

@@ -4,9 +4,10 @@
 // pointer shows the sizing arrow where the editor sets it.
 
 #include "scheduler/RefLevelTrigLFC3.h"
+#include "scheduler/StripFixture.h"
 #include "shell/Log.h"
 #include "shell/ParamLogicielVB.h"
-#include "scheduler/StripFixture.h"
+#include "shell/ScheduleFlags.h"
 
 #include <QTest>
 
@@ -38,7 +39,7 @@ TEST_F(StripPointerTest, ABorderedPlanStripReadsFromInsideItsBorderAndGrabsWithT
 {
     setMode(0, "Plan");
     mouseTo(0, 600);   // the first move draws the defaults, with a border
-    ASSERT_EQ(s->FlagDefautPlan[0], 1);
+    ASSERT_EQ(s->schedule->FlagDefautPlan[0], 1);
     ASSERT_GT(stripWidget(0)->contentsRect().left(), 0);
 
     mouseTo(0, 3840);   // T1, 08:00

@@ -4,6 +4,9 @@
 // stays stopped through the next ON half.
 #include "run/RunState.h"
 #include "scheduler/SchedulerFixture.h"
+#include "shell/LinkRequest.h"
+#include "shell/ScheduleFlags.h"
+#include "shell/TracesShared.h"
 
 using namespace orv;
 
@@ -34,25 +37,25 @@ TEST_F(SymCycleTest, ThreeTwoHourCycles)
     EXPECT_EQ(sc->NBCycles[Le], "3");
 
     runToClock(8, 59, 30);
-    EXPECT_NE(s->StartStopPC[Le], 2);
+    EXPECT_NE(s->request->StartStopPC[Le], 2);
     runToClock(9, 0, 30);
-    EXPECT_EQ(s->StartStopPC[Le], 2);   // end of the first ON half
+    EXPECT_EQ(s->request->StartStopPC[Le], 2);   // end of the first ON half
     runToClock(9, 59, 30);
     EXPECT_TRUE(cycleLines().isEmpty());
     runToClock(10, 0, 30);
-    EXPECT_EQ(s->StartStopPC[Le], 1);
+    EXPECT_EQ(s->request->StartStopPC[Le], 1);
     EXPECT_EQ(cycleLines(), QStringList{"Cycle(s) : 0000001"});
     EXPECT_TRUE(histo().split("\r\n")[histo().split("\r\n").size() - 2].startsWith("  10:00:"));
-    EXPECT_TRUE(log->Timer27.enabled() || s->TraceX[Le] == 6);   // LE-5's own trace restarts
+    EXPECT_TRUE(log->Timer27.enabled() || s->tracesShared->TraceX[Le] == 6);   // LE-5's own trace restarts
     EXPECT_FALSE(log->Timer5.enabled());
     EXPECT_EQ(start().Label32.caption(), "1");
 
     runToClock(14, 0, 30);
     EXPECT_EQ(cycleLines(), (QStringList{"Cycle(s) : 0000001", "Cycle(s) : 0000002", "Cycle(s) : 0000003"}));
-    EXPECT_EQ(s->StartStopPC[Le], 2);
+    EXPECT_EQ(s->request->StartStopPC[Le], 2);
     EXPECT_FALSE(start().Timer8.enabled());
     EXPECT_EQ(log->Label26[Le].backColor(), plat::ButtonFace);
-    EXPECT_EQ(s->FlagDemiCycleOff[Le], 1);
+    EXPECT_EQ(s->schedule->FlagDemiCycleOff[Le], 1);
 }
 
 TEST_F(SymCycleTest, StopAllKeepsTheLEStoppedThroughTheNextOnHalf)
@@ -62,10 +65,10 @@ TEST_F(SymCycleTest, StopAllKeepsTheLEStoppedThroughTheNextOnHalf)
     runToClock(8, 1, 0);
     log->Timer16.setEnabled(true);      // an alarm's stop-all, in the ON half
     runToClock(8, 1, 10);
-    EXPECT_EQ(s->StartStopPC[Le], 2);
+    EXPECT_EQ(s->request->StartStopPC[Le], 2);
     runToClock(8, 5, 0);                // the next ON half
     EXPECT_EQ(cycleLines().size(), 1);  // the cycle itself goes on
-    EXPECT_EQ(s->StartStopPC[Le], 2);
+    EXPECT_EQ(s->request->StartStopPC[Le], 2);
 
     // Choosing the mode again lets a cycle start it again.
     choose(Le, "MListeSymetrique");

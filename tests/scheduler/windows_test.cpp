@@ -3,6 +3,8 @@
 // the first tick of the closing minute, a minute "60" acting as the next
 // full hour, the restarts inside a window and no run the next day.
 #include "scheduler/SchedulerFixture.h"
+#include "shell/LinkRequest.h"
+#include "shell/ScheduleFlags.h"
 
 using namespace orv;
 
@@ -28,13 +30,13 @@ TEST_F(WindowsTest, AsymmetricWindowRunsOnceBetweenItsTimesWithAtMostThreeRestar
     choose(1, "MListeAsymetrique");
     times(1, {"1600", "1900"});
     start().StartSortie.click();
-    ASSERT_EQ(s->FlagSymBlocage[1], 1);
+    ASSERT_EQ(s->schedule->FlagSymBlocage[1], 1);
 
     runToClock(15, 59, 59);
-    EXPECT_EQ(s->StartStopPC[1], 0);
+    EXPECT_EQ(s->request->StartStopPC[1], 0);
     runToClock(16, 0, 1);
-    EXPECT_EQ(s->StartStopPC[1], 1);
-    EXPECT_EQ(s->FlagSymEtat[1], 1);
+    EXPECT_EQ(s->request->StartStopPC[1], 1);
+    EXPECT_EQ(s->schedule->FlagSymEtat[1], 1);
     EXPECT_EQ(log->Label26[1].backColor(), plat::colors::Green);
 
     // The LE stays idle (no link): a restart after each wait, three at most.
@@ -49,16 +51,16 @@ TEST_F(WindowsTest, AsymmetricWindowRunsOnceBetweenItsTimesWithAtMostThreeRestar
     EXPECT_TRUE(log->Picture15.visible());   // the next wait is drawn from its 51st second
     runToClock(18, 59, 59);
     EXPECT_EQ(restartLines().size(), 3);
-    EXPECT_EQ(s->StartStopPC[1], 1);
+    EXPECT_EQ(s->request->StartStopPC[1], 1);
 
     runToClock(19, 0, 1);
-    EXPECT_EQ(s->StartStopPC[1], 2);
-    EXPECT_EQ(s->FlagSymBlocage[1], 0);
+    EXPECT_EQ(s->request->StartStopPC[1], 2);
+    EXPECT_EQ(s->schedule->FlagSymBlocage[1], 0);
 
     // The next day: disarmed, no start; the stop request stands.
     setClock(2026, 3, 3, 15, 59, 50);
     runToClock(16, 30, 0);
-    EXPECT_EQ(s->StartStopPC[1], 2);
+    EXPECT_EQ(s->request->StartStopPC[1], 2);
     EXPECT_EQ(restartLines().size(), 3);
 }
 
@@ -69,23 +71,23 @@ TEST_F(WindowsTest, PlanningMinute60ActsAsTheNextHourAndTheSecondWindowNeedsTheL
     times(2, {"0500", "0760", "1600", "1900"});
     start().StartSortie.click();
     runToClock(4, 59, 59);
-    EXPECT_EQ(s->StartStopPC[2], 0);
+    EXPECT_EQ(s->request->StartStopPC[2], 0);
     runToClock(5, 0, 1);
-    EXPECT_EQ(s->StartStopPC[2], 1);
-    EXPECT_EQ(s->FlagEtat[2], 1);
+    EXPECT_EQ(s->request->StartStopPC[2], 1);
+    EXPECT_EQ(s->schedule->FlagEtat[2], 1);
 
     setClock(2026, 3, 2, 7, 59, 50);
     runToClock(7, 59, 59);
-    EXPECT_EQ(s->StartStopPC[2], 1);   // 0759 is below 0760
+    EXPECT_EQ(s->request->StartStopPC[2], 1);   // 0759 is below 0760
     runToClock(8, 0, 1);
-    EXPECT_EQ(s->StartStopPC[2], 2);
-    EXPECT_EQ(s->FlagVerouillage[2], 0);
+    EXPECT_EQ(s->request->StartStopPC[2], 2);
+    EXPECT_EQ(s->schedule->FlagVerouillage[2], 0);
     EXPECT_EQ(log->Label26[2].backColor(), plat::ButtonFace);
 
     // Unlocked: the second window is not entered.
     setClock(2026, 3, 2, 15, 59, 50);
     runToClock(16, 0, 30);
-    EXPECT_EQ(s->StartStopPC[2], 2);
+    EXPECT_EQ(s->request->StartStopPC[2], 2);
 }
 
 TEST_F(WindowsTest, PlanningRestartsAnIdleLEAfterItsWait)
@@ -100,15 +102,15 @@ TEST_F(WindowsTest, PlanningRestartsAnIdleLEAfterItsWait)
     runToClock(8, 4, 12);
     ASSERT_EQ(restartLines().size(), 1);
     EXPECT_EQ(restartLines()[0], " ------>  restart 1  (08h04)  LE-1");
-    EXPECT_EQ(s->Compteurs[0], 1);
-    EXPECT_EQ(s->FlagEtat[0], 0);
+    EXPECT_EQ(s->schedule->Compteurs[0], 1);
+    EXPECT_EQ(s->schedule->FlagEtat[0], 0);
     runToClock(8, 4, 13);
-    EXPECT_EQ(s->ComptageTempo[0], 1);   // the next tick's start began the next wait
-    EXPECT_EQ(s->FlagEtat[0], 1);
+    EXPECT_EQ(s->schedule->ComptageTempo[0], 1);   // the next tick's start began the next wait
+    EXPECT_EQ(s->schedule->FlagEtat[0], 1);
     EXPECT_EQ(start().Label84.caption(), "1");
     runToClock(9, 0, 1);
     EXPECT_EQ(start().Label78.caption(), "Arret");
-    EXPECT_EQ(s->StartStopPC[0], 2);
+    EXPECT_EQ(s->request->StartStopPC[0], 2);
 }
 
 TEST_F(WindowsTest, AnLEStoppedByTheStopAllSequenceIsNotRestartedByItsWindow)
@@ -122,12 +124,12 @@ TEST_F(WindowsTest, AnLEStoppedByTheStopAllSequenceIsNotRestartedByItsWindow)
     runToClock(16, 0, 5);
     log->Timer16.setEnabled(true);   // an alarm's stop-all
     runToClock(16, 0, 20);
-    EXPECT_EQ(s->StartStopPC[1], 2);
-    EXPECT_EQ(s->StartStopPC[2], 2);
+    EXPECT_EQ(s->request->StartStopPC[1], 2);
+    EXPECT_EQ(s->request->StartStopPC[2], 2);
     runToClock(16, 20, 0);
     EXPECT_TRUE(restartLines().isEmpty());
-    EXPECT_EQ(s->StartStopPC[1], 2);
-    EXPECT_EQ(s->StartStopPC[2], 2);
+    EXPECT_EQ(s->request->StartStopPC[1], 2);
+    EXPECT_EQ(s->request->StartStopPC[2], 2);
 }
 
 } // namespace

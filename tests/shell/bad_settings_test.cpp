@@ -10,6 +10,7 @@
 #include "platform/Dialogs.h"
 #include "shell/History.h"
 #include "shell/ParamLogicielVB.h"
+#include "shell/RunShared.h"
 #include "shell/SettingsReader.h"
 #include "support/ProgramFixture.h"
 
@@ -101,7 +102,7 @@ public:
     QStringList setPoints()
     {
         QStringList out;
-        for (int i = 0; i < 8; ++i) out << QString::number(s().ConsignePWIni[i]);
+        for (int i = 0; i < 8; ++i) out << QString::number(s().runShared->ConsignePWIni[i]);
         for (int i = 0; i < 8; ++i) out << prog->Log->Label15[i].caption();
         return out << QString::number(prog->Log->VScroll1.value());
     }

@@ -4,7 +4,10 @@
 #include "parameters/FadecParameters.h"
 #include "parameters/Saisie.h"
 #include "shell/BoiteDialogue.h"
+#include "shell/LinkRequest.h"
+#include "shell/LinkStatus.h"
 #include "shell/MessagesError.h"
+#include "shell/State.h"
 #include "shell/TextTables.h"
 #include "support/ProgramFixture.h"
 
@@ -28,7 +31,7 @@ protected:
         // The main window without its start-up run: these tests set the
         // state start-up would leave.
         prog->Log->Timer1.setEnabled(false);
-        prog->s.BaseFolder = "C:\\LightCtl";
+        prog->s.common->BaseFolder = "C:\\LightCtl";
         fillFadecErrorCodes(prog->s);
         t.time.setWallClock(QDateTime(QDate(2026, 12, 8), QTime(14, 5, 9)));
     }
@@ -44,46 +47,46 @@ protected:
 TEST_F(ErrorsTest, CodeIsReportedOncePerLEAndCodeWhileNotIdle)
 {
     State& s = prog->s;
-    s.PhaseLP[0] = 0;
+    s.status->PhaseLP[0] = 0;
     prog->Log->EcrireCodeErreur(1, 0);   // idle: neither shown nor marked
     EXPECT_EQ(list4().listCount(), 0);
-    EXPECT_EQ(s.ErrCodeReported[1], 0);
+    EXPECT_EQ(s.common->ErrCodeReported[1], 0);
 
-    s.PhaseLP[0] = 5;
-    s.PhaseLP[2] = 3;
+    s.status->PhaseLP[0] = 5;
+    s.status->PhaseLP[2] = 3;
     prog->Log->EcrireCodeErreur(1, 0);
     prog->Log->EcrireCodeErreur(1, 0);
     prog->Log->EcrireCodeErreur(1, 2);   // same code, other LE
     prog->Log->EcrireCodeErreur(5, 0);   // other code, same LE
 
     EXPECT_EQ(list4().items(), QStringList({" Error LE1  Motor M - speed too slow", " Error LE3  Motor M - speed too slow",
-                                            " Error LE1  " + s.FadecErrorCodes[5]}));
+                                            " Error LE1  " + s.common->FadecErrorCodes[5]}));
     const QList<QByteArray> lines = histoLines();
     ASSERT_EQ(lines.size(), 3);
     EXPECT_EQ(lines[0], "  14:05:09    08/12/2026    001    LE1  Motor M - speed too slow\r");
     EXPECT_TRUE(lines[2].startsWith("  14:05:09    08/12/2026    005    LE1  "));
-    EXPECT_EQ(s.HistoCode, "0");
-    EXPECT_EQ(s.ErrCodeReported[1 + 21 * 2], 1);
+    EXPECT_EQ(s.common->HistoCode, "0");
+    EXPECT_EQ(s.common->ErrCodeReported[1 + 21 * 2], 1);
 }
 
 TEST_F(ErrorsTest, Code18IsOrangeWithHoursAndMinutesAndTheListTakesTheLastColour)
 {
     State& s = prog->s;
-    s.PhaseLP[0] = 5;
-    s.PhaseLP[1] = 5;
+    s.status->PhaseLP[0] = 5;
+    s.status->PhaseLP[1] = 5;
     prog->Log->EcrireCodeErreur(3, 0);
     EXPECT_EQ(list4().foreColor(), Red);
     prog->Log->EcrireCodeErreur(18, 0);
     EXPECT_EQ(list4().foreColor(), Orange);
     EXPECT_EQ(list4().list(1), " ------> LE1  Stop activated  (14h05)");
-    EXPECT_EQ(s.HeureCourante, "14:05:09");
+    EXPECT_EQ(s.common->HeureCourante, "14:05:09");
     prog->Log->EcrireCodeErreur(3, 1);
     EXPECT_EQ(list4().foreColor(), Red);
     prog->Log->EcrireCodeErreur(18, 1);
     EXPECT_EQ(list4().foreColor(), Orange);
 
     // The code field reads 018 for the error, 000 again for the next caller.
-    prog->s.HistoMessage = "LE1  Starting LE ";
+    prog->s.common->HistoMessage = "LE1  Starting LE ";
     prog->Log->WriteHisto();
     const QList<QByteArray> lines = histoLines();
     ASSERT_EQ(lines.size(), 5);
@@ -94,7 +97,7 @@ TEST_F(ErrorsTest, Code18IsOrangeWithHoursAndMinutesAndTheListTakesTheLastColour
 TEST_F(ErrorsTest, CodesAndIndexesWithoutAPlaceAreIgnored)
 {
     State& s = prog->s;
-    s.PhaseLP.fill(5);
+    s.status->PhaseLP.fill(5);
     for (int code : {21, 65, 66, 200, 255, -1})
         for (int le : {0, 7, 8})
             prog->Log->EcrireCodeErreur(code, le);
@@ -102,7 +105,7 @@ TEST_F(ErrorsTest, CodesAndIndexesWithoutAPlaceAreIgnored)
         prog->Log->EcrireCodeErreur(1, le);
     EXPECT_EQ(list4().listCount(), 0);
     EXPECT_FALSE(QFile::exists(t.host(histo)));
-    EXPECT_TRUE(std::all_of(s.ErrCodeReported.begin(), s.ErrCodeReported.end(), [](uint8_t v) { return v == 0; }));
+    EXPECT_TRUE(std::all_of(s.common->ErrCodeReported.begin(), s.common->ErrCodeReported.end(), [](uint8_t v) { return v == 0; }));
 
     prog->Log->EcrireCodeErreur(20, 8);   // the highest code and index that have a place
     EXPECT_EQ(list4().listCount(), 1);
@@ -178,9 +181,9 @@ TEST_F(ErrorsTest, OkAcknowledgesALostLinkOfEveryLE)
     for (const Case& c : {Case{"No communication with machine", true}, Case{"Alarm", false},
                           Case{"No communication with machine ", false}, Case{"no communication with machine", false}}) {
         State& s = prog->s;
-        s.ComptageComm.fill(25);
-        s.FlagCommSignalee.fill(1);
-        s.FlagCommPerdue.fill(1);
+        s.common->ComptageComm.fill(25);
+        s.common->FlagCommSignalee.fill(1);
+        s.status->FlagCommPerdue.fill(1);
         BoiteDialogue& box = *prog->form<BoiteDialogue>();
         box.Label1.setCaption(c.headline);
         box.show();
@@ -189,9 +192,9 @@ TEST_F(ErrorsTest, OkAcknowledgesALostLinkOfEveryLE)
         EXPECT_FALSE(prog->ifLoaded<BoiteDialogue>()) << c.headline.toStdString();
         for (int le = 0; le < 8; ++le) {
             const bool cleared = c.clears;
-            EXPECT_EQ(s.ComptageComm[le], cleared ? 0 : 25) << c.headline.toStdString() << " LE index " << le;
-            EXPECT_EQ(s.FlagCommSignalee[le], cleared ? 0 : 1) << c.headline.toStdString() << " LE index " << le;
-            EXPECT_EQ(s.FlagCommPerdue[le], 1);
+            EXPECT_EQ(s.common->ComptageComm[le], cleared ? 0 : 25) << c.headline.toStdString() << " LE index " << le;
+            EXPECT_EQ(s.common->FlagCommSignalee[le], cleared ? 0 : 1) << c.headline.toStdString() << " LE index " << le;
+            EXPECT_EQ(s.status->FlagCommPerdue[le], 1);
         }
         t.time.advance(10);   // let the closed box go
     }
@@ -217,9 +220,9 @@ TEST_F(ErrorsTest, StopAlarmReportsRunningLEsWithAPendingStopOnceAndStartsStopAl
     State& s = prog->s;
     Log& log = *prog->Log;
     // LE index: stop requested, phase.
-    s.StartStopPC = {2, 2, 1, 2, 2, 0, 2, 2, 0};
-    s.PhaseLP = {5, 5, 5, 4, 5, 5, 5, 5, 0};
-    s.StopAlarmLogged[1] = 1;   // reported before
+    s.request->StartStopPC = {2, 2, 1, 2, 2, 0, 2, 2, 0};
+    s.status->PhaseLP = {5, 5, 5, 4, 5, 5, 5, 5, 0};
+    s.common->StopAlarmLogged[1] = 1;   // reported before
     log.Timer54.setEnabled(true);
     t.time.advance(1000);
 
@@ -232,9 +235,9 @@ TEST_F(ErrorsTest, StopAlarmReportsRunningLEsWithAPendingStopOnceAndStartsStopAl
     EXPECT_TRUE(log.Timer16.enabled());
     EXPECT_EQ(log.mnuStopAlarm.caption(), "Stop Alarm *");
     EXPECT_FALSE(log.Timer54.enabled());
-    EXPECT_EQ(s.StopAlarmLogged[0], 1);
-    EXPECT_EQ(s.StopAlarmLogged[4], 1);
-    EXPECT_EQ(s.StopAlarmLogged[6], 0);
+    EXPECT_EQ(s.common->StopAlarmLogged[0], 1);
+    EXPECT_EQ(s.common->StopAlarmLogged[4], 1);
+    EXPECT_EQ(s.common->StopAlarmLogged[6], 0);
 
     log.Timer16.setEnabled(false);
     log.Timer54.setEnabled(true);   // armed again: nothing new to report

@@ -1,13 +1,14 @@
 // The activity history: the line format WriteHisto appends, the viewer's
 // load and tidy pass (which never changes the file), its File menu with the
 // yes/no question (its Quit used with the mouse), and the printed pages.
-#include "shell/ShellState.h"
 #include "platform/Dialogs.h"
 #include "platform/Printer.h"
 #include "platform/VbText.h"
 #include "shell/FenQuestion.h"
 #include "shell/Histo.h"
 #include "shell/History.h"
+#include "shell/ShellState.h"
+#include "shell/State.h"
 #include "support/ProgramFixture.h"
 
 #include <QTest>
@@ -59,16 +60,16 @@ protected:
         // The main window without its start-up run: these tests set the
         // state start-up would leave.
         prog->Log->Timer1.setEnabled(false);
-        prog->s.BaseFolder = "C:\\LightCtl";
+        prog->s.common->BaseFolder = "C:\\LightCtl";
         t.time.setWallClock(QDateTime(QDate(2026, 12, 8), QTime(14, 5, 9)));
     }
 
     void writeHisto(const QString& message, const QString& code = "0")
     {
-        prog->s.HistoMessage = message;
-        prog->s.HistoCode = code;
+        prog->s.common->HistoMessage = message;
+        prog->s.common->HistoCode = code;
         prog->Log->WriteHisto();
-        prog->s.HistoCode = "0";
+        prog->s.common->HistoCode = "0";
     }
 
     // Opens the viewer and lets its load timer run.
@@ -84,7 +85,7 @@ protected:
 TEST_F(HistoryTest, LinesAreByteExactForTimeDateAndCode)
 {
     writeHisto("LE1  Starting LE ");
-    prog->s.HistoCode = "";   // before the first reset: the same code
+    prog->s.common->HistoCode = "";   // before the first reset: the same code
     prog->Log->WriteHisto();
     writeHisto("LE2  Motor M - speed > 4,000 RPM ", "9");
     writeHisto("LE1  \"Stop\", activated", "18");
@@ -100,17 +101,17 @@ TEST_F(HistoryTest, LinesAreByteExactForTimeDateAndCode)
 
 TEST_F(HistoryTest, UnwritableFileDropsTheLineAndSaysSoOnce)
 {
-    prog->s.BaseFolder = "C:\\Missing";
+    prog->s.common->BaseFolder = "C:\\Missing";
     writeHisto("LE1  Alarm LFC ");
     writeHisto("LE1  Alarm LFC ");   // still failing: no second notice
     ASSERT_EQ(prog->Log->List4.listCount(), 1);
     EXPECT_EQ(prog->Log->List4.list(0), " Error History file cannot be written: Histo.txt");
     EXPECT_EQ(prog->Log->List4.foreColor(), plat::rgb(255, 0, 0));
-    EXPECT_EQ(prog->s.HistoMessage, "LE1  Alarm LFC ");   // WriteHisto leaves it
+    EXPECT_EQ(prog->s.common->HistoMessage, "LE1  Alarm LFC ");   // WriteHisto leaves it
 
-    prog->s.BaseFolder = "C:\\LightCtl";
+    prog->s.common->BaseFolder = "C:\\LightCtl";
     writeHisto("back");
-    prog->s.BaseFolder = "C:\\Missing";
+    prog->s.common->BaseFolder = "C:\\Missing";
     writeHisto("lost again");   // a new failure after a success is shown again
     EXPECT_EQ(prog->Log->List4.listCount(), 2);
     EXPECT_EQ(readFile(histo), QByteArray("  14:05:09    08/12/2026    000    back\r\n"));

@@ -5,6 +5,7 @@
 #include "link/ConfigurationRS232.h"
 #include "shell/ParamLogicielVB.h"
 #include "shell/SettingsStore.h"
+#include "shell/State.h"
 #include "support/ProgramFixture.h"
 
 #include <QDir>
@@ -79,7 +80,7 @@ TEST_F(LoginTest, ArmingCentresThePanelSpreadsTheCurtainAndHidesTheDashboard)
     EXPECT_FALSE(l.mnuFunctions.visible());
     EXPECT_FALSE(stripLabelsShown(0));
     EXPECT_FALSE(l.Timer2.enabled());
-    EXPECT_EQ(prog->s.StartMode, 1);
+    EXPECT_EQ(prog->s.common->StartMode, 1);
     // 30 ms later the password box gets the focus, once.
     EXPECT_TRUE(l.Timer13.enabled());
     t.time.advance(30);
@@ -94,7 +95,7 @@ TEST_F(LoginTest, EnterInThePasswordBoxPressesValidation)
     t.time.advance(30);   // the box has the focus
     QTest::keyClicks(l.Text1.widget(), "admin7");
     QTest::keyClick(l.Text1.widget(), Qt::Key_Return);
-    EXPECT_EQ(prog->s.StartMode, 0);
+    EXPECT_EQ(prog->s.common->StartMode, 0);
     EXPECT_FALSE(l.Picture12.visible());
 }
 
@@ -104,7 +105,7 @@ TEST_F(LoginTest, WithTheSettingOffThePanelNeverShows)
     startUp();
     t.time.advance(1000);
     EXPECT_FALSE(w().Picture12.visible());
-    EXPECT_EQ(prog->s.StartMode, 1);
+    EXPECT_EQ(prog->s.common->StartMode, 1);
     EXPECT_FALSE(w().mnuStartMode.visible());
     EXPECT_TRUE(w().mnuFunctions.visible());
     // The login item does nothing while the setting is off.
@@ -137,7 +138,7 @@ TEST_F(LoginTest, ValidationComparesBothPasswordsIgnoringLetterCase)
         startUp();
         t.time.advance(100);
         login(c.typed);
-        EXPECT_EQ(prog->s.StartMode, c.mode) << c.typed.toStdString();
+        EXPECT_EQ(prog->s.common->StartMode, c.mode) << c.typed.toStdString();
         EXPECT_EQ(w().Picture12.visible(), c.mode == 2) << c.typed.toStdString();
     }
 }
@@ -147,10 +148,10 @@ TEST_F(LoginTest, AMissingOrShortPasswordFileMatchesNothing)
     startArmed();
     writeFile("C:\\WINDOWS\\system32\\Name.inc", "\"Admin7\"\r\n");
     login("");
-    EXPECT_EQ(prog->s.StartMode, 2);
+    EXPECT_EQ(prog->s.common->StartMode, 2);
     QFile::remove(t.host("C:\\WINDOWS\\system32\\Name.inc"));
     login("Admin7");
-    EXPECT_EQ(prog->s.StartMode, 2);
+    EXPECT_EQ(prog->s.common->StartMode, 2);
     EXPECT_TRUE(w().Picture12.visible());
     EXPECT_EQ(w().Text1.text(), "Admin7");   // kept for another try
 }
@@ -158,11 +159,11 @@ TEST_F(LoginTest, AMissingOrShortPasswordFileMatchesNothing)
 TEST_F(LoginTest, ModeZeroKeepsTheCurtainAndTheStripsCovered)
 {
     startArmed(2);
-    prog->s.TempSel = 1;
+    prog->s.common->TempSel = 1;
     w().Picture6[0].setBackColor(plat::colors::Red);   // a colour the layout must keep
     login("admin7");
     Log& l = w();
-    EXPECT_EQ(prog->s.StartMode, 0);
+    EXPECT_EQ(prog->s.common->StartMode, 0);
     EXPECT_TRUE(curtainCovers());
     EXPECT_FALSE(l.Picture12.visible());
     EXPECT_EQ(l.Text1.text(), "");
@@ -173,7 +174,7 @@ TEST_F(LoginTest, ModeZeroKeepsTheCurtainAndTheStripsCovered)
     // Selectors shown with the colours they had; TempSel unchanged.
     EXPECT_TRUE(l.Picture6[0].visible());
     EXPECT_EQ(l.Picture6[0].backColor(), plat::colors::Red);
-    EXPECT_EQ(prog->s.TempSel, 1);
+    EXPECT_EQ(prog->s.common->TempSel, 1);
     // The port configuration is loaded, not shown, and its load saw mode 0.
     ConfigurationRS232* ports = prog->ifLoaded<ConfigurationRS232>();
     ASSERT_NE(ports, nullptr);
@@ -189,7 +190,7 @@ TEST_F(LoginTest, ModeOneRemovesTheCurtainAndShowsTheActivatedStrips)
     startArmed();
     login("USER3");
     Log& l = w();
-    EXPECT_EQ(prog->s.StartMode, 1);
+    EXPECT_EQ(prog->s.common->StartMode, 1);
     EXPECT_EQ(l.Picture10.left(), 15600);
     EXPECT_EQ(l.Picture10.top(), 240);
     EXPECT_TRUE(l.mnuFunctions.visible());
@@ -202,7 +203,7 @@ TEST_F(LoginTest, ModeOneRemovesTheCurtainAndShowsTheActivatedStrips)
     // No LE chosen for the SHT stop: both selectors hidden, MAT in force.
     EXPECT_FALSE(l.Picture6[0].visible());
     EXPECT_FALSE(l.Label75.visible());
-    EXPECT_EQ(prog->s.TempSel, 0);
+    EXPECT_EQ(prog->s.common->TempSel, 0);
     EXPECT_EQ(l.Picture6[0].backColor(), Pale);
     EXPECT_EQ(l.Picture6[1].backColor(), Pale);
 }
@@ -210,12 +211,12 @@ TEST_F(LoginTest, ModeOneRemovesTheCurtainAndShowsTheActivatedStrips)
 TEST_F(LoginTest, ModeOneWithAnSHTStopLEShowsMATSelected)
 {
     startArmed(2);
-    prog->s.TempSel = 1;
+    prog->s.common->TempSel = 1;
     login("user3");
     Log& l = w();
     EXPECT_TRUE(l.Picture6[0].visible());
     EXPECT_TRUE(l.Label72.visible());
-    EXPECT_EQ(prog->s.TempSel, 0);
+    EXPECT_EQ(prog->s.common->TempSel, 0);
     EXPECT_EQ(l.Label72.backColor(), Green);
     EXPECT_EQ(l.Picture6[0].backColor(), Green);
     EXPECT_EQ(l.Picture6[1].backColor(), Pale);
@@ -253,17 +254,17 @@ TEST_F(LoginTest, AWrongPasswordAfterALoginLeavesModeTwo)
     EXPECT_TRUE(curtainCovers());   // the curtain is back with the panel
     EXPECT_TRUE(w().Label76.visible());
     login("nobody");
-    EXPECT_EQ(prog->s.StartMode, 2);
+    EXPECT_EQ(prog->s.common->StartMode, 2);
     EXPECT_TRUE(w().Picture12.visible());
 }
 
 TEST_F(LoginTest, TheUnlabelledCornerEntersModeOneBehindTheCurtain)
 {
     startArmed();
-    prog->s.StartMode = 0;
+    prog->s.common->StartMode = 0;
     t.rt.dispatch(w().Picture14.onClick);
     Log& l = w();
-    EXPECT_EQ(prog->s.StartMode, 1);
+    EXPECT_EQ(prog->s.common->StartMode, 1);
     EXPECT_FALSE(l.Picture12.visible());
     EXPECT_TRUE(curtainCovers());
     EXPECT_FALSE(l.mnuFunctions.visible());

@@ -3,11 +3,16 @@
 // the phase guards of the windows it opens, the alarm windows' thresholds,
 // the data logger off item and "Erase (List error)".
 
+#include "alarms/AlarmsState.h"
 #include "alarms/ControlLfcAlarm.h"
 #include "alarms/Halogen.h"
 #include "alarms/SHTPC.h"
 #include "parameters/FadecParameters.h"
 #include "parameters/LogParameters.h"
+#include "shell/LinkRequest.h"
+#include "shell/LinkStatus.h"
+#include "shell/ShellState.h"
+#include "shell/State.h"
 #include "support/ProgramFixture.h"
 
 using namespace orv;
@@ -29,7 +34,7 @@ TEST_F(MenusTest, AlarmSwitchesToggleOnTheirOwnStateAndBlinkTheirWindowsLabel)
     Log& l = w();
     l.mnuAlarmHalogen.click();
     EXPECT_TRUE(l.mnuAlarmHalogen.checked());
-    EXPECT_EQ(prog->s.FlagMenuQTH, 1);
+    EXPECT_EQ(prog->s.alarms->FlagMenuQTH, 1);
     auto& qth = prog->form<Halogen>().get();
     EXPECT_FALSE(qth.visible());   // loaded, not shown
     // Both blink timers run: the label alternates every 500 ms.
@@ -53,7 +58,7 @@ TEST_F(MenusTest, AlarmSwitchesToggleOnTheirOwnStateAndBlinkTheirWindowsLabel)
     // The state byte decides, not the check mark.
     l.mnuAlarmHalogen.setChecked(false);
     l.mnuAlarmHalogen.click();
-    EXPECT_EQ(prog->s.FlagMenuQTH, 0);
+    EXPECT_EQ(prog->s.alarms->FlagMenuQTH, 0);
 }
 
 TEST_F(MenusTest, SwitchingAnAlarmOffRestoresItsCaption)
@@ -97,85 +102,85 @@ TEST_F(MenusTest, StopAlarmArmsItsCountdownAndOffResetsIt)
     Log& l = w();
     l.mnuStopAlarm.click();
     EXPECT_TRUE(l.mnuStopAlarm.checked());
-    EXPECT_EQ(prog->s.TempoStopAlarm, 20);
+    EXPECT_EQ(prog->s.common->TempoStopAlarm, 20);
     EXPECT_TRUE(l.Timer11.enabled());
-    prog->s.TempoStopAlarm = 7;   // partway through the countdown
+    prog->s.common->TempoStopAlarm = 7;   // partway through the countdown
     l.Timer54.setEnabled(true);
     l.mnuStopAlarm.setCaption("Stop Alarm (7 sec.)");
     l.mnuStopAlarm.click();
     EXPECT_FALSE(l.mnuStopAlarm.checked());
     EXPECT_EQ(l.mnuStopAlarm.caption(), "Stop Alarm");
-    EXPECT_EQ(prog->s.TempoStopAlarm, 20);
+    EXPECT_EQ(prog->s.common->TempoStopAlarm, 20);
     EXPECT_FALSE(l.Timer11.enabled());
     EXPECT_FALSE(l.Timer54.enabled());
     // "Unselect All" switches it off whatever its state byte holds.
     l.mnuStopAlarm.click();
     l.mnuAD.click();
-    EXPECT_EQ(prog->s.FlagMenuStopAlarm, 0);
+    EXPECT_EQ(prog->s.shell->FlagMenuStopAlarm, 0);
     EXPECT_FALSE(l.Timer11.enabled());
 }
 
 TEST_F(MenusTest, FreezeHoldsTheRunningLEsFor30Seconds)
 {
     auto& s = prog->s;
-    s.PhaseLP[0] = 5;
-    s.PhaseLP[1] = 3;
-    s.PhaseLP[2] = 5;
+    s.status->PhaseLP[0] = 5;
+    s.status->PhaseLP[1] = 3;
+    s.status->PhaseLP[2] = 5;
     w().mnuRegulateActive_Click();
-    EXPECT_EQ(s.SubCommand[0], 1);
-    EXPECT_EQ(s.EnableCooling[0], 4);
-    EXPECT_EQ(s.SubCommand[2], 1);
-    EXPECT_EQ(s.SubCommand[1], 0);
-    EXPECT_EQ(s.EnableCooling[1], 0);
+    EXPECT_EQ(s.request->SubCommand[0], 1);
+    EXPECT_EQ(s.request->EnableCooling[0], 4);
+    EXPECT_EQ(s.request->SubCommand[2], 1);
+    EXPECT_EQ(s.request->SubCommand[1], 0);
+    EXPECT_EQ(s.request->EnableCooling[1], 0);
     EXPECT_TRUE(w().mnuRegulateActive.checked());
 
     t.time.advance(10000);
-    s.PhaseLP[2] = 6;   // LE-3 stops meanwhile
+    s.status->PhaseLP[2] = 6;   // LE-3 stops meanwhile
     t.time.advance(19900);
     EXPECT_TRUE(w().mnuRegulateActive.checked());
     t.time.advance(100);
     EXPECT_FALSE(w().mnuRegulateActive.checked());
-    EXPECT_EQ(s.SubCommand[0], 0);      // FreezeOff
-    EXPECT_EQ(s.EnableCooling[0], 4);   // still a sub-command request
-    EXPECT_EQ(s.SubCommand[2], 1);      // LE-3 keeps FreezeOn
+    EXPECT_EQ(s.request->SubCommand[0], 0);      // FreezeOff
+    EXPECT_EQ(s.request->EnableCooling[0], 4);   // still a sub-command request
+    EXPECT_EQ(s.request->SubCommand[2], 1);      // LE-3 keeps FreezeOn
     EXPECT_FALSE(w().Timer63.enabled());
 }
 
 TEST_F(MenusTest, ResetMagdriveAsksAnIdleLEForOneSecond)
 {
     auto& s = prog->s;
-    s.SelectedLE = 3;
-    s.SubCommand[2] = 5;
+    s.common->SelectedLE = 3;
+    s.request->SubCommand[2] = 5;
     w().MnuResetMagDrive.click();
-    EXPECT_EQ(s.EnableCooling[2], 4);
-    EXPECT_EQ(s.SubCommand[2], 5);
+    EXPECT_EQ(s.request->EnableCooling[2], 4);
+    EXPECT_EQ(s.request->SubCommand[2], 5);
     ASSERT_EQ(w().List4.listCount(), 1);
     EXPECT_EQ(w().List4.list(0), "LE3  Reset MagDrive - ok ");
     EXPECT_EQ(w().List4.foreColor(), plat::colors::Green);
-    s.SelectedLE = 5;   // a later selection does not move the clearing
+    s.common->SelectedLE = 5;   // a later selection does not move the clearing
     t.time.advance(1000);
-    EXPECT_EQ(s.EnableCooling[2], 0);
+    EXPECT_EQ(s.request->EnableCooling[2], 0);
     EXPECT_FALSE(w().Timer48.enabled());
 }
 
 TEST_F(MenusTest, ResetMagdriveOnABusyLEChangesNothing)
 {
     auto& s = prog->s;
-    s.SelectedLE = 2;
-    s.PhaseLP[1] = 5;
-    s.EnableCooling[1] = 4;   // a running freeze request
+    s.common->SelectedLE = 2;
+    s.status->PhaseLP[1] = 5;
+    s.request->EnableCooling[1] = 4;   // a running freeze request
     w().MnuResetMagDrive_Click();
     EXPECT_EQ(w().List4.listCount(), 0);
     EXPECT_FALSE(w().Timer48.enabled());
     t.time.advance(2000);
-    EXPECT_EQ(s.EnableCooling[1], 4);
+    EXPECT_EQ(s.request->EnableCooling[1], 4);
 }
 
 TEST_F(MenusTest, WindowsThatNeedAnIdleLEAreRefusedWithAStopBox)
 {
     auto& s = prog->s;
-    s.SelectedLE = 1;
-    s.PhaseLP[0] = 2;
+    s.common->SelectedLE = 1;
+    s.status->PhaseLP[0] = 2;
     w().parameters->mnuParameters_Click();
     w().parameters->mnuTestMateriel_Click();
     ASSERT_EQ(t.dialogs.shown.size(), 2u);
@@ -199,12 +204,12 @@ TEST_F(MenusTest, FadecParametersTakesTheLEChosenInAnotherWindow)
     EXPECT_EQ(params.ParamPC(8), "0");
     EXPECT_FALSE(params.Label61[0].caption().isEmpty());   // titles written
 
-    s.SelectedLE = 1;
-    s.PhaseLP[4] = 5;   // the chosen LE's phase is not tested
+    s.common->SelectedLE = 1;
+    s.status->PhaseLP[4] = 5;   // the chosen LE's phase is not tested
     w().Label26[4].setBackColor(plat::rgb(91, 255, 0));
     params.setParamPC(8, "77");
     w().parameters->mnuParameters_Click();
-    EXPECT_EQ(s.SelectedLE, 5);
+    EXPECT_EQ(s.common->SelectedLE, 5);
     EXPECT_EQ(params.Label64.caption(), "Selected LE : 5");
     EXPECT_EQ(params.ParamPC(8), "77");
 }

@@ -2,15 +2,21 @@
 // motor speed entry through the value input window, the connection button,
 // the LFC-2/LFC-3 labels, the level-line headers and the MAT/SHT selector.
 
-#include "traces/TracesState.h"
 #include "link/ConfigurationRS232.h"
 #include "link/LogLink.h"
 #include "parameters/FadecParameters.h"
+#include "parameters/ParametersState.h"
 #include "parameters/Saisie.h"
 #include "run/LogRun.h"
 #include "scheduler/RefLevelTrigLFC3.h"
+#include "scheduler/SchedulerState.h"
+#include "shell/LinkRequest.h"
 #include "shell/ParamLogicielVB.h"
+#include "shell/ParametersShared.h"
+#include "shell/RunShared.h"
+#include "shell/State.h"
 #include "support/ProgramFixture.h"
+#include "traces/TracesState.h"
 
 #include <QDir>
 
@@ -58,8 +64,8 @@ TEST_F(PanelTest, SetAllLEWritesTheSliderValueForEveryLE)
     EXPECT_EQ(readFile(SetPointFile), QByteArray(" 130 \r\n").repeated(8));
     for (int i = 0; i < 8; ++i) {
         EXPECT_EQ(w().Label15[i].caption(), "1300");
-        EXPECT_EQ(s.ConsignePWIni[i], 130);
-        EXPECT_EQ(s.ConsignePW[i], 130);
+        EXPECT_EQ(s.runShared->ConsignePWIni[i], 130);
+        EXPECT_EQ(s.request->ConsignePW[i], 130);
     }
     EXPECT_EQ(w().CopiePWSlider.backColor(), Green);
     t.time.advance(1500);
@@ -77,7 +83,7 @@ TEST_F(PanelTest, SetAllLEChangesNothingWhenTheFileCannotBeWritten)
     EXPECT_EQ(t.dialogs.shown[0].title, " Warning!");
     for (int i = 0; i < 8; ++i) {
         EXPECT_EQ(w().Label15[i].caption(), "500");
-        EXPECT_EQ(s.ConsignePW[i], 0);
+        EXPECT_EQ(s.request->ConsignePW[i], 0);
     }
     EXPECT_NE(w().CopiePWSlider.backColor(), Green);
 }
@@ -85,14 +91,14 @@ TEST_F(PanelTest, SetAllLEChangesNothingWhenTheFileCannotBeWritten)
 TEST_F(PanelTest, PwrInShowsTheFileWithoutChangingWhatTheLEsAreSent)
 {
     auto& s = prog->s;
-    s.ConsignePW[0] = 50;
+    s.request->ConsignePW[0] = 50;
     writeFile(SetPointFile, " 60 \r\n 70 \r\n 80 \r\n 90 \r\n 100 \r\n 110 \r\n 120 \r\n 130 \r\n");
     w().Label17.click();
     for (int i = 0; i < 8; ++i) {
         EXPECT_EQ(w().Label15[i].caption(), QString::number(600 + 100 * i));
-        EXPECT_EQ(s.ConsignePWIni[i], 60 + 10 * i);
+        EXPECT_EQ(s.runShared->ConsignePWIni[i], 60 + 10 * i);
     }
-    EXPECT_EQ(s.ConsignePW[0], 50);
+    EXPECT_EQ(s.request->ConsignePW[0], 50);
 
     // A short or bad file: its bad lines read as 50, the others as they are.
     const struct {
@@ -107,16 +113,16 @@ TEST_F(PanelTest, PwrInShowsTheFileWithoutChangingWhatTheLEsAreSent)
         w().Label17.click();
         for (int i = 0; i < 8; ++i) {
             EXPECT_EQ(w().Label15[i].caption(), QString::number(c.read[i] * 10)) << i;
-            EXPECT_EQ(s.ConsignePWIni[i], c.read[i]) << i;
+            EXPECT_EQ(s.runShared->ConsignePWIni[i], c.read[i]) << i;
         }
-        EXPECT_EQ(s.ConsignePW[0], 50);
+        EXPECT_EQ(s.request->ConsignePW[0], 50);
     }
 
     // Without a file nothing changes, none half changed.
     t.drive.removeFile(SetPointFile);
     w().Label17.click();
     EXPECT_EQ(w().Label15[0].caption(), "400");
-    EXPECT_EQ(s.ConsignePWIni[1], 50);
+    EXPECT_EQ(s.runShared->ConsignePWIni[1], 50);
     ASSERT_EQ(t.dialogs.shown.size(), 1u);
     EXPECT_TRUE(t.dialogs.shown[0].text.contains("ConsignePW2.ini"));
 }
@@ -124,7 +130,7 @@ TEST_F(PanelTest, PwrInShowsTheFileWithoutChangingWhatTheLEsAreSent)
 TEST_F(PanelTest, AnAcceptedSpeedBecomesTheSelectedLEsMotorRequest)
 {
     auto& s = prog->s;
-    s.SelectedLE = 1;
+    s.common->SelectedLE = 1;
     prog->form<FadecParameters>()->setParamPC(24, "35");
     const auto shown = speedEntry("3000");
     ASSERT_EQ(shown.size(), 4u);
@@ -132,22 +138,22 @@ TEST_F(PanelTest, AnAcceptedSpeedBecomesTheSelectedLEsMotorRequest)
     EXPECT_EQ(shown[1], "3500");
     EXPECT_EQ(shown[2], "1000");
     EXPECT_EQ(shown[3], "4000");
-    EXPECT_EQ(s.SaisieMode, 1);
-    EXPECT_EQ(s.SpeedM, 3000);
-    EXPECT_EQ(s.Vmot[0], 100);
+    EXPECT_EQ(s.parameters->SaisieMode, 1);
+    EXPECT_EQ(s.paramShared->SpeedM, 3000);
+    EXPECT_EQ(s.request->Vmot[0], 100);
     EXPECT_FALSE(prog->ifLoaded<Saisie>() && prog->ifLoaded<Saisie>()->visible());
 
     // An empty box takes the shown value: 3500 rpm, request 116.
-    s.SelectedLE = 4;
+    s.common->SelectedLE = 4;
     speedEntry("");
-    EXPECT_EQ(s.SpeedM, 3500);
-    EXPECT_EQ(s.Vmot[3], 116);
+    EXPECT_EQ(s.paramShared->SpeedM, 3500);
+    EXPECT_EQ(s.request->Vmot[3], 116);
 }
 
 TEST_F(PanelTest, ARefusedOrCancelledEntryChangesNoSpeed)
 {
     auto& s = prog->s;
-    s.SelectedLE = 2;
+    s.common->SelectedLE = 2;
     const struct {
         QString typed;
         const char* message;
@@ -162,39 +168,39 @@ TEST_F(PanelTest, ARefusedOrCancelledEntryChangesNoSpeed)
         EXPECT_EQ(t.dialogs.shown[0].text, r.message);
         EXPECT_EQ(t.dialogs.shown[0].title, " Warning!");
         EXPECT_EQ(t.dialogs.shown[0].icon(), plat::mb::Exclamation);
-        EXPECT_EQ(s.SpeedM, 0);
-        EXPECT_EQ(s.Vmot[1], 0);
+        EXPECT_EQ(s.paramShared->SpeedM, 0);
+        EXPECT_EQ(s.request->Vmot[1], 0);
     }
     // Cancel after an accepted speed on another LE: this LE gets nothing.
-    s.SelectedLE = 1;
+    s.common->SelectedLE = 1;
     speedEntry("3000");
-    s.SelectedLE = 2;
+    s.common->SelectedLE = 2;
     speedEntry("2500", false);
-    EXPECT_EQ(s.SpeedM, 3000);
-    EXPECT_EQ(s.Vmot[1], 0);
+    EXPECT_EQ(s.paramShared->SpeedM, 3000);
+    EXPECT_EQ(s.request->Vmot[1], 0);
 }
 
 TEST_F(PanelTest, TheSpeedGoesToTheLESelectedWhenTheEntryOpened)
 {
     auto& s = prog->s;
-    s.SelectedLE = 3;
+    s.common->SelectedLE = 3;
     t.dialogs.onModal = [&](plat::Form& f) {
         auto& entry = dynamic_cast<Saisie&>(f);
-        s.SelectedLE = 6;   // a start selects another LE while the entry is open
+        s.common->SelectedLE = 6;   // a start selects another LE while the entry is open
         entry.Text1.setText("2500");
         entry.ValidationSaisie.click();
     };
     w().Label9.click();
-    EXPECT_EQ(s.Vmot[2], 83);
-    EXPECT_EQ(s.Vmot[5], 0);
+    EXPECT_EQ(s.request->Vmot[2], 83);
+    EXPECT_EQ(s.request->Vmot[5], 0);
 }
 
 TEST_F(PanelTest, TheConnectionButtonOpensThePortConfigurationWithoutWaiting)
 {
     auto& s = prog->s;
-    s.RestSeconds[3] = 12;
+    s.runShared->RestSeconds[3] = 12;
     w().link->ActiveDesactiveRS232_Click();
-    for (int i = 0; i < 8; ++i) EXPECT_EQ(s.RestSeconds[i], 90);
+    for (int i = 0; i < 8; ++i) EXPECT_EQ(s.runShared->RestSeconds[i], 90);
     ConfigurationRS232* ports = prog->ifLoaded<ConfigurationRS232>();
     ASSERT_NE(ports, nullptr);
     EXPECT_TRUE(ports->visible());
@@ -212,19 +218,19 @@ TEST_F(PanelTest, LfcLabelsActOnlyForAnLEWithAnLFC2Sensor)
         labels[i].raiseMouse(labels[i].onMouseDown, a);
     };
     press(w().Label37, 4, 100.4, 20.6);
-    EXPECT_EQ(s.IndiceLFC, 0);
-    EXPECT_EQ(s.ClicLFCX, 0);
+    EXPECT_EQ(s.scheduler->IndiceLFC, 0);
+    EXPECT_EQ(s.scheduler->ClicLFCX, 0);
 
     prog->form<ParamLogicielVB>()->Check4[4].setValue(1);
     press(w().Label37, 4, 100.4, 20.6);
-    EXPECT_EQ(s.IndiceLFC, 4);
-    EXPECT_EQ(s.ClicLFCX, 100);
-    EXPECT_EQ(s.ClicLFCY, 21);
+    EXPECT_EQ(s.scheduler->IndiceLFC, 4);
+    EXPECT_EQ(s.scheduler->ClicLFCX, 100);
+    EXPECT_EQ(s.scheduler->ClicLFCY, 21);
     prog->form<ParamLogicielVB>()->Check4[6].setValue(1);
     EXPECT_EQ(prog->ifLoaded<RefLevelTrigLFC3>(), nullptr);
     press(w().Label42, 6, 7.0, 8.0);
-    EXPECT_EQ(s.IndiceLFC, 6);
-    EXPECT_EQ(s.ClicLFCX, 7);
+    EXPECT_EQ(s.scheduler->IndiceLFC, 6);
+    EXPECT_EQ(s.scheduler->ClicLFCX, 7);
     auto* trigger = prog->ifLoaded<RefLevelTrigLFC3>();
     ASSERT_NE(trigger, nullptr);
     EXPECT_TRUE(trigger->visible());
@@ -253,7 +259,7 @@ TEST_F(PanelTest, TheTemperatureSelectorColoursItsChoice)
     EXPECT_EQ(l.Picture6[1].backColor(), Pale);
 
     t.rt.dispatch(l.Picture6[1].onClick);
-    EXPECT_EQ(s.TempSel, 1);
+    EXPECT_EQ(s.common->TempSel, 1);
     EXPECT_EQ(l.Label75.backColor(), Green);
     EXPECT_EQ(l.Label72.backColor(), Pale);
     EXPECT_EQ(l.Picture6[1].backColor(), Green);
@@ -261,14 +267,14 @@ TEST_F(PanelTest, TheTemperatureSelectorColoursItsChoice)
 
     l.Label72.click();
     l.Label72.click();   // clicking the chosen one again repaints the same
-    EXPECT_EQ(s.TempSel, 0);
+    EXPECT_EQ(s.common->TempSel, 0);
     EXPECT_EQ(l.Label72.backColor(), Green);
     EXPECT_EQ(l.Label75.backColor(), Pale);
     EXPECT_EQ(l.Picture6[0].backColor(), Green);
     EXPECT_EQ(l.Picture6[1].backColor(), Pale);
 
     l.Label75.click();
-    EXPECT_EQ(s.TempSel, 1);
+    EXPECT_EQ(s.common->TempSel, 1);
     EXPECT_EQ(l.Picture6[1].backColor(), Green);
 }
 

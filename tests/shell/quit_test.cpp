@@ -9,6 +9,7 @@
 #include "shell/Histo.h"
 #include "shell/MessagesError.h"
 #include "shell/ParamLogicielVB.h"
+#include "shell/State.h"
 #include "support/ProgramFixture.h"
 
 #include <QDirIterator>
@@ -112,7 +113,7 @@ TEST_F(QuitTest, YesSavesTheEightStripsAndOnlyTheNamedFilesThenEnds)
 
     EXPECT_TRUE(quit(plat::mb::Yes));
     EXPECT_TRUE(t.time.ended());
-    EXPECT_EQ(prog->s.DateCourante, "08.12.2026");
+    EXPECT_EQ(prog->s.common->DateCourante, "08.12.2026");
 
     const QStringList files = changed(before, snapshot());
     for (int n = 2; n <= 9; ++n) {

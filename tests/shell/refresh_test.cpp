@@ -3,7 +3,14 @@
 // the set-point flags, the LFC-2 labels, the orange restore, and the QTH
 // automatic start 20 s after start-up.
 
+#include "run/RunState.h"
+#include "shell/LinkRequest.h"
+#include "shell/LinkStatus.h"
 #include "shell/ParamLogicielVB.h"
+#include "shell/ParametersShared.h"
+#include "shell/RunShared.h"
+#include "shell/ScheduleFlags.h"
+#include "shell/State.h"
 #include "support/ProgramFixture.h"
 
 using namespace orv;
@@ -35,7 +42,7 @@ TEST_F(RefreshTest, SelectorLabelsFollowThePhase)
         plat::Color colour;
     } cases[] = {{1, Green}, {3, Green}, {5, Green}, {6, Cyan}, {0, plat::ButtonFace}};
     for (const auto& c : cases) {
-        s.PhaseLP[2] = c.phase;
+        s.status->PhaseLP[2] = c.phase;
         tick();
         EXPECT_EQ(w().Label26[2].backColor(), c.colour) << int(c.phase);
     }
@@ -44,7 +51,7 @@ TEST_F(RefreshTest, SelectorLabelsFollowThePhase)
     tick();
     EXPECT_EQ(w().Label26[2].backColor(), ChosenGreen);
     // A running LE is repainted every second.
-    s.PhaseLP[4] = 5;
+    s.status->PhaseLP[4] = 5;
     tick();
     w().Label26[4].setBackColor(Orange);
     tick();
@@ -54,9 +61,9 @@ TEST_F(RefreshTest, SelectorLabelsFollowThePhase)
 TEST_F(RefreshTest, FreezeAndResetMagdriveFollowTheSelectedLEsPhase)
 {
     auto& s = prog->s;
-    s.SelectedLE = 2;
+    s.common->SelectedLE = 2;
     for (uint8_t phase = 0; phase <= 6; ++phase) {
-        s.PhaseLP[1] = phase;
+        s.status->PhaseLP[1] = phase;
         tick();
         EXPECT_EQ(w().mnuRegulateActive.enabled(), phase == 5) << int(phase);
         EXPECT_EQ(w().MnuResetMagDrive.enabled(), phase == 0) << int(phase);
@@ -78,7 +85,7 @@ TEST_F(RefreshTest, ClockAndSensorColumnsOnlyOutsideModeZero)
     EXPECT_TRUE(l.Label32[0].visible());
 
     // Mode 0 (first password): clock and columns keep what they show.
-    prog->s.StartMode = 0;
+    prog->s.common->StartMode = 0;
     const QString clock = l.Label25.caption();
     settings().Check9.setValue(1);
     settings().Check10.setValue(1);
@@ -87,7 +94,7 @@ TEST_F(RefreshTest, ClockAndSensorColumnsOnlyOutsideModeZero)
     EXPECT_TRUE(l.Label13.visible());
     EXPECT_TRUE(l.Label33[0].visible());
     // Mode 2 acts like mode 1; LE-7 and LE-8 are never touched.
-    prog->s.StartMode = 2;
+    prog->s.common->StartMode = 2;
     tick();
     EXPECT_FALSE(l.Label8.visible());
     EXPECT_FALSE(l.Label33[5].visible());
@@ -127,9 +134,9 @@ TEST_F(RefreshTest, MotorLabelsShowWhileRpmControlIsOn)
     tick();
     EXPECT_FALSE(l.Label9.visible());
     EXPECT_FALSE(l.Label22.visible());
-    prog->s.SpeedM = 3000;
-    prog->s.SelectedLE = 3;
-    prog->s.ReturnSpeedM[2] = 77;
+    prog->s.paramShared->SpeedM = 3000;
+    prog->s.common->SelectedLE = 3;
+    prog->s.status->ReturnSpeedM[2] = 77;
     settings().Check6.setValue(1);
     tick();
     EXPECT_TRUE(l.Label9.visible());
@@ -140,14 +147,14 @@ TEST_F(RefreshTest, MotorLabelsShowWhileRpmControlIsOn)
 TEST_F(RefreshTest, ARestingLEsSetPointIsLoadedAgainNextTime)
 {
     auto& s = prog->s;
-    for (int i = 0; i < 8; ++i) s.FlagConsignePW(i) = 1;
-    s.PhaseLP[0] = 6;
-    s.PhaseLP[7] = 6;
-    s.PhaseLP[3] = 5;
+    for (int i = 0; i < 8; ++i) s.runShared->FlagConsignePW(i) = 1;
+    s.status->PhaseLP[0] = 6;
+    s.status->PhaseLP[7] = 6;
+    s.status->PhaseLP[3] = 5;
     tick();
-    EXPECT_EQ(s.FlagConsignePWLE1[0], 0);
-    EXPECT_EQ(s.FlagConsignePWLE8[7], 0);
-    EXPECT_EQ(s.FlagConsignePWLE4[3], 1);
+    EXPECT_EQ(s.runShared->FlagConsignePWLE1[0], 0);
+    EXPECT_EQ(s.runShared->FlagConsignePWLE8[7], 0);
+    EXPECT_EQ(s.runShared->FlagConsignePWLE4[3], 1);
 }
 
 TEST_F(RefreshTest, WithoutLFC2SensorsTheBlockStaysHiddenAndTheStripsNarrow)
@@ -168,8 +175,8 @@ TEST_F(RefreshTest, WithoutLFC2SensorsTheBlockStaysHiddenAndTheStripsNarrow)
 
 TEST_F(RefreshTest, CalibrationLabelsShowEachLEsValue)
 {
-    prog->s.CalLFC2[0] = 0;
-    prog->s.CalLFC2[6] = 212;
+    prog->s.schedule->CalLFC2[0] = 0;
+    prog->s.schedule->CalLFC2[6] = 212;
     tick();
     EXPECT_EQ(w().Label44[0].caption(), "[0]");
     EXPECT_EQ(w().Label44[6].caption(), "[212]");
@@ -211,12 +218,12 @@ TEST_F(QthAutoStartTest, OnlyAFileHoldingOneSwitchesTheLampsOn)
         Log& l = *prog->Log;
         EXPECT_TRUE(l.Timer15.enabled());
         t.time.advance(19900);
-        EXPECT_EQ(prog->s.RelayQTH[0], 0);
+        EXPECT_EQ(prog->s.request->RelayQTH[0], 0);
         t.time.advance(200);
         EXPECT_FALSE(l.Timer15.enabled());
-        for (int i = 0; i < 6; ++i) EXPECT_EQ(prog->s.RelayQTH[i], c.on ? 1 : 0) << c.content.constData();
-        EXPECT_EQ(prog->s.RelayQTH[6], 0);
-        EXPECT_EQ(prog->s.FlagCommHal, c.on ? 1 : 0);
+        for (int i = 0; i < 6; ++i) EXPECT_EQ(prog->s.request->RelayQTH[i], c.on ? 1 : 0) << c.content.constData();
+        EXPECT_EQ(prog->s.request->RelayQTH[6], 0);
+        EXPECT_EQ(prog->s.run->FlagCommHal, c.on ? 1 : 0);
         if (c.on) {
             EXPECT_EQ(l.CommHalOperator.caption(), "QTH-Stop");
             EXPECT_EQ(l.CommHalOperator.backColor(), plat::rgb(255, 192, 128));

@@ -1,11 +1,15 @@
 // Started from the drive's root, BaseFolder is empty and every file and
 // folder of the program is used at the root of the drive: each writer puts
 // its file there and each reader takes it from there.
-#include "run/RunState.h"
 #include "parameters/FadecParameters.h"
+#include "run/RunState.h"
 #include "scheduler/RefCapteurLFC2.h"
 #include "scheduler/RefLevelTrigLFC3.h"
 #include "scheduler/SchedulerState.h"
+#include "shell/LinkStatus.h"
+#include "shell/ScheduleFlags.h"
+#include "shell/State.h"
+#include "shell/TracesShared.h"
 #include "support/ProgramFixture.h"
 #include "traces/LogTraces.h"
 
@@ -29,7 +33,7 @@ protected:
     {
         t.drive.setCurDirForTest("C:\\");
         startUp();
-        ASSERT_EQ(s().BaseFolder, "");
+        ASSERT_EQ(s().common->BaseFolder, "");
     }
     bool atRoot(const QString& name) const { return QFile::exists(t.host("C:\\" + name)); }
 };
@@ -69,10 +73,10 @@ TEST_F(RootFilesTest, EachWriterAndReaderUsesTheRoot)
                                     " 0 ", " 0 "}));
              readLfc2File(*prog);
          },
-         [&] { EXPECT_EQ(s().CalLFC2[0], 42); }},
+         [&] { EXPECT_EQ(s().schedule->CalLFC2[0], 42); }},
         {"Level.LFC2b.ini written", [&] { QFile::remove(t.host(lfc2)); },
          [&] {
-             s().CalLFC2[1] = 42;
+             s().schedule->CalLFC2[1] = 42;
              EXPECT_TRUE(writeLfc2File(*prog));
          },
          [&] { EXPECT_EQ(readFile(lfc2).split('\n').value(9), " 42 \r"); }},
@@ -107,10 +111,10 @@ TEST_F(RootFilesTest, EachWriterAndReaderUsesTheRoot)
          [&] { EXPECT_EQ(readFile(qth), "0\r\n"); }},
         {"Img\\LE4-0000.bmp written when LE-4 stops", [&] { QFile::remove(t.host("C:\\Img\\LE4-0000.bmp")); },
          [&] {
-             s().TraceX[3] = 100;
-             s().PhaseLP[3] = 5;
+             s().tracesShared->TraceX[3] = 100;
+             s().status->PhaseLP[3] = 5;
              log().traces->PlotTimer_Timer(3);
-             s().PhaseLP[3] = 6;
+             s().status->PhaseLP[3] = 6;
              log().traces->PlotTimer_Timer(3);
          },
          [&] { EXPECT_TRUE(atRoot("Img\\LE4-0000.bmp")); }},
@@ -118,7 +122,7 @@ TEST_F(RootFilesTest, EachWriterAndReaderUsesTheRoot)
          [&] { prog->form<FadecParameters>()->WriteConfHdd_Click(); }, [&] { EXPECT_TRUE(atRoot("ParamSt.ini")); }},
         {"Histo.txt written", [] {},
          [&] {
-             s().HistoMessage = "root line";
+             s().common->HistoMessage = "root line";
              log().WriteHisto();
          },
          [&] { EXPECT_TRUE(readFile("C:\\Histo.txt").contains("root line")); }},

@@ -3,6 +3,7 @@
 // to look at (test-output/main_window_mode1.png).
 
 #include "shell/SettingsStore.h"
+#include "shell/State.h"
 #include "support/ProgramFixture.h"
 
 #include <QDir>
@@ -23,7 +24,7 @@ TEST_F(ScreenshotTest, MainWindowAfterStartUpWithTwoActiveLEs)
     t.time.advance(4000);   // refreshes and the connect button's 3 s enabling
 
     orv::Log& w = *prog->Log;
-    ASSERT_EQ(prog->s.StartMode, 1);
+    ASSERT_EQ(prog->s.common->StartMode, 1);
     EXPECT_TRUE(w.Picture5[0].visible());
     EXPECT_TRUE(w.Picture5[1].visible());
     EXPECT_FALSE(w.Picture5[2].visible());

@@ -2,6 +2,8 @@
 // loading the settings file into it, the two files written on close, the
 // end of the program after ticking the start password, the banner preview.
 #include "shell/ParamLogicielVB.h"
+#include "shell/ShellState.h"
+#include "shell/State.h"
 #include "support/ProgramFixture.h"
 
 #include <QCheckBox>
@@ -74,7 +76,7 @@ TEST_F(SettingsTest, LfcTwoSensorsShowTheirLabelsAndTheBlockWhileAnyIsFitted)
         for (plat::Label* h : {&l.Label36, &l.Label38, &l.Label47, &l.Label43, &l.Label48, &l.Label46})
             EXPECT_EQ(h->visible(), shown) << h->name().toStdString();
         for (int i = 0; i < 8; ++i) EXPECT_EQ(l.Picture5[i].width(), shown ? 11775 : 9780);
-        EXPECT_EQ(s().AnyLFC2Sensor, shown ? 1 : 0);
+        EXPECT_EQ(s().shell->AnyLFC2Sensor, shown ? 1 : 0);
     };
     w().Check4[0].userClick();
     EXPECT_EQ(w().Check4[0].caption(), "LE1, Activated  ");
@@ -106,13 +108,13 @@ TEST_F(SettingsTest, SulphurModeMarksTheLE)
 TEST_F(SettingsTest, ShtStopChoiceSetsShtStopLEAndTheCaptions)
 {
     w().Option1[3].userClick();
-    EXPECT_EQ(s().SHTStopLE, 3);
+    EXPECT_EQ(s().common->SHTStopLE, 3);
     EXPECT_EQ(w().Option1[3].caption(), "LE4 Activated  ");
     EXPECT_EQ(w().Option1[0].caption(), "LE1 Deactivated ");
     EXPECT_EQ(w().Option1[6].caption(), "Deactivated  ");
 
     w().Option1[6].userClick();
-    EXPECT_EQ(s().SHTStopLE, 6);
+    EXPECT_EQ(s().common->SHTStopLE, 6);
     EXPECT_FALSE(w().Option1[3].value());
     for (int i = 0; i < 6; ++i) EXPECT_EQ(w().Option1[i].caption(), QString("LE%1 Deactivated ").arg(i + 1));
 }
@@ -169,7 +171,7 @@ TEST_F(SettingsTest, LoadingTheFileAppliesEachSettingThroughItsHandler)
     EXPECT_TRUE(log().Label28[5].visible());
     EXPECT_EQ(w().Check2.caption(), "Display with coefficients");
     // Two chosen options: the later wins, after each handler ran.
-    EXPECT_EQ(s().SHTStopLE, 3);
+    EXPECT_EQ(s().common->SHTStopLE, 3);
     EXPECT_EQ(w().Option1[1].caption(), "LE2 Deactivated ");
     EXPECT_EQ(w().Option1[3].caption(), "LE4 Activated  ");
     EXPECT_TRUE(log().Label37[7].visible());
@@ -206,7 +208,7 @@ TEST_F(SettingsTest, ClosingWritesBothFilesAndTheNextReadReloadsThem)
     EXPECT_EQ(w().Check1[0].value(), 1);
     EXPECT_EQ(w().Text2.text(), "Acme Ltd");
     EXPECT_EQ(w().Check7[6].value(), 0);
-    EXPECT_EQ(s().SHTStopLE, 2);
+    EXPECT_EQ(s().common->SHTStopLE, 2);
 }
 
 TEST_F(SettingsTest, TickingTheStartPasswordEndsTheProgramOnClose)

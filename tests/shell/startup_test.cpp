@@ -2,18 +2,22 @@
 // (byte for byte) and reads back on the next, corrupt files, the menu lock,
 // and the state start-up leaves behind.
 #include "alarms/AlarmsState.h"
-#include "parameters/ParametersState.h"
-#include "scheduler/SchedulerState.h"
 #include "alarms/ControlLfcAlarm.h"
 #include "alarms/Halogen.h"
 #include "alarms/SHTPC.h"
 #include "parameters/FadecParameters.h"
+#include "parameters/ParametersState.h"
 #include "platform/Canvas.h"
 #include "platform/VbText.h"
 #include "scheduler/RefLevelTrigLFC3.h"
+#include "scheduler/SchedulerState.h"
 #include "scheduler/SelectionStart.h"
 #include "shell/ParamLogicielVB.h"
+#include "shell/ParametersShared.h"
+#include "shell/RunShared.h"
+#include "shell/ScheduleFlags.h"
 #include "shell/StartupFiles.h"
+#include "shell/State.h"
 #include "support/ProgramFixture.h"
 
 #include <QDir>
@@ -83,7 +87,7 @@ protected:
         EXPECT_FALSE(log().Timer1.enabled());
         EXPECT_TRUE(log().Timer62.enabled());
         EXPECT_TRUE(log().Timer65.enabled());
-        EXPECT_EQ(s().SelectedLE, 1);
+        EXPECT_EQ(s().common->SelectedLE, 1);
     }
 };
 
@@ -93,7 +97,7 @@ TEST_F(StartupTest, FirstStartCreatesEveryFileByteForByteAndTheNextStartReadsThe
     prog = std::make_unique<Program>(t.rt);
     startUp();
     expectFinished();
-    EXPECT_EQ(s().BaseFolder, "C:\\LightCtl");
+    EXPECT_EQ(s().common->BaseFolder, "C:\\LightCtl");
 
     QStringList expectedNames;
     for (const auto& [name, bytes] : firstStartFiles()) {
@@ -108,13 +112,13 @@ TEST_F(StartupTest, FirstStartCreatesEveryFileByteForByteAndTheNextStartReadsThe
 
     // What a first start leaves: the settings window holds the defaults just
     // written, the power labels show 500, the alarm windows stay unloaded.
-    EXPECT_EQ(s().SHTStopLE, 6);
+    EXPECT_EQ(s().common->SHTStopLE, 6);
     EXPECT_TRUE(settings().Option1[6].value());
     EXPECT_EQ(settings().Text2.text(), "Marquelin");
     EXPECT_EQ(settings().VScroll1.value(), 255);
     for (int i = 0; i < 8; ++i) {
         EXPECT_EQ(log().Label15[i].caption(), "500");
-        EXPECT_EQ(s().ConsignePWIni[i], 50);
+        EXPECT_EQ(s().runShared->ConsignePWIni[i], 50);
         EXPECT_FALSE(log().Picture5[i].visible());
     }
     EXPECT_NE(prog->ifLoaded<FadecParameters>(), nullptr);
@@ -155,8 +159,8 @@ TEST_F(StartupTest, FirstStartCreatesEveryFileByteForByteAndTheNextStartReadsThe
     EXPECT_EQ(lfc3->Text5.text(), "21");
     EXPECT_EQ(s().scheduler->ReserveLFC3, "1");
     EXPECT_EQ(s().scheduler->CalLFC2Text[7], "0");
-    EXPECT_EQ(s().CoeffLE[10 + 16 * 7], "4");
-    EXPECT_EQ(s().CoeffLE[11], "2");
+    EXPECT_EQ(s().paramShared->CoeffLE[10 + 16 * 7], "4");
+    EXPECT_EQ(s().paramShared->CoeffLE[11], "2");
     EXPECT_EQ(settings().Check2.value(), 1);   // the view file's "1" beats line 15
     EXPECT_TRUE(log().Timer15.enabled());      // the QTH start file exists now
 }
@@ -167,22 +171,22 @@ TEST_F(StartupTest, TheStartUpStateAndTheTimersItArms)
     EXPECT_EQ(log().caption(), "  Orvane - Light Engine Control (RS232)     (PC version 1.57)");
     EXPECT_EQ(log().width(), 13150);
     EXPECT_EQ(log().height(), 10920);
-    EXPECT_EQ(s().StartMode, 1);
-    EXPECT_EQ(s().TempoStopAlarm, 20);
+    EXPECT_EQ(s().common->StartMode, 1);
+    EXPECT_EQ(s().common->TempoStopAlarm, 20);
     EXPECT_EQ(log().Label66.caption(), QString(15, ' '));
     EXPECT_TRUE(log().mnuScroll.checked());
     EXPECT_TRUE(log().mnuFunctions.visible());
     EXPECT_EQ(prog->form<FadecParameters>()->Label64.caption(), "");
     EXPECT_EQ(prog->form<SelectionStart>()->height(), 9105);
     for (int i = 0; i < 10; ++i) EXPECT_EQ(log().Label79[i].backColor(), plat::rgb(192, 192, 255));
-    EXPECT_EQ(s().FadecErrorCodes[0], "Arret LE");
-    EXPECT_EQ(s().FadecErrorCodes[12], "Phase 7 activated ... CAN-BUS only ");
-    EXPECT_EQ(s().FadecErrorCodes[7], QString::fromUtf8("Temp. Magnetron > 50 °C FADEC internal"));
-    EXPECT_EQ(s().FadecErrorCodes[20], " ");
-    EXPECT_EQ(s().FadecErrorCodes[21], "");
-    EXPECT_EQ(s().ErrComXTexts[1], "Carrier timerout");
-    EXPECT_EQ(s().ErrComXTexts[12], "Change in pin DSR (reception)");
-    EXPECT_EQ(s().ErrComXTexts[13], "");
+    EXPECT_EQ(s().common->FadecErrorCodes[0], "Arret LE");
+    EXPECT_EQ(s().common->FadecErrorCodes[12], "Phase 7 activated ... CAN-BUS only ");
+    EXPECT_EQ(s().common->FadecErrorCodes[7], QString::fromUtf8("Temp. Magnetron > 50 °C FADEC internal"));
+    EXPECT_EQ(s().common->FadecErrorCodes[20], " ");
+    EXPECT_EQ(s().common->FadecErrorCodes[21], "");
+    EXPECT_EQ(s().common->ErrComXTexts[1], "Carrier timerout");
+    EXPECT_EQ(s().common->ErrComXTexts[12], "Change in pin DSR (reception)");
+    EXPECT_EQ(s().common->ErrComXTexts[13], "");
     EXPECT_EQ(s().parameters->ParamMin[1], "BCD 0-9  [0-59]");
     EXPECT_EQ(s().parameters->ParamMax[28], "90");
     EXPECT_EQ(s().parameters->ParamMax[4], "");
@@ -241,10 +245,10 @@ TEST_F(StartupTest, WithTheCurrentDirectoryAtTheRootEverythingGoesToTheRoot)
     t.drive.setCurDirForTest("C:\\");
     startUp();
     expectFinished();
-    EXPECT_EQ(s().BaseFolder, "");
+    EXPECT_EQ(s().common->BaseFolder, "");
     EXPECT_EQ(readFile("C:\\ConsignePW2.ini"), times(" 50 ", 8));
     EXPECT_TRUE(QDir(t.host("C:\\Images_Traces")).exists());
-    EXPECT_EQ(s().SHTStopLE, 6);
+    EXPECT_EQ(s().common->SHTStopLE, 6);
 }
 
 // A settings file lying at the drive's root is not this program's: the
@@ -293,7 +297,7 @@ TEST_F(StartupTest, ExistingFilesAreReadIntoTheirOwners)
         {"set-point 90 for LE-1", {{"ConsignePW2.ini", lines({" 90 "}) + times(" 50 ", 7)}},
          [this] {
              EXPECT_EQ(log().VScroll1.value(), 90);
-             EXPECT_EQ(s().ConsignePWIni[0], 90);
+             EXPECT_EQ(s().runShared->ConsignePWIni[0], 90);
              EXPECT_EQ(log().Label15[0].caption(), "900");
              EXPECT_EQ(log().Label15[1].caption(), "500");
          }},
@@ -327,8 +331,8 @@ TEST_F(StartupTest, ExistingFilesAreReadIntoTheirOwners)
          [this] {
              EXPECT_EQ(s().scheduler->CalLFC2Text[0], "12");
              EXPECT_EQ(s().scheduler->CalLFC2Text[2], "0");
-             EXPECT_EQ(s().CalLFC2[1], 41);
-             EXPECT_EQ(s().CalLFC2[2], 0);
+             EXPECT_EQ(s().schedule->CalLFC2[1], 41);
+             EXPECT_EQ(s().schedule->CalLFC2[2], 0);
          }},
         {"parameter copy of 64 lines", {{"ParamSt.ini", times("1", 32) + times("2", 31) + times("9", 1)}},
          [this] {
@@ -343,9 +347,9 @@ TEST_F(StartupTest, ExistingFilesAreReadIntoTheirOwners)
          }},
         {"coefficients", {{"Coefficients2.ini", times("3", 15) + times("0.5", 15)}},
          [this] {
-             EXPECT_EQ(s().CoeffLE[0], "3");
-             EXPECT_EQ(s().CoeffLE[16 + 14], "0.5");
-             EXPECT_EQ(s().CoeffLE[32], "");   // the file ended: LE-3 keeps its values
+             EXPECT_EQ(s().paramShared->CoeffLE[0], "3");
+             EXPECT_EQ(s().paramShared->CoeffLE[16 + 14], "0.5");
+             EXPECT_EQ(s().paramShared->CoeffLE[32], "");   // the file ended: LE-3 keeps its values
          }},
         {"view file holding \" 1 \"", {{"CocheSelect.ini", lines({" 1 "})}},
          [this] {
@@ -372,7 +376,7 @@ TEST_F(StartupTest, ExistingFilesAreReadIntoTheirOwners)
     EXPECT_FALSE(w.Picture3.canvas().hasPicture());
     EXPECT_TRUE(w.Picture4.canvas().hasPicture());
     EXPECT_EQ(w.Picture4.canvas().point(30, 30), plat::colors::Red);
-    EXPECT_EQ(s().DateCourante, day);
+    EXPECT_EQ(s().common->DateCourante, day);
 }
 
 // Short, non-numeric and out-of-range values: start-up reaches its end, the
@@ -392,7 +396,7 @@ TEST_F(StartupTest, CorruptFilesNeverStopStartUp)
              for (int i = 0; i < 8; ++i) EXPECT_EQ(settings().Check1[i].value(), 1);
              EXPECT_EQ(settings().Check7[1].value(), 1);
              EXPECT_EQ(settings().Check7[2].value(), 0);
-             EXPECT_EQ(s().SHTStopLE, 6);
+             EXPECT_EQ(s().common->SHTStopLE, 6);
              EXPECT_TRUE(log().Picture5[3].visible());
          }},
         {"non-number, out-of-range and refused settings", "Param4LogStart.ini",
@@ -415,22 +419,22 @@ TEST_F(StartupTest, CorruptFilesNeverStopStartUp)
              EXPECT_EQ(settings().VScroll1.value(), 12);
              EXPECT_EQ(settings().VScroll6.value(), 9);
              EXPECT_EQ(settings().Check4[0].value(), 1);
-             EXPECT_EQ(s().SHTStopLE, 2);
+             EXPECT_EQ(s().common->SHTStopLE, 2);
          }},
         {"empty settings file", "Param4LogStart.ini", "",
-         [this] { EXPECT_EQ(s().SHTStopLE, 6); }},
+         [this] { EXPECT_EQ(s().common->SHTStopLE, 6); }},
         {"set-point file with a word and a short tail", "ConsignePW2.ini", lines({"abc", " 90 "}),
          [this] {
              EXPECT_EQ(log().VScroll1.value(), 50);
-             EXPECT_EQ(s().ConsignePWIni[0], 50);
+             EXPECT_EQ(s().runShared->ConsignePWIni[0], 50);
              EXPECT_EQ(log().Label15[1].caption(), "900");
-             EXPECT_EQ(s().ConsignePWIni[1], 90);
+             EXPECT_EQ(s().runShared->ConsignePWIni[1], 90);
              EXPECT_EQ(log().Label15[2].caption(), "500");
          }},
         {"set-point beyond the slider", "ConsignePW2.ini", times(" 200 ", 8),
          [this] {
              EXPECT_EQ(log().VScroll1.value(), 50);
-             EXPECT_EQ(s().ConsignePWIni[0], 50);
+             EXPECT_EQ(s().runShared->ConsignePWIni[0], 50);
              EXPECT_EQ(log().Label15[0].caption(), "500");
          }},
         {"QTH threshold out of range", "Consigne.ini", lines({"0"}),

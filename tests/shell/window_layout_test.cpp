@@ -5,9 +5,10 @@
 
 #include "link/ConfigurationRS232.h"
 #include "platform/Canvas.h"
-#include "platform/Menu.h"
 #include "platform/ListBox.h"
+#include "platform/Menu.h"
 #include "platform/PictureBox.h"
+#include "shell/LinkStatus.h"
 #include "shell/ParamLogicielVB.h"
 #include "support/ProgramFixture.h"
 #include "support/ProgramWindows.h"
@@ -194,8 +195,8 @@ TEST_F(WindowLayoutTest, ListLinesAndPanelTextsOfEveryWindowFitTheirControls)
 {
     orv::Log& log = *prog->Log;
     log.mnuIOListData.click();   // "Read FADEC I/O"
-    for (int p : {27, 28, 29}) prog->s.FadecIO[0][p] = 200;
-    prog->s.TachyM[0] = prog->s.TachyV1[0] = prog->s.TachyV2[0] = 200;
+    for (int p : {27, 28, 29}) prog->s.status->FadecIO[0][p] = 200;
+    prog->s.status->TachyM[0] = prog->s.status->TachyV1[0] = prog->s.status->TachyV2[0] = 200;
     orv::ConfigurationRS232& ports = *prog->form<orv::ConfigurationRS232>();
     ports.Text1[0].setText("1");
     ports.Check1[0].setValue(1);

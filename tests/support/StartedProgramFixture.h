@@ -2,9 +2,10 @@
 // The program after start-up on drive C:\LightCtl, with the main window and
 // the shared state at hand, and fake LEs on in-memory lines on demand.
 
+#include "shell/Log.h"
+#include "shell/State.h"
 #include "support/FakeLE.h"
 #include "support/ProgramFixture.h"
-#include "shell/Log.h"
 
 #include <memory>
 #include <vector>
@@ -21,7 +22,7 @@ protected:
         startUp();
         log = &prog->Log.get();
         s = &prog->s;
-        ASSERT_EQ(s->BaseFolder, "C:\\LightCtl");
+        ASSERT_EQ(s->common->BaseFolder, "C:\\LightCtl");
     }
 
     // A fake LE on LE index le's line, its port open.

@@ -1,4 +1,5 @@
 // The trace area's grid and pane blanking on the main window's picture.
+#include "shell/TracesShared.h"
 #include "support/ProgramFixture.h"
 
 namespace {
@@ -39,11 +40,11 @@ TEST_F(TraceAreaTest, BlankingAPaneKeepsTheGridAndTheSingleScreenLayoutHasNone)
 {
     orv::Log& log = *prog->Log;
     area().line(2400, 100, 4600, 2000, plat::colors::Green, plat::Canvas::BoxFilled);   // LE-2's trace
-    prog->s.ScreenLE = 1;
+    prog->s.tracesShared->ScreenLE = 1;
     log.ColorRetard();
     EXPECT_EQ(area().point(3000, 1000), plat::colors::Black);
     EXPECT_EQ(area().point(3000, 2107), plat::colors::White);
-    EXPECT_EQ(prog->s.TraceX[1], 1);
+    EXPECT_EQ(prog->s.tracesShared->TraceX[1], 1);
 
     area().setBackColor(plat::colors::Black);
     log.mnuMonoEcran.setChecked(true);
@@ -59,7 +60,7 @@ TEST_F(TraceAreaTest, EveryPaneBlankAndClearLeavesTheWholeGridWhite)
     for (int le = 0; le < 8; ++le) {
         area().line(0, 0, 9340, 4214, plat::colors::Green, plat::Canvas::BoxFilled);
         log.GrilleScreen();
-        prog->s.ScreenLE = uint8_t(le);
+        prog->s.tracesShared->ScreenLE = uint8_t(le);
         log.ColorRetard();
         EXPECT_EQ(gridGaps(), "") << "pane blank of LE index " << le;
 

@@ -1,6 +1,7 @@
 // The I/O list panel: "Read FADEC I/O" shows it at the window's right edge
 // and widens the window, a second use hides it; its pop-up chooses the
 // direction the I/O monitor lists.
+#include "shell/TracesShared.h"
 #include "support/TracesFixture.h"
 
 namespace {
@@ -29,24 +30,24 @@ TEST_F(IOPanelTest, ReadFadecIOShowsThePanelAndWidensTheWindowThenHidesItAgain)
     EXPECT_TRUE(log->mnuIOListData.checked());
     EXPECT_TRUE(log->mnuRFStamptoPC.checked());
     EXPECT_FALSE(log->mnuRFPCtoStamp.checked());
-    EXPECT_EQ(s->FlagAffListeIO, 1);
+    EXPECT_EQ(s->tracesShared->FlagAffListeIO, 1);
 
     log->mnuIOListData.click();
     EXPECT_FALSE(log->Picture22.visible());
     EXPECT_EQ(log->width(), 13150);
     EXPECT_FALSE(log->mnuIOListData.checked());
-    EXPECT_EQ(s->FlagAffListeIO, 0);
+    EXPECT_EQ(s->tracesShared->FlagAffListeIO, 0);
 }
 
 TEST_F(IOPanelTest, TheDirectionChosenWhileHiddenIsTheOneMarkedAtTheNextShowing)
 {
     log->mnuRFPCtoStamp.click();
-    EXPECT_EQ(s->IOMonitorPCToStamp, 1);
+    EXPECT_EQ(s->tracesShared->IOMonitorPCToStamp, 1);
     log->mnuIOListData.click();
     EXPECT_TRUE(log->mnuRFPCtoStamp.checked());
     EXPECT_FALSE(log->mnuRFStamptoPC.checked());
     log->mnuRFStamptoPC.click();
-    EXPECT_EQ(s->IOMonitorPCToStamp, 0);
+    EXPECT_EQ(s->tracesShared->IOMonitorPCToStamp, 0);
     EXPECT_TRUE(log->mnuRFStamptoPC.checked());
     EXPECT_FALSE(log->mnuRFPCtoStamp.checked());
 }
@@ -59,13 +60,13 @@ TEST_F(IOPanelTest, TheRightButtonOpensTheDirectionMenu)
     pressPanel(plat::RightButton);
     ASSERT_EQ(t.dialogs.popupsShown.size(), 1u);
     EXPECT_EQ(t.dialogs.popupsShown[0], "mnuFuncPict22");
-    EXPECT_EQ(s->IOMonitorPCToStamp, 1);
+    EXPECT_EQ(s->tracesShared->IOMonitorPCToStamp, 1);
 }
 
 TEST_F(IOPanelTest, AfterTheFlagIsClearedElsewhereTheNextUseShowsThePanelAgain)
 {
     log->mnuIOListData.click();
-    s->FlagAffListeIO = 0;   // as closing the hardware tests leaves it
+    s->tracesShared->FlagAffListeIO = 0;   // as closing the hardware tests leaves it
     log->mnuIOListData.click();
     EXPECT_TRUE(log->Picture22.visible());
     EXPECT_EQ(log->width(), 15650);

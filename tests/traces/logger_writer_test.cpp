@@ -2,6 +2,9 @@
 // header blocks and rows in the data files on disk, the indicator, and a new
 // header whenever the columns or the file change under a running logger.
 #include "platform/VbText.h"
+#include "shell/LinkStatus.h"
+#include "shell/RunShared.h"
+#include "shell/TracesShared.h"
 #include "traces/LoggerFixture.h"
 
 #include <QDir>
@@ -23,10 +26,10 @@ class WriterTest : public LoggerTest {
 protected:
     void running(int le, uint8_t lpc, uint8_t lfc, uint8_t mat)
     {
-        prog->s.PhaseLP[le] = 5;
-        prog->s.RawLPC[le] = lpc;
-        prog->s.RawLFC[le] = lfc;
-        prog->s.TempMAT[le] = mat;
+        prog->s.status->PhaseLP[le] = 5;
+        prog->s.status->RawLPC[le] = lpc;
+        prog->s.status->RawLFC[le] = lfc;
+        prog->s.status->TempMAT[le] = mat;
     }
     QList<QByteArray> lines(const QString& name) const
     {
@@ -105,7 +108,7 @@ TEST_F(WriterTest, OffThenStartGoesOnCountingWithoutANewHeaderUntilTheLeStarts)
     EXPECT_EQ(lines("run_LE1.txt").size(), 6);
     EXPECT_TRUE(lines("run_LE1.txt").last().startsWith("2;"));
 
-    prog->s.LoggerHeaderDone[0] = 0;   // as the LE's start routine leaves it
+    prog->s.runShared->LoggerHeaderDone[0] = 0;   // as the LE's start routine leaves it
     t.time.advance(Minute);
     const auto l = lines("run_LE1.txt");
     ASSERT_EQ(l.size(), 11);
@@ -132,7 +135,7 @@ TEST_F(WriterTest, ANewHeaderComesBeforeRowsOfAnotherFormat)
 {
     activate({0});
     running(0, 5, 6, 7);
-    prog->s.RawVIS[0] = 8;
+    prog->s.status->RawVIS[0] = 8;
     startLogger(0, 1, {0}, 0, "run");
     t.time.advance(2 * Minute);
 
@@ -142,8 +145,8 @@ TEST_F(WriterTest, ANewHeaderComesBeforeRowsOfAnotherFormat)
     w.Option2[0].userClick();  // "," from now on
     t.time.advance(Minute);
     w.Option1[2].userClick();  // physical values
-    prog->s.LogTextLPC[0] = "0.5";
-    prog->s.LogTextVIS[0] = "1.25";
+    prog->s.status->LogTextLPC[0] = "0.5";
+    prog->s.status->LogTextVIS[0] = "1.25";
     t.time.advance(Minute);
 
     const auto l = lines("run_LE1.txt");
@@ -169,10 +172,10 @@ TEST_F(WriterTest, PhysicalValuesUnderACommaSeparatorUseADecimalPoint)
     const DecimalComma comma;
     activate({0});
     running(0, 5, 6, 7);
-    prog->s.LogTextLPC[0] = "12,5";
-    prog->s.LogTextMAT[0] = "70";
-    prog->s.LogTextSHT[0] = "2550";
-    prog->s.TempSHT[0] = 255;
+    prog->s.status->LogTextLPC[0] = "12,5";
+    prog->s.status->LogTextMAT[0] = "70";
+    prog->s.status->LogTextSHT[0] = "2550";
+    prog->s.status->TempSHT[0] = 255;
     startLogger(3, 0, {0, 6, 7}, 0, "phys");
     t.time.advance(2 * Minute);
     EXPECT_TRUE(lines("phys_LE1.csv").last().endsWith(",12.5,2550,70 \r"));
@@ -189,10 +192,10 @@ TEST_F(WriterTest, EveryFileReadsAsCsvWithTheColumnsOfItsHeader)
     running(0, 200, 100, 50);
     running(1, 1, 2, 3);
     for (int le : {0, 1}) {
-        prog->s.LogTextLPC[le] = "3,75";
-        prog->s.LogTextLFC[le] = "1,5";
-        prog->s.LogTextIR[le] = "0,25";
-        prog->s.LogTextMAT[le] = "500";
+        prog->s.status->LogTextLPC[le] = "3,75";
+        prog->s.status->LogTextLFC[le] = "1,5";
+        prog->s.status->LogTextIR[le] = "0,25";
+        prog->s.status->LogTextMAT[le] = "500";
     }
     const struct {
         int type;
@@ -241,8 +244,8 @@ TEST_F(WriterTest, TheIndicatorFlashesAndMarksLe1sTraceColumn)
 {
     activate({0});
     running(0, 1, 2, 3);
-    prog->s.TraceX[0] = 40;
-    prog->s.FlagCommPerdue[0] = 1;   // LE-1's trace stands still: its plot timer is held
+    prog->s.tracesShared->TraceX[0] = 40;
+    prog->s.status->FlagCommPerdue[0] = 1;   // LE-1's trace stands still: its plot timer is held
     startLogger(0, 1, {0}, 0, "run");
     atMinute(1);
     EXPECT_EQ(log().Picture3.backColor(), plat::rgb(255, 0, 0));

@@ -2,6 +2,8 @@
 // gate that runs each LE's plot timer only while the LE is out of phase 0
 // with a live link, and shows the QTH items by the QTH option; the toggles
 // chosen in the pane's real pop-up.
+#include "shell/LinkStatus.h"
+#include "shell/TracesShared.h"
 #include "support/TracesFixture.h"
 
 #include <QTest>
@@ -12,37 +14,37 @@ class OptionsTest : public TracesTest {};
 
 TEST_F(OptionsTest, ARunningLEAdvancesOneColumnPer500msUntilIdleAndPausesWhileItsLinkIsLost)
 {
-    s->TraceX[1] = 10;
-    s->PhaseLP[1] = 5;
+    s->tracesShared->TraceX[1] = 10;
+    s->status->PhaseLP[1] = 5;
     t.time.advance(100);   // the gate enables LE-2's plot timer
     ASSERT_TRUE(log->Timer6.enabled());
     t.time.advance(5000);
-    EXPECT_EQ(s->TraceX[1], 20);
+    EXPECT_EQ(s->tracesShared->TraceX[1], 20);
 
-    s->FlagCommPerdue[1] = 1;
+    s->status->FlagCommPerdue[1] = 1;
     t.time.advance(100);
     EXPECT_FALSE(log->Timer6.enabled());
     t.time.advance(2000);
-    EXPECT_EQ(s->TraceX[1], 20);
-    s->FlagCommPerdue[1] = 0;
+    EXPECT_EQ(s->tracesShared->TraceX[1], 20);
+    s->status->FlagCommPerdue[1] = 0;
     t.time.advance(100 + 1000);
-    EXPECT_EQ(s->TraceX[1], 22);
+    EXPECT_EQ(s->tracesShared->TraceX[1], 22);
 
-    s->PhaseLP[1] = 0;
+    s->status->PhaseLP[1] = 0;
     t.time.advance(100);
     EXPECT_FALSE(log->Timer6.enabled());
-    const int x = s->TraceX[1];
+    const int x = s->tracesShared->TraceX[1];
     t.time.advance(2000);
-    EXPECT_EQ(s->TraceX[1], x);
+    EXPECT_EQ(s->tracesShared->TraceX[1], x);
 }
 
 TEST_F(OptionsTest, AnIdleLE1KeepsItsPlotTimerInTheSingleScreenLayout)
 {
-    s->PhaseLP[0] = 5;
+    s->status->PhaseLP[0] = 5;
     t.time.advance(100);
     ASSERT_TRUE(log->Timer4.enabled());
     log->mnuMonoEcran.setChecked(true);
-    s->PhaseLP[0] = 0;
+    s->status->PhaseLP[0] = 0;
     t.time.advance(300);
     EXPECT_TRUE(log->Timer4.enabled());
     log->mnuMonoEcran.setChecked(false);
@@ -78,14 +80,14 @@ TEST_F(OptionsTest, ScrollTogglesItsMarkWhichTheEndOfAPaneReads)
 
 TEST_F(OptionsTest, OneFrozenToggleServesEveryPane)
 {
-    s->ScreenLE = 0;
+    s->tracesShared->ScreenLE = 0;
     log->mnuFrozen.click();
     EXPECT_EQ(ts->FrozenLE[0], 1);
     EXPECT_TRUE(log->mnuFrozen.checked());
 
     // On LE-2's pane the next use unfreezes (nothing to do there) and
     // clears the mark; LE-1 stays frozen. The use after freezes LE-2.
-    s->ScreenLE = 1;
+    s->tracesShared->ScreenLE = 1;
     log->mnuFrozen.click();
     EXPECT_EQ(ts->FrozenLE[1], 0);
     EXPECT_EQ(ts->FrozenLE[0], 1);

@@ -1,6 +1,7 @@
 // The trace area's panes: what each pane blank covers, the pane chosen with
 // the mouse, the pop-up's clears and their deferred black, the switch
 // between the multi- and single-screen layouts, and the window width.
+#include "shell/TracesShared.h"
 #include "support/TracesFixture.h"
 
 namespace {
@@ -28,8 +29,8 @@ TEST_F(PanesTest, EachPaneBlanksItsOwnRectangleAndRestartsItsTrace)
         SCOPED_TRACE(le);
         const Pane& p = panes[le];
         fillArea(tr::Red);
-        s->TraceX[le] = 50;
-        s->ScreenLE = uint8_t(le);
+        s->tracesShared->TraceX[le] = 50;
+        s->tracesShared->ScreenLE = uint8_t(le);
         log->ColorRetard();
         const int midY = (p.y1 + p.y2) / 2 + 40;
         const int midX = (p.x1 + p.x2) / 2 + 40;
@@ -51,14 +52,14 @@ TEST_F(PanesTest, EachPaneBlanksItsOwnRectangleAndRestartsItsTrace)
         if (p.y2 < 4214) {
             EXPECT_EQ(at(midX, p.y2 + 30), tr::Red);
         }
-        EXPECT_EQ(s->TraceX[le], 1);
+        EXPECT_EQ(s->tracesShared->TraceX[le], 1);
     }
     // LE-5's rectangle stops at 2335, LE-1's at 2343.
     fillArea(tr::Red);
-    s->ScreenLE = 4;
+    s->tracesShared->ScreenLE = 4;
     log->ColorRetard();
     EXPECT_EQ(at(2343, 3000), tr::Red);
-    s->ScreenLE = 0;
+    s->tracesShared->ScreenLE = 0;
     log->ColorRetard();
     EXPECT_EQ(at(2343, 1000), tr::Black);
 }
@@ -66,14 +67,14 @@ TEST_F(PanesTest, EachPaneBlanksItsOwnRectangleAndRestartsItsTrace)
 TEST_F(PanesTest, ClearScreenTurnsThePaneDarkBlueThenBlackAndLeavesAPaneSelectedMeanwhile)
 {
     fillArea(tr::Red);
-    s->TraceX[2] = 80;
+    s->tracesShared->TraceX[2] = 80;
     press(3000, 1000, 2);   // LE-2
     t.dialogs.popupChoices.push_back("mnuClearScreen");
     press(3000, 1000, 1);
     EXPECT_EQ(at(3000, 1000), tr::DarkBlue);
     EXPECT_EQ(at(2343, 100), tr::DarkBlue);
     EXPECT_EQ(at(4670, 1000), tr::White);
-    EXPECT_EQ(s->TraceX[1], 1);
+    EXPECT_EQ(s->tracesShared->TraceX[1], 1);
 
     t.time.advance(100);
     press(5000, 1000, 2);   // LE-3 within the 200 ms
@@ -81,14 +82,14 @@ TEST_F(PanesTest, ClearScreenTurnsThePaneDarkBlueThenBlackAndLeavesAPaneSelected
     EXPECT_EQ(at(3000, 1000), tr::Black);
     EXPECT_EQ(at(4670, 1000), tr::White);
     EXPECT_EQ(at(5000, 1000), tr::Red);
-    EXPECT_EQ(s->TraceX[2], 80);
-    EXPECT_EQ(s->ScreenLE, 2);
+    EXPECT_EQ(s->tracesShared->TraceX[2], 80);
+    EXPECT_EQ(s->tracesShared->ScreenLE, 2);
     EXPECT_FALSE(log->Timer70.enabled());
 }
 
 TEST_F(PanesTest, ClearScreenOnAFrozenPaneClearsTheMarkButKeepsThePaneFrozen)
 {
-    s->ScreenLE = 1;
+    s->tracesShared->ScreenLE = 1;
     log->mnuFrozen.click();
     ASSERT_EQ(ts->FrozenLE[1], 1);
     log->mnuClearScreen.click();
@@ -101,7 +102,7 @@ TEST_F(PanesTest, ClearScreenAllTurnsTheAreaDarkBlueThenBlackAndUnfreezesEveryPa
 {
     fillArea(tr::Red);
     for (int le = 0; le < 8; ++le) {
-        s->TraceX[le] = 30;
+        s->tracesShared->TraceX[le] = 30;
         ts->FrozenLE[le] = 1;
     }
     log->mnuFrozen.setChecked(true);
@@ -109,7 +110,7 @@ TEST_F(PanesTest, ClearScreenAllTurnsTheAreaDarkBlueThenBlackAndUnfreezesEveryPa
     EXPECT_EQ(at(9000, 4000), tr::DarkBlue);
     EXPECT_EQ(at(4670, 3000), tr::White);
     for (int le = 0; le < 8; ++le) {
-        EXPECT_EQ(s->TraceX[le], 1);
+        EXPECT_EQ(s->tracesShared->TraceX[le], 1);
         EXPECT_EQ(ts->FrozenLE[le], 0);
     }
     EXPECT_FALSE(log->mnuFrozen.checked());
@@ -123,12 +124,12 @@ TEST_F(PanesTest, ClearScreenAllTurnsTheAreaDarkBlueThenBlackAndUnfreezesEveryPa
 
 TEST_F(PanesTest, SingleScreenClearsTheAreaWithoutGridAndMultiScreenRestoresOnlyTheMenuAndBoxes)
 {
-    s->TraceX[3] = 100;
+    s->tracesShared->TraceX[3] = 100;
     log->mnuMonoEcran.click();
     EXPECT_TRUE(log->mnuMonoEcran.checked());
     EXPECT_FALSE(log->mnuMultiEcran.checked());
     EXPECT_EQ(at(4670, 3000), tr::DarkBlue);
-    EXPECT_EQ(s->TraceX[3], 1);
+    EXPECT_EQ(s->tracesShared->TraceX[3], 1);
     EXPECT_FALSE(log->mnuClearScreen.visible());
     EXPECT_TRUE(log->Picture4[0].visible());
     for (int le = 1; le < 8; ++le) EXPECT_FALSE(log->Picture4[le].visible()) << le;
@@ -147,13 +148,13 @@ TEST_F(PanesTest, SingleScreenClearsTheAreaWithoutGridAndMultiScreenRestoresOnly
 TEST_F(PanesTest, TheDeferredWholeAreaRestartForTheScheduler)
 {
     fillArea(tr::Red);
-    s->TraceX[2] = 40;
+    s->tracesShared->TraceX[2] = 40;
     log->traces->DeferredScreenAll();
     EXPECT_EQ(at(5000, 1000), tr::DarkBlue);
-    EXPECT_EQ(s->TraceX[2], 40);
+    EXPECT_EQ(s->tracesShared->TraceX[2], 40);
     t.time.advance(300);
     EXPECT_EQ(at(5000, 1000), tr::Black);
-    EXPECT_EQ(s->TraceX[2], 1);
+    EXPECT_EQ(s->tracesShared->TraceX[2], 1);
 }
 
 TEST_F(PanesTest, LargeurScreenSetsTheWindowWidthForZeroAndOneOnly)

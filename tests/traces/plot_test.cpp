@@ -1,6 +1,10 @@
 // The plot routine of each LE: the column it draws (stroke, segments, name,
 // reference lines, phase marker) on the trace area, the end of a pane, the
 // freeze, the restart timers and the trace image written when an LE stops.
+#include "shell/LinkStatus.h"
+#include "shell/RunShared.h"
+#include "shell/ScheduleFlags.h"
+#include "shell/TracesShared.h"
 #include "support/TracesFixture.h"
 
 #include <QImageReader>
@@ -13,12 +17,12 @@ protected:
     // then one tick with `nowLPC`.
     void column(int le, int c, int phase, int prevLPC, int nowLPC)
     {
-        s->PhaseLP[le] = uint8_t(phase);
+        s->status->PhaseLP[le] = uint8_t(phase);
         ts->TraceLastPhase[le] = uint8_t(phase);
-        s->TraceX[le] = c - 1;
-        s->RawLPC[le] = uint8_t(prevLPC);
+        s->tracesShared->TraceX[le] = c - 1;
+        s->status->RawLPC[le] = uint8_t(prevLPC);
         tick(le);
-        s->RawLPC[le] = uint8_t(nowLPC);
+        s->status->RawLPC[le] = uint8_t(nowLPC);
         tick(le);
     }
     QString image(int n) const { return "C:\\LightCtl\\Img\\LE" + QString::number(n) + "-0000.bmp"; }
@@ -37,7 +41,7 @@ TEST_F(PlotTest, AColumnOfLE6HasItsPhaseStrokeAndItsLPCSegmentWhereTheScaleSays)
     // The LPC segment from (3036, 3203) to (3043, 3139) in light magenta.
     EXPECT_EQ(at(3036, 3203), tr::Magenta);
     EXPECT_EQ(at(3043, 3139), tr::Magenta);
-    EXPECT_EQ(s->TraceX[5], 101);
+    EXPECT_EQ(s->tracesShared->TraceX[5], 101);
     EXPECT_EQ(ts->TracePrev[5][orv::TraceLPC], 128);
 }
 
@@ -48,7 +52,7 @@ TEST_F(PlotTest, LE1FillsTheWholeAreaInTheSingleScreenLayout)
     column(0, 1000, 5, 120, 128);
     EXPECT_EQ(at(7000, 2048), tr::Magenta);   // k = 16: 4096 - 16 x 128
     EXPECT_EQ(at(6993, 4096 - 16 * 120), tr::Magenta);
-    EXPECT_EQ(s->TraceX[0], 1001);
+    EXPECT_EQ(s->tracesShared->TraceX[0], 1001);
 
     // LE-2 still draws in its multi-screen pane, over LE-1's trace.
     column(1, 100, 5, 120, 128);
@@ -58,36 +62,36 @@ TEST_F(PlotTest, LE1FillsTheWholeAreaInTheSingleScreenLayout)
 TEST_F(PlotTest, EachSignalHasItsColourAndTheLFC2SensorAddsTheTwoLFCCurves)
 {
     struct Signal {
-        orv::PerLE<uint8_t> orv::State::*raw;   // null: the MAT temperature
+        orv::PerLE<uint8_t> orv::LinkStatus::*raw;   // null: the MAT temperature
         int value;
         plat::Color colour;
     };
     const Signal curves[] = {
         {nullptr, 60, plat::rgb(255, 255, 0)},             // MAT 60 °C drawn at 120
-        {&orv::State::RawLFC3, 30, plat::rgb(255, 0, 0)},
-        {&orv::State::RawLFC2, 45, plat::rgb(255, 255, 255)},
-        {&orv::State::RawVIS, 75, plat::rgb(255, 255, 255)},
-        {&orv::State::RawIR, 90, plat::rgb(255, 100, 100)},
-        {&orv::State::RawRH, 150, plat::rgb(0, 170, 255)},
-        {&orv::State::RawLFC, 180, plat::rgb(0, 255, 0)},
-        {&orv::State::RawLPC, 210, plat::rgb(255, 0, 255)},
+        {&orv::LinkStatus::RawLFC3, 30, plat::rgb(255, 0, 0)},
+        {&orv::LinkStatus::RawLFC2, 45, plat::rgb(255, 255, 255)},
+        {&orv::LinkStatus::RawVIS, 75, plat::rgb(255, 255, 255)},
+        {&orv::LinkStatus::RawIR, 90, plat::rgb(255, 100, 100)},
+        {&orv::LinkStatus::RawRH, 150, plat::rgb(0, 170, 255)},
+        {&orv::LinkStatus::RawLFC, 180, plat::rgb(0, 255, 0)},
+        {&orv::LinkStatus::RawLPC, 210, plat::rgb(255, 0, 255)},
     };
     for (bool sensor : {true, false}) {
         SCOPED_TRACE(sensor ? "LFC-2 sensor" : "no LFC-2 sensor");
         setLFC2Sensor(1, sensor);
         fillArea(tr::Red);
-        s->PhaseLP[1] = 0;
+        s->status->PhaseLP[1] = 0;
         ts->TraceLastPhase[1] = 0;
-        s->TraceX[1] = 49;
+        s->tracesShared->TraceX[1] = 49;
         for (const Signal& sig : curves) {
-            if (sig.raw) (s->*sig.raw)[1] = uint8_t(sig.value);
-            else s->TempMAT[1] = uint8_t(sig.value);
+            if (sig.raw) ((*s->status).*sig.raw)[1] = uint8_t(sig.value);
+            else s->status->TempMAT[1] = uint8_t(sig.value);
         }
         tick(1);
         tick(1);   // column 50 of LE-2: x 2343 + 350
         for (const Signal& sig : curves) {
             const int v = sig.raw ? sig.value : 2 * sig.value;
-            const bool lfc2 = sig.raw == &orv::State::RawLFC3 || sig.raw == &orv::State::RawLFC2;
+            const bool lfc2 = sig.raw == &orv::LinkStatus::RawLFC3 || sig.raw == &orv::LinkStatus::RawLFC2;
             EXPECT_EQ(at(2343 + 350, 2048 - 8 * v), sensor || !lfc2 ? sig.colour : tr::Red) << v;
         }
     }
@@ -97,9 +101,9 @@ TEST_F(PlotTest, LE1DrawsNeitherVISNorIRNorRHOnTheWholeArea)
 {
     log->mnuMonoEcran.setChecked(true);
     fillArea(tr::Red);
-    s->RawVIS[0] = 100;
-    s->RawLFC[0] = 50;
-    s->TraceX[0] = 10;
+    s->status->RawVIS[0] = 100;
+    s->status->RawLFC[0] = 50;
+    s->tracesShared->TraceX[0] = 10;
     tick(0);
     tick(0);
     EXPECT_EQ(at(77, 4096 - 16 * 100), tr::Red);
@@ -110,11 +114,11 @@ TEST_F(PlotTest, NoSegmentBeforeColumnTwoAndTheNameOnlyOnTheFirstColumns)
 {
     fillArea(tr::Red);
     area().cls();
-    s->RawLPC[2] = 100;
+    s->status->RawLPC[2] = 100;
     tick(2);
     tick(2);
     EXPECT_EQ(at(4678 + 7, 2048 - 800), tr::Black);          // columns 0 and 1: no segment
-    s->RawLPC[2] = 120;
+    s->status->RawLPC[2] = 120;
     tick(2);
     EXPECT_EQ(at(4678 + 7, 2048 - 800), tr::Magenta);        // column 2 joins the column-1 sample
     EXPECT_EQ(at(4678 + 14, 2048 - 960), tr::Magenta);
@@ -122,7 +126,7 @@ TEST_F(PlotTest, NoSegmentBeforeColumnTwoAndTheNameOnlyOnTheFirstColumns)
     EXPECT_EQ(printed("LE3"), 7);                           // columns 0 to 6
     // The name sits at x0 + 1960, y0 + k + 45, in grey.
     area().cls();
-    s->TraceX[2] = 0;
+    s->tracesShared->TraceX[2] = 0;
     tick(2);
     EXPECT_EQ(area().currentX(), 4678 + 1960);
 }
@@ -130,18 +134,18 @@ TEST_F(PlotTest, NoSegmentBeforeColumnTwoAndTheNameOnlyOnTheFirstColumns)
 TEST_F(PlotTest, TheEndOfThePaneBlanksItWithScrollAndHoldsTheLastColumnWithout)
 {
     fillArea(tr::Red);
-    s->RawLPC[3] = 100;
-    s->TraceX[3] = 331;
+    s->status->RawLPC[3] = 100;
+    s->tracesShared->TraceX[3] = 331;
     log->mnuScroll.setChecked(false);
     tick(3);
     tick(3);
-    EXPECT_EQ(s->TraceX[3], 331);
+    EXPECT_EQ(s->tracesShared->TraceX[3], 331);
     EXPECT_EQ(at(7005 + 100, 1000), tr::Red);
 
     log->mnuScroll.setChecked(true);
     tick(3);
-    EXPECT_EQ(s->TraceX[3], 1);
-    EXPECT_EQ(s->ScreenLE, 3);
+    EXPECT_EQ(s->tracesShared->TraceX[3], 1);
+    EXPECT_EQ(s->tracesShared->ScreenLE, 3);
     EXPECT_EQ(at(7005 + 100, 1000), tr::Black);   // blanked
     EXPECT_EQ(at(7005, 1000), tr::White);         // the grid drawn again
     EXPECT_EQ(at(4678 + 100, 1000), tr::Red);     // LE-3's pane untouched
@@ -153,11 +157,11 @@ TEST_F(PlotTest, LE1WrapsTheWholeAreaWhateverTheScrollMark)
     log->mnuScroll.setChecked(false);
     ts->FrozenLE[4] = 1;
     log->mnuFrozen.setChecked(true);
-    for (int le = 0; le < 8; ++le) s->TraceX[le] = 200;
-    s->TraceX[0] = 1321;
+    for (int le = 0; le < 8; ++le) s->tracesShared->TraceX[le] = 200;
+    s->tracesShared->TraceX[0] = 1321;
     tick(0);
     EXPECT_EQ(at(5000, 3000), tr::DarkBlue);
-    for (int le = 0; le < 8; ++le) EXPECT_EQ(s->TraceX[le], 1) << le;
+    for (int le = 0; le < 8; ++le) EXPECT_EQ(s->tracesShared->TraceX[le], 1) << le;
     EXPECT_EQ(ts->FrozenLE[4], 0);
     EXPECT_FALSE(log->mnuFrozen.checked());
     t.time.advance(300);
@@ -168,15 +172,15 @@ TEST_F(PlotTest, LE1WrapsTheWholeAreaWhateverTheScrollMark)
 TEST_F(PlotTest, AFrozenPaneTakesSamplesAndDrawsNothingUntilUnfrozen)
 {
     fillArea(tr::Red);
-    s->TraceX[1] = 20;
-    s->RawLPC[1] = 100;
+    s->tracesShared->TraceX[1] = 20;
+    s->status->RawLPC[1] = 100;
     tick(1);
     ts->FrozenLE[1] = 1;
-    s->RawLPC[1] = 150;
-    s->PhaseLP[1] = 5;
+    s->status->RawLPC[1] = 150;
+    s->status->PhaseLP[1] = 5;
     tick(1);
     tick(1);
-    EXPECT_EQ(s->TraceX[1], 21);
+    EXPECT_EQ(s->tracesShared->TraceX[1], 21);
     EXPECT_EQ(ts->TraceLastPhase[1], 0);
     EXPECT_EQ(ts->TraceNow[1][orv::TraceLPC], 150);
     EXPECT_EQ(at(2343 + 7 * 21 + 8, 1000), tr::Red);
@@ -193,8 +197,8 @@ TEST_F(PlotTest, APhaseChangeIsMarkedAtTheNewColumn)
 {
     fillArea(tr::Red);
     area().cls();
-    s->TraceX[6] = 40;
-    s->PhaseLP[6] = 2;
+    s->tracesShared->TraceX[6] = 40;
+    s->status->PhaseLP[6] = 2;
     tick(6);
     const int x = 4678 + 7 * 41;
     EXPECT_EQ(at(x, 2115), tr::Yellow);
@@ -210,12 +214,12 @@ TEST_F(PlotTest, APhaseChangeIsMarkedAtTheNewColumn)
 TEST_F(PlotTest, TheTraceImageIsWrittenOncePerStopAndShowsTheWholeArea)
 {
     const QString path = t.host(image(4));
-    s->TraceX[3] = 100;
-    s->PhaseLP[3] = 5;
-    s->TempMagnOff[3] = 40;
+    s->tracesShared->TraceX[3] = 100;
+    s->status->PhaseLP[3] = 5;
+    s->runShared->TempMagnOff[3] = 40;
     tick(3);
     EXPECT_FALSE(QFile::exists(path));
-    s->PhaseLP[3] = 6;
+    s->status->PhaseLP[3] = 6;
     tick(3);
     ASSERT_TRUE(QFile::exists(path));
 
@@ -234,9 +238,9 @@ TEST_F(PlotTest, TheTraceImageIsWrittenOncePerStopAndShowsTheWholeArea)
     tick(3);
     tick(3);
     EXPECT_FALSE(QFile::exists(path));
-    s->PhaseLP[3] = 0;
+    s->status->PhaseLP[3] = 0;
     tick(3);
-    s->PhaseLP[3] = 6;
+    s->status->PhaseLP[3] = 6;
     tick(3);
     EXPECT_TRUE(QFile::exists(path));
 }
@@ -244,22 +248,22 @@ TEST_F(PlotTest, TheTraceImageIsWrittenOncePerStopAndShowsTheWholeArea)
 TEST_F(PlotTest, ATraceImageThatCannotBeWrittenIsSkippedAndTheTraceGoesOn)
 {
     ASSERT_TRUE(QDir(t.host("C:\\LightCtl\\Img")).removeRecursively());
-    s->TraceX[2] = 10;
-    s->PhaseLP[2] = 6;
+    s->tracesShared->TraceX[2] = 10;
+    s->status->PhaseLP[2] = 6;
     tick(2);
     tick(2);
     EXPECT_EQ(ts->TraceLastPhase[2], 6);
-    EXPECT_EQ(s->TraceX[2], 12);
+    EXPECT_EQ(s->tracesShared->TraceX[2], 12);
     EXPECT_FALSE(QFile::exists(t.host(image(3))));
 }
 
 TEST_F(PlotTest, AFrozenStopSavesItsImageAtTheFirstUnfrozenTickStillInPhase6)
 {
-    s->TraceX[1] = 10;
-    s->PhaseLP[1] = 5;
+    s->tracesShared->TraceX[1] = 10;
+    s->status->PhaseLP[1] = 5;
     tick(1);
     ts->FrozenLE[1] = 1;
-    s->PhaseLP[1] = 6;
+    s->status->PhaseLP[1] = 6;
     tick(1);
     EXPECT_FALSE(QFile::exists(t.host(image(2))));
     ts->FrozenLE[1] = 0;
@@ -268,12 +272,12 @@ TEST_F(PlotTest, AFrozenStopSavesItsImageAtTheFirstUnfrozenTickStillInPhase6)
 
     // A stop that rests and ends while the pane is frozen leaves no image.
     QFile::remove(t.host(image(2)));
-    s->PhaseLP[1] = 5;
+    s->status->PhaseLP[1] = 5;
     tick(1);
     ts->FrozenLE[1] = 1;
-    s->PhaseLP[1] = 6;
+    s->status->PhaseLP[1] = 6;
     tick(1);
-    s->PhaseLP[1] = 0;
+    s->status->PhaseLP[1] = 0;
     tick(1);
     ts->FrozenLE[1] = 0;
     tick(1);
@@ -283,16 +287,16 @@ TEST_F(PlotTest, AFrozenStopSavesItsImageAtTheFirstUnfrozenTickStillInPhase6)
 TEST_F(PlotTest, AMATTemperatureOf128OrMoreStaysOnItsPanesTopEdge)
 {
     fillArea(tr::Red);
-    s->TraceX[5] = 10;   // LE-6, bottom row, origin y 2115
-    s->TempMAT[5] = 200;
+    s->tracesShared->TraceX[5] = 10;   // LE-6, bottom row, origin y 2115
+    s->status->TempMAT[5] = 200;
     tick(5);
     tick(5);
     EXPECT_EQ(at(2343 + 77, 2115), tr::Yellow);
     EXPECT_EQ(at(2343 + 77, 2115 - 30), tr::Red);   // nothing in LE-2's pane above
 
     // The magnetron-off line of phase 6 likewise.
-    s->PhaseLP[5] = 6;
-    s->TempMagnOff[5] = 150;
+    s->status->PhaseLP[5] = 6;
+    s->runShared->TempMagnOff[5] = 150;
     tick(5);
     EXPECT_EQ(at(2343 + 120, 2115), tr::Yellow);
     EXPECT_EQ(at(2343 + 120, 2115 - 30), tr::Red);
@@ -302,10 +306,10 @@ TEST_F(PlotTest, TheMagnetronOffLineAndItsLabelAreDrawnOnEveryPhase6Tick)
 {
     fillArea(tr::Red);
     area().cls();
-    s->PhaseLP[2] = 6;
+    s->status->PhaseLP[2] = 6;
     ts->TraceLastPhase[2] = 6;
-    s->TempMagnOff[2] = 50;
-    s->TraceX[2] = 20;
+    s->runShared->TempMagnOff[2] = 50;
+    s->tracesShared->TraceX[2] = 20;
     tick(2);
     tick(2);
     EXPECT_EQ(printed("50 C"), 2);
@@ -318,14 +322,14 @@ TEST_F(PlotTest, ALevelRequestGoesToTheFirstPaneBelowPhase6AndIsDrawnOnce)
 {
     fillArea(tr::Red);
     area().cls();
-    s->LevelStartLP[1] = 90;
-    s->LevelStartLP[2] = 150;
+    s->runShared->LevelStartLP[1] = 90;
+    s->runShared->LevelStartLP[2] = 150;
     ts->FlagNiveauLPC = 1;
-    s->PhaseLP[1] = 6;
+    s->status->PhaseLP[1] = 6;
     ts->TraceLastPhase[1] = 6;
     tick(1);   // LE-2 rests: the request waits
     EXPECT_EQ(ts->FlagNiveauLPC, 1);
-    s->PhaseLP[2] = 5;
+    s->status->PhaseLP[2] = 5;
     ts->TraceLastPhase[2] = 5;
     tick(2);
     EXPECT_EQ(ts->FlagNiveauLPC, 0);
@@ -340,8 +344,8 @@ TEST_F(PlotTest, ALevelRequestGoesToTheFirstPaneBelowPhase6AndIsDrawnOnce)
 TEST_F(PlotTest, LE1LeavesTheVISRequestToAnotherPaneOnTheWholeArea)
 {
     log->mnuMonoEcran.setChecked(true);
-    s->LevelParam27[0] = 100;
-    s->LevelParam27[4] = 60;
+    s->runShared->LevelParam27[0] = 100;
+    s->runShared->LevelParam27[4] = 60;
     ts->FlagNiveauVIS = 1;
     tick(0);
     EXPECT_EQ(ts->FlagNiveauVIS, 1);
@@ -355,7 +359,7 @@ TEST_F(PlotTest, LE1LeavesTheVISRequestToAnotherPaneOnTheWholeArea)
 TEST_F(PlotTest, AnAsymmetricLEWithAnLFC2SensorShowsItsCalibrationLineOnEveryTick)
 {
     auto& start = *prog->form<orv::SelectionStart>();
-    s->CalLFC2[1] = 100;
+    s->schedule->CalLFC2[1] = 100;
     const int y = 255 * 8 - 8 * 100;
     struct Case {
         const char* mode;
@@ -374,7 +378,7 @@ TEST_F(PlotTest, AnAsymmetricLEWithAnLFC2SensorShowsItsCalibrationLineOnEveryTic
     area().cls();
     start.modeLabel(0).setCaption("Asym");
     setLFC2Sensor(0, true);
-    s->CalLFC2[0] = 100;
+    s->schedule->CalLFC2[0] = 100;
     tick(0);
     EXPECT_EQ(at(600, y), tr::Black);
 }
@@ -382,11 +386,11 @@ TEST_F(PlotTest, AnAsymmetricLEWithAnLFC2SensorShowsItsCalibrationLineOnEveryTic
 TEST_F(PlotTest, TheRestartTimersMoveTheColumnBackToSix)
 {
     // LE-6 to LE-8 restart from the window's load; the others wait for a start.
-    for (int le = 0; le < 8; ++le) EXPECT_EQ(s->TraceX[le], le >= 5 ? 6 : 0) << le;
-    s->TraceX[2] = 200;
+    for (int le = 0; le < 8; ++le) EXPECT_EQ(s->tracesShared->TraceX[le], le >= 5 ? 6 : 0) << le;
+    s->tracesShared->TraceX[2] = 200;
     log->Timer17.setEnabled(true);
     t.time.advance(30);
-    EXPECT_EQ(s->TraceX[2], 6);
+    EXPECT_EQ(s->tracesShared->TraceX[2], 6);
     EXPECT_FALSE(log->Timer17.enabled());
 }
 

@@ -6,7 +6,10 @@
 #include "support/FakeLE.h"
 #include "support/TracesFixture.h"
 
+#include "shell/LinkStatus.h"
+#include "shell/RunShared.h"
 #include "shell/SettingsStore.h"
+#include "shell/TracesShared.h"
 
 #include <QDir>
 #include <QPixmap>
@@ -62,20 +65,20 @@ TEST_F(TraceScreenshotTest, FourLEsTracingAfterAScriptedRun)
         fakes.back()->setRunning(false);
     }
     setLFC2Sensor(1, true);
-    s->TempMagnOff[0] = 45;
-    s->LevelStartLP[0] = 140;
+    s->runShared->TempMagnOff[0] = 45;
+    s->runShared->LevelStartLP[0] = 140;
     plat::Timer frames(t.time, "frames", 250, true);
     frames.onTimer = [this] { sendFrames(); };
     ts->FlagNiveauLPC = 1;
     t.time.advance(110000);
 
     // LE-1 stopped and rested: its image holds the whole area.
-    EXPECT_EQ(s->PhaseLP[0], 6);
-    EXPECT_EQ(s->PhaseLP[3], 5);
+    EXPECT_EQ(s->status->PhaseLP[0], 6);
+    EXPECT_EQ(s->status->PhaseLP[3], 5);
     EXPECT_TRUE(QFile::exists(t.host("C:\\LightCtl\\Img\\LE1-0000.bmp")));
     EXPECT_FALSE(QFile::exists(t.host("C:\\LightCtl\\Img\\LE4-0000.bmp")));
-    for (int le = 0; le < 4; ++le) EXPECT_GT(s->TraceX[le], 100) << le;
-    EXPECT_EQ(s->TraceX[4], 0);
+    for (int le = 0; le < 4; ++le) EXPECT_GT(s->tracesShared->TraceX[le], 100) << le;
+    EXPECT_EQ(s->tracesShared->TraceX[4], 0);
 
     log->show();
     const QImage image = log->window()->grab().toImage();
