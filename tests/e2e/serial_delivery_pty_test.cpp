@@ -3,7 +3,8 @@
 // packets that complete a frame or straddle two, an adapter's latency timer,
 // and a reader that comes late to its frame. Each frame is handed over as
 // soon as its last character is in: within a few milliseconds, and before the
-// line brings anything after it.
+// line brings anything after it. Timed on real lines, so it runs with the
+// other end-to-end tests, alone.
 #include "support/Printing.h"
 #include "support/Pty.h"
 #include "platform/CommPort.h"
