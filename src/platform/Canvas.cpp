@@ -16,6 +16,11 @@ namespace {
 constexpr double kTwipsPerPixel = 15.0;
 // Larger boxes than this are treated as empty rather than allocated.
 constexpr int kMaxPixels = 16384;
+// The 24-bit colours are kept one pixel to a 32-bit word (the fourth byte
+// unused), the layout of a window's backing store: painting a box copies its
+// pixels as they are, where three bytes a pixel would be converted, whole
+// image at a time, at every repaint.
+constexpr QImage::Format kFormat = QImage::Format_RGB32;
 
 int pixelsFromTwips(int twips)
 {
@@ -74,7 +79,7 @@ Canvas::Canvas(int widthTwips, int heightTwips, Color back)
 {
     widthTwips_ = std::max(0, widthTwips);
     heightTwips_ = std::max(0, heightTwips);
-    image_ = QImage(pixelsFromTwips(widthTwips_), pixelsFromTwips(heightTwips_), QImage::Format_RGB888);
+    image_ = QImage(pixelsFromTwips(widthTwips_), pixelsFromTwips(heightTwips_), kFormat);
     layBackground(image_);
 }
 
@@ -85,7 +90,7 @@ void Canvas::resize(int widthTwips, int heightTwips)
     if (widthTwips == widthTwips_ && heightTwips == heightTwips_) return;
     widthTwips_ = widthTwips;
     heightTwips_ = heightTwips;
-    QImage next(pixelsFromTwips(widthTwips_), pixelsFromTwips(heightTwips_), QImage::Format_RGB888);
+    QImage next(pixelsFromTwips(widthTwips_), pixelsFromTwips(heightTwips_), kFormat);
     layBackground(next);
     if (!next.isNull() && !image_.isNull()) {
         QPainter p(&next);
@@ -123,7 +128,7 @@ void Canvas::setBackColor(Color c)
 
 void Canvas::setPicture(const QImage& picture)
 {
-    picture_ = picture.isNull() ? QImage() : picture.convertToFormat(QImage::Format_RGB888);
+    picture_ = picture.isNull() ? QImage() : picture.convertToFormat(kFormat);
     redrawBackground();
 }
 
@@ -192,8 +197,8 @@ void Canvas::stamp(int px, int py, int w, const QColor& c)
     const int x0 = std::max(0, px - (w - 1) / 2), x1 = std::min(image_.width() - 1, px + w / 2);
     const int y0 = std::max(0, py - (w - 1) / 2), y1 = std::min(image_.height() - 1, py + w / 2);
     if (x0 > x1 || y0 > y1) return;
-    for (int y = y0; y <= y1; ++y)
-        for (int x = x0; x <= x1; ++x) image_.setPixelColor(x, y, c);
+    const QRgb v = c.rgb();
+    for (int y = y0; y <= y1; ++y) std::fill_n(reinterpret_cast<QRgb*>(image_.scanLine(y)) + x0, x1 - x0 + 1, v);
     touch(QRect(QPoint(x0, y0), QPoint(x1, y1)));
 }
 
@@ -231,8 +236,9 @@ void Canvas::fillBox(double x1, double y1, double x2, double y2, const QColor& c
     const double l = std::max(0.0, std::min(ax, bx)), r = std::min(image_.width() - 1.0, std::max(ax, bx));
     const double t = std::max(0.0, std::min(ay, by)), b = std::min(image_.height() - 1.0, std::max(ay, by));
     if (l > r || t > b) return;
+    const QRgb v = c.rgb();
     for (int y = int(t); y <= int(b); ++y)
-        for (int x = int(l); x <= int(r); ++x) image_.setPixelColor(x, y, c);
+        std::fill_n(reinterpret_cast<QRgb*>(image_.scanLine(y)) + int(l), int(r) - int(l) + 1, v);
     touch(QRect(QPoint(int(l), int(t)), QPoint(int(r), int(b))));
 }
 
@@ -273,7 +279,7 @@ Color Canvas::point(double x, double y) const
 {
     const double px = pixelIndex(toPxX(x)), py = pixelIndex(toPxY(y));
     if (!(px >= 0 && py >= 0 && px < image_.width() && py < image_.height())) return 0xFFFFFFFFu;
-    return fromQColor(image_.pixelColor(int(px), int(py)));
+    return fromQColor(QColor(image_.pixel(int(px), int(py))));
 }
 
 // ---- text -------------------------------------------------------------------
@@ -359,12 +365,12 @@ bool Canvas::save(const QString& hostPath) const
     putLE(bmp, 42, 3780, 4);
     char* out = bmp.data() + 54;
     for (int y = 0; y < h; ++y) {
-        const uchar* src = image_.constScanLine(h - 1 - y);   // RGB888: R, G, B
+        const auto* src = reinterpret_cast<const QRgb*>(image_.constScanLine(h - 1 - y));
         char* row = out + qsizetype(y) * rowBytes;
-        for (int x = 0; x < w; ++x) {
-            row[3 * x] = char(src[3 * x + 2]);
-            row[3 * x + 1] = char(src[3 * x + 1]);
-            row[3 * x + 2] = char(src[3 * x]);
+        for (int x = 0; x < w; ++x) {   // B, G, R
+            row[3 * x] = char(qBlue(src[x]));
+            row[3 * x + 1] = char(qGreen(src[x]));
+            row[3 * x + 2] = char(qRed(src[x]));
         }
     }
     QSaveFile file(hostPath);
@@ -382,7 +388,7 @@ std::optional<QImage> Canvas::load(const QString& hostPath)
     reader.setDecideFormatFromContent(true);
     const QImage img = reader.read();
     if (img.isNull()) return std::nullopt;
-    return img.convertToFormat(QImage::Format_RGB888);
+    return img.convertToFormat(kFormat);
 }
 
 void Canvas::changed()

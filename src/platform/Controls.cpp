@@ -188,6 +188,9 @@ void CommandButton::setCancel(bool c)
 void CommandButton::applyColors()
 {
     if (!widget()) return;
+    // Set once, the same colours again change nothing: a new style sheet
+    // would polish the button and lay it out anew.
+    colorsApplied_ = true;
     // A button shows a back colour of its own only through a style sheet;
     // disabled, its caption turns grey.
     const QString disabled =

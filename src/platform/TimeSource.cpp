@@ -40,14 +40,29 @@ void TimeSource::timerParked(Timer* t, bool parked)
 {
     auto it = std::find_if(active_.begin(), active_.end(), [t](const Entry& e) { return e.timer == t; });
     if (it == active_.end() || it->parked == parked) return;
-    it->parked = parked;
-    if (parked) return;
+    if (parked) {
+        it->parked = true;
+        return;
+    }
+    unpark(*it);
+    scheduleChanged();
+}
+
+void TimeSource::unpark(Entry& e)
+{
+    e.parked = false;
     // The ticks skipped while parked would have come on time: the series
     // goes on from its own due instants, the first one not yet past.
-    const int64_t step = int64_t(t->interval()) * 1000;
+    const int64_t step = int64_t(e.timer->interval()) * 1000;
     const int64_t now = nowUs();
-    if (step > 0 && it->due < now) it->due += (now - it->due + step - 1) / step * step;
-    scheduleChanged();
+    if (step > 0 && e.due < now) e.due += (now - e.due + step - 1) / step * step;
+}
+
+void TimeSource::resumeUnsettled()
+{
+    if (ended_) return;
+    for (Entry& e : active_)
+        if (e.parked && !e.timer->staysParked()) unpark(e);
 }
 
 void TimeSource::timerDestroyed(Timer* t) { timerDisabled(t); }
@@ -83,6 +98,7 @@ int TimeSource::fireDue(int64_t now)
     int fired = 0;
     for (;;) {
         if (ended_) return fired;
+        resumeUnsettled();
         const Entry* pick = nullptr;
         for (const Entry& e : active_)
             if (e.due <= now && !e.parked && !e.timer->running()
@@ -108,6 +124,7 @@ void TimeSource::runHandler(const std::function<void()>& fn)
         ~Leave()
         {
             ts.leave();
+            ts.resumeUnsettled();
             ts.scheduleChanged();
         }
     } leave{*this};
@@ -294,6 +311,8 @@ bool VirtualTimeSource::step(int64_t limit)
         runHandler(fn);
         return true;
     }
+    // What a test changed between steps counts as changed now.
+    resumeUnsettled();
     int64_t next = nextDue();
     if (next < 0 || next > limit * 1000) return false;
     now_ = std::max(now_, (next + 999) / 1000);

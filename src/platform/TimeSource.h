@@ -104,6 +104,10 @@ protected:
     static constexpr int64_t CoalesceUs = 2000;
     static constexpr int CoalesceMinMs = 100;
     int64_t wakeDue() const;
+    // Resumes every timer parked by parkWhile whose condition no longer
+    // holds; called whenever what is due is decided.
+    void resumeUnsettled();
+    void unpark(Entry& e);
     void runHandler(const std::function<void()>& fn);
     virtual void scheduleChanged() {}
     void enter() { ++depth_; }

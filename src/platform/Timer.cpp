@@ -40,6 +40,13 @@ void Timer::enableFrom(int64_t fromUs)
 
 void Timer::park()
 {
+    settled_ = nullptr;
+    if (scheduled()) ts_.timerParked(this, true);
+}
+
+void Timer::parkWhile(std::function<bool()> settled)
+{
+    settled_ = std::move(settled);
     if (scheduled()) ts_.timerParked(this, true);
 }
 

@@ -40,6 +40,12 @@ public:
     // interval ends the parking as they restart or stop the countdown.
     void park();
     void resume();
+    // Parks the timer for as long as `settled()` holds (a tick would change
+    // nothing). The time source asks it each time it comes to decide what is
+    // due (after every handler, before every wait), and resumes the timer as
+    // resume() does once it no longer holds; so whoever changes what the
+    // timer reads needs no hook of its own. `settled` only reads.
+    void parkWhile(std::function<bool()> settled);
 
     bool running() const { return running_; }
 
@@ -49,12 +55,15 @@ private:
     friend class TimeSource;
     void fire();
     bool scheduled() const { return enabled_ && interval_ > 0; }
+    // While parked by parkWhile: whether it may stay parked.
+    bool staysParked() const { return !settled_ || settled_(); }
 
     TimeSource& ts_;
     QString name_;
     int interval_ = 0;
     bool enabled_ = false;
     bool running_ = false;
+    std::function<bool()> settled_;
 };
 
 } // namespace plat

@@ -1,7 +1,8 @@
 // The trace display options of the trace area's pop-up - Scroll, Frozen
 // (Figer), Auto-Save - and the plot-timer gate Timer56, which runs each LE's
 // plot timer only while the LE is out of phase 0 and its link is not
-// declared lost, and shows the QTH items by the QTH option.
+// declared lost, and shows the QTH items by the QTH option; it parks while
+// it has nothing to change.
 #include "traces/TracesState.h"
 #include "traces/LogTraces.h"
 
@@ -10,6 +11,8 @@
 #include "shell/ParamLogicielVB.h"
 #include "shell/Program.h"
 #include "traces/TraceInstances.h"
+
+#include <optional>
 
 namespace orv {
 
@@ -41,25 +44,48 @@ void LogTraces::mnuAutoSaveScreen_Click()
     L.mnuAutoSaveScreen.setChecked(t.AutoSaveFlag != 0);
 }
 
-// Re-enabling a running plot timer leaves its countdown alone, so the
-// timers still tick every 500 ms although the gate runs every 100 ms.
-void LogTraces::Timer56_Timer()
+// What the gate makes of one LE's plot timer: on while the LE is out of
+// phase 0 and its link is not declared lost, off when idle, except that
+// LE-1 idle in the single-screen layout keeps its timer as it is.
+std::optional<bool> LogTraces::gatedPlotTimer(const TraceInstance& row) const
 {
     const State& s = p.s;
+    if (s.status->PhaseLP[row.le] != 0) return s.status->FlagCommPerdue[row.le] != 1;
+    if (row.wholeAreaPane && L.mnuMonoEcran.checked()) return std::nullopt;
+    return false;
+}
+
+// Re-enabling a running plot timer leaves its countdown alone, so the
+// timers still tick every 500 ms although the gate runs every 100 ms.
+// Once the gate has set everything it shows, its ticks change nothing until
+// a phase, a link-lost flag, the layout, the QTH option or one of the items
+// it sets changes: it parks meanwhile, and the time source resumes it on
+// the tick of its 100 ms series that follows the change.
+void LogTraces::Timer56_Timer()
+{
     const bool qth = p.form<ParamLogicielVB>()->QTHFunctions();
     L.mnuHalogen.setVisible(qth);
     if (!qth) L.CommHalOperator.setVisible(false);
-    for (const TraceInstance& row : traceInstances()) {
-        plat::FormTimer& plot = L.*row.plotTimer;
-        const int le = row.le;
-        if (s.status->PhaseLP[le] != 0) {
-            plot.setEnabled(s.status->FlagCommPerdue[le] != 1);
-        } else if (!(row.wholeAreaPane && L.mnuMonoEcran.checked())) {
-            // LE-1 idle in the single-screen layout keeps its timer as it is.
-            plot.setEnabled(false);
-        }
-    }
+    for (const TraceInstance& row : traceInstances())
+        if (const std::optional<bool> on = gatedPlotTimer(row)) (L.*row.plotTimer).setEnabled(*on);
     L.mnuAlarmHalogen.setVisible(p.form<ParamLogicielVB>()->QTHFunctions());
+    L.Timer56.parkWhile([this] { return gateSettled(); });
+}
+
+// Whether a tick of the gate would change nothing; it would load the
+// settings window if that were not loaded.
+bool LogTraces::gateSettled() const
+{
+    const ParamLogicielVB* settings = p.ifLoaded<ParamLogicielVB>();
+    if (!settings) return false;
+    const bool qth = settings->QTHFunctions();
+    if (L.mnuHalogen.visible() != qth || L.mnuAlarmHalogen.visible() != qth) return false;
+    if (!qth && L.CommHalOperator.visible()) return false;
+    for (const TraceInstance& row : traceInstances()) {
+        const std::optional<bool> on = gatedPlotTimer(row);
+        if (on && (L.*row.plotTimer).enabled() != *on) return false;
+    }
+    return true;
 }
 
 } // namespace orv

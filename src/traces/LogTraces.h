@@ -6,10 +6,13 @@
 #include "platform/Color.h"
 #include "platform/Control.h"
 
+#include <optional>
+
 namespace orv {
 
 class Log;
 class Program;
+struct TraceInstance;
 
 class LogTraces {
 public:
@@ -73,6 +76,10 @@ private:
     // The pane the pop-up's commands act on: the one whose press opened it.
     int paneCommandLE() const;
     void wireLogger();
+    // The plot timer's state the gate sets for a row; none: left as it is.
+    std::optional<bool> gatedPlotTimer(const TraceInstance& row) const;
+    // Whether a tick of the gate would change nothing.
+    bool gateSettled() const;
 
     Log& L;
     Program& p;

@@ -262,6 +262,44 @@ TEST(Timer, RestartingOrStoppingEndsTheParking)
     }
 }
 
+// A timer parked while what it reads stays as it was wakes nobody; a change
+// made anywhere (by a handler, or between events) resumes it on the instant
+// of its series that follows, as if it had never stopped ticking.
+TEST(Timer, ParkedWhileSettledResumesAtTheNextInstantAfterAChange)
+{
+    Recorder r;
+    int value = 0, shown = 0;
+    Timer t(r.ts, "t", 100, true);
+    Timer writer(r.ts, "writer", 1000, true);
+    writer.onTimer = [&] { value = 2; };
+    t.onTimer = [&] {
+        r.ticks.push_back({t.name(), r.ts.nowMs()});
+        shown = value;
+        t.parkWhile([&] { return shown == value; });
+    };
+    r.ts.advance(950);
+    EXPECT_EQ(r.times("t"), (std::vector<int64_t>{100}));
+    r.ts.advance(150);   // the writer's change at 1000 shows at 1000, in the same pass
+    EXPECT_EQ(r.times("t"), (std::vector<int64_t>{100, 1000}));
+    EXPECT_EQ(shown, 2);
+
+    r.ts.advance(237);   // to 1337
+    value = 3;
+    r.ts.advance(62);
+    EXPECT_EQ(r.times("t").back(), 1000);
+    r.ts.advance(1);
+    EXPECT_EQ(r.times("t").back(), 1400);
+
+    // A plain park ignores the condition: only resume() wakes it.
+    t.park();
+    value = 4;
+    r.ts.advance(450);
+    EXPECT_EQ(r.times("t").back(), 1400);
+    t.resume();
+    r.ts.advance(100);
+    EXPECT_EQ(r.times("t").back(), 1900);
+}
+
 // Where the program's time source wakes: timers of 100 ms or more due first
 // wait up to 2 ms for a timer due after them; nothing wakes before a due time.
 namespace {

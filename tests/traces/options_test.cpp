@@ -67,6 +67,42 @@ TEST_F(OptionsTest, TheQTHOptionShowsAndHidesTheQTHItems)
     EXPECT_FALSE(log->CommHalOperator.visible());
 }
 
+// Once the gate has set everything, it stops waking the program; a phase
+// change or the settings window unloading still shows at the very tick of
+// its 100 ms series that follows, as it did when the gate ticked throughout.
+TEST_F(OptionsTest, TheGateSleepsWhileNothingChangesAndActsOnTheInstantsOfItsSeries)
+{
+    int ticks = 0;
+    const auto gate = log->Timer56.onTimer;
+    log->Timer56.onTimer = [&] {
+        ++ticks;
+        gate();
+    };
+    s->status->PhaseLP[1] = 5;
+    for (int i = 0; i < 100 && !log->Timer6.enabled(); ++i) t.time.advance(1);
+    ASSERT_TRUE(log->Timer6.enabled());
+    const int64_t tick = t.time.nowMs();   // an instant of the gate's series
+    const auto advanceTo = [&](int64_t ms) { t.time.advance(ms - t.time.nowMs()); };
+    ticks = 0;
+
+    advanceTo(tick + 10000 + 37);
+    EXPECT_EQ(ticks, 0);
+    s->status->PhaseLP[1] = 0;
+    advanceTo(tick + 10099);
+    EXPECT_TRUE(log->Timer6.enabled());
+    advanceTo(tick + 10100);
+    EXPECT_FALSE(log->Timer6.enabled());
+    EXPECT_EQ(ticks, 1);
+
+    advanceTo(tick + 10100 + 51);
+    ASSERT_TRUE(prog->form<orv::ParamLogicielVB>().unload());
+    advanceTo(tick + 10199);
+    EXPECT_EQ(prog->ifLoaded<orv::ParamLogicielVB>(), nullptr);
+    advanceTo(tick + 10200);
+    EXPECT_NE(prog->ifLoaded<orv::ParamLogicielVB>(), nullptr);
+    EXPECT_EQ(ticks, 2);
+}
+
 TEST_F(OptionsTest, ScrollTogglesItsMarkWhichTheEndOfAPaneReads)
 {
     EXPECT_TRUE(log->mnuScroll.checked());   // on from start-up
