@@ -181,8 +181,11 @@ void CommPort::dropBackend()
 // it is reached is the frame's hand-over.
 void CommPort::charactersArrived()
 {
-    if (!receiveDue()) {
-        if (inBufferCount() < rThreshold_) reachedUs_ = -1;
+    // One count of what waits serves every test below (each count asks the
+    // kernel).
+    const int waiting = inBufferCount();
+    if (!receiveDue(waiting)) {
+        if (waiting < rThreshold_) reachedUs_ = -1;
         return;
     }
     if (reachedUs_ < 0) reachedUs_ = ts_.nowUs();
@@ -217,10 +220,9 @@ int CommPort::inBufferCount() const
     return portOpen() ? int(backend_->bytesAvailable()) : 0;
 }
 
-bool CommPort::receiveDue() const
-{
-    return rxChanged_ && rThreshold_ > 0 && inBufferCount() >= rThreshold_;
-}
+bool CommPort::receiveDue() const { return rxChanged_ && rThreshold_ > 0 && inBufferCount() >= rThreshold_; }
+
+bool CommPort::receiveDue(int waiting) const { return rxChanged_ && rThreshold_ > 0 && waiting >= rThreshold_; }
 
 void CommPort::schedule()
 {
@@ -241,10 +243,11 @@ void CommPort::dispatch()
     if (inHandler_ || !portOpen()) return;
 
     int code;
+    const int waiting = inBufferCount();
     if (!errors_.empty()) {
         code = errors_.front();
         errors_.pop_front();
-    } else if (receiveDue()) {
+    } else if (receiveDue(waiting)) {
         code = CommEvents::Receive;
         rxChanged_ = false;
         handOverUs_ = reachedUs_ >= 0 ? reachedUs_ : ts_.nowUs();
@@ -255,7 +258,7 @@ void CommPort::dispatch()
     }
     commEvent_ = code;
 
-    const int before = inBufferCount();
+    const int before = waiting;
     std::weak_ptr<int> alive = alive_;
     // A copy, so the handler may replace onComm or destroy this port.
     const std::function<void()> handler = onComm;
@@ -273,8 +276,9 @@ void CommPort::dispatch()
         if (alive.expired()) return;
         inHandler_ = false;
     }
-    if (inBufferCount() != before) rxChanged_ = true;
-    if (!errors_.empty() || receiveDue()) schedule();
+    const int after = inBufferCount();
+    if (after != before) rxChanged_ = true;
+    if (!errors_.empty() || receiveDue(after)) schedule();
 }
 
 } // namespace plat

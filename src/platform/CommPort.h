@@ -85,6 +85,7 @@ private:
     void schedule();
     void dispatch();
     bool receiveDue() const;
+    bool receiveDue(int waiting) const;   // with what waits counted already
     void charactersArrived();
     void tellWakeThreshold();
 

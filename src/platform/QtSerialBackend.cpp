@@ -199,11 +199,12 @@ void QtSerialBackend::setLineWatched(bool on)
 void QtSerialBackend::setKernelWake(int chars)
 {
     if (chars == vmin_) return;
-    termios tio;
-    if (::tcgetattr(int(port_->handle()), &tio) != 0) return;
-    tio.c_cc[VMIN] = cc_t(chars);
-    tio.c_cc[VTIME] = 0;
-    if (::tcsetattr(int(port_->handle()), TCSANOW, &tio) == 0) vmin_ = chars;
+    // The line's other attributes change only through configure(), which
+    // forgets the copy: it is read once per configuration, not per frame.
+    if (vmin_ < 0 && ::tcgetattr(int(port_->handle()), &tio_) != 0) return;
+    tio_.c_cc[VMIN] = cc_t(chars);
+    tio_.c_cc[VTIME] = 0;
+    vmin_ = ::tcsetattr(int(port_->handle()), TCSANOW, &tio_) == 0 ? chars : -1;
 }
 
 bool QtSerialBackend::write(const QByteArray& data)

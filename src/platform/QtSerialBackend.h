@@ -30,6 +30,7 @@
 #include <QString>
 #include <QTimer>
 #include <memory>
+#include <termios.h>
 
 class QSerialPort;
 class QSocketNotifier;
@@ -78,6 +79,7 @@ private:
     bool configuring_ = false;
     int wakeThreshold_ = 1;
     int vmin_ = -1;            // VMIN last set on the line; -1 unknown
+    termios tio_{};            // the line's attributes as last set, while vmin_ is known
     int64_t charNs_ = 0;       // one character's time on the line; 0 unknown
     // The line as last looked at: when (monotonic ns, -1 never), how many
     // characters waited, and the earliest moment the newest of them can

@@ -69,14 +69,16 @@ void LogTraces::Timer56_Timer()
     for (const TraceInstance& row : traceInstances())
         if (const std::optional<bool> on = gatedPlotTimer(row)) (L.*row.plotTimer).setEnabled(*on);
     L.mnuAlarmHalogen.setVisible(p.form<ParamLogicielVB>()->QTHFunctions());
+    settings_ = &p.form<ParamLogicielVB>();
     L.Timer56.parkWhile([this] { return gateSettled(); });
 }
 
 // Whether a tick of the gate would change nothing; it would load the
-// settings window if that were not loaded.
+// settings window if that were not loaded. Asked after every handler, so
+// it only reads what it holds at hand.
 bool LogTraces::gateSettled() const
 {
-    const ParamLogicielVB* settings = p.ifLoaded<ParamLogicielVB>();
+    const ParamLogicielVB* settings = settings_->ifLoaded();
     if (!settings) return false;
     const bool qth = settings->QTHFunctions();
     if (L.mnuHalogen.visible() != qth || L.mnuAlarmHalogen.visible() != qth) return false;

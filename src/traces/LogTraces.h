@@ -8,9 +8,15 @@
 
 #include <optional>
 
+namespace plat {
+template <class F>
+class FormSlot;
+}
+
 namespace orv {
 
 class Log;
+class ParamLogicielVB;
 class Program;
 struct TraceInstance;
 
@@ -80,6 +86,7 @@ private:
     std::optional<bool> gatedPlotTimer(const TraceInstance& row) const;
     // Whether a tick of the gate would change nothing.
     bool gateSettled() const;
+    plat::FormSlot<ParamLogicielVB>* settings_ = nullptr;   // the gate's settings window, loaded or not
 
     Log& L;
     Program& p;
