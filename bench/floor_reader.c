@@ -9,7 +9,12 @@
  * the line's rate (less 5 ms), then waits in poll() with the kernel holding
  * the characters back until the frame is whole (VMIN, at most 64).
  *
- *   floor_reader [--best] FRAMES DEVICE...
+ * With --answer it also does what any answering reader must: 30 ms after
+ * it read a frame's last character it writes a 34-byte command frame (32
+ * zero positions, CR LF: no request) to that line, waking for it as the
+ * program wakes for its reply tick. Still nothing is parsed or drawn.
+ *
+ *   floor_reader [--best] [--answer] FRAMES DEVICE...
  *
  * Prints one line: "<frames read> <CPU microseconds, user + system>". */
 
@@ -27,6 +32,8 @@
 #define FRAME_CHARS 160
 #define CHAR_NS (10L * 1000000000L / 19200)
 #define AHEAD_NS 5000000L
+#define ANSWER_NS 30000000L
+#define ANSWER_CHARS 34
 
 static long now_ns(void)
 {
@@ -53,19 +60,31 @@ static long cpu_us(void)
 
 int main(int argc, char** argv)
 {
-    const int best = argc > 1 && strcmp(argv[1], "--best") == 0;
-    argv += best;
-    argc -= best;
+    int best = 0, answer = 0;
+    while (argc > 1 && strncmp(argv[1], "--", 2) == 0) {
+        if (strcmp(argv[1], "--best") == 0)
+            best = 1;
+        else if (strcmp(argv[1], "--answer") == 0)
+            answer = 1;
+        else
+            break;
+        ++argv;
+        --argc;
+    }
     if (argc < 3) {
-        fprintf(stderr, "usage: floor_reader [--best] FRAMES DEVICE...\n");
+        fprintf(stderr, "usage: floor_reader [--best] [--answer] FRAMES DEVICE...\n");
         return 2;
     }
+    char reply[ANSWER_CHARS] = {0};
+    reply[ANSWER_CHARS - 2] = '\r';
+    reply[ANSWER_CHARS - 1] = '\n';
     const long frames = atol(argv[1]);
     const int lines = argc - 2 > MAX_LINES ? MAX_LINES : argc - 2;
     struct pollfd fds[MAX_LINES];
     int line_fd[MAX_LINES];
     long resume[MAX_LINES] = {0};   /* --best: when a line left out of poll() is watched again */
     long chars[MAX_LINES] = {0};
+    long answer_at[MAX_LINES] = {0};   /* --answer: when the line's reply is due, 0 none */
     for (int i = 0; i < lines; ++i) {
         line_fd[i] = fds[i].fd = open(argv[2 + i], O_RDWR | O_NOCTTY | O_NONBLOCK);
         fds[i].events = POLLIN;
@@ -94,6 +113,19 @@ int main(int argc, char** argv)
             if (chars[i] < (frames + 1) * FRAME_CHARS) done = 0;
         if (done) break;
         int timeout = 2000;
+        if (answer) {
+            /* Replies due: written now; the next one bounds the wait (never early). */
+            const long now = now_ns();
+            for (int i = 0; i < lines; ++i) {
+                if (answer_at[i] == 0) continue;
+                if (now >= answer_at[i]) {
+                    if (write(line_fd[i], reply, sizeof reply) < 0) perror("floor_reader: write");
+                    answer_at[i] = 0;
+                } else if ((answer_at[i] - now + 999999) / 1000000 < timeout) {
+                    timeout = (int)((answer_at[i] - now + 999999) / 1000000);
+                }
+            }
+        }
         if (best) {
             const long now = now_ns();
             for (int i = 0; i < lines; ++i) {
@@ -115,7 +147,11 @@ int main(int argc, char** argv)
         for (int i = 0; i < lines; ++i) {
             if (fds[i].fd < 0 || !(fds[i].revents & POLLIN)) continue;
             const ssize_t n = read(fds[i].fd, buf, sizeof buf);
-            if (n > 0) chars[i] += n;
+            if (n > 0) {
+                /* A frame completed by this read is answered 30 ms from now. */
+                if (answer && (chars[i] + n) / FRAME_CHARS > chars[i] / FRAME_CHARS) answer_at[i] = now_ns() + ANSWER_NS;
+                chars[i] += n;
+            }
             if (best) {
                 const long wait = (FRAME_CHARS - chars[i] % FRAME_CHARS) * CHAR_NS - AHEAD_NS;
                 if (wait > AHEAD_NS) {

@@ -21,7 +21,9 @@
 //  - the floor: bench/floor_reader --best, a minimal reader in plain C that
 //    leaves each line out of poll() until its frame could be complete, on the
 //    same lines fed the same way right after, with its CPU per frame, and
-//    the program/floor ratio (the first delivery also runs the plain reader
+//    the program/floor ratio; then the same reader answering each frame 30 ms
+//    after its last character as the program must (--answer), and the
+//    program's ratio to that (the first delivery also runs the plain reader
 //    that wakes for whatever arrives).
 //
 //  - the idle program: its CPU share over a few seconds after start-up, the
@@ -101,10 +103,9 @@ struct Floor {
 };
 
 // The floor reader on the given lines, once they are free.
-Floor runFloor(const QStringList& devices, int frames, bool best)
+Floor runFloor(const QStringList& devices, int frames, const QStringList& modes)
 {
-    QStringList args;
-    if (best) args << QStringLiteral("--best");
+    QStringList args = modes;
     args << QString::number(frames) << devices;
     QProcess floor;
     floor.start(QStringLiteral(FLOOR_READER), args);
@@ -300,10 +301,11 @@ int main(int argc, char** argv)
 
         // The floor, on the same lines: the program lets go of them first.
         for (int i = 0; i < LeCount; ++i) log.MSComm(i).setPortOpen(false);
-        const Floor best = runFloor(devices, frames, true);
+        const Floor best = runFloor(devices, frames, {QStringLiteral("--best")});
+        const Floor answering = runFloor(devices, frames, {QStringLiteral("--best"), QStringLiteral("--answer")});
         Floor plain;
         if (!plainFloorDone) {
-            plain = runFloor(devices, frames, false);
+            plain = runFloor(devices, frames, {});
             plainFloorDone = true;
         }
 
@@ -332,6 +334,10 @@ int main(int argc, char** argv)
             std::printf("    floor per frame    %.3f ms   (C reader out of poll() until a frame could be complete)"
                         "   program/floor %.2f\n",
                         best.perFrameMs, cpuPerFrame / best.perFrameMs);
+        if (answering.ok)
+            std::printf("    answering floor    %.3f ms   (the same reader, answering each frame 30 ms after it)"
+                        "   program/answering %.2f\n",
+                        answering.perFrameMs, cpuPerFrame / answering.perFrameMs);
         if (plain.ok)
             std::printf("    plain floor        %.3f ms   (C reader waking for whatever arrives)   program/plain %.2f\n",
                         plain.perFrameMs, cpuPerFrame / plain.perFrameMs);
