@@ -15,7 +15,9 @@
 //    (le-sim's stamp), both in microseconds of CLOCK_MONOTONIC;
 //  - the line -> answer latency: from the moment the frame's last character
 //    reached the PC (le-sim wrote it to the line), so that a late intake
-//    shows too, and every answer later than 31 ms;
+//    shows too, and every answer later than 31 ms, with how many of them the
+//    program had written within 31 ms (le-sim, busy feeding the lines, read
+//    them late);
 //  - the whole process's CPU time (all threads) per frame received and as a
 //    share of one core over the run;
 //  - the floor: bench/floor_reader --best, a minimal reader in plain C that
@@ -41,6 +43,7 @@
 #include "model/Model.h"
 #include "platform/CommPort.h"
 #include "platform/TimeSource.h"
+#include "link/LeInstances.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -188,6 +191,16 @@ int main(int argc, char** argv)
             handler();
         };
     }
+    // When each reply left: the reply timer's handler writes it to the line.
+    std::vector<std::vector<int64_t>> written(LeCount + 1);
+    for (const orv::LeInstance& in : orv::leInstances()) {
+        plat::FormTimer& tx = log.*in.txTimer;
+        std::function<void()> handler = tx.onTimer;
+        tx.onTimer = [&written, n = in.number, handler] {
+            handler();
+            written[n].push_back(monotonicUs());
+        };
+    }
 
     std::printf("link benchmark: %d LEs, %d frames each, back to back at 19200 baud, main window shown\n", LeCount,
                 frames);
@@ -270,6 +283,7 @@ int main(int argc, char** argv)
         // frame is complete; its latency runs from the frame's hand-over and
         // from its last character's arrival.
         long sent = 0, answered = 0, extra = 0;
+        long lateOnTime = 0;               // answers over 31 ms that the program wrote within 31 ms
         std::vector<double> latency;       // ms, from the hand-over
         std::vector<double> lineLatency;   // ms, from the frame's last character reaching the PC
         for (int n = 1; n <= LeCount; ++n) {
@@ -290,6 +304,12 @@ int main(int argc, char** argv)
                 int inWindow = 0;
                 for (size_t b = a; b < answers.size() && answers[b] < next; ++b) {
                     if (inWindow == 0) lineLatency.push_back(double(answers[b] - done) / 1000.0);
+                    if (inWindow == 0 && answers[b] - done > 31000) {
+                        // The write this answer came from: the last one before it arrived.
+                        const std::vector<int64_t>& w = written[n];
+                        const auto it = std::upper_bound(w.begin(), w.end(), answers[b]);
+                        if (it != w.begin() && *(it - 1) >= done && *(it - 1) - done <= 31000) ++lateOnTime;
+                    }
                     if (inWindow++ == 0 && h < given.size() && given[h] <= answers[b])
                         latency.push_back(double(answers[b] - given[h]) / 1000.0);
                 }
@@ -326,6 +346,7 @@ int main(int argc, char** argv)
             }
             std::printf("%s%.1f", k == 0 ? ":  " : " ", late[k]);
         }
+        if (!late.empty()) std::printf("\n                       of which written within 31 ms: %ld (the LE read them late)", lateOnTime);
         std::printf("\n    hand-over->answer  p50 %.2f ms   p99 %.2f ms   max %.2f ms\n", percentile(latency, 50),
                     percentile(latency, 99), maxOf(latency));
         std::printf("    CPU per frame      %.3f ms   CPU share %.2f %% of a core   (whole process, all threads)\n",
