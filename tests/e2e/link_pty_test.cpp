@@ -6,6 +6,7 @@
 #include "client/LeSimProcess.h"
 #include "client/RealProgram.h"
 #include "shell/LinkRequest.h"
+#include "shell/Log.h"
 #include "support/Printing.h"
 
 #include <QFile>

@@ -9,6 +9,7 @@
 #include "run/RunState.h"
 #include "scheduler/SelectionStart.h"
 #include "shell/LinkStatus.h"
+#include "shell/Log.h"
 #include "shell/State.h"
 #include "support/FakeLE.h"
 #include "support/Printing.h"

@@ -7,6 +7,7 @@
 #include "client/LeSimProcess.h"
 #include "client/RealProgram.h"
 #include "model/Frames.h"
+#include "shell/Log.h"
 #include "shell/RunShared.h"
 #include "support/FakeLE.h"
 #include "support/Printing.h"

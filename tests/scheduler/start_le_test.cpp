@@ -3,6 +3,7 @@
 // windows and plannings armed; and an LE whose link goes during its read.
 #include "scheduler/SchedulerFixture.h"
 #include "shell/LinkRequest.h"
+#include "shell/Log.h"
 #include "shell/ScheduleFlags.h"
 #include "shell/State.h"
 
