@@ -39,6 +39,7 @@
 #include "model/Model.h"
 #include "platform/CommPort.h"
 #include "platform/TimeSource.h"
+#include "shell/Log.h"
 
 #include <QApplication>
 #include <QEventLoop>

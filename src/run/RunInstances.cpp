@@ -1,13 +1,13 @@
 #include "run/RunInstances.h"
 
 #include "parameters/ValeurDesParam.h"
-#include "shell/LogControls.h"
+#include "shell/LogTimers.h"
 
 namespace orv {
 
 const std::array<RunInstance, 8>& runInstances()
 {
-    using L = LogControls;
+    using L = LogTimers;
     using V = ValeurDesParam;
     static const std::array<RunInstance, 8> rows{{
         {0, 1, &L::Timer36, &V::List1, false},

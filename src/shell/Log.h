@@ -6,8 +6,8 @@
 // the window is built. The public procedures that other windows call by the
 // system's names are declared here and defined in their subsystem's folder.
 
-#include "platform/CommPort.h"
 #include "shell/LogControls.h"
+#include "shell/LogPorts.h"
 #include "shell/Owned.h"
 #include "shell/StartupEntries.h"
 
@@ -32,7 +32,7 @@ Owned<LogScheduler> makeLogScheduler(Log& log, Program& p);
 Owned<LogParameters> makeLogParameters(Log& log, Program& p);
 Owned<LogAlarms> makeLogAlarms(Log& log, Program& p);
 
-class Log : public plat::Form, public LogControls {
+class Log : public plat::Form, public LogControls, public LogPorts {
 public:
     explicit Log(Program& p);
     Program& prog() const { return p_; }
@@ -124,12 +124,8 @@ public:
     void ColorTempSelect();
 
     // ----------------------------------------------------------------- link
-    // (src/link) the ports and the procedures other windows call; the link's
-    // handlers live in its part, LogLink.
-    // The serial port of each LE (MSComm1 is LE-1's).
-    plat::CommPort MSComm1, MSComm2, MSComm3, MSComm4, MSComm5, MSComm6, MSComm7, MSComm8;
-    // The port of LE index 0-7.
-    plat::CommPort& MSComm(int le) { return *ports_[le]; }
+    // (src/link) the procedures other windows call (the ports are in
+    // LogPorts); the link's handlers live in its part, LogLink.
     // Names the 32 I/O positions of the frames for the I/O monitor.
     void ListeIO();
     // Asks for the parameter write to the selected LE (SelectionBank 1), bound
@@ -201,7 +197,6 @@ public:
 
 private:
     Program& p_;
-    std::array<plat::CommPort*, 8> ports_;
 };
 
 } // namespace orv

@@ -1,8 +1,5 @@
 #include "shell/LogControls.h"
 
-#include "shell/Log.h"
-#include "shell/Program.h"
-
 namespace orv {
 
 MainMenus::MainMenus(plat::Form& f)
@@ -312,18 +309,5 @@ LogControls::LogControls(plat::Form& f)
     mnuFuncPict22.setVisible(false);
     mnuMListe.setVisible(false);
 }
-
-MainMenus& mainMenus(Program& p) { return p.Log.get(); }
-MainMenus& mainMenus(Log& log) { return log; }
-LoginPanel& loginPanel(Program& p) { return p.Log.get(); }
-LoginPanel& loginPanel(Log& log) { return log; }
-MainPanels& mainPanels(Program& p) { return p.Log.get(); }
-MainPanels& mainPanels(Log& log) { return log; }
-LeStrips& leStrips(Program& p) { return p.Log.get(); }
-LeStrips& leStrips(Log& log) { return log; }
-WindowLabels& windowLabels(Program& p) { return p.Log.get(); }
-WindowLabels& windowLabels(Log& log) { return log; }
-LogTimers& logTimers(Program& p) { return p.Log.get(); }
-LogTimers& logTimers(Log& log) { return log; }
 
 } // namespace orv

@@ -69,4 +69,8 @@ private:
     std::map<std::type_index, std::unique_ptr<HolderBase>> slots_;
 };
 
+// The main window as a window (its place, size, showing), for a file that
+// needs no more of it; reaching it loads the window.
+plat::Form& logForm(Program& p);
+
 } // namespace orv

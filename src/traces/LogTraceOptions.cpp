@@ -2,11 +2,13 @@
 // (Figer), Auto-Save - and the plot-timer gate Timer56, which runs each LE's
 // plot timer only while the LE is out of phase 0 and its link is not
 // declared lost, and shows the QTH items by the QTH option.
+#include "shell/LogTimers.h"
+#include "shell/MainMenus.h"
+#include "shell/MainPanels.h"
 #include "traces/TracesState.h"
 #include "traces/LogTraces.h"
 
 #include "shell/LinkStatus.h"
-#include "shell/Log.h"
 #include "shell/ParamLogicielVB.h"
 #include "shell/Program.h"
 #include "traces/TraceInstances.h"
@@ -17,7 +19,7 @@ void LogTraces::mnuScroll_Click()
 {
     TracesState& t = *p.s.traces;
     const bool on = t.ScrollFlag != 0;
-    L.mnuScroll.setChecked(on);
+    mainMenus(L).mnuScroll.setChecked(on);
     t.ScrollFlag = on ? 0 : 1;
 }
 
@@ -29,7 +31,7 @@ void LogTraces::mnuFrozen_Click()
     const int le = paneCommandLE();
     const bool freeze = t.FrozenFlag == 0;
     if (le < LeCount) t.FrozenLE[le] = freeze ? 1 : 0;
-    L.mnuFrozen.setChecked(freeze);
+    mainMenus(L).mnuFrozen.setChecked(freeze);
     t.FrozenFlag = freeze ? 1 : 0;
 }
 
@@ -38,7 +40,7 @@ void LogTraces::mnuAutoSaveScreen_Click()
 {
     TracesState& t = *p.s.traces;
     t.AutoSaveFlag = t.AutoSaveFlag == 0 ? 1 : 0;
-    L.mnuAutoSaveScreen.setChecked(t.AutoSaveFlag != 0);
+    mainMenus(L).mnuAutoSaveScreen.setChecked(t.AutoSaveFlag != 0);
 }
 
 // Re-enabling a running plot timer leaves its countdown alone, so the
@@ -47,19 +49,19 @@ void LogTraces::Timer56_Timer()
 {
     const State& s = p.s;
     const bool qth = p.form<ParamLogicielVB>()->QTHFunctions();
-    L.mnuHalogen.setVisible(qth);
-    if (!qth) L.CommHalOperator.setVisible(false);
+    mainMenus(L).mnuHalogen.setVisible(qth);
+    if (!qth) mainPanels(L).CommHalOperator.setVisible(false);
     for (const TraceInstance& row : traceInstances()) {
-        plat::FormTimer& plot = L.*row.plotTimer;
+        plat::FormTimer& plot = logTimers(L).*row.plotTimer;
         const int le = row.le;
         if (s.status->PhaseLP[le] != 0) {
             plot.setEnabled(s.status->FlagCommPerdue[le] != 1);
-        } else if (!(row.wholeAreaPane && L.mnuMonoEcran.checked())) {
+        } else if (!(row.wholeAreaPane && mainMenus(L).mnuMonoEcran.checked())) {
             // LE-1 idle in the single-screen layout keeps its timer as it is.
             plot.setEnabled(false);
         }
     }
-    L.mnuAlarmHalogen.setVisible(p.form<ParamLogicielVB>()->QTHFunctions());
+    mainMenus(L).mnuAlarmHalogen.setVisible(p.form<ParamLogicielVB>()->QTHFunctions());
 }
 
 } // namespace orv
