@@ -1,6 +1,6 @@
 #pragma once
 // The main window's per-LE controls (element = LE index): the rest pictures
-// and the LE strips with their labels (name, link indicator, phase, values).
+// and the LE strips with their labels.
 // Part of the main window's controls (LogControls); a file that needs only
 // these includes this header and reaches them through leStrips().
 

@@ -1,10 +1,12 @@
 #pragma once
-// The main window. Its controls are declared in LogControls. Each subsystem
-// serves its share of them from its part of the window (LogLink, LogRun,
-// LogTraces, LogScheduler, LogParameters, LogAlarms:
-// src/<subsystem>/Log<Name>.h), which holds its handlers and hooks them when
-// the window is built. The public procedures that other windows call by the
-// system's names are declared here and defined in their subsystem's folder.
+// The main window. Its controls are declared in the groups of LogControls
+// and its ports in LogPorts; a file that needs only those includes their
+// group's header instead of this one. Each subsystem serves its share of
+// them from its part of the window (LogLink, LogRun, LogTraces,
+// LogScheduler, LogParameters, LogAlarms: src/<subsystem>/Log<Name>.h),
+// which holds its handlers and hooks them when the window is built. The
+// public procedures that other windows call by the system's names are
+// declared here and defined in their subsystem's folder.
 
 #include "shell/LogControls.h"
 #include "shell/LogPorts.h"
