@@ -70,7 +70,7 @@ LogParameters::LogParameters(Log& log, Program& prog) : L(log), p(prog)
 
     // Start-up steps, and the parameter editing the warning box replaces.
     StartupEntries& su = L.startup;
-    su.ClearSelectedLE = [&program] { program.form<FadecParameters>()->Label64.setCaption(QString()); };
+    su.ClearSelectedLE = [&program] { program.form<FadecParameters>()->ShowSelectedLE(0); };
     su.Coefficients = [&program] { startupCoefficients(program); };
     su.ParamCopy = [&program] { startupParamCopy(program); };
     su.ParamBounds = [&program] { startupParamBounds(program); };
