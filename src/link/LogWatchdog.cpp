@@ -152,12 +152,9 @@ void LogLink::NoCommunicationStep()
                     s.common->FlagCommSignalee[j] = 1;
                 }
 
-                BoiteDialogue& box = *p.form<BoiteDialogue>();
-                box.setCaption(QStringLiteral(" Warning !"));
-                box.Label1.setCaption(NoCommunication);
-                box.Label2.setCaption(QStringLiteral("         System!"));
-                box.Label3.setCaption(s.common->DateCourante + QStringLiteral(" / ") + s.common->HeureCourante);
-                box.show(false);
+                p.form<BoiteDialogue>()->ShowWarning(NoCommunication, QStringLiteral("         System!"),
+                                                     s.common->DateCourante + QStringLiteral(" / ") +
+                                                         s.common->HeureCourante);
             }
         }
 

@@ -92,6 +92,11 @@ FadecParameters::FadecParameters(Program& p) : plat::Form(p.rt, "FadecParameters
     Timer1.onTimer = [this] { Timer1_Timer(); };
 }
 
+void FadecParameters::ShowSelectedLE(int n)
+{
+    Label64.setCaption(n == 0 ? QString() : QStringLiteral("Selected LE : %1").arg(n));
+}
+
 void FadecParameters::Form_Load()
 {
     move((screenWidth() - width()) / 2, (screenHeight() - height()) / 2, width(), height());

@@ -35,6 +35,8 @@ public:
     plat::CommandButton WriteConfHdd{*this, "WriteConfHdd"};     // "Store New Settings " (ParamSt.ini)
     plat::CommandButton CDMQuitter{*this, "CDMQuitter"};         // "Quit"
     plat::PictureBox Picture1{*this, "Picture1"};
+    // Names LE number n in Label64 ("Selected LE : n"); 0 clears it.
+    void ShowSelectedLE(int n);
     // Enables the six commands while Label64 names an LE.
     plat::FormTimer Timer1{*this, "Timer1", 300, false};
 

@@ -72,7 +72,7 @@ LogParameters::LogParameters(Log& log, Program& prog) : L(log), p(prog)
     StartupEntries& su = L.startup;
     Log& window = L;
     su.TitreListeParam = [&window] { window.TitreListeParam(); };
-    su.ClearSelectedLE = [&program] { program.form<FadecParameters>()->Label64.setCaption(QString()); };
+    su.ClearSelectedLE = [&program] { program.form<FadecParameters>()->ShowSelectedLE(0); };
     su.Coefficients = [&program] { startupCoefficients(program); };
     su.ParamCopy = [&program] { startupParamCopy(program); };
     su.ParamBounds = [&program] { startupParamBounds(program); };

@@ -43,6 +43,12 @@ void ValeurDesParam::Form_Load()
     Timer3.setEnabled(true);
 }
 
+void ValeurDesParam::Close(Program& p)
+{
+    if (ValeurDesParam* reader = p.ifLoaded<ValeurDesParam>()) reader->Timer1.setEnabled(false);
+    p.form<ValeurDesParam>().unload();
+}
+
 plat::ListBox& ValeurDesParam::list(int le)
 {
     plat::ListBox* lists[8] = {&List1, &List2, &List3, &List4, &List5, &List6, &List7, &List8};
@@ -69,7 +75,7 @@ void ValeurDesParam::LireLP_Click(int le)
     p_.s.common->SelectedLE = n;
     for (int i = 0; i < LeCount; ++i) log.Label26[i].setBackColor(plat::ButtonFace);
     log.Label26[le].setBackColor(ChosenLightGreen);
-    p_.form<FadecParameters>()->Label64.setCaption(QStringLiteral("Selected LE : %1").arg(n));
+    p_.form<FadecParameters>()->ShowSelectedLE(n);
     p_.s.request->SelectionBank = bank::ReadParam;
 }
 

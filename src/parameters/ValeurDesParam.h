@@ -32,6 +32,10 @@ public:
     void Timer1_Timer();
     void Timer3_Timer();
 
+    // Closes the reader, if open, with its refill timer stopped: its lists
+    // are empty when it next opens.
+    static void Close(Program& p);
+
     // The list of LE index `le` (List1 for 0) and its button.
     plat::ListBox& list(int le);
     plat::CommandButton& button(int le);

@@ -72,7 +72,7 @@ void LogRun::Label26_MouseDown(int Index, int Button, int Shift, double X, doubl
     s.common->SelectedLE = Index + 1;
     s.schedule->Selbin = uint8_t(Index);
     const int n = s.common->SelectedLE;
-    p.form<FadecParameters>()->Label64.setCaption(QStringLiteral("Selected LE : %1").arg(n));
+    p.form<FadecParameters>()->ShowSelectedLE(n);
     L.Label66.setCaption(QStringLiteral("Selected LE = %1").arg(n));
     L.Label1.setCaption(QStringLiteral("LE%1").arg(n));
 

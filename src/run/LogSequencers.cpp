@@ -70,9 +70,7 @@ void LogRun::Timer14_Timer()
     // no second tick acts on the same LE meanwhile.
     if (s.run->StartAllWaiting) return;
 
-    // The settings reader closes; its lists are empty when it next opens.
-    if (ValeurDesParam* reader = p.ifLoaded<ValeurDesParam>()) reader->Timer1.setEnabled(false);
-    p.form<ValeurDesParam>().unload();
+    ValeurDesParam::Close(p);
 
     const int le = std::min<int>(s.run->StartAllIndex, LeCount - 1);
     if (s.status->PhaseLP[le] != 0) return;   // the same LE again at the next tick

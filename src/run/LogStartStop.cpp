@@ -51,9 +51,7 @@ void Log::StartLERoutine(int n, ReadWait wait)
     p_.form<ControlLfcAlarm>().get();
     p_.form<SHTPC>().get();
 
-    // The settings reader closes; its lists are empty when it next opens.
-    if (ValeurDesParam* reader = p_.ifLoaded<ValeurDesParam>()) reader->Timer1.setEnabled(false);
-    p_.form<ValeurDesParam>().unload();
+    ValeurDesParam::Close(p_);
 
     LectParamStampLE(n - 1, wait);
 }

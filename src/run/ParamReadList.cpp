@@ -27,7 +27,7 @@ plat::ListBox& listParamsRead(Log& log, const RunInstance& inst)
 {
     State& s = log.prog().s;
     const int le = inst.le;
-    plat::ListBox& list = log.prog().form<ValeurDesParam>().get().*inst.paramList;
+    plat::ListBox& list = log.prog().form<ValeurDesParam>()->list(le);
     list.clear();
     if (inst.redEventList) log.List4.setForeColor(plat::colors::Red);
     for (int e = 31; e >= 0; --e) list.addItem(listItem(e, s.status->ParamStamp[le][e]));

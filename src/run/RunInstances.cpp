@@ -1,6 +1,5 @@
 #include "run/RunInstances.h"
 
-#include "parameters/ValeurDesParam.h"
 #include "shell/LogControls.h"
 
 namespace orv {
@@ -8,16 +7,15 @@ namespace orv {
 const std::array<RunInstance, 8>& runInstances()
 {
     using L = LogControls;
-    using V = ValeurDesParam;
     static const std::array<RunInstance, 8> rows{{
-        {0, 1, &L::Timer36, &V::List1, false},
-        {1, 2, &L::Timer37, &V::List2, false},
-        {2, 3, &L::Timer38, &V::List3, false},
-        {3, 4, &L::Timer39, &V::List4, true},
-        {4, 5, &L::Timer40, &V::List5, false},
-        {5, 6, &L::Timer41, &V::List6, false},
-        {6, 7, &L::Timer53, &V::List7, false},
-        {7, 8, &L::Timer69, &V::List8, false},
+        {0, 1, &L::Timer36, false},
+        {1, 2, &L::Timer37, false},
+        {2, 3, &L::Timer38, false},
+        {3, 4, &L::Timer39, true},
+        {4, 5, &L::Timer40, false},
+        {5, 6, &L::Timer41, false},
+        {6, 7, &L::Timer53, false},
+        {7, 8, &L::Timer69, false},
     }};
     return rows;
 }

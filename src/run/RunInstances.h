@@ -14,14 +14,12 @@ class ListBox;
 namespace orv {
 
 struct LogControls;
-class ValeurDesParam;
 
 struct RunInstance {
     int le;       // LE index 0-7
     int number;   // LE number 1-8
 
     plat::FormTimer LogControls::*restTimer;           // 1 s rest countdown (Timer36..41, 53, 69)
-    plat::ListBox ValeurDesParam::*paramList;          // List1..List8 of the settings reader
 
     // The LE-4 instance turns the main window's event list red when it
     // lists the parameters read before a start.

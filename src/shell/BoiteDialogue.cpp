@@ -82,6 +82,15 @@ void BoiteDialogue::Timer2_Timer()
     Timer2.setEnabled(false);
 }
 
+void BoiteDialogue::ShowWarning(const QString& headline, const QString& subject, const QString& when)
+{
+    setCaption(QStringLiteral(" Warning !"));
+    Label1.setCaption(headline);
+    Label2.setCaption(subject);
+    Label3.setCaption(when);
+    show(false);
+}
+
 void BoiteDialogue::OkValide_Click()
 {
     // Acknowledging a lost link lets the watchdog count and report afresh.

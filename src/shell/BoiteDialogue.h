@@ -22,6 +22,9 @@ public:
     void Timer1_Timer();
     void Timer2_Timer();
     void OkValide_Click();
+    // Shows the box as " Warning !" with the three lines: headline, subject,
+    // time and date.
+    void ShowWarning(const QString& headline, const QString& subject, const QString& when);
 
     plat::CommandButton OkValide{*this, "OkValide"};
     plat::PictureBox Picture1{*this, "Picture1"};

@@ -44,10 +44,7 @@ void Log::EcrireCodeErreur(int NumError, int SelIndice)
 void Log::AffAlarm()
 {
     BoiteDialogue& box = *p_.form<BoiteDialogue>();
-    box.setCaption(QStringLiteral(" Warning !"));
-    box.Label1.setCaption(QStringLiteral("Alarm"));
-    box.Label3.setCaption(p_.rt.timeText() + QStringLiteral(" / ") + p_.rt.dateText());
-    box.show(false);
+    box.ShowWarning(QStringLiteral("Alarm"), box.Label2.caption(), p_.rt.timeText() + QStringLiteral(" / ") + p_.rt.dateText());
 }
 
 void Log::Dec_Bin(uint8_t& b, QString& VSortie)
