@@ -15,12 +15,8 @@ Log::Log(Program& p)
     layoutControls();
     wireShell();
     wireMainWindow();
-    link = makeLogLink(*this, p);
-    run = makeLogRun(*this, p);
-    traces = makeLogTraces(*this, p);
-    scheduler = makeLogScheduler(*this, p);
-    parameters = makeLogParameters(*this, p);
-    alarms = makeLogAlarms(*this, p);
+    // The subsystems' parts (link, run, ...) come next: the program's
+    // assembly builds them once this constructor returns.
 }
 
 void Log::Form_Load() { Timer1.setEnabled(true); }

@@ -26,13 +26,6 @@ class LogTraces;
 class LogScheduler;
 class LogParameters;
 class LogAlarms;
-// Each defined with its part (src/<subsystem>/Log<Name>.cpp).
-Owned<LogLink> makeLogLink(Log& log, Program& p);
-Owned<LogRun> makeLogRun(Log& log, Program& p);
-Owned<LogTraces> makeLogTraces(Log& log, Program& p);
-Owned<LogScheduler> makeLogScheduler(Log& log, Program& p);
-Owned<LogParameters> makeLogParameters(Log& log, Program& p);
-Owned<LogAlarms> makeLogAlarms(Log& log, Program& p);
 
 class Log : public plat::Form, public LogControls, public LogPorts {
 public:
@@ -83,6 +76,13 @@ public:
     // the new start mode, keeps Label8 and the boxes of LE-1 to LE-6
     // visible; registered by the link.
     std::function<void()> ShowLoginPortBoxes;
+    // Starts the rest countdown of LE index le (its RestTimer), registered by
+    // run control; reception starts it when the LE enters its rest phase.
+    std::function<void(int le)> StartRestEntry;
+    // Run control's parameter read before the start of LE index le
+    // (LectParamStampLE, waiting for its end), registered by run control; the
+    // hardware tests start an LE through it.
+    std::function<void(int le)> ParamReadEntry;
     // The subsystems' start-up and quit steps.
     StartupEntries startup;
     // Eight bits of b, most significant first, into VSortie; b is 0 on return.
@@ -190,6 +190,8 @@ public:
     void TableParamDefaut();
 
     // ------------------------------------------- the subsystems' own parts
+    // Built by the program's assembly (src/app) right after the window's own
+    // part, in this order.
     Owned<LogLink> link;
     Owned<LogRun> run;
     Owned<LogTraces> traces;
