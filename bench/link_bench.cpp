@@ -44,6 +44,7 @@
 #include "platform/CommPort.h"
 #include "platform/TimeSource.h"
 #include "link/LeInstances.h"
+#include "shell/Log.h"
 
 #include <QApplication>
 #include <QEventLoop>

@@ -23,4 +23,7 @@ struct AlarmsState {
     std::array<uint8_t, 4> AlarmQTHReported{};  // per QTH alarm channel
 };
 
+// The part p.s.alarms, built by the program's assembly (src/app).
+Owned<AlarmsState> makeAlarmsState();
+
 } // namespace orv

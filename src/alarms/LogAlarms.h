@@ -5,6 +5,8 @@
 // line, and "Unselect All". It holds these handlers (the system's names
 // kept) and hooks them when the window is built.
 
+#include "shell/Owned.h"
+
 namespace orv {
 
 class Log;
@@ -33,5 +35,9 @@ private:
     Log& L;
     Program& p;
 };
+
+// Builds this part of main window `log`; the program's assembly (src/app)
+// calls it right after the main window's own part is built.
+Owned<LogAlarms> makeLogAlarms(Log& log, Program& p);
 
 } // namespace orv

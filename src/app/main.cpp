@@ -8,7 +8,6 @@
 #include "platform/Runtime.h"
 #include "platform/TimeSource.h"
 #include "platform/VbText.h"
-#include "shell/Log.h"
 #include "shell/Program.h"
 
 #include <QApplication>
@@ -30,6 +29,6 @@ int main(int argc, char** argv)
     plat::Runtime rt{time, dialogs, drive, serial, printer};
 
     orv::Program program(rt);
-    program.Log->show();
+    orv::logForm(program).show();
     return app.exec();
 }

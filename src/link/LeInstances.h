@@ -16,16 +16,16 @@ class CommPort;
 
 namespace orv {
 
-class Log;
-struct LogControls;
+struct LogPorts;
+struct LogTimers;
 
 struct LeInstance {
     int le;       // LE index 0-7
     int number;   // LE number 1-8, as the texts show it
 
-    plat::CommPort Log::*port;                  // MSComm1..8
-    plat::FormTimer LogControls::*txTimer;      // 30 ms reply timer (Timer21..26, 49, 61)
-    plat::FormTimer LogControls::*resetTimer;   // link indicator reset, 980/970 ms (Timer30..35, 50, 66)
+    plat::CommPort LogPorts::*port;                 // MSComm1..8
+    plat::FormTimer LogTimers::*txTimer;      // 30 ms reply timer (Timer21..26, 49, 61)
+    plat::FormTimer LogTimers::*resetTimer;   // link indicator reset, 980/970 ms (Timer30..35, 50, 66)
 
     // Alarm latches, 1 once this instance raised that alarm.
     uint8_t LinkState::*shtLatch;                   // AlarmSHTLatchLE1..8

@@ -43,4 +43,7 @@ struct LinkState {
             AlarmLFCLatchLE5 = 0, AlarmLFCLatchLE6 = 0, AlarmLFCLatchLE7 = 0, AlarmLFCLatchLE8 = 0;
 };
 
+// The part p.s.link, built by the program's assembly (src/app).
+Owned<LinkState> makeLinkState();
+
 } // namespace orv

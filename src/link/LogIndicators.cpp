@@ -9,32 +9,33 @@
 
 #include "link/LeInstances.h"
 #include "link/LogLink.h"
-#include "shell/Log.h"
+#include "shell/LeStrips.h"
+#include "shell/LogTimers.h"
 #include "shell/Program.h"
 
 namespace orv {
 
 void LogLink::LinkIndicatorOn(int le)
 {
-    L.Label21[le].setBackColor(plat::colors::Green);
-    L.Label21[le].setCaption(QStringLiteral("yes"));
+    leStrips(L).Label21[le].setBackColor(plat::colors::Green);
+    leStrips(L).Label21[le].setCaption(QStringLiteral("yes"));
     // Each answer starts a fresh interval, so the indicator stays "yes" as
     // long as answers follow each other within it.
-    plat::FormTimer& reset = L.*leInstance(le).resetTimer;
+    plat::FormTimer& reset = logTimers(L).*leInstance(le).resetTimer;
     reset.setEnabled(false);
     reset.setEnabled(true);
 }
 
 void LogLink::LinkIndicatorOff(int le)
 {
-    L.Label21[le].setBackColor(plat::ButtonFace);
-    L.Label21[le].setCaption(QStringLiteral("no"));
+    leStrips(L).Label21[le].setBackColor(plat::ButtonFace);
+    leStrips(L).Label21[le].setCaption(QStringLiteral("no"));
 }
 
 void LogLink::LinkResetTimer_Timer(int le)
 {
     LinkIndicatorOff(le);
-    (L.*leInstance(le).resetTimer).setEnabled(false);
+    (logTimers(L).*leInstance(le).resetTimer).setEnabled(false);
 }
 
 } // namespace orv

@@ -55,6 +55,8 @@ LogLink::LogLink(Log& log, Program& prog) : L(log), p(prog)
     // Start-up, and the port boxes after the start-mode login.
     Program& program = p;
     L.startup.PortFile = [&program] { startupPortFile(program); };
+    Log& window = L;
+    L.startup.ListeIO = [&window] { window.ListeIO(); };
     L.ShowLoginPortBoxes = [&program] {
         auto& ports = program.form<ConfigurationRS232>().get();
         ports.Label8.setVisible(true);

@@ -5,6 +5,8 @@
 // menu timers. The ports themselves and the procedures other windows call
 // (ActivationCOM, ListeIO, RequestParamWrite) stay on Log.
 
+#include "shell/Owned.h"
+
 #include <QString>
 
 namespace orv {
@@ -59,5 +61,9 @@ private:
     Log& L;
     Program& p;
 };
+
+// Builds this part of main window `log`; the program's assembly (src/app)
+// calls it right after the main window's own part is built.
+Owned<LogLink> makeLogLink(Log& log, Program& p);
 
 } // namespace orv

@@ -3,7 +3,8 @@
 #include "link/LogReceive.h"
 #include "platform/SerialBackend.h"
 #include "shell/LinkStatus.h"
-#include "shell/Log.h"
+#include "shell/LogPorts.h"
+#include "shell/LogTimers.h"
 #include "shell/Program.h"
 
 namespace orv {
@@ -15,7 +16,7 @@ constexpr int IOStampToPCColumns = 35;
 void LogLink::MSComm_OnComm(int le)
 {
     const LeInstance& in = leInstance(le);
-    plat::CommPort& port = L.*in.port;
+    plat::CommPort& port = logPorts(L).*in.port;
     State& s = p.s;
 
     // Only received characters are read; an overflow drops what was
@@ -56,7 +57,7 @@ void LogLink::MSComm_OnComm(int le)
     // 30 ms count from the moment the line handed the frame over, so the
     // time the event loop took to come round to it is not added.
     s.link->RxText[le].clear();
-    (L.*in.txTimer).enableFrom(port.handOverUs());
+    (logTimers(L).*in.txTimer).enableFrom(port.handOverUs());
 }
 
 } // namespace orv

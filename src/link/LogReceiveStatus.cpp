@@ -124,7 +124,7 @@ void statusPath(Log& log, const LeInstance& in, const StampFrame& f)
     s.status->PhaseLP[le] = uint8_t(phase);
     log.Label24[le].setCaption(num(phase));
     if (phase == PhaseRest && s.link->RestStarted[le] == 0) {
-        log.RestTimer(le).setEnabled(true);
+        if (log.StartRestEntry) log.StartRestEntry(le);
         s.runShared->RestSeconds[le] = RestPeriodSeconds;
         s.link->RestStarted[le] = 1;
     }

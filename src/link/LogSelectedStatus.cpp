@@ -12,10 +12,11 @@
 #include "platform/Canvas.h"
 #include "platform/VbText.h"
 #include "shell/LinkStatus.h"
-#include "shell/Log.h"
+#include "shell/MainPanels.h"
 #include "shell/Program.h"
 #include "shell/State.h"
 #include "shell/TracesShared.h"
+#include "shell/WindowLabels.h"
 
 namespace orv {
 
@@ -40,8 +41,8 @@ void LogLink::Timer12_Timer()
     const bool selected = sel >= 0 && sel < LeCount;   // SelectedLE is set at start-up
 
     if (selected) {
-        L.Label7.setCaption(QStringLiteral("Ph = ") + QString::number(s.status->PhaseLP[sel]));
-        L.Label5.setCaption(QStringLiteral("Step = ") + QString::number(s.status->StartStep[sel]));
+        windowLabels(L).Label7.setCaption(QStringLiteral("Ph = ") + QString::number(s.status->PhaseLP[sel]));
+        windowLabels(L).Label5.setCaption(QStringLiteral("Step = ") + QString::number(s.status->StartStep[sel]));
         for (plat::Label* l : p.s.link->ParamWindows.SpeedLabels())
             l->setCaption(QString());
         IOMonitor();
@@ -52,15 +53,15 @@ void LogLink::Timer12_Timer()
 
     if (!selected)
         return;
-    plat::Canvas& bar = L.Picture1.canvas();
+    plat::Canvas& bar = mainPanels(L).Picture1.canvas();
     bar.cls();
     const bool sht = s.common->TempSel != 0;
     const int t = sht ? s.status->TempSHT[sel] : s.status->TempMAT[sel];
     if (sht && t == NoSensor) {
-        L.Label68.setCaption(QStringLiteral("---"));
+        windowLabels(L).Label68.setCaption(QStringLiteral("---"));
         return;
     }
-    L.Label68.setCaption(s.status->FlagCommPerdue[sel] == 1 ? QStringLiteral("---") : plat::vbStr(t) + QStringLiteral("°C"));
+    windowLabels(L).Label68.setCaption(s.status->FlagCommPerdue[sel] == 1 ? QStringLiteral("---") : plat::vbStr(t) + QStringLiteral("°C"));
     bar.line(1, BarBase, 90, BarBase - BarPerDegree * t, plat::colors::Cyan, plat::Canvas::BoxFilled);
 }
 
@@ -92,7 +93,7 @@ void LogLink::IOMonitor()
                      + QStringLiteral("   ") + s.link->ListeIONames[p] + QStringLiteral(" ") + speed;
     }
 
-    plat::Canvas& monitor = L.Picture22.canvas();
+    plat::Canvas& monitor = mainPanels(L).Picture22.canvas();
     LinkState& link = *p.s.link;
     if (lines == link.IOMonitorLines && monitor.revision() == link.IOMonitorRevision) return;
     monitor.setForeColor(plat::colors::White);

@@ -15,7 +15,9 @@
 #include "link/LinkState.h"
 #include "link/LogLink.h"
 #include "shell/LinkStatus.h"
-#include "shell/Log.h"
+#include "shell/LogTimers.h"
+#include "shell/MainMenus.h"
+#include "shell/MainPanels.h"
 #include "shell/Program.h"
 #include "shell/State.h"
 
@@ -24,15 +26,15 @@ namespace orv {
 void LogLink::Timer11_Timer()
 {
     State& s = p.s;
-    if (L.mnuStopAlarm.checked() && s.common->TempoStopAlarm > 0) {
+    if (mainMenus(L).mnuStopAlarm.checked() && s.common->TempoStopAlarm > 0) {
         --s.common->TempoStopAlarm;
-        L.mnuStopAlarm.setCaption(QStringLiteral("Stop Alarm (") + QString::number(s.common->TempoStopAlarm)
+        mainMenus(L).mnuStopAlarm.setCaption(QStringLiteral("Stop Alarm (") + QString::number(s.common->TempoStopAlarm)
                                 + QStringLiteral(" sec.)"));
     }
     if (s.common->TempoStopAlarm == 0) {
-        L.mnuStopAlarm.setCaption(QStringLiteral("Stop Alarm (Actived)"));
-        L.Timer54.setEnabled(true);
-        L.Timer11.setEnabled(false);
+        mainMenus(L).mnuStopAlarm.setCaption(QStringLiteral("Stop Alarm (Actived)"));
+        logTimers(L).Timer54.setEnabled(true);
+        logTimers(L).Timer11.setEnabled(false);
     }
 }
 
@@ -41,23 +43,23 @@ void LogLink::Timer46_Timer()
     bool anyOpen = false;
     for (int i = 0; i < LeCount; ++i)
         anyOpen = anyOpen || p.s.status->ComPortOpen[i] == 1;
-    for (plat::Menu* m : {&L.mnuTestMateriel, &L.mnuParameters, &L.mnuVdesParam})
+    for (plat::Menu* m : {&mainMenus(L).mnuTestMateriel, &mainMenus(L).mnuParameters, &mainMenus(L).mnuVdesParam})
         m->setEnabled(anyOpen);
-    if (!anyOpen) L.Timer46.park();
+    if (!anyOpen) logTimers(L).Timer46.park();
 }
 
 void LogLink::PortOpenChanged()
 {
-    L.Timer46.resume();
+    logTimers(L).Timer46.resume();
     if (p.s.link->ParamWindows.PortsChanged) p.s.link->ParamWindows.PortsChanged();
 }
 
 void LogLink::Timer62_Timer()
 {
-    L.ActiveDesactiveRS232.setEnabled(true);
-    L.ActiveDesactiveRS232.setCaption(QStringLiteral("Connect/Disconnect"));
-    L.ActiveDesactiveRS232.setBackColor(plat::rgb(107, 255, 77));
-    L.Timer62.setEnabled(false);
+    mainPanels(L).ActiveDesactiveRS232.setEnabled(true);
+    mainPanels(L).ActiveDesactiveRS232.setCaption(QStringLiteral("Connect/Disconnect"));
+    mainPanels(L).ActiveDesactiveRS232.setBackColor(plat::rgb(107, 255, 77));
+    logTimers(L).Timer62.setEnabled(false);
 }
 
 } // namespace orv

@@ -1,4 +1,5 @@
 #include "parameters/EspionStart.h"
+#include "shell/LeStrips.h"
 
 #include "parameters/EspionStartTexts.h"
 #include "parameters/FadecParameters.h"
@@ -6,7 +7,6 @@
 #include "platform/Printer.h"
 #include "platform/TimeSource.h"
 #include "shell/LinkStatus.h"
-#include "shell/Log.h"
 #include "shell/PrintFiled.h"
 #include "shell/Program.h"
 #include "shell/RunShared.h"
@@ -104,9 +104,8 @@ void EspionStart::Timer1_Timer()
     State& s = p_.s;
     const int n = s.common->SelectedLE;
     if (n >= 1 && n <= LeCount) {
-        Log& log = *p_.Log;
         for (int i = 0; i < LeCount; ++i) {
-            if (log.Label26[i].backColor() != StartRequestedGreen) continue;
+            if (leStrips(p_).Label26[i].backColor() != StartRequestedGreen) continue;
             setCaption(english() ? QStringLiteral("  Debugger startup (Start LE)-") + QString::number(n) + ")"
                                  : QString::fromUtf8("  Debugger de démarrage (Start LE-") + QString::number(n) + ")");
             FlagEspionStart = 1;

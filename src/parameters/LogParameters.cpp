@@ -70,6 +70,8 @@ LogParameters::LogParameters(Log& log, Program& prog) : L(log), p(prog)
 
     // Start-up steps, and the parameter editing the warning box replaces.
     StartupEntries& su = L.startup;
+    Log& window = L;
+    su.TitreListeParam = [&window] { window.TitreListeParam(); };
     su.ClearSelectedLE = [&program] { program.form<FadecParameters>()->ShowSelectedLE(0); };
     su.Coefficients = [&program] { startupCoefficients(program); };
     su.ParamCopy = [&program] { startupParamCopy(program); };

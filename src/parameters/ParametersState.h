@@ -17,4 +17,7 @@ struct ParametersState {
     uint8_t SaisieMode = 0;           // value input: 1 motor speed, 0 an LE parameter
 };
 
+// The part p.s.parameters, built by the program's assembly (src/app).
+Owned<ParametersState> makeParametersState();
+
 } // namespace orv

@@ -212,7 +212,7 @@ void TestsMateriel::StartTestLE_Click()
     if (le >= 0 && p_.s.status->PhaseLP[le] == 0) {
         p_.s.request->StartStopPC[le] = 1;
         // Returns once the LE's parameters are read back; the program runs on meanwhile.
-        p_.Log->LectParamStampLE(le);
+        if (p_.Log->ParamReadEntry) p_.Log->ParamReadEntry(le);
     }
     if (*alive) Timer3.setEnabled(true);
 }

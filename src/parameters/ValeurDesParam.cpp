@@ -1,11 +1,12 @@
 #include "parameters/ValeurDesParam.h"
+#include "shell/LeStrips.h"
+#include "shell/LogPorts.h"
 
 #include "link/CommandFrame.h"
 #include "parameters/FadecParameters.h"
 #include "parameters/PortWarning.h"
 #include "shell/LinkRequest.h"
 #include "shell/LinkStatus.h"
-#include "shell/Log.h"
 #include "shell/ParamLogicielVB.h"
 #include "shell/Program.h"
 #include "shell/State.h"
@@ -66,15 +67,15 @@ plat::CommandButton& ValeurDesParam::button(int le)
 // light green, every other label plain) and its next frame carries the read.
 void ValeurDesParam::LireLP_Click(int le)
 {
-    Log& log = *p_.Log;
-    if (!log.MSComm(le).portOpen()) {
+    if (!logPorts(p_).MSComm(le).portOpen()) {
         showPortWarning(p_, le);
         return;
     }
     const int n = le + 1;
     p_.s.common->SelectedLE = n;
-    for (int i = 0; i < LeCount; ++i) log.Label26[i].setBackColor(plat::ButtonFace);
-    log.Label26[le].setBackColor(ChosenLightGreen);
+    LeStrips& strips = leStrips(p_);
+    for (int i = 0; i < LeCount; ++i) strips.Label26[i].setBackColor(plat::ButtonFace);
+    strips.Label26[le].setBackColor(ChosenLightGreen);
     p_.form<FadecParameters>()->ShowSelectedLE(n);
     p_.s.request->SelectionBank = bank::ReadParam;
 }
@@ -91,7 +92,7 @@ void ValeurDesParam::Timer1_Timer()
 void ValeurDesParam::Timer3_Timer()
 {
     ParamLogicielVB& settings = *p_.form<ParamLogicielVB>();
-    Log& log = *p_.Log;
+    LogPorts& ports = logPorts(p_);
     int slot = 0;
     bool any = false;
     for (int le = 0; le < LeCount; ++le) {
@@ -100,7 +101,7 @@ void ValeurDesParam::Timer3_Timer()
         button(le).setVisible(active);
         if (!active) continue;
         any = true;
-        button(le).setEnabled(p_.s.status->PhaseLP[le] == 0 && log.MSComm(le).portOpen());
+        button(le).setEnabled(p_.s.status->PhaseLP[le] == 0 && ports.MSComm(le).portOpen());
         // LE-7 and LE-8 keep their designed place.
         if (le < 6) {
             const int x = designLeft(slot++);

@@ -6,7 +6,9 @@
 #include "run/QthStartFile.h"
 #include "run/RunState.h"
 #include "shell/LinkRequest.h"
-#include "shell/Log.h"
+#include "shell/LogPorts.h"
+#include "shell/LogTimers.h"
+#include "shell/MainPanels.h"
 #include "shell/ParamLogicielVB.h"
 #include "shell/Program.h"
 #include "shell/State.h"
@@ -29,11 +31,11 @@ void LogRun::CommHalOperator_Click()
         // least one LE is activated, and decides the file.
         for (int le = 0; le < QthLECount; ++le) {
             if (!settings.LEActivated(le)) continue;
-            if (L.MSComm(le).portOpen()) s.request->RelayQTH[le] = 1;
-            L.CommHalOperator.setBackColor(LightOrange);
+            if (logPorts(L).MSComm(le).portOpen()) s.request->RelayQTH[le] = 1;
+            mainPanels(L).CommHalOperator.setBackColor(LightOrange);
         }
-        if (L.CommHalOperator.backColor() == LightOrange) writeQthStartFile(p.rt.drive, file, true);
-        L.CommHalOperator.setCaption(QStringLiteral("QTH-Stop"));
+        if (mainPanels(L).CommHalOperator.backColor() == LightOrange) writeQthStartFile(p.rt.drive, file, true);
+        mainPanels(L).CommHalOperator.setCaption(QStringLiteral("QTH-Stop"));
         s.run->FlagCommHal = 1;
         return;
     }
@@ -43,11 +45,11 @@ void LogRun::CommHalOperator_Click()
     // activation or the port, which may have changed since the lamps went on.
     for (int le = 0; le < QthLECount; ++le) {
         s.request->RelayQTH[le] = 0;
-        if (settings.LEActivated(le)) L.CommHalOperator.setBackColor(plat::ButtonFace);
+        if (settings.LEActivated(le)) mainPanels(L).CommHalOperator.setBackColor(plat::ButtonFace);
     }
-    if (L.CommHalOperator.backColor() == LightOrange) L.CommHalOperator.setBackColor(plat::ButtonFace);
+    if (mainPanels(L).CommHalOperator.backColor() == LightOrange) mainPanels(L).CommHalOperator.setBackColor(plat::ButtonFace);
     writeQthStartFile(p.rt.drive, file, false);
-    L.CommHalOperator.setCaption(QStringLiteral("QTH-Start"));
+    mainPanels(L).CommHalOperator.setCaption(QStringLiteral("QTH-Start"));
     s.run->FlagCommHal = 0;
 }
 
@@ -59,13 +61,13 @@ void LogRun::Timer15_Timer()
     const auto value = readQthStartFile(p.rt.drive, qthStartFilePath(p.s.common->BaseFolder));
     const auto byte = value ? plat::toByte(*value) : std::nullopt;
     if (byte && *byte == 1) {
-        L.CommHalOperator.setBackColor(plat::rgb(255, 192, 128));
-        L.CommHalOperator.setCaption("QTH-Stop");
-        L.CommHalOperator.setVisible(true);
+        mainPanels(L).CommHalOperator.setBackColor(plat::rgb(255, 192, 128));
+        mainPanels(L).CommHalOperator.setCaption("QTH-Stop");
+        mainPanels(L).CommHalOperator.setVisible(true);
         p.s.run->FlagCommHal = 1;
         for (int i = 0; i < 6; ++i) p.s.request->RelayQTH[i] = 1;
     }
-    L.Timer15.setEnabled(false);
+    logTimers(L).Timer15.setEnabled(false);
 }
 
 } // namespace orv

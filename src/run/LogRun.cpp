@@ -60,6 +60,10 @@ LogRun::LogRun(Log& log, Program& prog) : L(log), p(prog)
     L.Timer16.onTimer = [this] { Timer16_Timer(); };
     L.StopAllEntry = [this] { StartStopAll(); };
 
+    // What the windows below run control start through it.
+    L.StartRestEntry = [this](int le) { L.RestTimer(le).setEnabled(true); };
+    L.ParamReadEntry = [this](int le) { L.LectParamStampLE(le); };
+
     // Start-up steps.
     Program& program = p;
     Log& window = L;

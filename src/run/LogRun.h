@@ -5,6 +5,8 @@
 // routines that other windows call (StartLERoutine, StopLERoutine,
 // LectParamStampLE, EffacerSel, RestTimer, ValeurPWPh5) stay on Log.
 
+#include "shell/Owned.h"
+
 namespace orv {
 
 class Log;
@@ -46,5 +48,9 @@ private:
     Log& L;
     Program& p;
 };
+
+// Builds this part of main window `log`; the program's assembly (src/app)
+// calls it right after the main window's own part is built.
+Owned<LogRun> makeLogRun(Log& log, Program& p);
 
 } // namespace orv

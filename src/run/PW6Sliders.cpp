@@ -1,10 +1,10 @@
 #include "run/PW6Sliders.h"
+#include "shell/LeStrips.h"
 
 #include "link/SetPointFile.h"
 #include "platform/SeqFile.h"
 #include "platform/VbText.h"
 #include "shell/LinkRequest.h"
-#include "shell/Log.h"
 #include "shell/Program.h"
 #include "shell/RunShared.h"
 #include "shell/State.h"
@@ -252,7 +252,7 @@ void PW6Sliders::PresetEgal_Click()
 void PW6Sliders::PWValide_Click()
 {
     State& s = p_.s;
-    Log& log = p_.Log.get();
+    LeStrips& strips = leStrips(p_);
     const QString path = setPointFilePath(s.common->BaseFolder);
     const auto saved = savedLines(p_.rt.drive, path);
 
@@ -263,12 +263,12 @@ void PW6Sliders::PWValide_Click()
         if (labelValue(value) < MinValue) value.setCaption(QString::number(MinValue));
         s.request->ConsignePW[i] = uint8_t(labelValue(value));
         s.runShared->ConsignePWIni[i] = s.request->ConsignePW[i];
-        log.Label15[i].setCaption(QString::number(s.runShared->ConsignePWIni[i] * 10));
+        strips.Label15[i].setCaption(QString::number(s.runShared->ConsignePWIni[i] * 10));
         lines << value.caption();
     }
     for (int i = Sliders; i < LeCount; ++i) {
         if (saved[i]) s.runShared->ConsignePWIni[i] = saved[i]->value;
-        log.Label15[i].setCaption(QString::number(s.runShared->ConsignePWIni[i] * 10));
+        strips.Label15[i].setCaption(QString::number(s.runShared->ConsignePWIni[i] * 10));
         lines << (saved[i] ? saved[i]->text : plat::printForm(s.runShared->ConsignePWIni[i]));
     }
 

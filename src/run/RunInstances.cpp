@@ -1,12 +1,12 @@
 #include "run/RunInstances.h"
 
-#include "shell/LogControls.h"
+#include "shell/LogTimers.h"
 
 namespace orv {
 
 const std::array<RunInstance, 8>& runInstances()
 {
-    using L = LogControls;
+    using L = LogTimers;
     static const std::array<RunInstance, 8> rows{{
         {0, 1, &L::Timer36, false},
         {1, 2, &L::Timer37, false},

@@ -13,13 +13,13 @@ class ListBox;
 
 namespace orv {
 
-struct LogControls;
+struct LogTimers;
 
 struct RunInstance {
     int le;       // LE index 0-7
     int number;   // LE number 1-8
 
-    plat::FormTimer LogControls::*restTimer;           // 1 s rest countdown (Timer36..41, 53, 69)
+    plat::FormTimer LogTimers::*restTimer;           // 1 s rest countdown (Timer36..41, 53, 69)
 
     // The LE-4 instance turns the main window's event list red when it
     // lists the parameters read before a start.

@@ -6,7 +6,8 @@
 #include "platform/VbText.h"
 #include "run/QthStartFile.h"
 #include "run/RunStartup.h"
-#include "shell/Log.h"
+#include "shell/LeStrips.h"
+#include "shell/MainPanels.h"
 #include "shell/Program.h"
 #include "shell/RunShared.h"
 #include "shell/StartupFiles.h"
@@ -25,7 +26,7 @@ void startupSetPointsFirst(Program& p)
     const auto values = readSetPoints(p);
     if (!values) return;   // a file that cannot be opened leaves the set-points in force
     for (int i = 0; i < 8; ++i) p.s.runShared->ConsignePWIni[i] = (*values)[i];
-    p.Log->VScroll1.setValue((*values)[0]);   // refused outside the slider's range
+    mainPanels(p).VScroll1.setValue((*values)[0]);   // refused outside the slider's range
 }
 
 void startupSetPointsSecond(Program& p)
@@ -42,7 +43,7 @@ void startupSetPointsSecond(Program& p)
         if (file)
             if (const auto t = file->text(i + 1))
                 if (const auto v = plat::toDouble(*t); v && plat::vbRound(*v) == (*values)[i]) real = *v;
-        p.Log->Label15[i].setCaption(plat::vbCStr(real * 10));
+        leStrips(p).Label15[i].setCaption(plat::vbCStr(real * 10));
     }
 }
 

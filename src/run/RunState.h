@@ -35,4 +35,7 @@ struct RunState {
     uint8_t FlagCommHal = 0;          // QTH lamp button: 1 while the lamps are on as far as the button knows
 };
 
+// The part p.s.run, built by the program's assembly (src/app).
+Owned<RunState> makeRunState();
+
 } // namespace orv

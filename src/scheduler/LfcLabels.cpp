@@ -5,7 +5,6 @@
 #include "scheduler/RefCapteurLFC2.h"
 #include "scheduler/RefLevelTrigLFC3.h"
 #include "scheduler/SchedulerState.h"
-#include "shell/Log.h"
 #include "shell/ParamLogicielVB.h"
 #include "shell/Program.h"
 

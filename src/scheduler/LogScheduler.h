@@ -4,6 +4,7 @@
 // serves (the system's names kept) and hooks them when the window is built.
 
 #include "platform/Control.h"
+#include "shell/Owned.h"
 
 namespace orv {
 
@@ -34,5 +35,9 @@ private:
     Log& L;
     Program& p;
 };
+
+// Builds this part of main window `log`; the program's assembly (src/app)
+// calls it right after the main window's own part is built.
+Owned<LogScheduler> makeLogScheduler(Log& log, Program& p);
 
 } // namespace orv

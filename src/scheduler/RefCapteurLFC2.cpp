@@ -2,7 +2,6 @@
 #include "platform/Dialogs.h"
 #include "platform/LineFile.h"
 #include "scheduler/SchedulerState.h"
-#include "shell/Log.h"
 #include "shell/Program.h"
 #include "shell/ScheduleFlags.h"
 
@@ -47,7 +46,7 @@ void RefCapteurLFC2::Timer1_Timer()
     State& s = p_.s;
     SchedulerState& sc = *s.scheduler;
     const int le = s.scheduler->IndiceLFC < LeCount ? s.scheduler->IndiceLFC : 0;
-    const Log& log = *p_.Log;
+    const plat::Form& log = logForm(p_);
     setLeft(log.left() + s.scheduler->ClicLFCX + PlaceDx);
     setTop(log.top() + s.scheduler->ClicLFCY + PlaceDy + le * RowHeight);
     Label2.setCaption(QString::number(le + 1));

@@ -2,7 +2,7 @@
 #include "platform/LineFile.h"
 #include "scheduler/SchedulerState.h"
 #include "scheduler/SelectionStart.h"
-#include "shell/Log.h"
+#include "shell/LeStrips.h"
 #include "shell/Program.h"
 #include "shell/ScheduleFlags.h"
 
@@ -131,12 +131,12 @@ void RefLevelTrigLFC3::Timer1_Timer()
     State& s = p_.s;
     SchedulerState& sc = *s.scheduler;
     if (s.schedule->FlagTailleLFC3 == 1) setWidth(NarrowWidth);
-    const Log& log = *p_.Log;
+    const plat::Form& log = logForm(p_);
     setLeft(log.left() + PlaceDx);
     setTop(log.top() + PlaceDy);
     const int le = s.scheduler->IndiceLFC < LeCount ? s.scheduler->IndiceLFC : 0;
     Label2.setCaption(QString::number(le + 1));
-    Label4.setCaption(log.Label42[le].caption());
+    Label4.setCaption(leStrips(p_).Label42[le].caption());
 
     // Each line read replaces the value in force; a missing line keeps it.
     if (const auto file = baseFolderKnown(s) ? plat::LineFile::read(p_.rt.drive, inBase(s, Lfc3File)) : std::nullopt) {

@@ -1,13 +1,13 @@
 #include "scheduler/SchedulerInstances.h"
 #include "scheduler/SelectionStart.h"
-#include "shell/LogControls.h"
+#include "shell/LogTimers.h"
 
 namespace orv {
 
 const std::array<SchedulerInstance, 8>& schedulerInstances()
 {
     using S = SelectionStart;
-    using L = LogControls;
+    using L = LogTimers;
     static const std::array<SchedulerInstance, 8> rows{{
         {0, 1, &S::Label1, &S::Picture2, &S::Timer4, &S::Label3, &L::Timer5, true},
         {1, 2, &S::Label2, &S::Picture3, &S::Timer5, &S::Label4, &L::Timer7, false},

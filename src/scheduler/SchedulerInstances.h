@@ -12,7 +12,7 @@
 
 namespace orv {
 
-struct LogControls;
+struct LogTimers;
 class SelectionStart;
 
 struct SchedulerInstance {
@@ -23,7 +23,7 @@ struct SchedulerInstance {
     plat::PictureBox SelectionStart::*strip;       // Picture2..Picture9
     plat::FormTimer SelectionStart::*symTimer;     // Timer4..Timer9, Timer16, Timer17
     plat::Label SelectionStart::*nameLabel;        // Label3..Label8, Label89, Label90
-    plat::FormTimer LogControls::*traceRestart;    // Timer5, 7, 17, 19, 27, 29, 52, 68
+    plat::FormTimer LogTimers::*traceRestart;    // Timer5, 7, 17, 19, 27, 29, 52, 68
 
     // Only LE-1 writes the "Arret", "A=B ok" and "Execute" captions and the
     // planning diagnostics, and only LE-1 has the light-triggered mode.

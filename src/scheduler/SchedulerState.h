@@ -46,4 +46,7 @@ struct SchedulerState : StripModel {
     int32_t ClicLFCX = 0, ClicLFCY = 0;   // where in that label, twips
 };
 
+// The part p.s.scheduler, built by the program's assembly (src/app).
+Owned<SchedulerState> makeSchedulerState();
+
 } // namespace orv

@@ -16,7 +16,7 @@
 #include "scheduler/SelectionStart.h"
 #include "shell/LinkRequest.h"
 #include "shell/LinkStatus.h"
-#include "shell/Log.h"
+#include "shell/MainPanels.h"
 #include "shell/Program.h"
 #include "shell/ScheduleFlags.h"
 #include "shell/State.h"
@@ -70,9 +70,9 @@ void midnightSave(Program& p, SelectionStart& w)
     SchedulerState& sc = *s.scheduler;
     const QStringList failed = w.SauvTraces();
     if (!failed.isEmpty()) {
-        Log& log = *p.Log;
-        log.List4.setForeColor(plat::colors::Red);
-        for (const QString& path : failed) log.List4.addItem(QStringLiteral(" Image not saved : ") + path);
+        plat::ListBox& events = mainPanels(p).List4;
+        events.setForeColor(plat::colors::Red);
+        for (const QString& path : failed) events.addItem(QStringLiteral(" Image not saved : ") + path);
     }
     for (const SchedulerInstance& in : schedulerInstances()) {
         plat::PictureBox& strip = w.*in.strip;
@@ -115,7 +115,7 @@ int64_t hhmm(const QString& hour, const QString& minute) { return int64_t(plat::
 
 void drawWaitBar(Program& p, int32_t width)
 {
-    plat::PictureBox& bar = p.Log->Picture15;
+    plat::PictureBox& bar = mainPanels(p).Picture15;
     bar.setVisible(true);
     plat::Canvas& c = bar.canvas();
     c.line(0, 0, width, WaitBarHeight, plat::colors::Cyan, plat::Canvas::BoxFilled);
@@ -127,7 +127,7 @@ void drawWaitBar(Program& p, int32_t width)
 
 void clearWaitBar(Program& p)
 {
-    plat::PictureBox& bar = p.Log->Picture15;
+    plat::PictureBox& bar = mainPanels(p).Picture15;
     bar.setVisible(false);
     bar.canvas().line(0, 0, WaitBarWidth, WaitBarHeight, plat::colors::Grey, plat::Canvas::BoxFilled);
 }

@@ -1,13 +1,15 @@
 #pragma once
-// The main window. Its controls are declared in LogControls. Each subsystem
-// serves its share of them from its part of the window (LogLink, LogRun,
-// LogTraces, LogScheduler, LogParameters, LogAlarms:
-// src/<subsystem>/Log<Name>.h), which holds its handlers and hooks them when
-// the window is built. The public procedures that other windows call by the
-// system's names are declared here and defined in their subsystem's folder.
+// The main window. Its controls are declared in the groups of LogControls
+// and its ports in LogPorts; a file that needs only those includes their
+// group's header instead of this one. Each subsystem serves its share of
+// them from its part of the window (LogLink, LogRun, LogTraces,
+// LogScheduler, LogParameters, LogAlarms: src/<subsystem>/Log<Name>.h),
+// which holds its handlers and hooks them when the window is built. The
+// public procedures that other windows call by the system's names are
+// declared here and defined in their subsystem's folder.
 
-#include "platform/CommPort.h"
 #include "shell/LogControls.h"
+#include "shell/LogPorts.h"
 #include "shell/Owned.h"
 #include "shell/StartupEntries.h"
 
@@ -24,15 +26,8 @@ class LogTraces;
 class LogScheduler;
 class LogParameters;
 class LogAlarms;
-// Each defined with its part (src/<subsystem>/Log<Name>.cpp).
-Owned<LogLink> makeLogLink(Log& log, Program& p);
-Owned<LogRun> makeLogRun(Log& log, Program& p);
-Owned<LogTraces> makeLogTraces(Log& log, Program& p);
-Owned<LogScheduler> makeLogScheduler(Log& log, Program& p);
-Owned<LogParameters> makeLogParameters(Log& log, Program& p);
-Owned<LogAlarms> makeLogAlarms(Log& log, Program& p);
 
-class Log : public plat::Form, public LogControls {
+class Log : public plat::Form, public LogControls, public LogPorts {
 public:
     explicit Log(Program& p);
     Program& prog() const { return p_; }
@@ -81,6 +76,13 @@ public:
     // the new start mode, keeps Label8 and the boxes of LE-1 to LE-6
     // visible; registered by the link.
     std::function<void()> ShowLoginPortBoxes;
+    // Starts the rest countdown of LE index le (its RestTimer), registered by
+    // run control; reception starts it when the LE enters its rest phase.
+    std::function<void(int le)> StartRestEntry;
+    // Run control's parameter read before the start of LE index le
+    // (LectParamStampLE, waiting for its end), registered by run control; the
+    // hardware tests start an LE through it.
+    std::function<void(int le)> ParamReadEntry;
     // The subsystems' start-up and quit steps.
     StartupEntries startup;
     // Eight bits of b, most significant first, into VSortie; b is 0 on return.
@@ -124,12 +126,8 @@ public:
     void ColorTempSelect();
 
     // ----------------------------------------------------------------- link
-    // (src/link) the ports and the procedures other windows call; the link's
-    // handlers live in its part, LogLink.
-    // The serial port of each LE (MSComm1 is LE-1's).
-    plat::CommPort MSComm1, MSComm2, MSComm3, MSComm4, MSComm5, MSComm6, MSComm7, MSComm8;
-    // The port of LE index 0-7.
-    plat::CommPort& MSComm(int le) { return *ports_[le]; }
+    // (src/link) the procedures other windows call (the ports are in
+    // LogPorts); the link's handlers live in its part, LogLink.
     // Names the 32 I/O positions of the frames for the I/O monitor.
     void ListeIO();
     // Asks for the parameter write to the selected LE (SelectionBank 1), bound
@@ -192,6 +190,8 @@ public:
     void TableParamDefaut();
 
     // ------------------------------------------- the subsystems' own parts
+    // Built by the program's assembly (src/app) right after the window's own
+    // part, in this order.
     Owned<LogLink> link;
     Owned<LogRun> run;
     Owned<LogTraces> traces;
@@ -201,7 +201,6 @@ public:
 
 private:
     Program& p_;
-    std::array<plat::CommPort*, 8> ports_;
 };
 
 } // namespace orv

@@ -2,9 +2,7 @@
 
 namespace orv {
 
-using plat::Menu;
-
-LogControls::LogControls(plat::Form& f)
+MainMenus::MainMenus(plat::Form& f)
     : mnuFile(f, "mnuFile", "File"),
       mnuStartMode(mnuFile, "mnuStartMode", "Start in Mode (Password)"),
       mnuStartMode2(mnuFile, "mnuStartMode2", "Start in Mode 2"),
@@ -66,16 +64,24 @@ LogControls::LogControls(plat::Form& f)
       MListePlanning(mnuMListe, "MListePlanning", "planing"),
       MListeStop(mnuMListe, "MListeStop", "Stop"),
       MListeStartAllLE(mnuMListe, "MListeStartAllLE", "Start All LE"),
-      MListeStopAllLE(mnuMListe, "MListeStopAllLE", "Stop All LE"),
-      Picture12(f, "Picture12"),
+      MListeStopAllLE(mnuMListe, "MListeStopAllLE", "Stop All LE")
+{
+}
+
+LoginPanel::LoginPanel(plat::Form& f)
+    : Picture12(f, "Picture12"),
       Picture14(Picture12, "Picture14"),
       Label2(Picture12, "Label2"),
       Label29(Picture12, "Label29"),
       Label30(Picture12, "Label30"),
       Text1(Picture12, "Text1"),
       QuitteProg(Picture12, "QuitteProg"),
-      OkStart(Picture12, "OkStart"),
-      ActiveDesactiveRS232(f, "ActiveDesactiveRS232"),
+      OkStart(Picture12, "OkStart")
+{
+}
+
+MainPanels::MainPanels(plat::Form& f)
+    : ActiveDesactiveRS232(f, "ActiveDesactiveRS232"),
       CommHalOperator(f, "CommHalOperator"),
       Picture22(f, "Picture22"),
       PWIndividuel(f, "PWIndividuel"),
@@ -91,12 +97,16 @@ LogControls::LogControls(plat::Form& f)
       Picture8(f, "Picture8"),
       Picture9(f, "Picture9"),
       Picture6(f, "Picture6"),
-      Picture4(f, "Picture4"),
       Picture3(f, "Picture3"),
       List3(f, "List3"),
       Picture10(f, "Picture10"),
       Picture11(f, "Picture11"),
-      List4(f, "List4"),
+      List4(f, "List4")
+{
+}
+
+LeStrips::LeStrips(plat::Form& f)
+    : Picture4(f, "Picture4"),
       Picture5(f, "Picture5"),
       Label11(f, "Label11"),
       Label15(f, "Label15"),
@@ -114,8 +124,12 @@ LogControls::LogControls(plat::Form& f)
       Label40(f, "Label40"),
       Label41(f, "Label41"),
       Label42(f, "Label42"),
-      Label44(f, "Label44"),
-      Label1(f, "Label1"),
+      Label44(f, "Label44")
+{
+}
+
+WindowLabels::WindowLabels(plat::Form& f, MainPanels& panels)
+    : Label1(f, "Label1"),
       Label3(f, "Label3"),
       Label5(f, "Label5"),
       Label6(f, "Label6"),
@@ -139,15 +153,15 @@ LogControls::LogControls(plat::Form& f)
       Label48(f, "Label48"),
       Label49(f, "Label49"),
       Label50(f, "Label50"),
-      Label55(Picture3, "Label55"),   // inside the logger indicator
+      Label55(panels.Picture3, "Label55"),   // inside the logger indicator
       Label66(f, "Label66"),
       Label68(f, "Label68"),
       Label70(f, "Label70"),
       Label71(f, "Label71"),
-      Label72(Picture6.add(0), "Label72"),   // inside selector box 0
+      Label72(panels.Picture6.add(0), "Label72"),   // inside selector box 0
       Label73(f, "Label73"),
       Label74(f, "Label74"),
-      Label75(Picture6.add(1), "Label75"),   // inside selector box 1
+      Label75(panels.Picture6.add(1), "Label75"),   // inside selector box 1
       Label76(f, "Label76"),
       Label79(f, "Label79"),
       Line4(f, "Line4"),
@@ -169,8 +183,12 @@ LogControls::LogControls(plat::Form& f)
       Line8(f, "Line8"),
       Line9(f, "Line9"),
       Line15(f, "Line15"),
-      Line17(f, "Line17"),
-      Timer1(f, "Timer1", 100),
+      Line17(f, "Line17")
+{
+}
+
+LogTimers::LogTimers(plat::Form& f)
+    : Timer1(f, "Timer1", 100),
       Timer2(f, "Timer2", 200),
       Timer3(f, "Timer3", 10),
       Timer4(f, "Timer4", 500),
@@ -242,6 +260,14 @@ LogControls::LogControls(plat::Form& f)
       Timer70(f, "Timer70", 200),
       Timer71(f, "Timer71", 300),
       ParamReadTimer(f, "ParamReadTimer", 0)
+{
+}
+
+// The bases are built in the order of the window's design: it gives the
+// controls their stacking (and keyboard) order. What the design adds to the
+// control arrays comes after every control.
+LogControls::LogControls(plat::Form& f)
+    : MainMenus(f), LoginPanel(f), MainPanels(f), LeStrips(f), WindowLabels(f, *this), LogTimers(f)
 {
     Label2.add(1, &Picture12);
     Label29.add(6, &Picture12);

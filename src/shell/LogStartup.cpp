@@ -50,12 +50,12 @@ void Log::Timer1_Timer()
     });
     step([&] { startupSoftwareSettings(p); });                                 // 6
     step([&] { makeDataFolder(p, QStringLiteral("Datalogger")); });           // 7
-    step([&] { TitreListeParam(); });                                          // 8
+    step(startup.TitreListeParam);                                             // 8
     step([&] { s.common->SelectedLE = 1; });                                           // 9
     step([&] { for (int i = 0; i < 8; ++i) s.request->EnableCooling[i] = 0; });        // 10
     step([&] { ColorTempSelect(); });                                          // 11
     step(startup.ClearSelectedLE);                                             // 12
-    step([&] { GrilleScreen(); });                                             // 13
+    step(startup.GrilleScreen);                                                // 13
     step([&] {                                                                 // 14
         mnuScroll.setChecked(true);
         mnuFunctions.setVisible(true);
@@ -77,7 +77,7 @@ void Log::Timer1_Timer()
     step(startup.Lfc3Trigger);                                                 // 25
     step(startup.QthState);                                                    // 26
     step(startup.PortFile);                                                    // 27
-    step([&] { ListeIO(); });                                                  // 28
+    step(startup.ListeIO);                                                     // 28
     step(startup.QthThreshold);                                                // 29
     step(startup.LfcAlarm);                                                    // 30
     step(startup.LoggerNs);                                                    // 31

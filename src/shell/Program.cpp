@@ -3,11 +3,16 @@
 #include "platform/TimeSource.h"
 
 #include <cstdlib>
+#include <utility>
 
 namespace orv {
 
-Program::Program(plat::Runtime& rt_)
-    : rt(rt_), Log(rt_, [this] { return std::make_unique<orv::Log>(*this); })
+Program::Program(plat::Runtime& rt_, State state, LogParts parts)
+    : rt(rt_), s(std::move(state)), Log(rt_, [this, parts] {
+          auto log = std::make_unique<orv::Log>(*this);
+          parts(*log, *this);
+          return log;
+      })
 {
 }
 

@@ -16,7 +16,17 @@ class Log;
 
 class Program {
 public:
+    // The whole program on run-time rt: every subsystem's state, and every
+    // subsystem's part in each main window it builds. Defined by the
+    // program's assembly (src/app/Assembly.cpp), the one place that knows
+    // every subsystem; the program, its tools and tests link it.
     explicit Program(plat::Runtime& rt);
+    // Builds the subsystems' parts of main window `log`, once the window's
+    // own part stands.
+    using LogParts = void (*)(orv::Log& log, Program& p);
+    // The program on run-time rt with state `state`; each main window it
+    // builds gets its subsystems' parts from `parts`.
+    Program(plat::Runtime& rt, State state, LogParts parts);
     ~Program();
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
@@ -68,5 +78,9 @@ private:
     };
     std::map<std::type_index, std::unique_ptr<HolderBase>> slots_;
 };
+
+// The main window as a window (its place, size, showing), for a file that
+// needs no more of it; reaching it loads the window.
+plat::Form& logForm(Program& p);
 
 } // namespace orv

@@ -12,6 +12,7 @@ namespace orv {
 struct StartupEntries {
     // link
     std::function<void()> PortFile;            // ParamComx2.ini (only created)
+    std::function<void()> ListeIO;             // the I/O monitor's names of the 32 frame positions
     // alarms
     std::function<void()> AlarmChoices;        // the alarm switches as the settings hold them
     std::function<void()> QthState;            // StatusHalogen.ini
@@ -20,11 +21,13 @@ struct StartupEntries {
     std::function<void()> ShtThreshold;        // SHTConsigne.ini
     std::function<void()> ShtState;            // SHTPCStatusHal.ini
     // parameters
+    std::function<void()> TitreListeParam;     // the parameter titles and the working copy's defaults
     std::function<void()> ClearSelectedLE;     // the parameter window's "Selected LE" caption blank
     std::function<void()> Coefficients;        // Coefficients2.ini
     std::function<void()> ParamCopy;           // ParamSt.ini
     std::function<void()> ParamBounds;         // ParamMin / ParamMax of every entry
     // traces
+    std::function<void()> GrilleScreen;        // the separator grid of the trace panels
     std::function<void()> IoListHidden;        // the I/O list panel starts hidden
     std::function<void()> LoggerNs;            // NS.ini (only created)
     std::function<void()> LoggerTypeFile;      // TypeFile.ini (only created)

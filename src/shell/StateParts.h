@@ -36,7 +36,10 @@ struct SchedulerState;
 struct ParametersState;
 struct AlarmsState;
 // Each defined in the file of its part (shell/StateParts.cpp for the shared
-// parts, src/<subsystem>/<Name>State.cpp for a subsystem's own).
+// parts, shell/ShellState.cpp for the shell's own). A subsystem above the
+// shell declares and defines its own factory with its state
+// (src/<subsystem>/<Name>State.h); the program's assembly (src/app) fills
+// those parts in.
 Owned<CommonState> makeCommonState();
 Owned<LinkStatus> makeLinkStatus();
 Owned<LinkRequest> makeLinkRequest();
@@ -46,12 +49,6 @@ Owned<ParametersShared> makeParametersShared();
 Owned<TracesShared> makeTracesShared();
 Owned<AlarmsShared> makeAlarmsShared();
 Owned<ShellState> makeShellState();
-Owned<LinkState> makeLinkState();
-Owned<RunState> makeRunState();
-Owned<TracesState> makeTracesState();
-Owned<SchedulerState> makeSchedulerState();
-Owned<ParametersState> makeParametersState();
-Owned<AlarmsState> makeAlarmsState();
 
 struct State {
     Owned<CommonState> common = makeCommonState();
@@ -64,12 +61,14 @@ struct State {
     Owned<AlarmsShared> alarmsShared = makeAlarmsShared();
 
     Owned<ShellState> shell = makeShellState();
-    Owned<LinkState> link = makeLinkState();
-    Owned<RunState> run = makeRunState();
-    Owned<TracesState> traces = makeTracesState();
-    Owned<SchedulerState> scheduler = makeSchedulerState();
-    Owned<ParametersState> parameters = makeParametersState();
-    Owned<AlarmsState> alarms = makeAlarmsState();
+    // Filled in by the program's assembly, in this order, right after the
+    // parts above (src/app/Assembly.cpp).
+    Owned<LinkState> link;
+    Owned<RunState> run;
+    Owned<TracesState> traces;
+    Owned<SchedulerState> scheduler;
+    Owned<ParametersState> parameters;
+    Owned<AlarmsState> alarms;
 };
 
 // BaseFolder & "\" & name.

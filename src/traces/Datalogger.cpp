@@ -2,6 +2,8 @@
 // with the file-name dialog and the existing-file panel, the channel, type,
 // separator and period choices, and START.
 
+#include "shell/LogTimers.h"
+#include "shell/MainMenus.h"
 #include "traces/Datalogger.h"
 
 #include "platform/Dialogs.h"
@@ -9,7 +11,6 @@
 #include "platform/LineFile.h"
 #include "platform/SeqFile.h"
 #include "platform/TimeSource.h"
-#include "shell/Log.h"
 #include "shell/Program.h"
 #include "shell/State.h"
 #include "traces/InterCMD1.h"
@@ -220,11 +221,12 @@ void Datalogger::Activation_Click()
         Activation.setCaption(QStringLiteral("Press to START"));
         return;
     }
-    Log& log = *p_.Log;
-    log.Timer42.setInterval(MinuteTicks);
-    log.Timer42.setEnabled(true);
-    log.mnuCreateDataLogger.setChecked(true);
-    log.mnuOffDataLogger.setChecked(false);
+    LogTimers& timers = logTimers(p_);
+    timers.Timer42.setInterval(MinuteTicks);
+    timers.Timer42.setEnabled(true);
+    MainMenus& menus = mainMenus(p_);
+    menus.mnuCreateDataLogger.setChecked(true);
+    menus.mnuOffDataLogger.setChecked(false);
     Timer12.setEnabled(true);
     Activation.setBackColor(plat::ButtonFace);
     Activation.setCaption(QStringLiteral("Press to START"));

@@ -3,11 +3,13 @@
 // plot timer only while the LE is out of phase 0 and its link is not
 // declared lost, and shows the QTH items by the QTH option; it parks while
 // it has nothing to change.
+#include "shell/LogTimers.h"
+#include "shell/MainMenus.h"
+#include "shell/MainPanels.h"
 #include "traces/TracesState.h"
 #include "traces/LogTraces.h"
 
 #include "shell/LinkStatus.h"
-#include "shell/Log.h"
 #include "shell/ParamLogicielVB.h"
 #include "shell/Program.h"
 #include "traces/TraceInstances.h"
@@ -20,7 +22,7 @@ void LogTraces::mnuScroll_Click()
 {
     TracesState& t = *p.s.traces;
     const bool on = t.ScrollFlag != 0;
-    L.mnuScroll.setChecked(on);
+    mainMenus(L).mnuScroll.setChecked(on);
     t.ScrollFlag = on ? 0 : 1;
 }
 
@@ -32,7 +34,7 @@ void LogTraces::mnuFrozen_Click()
     const int le = paneCommandLE();
     const bool freeze = t.FrozenFlag == 0;
     if (le < LeCount) t.FrozenLE[le] = freeze ? 1 : 0;
-    L.mnuFrozen.setChecked(freeze);
+    mainMenus(L).mnuFrozen.setChecked(freeze);
     t.FrozenFlag = freeze ? 1 : 0;
 }
 
@@ -41,7 +43,7 @@ void LogTraces::mnuAutoSaveScreen_Click()
 {
     TracesState& t = *p.s.traces;
     t.AutoSaveFlag = t.AutoSaveFlag == 0 ? 1 : 0;
-    L.mnuAutoSaveScreen.setChecked(t.AutoSaveFlag != 0);
+    mainMenus(L).mnuAutoSaveScreen.setChecked(t.AutoSaveFlag != 0);
 }
 
 // What the gate makes of one LE's plot timer: on while the LE is out of
@@ -51,7 +53,7 @@ std::optional<bool> LogTraces::gatedPlotTimer(const TraceInstance& row) const
 {
     const State& s = p.s;
     if (s.status->PhaseLP[row.le] != 0) return s.status->FlagCommPerdue[row.le] != 1;
-    if (row.wholeAreaPane && L.mnuMonoEcran.checked()) return std::nullopt;
+    if (row.wholeAreaPane && mainMenus(L).mnuMonoEcran.checked()) return std::nullopt;
     return false;
 }
 
@@ -64,13 +66,13 @@ std::optional<bool> LogTraces::gatedPlotTimer(const TraceInstance& row) const
 void LogTraces::Timer56_Timer()
 {
     const bool qth = p.form<ParamLogicielVB>()->QTHFunctions();
-    L.mnuHalogen.setVisible(qth);
-    if (!qth) L.CommHalOperator.setVisible(false);
+    mainMenus(L).mnuHalogen.setVisible(qth);
+    if (!qth) mainPanels(L).CommHalOperator.setVisible(false);
     for (const TraceInstance& row : traceInstances())
-        if (const std::optional<bool> on = gatedPlotTimer(row)) (L.*row.plotTimer).setEnabled(*on);
-    L.mnuAlarmHalogen.setVisible(p.form<ParamLogicielVB>()->QTHFunctions());
+        if (const std::optional<bool> on = gatedPlotTimer(row)) (logTimers(L).*row.plotTimer).setEnabled(*on);
+    mainMenus(L).mnuAlarmHalogen.setVisible(p.form<ParamLogicielVB>()->QTHFunctions());
     settings_ = &p.form<ParamLogicielVB>();
-    L.Timer56.parkWhile([this] { return gateSettled(); });
+    logTimers(L).Timer56.parkWhile([this] { return gateSettled(); });
 }
 
 // Whether a tick of the gate would change nothing; it would load the
@@ -81,11 +83,12 @@ bool LogTraces::gateSettled() const
     const ParamLogicielVB* settings = settings_->ifLoaded();
     if (!settings) return false;
     const bool qth = settings->QTHFunctions();
-    if (L.mnuHalogen.visible() != qth || L.mnuAlarmHalogen.visible() != qth) return false;
-    if (!qth && L.CommHalOperator.visible()) return false;
+    const MainMenus& menus = mainMenus(L);
+    if (menus.mnuHalogen.visible() != qth || menus.mnuAlarmHalogen.visible() != qth) return false;
+    if (!qth && mainPanels(L).CommHalOperator.visible()) return false;
     for (const TraceInstance& row : traceInstances()) {
         const std::optional<bool> on = gatedPlotTimer(row);
-        if (on && (L.*row.plotTimer).enabled() != *on) return false;
+        if (on && (logTimers(L).*row.plotTimer).enabled() != *on) return false;
     }
     return true;
 }

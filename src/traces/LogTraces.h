@@ -5,6 +5,7 @@
 
 #include "platform/Color.h"
 #include "platform/Control.h"
+#include "shell/Owned.h"
 
 #include <optional>
 
@@ -91,5 +92,9 @@ private:
     Log& L;
     Program& p;
 };
+
+// Builds this part of main window `log`; the program's assembly (src/app)
+// calls it right after the main window's own part is built.
+Owned<LogTraces> makeLogTraces(Log& log, Program& p);
 
 } // namespace orv

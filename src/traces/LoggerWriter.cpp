@@ -7,7 +7,9 @@
 #include "link/SetPointFile.h"
 #include "platform/SeqFile.h"
 #include "shell/LinkStatus.h"
-#include "shell/Log.h"
+#include "shell/LogTimers.h"
+#include "shell/MainMenus.h"
+#include "shell/MainPanels.h"
 #include "shell/ParamLogicielVB.h"
 #include "shell/Program.h"
 #include "shell/RunShared.h"
@@ -79,19 +81,19 @@ void writeRow(Program& p, int le, plat::SeqFile& file, const logger::Columns& co
 // The writer is stopped at start (interval 0); START gives Timer42 its minute.
 void LogTraces::wireLogger()
 {
-    L.Timer42.setInterval(0);
-    L.Timer43.setInterval(400);
-    L.Timer42.onTimer = [this] { Timer42_Timer(); };
-    L.Timer43.onTimer = [this] { Timer43_Timer(); };
-    L.mnuCreateDataLogger.onClick = [this] { mnuCreateDataLogger_Click(); };
-    L.mnuOffDataLogger.onClick = [this] { mnuOffDataLogger_Click(); };
+    logTimers(L).Timer42.setInterval(0);
+    logTimers(L).Timer43.setInterval(400);
+    logTimers(L).Timer42.onTimer = [this] { Timer42_Timer(); };
+    logTimers(L).Timer43.onTimer = [this] { Timer43_Timer(); };
+    mainMenus(L).mnuCreateDataLogger.onClick = [this] { mnuCreateDataLogger_Click(); };
+    mainMenus(L).mnuOffDataLogger.onClick = [this] { mnuOffDataLogger_Click(); };
 }
 
 void LogTraces::Timer42_Timer()
 {
     TracesState& t = *p.s.traces;
     if (t.LoggerCountdown != 0) {
-        L.Timer42.setInterval(MinuteTicks);
+        logTimers(L).Timer42.setInterval(MinuteTicks);
         --t.LoggerCountdown;
         return;
     }
@@ -138,22 +140,22 @@ void LogTraces::LoggerPass()
     }
 
     ++t.LoggerPassCounter;
-    L.Picture3.setBackColor(FlashRed);
-    L.Picture3.setVisible(true);
-    L.Timer43.setEnabled(true);
+    mainPanels(L).Picture3.setBackColor(FlashRed);
+    mainPanels(L).Picture3.setVisible(true);
+    logTimers(L).Timer43.setEnabled(true);
 }
 
 // Ends the flash; while LE-1 runs, a dotted red mark at the top of its pane
 // on the column its trace has reached.
 void LogTraces::Timer43_Timer()
 {
-    L.Picture3.setBackColor(IndicatorLavender);
+    mainPanels(L).Picture3.setBackColor(IndicatorLavender);
     if (p.s.status->PhaseLP[0] == 5) {
-        plat::Canvas& area = L.Picture13.canvas();
+        plat::Canvas& area = mainPanels(L).Picture13.canvas();
         const int x = 7 * p.s.tracesShared->TraceX[0];
         for (int y = 0; y <= 270; y += 3) area.pset(x, y, FlashRed);
     }
-    L.Timer43.setEnabled(false);
+    logTimers(L).Timer43.setEnabled(false);
 }
 
 void LogTraces::mnuCreateDataLogger_Click() { p.form<Datalogger>()->show(); }
@@ -162,10 +164,10 @@ void LogTraces::mnuCreateDataLogger_Click() { p.form<Datalogger>()->show(); }
 // keep their values for the next START.
 void LogTraces::mnuOffDataLogger_Click()
 {
-    L.Timer42.setEnabled(false);
-    L.mnuOffDataLogger.setChecked(true);
-    L.mnuCreateDataLogger.setChecked(false);
-    L.Picture3.setVisible(false);
+    logTimers(L).Timer42.setEnabled(false);
+    mainMenus(L).mnuOffDataLogger.setChecked(true);
+    mainMenus(L).mnuCreateDataLogger.setChecked(false);
+    mainPanels(L).Picture3.setVisible(false);
 }
 
 } // namespace orv

@@ -1,12 +1,12 @@
 #include "traces/TraceInstances.h"
 
-#include "shell/LogControls.h"
+#include "shell/LogTimers.h"
 
 namespace orv {
 
 const std::array<TraceInstance, 8>& traceInstances()
 {
-    using L = LogControls;
+    using L = LogTimers;
     static const std::array<TraceInstance, 8> rows{{
         {0, 1, &L::Timer4, &L::Timer5, 0, 0, 0, 0, 2343, 2107, false, true},
         {1, 2, &L::Timer6, &L::Timer7, 2343, 0, 2343, 0, 4678, 2107, false, false},

@@ -9,14 +9,14 @@
 
 namespace orv {
 
-struct LogControls;
+struct LogTimers;
 
 struct TraceInstance {
     int le;       // LE index 0-7
     int number;   // LE number 1-8
 
-    plat::FormTimer LogControls::*plotTimer;      // 500 ms plot tick (Timer4, 6, 10, 18, 20, 28, 51, 67)
-    plat::FormTimer LogControls::*restartTimer;   // 30 ms one-shot back to column 6 (Timer5, 7, 17, 19, 27, 29, 52, 68)
+    plat::FormTimer LogTimers::*plotTimer;      // 500 ms plot tick (Timer4, 6, 10, 18, 20, 28, 51, 67)
+    plat::FormTimer LogTimers::*restartTimer;   // 30 ms one-shot back to column 6 (Timer5, 7, 17, 19, 27, 29, 52, 68)
 
     // The pane's origin in the multi-screen layout, twips of the trace area:
     // the LE's columns start at x0 and its value scale hangs from y0.

@@ -50,4 +50,7 @@ struct TracesState {
     QString HeureMinute;                 // " <h>h<mm>": time of a strip position (VisualiserImagesHMS.Calcul)
 };
 
+// The part p.s.traces, built by the program's assembly (src/app).
+Owned<TracesState> makeTracesState();
+
 } // namespace orv

@@ -6,6 +6,7 @@
 
 #include "model/Frames.h"
 #include "shell/BoiteDialogue.h"
+#include "shell/MainPanels.h"
 #include "shell/ParamLogicielVB.h"
 #include "support/FakeLE.h"
 #include "support/ProgramFixture.h"
@@ -31,7 +32,7 @@ protected:
 
     void attach()
     {
-        log = &prog->Log.get();
+        log = &mainWindow();
         s = &prog->s;
         for (int le = 0; le < 6; ++le) settings().Check1[le].setValue(1);
     }
@@ -94,7 +95,7 @@ protected:
     QStringList listLines() const
     {
         QStringList out;
-        for (int i = 0; i < log->List4.listCount(); ++i) out << log->List4.list(i);
+        for (int i = 0; i < mainPanels(*log).List4.listCount(); ++i) out << mainPanels(*log).List4.list(i);
         return out;
     }
     QString histo() const { return QString::fromLatin1(readFile("C:\\LightCtl\\Histo.txt")); }

@@ -6,6 +6,8 @@
 #include "alarms/AlarmsState.h"
 #include "alarms/ControlLfcAlarm.h"
 #include "shell/AlarmsShared.h"
+#include "shell/LogTimers.h"
+#include "shell/MainMenus.h"
 
 using namespace orv;
 
@@ -26,7 +28,7 @@ protected:
         w().Check1[0].setValue(1);
         w().VScroll1[0].setValue(50);
         w().VScroll1[1].setValue(200);
-        if (!log->mnuAlarmLFC.checked()) log->mnuAlarmLFC.click();
+        if (!mainMenus(*log).mnuAlarmLFC.checked()) mainMenus(*log).mnuAlarmLFC.click();
         s->alarms->LEActiveAlarm = 0;
     }
     int alarmLines(int n) const { return int(listLines().count(QStringLiteral("LE%1  Alarm LFC ").arg(n))); }
@@ -59,10 +61,10 @@ TEST_F(LfcAlarmTest, ReceptionReportsTheAlarmOncePerLatch)
     report(0, 5, {{LFC, 30}});
     EXPECT_EQ(listLines().last(), "LE1  Alarm LFC ");
     EXPECT_EQ(int(histoMessages().count("LE1  Alarm LFC ")), 1);
-    EXPECT_EQ(log->mnuAlarmLFC.caption(), "LFC *");
+    EXPECT_EQ(mainMenus(*log).mnuAlarmLFC.caption(), "LFC *");
     EXPECT_EQ(box().Label2.caption(), "LE1 LFC");
     EXPECT_TRUE(box().visible());
-    EXPECT_TRUE(log->Timer16.enabled());
+    EXPECT_TRUE(logTimers(*log).Timer16.enabled());
 
     for (int i = 0; i < 5; ++i) {
         t.time.advance(200);

@@ -6,6 +6,7 @@
 #include "alarms/ControlLfcAlarm.h"
 #include "alarms/Halogen.h"
 #include "alarms/SHTPC.h"
+#include "shell/MainMenus.h"
 
 using namespace orv;
 
@@ -15,18 +16,18 @@ class AlarmLifecycleTest : public AlarmTest {};
 
 TEST_F(AlarmLifecycleTest, ClosingByTheUserIsRefusedAndEachMenuShowsOneWindow)
 {
-    log->mnuHalogen.click();
+    mainMenus(*log).mnuHalogen.click();
     EXPECT_TRUE(prog->form<Halogen>()->visible());
     EXPECT_FALSE(prog->form<Halogen>()->unload(plat::FormControlMenu));
     EXPECT_NE(prog->ifLoaded<Halogen>(), nullptr);
 
-    log->mnuLfcControlAlarm.click();
+    mainMenus(*log).mnuLfcControlAlarm.click();
     EXPECT_TRUE(prog->form<ControlLfcAlarm>()->visible());
     EXPECT_FALSE(prog->form<Halogen>()->visible());
     EXPECT_FALSE(prog->form<SHTPC>()->visible());
     EXPECT_FALSE(prog->form<ControlLfcAlarm>()->unload(plat::FormControlMenu));
 
-    log->mnuSHTFenetre.click();
+    mainMenus(*log).mnuSHTFenetre.click();
     EXPECT_TRUE(prog->form<SHTPC>()->visible());
     EXPECT_FALSE(prog->form<ControlLfcAlarm>()->visible());
     EXPECT_FALSE(prog->form<SHTPC>()->unload(plat::FormControlMenu));
@@ -42,10 +43,10 @@ TEST_F(AlarmLifecycleTest, OpeningFromTheMainWindowTakesTheSavedThresholdOrThatO
     writeBaseFile("Consigne.ini", "999\r\n");
     writeBaseFile("SHTConsigne.ini", "64\r\n");
     prog->form<Halogen>()->VScroll1.setValue(12);
-    log->mnuHalogen.click();
+    mainMenus(*log).mnuHalogen.click();
     EXPECT_EQ(prog->form<Halogen>()->VScroll1.value(), 220);   // beyond the slider
     EXPECT_EQ(prog->form<Halogen>()->Label78[4].caption(), "220");
-    log->mnuSHTFenetre.click();
+    mainMenus(*log).mnuSHTFenetre.click();
     EXPECT_EQ(prog->form<SHTPC>()->VScroll1[0].value(), 64);
     EXPECT_EQ(prog->form<SHTPC>()->Label6.caption(), "64");
 }

@@ -6,6 +6,9 @@
 #include "alarms/AlarmsState.h"
 #include "alarms/Halogen.h"
 #include "shell/LinkRequest.h"
+#include "shell/LogTimers.h"
+#include "shell/MainMenus.h"
+#include "shell/MainPanels.h"
 #include "shell/State.h"
 
 #include <functional>
@@ -27,7 +30,7 @@ protected:
         w().mnuLP1Active.click();
         w().Check1[0].setValue(1);
         w().VScroll1.setValue(100);
-        if (!log->mnuAlarmHalogen.checked()) log->mnuAlarmHalogen.click();
+        if (!mainMenus(*log).mnuAlarmHalogen.checked()) mainMenus(*log).mnuAlarmHalogen.click();
         s->request->RelayQTH[0] = 1;
     }
     int count(const QStringList& lines, const QString& text) const { return int(lines.count(text)); }
@@ -60,7 +63,7 @@ TEST_F(QthAlarmTest, ConditionDuringTheFirstThreeSecondsOnlyShowsTheIndicator)
     EXPECT_TRUE(w().Picture5.visible());
     EXPECT_EQ(exchange(0, 5, {{VIS, 99}})[le::pos::RelayAlarm], 0);
     EXPECT_EQ(count(listLines(), "AD0  QTH-Alarm Lamp "), 0);
-    EXPECT_FALSE(log->Timer16.enabled());
+    EXPECT_FALSE(logTimers(*log).Timer16.enabled());
 
     t.time.advance(300);   // armed 3 s after the first tick that saw the run, tested at the next
     EXPECT_EQ(count(listLines(), "AD0  QTH-Alarm Lamp "), 1);
@@ -78,16 +81,16 @@ TEST_F(QthAlarmTest, ReportedOncePerChannelWithTheStopOfAllLEs)
     ASSERT_EQ(count(listLines(), "AD0  QTH-Alarm Lamp "), 1);
 
     EXPECT_EQ(listLines().last(), "AD0  QTH-Alarm Lamp ");
-    EXPECT_EQ(log->List4.foreColor(), plat::colors::Red);
+    EXPECT_EQ(mainPanels(*log).List4.foreColor(), plat::colors::Red);
     EXPECT_EQ(count(histoMessages(), "AD0  QTH-Alarm Lamp "), 1);
     EXPECT_EQ(s->common->HistoCode, "0");
-    EXPECT_EQ(log->mnuAlarmHalogen.caption(), "QTH-Lamp *");
+    EXPECT_EQ(mainMenus(*log).mnuAlarmHalogen.caption(), "QTH-Lamp *");
     EXPECT_EQ(box().Label2.caption(), "LE1 QTH-Lamp");
     EXPECT_EQ(box().Label1.caption(), "Alarm");
     EXPECT_EQ(box().caption(), " Warning !");
     EXPECT_TRUE(box().visible());
     EXPECT_FALSE(box().isModal());
-    EXPECT_TRUE(log->Timer16.enabled());
+    EXPECT_TRUE(logTimers(*log).Timer16.enabled());
     // Every LE from LE-1 to LE-6 gets the alarm relay.
     EXPECT_EQ(exchange(1, 5)[le::pos::RelayAlarm], 1);
 
@@ -149,13 +152,13 @@ TEST_F(QthAlarmTest, NoAlarmUnlessEveryConditionHolds)
 TEST_F(QthAlarmTest, SwitchOffInTheMainWindowHoldsTheRelaysWithoutReport)
 {
     arm();
-    log->mnuAlarmHalogen.click();   // unticks "QTH-Lamps"
-    ASSERT_FALSE(log->mnuAlarmHalogen.checked());
+    mainMenus(*log).mnuAlarmHalogen.click();   // unticks "QTH-Lamps"
+    ASSERT_FALSE(mainMenus(*log).mnuAlarmHalogen.checked());
     report(0, 5, {{VIS, 10}});
     t.time.advance(3500);
     EXPECT_EQ(exchange(0, 5, {{VIS, 10}})[le::pos::RelayAlarm], 1);
     EXPECT_EQ(count(listLines(), "AD0  QTH-Alarm Lamp "), 0);
-    EXPECT_FALSE(log->Timer16.enabled());
+    EXPECT_FALSE(logTimers(*log).Timer16.enabled());
     EXPECT_EQ(s->alarms->AlarmQTHReported[0], 0);
 }
 
@@ -171,7 +174,7 @@ TEST_F(QthAlarmTest, ResetReleasesTheRelaysUntilTheNextTickAndEmptiesTheDialogue
     EXPECT_FALSE(w().Picture5.visible());
     EXPECT_EQ(readFile("C:\\WINDOWS\\Dialogue.txt"), QByteArray("\"\"\r\n"));
     for (int le = 0; le < 6; ++le) EXPECT_EQ(s->request->alarmRelayRequest(le), 0) << le;
-    EXPECT_EQ(log->mnuAlarmHalogen.caption(), "QTH-Lamp *");
+    EXPECT_EQ(mainMenus(*log).mnuAlarmHalogen.caption(), "QTH-Lamp *");
 
     // Condition and arming hold: relays and indicator are back, no new report.
     t.time.advance(100);

@@ -6,6 +6,7 @@
 #include "alarms/Halogen.h"
 #include "alarms/SHTPC.h"
 #include "shell/LinkRequest.h"
+#include "shell/MainMenus.h"
 #include "shell/RunShared.h"
 
 #include <QDir>
@@ -37,7 +38,7 @@ TEST_F(AlarmScreenshotTest, QthWindowInAlarm)
     for (int k = 0; k < 3; ++k) w.Check1[k].setValue(1);
     w.VScroll1.setValue(120);
     s->request->RelayQTH[0] = 1;
-    log->mnuAlarmHalogen.click();
+    mainMenus(*log).mnuAlarmHalogen.click();
     report(0, 5, {{le::pos::VIS, 150}, {le::pos::IR, 90}, {le::pos::RH, 200}});
     t.time.advance(1100);
     ASSERT_TRUE(w.Picture5.visible());
@@ -54,7 +55,7 @@ TEST_F(AlarmScreenshotTest, LfcWindowInAlarm)
     report(0, 5, {{le::pos::LFC, 120}});
     report(1, 5, {{le::pos::LFC, 200}});
     report(2, 0, {{le::pos::LFC, 40}});
-    log->mnuAlarmLFC.click();
+    mainMenus(*log).mnuAlarmLFC.click();
     t.time.advance(1600);   // the blinking line shown
     ASSERT_TRUE(w.Picture5.visible());
     save(w, "alarm_lfc");
@@ -67,7 +68,7 @@ TEST_F(AlarmScreenshotTest, ShtWindowInAlarmOnTheHolderThermometer)
     w.mnuHolderThermo.click();
     w.VScroll1[0].setValue(50);
     s->runShared->MaxTempSHT[0] = 80;
-    log->mnuAlarmPlateau.click();
+    mainMenus(*log).mnuAlarmPlateau.click();
     report(0, 5, {{le::pos::TempSHT, 65}});
     t.time.advance(1600);   // the blinking line shown
     ASSERT_TRUE(w.Picture5.visible());

@@ -5,6 +5,9 @@
 #include "alarms/AlarmFixture.h"
 #include "alarms/AlarmsState.h"
 #include "alarms/SHTPC.h"
+#include "shell/LogTimers.h"
+#include "shell/MainMenus.h"
+#include "shell/MainPanels.h"
 #include "shell/RunShared.h"
 
 using namespace orv;
@@ -23,7 +26,7 @@ protected:
         w().mnuSHTLE1.click();
         w().mnuSHTChannel0.click();
         w().VScroll1[0].setValue(100);
-        if (!log->mnuAlarmPlateau.checked()) log->mnuAlarmPlateau.click();
+        if (!mainMenus(*log).mnuAlarmPlateau.checked()) mainMenus(*log).mnuAlarmPlateau.click();
     }
     int lines(const QString& text) const { return int(listLines().count(text)); }
 };
@@ -44,12 +47,12 @@ TEST_F(ShtAlarmTest, ThresholdItselfIsNoAlarmOneAboveIsReportedOnceUntilReset)
     const QString text = "LE1  Alarm SHT (PC) to 101/255";
     EXPECT_TRUE(w().Picture5.visible());
     EXPECT_EQ(listLines().last(), text);
-    EXPECT_EQ(log->List4.foreColor(), plat::colors::Red);
+    EXPECT_EQ(mainPanels(*log).List4.foreColor(), plat::colors::Red);
     EXPECT_EQ(int(histoMessages().count(text)), 1);
-    EXPECT_EQ(log->mnuAlarmPlateau.caption(), "SHT (FADEC and PC) *");
+    EXPECT_EQ(mainMenus(*log).mnuAlarmPlateau.caption(), "SHT (FADEC and PC) *");
     EXPECT_EQ(box().Label2.caption(), "LE1 SHT (FADEC and PC)");
     EXPECT_TRUE(box().visible());
-    EXPECT_TRUE(log->Timer16.enabled());
+    EXPECT_TRUE(logTimers(*log).Timer16.enabled());
     for (int le : {0, 5}) EXPECT_EQ(exchange(le, 5, {{VIS, 101}})[le::pos::RelayAlarm], 1) << le;
 
     t.time.advance(1000);
@@ -59,7 +62,7 @@ TEST_F(ShtAlarmTest, ThresholdItselfIsNoAlarmOneAboveIsReportedOnceUntilReset)
     w().mnuSHTRAlarm.click();
     EXPECT_EQ(prog->ifLoaded<BoiteDialogue>(), nullptr);
     EXPECT_EQ(s->alarms->AlarmSHTPCReported, 0);
-    EXPECT_EQ(log->mnuAlarmPlateau.caption(), "SHT (FADEC and PC) *");
+    EXPECT_EQ(mainMenus(*log).mnuAlarmPlateau.caption(), "SHT (FADEC and PC) *");
     t.time.advance(100);
     EXPECT_EQ(lines(text), 2);
 
@@ -79,15 +82,15 @@ TEST_F(ShtAlarmTest, OutsidePhaseFiveOrWithTheSwitchOffOnlyPartOfTheAlarm)
     EXPECT_EQ(exchange(0, 4, {{VIS, 150}})[le::pos::RelayAlarm], 0);
     EXPECT_EQ(s->alarms->AlarmSHTPCReported, 0);
 
-    log->mnuAlarmPlateau.click();   // off
+    mainMenus(*log).mnuAlarmPlateau.click();   // off
     report(0, 5, {{VIS, 150}});
     t.time.advance(200);
     EXPECT_EQ(exchange(0, 5, {{VIS, 150}})[le::pos::RelayAlarm], 1);
     EXPECT_EQ(s->alarms->AlarmSHTPCReported, 0);
-    EXPECT_FALSE(log->Timer16.enabled());
+    EXPECT_FALSE(logTimers(*log).Timer16.enabled());
 
     // Ticking the switch later reports at the next tick.
-    log->mnuAlarmPlateau.click();
+    mainMenus(*log).mnuAlarmPlateau.click();
     t.time.advance(100);
     EXPECT_EQ(lines("LE1  Alarm SHT (PC) to 150/255"), 1);
 }

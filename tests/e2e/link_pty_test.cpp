@@ -6,6 +6,7 @@
 #include "client/LeSimProcess.h"
 #include "client/RealProgram.h"
 #include "shell/LinkRequest.h"
+#include "shell/LogPorts.h"
 #include "support/Printing.h"
 
 #include <QFile>
@@ -70,8 +71,8 @@ TEST(LinkPty, EveryMarkedFrameGetsOneAnswerAndAnUnmarkedOneNone)
 
     // The user validates COM1 for LE-1 and COM2 for LE-2.
     rig.validatePorts({{1, 1}, {2, 2}});
-    ASSERT_TRUE(log.MSComm1.portOpen());
-    ASSERT_TRUE(log.MSComm2.portOpen());
+    ASSERT_TRUE(logPorts(log).MSComm1.portOpen());
+    ASSERT_TRUE(logPorts(log).MSComm2.portOpen());
     QFile file(rig.drive.hostPath("C:\\LightCtl\\ParamComx2.ini"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     QByteArray expectedFile = "\"1\"\r\n\"1\"\r\n\"2\"\r\n\"1\"\r\n";

@@ -8,7 +8,10 @@
 #include "model/Frames.h"
 #include "run/RunState.h"
 #include "scheduler/SelectionStart.h"
+#include "shell/LeStrips.h"
 #include "shell/LinkStatus.h"
+#include "shell/LogPorts.h"
+#include "shell/MainPanels.h"
 #include "shell/State.h"
 #include "support/FakeLE.h"
 #include "support/Printing.h"
@@ -41,7 +44,7 @@ public:
 private:
     void beat()
     {
-        if (!log_.MSComm1.portOpen()) return;
+        if (!logPorts(log_).MSComm1.portOpen()) return;
         for (QByteArray in = line_.read(4096); !in.isEmpty(); in = line_.read(4096)) pending_ += in;
         while (pending_.size() >= 34) {
             readRequests_ += uint8_t(pending_[0]) == le::BankReadParam;
@@ -75,13 +78,13 @@ TEST(ParamReadPty, StartLEGoesOnPastAnLEThatNeverSendsItsReadBack)
     qputenv("ORVANE_COM1", le1.device().toLocal8Bit());
 
     rig.validatePorts({{1, 1}, {2, 2}, {3, 3}});
-    ASSERT_TRUE(log.MSComm1.portOpen() && log.MSComm2.portOpen() && log.MSComm3.portOpen());
+    ASSERT_TRUE(logPorts(log).MSComm1.portOpen() && logPorts(log).MSComm2.portOpen() && logPorts(log).MSComm3.portOpen());
     ASSERT_TRUE(waitUntil([&] { return s.status->SynchroRS232[0] == 123 && s.status->SynchroRS232[1] == 123 && s.status->SynchroRS232[2] == 123; }));
 
     // The user picks "Normal" for the three LEs in their labels' pop-up.
     for (int le = 0; le < 3; ++le) {
         rig.dialogs.popupChoices.push_back("MListeNormal");
-        plat::Label& label = log.Label26[le];
+        plat::Label& label = leStrips(log).Label26[le];
         label.raiseMouse(label.onMouseDown, {plat::LeftButton, 0, 300, 120});
     }
     orv::SelectionStart& start = *prog.form<orv::SelectionStart>();
@@ -116,7 +119,7 @@ TEST(ParamReadPty, StartLEGoesOnPastAnLEThatNeverSendsItsReadBack)
     EXPECT_NE(tickAtLe2, tickAtPress);   // the tick ran during LE-1's read
 
     bool red = false;
-    for (int i = 0; i < log.List4.listCount(); ++i) red = red || log.List4.list(i) == "LE1  Parameters could not be read ";
+    for (int i = 0; i < mainPanels(log).List4.listCount(); ++i) red = red || mainPanels(log).List4.list(i) == "LE1  Parameters could not be read ";
     EXPECT_TRUE(red);
     EXPECT_EQ(s.run->ParamReadPending[0], 0);
 

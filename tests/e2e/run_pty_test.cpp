@@ -8,6 +8,7 @@
 #include "run/RunState.h"
 #include "shell/LinkRequest.h"
 #include "shell/LinkStatus.h"
+#include "shell/Log.h"
 #include "shell/ParametersShared.h"
 #include "shell/RunShared.h"
 #include "support/Printing.h"

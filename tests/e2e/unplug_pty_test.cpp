@@ -7,6 +7,9 @@
 #include "client/LeSimProcess.h"
 #include "client/RealProgram.h"
 #include "model/Frames.h"
+#include "shell/LeStrips.h"
+#include "shell/LogPorts.h"
+#include "shell/LogTimers.h"
 #include "shell/RunShared.h"
 #include "support/FakeLE.h"
 #include "support/Printing.h"
@@ -47,7 +50,7 @@ public:
 private:
     void beat()
     {
-        if (!line_ || !log_.MSComm3.portOpen()) return;
+        if (!line_ || !logPorts(log_).MSComm3.portOpen()) return;
         for (QByteArray in = line_->read(4096); !in.isEmpty(); in = line_->read(4096)) pending_ += in;
         while (pending_.size() >= 34) {
             answers_ += pending_.mid(32, 2) == "\r\n";
@@ -106,24 +109,24 @@ TEST(UnplugPty, AnLEPulledAndPutBackComesBackWhileTheOthersLoseNoFrame)
     PlayedLE le3(log);
     le3.plug(std::move(first));
     rig.validatePorts({{1, 1}, {2, 2}, {3, 3}});
-    ASSERT_TRUE(log.MSComm1.portOpen() && log.MSComm2.portOpen() && log.MSComm3.portOpen());
-    ASSERT_TRUE(waitUntil([&] { return le3.answers() >= 3 && log.Label21[2].caption() == "yes"; }));
-    ASSERT_TRUE(waitUntil([&] { return !log.Timer57.enabled() && !log.Timer58.enabled() && !log.Timer59.enabled(); }));
+    ASSERT_TRUE(logPorts(log).MSComm1.portOpen() && logPorts(log).MSComm2.portOpen() && logPorts(log).MSComm3.portOpen());
+    ASSERT_TRUE(waitUntil([&] { return le3.answers() >= 3 && leStrips(log).Label21[2].caption() == "yes"; }));
+    ASSERT_TRUE(waitUntil([&] { return !logTimers(log).Timer57.enabled() && !logTimers(log).Timer58.enabled() && !logTimers(log).Timer59.enabled(); }));
     const int64_t from = rig.time.nowMs();
 
     // Pulled: the program finds the line gone and tries it again and again.
     le3.unplug();
     QFile::remove(le3Link);
-    ASSERT_TRUE(waitUntil([&] { return !log.MSComm3.portOpen(); }));
+    ASSERT_TRUE(waitUntil([&] { return !logPorts(log).MSComm3.portOpen(); }));
     ASSERT_TRUE(waitUntil([&] { return prog.s.runShared->ComptageCOM[2] >= 2; }));
-    EXPECT_FALSE(log.MSComm3.portOpen());
+    EXPECT_FALSE(logPorts(log).MSComm3.portOpen());
 
     // Put back under the same name: the next re-test opens it and LE-3 is answered.
     le3.plug(plugLine());
     const int before = le3.answers();
-    ASSERT_TRUE(waitUntil([&] { return le3.answers() >= before + 3 && log.Label21[2].caption() == "yes"; }));
-    ASSERT_TRUE(waitUntil([&] { return !log.Timer57.enabled() && !log.Timer58.enabled() && !log.Timer59.enabled(); }));
-    EXPECT_EQ(log.Label21[2].caption(), "yes");
+    ASSERT_TRUE(waitUntil([&] { return le3.answers() >= before + 3 && leStrips(log).Label21[2].caption() == "yes"; }));
+    ASSERT_TRUE(waitUntil([&] { return !logTimers(log).Timer57.enabled() && !logTimers(log).Timer58.enabled() && !logTimers(log).Timer59.enabled(); }));
+    EXPECT_EQ(leStrips(log).Label21[2].caption(), "yes");
     EXPECT_LT(prog.s.runShared->ComptageCOM[2], 11);
 
     // LE-1 and LE-2: one answer to every marked frame, and no gap in their frames.

@@ -7,6 +7,7 @@
 #include "link/LinkState.h"
 #include "link/LeInstances.h"
 #include "model/Frames.h"
+#include "shell/Log.h"
 #include "shell/ParamLogicielVB.h"
 #include "shell/SettingsStore.h"
 #include "support/FakeLE.h"
@@ -34,7 +35,7 @@ protected:
     {
         t.time.setWallClock(QDateTime(QDate(2026, 12, 8), QTime(14, 5, 0)));
         startUp();
-        log = &prog->Log.get();
+        log = &mainWindow();
         s = &prog->s;
     }
 

@@ -6,6 +6,7 @@
 #include "link/LeInstances.h"
 #include "model/Frames.h"
 #include "shell/LinkStatus.h"
+#include "shell/Log.h"
 #include "shell/ParamLogicielVB.h"
 #include "support/FakeLE.h"
 #include "support/ProgramFixture.h"
@@ -19,7 +20,7 @@ protected:
     {
         ProgramTest::SetUp();
         startUp();
-        log = &prog->Log.get();
+        log = &mainWindow();
         s = &prog->s;
         for (int le = 0; le < 8; ++le) openPort(le);
         settings().Check2.setValue(0);   // "Normal view"

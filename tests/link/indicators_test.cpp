@@ -4,6 +4,7 @@
 #include "link/LinkState.h"
 #include "link/LogLink.h"
 #include "link/LinkWatchFixture.h"
+#include "shell/Log.h"
 
 using namespace orv;
 

@@ -6,6 +6,7 @@
 #include "parameters/TestsMateriel.h"
 #include "shell/LinkRequest.h"
 #include "shell/LinkStatus.h"
+#include "shell/Log.h"
 #include "shell/State.h"
 
 using namespace orv;

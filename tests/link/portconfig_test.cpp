@@ -7,6 +7,7 @@
 #include "link/LinkState.h"
 #include "link/PortFile.h"
 #include "shell/LinkStatus.h"
+#include "shell/Log.h"
 #include "shell/RunShared.h"
 #include "shell/State.h"
 #include "support/ProgramFixture.h"

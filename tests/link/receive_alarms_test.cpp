@@ -10,6 +10,7 @@
 #include "shell/AlarmsShared.h"
 #include "shell/BoiteDialogue.h"
 #include "shell/LinkStatus.h"
+#include "shell/Log.h"
 #include "shell/RunShared.h"
 #include "shell/State.h"
 #include "support/Pty.h"

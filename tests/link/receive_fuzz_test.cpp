@@ -5,6 +5,7 @@
 #include "link/ReceiveFixture.h"
 #include "link/StampFrame.h"
 #include "shell/LinkStatus.h"
+#include "shell/Log.h"
 
 #include <random>
 

@@ -8,6 +8,7 @@
 #include "parameters/Usures.h"
 #include "shell/LinkRequest.h"
 #include "shell/LinkStatus.h"
+#include "shell/Log.h"
 #include "shell/ParametersShared.h"
 #include "shell/RunShared.h"
 #include "shell/State.h"

@@ -3,6 +3,7 @@
 // released three seconds after start-up.
 #include "link/LinkWatchFixture.h"
 #include "shell/LinkStatus.h"
+#include "shell/Log.h"
 
 using namespace orv;
 

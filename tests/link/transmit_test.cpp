@@ -8,6 +8,7 @@
 #include "parameters/FadecParameters.h"
 #include "shell/LinkRequest.h"
 #include "shell/LinkStatus.h"
+#include "shell/Log.h"
 #include "shell/RunShared.h"
 #include "shell/State.h"
 #include "support/FakeLE.h"

@@ -8,6 +8,7 @@
 #include "link/LogLink.h"
 #include "shell/BoiteDialogue.h"
 #include "shell/LinkStatus.h"
+#include "shell/Log.h"
 #include "shell/RunShared.h"
 #include "shell/State.h"
 

@@ -4,6 +4,7 @@
 // press a control and to read what the program wrote to an LE.
 
 #include "model/Frames.h"
+#include "shell/LeStrips.h"
 #include "shell/ParamLogicielVB.h"
 #include "support/FakeLE.h"
 #include "support/ProgramFixture.h"
@@ -23,7 +24,7 @@ protected:
     {
         plat::MouseArgs a;
         a.button = plat::LeftButton;
-        log->Label26[le].raiseMouse(log->Label26[le].onMouseDown, a);
+        leStrips(*log).Label26[le].raiseMouse(leStrips(*log).Label26[le].onMouseDown, a);
     }
 
     orv::ParamLogicielVB& settings() { return *prog->form<orv::ParamLogicielVB>(); }

@@ -5,6 +5,7 @@
 #include "parameters/Coefficients.h"
 #include "parameters/ParamsFixture.h"
 #include "shell/LinkStatus.h"
+#include "shell/MainMenus.h"
 #include "shell/ParametersShared.h"
 
 using namespace orv;
@@ -17,7 +18,7 @@ class CoefficientsTest : public ParamsTest {
 protected:
     Coefficients& open()
     {
-        log->mnuCoeff.click();
+        mainMenus(*log).mnuCoeff.click();
         t.time.advance(300);   // the table loads 50 ms after the window
         return *prog->form<Coefficients>();
     }
@@ -66,7 +67,7 @@ TEST_F(CoefficientsTest, OpenAndCloseWithoutEditsRewritesTheSameLines)
     EXPECT_EQ(s->paramShared->CoeffLE[coeffIndex(5, 7)], "n/a");
 
     // Closed before its table has loaded: the file keeps its values.
-    log->mnuCoeff.click();
+    mainMenus(*log).mnuCoeff.click();
     t.time.advance(20);
     close();
     EXPECT_EQ(fileLines(), lines);
@@ -161,7 +162,7 @@ TEST_F(CoefficientsTest, QuitSavesTheOpenWindow)
     Coefficients& w = open();
     w.Text1[4].setText("0.8");
     t.dialogs.answers.push_back(plat::mb::Yes);
-    EXPECT_THROW(log->mnuQuit.click(), plat::ProgramEnded);
+    EXPECT_THROW(mainMenus(*log).mnuQuit.click(), plat::ProgramEnded);
     EXPECT_EQ(fileLines().value(4), "0.8");
 }
 

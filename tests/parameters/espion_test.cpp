@@ -5,8 +5,8 @@
 #include "parameters/FadecParameters.h"
 #include "run/RunFixture.h"
 #include "run/RunState.h"
+#include "shell/LeStrips.h"
 #include "shell/LinkStatus.h"
-#include "shell/Log.h"
 #include "shell/RunShared.h"
 #include "shell/State.h"
 
@@ -38,7 +38,7 @@ protected:
     EspionStart& w() { return *prog->form<EspionStart>(); }
     void startRequested()
     {
-        log->Label26[0].setBackColor(plat::colors::Green);
+        leStrips(*log).Label26[0].setBackColor(plat::colors::Green);
         s->status->FadecIO[0][2] = 1;
     }
     void step(int n)
@@ -137,7 +137,7 @@ TEST_F(EspionTest, FollowsOnlyOnceALabelShowedGreenAndOnlyRequestedStarts)
     EXPECT_EQ(w().caption(), "  Debugger startup (Start LE)");
 
     // LE-3's label green: the caption names the selected LE all the same.
-    log->Label26[2].setBackColor(plat::colors::Green);
+    leStrips(*log).Label26[2].setBackColor(plat::colors::Green);
     s->status->FadecIO[0][2] = 0;
     step(3);
     EXPECT_EQ(w().caption(), "  Debugger startup (Start LE)-1)");
@@ -151,7 +151,7 @@ TEST_F(EspionTest, FollowsOnlyOnceALabelShowedGreenAndOnlyRequestedStarts)
     EXPECT_FALSE(w().PrintList1.enabled());   // one line
 
     // Green labels may change again: following goes on.
-    log->Label26[2].setBackColor(plat::ButtonFace);
+    leStrips(*log).Label26[2].setBackColor(plat::ButtonFace);
     step(11);
     EXPECT_EQ(w().List1.listCount(), 2);
     EXPECT_TRUE(w().PrintList1.enabled());

@@ -4,8 +4,8 @@
 #include "parameters/EspionStart.h"
 #include "parameters/HardwareTestsFixture.h"
 #include "run/RunState.h"
+#include "shell/LeStrips.h"
 #include "shell/LinkStatus.h"
-#include "shell/Log.h"
 #include "shell/RunShared.h"
 #include "shell/State.h"
 
@@ -72,7 +72,7 @@ TEST_F(HardwareTestsTest, ScreenshotOfTheStartUpDebugger)
     s->status->FadecIO[0][10] = 25;
     EspionStart& d = *prog->form<EspionStart>();
     d.show();
-    log->Label26[0].setBackColor(plat::colors::Green);
+    leStrips(*log).Label26[0].setBackColor(plat::colors::Green);
     s->status->FadecIO[0][2] = 1;
     for (int n : {1, 2, 3, 6, 7, 11, 12, 13, 14, 15, 16, 17, 64, 65, 85, 86, 87, 88, 89, 101}) {
         s->status->FadecIO[0][5] = n;

@@ -2,6 +2,7 @@
 // them into the FADEC-parameters window, and the parameter copy ParamSt.ini.
 #include "parameters/FadecParameters.h"
 #include "parameters/ParamTable.h"
+#include "shell/Log.h"
 #include "support/ProgramFixture.h"
 
 using namespace orv;

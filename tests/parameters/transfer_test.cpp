@@ -2,6 +2,7 @@
 // modal window, closed 2 s later, which alone sets TransfertDone.
 #include "parameters/OKTransfert.h"
 #include "shell/LinkStatus.h"
+#include "shell/LogTimers.h"
 #include "shell/ParametersShared.h"
 #include "support/ProgramFixture.h"
 
@@ -13,14 +14,14 @@ protected:
     void SetUp() override
     {
         ProgramTest::SetUp();
-        log = &prog->Log.get();
+        log = &mainWindow();
         t.time.runPending();
     }
     // What a completed transfer does: the text, then Timer44.
     void complete(const QString& text)
     {
         prog->s.status->MessageTransfert = text;
-        log->Timer44.setEnabled(true);
+        logTimers(*log).Timer44.setEnabled(true);
     }
     // The notice's state, watched from inside its modal wait.
     struct Seen {
@@ -58,8 +59,8 @@ TEST_F(TransferTest, NoticeOpensAfter200msAndItsClosingReleasesTheWait)
     EXPECT_EQ(seen.caption, " Warning !");
     EXPECT_TRUE(seen.modal);
     EXPECT_FALSE(prog->form<OKTransfert>().isLoaded());
-    EXPECT_FALSE(log->Timer44.enabled());
-    EXPECT_FALSE(log->Timer45.enabled());
+    EXPECT_FALSE(logTimers(*log).Timer44.enabled());
+    EXPECT_FALSE(logTimers(*log).Timer45.enabled());
 }
 
 TEST_F(TransferTest, ASecondCompletionWhileShownGetsNoNoticeOfItsOwn)
@@ -86,5 +87,5 @@ TEST_F(TransferTest, ASecondCompletionWhileShownGetsNoNoticeOfItsOwn)
     EXPECT_EQ(notices, 1);
     EXPECT_EQ(shownText, "Backup completed successfully ! ");
     EXPECT_EQ(prog->s.paramShared->TransfertDone, 1);
-    EXPECT_FALSE(log->Timer44.enabled());
+    EXPECT_FALSE(logTimers(*log).Timer44.enabled());
 }

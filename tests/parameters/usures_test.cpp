@@ -4,6 +4,7 @@
 #include "parameters/ParamsFixture.h"
 #include "parameters/Usures.h"
 #include "shell/LinkRequest.h"
+#include "shell/MainMenus.h"
 
 using namespace orv;
 
@@ -15,7 +16,7 @@ class UsuresTest : public ParamsTest {
 protected:
     Usures& open()
     {
-        log->mnuArdwUptime.click();
+        mainMenus(*log).mnuArdwUptime.click();
         t.time.advance(250);
         return *prog->form<Usures>();
     }

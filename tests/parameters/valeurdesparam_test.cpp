@@ -4,8 +4,10 @@
 #include "parameters/FadecParameters.h"
 #include "parameters/ParamsFixture.h"
 #include "parameters/ValeurDesParam.h"
+#include "shell/LeStrips.h"
 #include "shell/LinkRequest.h"
 #include "shell/LinkStatus.h"
+#include "shell/MainMenus.h"
 #include "shell/State.h"
 
 using namespace orv;
@@ -18,8 +20,8 @@ protected:
     {
         // The start-mode login leaves this item disabled; a login with
         // maintenance rights offers it.
-        log->mnuVdesParam.setEnabled(true);
-        log->mnuVdesParam.click();
+        mainMenus(*log).mnuVdesParam.setEnabled(true);
+        mainMenus(*log).mnuVdesParam.click();
         t.time.advance(300);
         return *prog->form<ValeurDesParam>();
     }
@@ -61,7 +63,7 @@ TEST_F(ValeurDesParamTest, ReadWithThePortClosedOnlyWarns)
     ValeurDesParam& w = open();
     selectLE(0);
     t.time.advance(2000);
-    const plat::Color before = log->Label26[4].backColor();
+    const plat::Color before = leStrips(*log).Label26[4].backColor();
     for (int le : {4, 7}) {
         t.dialogs.shown.clear();
         w.LireLP_Click(le);
@@ -71,7 +73,7 @@ TEST_F(ValeurDesParamTest, ReadWithThePortClosedOnlyWarns)
         EXPECT_EQ(t.dialogs.shown[0].icon(), int(plat::mb::Exclamation));
     }
     EXPECT_EQ(s->common->SelectedLE, 1);
-    EXPECT_EQ(log->Label26[4].backColor(), before);
+    EXPECT_EQ(leStrips(*log).Label26[4].backColor(), before);
     EXPECT_EQ(s->request->SelectionBank, 0);
 }
 
@@ -84,8 +86,8 @@ TEST_F(ValeurDesParamTest, ReadLE2SelectsItAndListsItsTable)
     fake.takeWritten();
     w.LireLP2.click();
     EXPECT_EQ(s->common->SelectedLE, 2);
-    EXPECT_EQ(log->Label26[1].backColor(), plat::rgb(0x5B, 0xFF, 0x00));
-    EXPECT_EQ(log->Label26[0].backColor(), plat::ButtonFace);
+    EXPECT_EQ(leStrips(*log).Label26[1].backColor(), plat::rgb(0x5B, 0xFF, 0x00));
+    EXPECT_EQ(leStrips(*log).Label26[0].backColor(), plat::ButtonFace);
     EXPECT_EQ(prog->form<FadecParameters>()->Label64.caption(), "Selected LE : 2");
     ASSERT_TRUE(t.time.runUntil([&] { return s->status->ParamStamp[1][26] == 115; }));
     const auto frames = framesWritten(fake);

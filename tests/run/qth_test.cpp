@@ -4,7 +4,8 @@
 #include "run/RunFixture.h"
 #include "run/RunState.h"
 #include "shell/LinkRequest.h"
-#include "shell/Log.h"
+#include "shell/LogPorts.h"
+#include "shell/MainPanels.h"
 
 using namespace orv;
 
@@ -20,7 +21,7 @@ protected:
         for (int le = 0; le < 8; ++le) settings().Check1[le].setValue(0);
         for (int le : les) settings().Check1[le].setValue(1);
     }
-    plat::CommandButton& button() { return log->CommHalOperator; }
+    plat::CommandButton& button() { return mainPanels(*log).CommHalOperator; }
 };
 
 TEST_F(QthTest, SwitchOnRequestsTheActivatedLEsWithAnOpenPort)
@@ -78,7 +79,7 @@ TEST_F(QthTest, SwitchOffClearsEverythingTheButtonServes)
     button().click();
     ASSERT_EQ(s->request->RelayQTH[1], 1);
     activate({});
-    log->MSComm(1).setPortOpen(false);
+    logPorts(*log).MSComm(1).setPortOpen(false);
     s->request->RelayQTH[6] = 1;
 
     button().click();

@@ -7,14 +7,18 @@
 #include "run/RunFixture.h"
 #include "run/RunState.h"
 #include "scheduler/SelectionStart.h"
+#include "shell/LeStrips.h"
 #include "shell/LinkRequest.h"
 #include "shell/LinkStatus.h"
-#include "shell/Log.h"
+#include "shell/LogTimers.h"
+#include "shell/MainMenus.h"
+#include "shell/MainPanels.h"
 #include "shell/RunShared.h"
 #include "shell/ScheduleFlags.h"
 #include "shell/ShellState.h"
 #include "shell/State.h"
 #include "shell/TracesShared.h"
+#include "shell/WindowLabels.h"
 
 #include <QTest>
 
@@ -35,7 +39,7 @@ protected:
     // A mouse press on LE index le's label, as the user makes it.
     void press(int le, int button = plat::LeftButton)
     {
-        plat::Label& label = log->Label26[le];
+        plat::Label& label = leStrips(*log).Label26[le];
         label.raiseMouse(label.onMouseDown, {button, 0, 300, 120});
     }
     // A left press on the LE's label, then `item` chosen in the pop-up.
@@ -58,9 +62,9 @@ protected:
     }
     plat::Menu* item(int mode)
     {
-        plat::Menu* items[7] = {&log->MListeNormal, &log->MListeSymetrique, &log->MListeAsymetrique,
-                                &log->MListePlanning, &log->MListeStop, &log->MListeStartAllLE,
-                                &log->MListeStopAllLE};
+        plat::Menu* items[7] = {&mainMenus(*log).MListeNormal, &mainMenus(*log).MListeSymetrique, &mainMenus(*log).MListeAsymetrique,
+                                &mainMenus(*log).MListePlanning, &mainMenus(*log).MListeStop, &mainMenus(*log).MListeStartAllLE,
+                                &mainMenus(*log).MListeStopAllLE};
         return items[mode - 1];
     }
     // The schedule state that a run-mode item resets, dirtied.
@@ -104,19 +108,19 @@ TEST_F(SelectionTest, PressNormalisesTheSetPointFileAndMovesTheSlider)
             start().modeLabel(le).setCaption(le == c.le ? c.modeLabel : "Normal");
             settings().Check4[le].setValue(std::count(c.lfc2.begin(), c.lfc2.end(), le) ? 1 : 0);
         }
-        log->VScroll1.setValue(130);
+        mainPanels(*log).VScroll1.setValue(130);
 
         press(c.le, plat::RightButton);
 
         EXPECT_EQ(readFile(setPointFile), integerForm(c.file));
         int i = 0;
         for (int v : c.file) {
-            EXPECT_EQ(log->Label15[i].caption(), QString::number(v * 10)) << i;
+            EXPECT_EQ(leStrips(*log).Label15[i].caption(), QString::number(v * 10)) << i;
             EXPECT_EQ(s->runShared->ConsignePWIni[i], v) << i;
             ++i;
         }
-        EXPECT_EQ(log->VScroll1.value(), c.slider);
-        EXPECT_EQ(log->Label3.caption(), QString::number(c.slider * 10));
+        EXPECT_EQ(mainPanels(*log).VScroll1.value(), c.slider);
+        EXPECT_EQ(windowLabels(*log).Label3.caption(), QString::number(c.slider * 10));
     }
 }
 
@@ -126,15 +130,15 @@ TEST_F(SelectionTest, RightPressSelectsFlashesAndClearsWithoutAMenu)
     for (int k = 32; k <= 63; ++k) params.setParamPC(k - 32, "17");
     s->shell->FlagCouleurLE.fill(0);
     s->alarms->AlarmSHTPCReported = 1;
-    log->Label26[2].setBackColor(plat::colors::Orange);   // an earlier press, still orange
+    leStrips(*log).Label26[2].setBackColor(plat::colors::Orange);   // an earlier press, still orange
 
     press(4, plat::RightButton);
 
     EXPECT_EQ(s->common->SelectedLE, 5);
     EXPECT_EQ(s->schedule->Selbin, 4);
     EXPECT_EQ(params.Label64.caption(), "Selected LE : 5");
-    EXPECT_EQ(log->Label66.caption(), "Selected LE = 5");
-    EXPECT_EQ(log->Label1.caption(), "LE5");
+    EXPECT_EQ(windowLabels(*log).Label66.caption(), "Selected LE = 5");
+    EXPECT_EQ(windowLabels(*log).Label1.caption(), "LE5");
     for (int k = 32; k <= 63; ++k) EXPECT_EQ(params.ParamPC(k - 32), "0") << k;
     for (int le = 0; le < 8; ++le) EXPECT_EQ(s->shell->FlagCouleurLE[le], 1) << le;
     EXPECT_EQ(s->alarms->AlarmSHTPCReported, 0);
@@ -142,13 +146,13 @@ TEST_F(SelectionTest, RightPressSelectsFlashesAndClearsWithoutAMenu)
     EXPECT_EQ(readFile(setPointFile), integerForm({50, 50, 50, 50, 50, 50, 50, 50}));
 
     // Orange for one second, then back to the button face (the earlier one too).
-    EXPECT_EQ(log->Label26[4].backColor(), plat::colors::Orange);
+    EXPECT_EQ(leStrips(*log).Label26[4].backColor(), plat::colors::Orange);
     t.time.advance(999);
-    EXPECT_EQ(log->Label26[4].backColor(), plat::colors::Orange);
+    EXPECT_EQ(leStrips(*log).Label26[4].backColor(), plat::colors::Orange);
     t.time.advance(1);
-    EXPECT_EQ(log->Label26[4].backColor(), plat::ButtonFace);
-    EXPECT_EQ(log->Label26[2].backColor(), plat::ButtonFace);
-    EXPECT_FALSE(log->Timer64.enabled());
+    EXPECT_EQ(leStrips(*log).Label26[4].backColor(), plat::ButtonFace);
+    EXPECT_EQ(leStrips(*log).Label26[2].backColor(), plat::ButtonFace);
+    EXPECT_FALSE(logTimers(*log).Timer64.enabled());
 }
 
 TEST_F(SelectionTest, LeftPressOffersTheItemsOfTheLEsMode)
@@ -184,11 +188,11 @@ TEST_F(SelectionTest, LeftPressOffersTheItemsOfTheLEsMode)
 TEST_F(SelectionTest, AMissingSetPointFileStaysMissing)
 {
     t.drive.removeFile(setPointFile);
-    log->VScroll1.setValue(77);
+    mainPanels(*log).VScroll1.setValue(77);
     press(1, plat::RightButton);
     EXPECT_EQ(s->common->SelectedLE, 2);
     EXPECT_FALSE(t.drive.fileExists(setPointFile));
-    EXPECT_EQ(log->VScroll1.value(), 77);
+    EXPECT_EQ(mainPanels(*log).VScroll1.value(), 77);
 }
 
 // The selection rewrites the file: a line that is missing, not a number or
@@ -196,14 +200,14 @@ TEST_F(SelectionTest, AMissingSetPointFileStaysMissing)
 TEST_F(SelectionTest, BadSetPointLinesAreWrittenBackAsFifty)
 {
     writeFile(setPointFile, " 90 \r\nabc\r\n");
-    log->VScroll1.setValue(77);
+    mainPanels(*log).VScroll1.setValue(77);
     press(1, plat::RightButton);
     EXPECT_EQ(readFile(setPointFile), integerForm({90, 50, 50, 50, 50, 50, 50, 50}));
-    EXPECT_EQ(log->VScroll1.value(), 50);
+    EXPECT_EQ(mainPanels(*log).VScroll1.value(), 50);
 
     writeFile(setPointFile, integerForm({90, 200, 60, 50, 50, 50, 50, 50}));
     press(1, plat::RightButton);
-    EXPECT_EQ(log->VScroll1.value(), 50);
+    EXPECT_EQ(mainPanels(*log).VScroll1.value(), 50);
     EXPECT_EQ(readFile(setPointFile), integerForm({90, 50, 60, 50, 50, 50, 50, 50}));
 }
 
@@ -215,7 +219,7 @@ TEST_F(SelectionTest, NormalForAnIdleLEStartsTheModeAfresh)
     s->schedule->FlagImages2359 = 1;
     start().strip(2).setBackColor(plat::colors::Yellow);
     start().symTimer(2).setEnabled(true);
-    log->Picture13.canvas().line(4700, 0, 7000, 2100, plat::colors::Red, plat::Canvas::BoxFilled);
+    mainPanels(*log).Picture13.canvas().line(4700, 0, 7000, 2100, plat::colors::Red, plat::Canvas::BoxFilled);
 
     choose(2, "MListeNormal");
 
@@ -233,7 +237,7 @@ TEST_F(SelectionTest, NormalForAnIdleLEStartsTheModeAfresh)
     EXPECT_EQ(s->schedule->CompteursNorm[2] + s->schedule->Compteurs[2] + s->schedule->ComptageTempo[2], 0);
     EXPECT_EQ(s->schedule->FlagTraceNormal[2] + s->schedule->DebutTraceNormalX[2], 0);
     EXPECT_EQ(s->schedule->CompteursSym[2], 3);   // another mode's state stays
-    EXPECT_EQ(log->Picture13.canvas().point(5000, 1000), plat::colors::Black);
+    EXPECT_EQ(mainPanels(*log).Picture13.canvas().point(5000, 1000), plat::colors::Black);
     EXPECT_EQ(s->tracesShared->ScreenLE, 2);
     EXPECT_EQ(s->tracesShared->TraceX[2], 1);
     EXPECT_EQ(w.Label41.caption(), "Sélection en cours :  LE-3");
@@ -327,7 +331,7 @@ TEST_F(SelectionTest, SymmetricOpensTheCycleCountBox)
     EXPECT_EQ(s->schedule->CurseurSymX[5] + s->schedule->FlagCycleSym[5] + s->schedule->CyclesEffectues[5] + s->schedule->Compteurs[5], 0);
     EXPECT_EQ(s->schedule->CurseurSymX[4], 77);
     EXPECT_EQ(s->request->StartStopPC[5], 2);   // "symmetric" leaves the request alone
-    EXPECT_TRUE(log->Timer2.enabled());   // the login panel step runs again
+    EXPECT_TRUE(logTimers(*log).Timer2.enabled());   // the login panel step runs again
     EXPECT_TRUE(w.visible());
 }
 
@@ -339,8 +343,8 @@ TEST_F(SelectionTest, StopEndsTheSchedulesAndStopsTheLE)
     s->schedule->FlagSymBlocage[3] = s->schedule->FlagVerouillage[3] = 1;
     s->runShared->RestSeconds[3] = 50;
     s->schedule->LargeurAttente = 900;
-    log->Picture15.setVisible(true);
-    log->Picture15.canvas().line(0, 0, 1200, 615, plat::colors::Cyan, plat::Canvas::BoxFilled);
+    mainPanels(*log).Picture15.setVisible(true);
+    mainPanels(*log).Picture15.canvas().line(0, 0, 1200, 615, plat::colors::Cyan, plat::Canvas::BoxFilled);
     setMode(3, 1);
     start().symTimer(3).setEnabled(true);
 
@@ -349,8 +353,8 @@ TEST_F(SelectionTest, StopEndsTheSchedulesAndStopsTheLE)
     EXPECT_EQ(s->schedule->StartNorm[3] + s->schedule->StartSym[3] + s->schedule->StartSymStop[3] + s->schedule->StartStop[3], 0);
     EXPECT_EQ(s->schedule->FlagSymBlocage[3] + s->schedule->FlagVerouillage[3], 0);
     EXPECT_EQ(s->runShared->RestSeconds[3], 0);
-    EXPECT_FALSE(log->Picture15.visible());
-    EXPECT_EQ(log->Picture15.canvas().point(1000, 300), plat::colors::Grey);
+    EXPECT_FALSE(mainPanels(*log).Picture15.visible());
+    EXPECT_EQ(mainPanels(*log).Picture15.canvas().point(1000, 300), plat::colors::Grey);
     EXPECT_EQ(s->schedule->LargeurAttente, 0);
     EXPECT_FALSE(start().symTimer(3).enabled());
     EXPECT_EQ(start().Label41.caption(), "Sélection en cours :  LE-4");
@@ -376,11 +380,11 @@ TEST_F(SelectionTest, StopOfAClosedLEWarnsOnceAndLeavesNoRequest)
 // click (or the keys) on "Stop" runs the item once.
 TEST_F(SelectionTest, ARealStopChoiceStopsTheLEOnce)
 {
-    log->show();
+    mainForm().show();
     auto realChoice = [&](int le, TestDialogs::By by) {
         t.dialogs.realPopups.push_back({"MListeStop", by});
-        log->Label26[le].setVisible(true);
-        QTest::mouseClick(log->Label26[le].widget(), Qt::LeftButton, {}, QPoint(10, 5));
+        leStrips(*log).Label26[le].setVisible(true);
+        QTest::mouseClick(leStrips(*log).Label26[le].widget(), Qt::LeftButton, {}, QPoint(10, 5));
     };
     openPort(3);
     s->status->PhaseLP[3] = 5;
@@ -467,7 +471,7 @@ TEST_F(SelectionTest, StopAllAsksEveryLEToStopAndSwitchesTheLampsOff)
         EXPECT_EQ(start().modeLabel(le).backColor(), plat::ButtonFace) << le;
         EXPECT_EQ(s->request->RelayQTH[le], le < 6 ? 0 : 1) << le;
     }
-    EXPECT_EQ(log->CommHalOperator.caption(), "QTH-Start");
+    EXPECT_EQ(mainPanels(*log).CommHalOperator.caption(), "QTH-Start");
     EXPECT_EQ(readFile("C:\\LightCtl\\StartHalogen.ini"), "0\r\n");
     EXPECT_TRUE(t.dialogs.shown.empty());
     EXPECT_EQ(histo(), before);

@@ -3,8 +3,8 @@
 // preset, and the validation into ConsignePW2.ini (lines 7 and 8 kept).
 #include "run/PW6Sliders.h"
 #include "run/RunFixture.h"
+#include "shell/LeStrips.h"
 #include "shell/LinkRequest.h"
-#include "shell/Log.h"
 #include "shell/RunShared.h"
 
 using namespace orv;
@@ -147,9 +147,9 @@ TEST_F(SixSlidersTest, ValidationWritesTheSixAndKeepsLines7And8)
 
     EXPECT_EQ(readFile(file), QByteArray("50\r\n60\r\n70\r\n80\r\n90\r\n130\r\n 110 \r\n120\r\n"));
     for (int i = 0; i < 6; ++i) EXPECT_EQ(s->request->ConsignePW[i], i == 5 ? 130 : 50 + 10 * i) << i;
-    EXPECT_EQ(log->Label15[5].caption(), "1300");
+    EXPECT_EQ(leStrips(*log).Label15[5].caption(), "1300");
     EXPECT_EQ(s->runShared->ConsignePWIni[6], 110);
-    EXPECT_EQ(log->Label15[7].caption(), "1200");
+    EXPECT_EQ(leStrips(*log).Label15[7].caption(), "1200");
     EXPECT_EQ(s->request->ConsignePW[7], 77);   // LE-8 keeps running with its set-point
 
     // A file without lines 7 and 8: they come from the working copy.

@@ -6,7 +6,9 @@
 #include "run/RunFixture.h"
 #include "scheduler/SchedulerState.h"
 #include "scheduler/SelectionStart.h"
+#include "shell/LeStrips.h"
 #include "shell/LinkStatus.h"
+#include "shell/MainPanels.h"
 #include "shell/ParamLogicielVB.h"
 
 #include <QDateTime>
@@ -42,7 +44,7 @@ protected:
     void choose(int le, const QString& item)
     {
         t.dialogs.popupChoices.push_back(item);
-        plat::Label& label = log->Label26[le];
+        plat::Label& label = leStrips(*log).Label26[le];
         label.raiseMouse(label.onMouseDown, {plat::LeftButton, 0, 300, 120});
         t.time.advance(100);   // the window's layout timer writes the mode labels
     }
@@ -63,7 +65,7 @@ protected:
     QStringList eventLines() const
     {
         QStringList out;
-        for (int i = 0; i < log->List4.listCount(); ++i) out << log->List4.list(i);
+        for (int i = 0; i < mainPanels(*log).List4.listCount(); ++i) out << mainPanels(*log).List4.list(i);
         return out;
     }
 };

@@ -7,6 +7,7 @@
 #include "scheduler/RefLevelTrigLFC3.h"
 #include "scheduler/SchedulerFixture.h"
 #include "scheduler/SchedulerState.h"
+#include "shell/LeStrips.h"
 #include "shell/ScheduleFlags.h"
 
 #include <QDir>
@@ -28,13 +29,13 @@ protected:
     void sensor(int le) { settings().Check4[le].setValue(1); }
     void pressLabel37(int le)
     {
-        plat::Label& l = log->Label37[le];
+        plat::Label& l = leStrips(*log).Label37[le];
         l.raiseMouse(l.onMouseDown, {plat::LeftButton, 0, 120, 60});
         t.time.advance(100);
     }
     void pressLabel42(int le)
     {
-        plat::Label& l = log->Label42[le];
+        plat::Label& l = leStrips(*log).Label42[le];
         l.raiseMouse(l.onMouseDown, {plat::LeftButton, 0, 120, 60});
         t.time.advance(100);
     }
@@ -56,7 +57,7 @@ TEST_F(LfcWindowsTest, Lfc2StoresOneLEAndWritesAllEightThenTheNextStartReadsThem
     prog = nullptr;
     makeProgram();
     startUp();
-    log = &prog->Log.get();
+    log = &mainWindow();
     s = &prog->s;
     sensor(2);
     pressLabel37(1);   // no sensor on LE-2: nothing opens
@@ -68,8 +69,8 @@ TEST_F(LfcWindowsTest, Lfc2StoresOneLEAndWritesAllEightThenTheNextStartReadsThem
     EXPECT_TRUE(w->visible());
     EXPECT_EQ(w->Label2.caption(), "3");
     EXPECT_EQ(w->Text1.text(), "0");
-    EXPECT_EQ(w->left(), log->left() + 120 + 6800);
-    EXPECT_EQ(w->top(), log->top() + 60 + 1850 + 2 * 230);
+    EXPECT_EQ(w->left(), mainForm().left() + 120 + 6800);
+    EXPECT_EQ(w->top(), mainForm().top() + 60 + 1850 + 2 * 230);
     w->Command1.click();
     EXPECT_EQ(prog->ifLoaded<RefCapteurLFC2>(), nullptr);
     pressLabel37(2);
@@ -170,14 +171,14 @@ TEST_F(LfcWindowsTest, Lfc3StoresTwoDigitTimesAndKeepsTheOtherLines)
                         "90", "100", "08", "00", "21", "30", "7"};
     writeFile(Lfc3, lines(content));
     sensor(2);
-    log->Label42[2].setCaption("77");
+    leStrips(*log).Label42[2].setCaption("77");
     pressLabel42(2);
     RefLevelTrigLFC3& w = *prog->ifLoaded<RefLevelTrigLFC3>();
     EXPECT_TRUE(w.visible());
     EXPECT_EQ(w.width(), RefLevelTrigLFC3::NarrowWidth);
     EXPECT_EQ(w.Label2.caption(), "3");
     EXPECT_EQ(w.Label4.caption(), "77");
-    EXPECT_EQ(w.left(), log->left() + 12090);
+    EXPECT_EQ(w.left(), mainForm().left() + 12090);
     EXPECT_EQ(w.Text1.text(), "90");
     EXPECT_EQ(w.Text3.text(), "08");
 
@@ -257,7 +258,7 @@ TEST_F(LfcWindowsTest, Lfc3EscapeHidesLikeCancel)
 TEST_F(LfcWindowsTest, ScreenshotsOfBothWindows)
 {
     sensor(0);
-    log->Label42[0].setCaption("76");
+    leStrips(*log).Label42[0].setCaption("76");
     sc->CalLFC2Text[0] = "120";
     pressLabel37(0);
     RefCapteurLFC2& ref = *prog->ifLoaded<RefCapteurLFC2>();

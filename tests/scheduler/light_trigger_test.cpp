@@ -7,6 +7,7 @@
 #include "scheduler/SchedulerFixture.h"
 #include "shell/LinkRequest.h"
 #include "shell/LinkStatus.h"
+#include "shell/Log.h"
 #include "shell/ScheduleFlags.h"
 #include "shell/State.h"
 

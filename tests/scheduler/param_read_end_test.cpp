@@ -5,8 +5,11 @@
 // ticking while the read is pending.
 #include "run/RunState.h"
 #include "scheduler/SchedulerFixture.h"
+#include "shell/LeStrips.h"
 #include "shell/LinkRequest.h"
 #include "shell/LinkStatus.h"
+#include "shell/LogPorts.h"
+#include "shell/MainPanels.h"
 #include "shell/ScheduleFlags.h"
 #include "shell/State.h"
 
@@ -63,7 +66,7 @@ protected:
         case Fault::NoReadBack:
             break;
         case Fault::PortClosed:
-            at(2000, [this] { ASSERT_TRUE(log->MSComm(0).setPortOpen(false)); });
+            at(2000, [this] { ASSERT_TRUE(logPorts(*log).MSComm(0).setPortOpen(false)); });
             break;
         }
     }
@@ -101,18 +104,18 @@ TEST_P(ParamReadEndTest, StartLEGoesOnToTheNextLE)
     ASSERT_GE(le3AskedAt, 0);
     EXPECT_LE(le3AskedAt - pressed, bound() + 10);
     EXPECT_EQ(failLines(), 1);
-    EXPECT_EQ(log->List4.foreColor(), plat::colors::Red);
+    EXPECT_EQ(mainPanels(*log).List4.foreColor(), plat::colors::Red);
     EXPECT_TRUE(histoMessages().contains(CouldNotRead));
     EXPECT_FALSE(histoMessages().contains("LE1  Starting LE "));
     EXPECT_TRUE(histoMessages().contains("LE3  Starting LE "));
-    EXPECT_NE(log->Label26[0].backColor(), plat::colors::Green);
-    EXPECT_EQ(log->Label26[2].backColor(), plat::colors::Green);
+    EXPECT_NE(leStrips(*log).Label26[0].backColor(), plat::colors::Green);
+    EXPECT_EQ(leStrips(*log).Label26[2].backColor(), plat::colors::Green);
     EXPECT_EQ(s->run->ParamReadPending[0], 0);
     EXPECT_FALSE(le3.commands().empty());
 
     // What the user sees: the red line in the main window's event list.
-    log->show();
-    const QImage shot = log->List4.widget()->grab().toImage();
+    mainForm().show();
+    const QImage shot = mainPanels(*log).List4.widget()->grab().toImage();
     ASSERT_FALSE(shot.isNull());
     QDir().mkpath(TEST_OUTPUT_DIR);
     shot.save(QStringLiteral(TEST_OUTPUT_DIR "/param_read_failed_%1.png").arg(GetParam().name));
@@ -137,7 +140,7 @@ TEST_P(ParamReadEndTest, ARestartOfTheTickNeverHoldsTheTick)
     const int64_t restartAt = t.time.nowMs();
     if (GetParam().fault == Fault::PortClosed) {
         ASSERT_EQ(s->run->ParamReadPending[0], 1);
-        at(2000, [this] { ASSERT_TRUE(log->MSComm(0).setPortOpen(false)); });
+        at(2000, [this] { ASSERT_TRUE(logPorts(*log).MSComm(0).setPortOpen(false)); });
     }
 
     // The tick goes on every second while the read is pending: the time it

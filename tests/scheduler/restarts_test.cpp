@@ -4,6 +4,8 @@
 #include "scheduler/SchedulerFixture.h"
 #include "shell/LinkRequest.h"
 #include "shell/LinkStatus.h"
+#include "shell/LogTimers.h"
+#include "shell/MainPanels.h"
 #include "shell/ScheduleFlags.h"
 
 using namespace orv;
@@ -34,7 +36,7 @@ TEST_F(RestartsTest, RestartOnThe61stSecondWithItsLineAndBar)
 {
     failOnce();
     t.time.advance(30000);
-    EXPECT_TRUE(log->Picture15.visible());
+    EXPECT_TRUE(mainPanels(*log).Picture15.visible());
     EXPECT_EQ(s->schedule->LargeurAttente, 30 * 27);
     t.time.advance(30000);
     EXPECT_EQ(s->schedule->LargeurAttente, 1620);
@@ -42,7 +44,7 @@ TEST_F(RestartsTest, RestartOnThe61stSecondWithItsLineAndBar)
     t.time.advance(1000);
     ASSERT_EQ(restartLines().size(), 1);
     EXPECT_EQ(restartLines()[0], " ------> restart  1  (08h01)  LE-4");
-    EXPECT_FALSE(log->Picture15.visible());
+    EXPECT_FALSE(mainPanels(*log).Picture15.visible());
     EXPECT_EQ(s->schedule->LargeurAttente, 0);
     EXPECT_EQ(s->schedule->CompteursNorm[Le], 1);
 }
@@ -67,13 +69,13 @@ TEST_F(RestartsTest, TheFourthStopGivesNoLineAndNoStart)
     ASSERT_EQ(restartLines().size(), 3);
     EXPECT_TRUE(restartLines()[2].startsWith(" ------> restart  3  ("));
     EXPECT_EQ(s->schedule->CompteursNorm[Le], 3);
-    EXPECT_FALSE(log->Picture15.visible());
+    EXPECT_FALSE(mainPanels(*log).Picture15.visible());
 }
 
 TEST_F(RestartsTest, NoRestartAfterTheStopAllSequence)
 {
     settings().Check1[Le].setValue(1);   // an activated LE: its stop is recorded and ends the restarts
-    log->Timer16.setEnabled(true);
+    logTimers(*log).Timer16.setEnabled(true);
     t.time.advance(9000);
     failOnce();
     t.time.advance(62000);
@@ -94,7 +96,7 @@ TEST_F(RestartsTest, ASymmetricLEFailingInItsOnHalfIsRestartedWithoutABar)
     s->status->PhaseLP[sym] = 0;
     t.time.advance(60000);
     EXPECT_TRUE(restartLines().isEmpty());
-    EXPECT_FALSE(log->Picture15.visible());
+    EXPECT_FALSE(mainPanels(*log).Picture15.visible());
     t.time.advance(1000);
     ASSERT_EQ(restartLines().size(), 1);
     EXPECT_TRUE(restartLines()[0].endsWith(")  LE-6"));

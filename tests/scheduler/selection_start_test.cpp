@@ -5,6 +5,7 @@
 // saved off every screen.
 
 #include "scheduler/StripFixture.h"
+#include "shell/Log.h"
 #include "shell/ScheduleFlags.h"
 #include "shell/State.h"
 

@@ -2,7 +2,12 @@
 // an LE in "Stop" left alone, a symmetric LE without a cycle refused once,
 // windows and plannings armed; and an LE whose link goes during its read.
 #include "scheduler/SchedulerFixture.h"
+#include "shell/LeStrips.h"
 #include "shell/LinkRequest.h"
+#include "shell/LogPorts.h"
+#include "shell/LogTimers.h"
+#include "shell/MainMenus.h"
+#include "shell/MainPanels.h"
 #include "shell/ScheduleFlags.h"
 #include "shell/State.h"
 
@@ -66,7 +71,7 @@ TEST_F(StartLETest, NormalLEsStartOneAfterAnotherAndTheOtherModesGoOn)
     EXPECT_EQ(s->schedule->FlagSymBlocage[6], 1);
     EXPECT_EQ(sc->HeureDebutAsym[6], "16");
     EXPECT_EQ(sc->HeureFinAsym[6], "19");
-    EXPECT_EQ(log->Label26[6].backColor(), plat::rgb(0xFF, 0xC0, 0x80));
+    EXPECT_EQ(leStrips(*log).Label26[6].backColor(), plat::rgb(0xFF, 0xC0, 0x80));
     sc->HeuresTransition[6][0] = "17";
     EXPECT_EQ(sc->HeureDebutAsym[6], "16");
 
@@ -83,12 +88,12 @@ TEST_F(StartLETest, AnLEWhoseLinkGoesDuringItsReadIsNotStartedAndTheOthersGoOn)
     choose(0, "MListeNormal");
     choose(2, "MListeNormal");
     le1.model.silence(true);   // LE-1 stops answering: its read never completes
-    at(5000, [&] { ASSERT_TRUE(log->MSComm(0).setPortOpen(false)); });
+    at(5000, [&] { ASSERT_TRUE(logPorts(*log).MSComm(0).setPortOpen(false)); });
 
     start().StartSortie.click();
     EXPECT_EQ(histoMessages(), (QStringList{"LE1  Parameters could not be read ", "LE3  Starting LE "}));
     EXPECT_TRUE(eventLines().contains("LE1  Parameters could not be read "));
-    EXPECT_EQ(log->List4.foreColor(), plat::colors::Red);
+    EXPECT_EQ(mainPanels(*log).List4.foreColor(), plat::colors::Red);
 
     // The tick went on during the wait and goes on after it.
     const QString before = s->common->HeureCourante;
@@ -100,12 +105,12 @@ TEST_F(StartLETest, AsymmetricLE1InSingleScreenDarkensTheTraceAreaForItsRedraw)
 {
     choose(0, "MListeAsymetrique");
     start().StartSortie.click();
-    EXPECT_FALSE(log->Timer71.enabled());   // single screen unticked: nothing drawn
-    log->mnuMonoEcran.setChecked(true);
-    log->Picture13.canvas().line(0, 0, 9340, 4214, plat::colors::White, plat::Canvas::BoxFilled);
+    EXPECT_FALSE(logTimers(*log).Timer71.enabled());   // single screen unticked: nothing drawn
+    mainMenus(*log).mnuMonoEcran.setChecked(true);
+    mainPanels(*log).Picture13.canvas().line(0, 0, 9340, 4214, plat::colors::White, plat::Canvas::BoxFilled);
     start().StartSortie.click();
-    EXPECT_EQ(log->Picture13.canvas().point(4000, 2000), plat::rgb(0, 0, 0x80));
-    EXPECT_TRUE(log->Timer71.enabled());
+    EXPECT_EQ(mainPanels(*log).Picture13.canvas().point(4000, 2000), plat::rgb(0, 0, 0x80));
+    EXPECT_TRUE(logTimers(*log).Timer71.enabled());
 }
 
 } // namespace

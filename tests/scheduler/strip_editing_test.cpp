@@ -3,7 +3,7 @@
 // preview and press in hours and minutes, the selection and the release.
 
 #include "scheduler/RefLevelTrigLFC3.h"
-#include "shell/Log.h"
+#include "shell/LeStrips.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -302,7 +302,7 @@ TEST_F(StripEditingTest, ChoosingPlaningAgainForAnIdleLeRestoresTheDefaults)
     // timer writes the caption 50 ms later.
     auto choosePlaning = [&] {
         t.dialogs.popupChoices.push_back("MListePlanning");
-        plat::Label& label = prog->Log->Label26[0];
+        plat::Label& label = leStrips(*prog).Label26[0];
         label.raiseMouse(label.onMouseDown, {plat::LeftButton, 0, 300, 120});
         t.time.advance(60);
     };

@@ -5,7 +5,6 @@
 
 #include "scheduler/RefLevelTrigLFC3.h"
 #include "scheduler/StripFixture.h"
-#include "shell/Log.h"
 #include "shell/ParamLogicielVB.h"
 #include "shell/ScheduleFlags.h"
 
@@ -108,8 +107,8 @@ TEST_F(StripPointerTest, Le1AsymDefaultsRunTheLfc3WindowsSetUp)
     EXPECT_TRUE(lfc3.Timer1.enabled());
     t.time.advance(60);
     EXPECT_FALSE(lfc3.Timer1.enabled());
-    EXPECT_EQ(lfc3.left(), prog->Log->left() + 12090);
-    EXPECT_EQ(lfc3.top(), prog->Log->top() + 1215);
+    EXPECT_EQ(lfc3.left(), mainForm().left() + 12090);
+    EXPECT_EQ(lfc3.top(), mainForm().top() + 1215);
     EXPECT_EQ(lfc3.Text3.text(), "09");
     EXPECT_EQ(m().StartTestHH, "09");
     EXPECT_EQ(m().StopTestHH, "20");

@@ -4,7 +4,9 @@
 // stays stopped through the next ON half.
 #include "run/RunState.h"
 #include "scheduler/SchedulerFixture.h"
+#include "shell/LeStrips.h"
 #include "shell/LinkRequest.h"
+#include "shell/LogTimers.h"
 #include "shell/ScheduleFlags.h"
 #include "shell/TracesShared.h"
 
@@ -46,15 +48,15 @@ TEST_F(SymCycleTest, ThreeTwoHourCycles)
     EXPECT_EQ(s->request->StartStopPC[Le], 1);
     EXPECT_EQ(cycleLines(), QStringList{"Cycle(s) : 0000001"});
     EXPECT_TRUE(histo().split("\r\n")[histo().split("\r\n").size() - 2].startsWith("  10:00:"));
-    EXPECT_TRUE(log->Timer27.enabled() || s->tracesShared->TraceX[Le] == 6);   // LE-5's own trace restarts
-    EXPECT_FALSE(log->Timer5.enabled());
+    EXPECT_TRUE(logTimers(*log).Timer27.enabled() || s->tracesShared->TraceX[Le] == 6);   // LE-5's own trace restarts
+    EXPECT_FALSE(logTimers(*log).Timer5.enabled());
     EXPECT_EQ(start().Label32.caption(), "1");
 
     runToClock(14, 0, 30);
     EXPECT_EQ(cycleLines(), (QStringList{"Cycle(s) : 0000001", "Cycle(s) : 0000002", "Cycle(s) : 0000003"}));
     EXPECT_EQ(s->request->StartStopPC[Le], 2);
     EXPECT_FALSE(start().Timer8.enabled());
-    EXPECT_EQ(log->Label26[Le].backColor(), plat::ButtonFace);
+    EXPECT_EQ(leStrips(*log).Label26[Le].backColor(), plat::ButtonFace);
     EXPECT_EQ(s->schedule->FlagDemiCycleOff[Le], 1);
 }
 
@@ -63,7 +65,7 @@ TEST_F(SymCycleTest, StopAllKeepsTheLEStoppedThroughTheNextOnHalf)
     arm("3");
     start().Timer8.setInterval(2000);   // the minutes variant: halves of 2 minutes
     runToClock(8, 1, 0);
-    log->Timer16.setEnabled(true);      // an alarm's stop-all, in the ON half
+    logTimers(*log).Timer16.setEnabled(true);      // an alarm's stop-all, in the ON half
     runToClock(8, 1, 10);
     EXPECT_EQ(s->request->StartStopPC[Le], 2);
     runToClock(8, 5, 0);                // the next ON half

@@ -4,6 +4,7 @@
 // START LE button's colour.
 #include "scheduler/SchedulerFixture.h"
 #include "shell/LinkStatus.h"
+#include "shell/MainPanels.h"
 #include "shell/ScheduleFlags.h"
 #include "shell/State.h"
 
@@ -53,7 +54,7 @@ TEST_F(TickTest, ImagesThatCannotBeWrittenAreReportedAndTheStripsStillCleared)
     const QStringList lines = eventLines();
     ASSERT_EQ(lines.size(), 8);
     EXPECT_EQ(lines[0], " Image not saved : C:\\LightCtl\\Images_Traces\\02.03.2026_02.bmp");
-    EXPECT_EQ(log->List4.foreColor(), plat::colors::Red);
+    EXPECT_EQ(mainPanels(*log).List4.foreColor(), plat::colors::Red);
     EXPECT_EQ(start().Picture2.canvas().point(100, 100), start().Picture2.canvas().backColor());
     EXPECT_EQ(s->schedule->FlagImages2359, 1);
 }

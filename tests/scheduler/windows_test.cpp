@@ -3,7 +3,10 @@
 // the first tick of the closing minute, a minute "60" acting as the next
 // full hour, the restarts inside a window and no run the next day.
 #include "scheduler/SchedulerFixture.h"
+#include "shell/LeStrips.h"
 #include "shell/LinkRequest.h"
+#include "shell/LogTimers.h"
+#include "shell/MainPanels.h"
 #include "shell/ScheduleFlags.h"
 
 using namespace orv;
@@ -37,7 +40,7 @@ TEST_F(WindowsTest, AsymmetricWindowRunsOnceBetweenItsTimesWithAtMostThreeRestar
     runToClock(16, 0, 1);
     EXPECT_EQ(s->request->StartStopPC[1], 1);
     EXPECT_EQ(s->schedule->FlagSymEtat[1], 1);
-    EXPECT_EQ(log->Label26[1].backColor(), plat::colors::Green);
+    EXPECT_EQ(leStrips(*log).Label26[1].backColor(), plat::colors::Green);
 
     // The LE stays idle (no link): a restart after each wait, three at most.
     runToClock(16, 4, 10);
@@ -45,10 +48,10 @@ TEST_F(WindowsTest, AsymmetricWindowRunsOnceBetweenItsTimesWithAtMostThreeRestar
     runToClock(16, 4, 12);   // the 252nd tick, counting the start's, restarts
     ASSERT_EQ(restartLines().size(), 1);
     EXPECT_EQ(restartLines()[0], " ------>  restart 1  (16h04)  LE-2");
-    EXPECT_EQ(log->List4.foreColor(), plat::colors::Red);
-    EXPECT_FALSE(log->Picture15.visible());
+    EXPECT_EQ(mainPanels(*log).List4.foreColor(), plat::colors::Red);
+    EXPECT_FALSE(mainPanels(*log).Picture15.visible());
     runToClock(16, 5, 5);
-    EXPECT_TRUE(log->Picture15.visible());   // the next wait is drawn from its 51st second
+    EXPECT_TRUE(mainPanels(*log).Picture15.visible());   // the next wait is drawn from its 51st second
     runToClock(18, 59, 59);
     EXPECT_EQ(restartLines().size(), 3);
     EXPECT_EQ(s->request->StartStopPC[1], 1);
@@ -82,7 +85,7 @@ TEST_F(WindowsTest, PlanningMinute60ActsAsTheNextHourAndTheSecondWindowNeedsTheL
     runToClock(8, 0, 1);
     EXPECT_EQ(s->request->StartStopPC[2], 2);
     EXPECT_EQ(s->schedule->FlagVerouillage[2], 0);
-    EXPECT_EQ(log->Label26[2].backColor(), plat::ButtonFace);
+    EXPECT_EQ(leStrips(*log).Label26[2].backColor(), plat::ButtonFace);
 
     // Unlocked: the second window is not entered.
     setClock(2026, 3, 2, 15, 59, 50);
@@ -122,7 +125,7 @@ TEST_F(WindowsTest, AnLEStoppedByTheStopAllSequenceIsNotRestartedByItsWindow)
     times(2, {"1600", "1900", "2000", "2100"});
     start().StartSortie.click();
     runToClock(16, 0, 5);
-    log->Timer16.setEnabled(true);   // an alarm's stop-all
+    logTimers(*log).Timer16.setEnabled(true);   // an alarm's stop-all
     runToClock(16, 0, 20);
     EXPECT_EQ(s->request->StartStopPC[1], 2);
     EXPECT_EQ(s->request->StartStopPC[2], 2);

@@ -9,6 +9,9 @@
 #include "link/ConfigurationRS232.h"
 #include "platform/Dialogs.h"
 #include "shell/History.h"
+#include "shell/LeStrips.h"
+#include "shell/MainMenus.h"
+#include "shell/MainPanels.h"
 #include "shell/ParamLogicielVB.h"
 #include "shell/RunShared.h"
 #include "shell/SettingsReader.h"
@@ -71,7 +74,7 @@ protected:
     {
         t.dialogs.answers.push_back(plat::mb::Yes);
         try {
-            prog->Log->mnuQuit.click();
+            mainMenus(*prog).mnuQuit.click();
         } catch (const plat::ProgramEnded&) {
         }
         ASSERT_TRUE(t.time.ended());
@@ -103,8 +106,8 @@ public:
     {
         QStringList out;
         for (int i = 0; i < 8; ++i) out << QString::number(s().runShared->ConsignePWIni[i]);
-        for (int i = 0; i < 8; ++i) out << prog->Log->Label15[i].caption();
-        return out << QString::number(prog->Log->VScroll1.value());
+        for (int i = 0; i < 8; ++i) out << leStrips(*prog).Label15[i].caption();
+        return out << QString::number(mainPanels(*prog).VScroll1.value());
     }
     static QStringList setPointsHeld(std::initializer_list<int> values)
     {
@@ -263,7 +266,7 @@ TEST_F(SettingsHistoryTest, OneLinePerFileAndRun)
 {
     startWith("Consigne.ini", lines({"abc"}));
     const QString line = settingsFallbackMessage("Consigne.ini");
-    prog->Log->mnuHalogen.click();   // the menu reads the file again
+    mainMenus(*prog).mnuHalogen.click();   // the menu reads the file again
     EXPECT_EQ(prog->form<Halogen>()->VScroll1.value(), 220);
     EXPECT_EQ(historyLines(line), 1);
     const QString histo = QString::fromLatin1(readFile(Base + "Histo.txt"));

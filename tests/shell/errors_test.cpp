@@ -6,6 +6,7 @@
 #include "shell/BoiteDialogue.h"
 #include "shell/LinkRequest.h"
 #include "shell/LinkStatus.h"
+#include "shell/Log.h"
 #include "shell/MessagesError.h"
 #include "shell/State.h"
 #include "shell/TextTables.h"

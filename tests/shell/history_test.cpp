@@ -7,6 +7,7 @@
 #include "shell/FenQuestion.h"
 #include "shell/Histo.h"
 #include "shell/History.h"
+#include "shell/Log.h"
 #include "shell/ShellState.h"
 #include "shell/State.h"
 #include "support/ProgramFixture.h"

@@ -2,6 +2,7 @@
 // stand, what they read and show at load, and the stacking the login
 // curtain depends on.
 
+#include "shell/Log.h"
 #include "support/ProgramFixture.h"
 
 #include <QWidget>

@@ -3,6 +3,7 @@
 // corner, "Quitt" and the login item.
 
 #include "link/ConfigurationRS232.h"
+#include "shell/Log.h"
 #include "shell/ParamLogicielVB.h"
 #include "shell/SettingsStore.h"
 #include "shell/State.h"

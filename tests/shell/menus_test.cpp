@@ -11,6 +11,7 @@
 #include "parameters/LogParameters.h"
 #include "shell/LinkRequest.h"
 #include "shell/LinkStatus.h"
+#include "shell/Log.h"
 #include "shell/ShellState.h"
 #include "shell/State.h"
 #include "support/ProgramFixture.h"

@@ -11,6 +11,7 @@
 #include "scheduler/RefLevelTrigLFC3.h"
 #include "scheduler/SchedulerState.h"
 #include "shell/LinkRequest.h"
+#include "shell/Log.h"
 #include "shell/ParamLogicielVB.h"
 #include "shell/ParametersShared.h"
 #include "shell/RunShared.h"

@@ -7,6 +7,7 @@
 #include "scheduler/SelectionStart.h"
 #include "shell/BoiteDialogue.h"
 #include "shell/Histo.h"
+#include "shell/Log.h"
 #include "shell/MessagesError.h"
 #include "shell/ParamLogicielVB.h"
 #include "shell/State.h"

@@ -6,6 +6,7 @@
 #include "run/RunState.h"
 #include "shell/LinkRequest.h"
 #include "shell/LinkStatus.h"
+#include "shell/Log.h"
 #include "shell/ParamLogicielVB.h"
 #include "shell/ParametersShared.h"
 #include "shell/RunShared.h"

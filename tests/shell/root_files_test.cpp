@@ -7,6 +7,7 @@
 #include "scheduler/RefLevelTrigLFC3.h"
 #include "scheduler/SchedulerState.h"
 #include "shell/LinkStatus.h"
+#include "shell/Log.h"
 #include "shell/ScheduleFlags.h"
 #include "shell/State.h"
 #include "shell/TracesShared.h"

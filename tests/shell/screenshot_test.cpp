@@ -2,6 +2,7 @@
 // rendered offscreen and saved as a PNG under the build folder for a person
 // to look at (test-output/main_window_mode1.png).
 
+#include "shell/LeStrips.h"
 #include "shell/SettingsStore.h"
 #include "shell/State.h"
 #include "support/ProgramFixture.h"
@@ -23,11 +24,11 @@ TEST_F(ScreenshotTest, MainWindowAfterStartUpWithTwoActiveLEs)
     startUp();
     t.time.advance(4000);   // refreshes and the connect button's 3 s enabling
 
-    orv::Log& w = *prog->Log;
+    plat::Form& w = mainForm();
     ASSERT_EQ(prog->s.common->StartMode, 1);
-    EXPECT_TRUE(w.Picture5[0].visible());
-    EXPECT_TRUE(w.Picture5[1].visible());
-    EXPECT_FALSE(w.Picture5[2].visible());
+    EXPECT_TRUE(leStrips(*prog).Picture5[0].visible());
+    EXPECT_TRUE(leStrips(*prog).Picture5[1].visible());
+    EXPECT_FALSE(leStrips(*prog).Picture5[2].visible());
 
     w.show();
     const QImage image = w.window()->grab().toImage();

@@ -1,6 +1,7 @@
 // The software-settings window: each control's effect on the main window,
 // loading the settings file into it, the two files written on close, the
 // end of the program after ticking the start password, the banner preview.
+#include "shell/Log.h"
 #include "shell/ParamLogicielVB.h"
 #include "shell/ShellState.h"
 #include "shell/State.h"

@@ -12,6 +12,7 @@
 #include "scheduler/RefLevelTrigLFC3.h"
 #include "scheduler/SchedulerState.h"
 #include "scheduler/SelectionStart.h"
+#include "shell/Log.h"
 #include "shell/ParamLogicielVB.h"
 #include "shell/ParametersShared.h"
 #include "shell/RunShared.h"

@@ -9,6 +9,8 @@
 #include "platform/Menu.h"
 #include "platform/PictureBox.h"
 #include "shell/LinkStatus.h"
+#include "shell/MainMenus.h"
+#include "shell/MainPanels.h"
 #include "shell/ParamLogicielVB.h"
 #include "support/ProgramFixture.h"
 #include "support/ProgramWindows.h"
@@ -193,8 +195,8 @@ std::vector<std::string> cutTexts(const char* window, plat::Form& form)
 // whose LE does not answer.
 TEST_F(WindowLayoutTest, ListLinesAndPanelTextsOfEveryWindowFitTheirControls)
 {
-    orv::Log& log = *prog->Log;
-    log.mnuIOListData.click();   // "Read FADEC I/O"
+    orv::Log& log = mainWindow();
+    mainMenus(log).mnuIOListData.click();   // "Read FADEC I/O"
     for (int p : {27, 28, 29}) prog->s.status->FadecIO[0][p] = 200;
     prog->s.status->TachyM[0] = prog->s.status->TachyV1[0] = prog->s.status->TachyV2[0] = 200;
     orv::ConfigurationRS232& ports = *prog->form<orv::ConfigurationRS232>();
@@ -202,20 +204,20 @@ TEST_F(WindowLayoutTest, ListLinesAndPanelTextsOfEveryWindowFitTheirControls)
     ports.Check1[0].setValue(1);
     ports.Command1.click();
     // The pass lists the miss, then the re-test line fills the list beyond its view.
-    ASSERT_TRUE(t.time.runUntil([&] { return log.List3.items().contains(" Re-test ComX full"); }));
-    ASSERT_TRUE(log.List3.list(0).endsWith(" <---  ? ")) << log.List3.list(0).toStdString();
+    ASSERT_TRUE(t.time.runUntil([&] { return mainPanels(log).List3.items().contains(" Re-test ComX full"); }));
+    ASSERT_TRUE(mainPanels(log).List3.list(0).endsWith(" <---  ? ")) << mainPanels(log).List3.list(0).toStdString();
     t.time.advance(500);
-    ASSERT_EQ(log.Picture22.canvas().printedTexts().size(), 32);
+    ASSERT_EQ(mainPanels(log).Picture22.canvas().printedTexts().size(), 32);
 
     for (const ProgramWindow& pw : programWindows()) {
         plat::Form& form = pw.load(*prog);
         layOut(form);
         for (const std::string& c : cutTexts(pw.name, form)) ADD_FAILURE() << c;
-        if (&form != &static_cast<plat::Form&>(log)) form.window()->hide();
+        if (&form != &mainForm()) form.window()->hide();
     }
     // For a person to look at: the I/O panel and the port test list.
     QDir().mkpath(QStringLiteral(TEST_OUTPUT_DIR "/windows"));
-    EXPECT_TRUE(log.window()->grab().save(QStringLiteral(TEST_OUTPUT_DIR "/windows/Log_io_panel_port_test.png")));
+    EXPECT_TRUE(mainForm().window()->grab().save(QStringLiteral(TEST_OUTPUT_DIR "/windows/Log_io_panel_port_test.png")));
 }
 
 } // namespace

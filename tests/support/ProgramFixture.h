@@ -2,7 +2,6 @@
 // A fresh Program on the test run-time, its main window loaded (start-up
 // not yet run: advance the time to run it).
 
-#include "shell/Log.h"
 #include "shell/Program.h"
 #include "support/RuntimeFixture.h"
 
@@ -27,25 +26,17 @@ protected:
         prog = std::make_unique<orv::Program>(t.rt);
     }
 
+    // The main window, loaded when it was not.
+    orv::Log& mainWindow();
+    // The same as a window: its place, size, showing, picture.
+    plat::Form& mainForm();
+
     // Loads the main window and runs start-up (the 100 ms start-up timer).
-    void startUp()
-    {
-        prog->Log.get();
-        t.time.advance(150);
-    }
+    void startUp();
 
     // Opens LE index le's port on in-memory line le + 1, as the port
     // activation sets it up.
-    void openPort(int le)
-    {
-        plat::CommPort& port = prog->Log->MSComm(le);
-        port.setCommPort(le + 1);
-        port.setSettings(QStringLiteral("19200,n,8,1"));
-        port.setHandshaking(1);
-        port.setRThreshold(160);
-        port.setInputLen(160);
-        ASSERT_TRUE(port.setPortOpen(true));
-    }
+    void openPort(int le);
 
     QByteArray readFile(const QString& winPath) const
     {

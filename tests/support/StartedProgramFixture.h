@@ -2,7 +2,6 @@
 // The program after start-up on drive C:\LightCtl, with the main window and
 // the shared state at hand, and fake LEs on in-memory lines on demand.
 
-#include "shell/Log.h"
 #include "shell/State.h"
 #include "support/FakeLE.h"
 #include "support/ProgramFixture.h"
@@ -16,14 +15,7 @@ protected:
     orv::State* s = nullptr;
     std::vector<std::unique_ptr<FakeLE>> fakes;
 
-    void SetUp() override
-    {
-        ProgramTest::SetUp();
-        startUp();
-        log = &prog->Log.get();
-        s = &prog->s;
-        ASSERT_EQ(s->common->BaseFolder, "C:\\LightCtl");
-    }
+    void SetUp() override;
 
     // A fake LE on LE index le's line, its port open.
     FakeLE& addFake(int le)

@@ -3,6 +3,7 @@
 // plot tick on demand, and the colours the traces use.
 
 #include "platform/Canvas.h"
+#include "shell/MainPanels.h"
 #include "shell/ParamLogicielVB.h"
 #include "support/ProgramFixture.h"
 #include "support/StartedProgramFixture.h"
@@ -30,12 +31,12 @@ protected:
         ts = s->traces.get();
     }
 
-    plat::Canvas& area() { return log->Picture13.canvas(); }
+    plat::Canvas& area() { return mainPanels(*log).Picture13.canvas(); }
     plat::Color at(int x, int y) { return area().point(x, y); }
     void fillArea(plat::Color c) { area().line(0, 0, 9340, 4215, c, plat::Canvas::BoxFilled); }
 
     // One tick of LE index le's plot timer.
-    void tick(int le) { log->traces->PlotTimer_Timer(le); }
+    void tick(int le);
 
     void setLFC2Sensor(int le, bool on) { prog->form<orv::ParamLogicielVB>()->Check4[le].setValue(on ? 1 : 0); }
 

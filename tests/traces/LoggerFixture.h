@@ -2,6 +2,7 @@
 // A started program with helpers to work the data logger's set-up window
 // and file-name dialog as a user does.
 
+#include "shell/MainMenus.h"
 #include "traces/TracesState.h"
 #include "shell/ParamLogicielVB.h"
 #include "support/ProgramFixture.h"
@@ -19,7 +20,7 @@ protected:
     }
 
     orv::TracesState& ts() { return *prog->s.traces; }
-    orv::Log& log() { return *prog->Log; }
+    orv::Log& log() { return mainWindow(); }
     QString dataFile(const QString& name) const { return "C:\\LightCtl\\Datalogger\\" + name; }
     bool exists(const QString& winPath) const { return t.drive.fileExists(winPath); }
 
@@ -27,7 +28,7 @@ protected:
     // timer restore the saved choices.
     orv::Datalogger& openWindow()
     {
-        log().mnuCreateDataLogger.click();
+        mainMenus(log()).mnuCreateDataLogger.click();
         orv::Datalogger* w = prog->ifLoaded<orv::Datalogger>();
         EXPECT_NE(w, nullptr);
         t.time.advance(50);

@@ -1,6 +1,9 @@
 // The data logger's set-up window and file-name dialog: the settings files
 // written and restored, the file step (names, existing-file panel, refusals),
 // START's checks and the menu items.
+#include "shell/LogTimers.h"
+#include "shell/MainMenus.h"
+#include "shell/MainPanels.h"
 #include "traces/LoggerFixture.h"
 
 #include "traces/VisualiserImagesHMS.h"
@@ -21,10 +24,10 @@ TEST_F(LoggerTest, StartSavesTheChoicesAndReopeningRestoresThem)
 {
     activate({0});
     startLogger(2, 0, {0, 1, 7, 12}, 6, "run");
-    EXPECT_TRUE(log().Timer42.enabled());
-    EXPECT_EQ(log().Timer42.interval(), 60000);
-    EXPECT_TRUE(log().mnuCreateDataLogger.checked());
-    EXPECT_FALSE(log().mnuOffDataLogger.checked());
+    EXPECT_TRUE(logTimers(log()).Timer42.enabled());
+    EXPECT_EQ(logTimers(log()).Timer42.interval(), 60000);
+    EXPECT_TRUE(mainMenus(log()).mnuCreateDataLogger.checked());
+    EXPECT_FALSE(mainMenus(log()).mnuOffDataLogger.checked());
 
     QStringList expected{" 2 ", "1", "1", "0", "0", "0", "0", "0", "1", "0", "0", "0", "0", "1", "0", "0", "0",
                          "C:\\LightCtl\\Datalogger\\run.txt"};
@@ -73,7 +76,7 @@ TEST_F(LoggerTest, SettingsFilesThatCannotBeWrittenAreSkipped)
     }
     activate({0});
     startLogger(0, 1, {0}, 0, "run");
-    EXPECT_TRUE(log().Timer42.enabled());
+    EXPECT_TRUE(logTimers(log()).Timer42.enabled());
     t.time.advance(60000);
     EXPECT_TRUE(exists(dataFile("run_LE1.txt")));
 }
@@ -177,7 +180,7 @@ TEST_F(LoggerTest, StartRefusesUntilSteps1To3AreDone)
     EXPECT_EQ(t.dialogs.shown.back().icon(), plat::mb::Critical);
     EXPECT_EQ(w.Activation.caption(), "Press to START");
     EXPECT_EQ(w.Activation.backColor(), plat::ButtonFace);
-    EXPECT_FALSE(log().Timer42.enabled());
+    EXPECT_FALSE(logTimers(log()).Timer42.enabled());
     t.time.advance(2000);
     EXPECT_NE(prog->ifLoaded<orv::Datalogger>(), nullptr);
 }
@@ -208,7 +211,7 @@ TEST_F(LoggerTest, StartMovesTheFocusToTheFileStep)
     w.Sel[0].click();
     w.Activation.widget()->setFocus();
     QTest::mouseClick(w.Activation.widget(), Qt::LeftButton);
-    EXPECT_TRUE(log().Timer42.enabled());
+    EXPECT_TRUE(logTimers(log()).Timer42.enabled());
     EXPECT_EQ(w.window()->focusWidget(), w.Command1.widget());
 }
 
@@ -228,11 +231,11 @@ TEST_F(LoggerTest, APeriodClickRestartsTheCountdownAndOffStopsTheWriter)
     EXPECT_EQ(ts().LoggerPeriodReload, 299);
     EXPECT_EQ(w.Label9.caption(), "5 ");
 
-    log().mnuOffDataLogger.click();
-    EXPECT_FALSE(log().Timer42.enabled());
-    EXPECT_TRUE(log().mnuOffDataLogger.checked());
-    EXPECT_FALSE(log().mnuCreateDataLogger.checked());
-    EXPECT_FALSE(log().Picture3.visible());
+    mainMenus(log()).mnuOffDataLogger.click();
+    EXPECT_FALSE(logTimers(log()).Timer42.enabled());
+    EXPECT_TRUE(mainMenus(log()).mnuOffDataLogger.checked());
+    EXPECT_FALSE(mainMenus(log()).mnuCreateDataLogger.checked());
+    EXPECT_FALSE(mainPanels(log()).Picture3.visible());
 }
 
 TEST_F(LoggerTest, ScreenshotsOfTheSetUpWindowAndTheDialog)
@@ -272,7 +275,7 @@ TEST_F(LoggerTest, QuitClosesTheLoggerWindowsAndStopsTheWriter)
     prog->form<orv::VisualiserImagesHMS>()->show();
     const QByteArray before = readFile(dataFile("run_LE1.txt"));
     t.dialogs.answers.push_back(plat::mb::Yes);
-    EXPECT_THROW(log().mnuQuit.click(), plat::ProgramEnded);
+    EXPECT_THROW(mainMenus(log()).mnuQuit.click(), plat::ProgramEnded);
     EXPECT_EQ(prog->ifLoaded<orv::Datalogger>(), nullptr);
     EXPECT_EQ(prog->ifLoaded<orv::VisualiserImagesHMS>(), nullptr);
     EXPECT_EQ(readFile(dataFile("run_LE1.txt")), before);

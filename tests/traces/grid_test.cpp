@@ -1,4 +1,5 @@
 // The trace area's grid and pane blanking on the main window's picture.
+#include "shell/Log.h"
 #include "shell/TracesShared.h"
 #include "support/ProgramFixture.h"
 

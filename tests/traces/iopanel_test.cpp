@@ -1,6 +1,8 @@
 // The I/O list panel: "Read FADEC I/O" shows it at the window's right edge
 // and widens the window, a second use hides it; its pop-up chooses the
 // direction the I/O monitor lists.
+#include "shell/MainMenus.h"
+#include "shell/MainPanels.h"
 #include "shell/TracesShared.h"
 #include "support/TracesFixture.h"
 
@@ -12,44 +14,44 @@ protected:
     {
         plat::MouseArgs a;
         a.button = button;
-        log->Picture22.onMouseDown(a);
+        mainPanels(*log).Picture22.onMouseDown(a);
     }
 };
 
 TEST_F(IOPanelTest, ReadFadecIOShowsThePanelAndWidensTheWindowThenHidesItAgain)
 {
-    ASSERT_EQ(log->width(), 13150);
-    log->Picture22.move(100, 100, 500, 500);
-    log->mnuIOListData.click();
-    EXPECT_TRUE(log->Picture22.visible());
-    EXPECT_EQ(log->Picture22.left(), 11640);
-    EXPECT_EQ(log->Picture22.top(), 3000);
-    EXPECT_EQ(log->Picture22.width(), 3735);
-    EXPECT_EQ(log->Picture22.height(), 7095);
-    EXPECT_EQ(log->width(), 15650);
-    EXPECT_TRUE(log->mnuIOListData.checked());
-    EXPECT_TRUE(log->mnuRFStamptoPC.checked());
-    EXPECT_FALSE(log->mnuRFPCtoStamp.checked());
+    ASSERT_EQ(mainForm().width(), 13150);
+    mainPanels(*log).Picture22.move(100, 100, 500, 500);
+    mainMenus(*log).mnuIOListData.click();
+    EXPECT_TRUE(mainPanels(*log).Picture22.visible());
+    EXPECT_EQ(mainPanels(*log).Picture22.left(), 11640);
+    EXPECT_EQ(mainPanels(*log).Picture22.top(), 3000);
+    EXPECT_EQ(mainPanels(*log).Picture22.width(), 3735);
+    EXPECT_EQ(mainPanels(*log).Picture22.height(), 7095);
+    EXPECT_EQ(mainForm().width(), 15650);
+    EXPECT_TRUE(mainMenus(*log).mnuIOListData.checked());
+    EXPECT_TRUE(mainMenus(*log).mnuRFStamptoPC.checked());
+    EXPECT_FALSE(mainMenus(*log).mnuRFPCtoStamp.checked());
     EXPECT_EQ(s->tracesShared->FlagAffListeIO, 1);
 
-    log->mnuIOListData.click();
-    EXPECT_FALSE(log->Picture22.visible());
-    EXPECT_EQ(log->width(), 13150);
-    EXPECT_FALSE(log->mnuIOListData.checked());
+    mainMenus(*log).mnuIOListData.click();
+    EXPECT_FALSE(mainPanels(*log).Picture22.visible());
+    EXPECT_EQ(mainForm().width(), 13150);
+    EXPECT_FALSE(mainMenus(*log).mnuIOListData.checked());
     EXPECT_EQ(s->tracesShared->FlagAffListeIO, 0);
 }
 
 TEST_F(IOPanelTest, TheDirectionChosenWhileHiddenIsTheOneMarkedAtTheNextShowing)
 {
-    log->mnuRFPCtoStamp.click();
+    mainMenus(*log).mnuRFPCtoStamp.click();
     EXPECT_EQ(s->tracesShared->IOMonitorPCToStamp, 1);
-    log->mnuIOListData.click();
-    EXPECT_TRUE(log->mnuRFPCtoStamp.checked());
-    EXPECT_FALSE(log->mnuRFStamptoPC.checked());
-    log->mnuRFStamptoPC.click();
+    mainMenus(*log).mnuIOListData.click();
+    EXPECT_TRUE(mainMenus(*log).mnuRFPCtoStamp.checked());
+    EXPECT_FALSE(mainMenus(*log).mnuRFStamptoPC.checked());
+    mainMenus(*log).mnuRFStamptoPC.click();
     EXPECT_EQ(s->tracesShared->IOMonitorPCToStamp, 0);
-    EXPECT_TRUE(log->mnuRFStamptoPC.checked());
-    EXPECT_FALSE(log->mnuRFPCtoStamp.checked());
+    EXPECT_TRUE(mainMenus(*log).mnuRFStamptoPC.checked());
+    EXPECT_FALSE(mainMenus(*log).mnuRFPCtoStamp.checked());
 }
 
 TEST_F(IOPanelTest, TheRightButtonOpensTheDirectionMenu)
@@ -65,13 +67,13 @@ TEST_F(IOPanelTest, TheRightButtonOpensTheDirectionMenu)
 
 TEST_F(IOPanelTest, AfterTheFlagIsClearedElsewhereTheNextUseShowsThePanelAgain)
 {
-    log->mnuIOListData.click();
+    mainMenus(*log).mnuIOListData.click();
     s->tracesShared->FlagAffListeIO = 0;   // as closing the hardware tests leaves it
-    log->mnuIOListData.click();
-    EXPECT_TRUE(log->Picture22.visible());
-    EXPECT_EQ(log->width(), 15650);
-    log->mnuIOListData.click();
-    EXPECT_FALSE(log->Picture22.visible());
+    mainMenus(*log).mnuIOListData.click();
+    EXPECT_TRUE(mainPanels(*log).Picture22.visible());
+    EXPECT_EQ(mainForm().width(), 15650);
+    mainMenus(*log).mnuIOListData.click();
+    EXPECT_FALSE(mainPanels(*log).Picture22.visible());
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 // header whenever the columns or the file change under a running logger.
 #include "platform/VbText.h"
 #include "shell/LinkStatus.h"
+#include "shell/MainMenus.h"
+#include "shell/MainPanels.h"
 #include "shell/RunShared.h"
 #include "shell/TracesShared.h"
 #include "traces/LoggerFixture.h"
@@ -50,8 +52,8 @@ TEST_F(WriterTest, FirstPassWritesTheHeaderAndTheNextOneTheRow)
                               "[CNT ];[Date];[Time];[AU  ];[%   ];[" + Degree + "C/F]\r\n \r\n";
     EXPECT_EQ(readFile(dataFile("run_LE1.txt")), header);
     EXPECT_EQ(readFile(dataFile("run_LE3.txt")), header);   // ticked, not running: header only
-    EXPECT_TRUE(log().Picture3.visible());
-    EXPECT_EQ(log().Picture3.backColor(), plat::rgb(255, 0, 0));
+    EXPECT_TRUE(mainPanels(log()).Picture3.visible());
+    EXPECT_EQ(mainPanels(log()).Picture3.backColor(), plat::rgb(255, 0, 0));
 
     t.time.advance(Minute);
     EXPECT_EQ(readFile(dataFile("run_LE1.txt")), header + "1;" + stamp() + ";128;64;31 \r\n");
@@ -88,7 +90,7 @@ TEST_F(WriterTest, PassesComeAtTheChosenPeriod)
         EXPECT_EQ(lines(file).size(), first) << p.minutes;
         t.time.advance(1);
         EXPECT_EQ(lines(file).size(), first + 1) << p.minutes;
-        log().mnuOffDataLogger.click();
+        mainMenus(log()).mnuOffDataLogger.click();
     }
 }
 
@@ -98,7 +100,7 @@ TEST_F(WriterTest, OffThenStartGoesOnCountingWithoutANewHeaderUntilTheLeStarts)
     running(0, 10, 20, 30);
     startLogger(0, 1, {0}, 0, "run");
     t.time.advance(2 * Minute);   // header, row 1
-    log().mnuOffDataLogger.click();
+    mainMenus(log()).mnuOffDataLogger.click();
     t.time.advance(5 * Minute);
     EXPECT_EQ(lines("run_LE1.txt").size(), 5);
 
@@ -209,7 +211,7 @@ TEST_F(WriterTest, EveryFileReadsAsCsvWithTheColumnsOfItsHeader)
         orv::Datalogger& w = openWindow();   // a column less under the running logger
         w.Check1[3].userClick();
         t.time.advance(2 * Minute);
-        log().mnuOffDataLogger.click();
+        mainMenus(log()).mnuOffDataLogger.click();
     }
 
     const char* script = R"(
@@ -248,12 +250,12 @@ TEST_F(WriterTest, TheIndicatorFlashesAndMarksLe1sTraceColumn)
     prog->s.status->FlagCommPerdue[0] = 1;   // LE-1's trace stands still: its plot timer is held
     startLogger(0, 1, {0}, 0, "run");
     atMinute(1);
-    EXPECT_EQ(log().Picture3.backColor(), plat::rgb(255, 0, 0));
-    EXPECT_TRUE(log().Picture3.visible());
+    EXPECT_EQ(mainPanels(log()).Picture3.backColor(), plat::rgb(255, 0, 0));
+    EXPECT_TRUE(mainPanels(log()).Picture3.visible());
     t.time.advance(400);
-    EXPECT_EQ(log().Picture3.backColor(), plat::rgb(192, 192, 255));
-    EXPECT_TRUE(log().Picture3.visible());
-    plat::Canvas& area = log().Picture13.canvas();
+    EXPECT_EQ(mainPanels(log()).Picture3.backColor(), plat::rgb(192, 192, 255));
+    EXPECT_TRUE(mainPanels(log()).Picture3.visible());
+    plat::Canvas& area = mainPanels(log()).Picture13.canvas();
     EXPECT_EQ(area.point(280, 0), plat::colors::Red);
     EXPECT_EQ(area.point(280, 270), plat::colors::Red);
     EXPECT_NE(area.point(280, 600), plat::colors::Red);

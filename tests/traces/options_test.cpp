@@ -3,6 +3,9 @@
 // with a live link, and shows the QTH items by the QTH option; the toggles
 // chosen in the pane's real pop-up.
 #include "shell/LinkStatus.h"
+#include "shell/LogTimers.h"
+#include "shell/MainMenus.h"
+#include "shell/MainPanels.h"
 #include "shell/TracesShared.h"
 #include "support/TracesFixture.h"
 
@@ -17,13 +20,13 @@ TEST_F(OptionsTest, ARunningLEAdvancesOneColumnPer500msUntilIdleAndPausesWhileIt
     s->tracesShared->TraceX[1] = 10;
     s->status->PhaseLP[1] = 5;
     t.time.advance(100);   // the gate enables LE-2's plot timer
-    ASSERT_TRUE(log->Timer6.enabled());
+    ASSERT_TRUE(logTimers(*log).Timer6.enabled());
     t.time.advance(5000);
     EXPECT_EQ(s->tracesShared->TraceX[1], 20);
 
     s->status->FlagCommPerdue[1] = 1;
     t.time.advance(100);
-    EXPECT_FALSE(log->Timer6.enabled());
+    EXPECT_FALSE(logTimers(*log).Timer6.enabled());
     t.time.advance(2000);
     EXPECT_EQ(s->tracesShared->TraceX[1], 20);
     s->status->FlagCommPerdue[1] = 0;
@@ -32,7 +35,7 @@ TEST_F(OptionsTest, ARunningLEAdvancesOneColumnPer500msUntilIdleAndPausesWhileIt
 
     s->status->PhaseLP[1] = 0;
     t.time.advance(100);
-    EXPECT_FALSE(log->Timer6.enabled());
+    EXPECT_FALSE(logTimers(*log).Timer6.enabled());
     const int x = s->tracesShared->TraceX[1];
     t.time.advance(2000);
     EXPECT_EQ(s->tracesShared->TraceX[1], x);
@@ -42,14 +45,14 @@ TEST_F(OptionsTest, AnIdleLE1KeepsItsPlotTimerInTheSingleScreenLayout)
 {
     s->status->PhaseLP[0] = 5;
     t.time.advance(100);
-    ASSERT_TRUE(log->Timer4.enabled());
-    log->mnuMonoEcran.setChecked(true);
+    ASSERT_TRUE(logTimers(*log).Timer4.enabled());
+    mainMenus(*log).mnuMonoEcran.setChecked(true);
     s->status->PhaseLP[0] = 0;
     t.time.advance(300);
-    EXPECT_TRUE(log->Timer4.enabled());
-    log->mnuMonoEcran.setChecked(false);
+    EXPECT_TRUE(logTimers(*log).Timer4.enabled());
+    mainMenus(*log).mnuMonoEcran.setChecked(false);
     t.time.advance(100);
-    EXPECT_FALSE(log->Timer4.enabled());
+    EXPECT_FALSE(logTimers(*log).Timer4.enabled());
 }
 
 TEST_F(OptionsTest, TheQTHOptionShowsAndHidesTheQTHItems)
@@ -57,14 +60,14 @@ TEST_F(OptionsTest, TheQTHOptionShowsAndHidesTheQTHItems)
     auto& settings = *prog->form<orv::ParamLogicielVB>();
     settings.Check5.setValue(1);
     t.time.advance(100);
-    EXPECT_TRUE(log->mnuHalogen.visible());
-    EXPECT_TRUE(log->mnuAlarmHalogen.visible());
-    log->CommHalOperator.setVisible(true);
+    EXPECT_TRUE(mainMenus(*log).mnuHalogen.visible());
+    EXPECT_TRUE(mainMenus(*log).mnuAlarmHalogen.visible());
+    mainPanels(*log).CommHalOperator.setVisible(true);
     settings.Check5.setValue(0);
     t.time.advance(100);
-    EXPECT_FALSE(log->mnuHalogen.visible());
-    EXPECT_FALSE(log->mnuAlarmHalogen.visible());
-    EXPECT_FALSE(log->CommHalOperator.visible());
+    EXPECT_FALSE(mainMenus(*log).mnuHalogen.visible());
+    EXPECT_FALSE(mainMenus(*log).mnuAlarmHalogen.visible());
+    EXPECT_FALSE(mainPanels(*log).CommHalOperator.visible());
 }
 
 // Once the gate has set everything, it stops waking the program; a phase
@@ -73,14 +76,14 @@ TEST_F(OptionsTest, TheQTHOptionShowsAndHidesTheQTHItems)
 TEST_F(OptionsTest, TheGateSleepsWhileNothingChangesAndActsOnTheInstantsOfItsSeries)
 {
     int ticks = 0;
-    const auto gate = log->Timer56.onTimer;
-    log->Timer56.onTimer = [&] {
+    const auto gate = logTimers(*log).Timer56.onTimer;
+    logTimers(*log).Timer56.onTimer = [&] {
         ++ticks;
         gate();
     };
     s->status->PhaseLP[1] = 5;
-    for (int i = 0; i < 100 && !log->Timer6.enabled(); ++i) t.time.advance(1);
-    ASSERT_TRUE(log->Timer6.enabled());
+    for (int i = 0; i < 100 && !logTimers(*log).Timer6.enabled(); ++i) t.time.advance(1);
+    ASSERT_TRUE(logTimers(*log).Timer6.enabled());
     const int64_t tick = t.time.nowMs();   // an instant of the gate's series
     const auto advanceTo = [&](int64_t ms) { t.time.advance(ms - t.time.nowMs()); };
     ticks = 0;
@@ -89,9 +92,9 @@ TEST_F(OptionsTest, TheGateSleepsWhileNothingChangesAndActsOnTheInstantsOfItsSer
     EXPECT_EQ(ticks, 0);
     s->status->PhaseLP[1] = 0;
     advanceTo(tick + 10099);
-    EXPECT_TRUE(log->Timer6.enabled());
+    EXPECT_TRUE(logTimers(*log).Timer6.enabled());
     advanceTo(tick + 10100);
-    EXPECT_FALSE(log->Timer6.enabled());
+    EXPECT_FALSE(logTimers(*log).Timer6.enabled());
     EXPECT_EQ(ticks, 1);
 
     advanceTo(tick + 10100 + 51);
@@ -105,41 +108,41 @@ TEST_F(OptionsTest, TheGateSleepsWhileNothingChangesAndActsOnTheInstantsOfItsSer
 
 TEST_F(OptionsTest, ScrollTogglesItsMarkWhichTheEndOfAPaneReads)
 {
-    EXPECT_TRUE(log->mnuScroll.checked());   // on from start-up
-    log->mnuScroll.click();
-    EXPECT_FALSE(log->mnuScroll.checked());
+    EXPECT_TRUE(mainMenus(*log).mnuScroll.checked());   // on from start-up
+    mainMenus(*log).mnuScroll.click();
+    EXPECT_FALSE(mainMenus(*log).mnuScroll.checked());
     EXPECT_EQ(ts->ScrollFlag, 1);
-    log->mnuScroll.click();
-    EXPECT_TRUE(log->mnuScroll.checked());
+    mainMenus(*log).mnuScroll.click();
+    EXPECT_TRUE(mainMenus(*log).mnuScroll.checked());
     EXPECT_EQ(ts->ScrollFlag, 0);
 }
 
 TEST_F(OptionsTest, OneFrozenToggleServesEveryPane)
 {
     s->tracesShared->ScreenLE = 0;
-    log->mnuFrozen.click();
+    mainMenus(*log).mnuFrozen.click();
     EXPECT_EQ(ts->FrozenLE[0], 1);
-    EXPECT_TRUE(log->mnuFrozen.checked());
+    EXPECT_TRUE(mainMenus(*log).mnuFrozen.checked());
 
     // On LE-2's pane the next use unfreezes (nothing to do there) and
     // clears the mark; LE-1 stays frozen. The use after freezes LE-2.
     s->tracesShared->ScreenLE = 1;
-    log->mnuFrozen.click();
+    mainMenus(*log).mnuFrozen.click();
     EXPECT_EQ(ts->FrozenLE[1], 0);
     EXPECT_EQ(ts->FrozenLE[0], 1);
-    EXPECT_FALSE(log->mnuFrozen.checked());
-    log->mnuFrozen.click();
+    EXPECT_FALSE(mainMenus(*log).mnuFrozen.checked());
+    mainMenus(*log).mnuFrozen.click();
     EXPECT_EQ(ts->FrozenLE[1], 1);
-    EXPECT_TRUE(log->mnuFrozen.checked());
+    EXPECT_TRUE(mainMenus(*log).mnuFrozen.checked());
 }
 
 TEST_F(OptionsTest, AutoSaveOnlyTogglesItsMark)
 {
     fillArea(tr::Red);
-    log->mnuAutoSaveScreen.click();
-    EXPECT_TRUE(log->mnuAutoSaveScreen.checked());
-    log->mnuAutoSaveScreen.click();
-    EXPECT_FALSE(log->mnuAutoSaveScreen.checked());
+    mainMenus(*log).mnuAutoSaveScreen.click();
+    EXPECT_TRUE(mainMenus(*log).mnuAutoSaveScreen.checked());
+    mainMenus(*log).mnuAutoSaveScreen.click();
+    EXPECT_FALSE(mainMenus(*log).mnuAutoSaveScreen.checked());
     EXPECT_EQ(at(5000, 1000), tr::Red);
 }
 
@@ -152,12 +155,12 @@ TEST_F(OptionsTest, EachToggleOfThePanesRealPopupTogglesOncePerChoice)
         plat::Menu& menu;
         const uint8_t& flag;
     } cases[] = {
-        {"mnuScroll", log->mnuScroll, ts->ScrollFlag},
-        {"mnuFrozen", log->mnuFrozen, ts->FrozenFlag},
-        {"mnuAutoSaveScreen", log->mnuAutoSaveScreen, ts->AutoSaveFlag},
+        {"mnuScroll", mainMenus(*log).mnuScroll, ts->ScrollFlag},
+        {"mnuFrozen", mainMenus(*log).mnuFrozen, ts->FrozenFlag},
+        {"mnuAutoSaveScreen", mainMenus(*log).mnuAutoSaveScreen, ts->AutoSaveFlag},
     };
-    log->show();
-    QWidget* pane = log->Picture13.widget();
+    mainForm().show();
+    QWidget* pane = mainPanels(*log).Picture13.widget();
     for (const auto& c : cases) {
         SCOPED_TRACE(c.item);
         for (int choice = 0; choice < 2; ++choice) {

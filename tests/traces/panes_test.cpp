@@ -1,6 +1,7 @@
 // The trace area's panes: what each pane blank covers, the pane chosen with
 // the mouse, the pop-up's clears and their deferred black, the switch
 // between the multi- and single-screen layouts, and the window width.
+#include "shell/Log.h"
 #include "shell/TracesShared.h"
 #include "support/TracesFixture.h"
 

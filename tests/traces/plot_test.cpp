@@ -2,6 +2,8 @@
 // reference lines, phase marker) on the trace area, the end of a pane, the
 // freeze, the restart timers and the trace image written when an LE stops.
 #include "shell/LinkStatus.h"
+#include "shell/LogTimers.h"
+#include "shell/MainMenus.h"
 #include "shell/RunShared.h"
 #include "shell/ScheduleFlags.h"
 #include "shell/TracesShared.h"
@@ -47,7 +49,7 @@ TEST_F(PlotTest, AColumnOfLE6HasItsPhaseStrokeAndItsLPCSegmentWhereTheScaleSays)
 
 TEST_F(PlotTest, LE1FillsTheWholeAreaInTheSingleScreenLayout)
 {
-    log->mnuMonoEcran.setChecked(true);
+    mainMenus(*log).mnuMonoEcran.setChecked(true);
     fillArea(tr::Black);
     column(0, 1000, 5, 120, 128);
     EXPECT_EQ(at(7000, 2048), tr::Magenta);   // k = 16: 4096 - 16 x 128
@@ -99,7 +101,7 @@ TEST_F(PlotTest, EachSignalHasItsColourAndTheLFC2SensorAddsTheTwoLFCCurves)
 
 TEST_F(PlotTest, LE1DrawsNeitherVISNorIRNorRHOnTheWholeArea)
 {
-    log->mnuMonoEcran.setChecked(true);
+    mainMenus(*log).mnuMonoEcran.setChecked(true);
     fillArea(tr::Red);
     s->status->RawVIS[0] = 100;
     s->status->RawLFC[0] = 50;
@@ -136,13 +138,13 @@ TEST_F(PlotTest, TheEndOfThePaneBlanksItWithScrollAndHoldsTheLastColumnWithout)
     fillArea(tr::Red);
     s->status->RawLPC[3] = 100;
     s->tracesShared->TraceX[3] = 331;
-    log->mnuScroll.setChecked(false);
+    mainMenus(*log).mnuScroll.setChecked(false);
     tick(3);
     tick(3);
     EXPECT_EQ(s->tracesShared->TraceX[3], 331);
     EXPECT_EQ(at(7005 + 100, 1000), tr::Red);
 
-    log->mnuScroll.setChecked(true);
+    mainMenus(*log).mnuScroll.setChecked(true);
     tick(3);
     EXPECT_EQ(s->tracesShared->TraceX[3], 1);
     EXPECT_EQ(s->tracesShared->ScreenLE, 3);
@@ -153,17 +155,17 @@ TEST_F(PlotTest, TheEndOfThePaneBlanksItWithScrollAndHoldsTheLastColumnWithout)
 
 TEST_F(PlotTest, LE1WrapsTheWholeAreaWhateverTheScrollMark)
 {
-    log->mnuMonoEcran.setChecked(true);
-    log->mnuScroll.setChecked(false);
+    mainMenus(*log).mnuMonoEcran.setChecked(true);
+    mainMenus(*log).mnuScroll.setChecked(false);
     ts->FrozenLE[4] = 1;
-    log->mnuFrozen.setChecked(true);
+    mainMenus(*log).mnuFrozen.setChecked(true);
     for (int le = 0; le < 8; ++le) s->tracesShared->TraceX[le] = 200;
     s->tracesShared->TraceX[0] = 1321;
     tick(0);
     EXPECT_EQ(at(5000, 3000), tr::DarkBlue);
     for (int le = 0; le < 8; ++le) EXPECT_EQ(s->tracesShared->TraceX[le], 1) << le;
     EXPECT_EQ(ts->FrozenLE[4], 0);
-    EXPECT_FALSE(log->mnuFrozen.checked());
+    EXPECT_FALSE(mainMenus(*log).mnuFrozen.checked());
     t.time.advance(300);
     EXPECT_EQ(at(5000, 3000), tr::Black);
     EXPECT_EQ(at(4670, 3000), tr::Black);   // no grid in this layout
@@ -343,7 +345,7 @@ TEST_F(PlotTest, ALevelRequestGoesToTheFirstPaneBelowPhase6AndIsDrawnOnce)
 
 TEST_F(PlotTest, LE1LeavesTheVISRequestToAnotherPaneOnTheWholeArea)
 {
-    log->mnuMonoEcran.setChecked(true);
+    mainMenus(*log).mnuMonoEcran.setChecked(true);
     s->runShared->LevelParam27[0] = 100;
     s->runShared->LevelParam27[4] = 60;
     ts->FlagNiveauVIS = 1;
@@ -388,10 +390,10 @@ TEST_F(PlotTest, TheRestartTimersMoveTheColumnBackToSix)
     // LE-6 to LE-8 restart from the window's load; the others wait for a start.
     for (int le = 0; le < 8; ++le) EXPECT_EQ(s->tracesShared->TraceX[le], le >= 5 ? 6 : 0) << le;
     s->tracesShared->TraceX[2] = 200;
-    log->Timer17.setEnabled(true);
+    logTimers(*log).Timer17.setEnabled(true);
     t.time.advance(30);
     EXPECT_EQ(s->tracesShared->TraceX[2], 6);
-    EXPECT_FALSE(log->Timer17.enabled());
+    EXPECT_FALSE(logTimers(*log).Timer17.enabled());
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 // PNG under the build folder for a person to look at
 // (test-output/trace_area_four_les.png); and the I/O list panel shown
 // (test-output/io_list_panel.png).
+#include "shell/MainMenus.h"
+#include "shell/MainPanels.h"
 #include "support/FakeLE.h"
 #include "support/TracesFixture.h"
 
@@ -80,8 +82,8 @@ TEST_F(TraceScreenshotTest, FourLEsTracingAfterAScriptedRun)
     for (int le = 0; le < 4; ++le) EXPECT_GT(s->tracesShared->TraceX[le], 100) << le;
     EXPECT_EQ(s->tracesShared->TraceX[4], 0);
 
-    log->show();
-    const QImage image = log->window()->grab().toImage();
+    mainForm().show();
+    const QImage image = mainForm().window()->grab().toImage();
     ASSERT_FALSE(image.isNull());
     QDir().mkpath(TEST_OUTPUT_DIR);
     const QString path = QStringLiteral(TEST_OUTPUT_DIR "/trace_area_four_les.png");
@@ -96,13 +98,13 @@ TEST_F(TraceScreenshotTest, TheIOListPanelBesideTheTraceArea)
     openPort(0);
     fakes.push_back(std::make_unique<FakeLE>(t, 1, 1));
     t.time.advance(2000);
-    log->mnuIOListData.click();
+    mainMenus(*log).mnuIOListData.click();
     t.time.advance(600);   // the monitor prints on it every 500 ms
-    ASSERT_TRUE(log->Picture22.visible());
-    EXPECT_FALSE(log->Picture22.canvas().printedTexts().isEmpty());
+    ASSERT_TRUE(mainPanels(*log).Picture22.visible());
+    EXPECT_FALSE(mainPanels(*log).Picture22.canvas().printedTexts().isEmpty());
 
-    log->show();
-    const QImage image = log->window()->grab().toImage();
+    mainForm().show();
+    const QImage image = mainForm().window()->grab().toImage();
     ASSERT_FALSE(image.isNull());
     QDir().mkpath(TEST_OUTPUT_DIR);
     ASSERT_TRUE(image.save(QStringLiteral(TEST_OUTPUT_DIR "/io_list_panel.png")));

@@ -1,6 +1,7 @@
 #include "client/RealProgram.h"
 
 #include "link/ConfigurationRS232.h"
+#include "shell/Log.h"
 
 namespace lesim {
 
@@ -12,6 +13,8 @@ RealProgram::RealProgram() : drive(driveDir.path()), rt{time, dialogs, drive, se
 }
 
 RealProgram::~RealProgram() = default;
+
+orv::Log& RealProgram::log() { return prog_->Log.get(); }
 
 bool RealProgram::startUp(int timeoutMs)
 {

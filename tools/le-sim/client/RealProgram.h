@@ -12,7 +12,6 @@
 #include "platform/Printer.h"
 #include "platform/Runtime.h"
 #include "platform/TimeSource.h"
-#include "shell/Log.h"
 #include "shell/Program.h"
 
 #include <QTemporaryDir>
@@ -43,7 +42,7 @@ public:
     void validatePorts(const std::vector<PortChoice>& choices);
 
     orv::Program& prog() { return *prog_; }
-    orv::Log& log() { return prog_->Log.get(); }
+    orv::Log& log();
 
     QTemporaryDir driveDir;
     plat::RealTimeSource time;

@@ -1,0 +1,5 @@
+#include "support/TracesFixture.h"
+
+#include "shell/Log.h"
+
+void TracesTest::tick(int le) { log->traces->PlotTimer_Timer(le); }
