@@ -1,5 +1,6 @@
 #include "shell/Log.h"
 #include "shell/Program.h"
+#include "shell/StateTypes.h"
 
 namespace orv {
 
@@ -9,7 +10,7 @@ Log::Log(Program& p)
 {
     // Closing the main window closes its ports.
     atUnload([this] {
-        for (int le = 0; le < 8; ++le) MSComm(le).setPortOpen(false);
+        for (int le = 0; le < LeCount; ++le) MSComm(le).setPortOpen(false);
     });
     // The design state comes first, before any handler is hooked.
     layoutControls();

@@ -1,6 +1,5 @@
 #include "shell/LogPorts.h"
 
-
 namespace orv {
 
 LogPorts::LogPorts(plat::TimeSource& ts, plat::SerialFactory& serial)
