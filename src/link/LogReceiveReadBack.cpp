@@ -18,6 +18,7 @@ void readBack(Log& log, const LeInstance& in, const StampFrame& f)
         params.setParamPC(i, QString::number(f[i]));
         s.status->ParamStamp[in.le][i] = f[i];
     }
+    ++s.status->ReadBacks[in.le];
     s.status->MessageTransfert = QStringLiteral("Reading the settings on ") + in.name() + QStringLiteral(" went well ! ");
     log.Timer44.setEnabled(true);
 }

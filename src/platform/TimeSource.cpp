@@ -275,14 +275,21 @@ void RealTimeSource::wake()
 bool RealTimeSource::waitUntil(const std::function<bool()>& done)
 {
     Nested wait(*this);
-    while (!ended_ && !done())
+    while (!ended_ && !done()) {
+        // What ran before the wait, or the test itself, may have unsettled a
+        // parked timer: resume it before sleeping, as after a handler.
+        resumeUnsettled();
+        scheduleChanged();
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    }
     return !ended_;
 }
 
 void RealTimeSource::doEvents()
 {
     Nested wait(*this);
+    resumeUnsettled();
+    scheduleChanged();
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 

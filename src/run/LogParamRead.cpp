@@ -3,15 +3,22 @@
 // list the table in the settings reader, keep the values the run needs, then
 // request the start and record it.
 //
-// Each LE's read is a pending state of its own, ended by the first of: the
-// completed transfer (TransfertDone, one flag for all LEs, so the first
-// completed transfer ends every pending read), the LE's port closing, its
-// link lost now or before the request, or no read-back within
-// ParamReadTimeoutMs. A read that ends without its transfer starts nothing
-// and says so in red. A command waits, yielding, until its read has ended; the
-// scheduler tick only requests the read, and ParamReadTimer ends it, so one
-// LE's read never holds the tick that schedules the others. A wait cut short
-// by the end of the program (or the main window closing) requests nothing.
+// There is one read request (SelectedLE, SelectionBank) and one transfer flag
+// (TransfertDone) for all LEs, so reads run one at a time: the queue
+// RunState::ParamReads holds them in the order they were asked for, and only
+// its first is on the line. Its request is made when its turn comes (the gate
+// is looked at again then), and it ends at the first of:
+// - the completed transfer (TransfertDone): the LE is listed and started;
+// - before the LE has read back, its port closing, its link lost, or no
+//   read-back within ParamReadTimeoutMs of the request: the read fails, starts
+//   nothing and says so in red. Once the read-back has come, the transfer
+//   notice runs out whatever the port does, and the start request goes out
+//   when the port is open again.
+// Then the next read goes on the line. A command (START LE, the pop-up, the
+// hardware tests) waits, yielding, for its own read's end; the scheduler tick
+// only queues its read with what to do at the end, so one LE's read never
+// holds the tick that schedules the others. ParamReadTimer moves the queue on
+// while nobody waits.
 #include "link/CommandFrame.h"
 #include "link/StampFrame.h"
 #include "run/ParamReadList.h"
@@ -27,76 +34,138 @@
 #include "traces/TraceInstances.h"
 
 #include <algorithm>
-#include <array>
-#include <numeric>
+#include <memory>
+#include <optional>
 
 namespace orv {
 
-void Log::LectParamStampLE(int le, ReadWait wait)
+namespace {
+
+// The LE can be asked for its table: port open, marker, idle.
+bool readable(Log& log, const State& s, int le)
 {
-    if (le < 0 || le >= LeCount) return;
-    const RunInstance& inst = runInstances()[le];
-    State& s = p_.s;
+    return log.MSComm(le).portOpen() && s.status->SynchroRS232[le] == SynchroMarker && s.status->PhaseLP[le] == 0;
+}
 
-    if (!MSComm(le).portOpen() || s.status->SynchroRS232[le] != SynchroMarker || s.status->PhaseLP[le] != 0) return;
+} // namespace
 
-    // A rest countdown in progress ends: grey at once, back to 90 at the next tick.
-    s.runShared->RestSeconds[le] = 0;
-    RestTimer(le).setEnabled(true);
-    Picture4[le].canvas().cls();
-    Picture4[le].setBackColor(plat::colors::Grey);
-    s.runShared->ComptageCOM[le] = 0;
-
-    s.paramShared->TransfertDone = 0;
-    s.common->SelectedLE = inst.number;
-    s.request->SelectionBank = bank::ReadParam;
-
-    s.run->ParamReadPending[le] = 1;
-    s.run->ParamReadDeadlineMs[le] = p_.rt.time.nowMs() + ParamReadTimeoutMs;
-    s.run->ParamReadOrder[le] = ++s.run->ParamReadCount;
-    ParamReadTimer.setEnabled(true);
-    if (wait == ReadWait::Return) return;
+ReadEnd Log::LectParamStampLE(int le)
+{
+    if (le < 0 || le >= LeCount || !readable(*this, p_.s, le)) return ReadEnd::Refused;
+    auto end = std::make_shared<std::optional<ReadEnd>>();
+    LectParamStampLE(le, [end](ReadEnd e) { *end = e; });
 
     const auto alive = aliveToken();
     p_.rt.time.waitUntil([&] {
         if (!*alive) return true;
         ParamReadsStep();
-        return s.run->ParamReadPending[le] == 0;
+        return end->has_value();
     });
+    // Cut short by the end of the program or of this window: nothing ended.
+    return end->value_or(ReadEnd::Failed);
+}
+
+void Log::LectParamStampLE(int le, std::function<void(ReadEnd)> then)
+{
+    if (le < 0 || le >= LeCount || !readable(*this, p_.s, le)) {
+        if (then) then(ReadEnd::Refused);
+        return;
+    }
+    RunState& r = *p_.s.run;
+    auto queued = std::find_if(r.ParamReads.begin(), r.ParamReads.end(), [le](const ParamRead& q) { return q.le == le; });
+    // A second start of an LE whose read is queued or under way joins it.
+    if (queued == r.ParamReads.end()) queued = r.ParamReads.insert(r.ParamReads.end(), ParamRead{le, {}});
+    if (then) queued->then.push_back(std::move(then));
+    ParamReadTimer.setEnabled(true);
+    ParamReadsStep();
+}
+
+bool Log::ParamReadQueued(int le) const
+{
+    const auto& reads = p_.s.run->ParamReads;
+    return std::any_of(reads.begin(), reads.end(), [le](const ParamRead& q) { return q.le == le; });
 }
 
 void Log::ParamReadsStep()
 {
     State& s = p_.s;
     RunState& r = *s.run;
-    // A read-back has come and its notice is still open: the transfer is
-    // under way, whatever the time.
-    const bool noticeRunning = Timer44.enabled() || Timer45.enabled();
-    // The latest request first, as nested waits would end: a transfer that
-    // ends several reads starts the LE asked last first.
-    std::array<int, LeCount> order{};
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [&r](int a, int b) { return r.ParamReadOrder[a] > r.ParamReadOrder[b]; });
-    for (int le : order) {
+    while (!r.ParamReads.empty()) {
+        const int le = r.ParamReads.front().le;
         const RunInstance& inst = runInstances()[le];
-        if (r.ParamReadPending[le] == 0) continue;
-        const bool done = s.paramShared->TransfertDone == 1;
-        const bool linkGone = !MSComm(le).portOpen() || s.status->FlagCommPerdue[le] == 1;
-        const bool timedOut = !noticeRunning && p_.rt.time.nowMs() >= r.ParamReadDeadlineMs[le];
-        if (!done && !linkGone && !timedOut) continue;
-        r.ParamReadPending[le] = 0;
 
-        if (!done) {
-            // The request, if it has not gone out, is not sent any more.
-            if (s.common->SelectedLE == inst.number && s.request->SelectionBank == bank::ReadParam) s.request->SelectionBank = bank::Command;
-            s.common->HistoMessage = inst.name() + QStringLiteral("  Parameters could not be read ");
-            List4.setForeColor(plat::colors::Red);
-            List4.addItem(s.common->HistoMessage);
-            WriteHisto();
-            s.common->HistoCode = QStringLiteral("0");
-            continue;
+        if (!r.ParamReadOnLine) {
+            if (!readable(*this, s, le)) {
+                if (!endParamRead(ReadEnd::Refused)) return;
+                continue;
+            }
+            // A rest countdown in progress ends: grey at once, back to 90 at the next tick.
+            s.runShared->RestSeconds[le] = 0;
+            RestTimer(le).setEnabled(true);
+            Picture4[le].canvas().cls();
+            Picture4[le].setBackColor(plat::colors::Grey);
+            s.runShared->ComptageCOM[le] = 0;
+
+            s.paramShared->TransfertDone = 0;
+            s.common->SelectedLE = inst.number;
+            s.request->SelectionBank = bank::ReadParam;
+            r.ParamReadOnLine = true;
+            r.ParamReadDeadlineMs = p_.rt.time.nowMs() + ParamReadTimeoutMs;
+            r.ParamReadBacksAtRequest = s.status->ReadBacks[le];
+            return;
         }
 
+        // Once the LE has read back, its transfer notice decides the end; the
+        // time limit only ends a notice that never comes.
+        const bool readBack = s.status->ReadBacks[le] != r.ParamReadBacksAtRequest;
+        const bool noticeRunning = Timer44.enabled() || Timer45.enabled();
+        const bool timedOut = p_.rt.time.nowMs() >= r.ParamReadDeadlineMs;
+        const bool linkGone = !MSComm(le).portOpen() || s.status->FlagCommPerdue[le] == 1;
+        ReadEnd end;
+        if (s.paramShared->TransfertDone == 1)
+            end = ReadEnd::Completed;
+        else if (readBack ? timedOut && !noticeRunning : linkGone || timedOut)
+            end = ReadEnd::Failed;
+        else
+            return;
+        if (!endParamRead(end)) return;
+    }
+    ParamReadTimer.setEnabled(false);
+}
+
+bool Log::endParamRead(ReadEnd end)
+{
+    State& s = p_.s;
+    RunState& r = *s.run;
+    ParamRead read = std::move(r.ParamReads.front());
+    r.ParamReads.pop_front();
+    const bool wasOnLine = r.ParamReadOnLine;
+    r.ParamReadOnLine = false;
+    const int le = read.le;
+    const RunInstance& inst = runInstances()[le];
+
+    auto record = [&](const QString& text) {
+        s.common->HistoMessage = inst.name() + text;
+        WriteHisto();
+        s.common->HistoCode = QStringLiteral("0");
+    };
+
+    if (end == ReadEnd::Failed) {
+        // The request, if it has not gone out, is not sent any more; a start
+        // request the caller wrote before the read is taken back.
+        if (wasOnLine && s.common->SelectedLE == inst.number && s.request->SelectionBank == bank::ReadParam)
+            s.request->SelectionBank = bank::Command;
+        if (s.request->StartStopPC[le] == 1) s.request->StartStopPC[le] = 0;
+        List4.setForeColor(plat::colors::Red);
+        List4.addItem(inst.name() + QStringLiteral("  Parameters could not be read "));
+        record(QStringLiteral("  Parameters could not be read "));
+        // The caller's start request went out beside the read request, and
+        // the LE took it: it runs without its table read.
+        if (s.status->PhaseLP[le] != 0) {
+            List4.addItem(inst.name() + QStringLiteral("  Started without its parameters "));
+            record(QStringLiteral("  Started without its parameters "));
+        }
+    } else if (end == ReadEnd::Completed) {
         // The start delays too (entries 18-20): item k holds entry 31 - k.
         const plat::ListBox& list = listParamsRead(*this, inst);
         s.runShared->ParamZ1[le] = uint8_t(paramItemValue(list.list(13)));
@@ -107,15 +176,16 @@ void Log::ParamReadsStep()
         (this->*traceInstance(le).restartTimer).setEnabled(true);   // the trace starts again on the left
         s.request->StartStopPC[le] = 1;
         Label26[le].setBackColor(plat::colors::Green);
-        s.common->HistoMessage = inst.name() + QStringLiteral("  Starting LE ");
-        WriteHisto();
-        s.common->HistoCode = QStringLiteral("0");
+        record(QStringLiteral("  Starting LE "));
         s.runShared->LoggerHeaderDone[le] = 0;
     }
-    bool anyPending = false;
-    for (uint8_t pending : r.ParamReadPending) anyPending = anyPending || pending != 0;
-    if (!anyPending) ParamReadTimer.setEnabled(false);
-}
 
+    const auto alive = aliveToken();
+    for (auto& then : read.then) {
+        then(end);
+        if (!*alive) return false;
+    }
+    return true;
+}
 
 } // namespace orv

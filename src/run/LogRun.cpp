@@ -75,4 +75,10 @@ LogRun::LogRun(Log& log, Program& prog) : L(log), p(prog)
     su.SetPointsSecond = [&program] { startupSetPointsSecond(program); };
 }
 
+LogRun::~LogRun()
+{
+    p.s.run->ParamReads.clear();
+    p.s.run->ParamReadOnLine = false;
+}
+
 } // namespace orv

@@ -17,6 +17,8 @@ public:
     // Hooks the handlers below and sets the design state of the power slider
     // and the QTH button.
     LogRun(Log& L, Program& p);
+    // The queued parameter reads end with the window that runs them.
+    ~LogRun();
 
     void CommHalOperator_Click();   // QTH lamp button
     // 20 s after start-up (Timer15, armed by start-up when StartHalogen.ini

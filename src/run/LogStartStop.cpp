@@ -23,13 +23,25 @@ namespace {
 constexpr int QthLECount = 6;   // the QTH button serves LE-1 to LE-6
 } // namespace
 
-void Log::StartLERoutine(int n, ReadWait wait)
+void Log::StartLERoutine(int n)
+{
+    if (!prepareNewRun(n)) return;
+    LectParamStampLE(n - 1);
+}
+
+void Log::StartLERoutine(int n, std::function<void(ReadEnd)> then)
+{
+    if (!prepareNewRun(n)) return;
+    LectParamStampLE(n - 1, std::move(then));
+}
+
+bool Log::prepareNewRun(int n)
 {
     mnuAlarmHalogen.setCaption(QStringLiteral("QTH-Lamps"));
     mnuAlarmPlateau.setCaption(QStringLiteral("SHT (FADEC and PC)"));
     mnuAlarmLFC.setCaption(QStringLiteral("LFC"));
     mnuStopAlarm.setCaption(QStringLiteral("Stop Alarm"));
-    if (n < 1 || n > LeCount) return;
+    if (n < 1 || n > LeCount) return false;
 
     // Each alarm and event may be reported once more in the new run. Only the
     // error-code marks are per LE; everything else is cleared for all LEs.
@@ -52,8 +64,7 @@ void Log::StartLERoutine(int n, ReadWait wait)
     p_.form<SHTPC>().get();
 
     ValeurDesParam::Close(p_);
-
-    LectParamStampLE(n - 1, wait);
+    return true;
 }
 
 void Log::StopLERoutine(int n)

@@ -1,10 +1,13 @@
 #pragma once
-// Run control's own state: the start delays kept from the parameter read
-// and the start-all / stop-all records, the parameter reads pending, the QTH
-// lamp button's state. Written and read by run control; the scheduler reads
-// the stop-all records and the pending reads.
+// Run control's own state: the start-all / stop-all records, the queue of
+// parameter reads before a start, the QTH lamp button's state. Written and
+// read by run control; the scheduler reads the stop-all records.
 
 #include "shell/StateParts.h"
+
+#include <deque>
+#include <functional>
+#include <vector>
 
 namespace orv {
 
@@ -13,6 +16,18 @@ namespace orv {
 // read-back takes 2.2 s more); a pending read is looked at this often.
 constexpr int ParamReadTimeoutMs = 6000;
 constexpr int ParamReadPollMs = 50;
+
+// How a parameter read before a start ended: the LE was not ready to be
+// read when its turn came (port closed, no marker, not idle), its table was
+// read and its start requested, or the read failed and nothing was started.
+enum class ReadEnd { Refused, Completed, Failed };
+
+// One LE's place in the queue of parameter reads, with what its callers do
+// once it has ended.
+struct ParamRead {
+    int le = 0;
+    std::vector<std::function<void(ReadEnd)>> then;
+};
 
 struct RunState {
     PerLE<uint8_t> StartLELogged{};
@@ -24,14 +39,13 @@ struct RunState {
     // chosen for it again: the scheduler's cycles and window restarts leave it stopped.
     PerLE<uint8_t> StoppedByStopAll{};
     int MenuLE = 0;                  // LE number whose label opened the run-mode pop-up, while it is open
-    // The parameter read before a start, per LE: 1 from the read request
-    // until the read ends (transfer done, port closed, link lost, no
-    // read-back in time); the time by which a read-back must have come.
-    // The order of the requests, so that the latest read ends first.
-    PerLE<uint8_t> ParamReadPending{};
-    PerLE<int64_t> ParamReadDeadlineMs{};
-    PerLE<uint64_t> ParamReadOrder{};
-    uint64_t ParamReadCount = 0;
+    // The parameter reads before a start, one at a time in the order they
+    // were asked for: only the first is on the line (ParamReadOnLine once its
+    // request is made); the others wait for it to end. See ParamRead.
+    std::deque<ParamRead> ParamReads;
+    bool ParamReadOnLine = false;
+    int64_t ParamReadDeadlineMs = 0;     // no read-back by then: the read fails
+    uint32_t ParamReadBacksAtRequest = 0; // the LE's ReadBacks count when asked
     uint8_t FlagCommHal = 0;          // QTH lamp button: 1 while the lamps are on as far as the button knows
 };
 

@@ -22,7 +22,6 @@ namespace orv {
 namespace {
 // What the restart supervision counts and redraws for this mode.
 const WindowRestartCells Cells{&ScheduleFlags::ComptageSymTempo, &ScheduleFlags::CompteursSym, &ScheduleFlags::FlagSymEtat, &SelectionStart::TraceAsymLE};
-constexpr plat::Color PaleGreen = plat::rgb(0xC0, 0xFF, 0xC0);
 
 } // namespace
 
@@ -59,12 +58,8 @@ void asymSection(Program& p, const SchedulerInstance& in)
                 w.Label78.setCaption(QString());
             }
             const auto alive = log.aliveToken();
-            log.LectParamStampLE(i, Log::ReadWait::Return);
+            windowStart(p, i, &ScheduleFlags::FlagSymEtat);
             if (!*alive) return;
-            s.request->StartStopPC[i] = 1;
-            log.Label26[i].setBackColor(plat::colors::Green);
-            w.StartSortie.setBackColor(PaleGreen);
-            s.schedule->FlagSymEtat[i] = 1;
         }
         if (!p.form<ParamLogicielVB>()->LFC2SensorSet(i) && s.schedule->StartSymStop[i] == 1)
             windowRestartSupervision(p, in, Cells);

@@ -5,6 +5,7 @@
 // count is one for both modes, and the stop-all sequence ends it. Only the
 // normal-mode wait shows on the main window's bar.
 #include "platform/VbText.h"
+#include "run/RunState.h"
 #include "scheduler/SchedulerInstances.h"
 #include "scheduler/SchedulerState.h"
 #include "scheduler/SchedulerTick.h"
@@ -49,7 +50,7 @@ bool watch(Program& p, const SchedulerInstance& in, bool normalMode)
                               + QString::number(k) + QStringLiteral("  (") + sc.HeureTick + QLatin1Char('h')
                               + sc.MinuteTick + QStringLiteral(")  LE-%1").arg(in.number));
             const auto alive = log.aliveToken();
-            log.StartLERoutine(in.number, Log::ReadWait::Return);
+            log.StartLERoutine(in.number, [](ReadEnd) {});   // queued: the tick goes on
             if (!*alive) return false;
             ++s.schedule->CompteursNorm[i];
         }

@@ -7,6 +7,7 @@
 // The levels are read from the trigger window's boxes, so a typed level acts
 // from the next tick, before it is stored.
 #include "platform/VbText.h"
+#include "run/RunState.h"
 #include "scheduler/RefLevelTrigLFC3.h"
 #include "scheduler/SchedulerState.h"
 #include "scheduler/SchedulerTick.h"
@@ -99,14 +100,21 @@ void lightTriggerSection(Program& p)
             s.schedule->FlagTrigLFC3Off[le] = 1;
             stateLabel.setCaption(QStringLiteral("OFF"));
             stateLabel.setBackColor(LightRed);
-        } else if (v <= level && s.schedule->FlagTrigLFC3Off[le] == 1 && s.status->PhaseLP[le] == 0) {
+        } else if (v <= level && s.schedule->FlagTrigLFC3Off[le] == 1 && s.status->PhaseLP[le] == 0
+                   && !log.ParamReadQueued(le)) {
+            // On again once the read has ended, whatever its end: the
+            // trigger's state follows the light; a failed read has taken the
+            // start request back and said so.
             s.request->StartStopPC[le] = 1;
-            const auto alive = log.aliveToken();
-            log.LectParamStampLE(0, Log::ReadWait::Return);
-            if (!*alive) return;
-            s.schedule->FlagTrigLFC3Off[le] = 0;
-            stateLabel.setCaption(QStringLiteral("ON"));
-            stateLabel.setBackColor(PaleGreen);
+            log.LectParamStampLE(le, [&p, morning](ReadEnd) {
+                p.s.schedule->FlagTrigLFC3Off[le] = 0;
+                if (RefLevelTrigLFC3* t = p.form<RefLevelTrigLFC3>().ifLoaded()) {
+                    plat::Label& on = morning ? t->Label33 : t->Label34;
+                    on.setCaption(QStringLiteral("ON"));
+                    on.setBackColor(PaleGreen);
+                }
+            });
+            if (!p.Log.isLoaded()) return;
         }
     }
 

@@ -22,7 +22,6 @@ namespace orv {
 namespace {
 // What the restart supervision counts and redraws for this mode.
 const WindowRestartCells Cells{&ScheduleFlags::ComptageTempo, &ScheduleFlags::Compteurs, &ScheduleFlags::FlagEtat, &SelectionStart::TracePlanLE};
-constexpr plat::Color PaleGreen = plat::rgb(0xC0, 0xFF, 0xC0);
 
 } // namespace
 
@@ -62,12 +61,8 @@ void planSection(Program& p, const SchedulerInstance& in)
                 w.Label78.setCaption(QString());
             }
             const auto alive = log.aliveToken();
-            log.LectParamStampLE(i, Log::ReadWait::Return);
+            windowStart(p, i, &ScheduleFlags::FlagEtat);
             if (!*alive) return;
-            s.request->StartStopPC[i] = 1;
-            log.Label26[i].setBackColor(plat::colors::Green);
-            w.StartSortie.setBackColor(PaleGreen);
-            s.schedule->FlagEtat[i] = 1;
         }
         if (s.schedule->StartStop[i] == 1) windowRestartSupervision(p, in, Cells);
     }

@@ -5,9 +5,10 @@
 // trigger, the asymmetric windows, the plannings, the normal and symmetric
 // restarts) and colours the START LE button after the selected LE.
 //
-// A section that starts an LE only requests its parameter read and goes on:
-// the read ends on its own (run control's ParamReadTimer), so one LE's read
-// never holds the tick, the other LEs' windows and restarts, or the 23:59 save.
+// A section that starts an LE only queues its parameter read and goes on: run
+// control puts the reads on the line one at a time, in the order queued, and
+// ends each on its own (its ParamReadTimer), so one LE's read never holds the
+// tick, the other LEs' windows and restarts, or the 23:59 save.
 #include "platform/Drive.h"
 #include "platform/VbText.h"
 #include "scheduler/SchedulerInstances.h"

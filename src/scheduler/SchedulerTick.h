@@ -35,6 +35,14 @@ struct WindowRestartCells {
 };
 void windowRestartSupervision(Program& p, const SchedulerInstance& in, const WindowRestartCells& cells);
 
+// "Execute" of an asymmetric or planning window for LE index `le`: queues
+// the LE's parameter read, unless it is queued already, and once the read
+// has ended requests the start, turns the LE's selector label green and
+// START LE pale green, and sets the window's `started` flag (FlagSymEtat /
+// FlagEtat). A failed read starts nothing but still sets the flag, so the
+// restart supervision tries again after its wait rather than every tick.
+void windowStart(Program& p, int le, PerLE<uint8_t> ScheduleFlags::*started);
+
 // Sections, in tick order.
 void lightTriggerSection(Program& p);                               // LE-1 only
 void asymSection(Program& p, const SchedulerInstance& in);          // asymmetric window

@@ -22,6 +22,9 @@ struct LinkStatus {
     PerLE<QString> LogTextMAT, LogTextSHT, LogTextLPC, LogTextLFC, LogTextVIS, LogTextIR, LogTextRH;
     std::array<std::array<int32_t, 32>, 9> ParamStamp{};   // [LE index][entry]: last read from / written to the LE
     QString MessageTransfert;        // text of the next transfer notice
+    // Read-backs taken from each LE so far, so that a waiting read can tell
+    // that its own LE has answered.
+    PerLE<uint32_t> ReadBacks{};
     // --- link supervision, read by the trace area, run control and the tests
     PerLE<uint8_t> ComPortOpen{};    // 1 once the activation tried to open the port, 0 once closed
     PerLE<uint8_t> FlagCommPerdue{}; // 1 once the port watchdog has reported the LE's link lost

@@ -26,6 +26,8 @@ class LogTraces;
 class LogScheduler;
 class LogParameters;
 class LogAlarms;
+// How a parameter read before a start ended (run control, run/RunState.h).
+enum class ReadEnd;
 
 class Log : public plat::Form, public LogControls, public LogPorts {
 public:
@@ -142,29 +144,46 @@ public:
     // the rest timers and the power set-point of the selected LE.
     // n is the LE number 1-8. StartLERoutine(0) only restores the alarm menu
     // captions; StopLERoutine with any n switches the QTH lamps off.
-    // How a start's parameter read meets its caller: a command (START LE,
-    // the pop-up, the hardware tests) waits until the read has ended; the
-    // scheduler tick only requests it and goes on, the read ending on its own.
-    enum class ReadWait { Wait, Return };
-    void StartLERoutine(int n, ReadWait wait = ReadWait::Wait);
+    // StartLERoutine prepares a new run of LE n and then reads and starts it
+    // as LectParamStampLE does, waiting or queued alike.
+    void StartLERoutine(int n);
+    void StartLERoutine(int n, std::function<void(ReadEnd)> then);
+    // StartLERoutine's first part: alarm captions, report marks, alarm
+    // windows loaded, settings reader closed; false when n is no LE.
+    bool prepareNewRun(int n);
     void StopLERoutine(int n);
-    // Reads the parameters of LE index `le` (0-7), waiting for the transfer
-    // notice, then requests its start; returns at once when the LE's port is
-    // closed, its marker missing or it is not idle. The read ends without a
-    // start ("LEn  Parameters could not be read ") when the port closes, the
-    // link is or was lost, or no read-back comes in time. LectParamStampLE1..8
-    // are this routine for LE-1..LE-8.
-    void LectParamStampLE(int le, ReadWait wait = ReadWait::Wait);
-    // Ends every pending parameter read whose end has come (ParamReadTimer).
+    // The parameter read before a start of LE index `le` (0-7): asks the LE
+    // for its table, and once the transfer notice has closed, lists it, keeps
+    // what the run needs and requests the start. Refused at once, changing
+    // nothing, when the LE's port is closed, its marker missing or it is not
+    // idle. Reads run one at a time, in the order asked: a read waits until
+    // the ones before it have ended, and its gate is looked at again then.
+    // A read fails ("LEn  Parameters could not be read ", the caller's start
+    // request withdrawn) when, before its LE has read back, the port closes,
+    // the link is or was lost, or ParamReadTimeoutMs pass.
+    // A command waits, yielding, for its read's end; a wait cut short by the
+    // end of the program or of the main window requests nothing more.
+    ReadEnd LectParamStampLE(int le);
+    // The scheduler tick only queues the read and goes on; `then` runs when
+    // the read has ended (at once when it is refused now).
+    void LectParamStampLE(int le, std::function<void(ReadEnd)> then);
+    // True while LE index `le` has a read queued or under way.
+    bool ParamReadQueued(int le) const;
+    // Ends the read under way when its end has come and puts the next on the
+    // line (ParamReadTimer, and every pass of a waiting command).
     void ParamReadsStep();
-    void LectParamStampLE1() { LectParamStampLE(0); }
-    void LectParamStampLE2() { LectParamStampLE(1); }
-    void LectParamStampLE3() { LectParamStampLE(2); }
-    void LectParamStampLE4() { LectParamStampLE(3); }
-    void LectParamStampLE5() { LectParamStampLE(4); }
-    void LectParamStampLE6() { LectParamStampLE(5); }
-    void LectParamStampLE7() { LectParamStampLE(6); }
-    void LectParamStampLE8() { LectParamStampLE(7); }
+    // Takes the first read off the queue, lists and starts its LE or records
+    // its failure, then runs what its callers asked; false when that ended
+    // this window.
+    bool endParamRead(ReadEnd end);
+    ReadEnd LectParamStampLE1() { return LectParamStampLE(0); }
+    ReadEnd LectParamStampLE2() { return LectParamStampLE(1); }
+    ReadEnd LectParamStampLE3() { return LectParamStampLE(2); }
+    ReadEnd LectParamStampLE4() { return LectParamStampLE(3); }
+    ReadEnd LectParamStampLE5() { return LectParamStampLE(4); }
+    ReadEnd LectParamStampLE6() { return LectParamStampLE(5); }
+    ReadEnd LectParamStampLE7() { return LectParamStampLE(6); }
+    ReadEnd LectParamStampLE8() { return LectParamStampLE(7); }
     void EffacerSel();   // clears the highlight of the start-selection labels (defined by the scheduler)
     plat::FormTimer& RestTimer(int le);
     // Power set-points: "Single LE" applies the slider to the selected LE.

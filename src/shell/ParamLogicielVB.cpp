@@ -34,7 +34,7 @@ ParamLogicielVB::ParamLogicielVB(Program& p)
       Picture1(*this, "Picture1"), Picture2(*this, "Picture2"),
       Label1(*this, "Label1"), Label2(*this, "Label2"), Label3(*this, "Label3"), Label4(*this, "Label4"),
       Label5(*this, "Label5"), Label6(*this, "Label6"),
-      Timer1(*this, "Timer1", 50, false),
+      Timer1(*this, "Timer1", 50, true),
       p_(p)
 {
     for (int i = 0; i < 8; ++i) {
@@ -158,9 +158,6 @@ void ParamLogicielVB::wire()
     Check16.onClick = [this] { Check16_Click(); };
     Check18.onClick = [this] { Check18_Click(); };
     Timer1.onTimer = [this] { Timer1_Timer(); };
-    // The preview runs only while the window is on screen: a hidden settings
-    // window (every read of a setting keeps one loaded) costs no wake-ups.
-    onVisibleChange = [this](bool shown) { Timer1.setEnabled(shown); };
 }
 
 void ParamLogicielVB::Form_Load() { p_.Log->LectureParamLogStart(); }
@@ -258,15 +255,34 @@ void ParamLogicielVB::Check18_Click()
     }
 }
 
-// The banner preview follows the six colour bars.
+// The banner preview follows the six colour bars. The timer runs while the
+// window is loaded, shown or not; it sleeps while the preview already shows
+// the bars' colours, so a loaded settings window (every read of a setting
+// keeps one) costs no wake-ups.
 void ParamLogicielVB::Timer1_Timer()
 {
-    const plat::Color text = plat::rgb(VScroll1.value(), VScroll2.value(), VScroll3.value());
-    const plat::Color back = plat::rgb(VScroll4.value(), VScroll5.value(), VScroll6.value());
+    const plat::Color text = previewTextColor();
+    const plat::Color back = previewBackColor();
     Picture1.setBackColor(text);
     Text2.setForeColor(text);
     Picture2.setBackColor(back);
     Text2.setBackColor(back);
+    Timer1.parkWhile([this] {
+        const plat::Color text = previewTextColor();
+        const plat::Color back = previewBackColor();
+        return Picture1.backColor() == text && Text2.foreColor() == text && Picture2.backColor() == back
+            && Text2.backColor() == back;
+    });
+}
+
+plat::Color ParamLogicielVB::previewTextColor() const
+{
+    return plat::rgb(VScroll1.value(), VScroll2.value(), VScroll3.value());
+}
+
+plat::Color ParamLogicielVB::previewBackColor() const
+{
+    return plat::rgb(VScroll4.value(), VScroll5.value(), VScroll6.value());
 }
 
 } // namespace orv

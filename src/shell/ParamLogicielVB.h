@@ -109,6 +109,9 @@ public:
     void Check16_Click();
     void Check18_Click();
     void Timer1_Timer();
+    // The banner preview's colours as the six bars set them.
+    plat::Color previewTextColor() const;
+    plat::Color previewBackColor() const;
 
     // While set, a change of Check18 comes from the settings file, not from
     // the user, and does not mark the window for ending the program.

@@ -10,13 +10,16 @@
 #include "scheduler/SelectionStart.h"
 #include "shell/LeStrips.h"
 #include "shell/LinkStatus.h"
+#include "shell/Log.h"
 #include "shell/LogPorts.h"
+#include "shell/LogTimers.h"
 #include "shell/MainPanels.h"
 #include "shell/State.h"
 #include "support/FakeLE.h"
 #include "support/Printing.h"
 #include "support/Pty.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -36,10 +39,18 @@ public:
         timer_.setInterval(kPeriodMs);
         QObject::connect(&timer_, &QTimer::timeout, [this] { beat(); });
         timer_.start();
+        clock_.start();
     }
     const QString& device() const { return line_.slavePath(); }
     bool ok() const { return line_.ok(); }
     int readRequests() const { return readRequests_; }
+    // The start request position of each command frame, with when it was read.
+    struct Taken {
+        qint64 ms;
+        int startStop;
+    };
+    const std::vector<Taken>& taken() const { return taken_; }
+    qint64 nowMs() const { return clock_.elapsed(); }
 
 private:
     void beat()
@@ -48,6 +59,7 @@ private:
         for (QByteArray in = line_.read(4096); !in.isEmpty(); in = line_.read(4096)) pending_ += in;
         while (pending_.size() >= 34) {
             readRequests_ += uint8_t(pending_[0]) == le::BankReadParam;
+            taken_.push_back({clock_.elapsed(), uint8_t(pending_[le::pos::StartStop])});
             pending_.remove(0, 34);
         }
         line_.write(le::composeFrame(FakeLE::statusFields()));
@@ -57,6 +69,8 @@ private:
     testsupport::Pty line_;
     QByteArray pending_;
     int readRequests_ = 0;
+    std::vector<Taken> taken_;
+    QElapsedTimer clock_;
 };
 
 } // namespace
@@ -79,7 +93,13 @@ TEST(ParamReadPty, StartLEGoesOnPastAnLEThatNeverSendsItsReadBack)
 
     rig.validatePorts({{1, 1}, {2, 2}, {3, 3}});
     ASSERT_TRUE(logPorts(log).MSComm1.portOpen() && logPorts(log).MSComm2.portOpen() && logPorts(log).MSComm3.portOpen());
-    ASSERT_TRUE(waitUntil([&] { return s.status->SynchroRS232[0] == 123 && s.status->SynchroRS232[1] == 123 && s.status->SynchroRS232[2] == 123; }));
+    // Every LE talks, and the port watchdog's first pass (2 s after the ports
+    // opened), which closes for a second a port without a marked frame yet, is over.
+    orv::LogTimers& timers = logTimers(log);
+    ASSERT_TRUE(waitUntil([&] {
+        return s.status->SynchroRS232[0] == 123 && s.status->SynchroRS232[1] == 123 && s.status->SynchroRS232[2] == 123
+            && !timers.Timer57.enabled() && !timers.Timer58.enabled() && !timers.Timer59.enabled();
+    }));
 
     // The user picks "Normal" for the three LEs in their labels' pop-up.
     for (int le = 0; le < 3; ++le) {
@@ -98,9 +118,13 @@ TEST(ParamReadPty, StartLEGoesOnPastAnLEThatNeverSendsItsReadBack)
     // tick shows then.
     int64_t le2AskedAt = -1;
     QString tickAtLe2;
+    bool le1Queued = false;
+    qint64 le1EndedMs = -1;   // on LE-1's clock
     QTimer watch;
     watch.setInterval(10);
     QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (log.ParamReadQueued(0)) le1Queued = true;
+        else if (le1Queued && le1EndedMs < 0) le1EndedMs = le1.nowMs();
         if (le2AskedAt < 0 && s.common->SelectedLE == 2) {
             le2AskedAt = rig.time.nowMs();
             tickAtLe2 = tickTime();
@@ -121,11 +145,21 @@ TEST(ParamReadPty, StartLEGoesOnPastAnLEThatNeverSendsItsReadBack)
     bool red = false;
     for (int i = 0; i < mainPanels(log).List4.listCount(); ++i) red = red || mainPanels(log).List4.list(i) == "LE1  Parameters could not be read ";
     EXPECT_TRUE(red);
-    EXPECT_EQ(s.run->ParamReadPending[0], 0);
+    EXPECT_FALSE(log.ParamReadQueued(0));
 
     // LE-2 and LE-3 start; LE-1 stays idle.
     ASSERT_TRUE(waitUntil([&] { return s.status->PhaseLP[1] >= 1 && s.status->PhaseLP[2] >= 1; }));
     EXPECT_EQ(s.status->PhaseLP[0], 0);
+    // START LE's start request went out beside the read request, and is
+    // taken back when the read fails: no frame read after that carries it.
+    ASSERT_GE(le1EndedMs, 0);
+    int afterFailure = 0;
+    for (const MuteLE::Taken& t : le1.taken()) {
+        if (t.ms <= le1EndedMs + 2 * kPeriodMs) continue;
+        ++afterFailure;
+        EXPECT_NE(t.startStop, 1) << t.ms;
+    }
+    EXPECT_GT(afterFailure, 0);
     QFile histo(rig.drive.hostPath("C:\\LightCtl\\Histo.txt"));
     ASSERT_TRUE(histo.open(QIODevice::ReadOnly));
     const QByteArray lines = histo.readAll();

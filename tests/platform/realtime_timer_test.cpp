@@ -103,3 +103,37 @@ TEST(RealTimeTimer, AMinuteTimerSettingItsIntervalOnEachTickNeverDriftsEarly)
         EXPECT_GE(minute.firedUs.back() - startUs, int64_t(tick) * 60'000'000) << "tick " << tick;
     }
 }
+
+// A handler that changes what a parked timer watches and then waits: the
+// timer resumes at its next tick, not once some other handler has run.
+TEST(RealTimeTimer, AWaitResumesATimerParkedOnWhatItsHandlerChanged)
+{
+    RealTimeSource ts;
+    int value = 1, shown = 0;
+    std::vector<int64_t> shownAt;
+    Timer gate(ts, "gate", 100, true);
+    gate.onTimer = [&] {
+        if (shown != value) shownAt.push_back(ts.nowUs());
+        shown = value;
+        gate.parkWhile([&] { return shown == value; });
+    };
+    ASSERT_TRUE(ts.waitUntil([&] { return shown == 1; }));
+
+    // The only other timer ends the handler's wait 700 ms in.
+    bool waited = false;
+    int64_t changedAt = -1;
+    Timer end(ts, "end", 700);
+    end.onTimer = [&] {
+        waited = true;
+        end.setEnabled(false);
+    };
+    ts.post([&] {
+        value = 2;
+        changedAt = ts.nowUs();
+        end.setEnabled(true);
+        ts.waitUntil([&] { return waited; });
+    });
+    ASSERT_TRUE(ts.waitUntil([&] { return waited; }));
+    ASSERT_EQ(shownAt.size(), 2u);
+    EXPECT_LT(shownAt[1] - changedAt, 400'000);
+}

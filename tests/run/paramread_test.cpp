@@ -159,36 +159,76 @@ TEST_F(ParamReadTest, ReadsListsKeepsAndStartsOnTheFakeLE)
     EXPECT_EQ(s->common->HistoCode, "0");
 }
 
-TEST_F(ParamReadTest, ASecondStartBeforeTheFirstRequestWentOutTakesTheRequest)
+// One read request and one transfer flag serve every LE: a second start asked
+// for during the first read waits for it, and each LE is read once, in turn.
+TEST_F(ParamReadTest, ASecondStartWaitsForTheFirstReadToEnd)
 {
     FakeLE& one = addFake(0);
     FakeLE& two = addFake(1);
+    le::Fields first = tableForTest();
+    first[18] = 7;
+    giveTable(one, first);
     giveTable(two, tableForTest());
     ASSERT_TRUE(t.time.runUntil([&] { return s->status->SynchroRS232[0] == 123 && s->status->SynchroRS232[1] == 123; }));
     const size_t oneBefore = one.commands().size(), twoBefore = two.commands().size();
-    s->request->StartStopPC[0] = 1;
-    s->request->StartStopPC[1] = 1;
     // LE-2's start comes 5 ms into LE-1's wait, before LE-1's reply timer (30 ms).
+    int64_t le2AskedAt = -1;
     at(5, [&] { log->LectParamStampLE2(); });
+    plat::Timer watch(t.time, "watch", 1, true);
+    watch.onTimer = [&] {
+        if (le2AskedAt < 0 && s->common->SelectedLE == 2) le2AskedAt = t.time.nowMs();
+    };
+    int64_t le1StartedAt = -1;
+    const auto le1Started = [&] { return histoMessages().contains("LE1  Starting LE "); };
+    plat::Timer watchStart(t.time, "watch start", 1, true);
+    watchStart.onTimer = [&] {
+        if (le1StartedAt < 0 && le1Started()) le1StartedAt = t.time.nowMs();
+    };
 
-    log->LectParamStampLE1();
+    EXPECT_EQ(log->LectParamStampLE1(), ReadEnd::Completed);
+    watch.setEnabled(false);
+    watchStart.setEnabled(false);
 
     auto readRequests = [](const FakeLE& f, size_t from) {
         int n = 0;
         for (size_t i = from; i < f.commands().size(); ++i) n += f.commands()[i][le::pos::Bank] == le::BankReadParam;
         return n;
     };
-    EXPECT_EQ(readRequests(one, oneBefore), 0);
+    EXPECT_EQ(readRequests(one, oneBefore), 1);
     EXPECT_EQ(readRequests(two, twoBefore), 1);
-    // One transfer released both: the inner start first, then the outer one
-    // with what LE-1 last sent (nothing: zeros).
-    EXPECT_EQ(histoMessages().mid(histoMessages().size() - 2), QStringList({"LE2  Starting LE ", "LE1  Starting LE "}));
-    EXPECT_EQ(s->request->StartStopPC[0], 1);
-    EXPECT_EQ(s->request->StartStopPC[1], 1);
+    ASSERT_GE(le1StartedAt, 0);
+    EXPECT_GE(le2AskedAt, le1StartedAt);
+    EXPECT_EQ(histoMessages().mid(histoMessages().size() - 2), QStringList({"LE1  Starting LE ", "LE2  Starting LE "}));
+    EXPECT_EQ(s->runShared->ParamZ1[0], 7);
     EXPECT_EQ(s->runShared->ParamZ1[1], 115);
-    EXPECT_EQ(list(0).list(13), "18   0");
-    EXPECT_EQ(s->runShared->ParamZ1[0], 0);
+    EXPECT_EQ(list(0).list(13), "18   7");
     EXPECT_EQ(s->common->SelectedLE, 2);
+    EXPECT_FALSE(log->ParamReadQueued(0));
+    EXPECT_FALSE(log->ParamReadQueued(1));
+}
+
+// A read that fails takes back the start request its caller wrote, and says
+// so; where the LE took that request beside the read request, the history
+// and the event list say that it runs without its parameters.
+TEST_F(ParamReadTest, AFailedReadTakesTheStartRequestBack)
+{
+    struct Case { const char* name; bool tookTheStart; };
+    for (const Case c : {Case{"stays idle", false}, Case{"started", true}}) {
+        SCOPED_TRACE(c.name);
+        openPort(2);
+        markIdle(2);
+        s->request->StartStopPC[2] = 1;
+        if (c.tookTheStart) at(100, [&] { s->status->PhaseLP[2] = 1; });
+
+        EXPECT_EQ(log->LectParamStampLE3(), ReadEnd::Failed);
+
+        EXPECT_EQ(s->request->StartStopPC[2], 0);
+        EXPECT_EQ(histoMessages().last(), c.tookTheStart ? "LE3  Started without its parameters " : "LE3  Parameters could not be read ");
+        EXPECT_EQ(log->List4.list(log->List4.listCount() - 1), histoMessages().last());
+        EXPECT_FALSE(histoMessages().contains("LE3  Starting LE "));
+        if (!c.tookTheStart) EXPECT_NE(log->Label26[2].backColor(), plat::colors::Green);
+        s->status->PhaseLP[2] = 0;
+    }
 }
 
 TEST_F(ParamReadTest, OnlyLE4TurnsTheEventListRed)

@@ -113,7 +113,7 @@ TEST_F(LightTriggerTest, StopsAboveTheLevelAndRestartsWithAReadWhenTheLightFalls
     ASSERT_TRUE(t.time.runUntil([&] { return s->schedule->FlagTrigLFC3Off[0] == 0 && s->status->PhaseLP[0] >= 1; }, 20000));
     // The tick does not wait for the read: the start is recorded once the
     // transfer notice has closed.
-    ASSERT_TRUE(t.time.runUntil([&] { return s->run->ParamReadPending[0] == 0; }, 10000));
+    ASSERT_TRUE(t.time.runUntil([&] { return !log->ParamReadQueued(0); }, 10000));
     EXPECT_EQ(histoMessages().count("LE1  Starting LE "), starts + 1);
     bool readRequested = false;
     for (size_t i = before; i < fake->commands().size(); ++i)

@@ -8,6 +8,7 @@
 #include "shell/LeStrips.h"
 #include "shell/LinkRequest.h"
 #include "shell/LinkStatus.h"
+#include "shell/Log.h"
 #include "shell/LogPorts.h"
 #include "shell/MainPanels.h"
 #include "shell/ScheduleFlags.h"
@@ -104,13 +105,14 @@ TEST_P(ParamReadEndTest, StartLEGoesOnToTheNextLE)
     ASSERT_GE(le3AskedAt, 0);
     EXPECT_LE(le3AskedAt - pressed, bound() + 10);
     EXPECT_EQ(failLines(), 1);
+    EXPECT_EQ(s->request->StartStopPC[0], 0);   // START LE's start request taken back
     EXPECT_EQ(mainPanels(*log).List4.foreColor(), plat::colors::Red);
     EXPECT_TRUE(histoMessages().contains(CouldNotRead));
     EXPECT_FALSE(histoMessages().contains("LE1  Starting LE "));
     EXPECT_TRUE(histoMessages().contains("LE3  Starting LE "));
     EXPECT_NE(leStrips(*log).Label26[0].backColor(), plat::colors::Green);
     EXPECT_EQ(leStrips(*log).Label26[2].backColor(), plat::colors::Green);
-    EXPECT_EQ(s->run->ParamReadPending[0], 0);
+    EXPECT_FALSE(log->ParamReadQueued(0));
     EXPECT_FALSE(le3.commands().empty());
 
     // What the user sees: the red line in the main window's event list.
@@ -125,9 +127,8 @@ TEST_P(ParamReadEndTest, ARestartOfTheTickNeverHoldsTheTick)
 {
     scriptLE1();
     choose(0, "MListeNormal");
-    start().StartSortie.click();   // LE-1 never sends its read-back: not started
-    ASSERT_EQ(failLines(), 1);
-    ASSERT_EQ(s->request->StartStopPC[0], 1);
+    // LE-1 as a start that went well leaves it: its start request stands.
+    s->request->StartStopPC[0] = 1;
 
     // LE-1 stops by itself: a second in phase 6, then idle; 61 s later the
     // tick restarts it.
@@ -139,7 +140,7 @@ TEST_P(ParamReadEndTest, ARestartOfTheTickNeverHoldsTheTick)
     ASSERT_TRUE(t.time.runUntil([&] { return restartLines().size() == 1; }, 70000));
     const int64_t restartAt = t.time.nowMs();
     if (GetParam().fault == Fault::PortClosed) {
-        ASSERT_EQ(s->run->ParamReadPending[0], 1);
+        ASSERT_TRUE(log->ParamReadQueued(0));
         at(2000, [this] { ASSERT_TRUE(logPorts(*log).MSComm(0).setPortOpen(false)); });
     }
 
@@ -150,14 +151,15 @@ TEST_P(ParamReadEndTest, ARestartOfTheTickNeverHoldsTheTick)
         [&] {
             const QString shown = tickTime();
             if (clock.isEmpty() || clock.back() != shown) clock << shown;
-            return s->run->ParamReadPending[0] == 0;
+            return !log->ParamReadQueued(0);
         },
         bound() + 10));
     const int64_t waited = t.time.nowMs() - restartAt;
     EXPECT_GE(clock.size(), int(waited / 1000));
-    EXPECT_EQ(failLines(), 2);
+    EXPECT_EQ(failLines(), 1);
     EXPECT_FALSE(histoMessages().contains("LE1  Starting LE "));
     EXPECT_EQ(s->schedule->CompteursNorm[0], 1);
+    EXPECT_EQ(s->request->StartStopPC[0], 0);   // taken back: nothing to restart
 
     // And after it, as before.
     const QString before = tickTime();
