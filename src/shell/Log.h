@@ -15,6 +15,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 namespace orv {
 
@@ -48,8 +49,14 @@ public:
 
     // history, error codes, warning box, stop alarm, quit
     void wireHistory();
-    // Appends one history line built from HistoCode and HistoMessage to
-    // Histo.txt. Never fails outward: a line that cannot be written is dropped.
+    // Appends one history line, `text` under the error code `code`, to
+    // Histo.txt; given an event-list colour, first adds `text` to the event
+    // list (List4) in that colour. The pending HistoMessage and HistoCode are
+    // left alone. Never fails outward: a line that cannot be written is
+    // dropped, and the event list says so once.
+    void WriteHisto(const QString& text, const QString& code = QStringLiteral("0"),
+                    std::optional<plat::Color> eventColor = std::nullopt);
+    // The same for the pending line: HistoMessage under HistoCode.
     void WriteHisto();
     // Reports a FADEC error code of LE index SelIndice once per LE and code
     // while the LE is not idle. Any code and index are safe.
