@@ -100,7 +100,7 @@ void LogLink::Timer57_Timer()
 
 void LogLink::Timer58_Timer()
 {
-    L.ActivationCOM();   // reopens the closed ports and arms the next pass
+    ActivationCOM();   // reopens the closed ports and arms the next pass
     L.Timer59.setEnabled(true);
     L.Timer58.setEnabled(false);
 }
