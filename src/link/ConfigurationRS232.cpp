@@ -1,6 +1,7 @@
 #include "link/LinkState.h"
 #include "link/ConfigurationRS232.h"
 
+#include "link/LogLink.h"
 #include "link/PortFile.h"
 #include "platform/Dialogs.h"
 #include "platform/VbText.h"
@@ -146,7 +147,7 @@ void ConfigurationRS232::Command1_Click()
     const bool saved = writePortFile(p_.rt.drive, portFilePath(s.common->BaseFolder), numbers, enabled);
 
     // The choice applies to this session even when it could not be saved.
-    p_.Log->ActivationCOM();
+    p_.Log->link->ActivationCOM();
     if (!saved)
         p_.rt.dialogs.msgBox(QStringLiteral("The port configuration could not be saved in ParamComx2.ini "),
                              plat::mb::Exclamation, QStringLiteral(" Warning! "));

@@ -2,7 +2,7 @@
 // The port configuration window: a port number and an "Activated" box per LE.
 // Loading it reads the port file; OK refuses an activated LE without a port
 // number 1 to 14, else writes the file, clears every LE's marker and applies
-// the configuration to the ports (Log::ActivationCOM).
+// the configuration to the ports (LogLink::ActivationCOM).
 // Modeless and topmost; OK unloads it, so the next opening reads the file
 // afresh.
 

@@ -17,7 +17,7 @@ struct LinkState {
     PerLE<int> RxBank{};
     // The parameter write waiting for its frame is bound to the LE selected
     // when it was asked (1-8, 0 none) and to the working copy as it stood
-    // then; Log::RequestParamWrite sets both.
+    // then; LogLink::RequestParamWrite sets both.
     int WriteParamLE = 0;
     std::array<QString, 32> WriteParamCopy{};
     PerLE<QString> ComPortNumber, ComPortEnabled;         // filled by the port window's OK only

@@ -36,12 +36,12 @@ std::optional<int> portNumber(const QString& text)
 
 } // namespace
 
-void Log::ActivationCOM()
+void LogLink::ActivationCOM()
 {
-    State& s = p_.s;
+    State& s = p.s;
     for (const LeInstance& in : leInstances()) {
         const int le = in.le;
-        plat::CommPort& port = this->*in.port;
+        plat::CommPort& port = L.*in.port;
 
         if (s.link->ComPortEnabled[le] == QLatin1String("1") && !port.portOpen()) {
             const std::optional<int> number = portNumber(s.link->ComPortNumber[le]);
@@ -57,21 +57,21 @@ void Log::ActivationCOM()
             if (numbered)
                 port.setPortOpen(true);
             s.status->ComPortOpen[le] = 1;
-            link->PortOpenChanged();
+            PortOpenChanged();
             s.runShared->RestSeconds[le] = 60;
         }
 
         if (s.link->ComPortEnabled[le] == QLatin1String("0") && port.portOpen()) {
             port.setPortOpen(false);
-            Label21[le].setBackColor(plat::ButtonFace);
-            Label21[le].setCaption(QStringLiteral("no"));
+            L.Label21[le].setBackColor(plat::ButtonFace);
+            L.Label21[le].setCaption(QStringLiteral("no"));
             s.status->ComPortOpen[le] = 0;
-            link->PortOpenChanged();
+            PortOpenChanged();
             s.runShared->RestSeconds[le] = 0;
         }
     }
     // The port watchdog starts on every call.
-    Timer57.setEnabled(true);
+    L.Timer57.setEnabled(true);
 }
 
 } // namespace orv

@@ -55,8 +55,7 @@ LogLink::LogLink(Log& log, Program& prog) : L(log), p(prog)
     // Start-up, and the port boxes after the start-mode login.
     Program& program = p;
     L.startup.PortFile = [&program] { startupPortFile(program); };
-    Log& window = L;
-    L.startup.ListeIO = [&window] { window.ListeIO(); };
+    L.startup.ListeIO = [this] { ListeIO(); };
     L.ShowLoginPortBoxes = [&program] {
         auto& ports = program.form<ConfigurationRS232>().get();
         ports.Label8.setVisible(true);

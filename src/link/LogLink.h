@@ -2,8 +2,9 @@
 // The main window's link handlers: the receive routine of the eight ports,
 // the transmit routine of the eight LEs, the link indicators and their reset
 // timers, the port watchdog, the 500 ms status timer and the small link and
-// menu timers. The ports themselves and the procedures other windows call
-// (ActivationCOM, ListeIO, RequestParamWrite) stay on Log.
+// menu timers, and the link's procedures that other windows call
+// (ActivationCOM, ListeIO, RequestParamWrite). The ports themselves are the
+// main window's (LogPorts).
 
 #include "shell/Owned.h"
 
@@ -19,6 +20,15 @@ public:
     // Hooks the receive event of the eight ports, the transmit timers and
     // the link supervision below; starts the status and menu timers.
     LogLink(Log& L, Program& p);
+
+    // Names the 32 I/O positions of the frames for the I/O monitor.
+    void ListeIO();
+    // Asks for the parameter write to the selected LE (SelectionBank 1), bound
+    // to that LE and to the working copy as it stands now.
+    void RequestParamWrite();
+    // Opens every activated closed port and closes every deactivated open one,
+    // from ComPortNumber / ComPortEnabled, then starts the port watchdog.
+    void ActivationCOM();
 
     // Receive event of the port of LE index le (MSComm1_OnComm .. MSComm8_OnComm):
     // takes one 160-character frame, applies it when all its fields are

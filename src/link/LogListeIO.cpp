@@ -3,12 +3,12 @@
 // are, trailing blanks included, so the monitor's columns line up as designed.
 
 #include "link/LinkState.h"
-#include "shell/Log.h"
+#include "link/LogLink.h"
 #include "shell/Program.h"
 
 namespace orv {
 
-void Log::ListeIO()
+void LogLink::ListeIO()
 {
     static const std::array<QString, 32> names{
         QStringLiteral("Index - Selection bank (0,1,2)     "),
@@ -44,7 +44,7 @@ void Log::ListeIO()
         QStringLiteral("Synchro RS232 (Stamp)"),
         QStringLiteral("Enable cooling (M + V1 + V2)        "),
     };
-    p_.s.link->ListeIONames = names;
+    p.s.link->ListeIONames = names;
 }
 
 } // namespace orv

@@ -48,11 +48,11 @@ std::optional<std::array<int, 32>> writeValues(const std::array<QString, 32>& co
 
 } // namespace
 
-void Log::RequestParamWrite()
+void LogLink::RequestParamWrite()
 {
-    State& s = p_.s;
+    State& s = p.s;
     s.link->WriteParamLE = s.common->SelectedLE;
-    s.link->WriteParamCopy = workingCopy(p_);
+    s.link->WriteParamCopy = workingCopy(p);
     s.request->SelectionBank = bank::WriteParam;
 }
 

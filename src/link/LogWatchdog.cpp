@@ -100,7 +100,7 @@ void LogLink::Timer57_Timer()
 
 void LogLink::Timer58_Timer()
 {
-    L.ActivationCOM();   // reopens the closed ports and arms the next pass
+    ActivationCOM();   // reopens the closed ports and arms the next pass
     L.Timer59.setEnabled(true);
     L.Timer58.setEnabled(false);
 }
@@ -141,12 +141,8 @@ void LogLink::NoCommunicationStep()
                     (*values)[j].setCaption(QStringLiteral("---"));
 
                 if (s.common->FlagCommSignalee[j] == 0) {
-                    const QString message = in.name() + QStringLiteral("  No communication with machine System!");
-                    L.List4.setForeColor(plat::colors::Red);
-                    L.List4.addItem(message);
-                    s.common->HistoMessage = message;
-                    L.WriteHisto();
-                    s.common->HistoCode = QStringLiteral("0");
+                    L.WriteHisto(in.name() + QStringLiteral("  No communication with machine System!"),
+                                 QStringLiteral("0"), plat::colors::Red);
                     s.common->DateCourante = p.rt.dateText();
                     s.common->HeureCourante = p.rt.timeText();
                     s.common->FlagCommSignalee[j] = 1;

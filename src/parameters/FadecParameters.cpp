@@ -1,6 +1,8 @@
 #include "parameters/FadecParameters.h"
 
 #include "link/CommandFrame.h"
+#include "link/LogLink.h"
+#include "parameters/LogParameters.h"
 #include "parameters/ParamTable.h"
 #include "parameters/ParametersState.h"
 #include "parameters/PortWarning.h"
@@ -134,7 +136,7 @@ void FadecParameters::Label61_MouseDown(int index, const plat::MouseArgs& a)
     entry.show(true);
 }
 
-void FadecParameters::ParamDefault_Click() { p_.Log->TableParamDefaut(); }
+void FadecParameters::ParamDefault_Click() { p_.Log->parameters->TableParamDefaut(); }
 
 void FadecParameters::ParamZero_Click() { setAll(QStringLiteral("0")); }
 
@@ -183,7 +185,7 @@ void FadecParameters::WriteConfig_Click()
             return;
         }
     }
-    p_.Log->RequestParamWrite();
+    p_.Log->link->RequestParamWrite();
 }
 
 // A missing or short copy leaves the values at "0".

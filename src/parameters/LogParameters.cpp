@@ -1,5 +1,5 @@
-// The parameter windows' part of the main window, and the main window's
-// public parameter procedures.
+// The parameter windows' part of the main window, with the parameter
+// procedures other windows call (TitreListeParam, TableParamDefaut).
 //
 // The Functions menu items open their windows without making them modal; the
 // FADEC-parameters window only while the selected LE is idle.
@@ -70,8 +70,7 @@ LogParameters::LogParameters(Log& log, Program& prog) : L(log), p(prog)
 
     // Start-up steps, and the parameter editing the warning box replaces.
     StartupEntries& su = L.startup;
-    Log& window = L;
-    su.TitreListeParam = [&window] { window.TitreListeParam(); };
+    su.TitreListeParam = [this] { TitreListeParam(); };
     su.ClearSelectedLE = [&program] { program.form<FadecParameters>()->ShowSelectedLE(0); };
     su.Coefficients = [&program] { startupCoefficients(program); };
     su.ParamCopy = [&program] { startupParamCopy(program); };
@@ -118,7 +117,7 @@ void LogParameters::mnuParameters_Click()
                             QStringLiteral(" Warning!"));
         return;
     }
-    L.TitreListeParam();
+    TitreListeParam();
     FadecParameters& w = *p.form<FadecParameters>();
     // An LE chosen in the hardware tests or the settings reader becomes the selected one.
     for (int i = 0; i < 6; ++i)
@@ -143,15 +142,15 @@ void LogParameters::mnuCoeff_Click() { p.form<Coefficients>()->show(); }
 
 void LogParameters::mnuArdwUptime_Click() { p.form<Usures>()->show(); }
 
-void Log::TitreListeParam()
+void LogParameters::TitreListeParam()
 {
-    FadecParameters& w = *p_.form<FadecParameters>();
+    FadecParameters& w = *p.form<FadecParameters>();
     for (int e = 0; e < ParamCount; ++e) w.Label61[e].setCaption(paramTitle(e));
 }
 
-void Log::TableParamDefaut()
+void LogParameters::TableParamDefaut()
 {
-    FadecParameters& w = *p_.form<FadecParameters>();
+    FadecParameters& w = *p.form<FadecParameters>();
     for (int e = 0; e < ParamCount; ++e) w.setParamPC(e, paramDefault(e));
 }
 

@@ -17,6 +17,10 @@ class Program;
 class LogParameters {
 public:
     LogParameters(Log& log, Program& p);
+    // Titles of the 32 parameter entries into FadecParameters.Label61(0..31);
+    // the defaults into the working copy ParamPC.
+    void TitreListeParam();
+    void TableParamDefaut();
     // Transfer notice: Timer44 shows OKTransfert (modal), Timer45 closes it
     // 2 s later and sets TransfertDone.
     void Timer44_Timer();

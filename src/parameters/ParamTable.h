@@ -8,7 +8,7 @@
 //   paramCopyPath(baseFolder)                 - BaseFolder & "\ParamSt.ini"
 //   readParamCopy(drive, path)                - the values in file order, or nothing
 //   writeParamCopy(drive, path, values)       - 32 bare lines
-// The main window's TitreListeParam / TableParamDefaut (Log.h) write the
+// The main window's TitreListeParam / TableParamDefaut (LogParameters.h) write the
 // titles and defaults into the FADEC-parameters window.
 
 #include <QString>

@@ -3,6 +3,7 @@
 
 #include "parameters/CoefficientFile.h"
 #include "parameters/FadecParameters.h"
+#include "parameters/LogParameters.h"
 #include "parameters/ParamTable.h"
 #include "parameters/ParametersStartup.h"
 #include "parameters/ParametersState.h"
@@ -45,7 +46,7 @@ void startupParamCopy(Program& p)
         p.form<FadecParameters>()->ReadParamCopy();
         return;
     }
-    p.Log->TableParamDefaut();
+    p.Log->parameters->TableParamDefaut();
     FadecParameters& w = *p.form<FadecParameters>();
     ParamValues values;
     for (int e = 0; e < ParamCount; ++e) values[e] = w.ParamPC(e);

@@ -134,6 +134,14 @@ public:
     std::function<void()> detach;
     // Finishes loading: stacking order, then Form_Load.
     void load();
+    // Whether this instance is still the loaded window, readable after the
+    // instance is gone: true while it is loaded; false from the moment it
+    // unloads or is destroyed, and never true again (a reload makes a new
+    // instance with a new token). Once false, the instance is freed as soon as
+    // control is back in the event loop, or already was. Code that waits
+    // (waitUntil, DoEvents, a modal window, a message box) takes the token
+    // before the wait and, when it reads false after it, returns without
+    // touching the window, its controls or its members.
     std::shared_ptr<bool> aliveToken() const { return alive_; }
 
 private:

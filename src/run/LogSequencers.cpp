@@ -46,11 +46,7 @@ void LogRun::Timer16_Timer()
     s.run->StoppedByStopAll[le] = 1;
     if (s.run->OffLELogged[le] == 0 && p.form<ParamLogicielVB>()->LEActivated(le)) {
         for (int i = 0; i < LeCount; ++i) s.schedule->CompteursNorm[i] = NoMoreRestarts;
-        s.common->HistoMessage = QStringLiteral("LE%1  Off LE ").arg(le + 1);
-        L.List4.setForeColor(plat::colors::Orange);
-        L.List4.addItem(s.common->HistoMessage);
-        L.WriteHisto();
-        s.common->HistoCode = QStringLiteral("0");
+        L.WriteHisto(QStringLiteral("LE%1  Off LE ").arg(le + 1), QStringLiteral("0"), plat::colors::Orange);
         s.run->OffLELogged[le] = 1;
     }
     L.Label26[le].setBackColor(plat::ButtonFace);
@@ -94,9 +90,7 @@ void LogRun::Timer14_Timer()
 
     s.request->StartStopPC[le] = StartRequest;
     if (s.run->StartLELogged[le] == 0 && p.form<ParamLogicielVB>()->LEActivated(le)) {
-        s.common->HistoMessage = inst.name() + QStringLiteral("  Start LE ");
-        L.WriteHisto();
-        s.common->HistoCode = QStringLiteral("0");
+        L.WriteHisto(inst.name() + QStringLiteral("  Start LE "));
         s.run->StartLELogged[le] = 1;
     }
 

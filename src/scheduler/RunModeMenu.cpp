@@ -17,6 +17,7 @@
 #include "shell/ScheduleFlags.h"
 #include "shell/State.h"
 #include "shell/TracesShared.h"
+#include "traces/LogTraces.h"
 
 namespace orv {
 
@@ -157,7 +158,7 @@ void chooseRunMode(Log& log, int n, const ModeItem& item)
         w.Label41.setCaption(selectionText(n));
     }
 
-    if (item.gridAlways || idle) log.GrilleScreen();
+    if (item.gridAlways || idle) log.traces->GrilleScreen();
     if (item.showAlways || idle) {
         w.Timer1.setEnabled(true);
         w.show();
@@ -220,7 +221,7 @@ void LogScheduler::MListeStop_Click()
 
     w.Label41.setCaption(selectionText(n));
     recordMode(s, le, Stop);
-    L.GrilleScreen();
+    L.traces->GrilleScreen();
     w.show();
     L.StopLERoutine(n);
 }

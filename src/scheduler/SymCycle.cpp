@@ -65,9 +65,7 @@ void SelectionStart::SymTimer_Timer(int le)
     sc.ProgressionSym[i] = 0;
     s.schedule->CurseurSymX[i] = 0;
     ++sc.CompteurHisto[i];
-    s.common->HistoMessage = QStringLiteral("Cycle(s) : ") + (QStringLiteral("0000000") + QString::number(sc.CompteurHisto[i])).right(7);
-    log.WriteHisto();
-    s.common->HistoCode = QStringLiteral("0");
+    log.WriteHisto(QStringLiteral("Cycle(s) : ") + (QStringLiteral("0000000") + QString::number(sc.CompteurHisto[i])).right(7));
     ++s.schedule->CyclesEffectues[i];
     Label32.setCaption(QString::number(s.schedule->CyclesEffectues[i]));
 

@@ -4,9 +4,11 @@
 // group's header instead of this one. Each subsystem serves its share of
 // them from its part of the window (LogLink, LogRun, LogTraces,
 // LogScheduler, LogParameters, LogAlarms: src/<subsystem>/Log<Name>.h),
-// which holds its handlers and hooks them when the window is built. The
-// public procedures that other windows call by the system's names are
-// declared here and defined in their subsystem's folder.
+// which holds its handlers and hooks them when the window is built, and the
+// subsystem's procedures that other windows call by the system's names
+// (p.Log->link->ActivationCOM()). Those declared here are the shell's own,
+// run control's start and stop routines and ColorRetard, each defined in its
+// subsystem's folder.
 
 #include "shell/LogControls.h"
 #include "shell/LogPorts.h"
@@ -15,6 +17,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 namespace orv {
 
@@ -50,8 +53,14 @@ public:
 
     // history, error codes, warning box, stop alarm, quit
     void wireHistory();
-    // Appends one history line built from HistoCode and HistoMessage to
-    // Histo.txt. Never fails outward: a line that cannot be written is dropped.
+    // Appends one history line, `text` under the error code `code`, to
+    // Histo.txt; given an event-list colour, first adds `text` to the event
+    // list (List4) in that colour. The pending HistoMessage and HistoCode are
+    // left alone. Never fails outward: a line that cannot be written is
+    // dropped, and the event list says so once.
+    void WriteHisto(const QString& text, const QString& code = QStringLiteral("0"),
+                    std::optional<plat::Color> eventColor = std::nullopt);
+    // The same for the pending line: HistoMessage under HistoCode.
     void WriteHisto();
     // Reports a FADEC error code of LE index SelIndice once per LE and code
     // while the LE is not idle. Any code and index are safe.
@@ -127,18 +136,6 @@ public:
     void VScroll3_Change();
     void ColorTempSelect();
 
-    // ----------------------------------------------------------------- link
-    // (src/link) the procedures other windows call (the ports are in
-    // LogPorts); the link's handlers live in its part, LogLink.
-    // Names the 32 I/O positions of the frames for the I/O monitor.
-    void ListeIO();
-    // Asks for the parameter write to the selected LE (SelectionBank 1), bound
-    // to that LE and to the working copy as it stands now.
-    void RequestParamWrite();
-    // Opens every activated closed port and closes every deactivated open one,
-    // from ComPortNumber / ComPortEnabled, then starts the port watchdog.
-    void ActivationCOM();
-
     // ------------------------------------------------------------------ run
     // (src/run) start and stop of one LE, the parameter read before a start,
     // the rest timers and the power set-point of the selected LE.
@@ -192,21 +189,10 @@ public:
     bool ValeurPWPh5();
 
     // --------------------------------------------------------------- traces
-    // Draws the white separator grid of the eight trace panels on Picture13.
-    void GrilleScreen();
-    // Blanks the trace pane of LE index ScreenLE and restarts its trace at
-    // the left edge, then redraws the grid (only the grid when ScreenLE is not an LE).
+    // (src/traces) Blanks the trace pane of LE index ScreenLE and restarts
+    // its trace at the left edge, then redraws the grid (only the grid when
+    // ScreenLE is not an LE). The traces' other procedures are on LogTraces.
     void ColorRetard();
-    // Blanks the whole area, restarts and unfreezes every trace, and stops Timer71.
-    void ScreenAll();
-    // The window's width: 13150 twips for w = 0, 15650 for w = 1, else unchanged.
-    void LargeurScreen(int16_t& w);
-
-    // ----------------------------------------------------------- parameters
-    // Titles of the 32 parameter entries into FadecParameters.Label61(0..31);
-    // the defaults into the working copy ParamPC.
-    void TitreListeParam();
-    void TableParamDefaut();
 
     // ------------------------------------------- the subsystems' own parts
     // Built by the program's assembly (src/app) right after the window's own

@@ -28,15 +28,14 @@ void Log::EcrireCodeErreur(int NumError, int SelIndice)
         return;
     uint8_t& reported = s.common->ErrCodeReported[NumError + FadecErrorCodeCount * SelIndice];
     if (reported == 0) {
-        s.common->HistoMessage = QStringLiteral("LE") + QString::number(SelIndice + 1) + QStringLiteral("  ")
+        const QString message = QStringLiteral("LE") + QString::number(SelIndice + 1) + QStringLiteral("  ")
             + s.common->FadecErrorCodes[NumError];
-        s.common->HistoCode = QString::number(NumError);
+        // The event list shows the report line (code and time), the history the message.
         List4.setForeColor(NumError == StopActivatedCode ? ReportOrange : ReportRed);
         if (NumError == StopActivatedCode)
             s.common->HeureCourante = p_.rt.timeText();
-        List4.addItem(ErrorReportLine(NumError, s.common->HistoMessage, s.common->HeureCourante));
-        WriteHisto();
-        s.common->HistoCode = QStringLiteral("0");
+        List4.addItem(ErrorReportLine(NumError, message, s.common->HeureCourante));
+        WriteHisto(message, QString::number(NumError));
     }
     reported = 1;
 }
@@ -60,11 +59,8 @@ void Log::Timer54_Timer()
     for (int le = 0; le <= 5; ++le) {
         if (s.request->StartStopPC[le] != 2 || s.common->StopAlarmLogged[le] != 0 || s.status->PhaseLP[le] != 5)
             continue;
-        s.common->HistoMessage = QStringLiteral("LE") + QString::number(le + 1) + QStringLiteral("  Stop Alarm (Actived)");
-        List4.setForeColor(ReportRed);
-        List4.addItem(s.common->HistoMessage);
-        WriteHisto();
-        s.common->HistoCode = QStringLiteral("0");
+        WriteHisto(QStringLiteral("LE") + QString::number(le + 1) + QStringLiteral("  Stop Alarm (Actived)"),
+                   QStringLiteral("0"), ReportRed);
         if (StopAllEntry) StopAllEntry();
         mnuStopAlarm.setCaption(QStringLiteral("Stop Alarm *"));
         Timer54.setEnabled(false);
@@ -74,12 +70,7 @@ void Log::Timer54_Timer()
 
 void Log::RaiseAlarm(const QString& historyText, plat::Menu& menu, const QString& menuCaption, const QString& boxText)
 {
-    State& s = p_.s;
-    s.common->HistoMessage = historyText;
-    List4.setForeColor(ReportRed);
-    List4.addItem(s.common->HistoMessage);
-    WriteHisto();
-    s.common->HistoCode = QStringLiteral("0");
+    WriteHisto(historyText, QStringLiteral("0"), ReportRed);
     menu.setCaption(menuCaption);
     p_.form<BoiteDialogue>()->Label2.setCaption(boxText);
     AffAlarm();

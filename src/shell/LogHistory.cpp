@@ -1,4 +1,4 @@
-// Log::WriteHisto: appends the pending history line to Histo.txt.
+// Log::WriteHisto: appends a history line to Histo.txt.
 
 #include "platform/Color.h"
 #include "platform/SeqFile.h"
@@ -10,10 +10,16 @@
 
 namespace orv {
 
-void Log::WriteHisto()
+void Log::WriteHisto() { WriteHisto(p_.s.common->HistoMessage, p_.s.common->HistoCode); }
+
+void Log::WriteHisto(const QString& text, const QString& code, std::optional<plat::Color> eventColor)
 {
     State& s = p_.s;
-    const QString line = HistoLine(s.common->HistoCode, s.common->HistoMessage, p_.rt.timeText(), p_.rt.dateText());
+    if (eventColor) {
+        List4.setForeColor(*eventColor);
+        List4.addItem(text);
+    }
+    const QString line = HistoLine(code, text, p_.rt.timeText(), p_.rt.dateText());
     auto file = plat::SeqFile::open(p_.rt.drive, s.common->BaseFolder + QStringLiteral("\\") + HistoFileName,
                                     plat::SeqFile::Mode::Append);
     bool written = file && file->printText(line);

@@ -41,18 +41,20 @@ void Log::Timer1_Timer()
     State& s = p.s;
 
     step([&] { setCaption(mainWindowTitle()); });                              // 1
-    step([&] { move(left(), top(), MainWindowWidth, MainWindowHeight); });      // 2
-    step([&] { s.common->StartMode = 1; });                                            // 3
+    step([&] { move(left(), top(), MainWindowWidth, MainWindowHeight); });     // 2
+    step([&] { s.common->StartMode = 1; });                                    // 3
     step([&] { locateBaseFolder(p); });                                        // 4
     step([&] {                                                                 // 5
         makeDataFolder(p, QStringLiteral("Img"));
         makeDataFolder(p, QStringLiteral("Images_Traces"));
     });
     step([&] { startupSoftwareSettings(p); });                                 // 6
-    step([&] { makeDataFolder(p, QStringLiteral("Datalogger")); });           // 7
+    step([&] { makeDataFolder(p, QStringLiteral("Datalogger")); });            // 7
     step(startup.TitreListeParam);                                             // 8
-    step([&] { s.common->SelectedLE = 1; });                                           // 9
-    step([&] { for (int i = 0; i < 8; ++i) s.request->EnableCooling[i] = 0; });        // 10
+    step([&] { s.common->SelectedLE = 1; });                                   // 9
+    step([&] {                                                                 // 10
+        for (int i = 0; i < 8; ++i) s.request->EnableCooling[i] = 0;
+    });
     step([&] { ColorTempSelect(); });                                          // 11
     step(startup.ClearSelectedLE);                                             // 12
     step(startup.GrilleScreen);                                                // 13
@@ -66,7 +68,7 @@ void Log::Timer1_Timer()
         step(startup.IoListHidden);
     });
     step(startup.SelectionHeight);                                             // 16: loads it
-    step([&] { for (int i = 0; i < 8; ++i) s.schedule->Compteurs[i] = 0; });            // 17
+    step([&] { for (int i = 0; i < 8; ++i) s.schedule->Compteurs[i] = 0; });   // 17
     step([&] { List4.clear(); });                                              // 18
     step([&] { fillErrComXTexts(s); });                                        // 19
     step(startup.SetPointsFirst);                                              // 20
@@ -114,7 +116,7 @@ void Log::Timer1_Timer()
     step(startup.SetPointsSecond);                                             // 47
     step(startup.ParamBounds);                                                 // 48
     step([&] { Picture1.canvas().cls(); });                                    // 49
-    step([&] { s.request->SelectionBank = 0; });                                        // 50
+    step([&] { s.request->SelectionBank = 0; });                               // 50
     step([&] {                                                                 // 51
         Timer62.setInterval(3000);
         Timer62.setEnabled(true);

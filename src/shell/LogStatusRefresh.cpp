@@ -61,7 +61,7 @@ void Log::Timer3_Timer()
         for (int k = 0; k < 5; ++k) Label79[k].setCaption(QString::fromUtf8(lower[k]));
 
         plat::Line* upperLines[] = {&Line17[0], &Line3[0], &Line7[0], &Line6[0], &Line15[0]};
-        const bool airCooled = set.Check8.value() == 0;
+        const bool airCooled = !set.WaterCooling();
         if (airCooled) {
             static const char* const upper[] = {"  80°C", "100°C", "115°C", "120°C", "128°C"};
             for (int k = 0; k < 5; ++k) Label79[5 + k].setCaption(QString::fromUtf8(upper[k]));

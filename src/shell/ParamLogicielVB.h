@@ -78,7 +78,7 @@ public:
     bool LinkWatchdogAlarm() const { return Check3.value() == 1; }
     bool QTHFunctions() const { return Check5.value() == 1; }
     bool BulbMotorRPMControl() const { return Check6.value() == 1; }
-    bool WaterCooling() const { return Check8.value() == 1; }
+    bool WaterCooling() const { return Check8.value() != 0; }   // ticked or greyed
     bool StartModeLogin() const { return Check18.value() == 1; }
 
     // 1 once the user ticked Check18 in this loaded window: closing it then

@@ -41,15 +41,7 @@ void reportSettingsFallback(Program& p, const QString& name)
     QStringList& reported = p.s.shell->SettingsFallbackReported;
     if (reported.contains(name, Qt::CaseInsensitive)) return;
     reported << name;
-    // Written between the other routines' history lines: their pending
-    // message and code stay as they were.
-    State& s = p.s;
-    const QString message = s.common->HistoMessage, code = s.common->HistoCode;
-    s.common->HistoMessage = settingsFallbackMessage(name);
-    s.common->HistoCode = QStringLiteral("0");
-    p.Log->WriteHisto();
-    s.common->HistoMessage = message;
-    s.common->HistoCode = code;
+    p.Log->WriteHisto(settingsFallbackMessage(name));
 }
 
 } // namespace orv

@@ -2,6 +2,7 @@
 #include "shell/Log.h"
 #include "shell/Program.h"
 #include "shell/TracesShared.h"
+#include "traces/LogTraces.h"
 #include "traces/TraceInstances.h"
 
 namespace orv {
@@ -16,7 +17,7 @@ void Log::ColorRetard()
                                 plat::Canvas::BoxFilled);
         s.tracesShared->TraceX[le] = 1;
     }
-    GrilleScreen();
+    traces->GrilleScreen();
 }
 
 } // namespace orv

@@ -25,7 +25,7 @@ void LogTraces::ShowIOList()
     L.mnuIOListData.setChecked(true);
     L.Picture22.move(PanelLeft, PanelTop, PanelWidth, PanelHeight);
     int16_t wide = 1;
-    L.LargeurScreen(wide);
+    LargeurScreen(wide);
 }
 
 void LogTraces::HideIOList()
@@ -35,7 +35,7 @@ void LogTraces::HideIOList()
     L.Picture22.setVisible(false);
     L.mnuIOListData.setChecked(false);
     int16_t narrow = 0;
-    L.LargeurScreen(narrow);
+    LargeurScreen(narrow);
 }
 
 void LogTraces::mnuIOListData_Click()

@@ -42,7 +42,7 @@ void LogTraces::mnuClearScreen_Click()
         blankPane(le, DarkBlue);
         t.ClearPending[le] = 1;
     }
-    L.GrilleScreen();
+    GrilleScreen();
     L.mnuFrozen.setChecked(false);
     L.Timer70.setEnabled(true);
 }
@@ -55,7 +55,7 @@ void LogTraces::Timer70_Timer()
         t.ClearPending[le] = 0;
         blankPane(le, plat::colors::Black);
     }
-    L.GrilleScreen();
+    GrilleScreen();
     L.Timer70.setEnabled(false);
 }
 
@@ -64,7 +64,7 @@ void LogTraces::ClearScreenAllSteps()
     State& s = p.s;
     TracesState& t = *s.traces;
     L.Picture13.canvas().line(0, 0, AreaRight, AreaBottom, DarkBlue, plat::Canvas::BoxFilled);
-    L.GrilleScreen();
+    GrilleScreen();
     for (int le = 0; le < LeCount; ++le) {
         s.tracesShared->TraceX[le] = 1;
         t.FrozenLE[le] = 0;
@@ -83,7 +83,7 @@ void LogTraces::mnuClearScreenAll_Click() { ClearScreenAllSteps(); }
 
 void LogTraces::Timer71_Timer()
 {
-    L.ScreenAll();
+    ScreenAll();
     L.Timer71.setEnabled(false);
 }
 
@@ -111,25 +111,25 @@ void LogTraces::RestartTimer_Timer(int le)
     (L.*traceInstance(le).restartTimer).setEnabled(false);
 }
 
-// ----------------------------------------------- public procedures of Log
+// ----------------------------------- procedures other windows call
 
-void Log::ScreenAll()
+void LogTraces::ScreenAll()
 {
-    State& s = p_.s;
+    State& s = p.s;
     TracesState& t = *s.traces;
-    Picture13.canvas().line(0, 0, AreaRight, AreaBottom, plat::colors::Black, plat::Canvas::BoxFilled);
+    L.Picture13.canvas().line(0, 0, AreaRight, AreaBottom, plat::colors::Black, plat::Canvas::BoxFilled);
     GrilleScreen();
     for (int le = 0; le < LeCount; ++le) {
         s.tracesShared->TraceX[le] = 1;
         t.FrozenLE[le] = 0;
     }
-    Timer71.setEnabled(false);
+    L.Timer71.setEnabled(false);
 }
 
-void Log::LargeurScreen(int16_t& w)
+void LogTraces::LargeurScreen(int16_t& w)
 {
-    if (w == 0) setWidth(NarrowWidth);
-    else if (w == 1) setWidth(WideWidth);
+    if (w == 0) L.setWidth(NarrowWidth);
+    else if (w == 1) L.setWidth(WideWidth);
 }
 
 } // namespace orv

@@ -193,7 +193,7 @@ void LogTraces::PlotTimer_Timer(int le)
             s.tracesShared->TraceX[le] = 1;
             s.tracesShared->ScreenLE = uint8_t(le);
             L.ColorRetard();
-            L.GrilleScreen();
+            GrilleScreen();
         }
     } else {
         s.tracesShared->TraceX[le] = c + 1;

@@ -62,9 +62,8 @@ LogTraces::LogTraces(Log& log, Program& prog) : L(log), p(prog)
 
     // Start-up steps.
     Program& program = p;
-    Log& window = L;
     StartupEntries& su = L.startup;
-    su.GrilleScreen = [&window] { window.GrilleScreen(); };
+    su.GrilleScreen = [this] { GrilleScreen(); };
     su.IoListHidden = [&program] { startupIoListHidden(program); };
     su.LoggerNs = [&program] { startupLoggerNs(program); };
     su.LoggerTypeFile = [&program] { startupLoggerTypeFile(program); };

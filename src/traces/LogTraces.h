@@ -25,6 +25,14 @@ class LogTraces {
 public:
     LogTraces(Log& L, Program& p);
 
+    // --- procedures other windows call (ColorRetard stays on Log)
+    // Draws the white separator grid of the eight trace panels on Picture13.
+    void GrilleScreen();
+    // Blanks the whole area, restarts and unfreezes every trace, and stops Timer71.
+    void ScreenAll();
+    // The window's width: 13150 twips for w = 0, 15650 for w = 1, else unchanged.
+    void LargeurScreen(int16_t& w);
+
     // --- trace area and panes
     void Picture13_MouseDown(const plat::MouseArgs& a);
     void mnuClearScreen_Click();

@@ -1,47 +1,195 @@
-# Reads the include lines of every source under ROOT/src and fails on one
-# that points against the subsystems' order: a folder may include its own
-# headers and those of the folders below it, never one above it.
-#   cmake -DROOT=<tree> -P CheckIncludeOrder.cmake
+# Fails on a file of ROOT/src that reads a header against the subsystems'
+# order: a folder may read its own headers and those of the layers below
+# it, never one of its own layer or above it.
+#   cmake -DROOT=<tree> -DCXX=<compiler> [-DINCLUDES=<dir>|<dir>...]
+#         [-DBUILD=<build dir> -DNINJA=<ninja>] -P CheckIncludeOrder.cmake
+#
+# It reads the headers the compiler resolved, not the include lines, so the
+# form of an include (<x/...>, "x/...", "../x/...") makes no difference, and
+# it follows them through other headers. A translation unit's headers come
+# from the build's dependency records (`ninja -t deps`) when the build's
+# object is newer than every file it read; every other file (a source built
+# since, a header no source of its own folder reads, a tree that is not
+# built) is preprocessed here with -MM, ROOT/src and INCLUDES on the include
+# path. A header that a source of its own folder reads needs no run of its
+# own: whatever it reads, that source read too.
 
-# The order, lowest first; it is the one written in the top-level README.
-set(order platform shell link alarms parameters traces run scheduler)
-# main() sits above every subsystem.
+# The layers, lowest first; the folders of one layer are siblings, which do
+# not read each other. It is the order written in the top-level README.
+set(order platform shell link "alarms|parameters|traces" run scheduler)
+# The program's assembly and main() sit above every layer.
 set(top app)
 
-if(NOT ROOT)
-  message(FATAL_ERROR "ROOT not given")
+if(NOT ROOT OR NOT CXX)
+  message(FATAL_ERROR "ROOT and CXX must be given")
 endif()
+cmake_path(SET src NORMALIZE "${ROOT}/src")
+string(REPLACE "|" ";" INCLUDES "${INCLUDES}")
+
+# rank_<folder>: the folder's layer.
+set(rank 0)
+foreach(layer IN LISTS order)
+  string(REPLACE "|" ";" folders "${layer}")
+  foreach(folder IN LISTS folders)
+    set(rank_${folder} ${rank})
+  endforeach()
+  math(EXPR rank "${rank} + 1")
+endforeach()
+set(rank_${top} ${rank})
+
+# The folder of a path under ROOT/src, or "" for a path outside it.
+function(folder_of path out)
+  string(FIND "${path}" "${src}/" at)
+  if(NOT at EQUAL 0)
+    set(${out} "" PARENT_SCOPE)
+    return()
+  endif()
+  string(LENGTH "${src}/" n)
+  string(SUBSTRING "${path}" ${n} -1 rel)
+  string(REGEX REPLACE "/.*$" "" folder "${rel}")
+  set(${out} "${folder}" PARENT_SCOPE)
+endfunction()
 
 set(wrong)
-foreach(sub IN LISTS order top)
-  list(FIND order ${sub} rank)
-  if(sub STREQUAL top)
-    list(LENGTH order rank)
+# Checks that file `file` (a path under ROOT/src) may read each of `deps`.
+function(check file deps)
+  folder_of("${file}" from)
+  file(RELATIVE_PATH file_text "${ROOT}" "${file}")
+  if(NOT DEFINED rank_${from})
+    list(APPEND wrong "${file_text}: its folder is not in the order")
+    set(wrong "${wrong}" PARENT_SCOPE)
+    return()
   endif()
-  file(GLOB sources RELATIVE "${ROOT}" "${ROOT}/src/${sub}/*.h" "${ROOT}/src/${sub}/*.cpp")
-  list(SORT sources)
-  foreach(src IN LISTS sources)
-    file(STRINGS "${ROOT}/${src}" incs REGEX "^[ \t]*#[ \t]*include[ \t]*\"[a-z]+/")
-    foreach(inc IN LISTS incs)
-      string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]+)\".*$" "\\1" header "${inc}")
-      string(REGEX REPLACE "/.*$" "" folder "${header}")
-      list(FIND order ${folder} to)
-      if(to EQUAL -1)
-        if(folder STREQUAL top AND NOT sub STREQUAL top)
-          list(APPEND wrong "${src}: ${header}")
-        endif()
-        continue()
-      endif()
-      if(to GREATER rank)
-        list(APPEND wrong "${src}: ${header}")
-      endif()
-    endforeach()
+  foreach(dep IN LISTS deps)
+    folder_of("${dep}" to)
+    if(to STREQUAL "" OR to STREQUAL from)
+      continue()
+    endif()
+    if(NOT DEFINED rank_${to} OR NOT rank_${to} LESS rank_${from})
+      file(RELATIVE_PATH dep_text "${src}" "${dep}")
+      list(APPEND wrong "${file_text}: ${dep_text}")
+    endif()
   endforeach()
+  set(wrong "${wrong}" PARENT_SCOPE)
+endfunction()
+
+# Every file to check: the sources and headers of each folder of ROOT/src.
+file(GLOB files LIST_DIRECTORIES false "${src}/*/*.h" "${src}/*/*.cpp")
+list(SORT files)
+set(pending ${files})
+
+# --- The build's records. Each TU: "<object>: #deps ..." then its files.
+set(built)
+if(BUILD AND NINJA)
+  execute_process(COMMAND ${NINJA} -C ${BUILD} -t deps
+                  OUTPUT_VARIABLE out RESULT_VARIABLE rc ERROR_QUIET)
+  if(NOT rc EQUAL 0)
+    set(out "")
+  endif()
+  # One element per object ("<object>: #deps ...\n    <its unit>", the
+  # compiler names the unit first) and one per file under src.
+  string(REPLACE ";" "" out "${out}")
+  string(REGEX REPLACE "([][+.*()^$?|\\])" "\\\\\\1" src_re "${src}")
+  string(REGEX MATCHALL "[^\n]*#deps[^\n]*\n[^\n]*|[^\n]*${src_re}/[^\n]*" lines "${out}")
+  set(object "")
+  foreach(line IN LISTS lines)
+    if(line MATCHES "^([^ \n][^\n]*): #deps[^\n]*\n(.*)$")
+      set(object "${BUILD}/${CMAKE_MATCH_1}")
+      set(line "${CMAKE_MATCH_2}")
+      set(deps_of_${object})
+      set(unit "")
+    elseif(object STREQUAL "")
+      continue()
+    endif()
+    string(STRIP "${line}" dep)
+    if(dep STREQUAL "")
+      continue()
+    endif()
+    cmake_path(ABSOLUTE_PATH dep BASE_DIRECTORY "${BUILD}" NORMALIZE)
+    if(unit STREQUAL "")
+      set(unit "${dep}")
+      set(unit_of_${object} "${unit}")
+      list(APPEND built "${object}")
+    endif()
+    list(APPEND deps_of_${object} "${dep}")
+  endforeach()
+endif()
+
+foreach(object IN LISTS built)
+  set(unit "${unit_of_${object}}")
+  list(FIND pending "${unit}" at)
+  if(at EQUAL -1)
+    continue()   # not a source of ROOT/src, or read already
+  endif()
+  # A file changed since the object was built: the record may be out of date.
+  set(fresh TRUE)
+  foreach(dep IN LISTS deps_of_${object})
+    if(NOT EXISTS "${dep}" OR "${dep}" IS_NEWER_THAN "${object}")
+      set(fresh FALSE)
+      break()
+    endif()
+  endforeach()
+  if(NOT fresh)
+    continue()
+  endif()
+  check("${unit}" "${deps_of_${object}}")
+  folder_of("${unit}" unit_folder)
+  foreach(dep IN LISTS deps_of_${object})
+    folder_of("${dep}" dep_folder)
+    if(dep_folder STREQUAL unit_folder)
+      list(REMOVE_ITEM pending "${dep}")
+    endif()
+  endforeach()
+  list(REMOVE_ITEM pending "${unit}")
 endforeach()
 
-list(JOIN order " < " order_text)
+# --- The compiler, for every file left.
+set(flags -std=c++20 -MM -I${src})
+foreach(dir IN LISTS INCLUDES)
+  list(APPEND flags -I${dir})
+endforeach()
+foreach(file IN LISTS pending)
+  if(file MATCHES "\\.h$")
+    # The header read as the first thing of an empty unit, as a source reads it.
+    execute_process(COMMAND ${CXX} ${flags} -x c++ -include ${file} /dev/null
+                    OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
+  else()
+    execute_process(COMMAND ${CXX} ${flags} ${file}
+                    OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
+  endif()
+  if(NOT rc EQUAL 0)
+    file(RELATIVE_PATH file_text "${ROOT}" "${file}")
+    string(STRIP "${err}" err)
+    list(APPEND wrong "${file_text}: cannot be preprocessed: ${err}")
+    continue()
+  endif()
+  # "<object>: <file> <file> \\\n <file> ..."
+  string(REGEX REPLACE "^[^:]*:" "" out "${out}")
+  string(REGEX REPLACE "\\\\\n" " " out "${out}")
+  string(STRIP "${out}" out)
+  string(REGEX REPLACE "[ \t\n]+" ";" deps "${out}")
+  set(normal)
+  foreach(dep IN LISTS deps)
+    cmake_path(ABSOLUTE_PATH dep BASE_DIRECTORY "${src}" NORMALIZE)
+    list(APPEND normal "${dep}")
+  endforeach()
+  check("${file}" "${normal}")
+endforeach()
+
+list(LENGTH files count)
+list(LENGTH pending preprocessed)
+set(order_text)
+foreach(layer IN LISTS order)
+  if(layer MATCHES "\\|")
+    string(REPLACE "|" ", " layer "{${layer}}")
+  endif()
+  list(APPEND order_text "${layer}")
+endforeach()
+list(JOIN order_text " < " order_text)
 if(wrong)
+  list(REMOVE_DUPLICATES wrong)
   list(JOIN wrong "\n  " text)
-  message(FATAL_ERROR "Includes against the order ${order_text}:\n  ${text}")
+  message(FATAL_ERROR "Headers read against the order ${order_text}:\n  ${text}")
 endif()
-message(STATUS "Includes follow ${order_text}")
+message(STATUS "${count} files read their headers in the order ${order_text} "
+               "(${preprocessed} of them preprocessed here)")

@@ -6,6 +6,7 @@
 
 #include "link/LinkState.h"
 #include "link/LeInstances.h"
+#include "link/LogLink.h"
 #include "model/Frames.h"
 #include "shell/Log.h"
 #include "shell/ParamLogicielVB.h"
@@ -46,7 +47,7 @@ protected:
             s->link->ComPortNumber[le] = QString::number(le + 1);
             s->link->ComPortEnabled[le] = QStringLiteral("1");
         }
-        log->ActivationCOM();
+        log->link->ActivationCOM();
     }
 
     void receive(int le, const le::Fields& f)

@@ -96,7 +96,7 @@ TEST_F(IndicatorsTest, ClosingThePortFromTheConfigurationTurnsItOffAtOnce)
     answeredFrame(4);
     ASSERT_EQ(log->Label21[4].caption(), "yes");
     s->link->ComPortEnabled[4] = "0";
-    log->ActivationCOM();
+    log->link->ActivationCOM();
     EXPECT_EQ(log->Label21[4].caption(), "no");
     EXPECT_EQ(log->Label21[4].backColor(), plat::ButtonFace);
 }

@@ -5,6 +5,7 @@
 // window used with the mouse.
 #include "link/ConfigurationRS232.h"
 #include "link/LinkState.h"
+#include "link/LogLink.h"
 #include "link/PortFile.h"
 #include "shell/LinkStatus.h"
 #include "shell/Log.h"
@@ -71,7 +72,7 @@ protected:
     {
         s().link->ComPortNumber[le] = number;
         s().link->ComPortEnabled[le] = "1";
-        log().ActivationCOM();
+        log().link->ActivationCOM();
     }
 };
 
@@ -292,7 +293,7 @@ TEST_F(PortConfigTest, ActivationOpensOnlyAPortTheUserNamed)
     // The port has been open on 5 before: a bad number must not reuse it.
     activate(2, "5");
     s().link->ComPortEnabled[2] = "0";
-    log().ActivationCOM();
+    log().link->ActivationCOM();
     ASSERT_EQ(t.ports.openCount(5), 1);
 
     for (const char* text : {"", "abc", "15", "0", "-1", "99999", "5x"}) {
@@ -332,7 +333,7 @@ TEST_F(PortConfigTest, ActivationLeavesAnOpenPortAloneAndClosesADeactivatedOne)
 
     log().Label21[0].setBackColor(plat::colors::Green);
     s().link->ComPortEnabled[0] = "0";
-    log().ActivationCOM();
+    log().link->ActivationCOM();
     EXPECT_FALSE(t.ports.isOpen(3));
     EXPECT_EQ(log().Label21[0].caption(), "no");
     EXPECT_EQ(log().Label21[0].backColor(), plat::ButtonFace);
@@ -341,7 +342,7 @@ TEST_F(PortConfigTest, ActivationLeavesAnOpenPortAloneAndClosesADeactivatedOne)
 
     // Deactivated and already closed: its indicator is not touched.
     s().link->ComPortEnabled[5] = "0";
-    log().ActivationCOM();
+    log().link->ActivationCOM();
     EXPECT_EQ(log().Label21[5].caption(), "yes");
 }
 

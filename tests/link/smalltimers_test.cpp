@@ -127,7 +127,7 @@ TEST_F(SmallTimersTest, PortMenusKeepTheTicksOfTheirSeriesAfterALongIdle)
 
     advanceTo(tick + 20050 + 22);
     s->link->ComPortEnabled[2] = QStringLiteral("0");
-    log->ActivationCOM();
+    log->link->ActivationCOM();
     ASSERT_EQ(s->status->ComPortOpen[2], 0);
     advanceTo(tick + 20099);
     EXPECT_TRUE(portMenusEnabled());

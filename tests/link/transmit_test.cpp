@@ -4,6 +4,7 @@
 // its binding, and a frame the port does not take is not reported as sent.
 #include "link/LeInstances.h"
 #include "link/LinkState.h"
+#include "link/LogLink.h"
 #include "model/Frames.h"
 #include "parameters/FadecParameters.h"
 #include "shell/LinkRequest.h"
@@ -63,7 +64,7 @@ protected:
             s->link->ComPortNumber[le] = QString::number(le + 1);
             s->link->ComPortEnabled[le] = QStringLiteral("1");
         }
-        log->ActivationCOM();
+        log->link->ActivationCOM();
         s->common->SelectedLE = 1;
     }
 
@@ -238,7 +239,7 @@ TEST_F(TransmitTest, ParameterWriteSendsTheWorkingCopyOnce)
 {
     setWorkingCopy(sampleCopy());
     const auto stampBefore = s->status->ParamStamp[0];
-    log->RequestParamWrite();
+    log->link->RequestParamWrite();
 
     receive(0, lastFrame());
     t.time.advance(30);
@@ -267,7 +268,7 @@ TEST_F(TransmitTest, ClosedPortKeepsTheWriteWaiting)
 {
     setWorkingCopy(sampleCopy());
     const auto stampBefore = s->status->ParamStamp[0];
-    log->RequestParamWrite();
+    log->link->RequestParamWrite();
     receive(0, lastFrame());
     log->MSComm(0).setPortOpen(false);
     t.time.advance(30);
@@ -300,7 +301,7 @@ TEST_F(TransmitTest, AWriteOfAnEntryThatIsNoNumberIsCancelled)
         copy[12] = bad;
         setWorkingCopy(copy);
         const auto stamps = s->status->ParamStamp;
-        log->RequestParamWrite();
+        log->link->RequestParamWrite();
         receive(0, lastFrame());
         t.time.advance(30);
         EXPECT_EQ(sent(0), std::vector<QByteArray>{plainAnswer(0)});
@@ -336,7 +337,7 @@ TEST_F(TransmitTest, WriteIsCancelledRatherThanSentElsewhereOrAlteredAndTheUserI
         setWorkingCopy(sampleCopy());
         c.before();
         const auto stamps = s->status->ParamStamp;
-        log->RequestParamWrite();
+        log->link->RequestParamWrite();
         c.change();
         const size_t boxes = t.dialogs.shown.size();
 

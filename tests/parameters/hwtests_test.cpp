@@ -2,6 +2,7 @@
 // command frames to the chosen LE, what closing the window switches off,
 // the LE choice (relays released, colours, stored set-point), start and stop.
 #include "link/LinkState.h"
+#include "link/LogLink.h"
 #include "link/SetPointFile.h"
 #include "parameters/EspionStart.h"
 #include "parameters/FadecParameters.h"
@@ -273,7 +274,7 @@ TEST_F(HardwareTestsTest, TheLEChoiceFollowsThePortsWhileTheWindowWaitsHidden)
     const auto setPort = [&](int le, bool on) {
         s->link->ComPortNumber[le] = QString::number(le + 1);
         s->link->ComPortEnabled[le] = on ? QStringLiteral("1") : QStringLiteral("0");
-        log->ActivationCOM();
+        log->link->ActivationCOM();
     };
     setPort(2, true);
     ASSERT_EQ(s->status->ComPortOpen[2], 1);

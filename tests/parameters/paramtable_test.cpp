@@ -1,6 +1,7 @@
 // The LE parameter table: titles, defaults and bounds, the routines that write
 // them into the FADEC-parameters window, and the parameter copy ParamSt.ini.
 #include "parameters/FadecParameters.h"
+#include "parameters/LogParameters.h"
 #include "parameters/ParamTable.h"
 #include "shell/Log.h"
 #include "support/ProgramFixture.h"
@@ -121,8 +122,8 @@ TEST_F(ParamCopyTest, TitlesAndDefaultsGoIntoTheParametersWindow)
 {
     Log& log = prog->Log.get();
     EXPECT_FALSE(prog->form<FadecParameters>().isLoaded());
-    log.TitreListeParam();
-    log.TableParamDefaut();
+    log.parameters->TitreListeParam();
+    log.parameters->TableParamDefaut();
     FadecParameters* w = prog->ifLoaded<FadecParameters>();
     ASSERT_TRUE(w);
     EXPECT_FALSE(w->visible());

@@ -100,6 +100,27 @@ TEST_F(HistoryTest, LinesAreByteExactForTimeDateAndCode)
     EXPECT_EQ(HistoLine("5", "m", "00:00:01", "31/01/2027"), "  00:00:01    31/01/2027    005    m");
 }
 
+// The one call of the routines that write a history line: with a colour the
+// text goes to the event list first, in that colour; the pending line of the
+// routines that still set it stays as it was.
+TEST_F(HistoryTest, OneCallWritesTheLineAndItsEventListLineLeavingThePendingLine)
+{
+    prog->s.common->HistoMessage = "pending";
+    prog->s.common->HistoCode = "7";
+    prog->Log->WriteHisto("LE2  Off LE ", "0", plat::colors::Orange);
+    prog->Log->WriteHisto("Cycle(s) : 0000001");
+    prog->Log->WriteHisto("LE1  Motor M - speed > 4,000 RPM ", "9");
+
+    ASSERT_EQ(prog->Log->List4.listCount(), 1);
+    EXPECT_EQ(prog->Log->List4.list(0), "LE2  Off LE ");
+    EXPECT_EQ(prog->Log->List4.foreColor(), plat::colors::Orange);
+    EXPECT_EQ(readFile(histo), QByteArray("  14:05:09    08/12/2026    000    LE2  Off LE \r\n"
+                                          "  14:05:09    08/12/2026    000    Cycle(s) : 0000001\r\n"
+                                          "  14:05:09    08/12/2026    009    LE1  Motor M - speed > 4,000 RPM \r\n"));
+    EXPECT_EQ(prog->s.common->HistoMessage, "pending");
+    EXPECT_EQ(prog->s.common->HistoCode, "7");
+}
+
 TEST_F(HistoryTest, UnwritableFileDropsTheLineAndSaysSoOnce)
 {
     prog->s.common->BaseFolder = "C:\\Missing";

@@ -1,6 +1,7 @@
 // The trace area's grid and pane blanking on the main window's picture.
 #include "shell/Log.h"
 #include "shell/TracesShared.h"
+#include "traces/LogTraces.h"
 #include "support/ProgramFixture.h"
 
 namespace {
@@ -49,7 +50,7 @@ TEST_F(TraceAreaTest, BlankingAPaneKeepsTheGridAndTheSingleScreenLayoutHasNone)
 
     area().setBackColor(plat::colors::Black);
     log.mnuMonoEcran.setChecked(true);
-    log.GrilleScreen();
+    log.traces->GrilleScreen();
     EXPECT_EQ(area().point(1000, 2107), plat::colors::Black);
 }
 
@@ -60,7 +61,7 @@ TEST_F(TraceAreaTest, EveryPaneBlankAndClearLeavesTheWholeGridWhite)
     orv::Log& log = *prog->Log;
     for (int le = 0; le < 8; ++le) {
         area().line(0, 0, 9340, 4214, plat::colors::Green, plat::Canvas::BoxFilled);
-        log.GrilleScreen();
+        log.traces->GrilleScreen();
         prog->s.tracesShared->ScreenLE = uint8_t(le);
         log.ColorRetard();
         EXPECT_EQ(gridGaps(), "") << "pane blank of LE index " << le;

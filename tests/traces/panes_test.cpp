@@ -3,6 +3,7 @@
 // between the multi- and single-screen layouts, and the window width.
 #include "shell/Log.h"
 #include "shell/TracesShared.h"
+#include "traces/LogTraces.h"
 #include "support/TracesFixture.h"
 
 namespace {
@@ -165,7 +166,7 @@ TEST_F(PanesTest, LargeurScreenSetsTheWindowWidthForZeroAndOneOnly)
         int width;
     } cases[] = {{1, 15650}, {2, 15650}, {0, 13150}, {-1, 13150}};
     for (Case c : cases) {
-        log->LargeurScreen(c.w);
+        log->traces->LargeurScreen(c.w);
         EXPECT_EQ(log->width(), c.width) << c.w;
     }
 }
