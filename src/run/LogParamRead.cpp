@@ -21,6 +21,7 @@
 // while nobody waits.
 #include "link/CommandFrame.h"
 #include "link/StampFrame.h"
+#include "run/LogRun.h"
 #include "run/ParamReadList.h"
 #include "run/RunInstances.h"
 #include "run/RunState.h"
@@ -49,14 +50,14 @@ bool readable(Log& log, const State& s, int le)
 
 } // namespace
 
-ReadEnd Log::LectParamStampLE(int le)
+ReadEnd LogRun::LectParamStampLE(int le)
 {
-    if (le < 0 || le >= LeCount || !readable(*this, p_.s, le)) return ReadEnd::Refused;
+    if (le < 0 || le >= LeCount || !readable(L, p.s, le)) return ReadEnd::Refused;
     auto end = std::make_shared<std::optional<ReadEnd>>();
     LectParamStampLE(le, [end](ReadEnd e) { *end = e; });
 
-    const auto alive = aliveToken();
-    p_.rt.time.waitUntil([&] {
+    const auto alive = L.aliveToken();
+    p.rt.time.waitUntil([&] {
         if (!*alive) return true;
         ParamReadsStep();
         return end->has_value();
@@ -65,52 +66,52 @@ ReadEnd Log::LectParamStampLE(int le)
     return end->value_or(ReadEnd::Failed);
 }
 
-void Log::LectParamStampLE(int le, std::function<void(ReadEnd)> then)
+void LogRun::LectParamStampLE(int le, std::function<void(ReadEnd)> then)
 {
-    if (le < 0 || le >= LeCount || !readable(*this, p_.s, le)) {
+    if (le < 0 || le >= LeCount || !readable(L, p.s, le)) {
         if (then) then(ReadEnd::Refused);
         return;
     }
-    RunState& r = *p_.s.run;
+    RunState& r = *p.s.run;
     auto queued = std::find_if(r.ParamReads.begin(), r.ParamReads.end(), [le](const ParamRead& q) { return q.le == le; });
     // A second start of an LE whose read is queued or under way joins it.
     if (queued == r.ParamReads.end()) queued = r.ParamReads.insert(r.ParamReads.end(), ParamRead{le, {}});
     if (then) queued->then.push_back(std::move(then));
-    ParamReadTimer.setEnabled(true);
+    L.ParamReadTimer.setEnabled(true);
     ParamReadsStep();
 }
 
-bool Log::ParamReadQueued(int le) const
+bool LogRun::ParamReadQueued(int le) const
 {
-    const auto& reads = p_.s.run->ParamReads;
+    const auto& reads = p.s.run->ParamReads;
     return std::any_of(reads.begin(), reads.end(), [le](const ParamRead& q) { return q.le == le; });
 }
 
-void Log::ParamReadsStep()
+void LogRun::ParamReadsStep()
 {
-    State& s = p_.s;
+    State& s = p.s;
     RunState& r = *s.run;
     while (!r.ParamReads.empty()) {
         const int le = r.ParamReads.front().le;
         const RunInstance& inst = runInstances()[le];
 
         if (!r.ParamReadOnLine) {
-            if (!readable(*this, s, le)) {
+            if (!readable(L, s, le)) {
                 if (!endParamRead(ReadEnd::Refused)) return;
                 continue;
             }
             // A rest countdown in progress ends: grey at once, back to 90 at the next tick.
             s.runShared->RestSeconds[le] = 0;
             RestTimer(le).setEnabled(true);
-            Picture4[le].canvas().cls();
-            Picture4[le].setBackColor(plat::colors::Grey);
+            L.Picture4[le].canvas().cls();
+            L.Picture4[le].setBackColor(plat::colors::Grey);
             s.runShared->ComptageCOM[le] = 0;
 
             s.paramShared->TransfertDone = 0;
             s.common->SelectedLE = inst.number;
             s.request->SelectionBank = bank::ReadParam;
             r.ParamReadOnLine = true;
-            r.ParamReadDeadlineMs = p_.rt.time.nowMs() + ParamReadTimeoutMs;
+            r.ParamReadDeadlineMs = p.rt.time.nowMs() + ParamReadTimeoutMs;
             r.ParamReadBacksAtRequest = s.status->ReadBacks[le];
             return;
         }
@@ -118,9 +119,9 @@ void Log::ParamReadsStep()
         // Once the LE has read back, its transfer notice decides the end; the
         // time limit only ends a notice that never comes.
         const bool readBack = s.status->ReadBacks[le] != r.ParamReadBacksAtRequest;
-        const bool noticeRunning = Timer44.enabled() || Timer45.enabled();
-        const bool timedOut = p_.rt.time.nowMs() >= r.ParamReadDeadlineMs;
-        const bool linkGone = !MSComm(le).portOpen() || s.status->FlagCommPerdue[le] == 1;
+        const bool noticeRunning = L.Timer44.enabled() || L.Timer45.enabled();
+        const bool timedOut = p.rt.time.nowMs() >= r.ParamReadDeadlineMs;
+        const bool linkGone = !L.MSComm(le).portOpen() || s.status->FlagCommPerdue[le] == 1;
         ReadEnd end;
         if (s.paramShared->TransfertDone == 1)
             end = ReadEnd::Completed;
@@ -130,12 +131,12 @@ void Log::ParamReadsStep()
             return;
         if (!endParamRead(end)) return;
     }
-    ParamReadTimer.setEnabled(false);
+    L.ParamReadTimer.setEnabled(false);
 }
 
-bool Log::endParamRead(ReadEnd end)
+bool LogRun::endParamRead(ReadEnd end)
 {
-    State& s = p_.s;
+    State& s = p.s;
     RunState& r = *s.run;
     ParamRead read = std::move(r.ParamReads.front());
     r.ParamReads.pop_front();
@@ -144,43 +145,33 @@ bool Log::endParamRead(ReadEnd end)
     const int le = read.le;
     const RunInstance& inst = runInstances()[le];
 
-    auto record = [&](const QString& text) {
-        s.common->HistoMessage = inst.name() + text;
-        WriteHisto();
-        s.common->HistoCode = QStringLiteral("0");
-    };
-
     if (end == ReadEnd::Failed) {
         // The request, if it has not gone out, is not sent any more; a start
         // request the caller wrote before the read is taken back.
         if (wasOnLine && s.common->SelectedLE == inst.number && s.request->SelectionBank == bank::ReadParam)
             s.request->SelectionBank = bank::Command;
         if (s.request->StartStopPC[le] == 1) s.request->StartStopPC[le] = 0;
-        List4.setForeColor(plat::colors::Red);
-        List4.addItem(inst.name() + QStringLiteral("  Parameters could not be read "));
-        record(QStringLiteral("  Parameters could not be read "));
+        L.WriteHisto(inst.name() + QStringLiteral("  Parameters could not be read "), QStringLiteral("0"), plat::colors::Red);
         // The caller's start request went out beside the read request, and
         // the LE took it: it runs without its table read.
-        if (s.status->PhaseLP[le] != 0) {
-            List4.addItem(inst.name() + QStringLiteral("  Started without its parameters "));
-            record(QStringLiteral("  Started without its parameters "));
-        }
+        if (s.status->PhaseLP[le] != 0)
+            L.WriteHisto(inst.name() + QStringLiteral("  Started without its parameters "), QStringLiteral("0"), plat::colors::Red);
     } else if (end == ReadEnd::Completed) {
         // The start delays too (entries 18-20): item k holds entry 31 - k.
-        const plat::ListBox& list = listParamsRead(*this, inst);
+        const plat::ListBox& list = listParamsRead(L, inst);
         s.runShared->ParamZ1[le] = uint8_t(paramItemValue(list.list(13)));
         s.runShared->ParamZ2[le] = uint8_t(paramItemValue(list.list(12)));
         s.runShared->ParamZ3[le] = uint8_t(paramItemValue(list.list(11)));
 
         s.runShared->FlagConsignePW(le) = 0;
-        (this->*traceInstance(le).restartTimer).setEnabled(true);   // the trace starts again on the left
+        (L.*traceInstance(le).restartTimer).setEnabled(true);   // the trace starts again on the left
         s.request->StartStopPC[le] = 1;
-        Label26[le].setBackColor(plat::colors::Green);
-        record(QStringLiteral("  Starting LE "));
+        L.Label26[le].setBackColor(plat::colors::Green);
+        L.WriteHisto(inst.name() + QStringLiteral("  Starting LE "));
         s.runShared->LoggerHeaderDone[le] = 0;
     }
 
-    const auto alive = aliveToken();
+    const auto alive = L.aliveToken();
     for (auto& then : read.then) {
         then(end);
         if (!*alive) return false;

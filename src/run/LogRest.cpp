@@ -14,7 +14,7 @@ constexpr int RestLength = 90;
 constexpr plat::Color RestMagenta = plat::colors::Magenta;   // palette colour 13
 } // namespace
 
-plat::FormTimer& Log::RestTimer(int le) { return this->*runInstances().at(le).restTimer; }
+plat::FormTimer& LogRun::RestTimer(int le) { return L.*runInstances().at(le).restTimer; }
 
 // A counter written from outside (60 on a port open, 0 by a stop or a start)
 // takes effect at the next tick; 0 ends the countdown there.
@@ -36,7 +36,7 @@ void LogRun::RestTimer_Timer(int le)
         left = RestLength;
         c.cls();
         pic.setBackColor(plat::colors::Grey);
-        L.RestTimer(le).setEnabled(false);
+        RestTimer(le).setEnabled(false);
     }
 }
 

@@ -16,7 +16,7 @@ Owned<LogRun> makeLogRun(Log& log, Program& p) { return Owned<LogRun>::make(log,
 LogRun::LogRun(Log& log, Program& prog) : L(log), p(prog)
 {
     L.ParamReadTimer.setInterval(ParamReadPollMs);
-    L.ParamReadTimer.onTimer = [this] { L.ParamReadsStep(); };
+    L.ParamReadTimer.onTimer = [this] { ParamReadsStep(); };
 
     // The power slider: 130 (1300 W) at the top, 30 at the bottom, 50 at
     // load. Set before its handlers are hooked, so the value label keeps
@@ -61,8 +61,8 @@ LogRun::LogRun(Log& log, Program& prog) : L(log), p(prog)
     L.StopAllEntry = [this] { StartStopAll(); };
 
     // What the windows below run control start through it.
-    L.StartRestEntry = [this](int le) { L.RestTimer(le).setEnabled(true); };
-    L.ParamReadEntry = [this](int le) { L.LectParamStampLE(le); };
+    L.StartRestEntry = [this](int le) { RestTimer(le).setEnabled(true); };
+    L.ParamReadEntry = [this](int le) { LectParamStampLE(le); };
 
     // Start-up steps.
     Program& program = p;

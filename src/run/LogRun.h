@@ -1,16 +1,23 @@
 #pragma once
-// The main window's run-control handlers: the QTH lamp button, the rest
-// countdowns, the power slider and its timers, the LE selection and the
-// run-mode pop-up, the start-all and stop-all sequencers. The start and stop
-// routines that other windows call (StartLERoutine, StopLERoutine,
-// LectParamStampLE, EffacerSel, RestTimer, ValeurPWPh5) stay on Log.
+// Run control's part of the main window: start and stop of one LE, the
+// parameter read before a start, the rest countdowns, the power set-points,
+// the QTH lamp button, the LE selection and the run-mode pop-up, the
+// start-all and stop-all sequencers. The scheduler reaches the procedures
+// through the window's part: log.run->StartLERoutine(n).
 
 #include "shell/Owned.h"
+
+#include <functional>
+
+namespace plat {
+class FormTimer;
+}
 
 namespace orv {
 
 class Log;
 class Program;
+enum class ReadEnd;
 
 class LogRun {
 public:
@@ -19,6 +26,48 @@ public:
     LogRun(Log& L, Program& p);
     // The queued parameter reads end with the window that runs them.
     ~LogRun();
+
+    // n is the LE number 1-8. StartLERoutine(0) only restores the alarm menu
+    // captions; StopLERoutine with any n switches the QTH lamps off.
+    // StartLERoutine prepares a new run of LE n and then reads and starts it
+    // as LectParamStampLE does, waiting or queued alike.
+    void StartLERoutine(int n);
+    void StartLERoutine(int n, std::function<void(ReadEnd)> then);
+    void StopLERoutine(int n);
+    // The parameter read before a start of LE index `le` (0-7): asks the LE
+    // for its table, and once the transfer notice has closed, lists it, keeps
+    // what the run needs and requests the start. Refused at once, changing
+    // nothing, when the LE's port is closed, its marker missing or it is not
+    // idle. Reads run one at a time, in the order asked: a read waits until
+    // the ones before it have ended, and its gate is looked at again then.
+    // A read fails ("LEn  Parameters could not be read ", the caller's start
+    // request withdrawn) when, before its LE has read back, the port closes,
+    // the link is or was lost, or ParamReadTimeoutMs pass.
+    // A command waits, yielding, for its read's end; a wait cut short by the
+    // end of the program or of the main window requests nothing more.
+    ReadEnd LectParamStampLE(int le);
+    // The scheduler tick only queues the read and goes on; `then` runs when
+    // the read has ended (at once when it is refused now).
+    void LectParamStampLE(int le, std::function<void(ReadEnd)> then);
+    ReadEnd LectParamStampLE1() { return LectParamStampLE(0); }
+    ReadEnd LectParamStampLE2() { return LectParamStampLE(1); }
+    ReadEnd LectParamStampLE3() { return LectParamStampLE(2); }
+    ReadEnd LectParamStampLE4() { return LectParamStampLE(3); }
+    ReadEnd LectParamStampLE5() { return LectParamStampLE(4); }
+    ReadEnd LectParamStampLE6() { return LectParamStampLE(5); }
+    ReadEnd LectParamStampLE7() { return LectParamStampLE(6); }
+    ReadEnd LectParamStampLE8() { return LectParamStampLE(7); }
+    // True while LE index `le` has a read queued or under way.
+    bool ParamReadQueued(int le) const;
+    // Ends the read under way when its end has come and puts the next on the
+    // line (ParamReadTimer, and every pass of a waiting command).
+    void ParamReadsStep();
+    // The rest timer of LE index `le` (Timer36..41, 53, 69).
+    plat::FormTimer& RestTimer(int le);
+    // Power set-points: "Single LE" applies the slider to the selected LE.
+    // False when nothing was applied (no LE selected, set-point file that
+    // cannot be read or written).
+    bool ValeurPWPh5();
 
     void CommHalOperator_Click();   // QTH lamp button
     // 20 s after start-up (Timer15, armed by start-up when StartHalogen.ini
@@ -47,6 +96,14 @@ public:
     void StartStopAll();
 
 private:
+    // StartLERoutine's first part: alarm captions, report marks, alarm
+    // windows loaded, settings reader closed; false when n is no LE.
+    bool prepareNewRun(int n);
+    // Takes the first read off the queue, lists and starts its LE or records
+    // its failure, then runs what its callers asked; false when that ended
+    // the window.
+    bool endParamRead(ReadEnd end);
+
     Log& L;
     Program& p;
 };

@@ -24,26 +24,26 @@ constexpr int PanelPhaseShown = 5;
 
 } // namespace
 
-bool Log::ValeurPWPh5()
+bool LogRun::ValeurPWPh5()
 {
-    State& s = p_.s;
+    State& s = p.s;
     const int n = s.common->SelectedLE;
     if (n < 1 || n > LeCount) return false;
     const QString path = setPointFilePath(s.common->BaseFolder);
-    auto values = readSetPoints(p_);
+    auto values = readSetPoints(p);
     if (!values) {
-        warnSetPointFile(p_.rt.dialogs, QStringLiteral("read"));
+        warnSetPointFile(p.rt.dialogs, QStringLiteral("read"));
         return false;
     }
-    const int v = VScroll1.value();
+    const int v = L.VScroll1.value();
     (*values)[n - 1] = int16_t(v);
-    if (!writeSetPointFile(p_.rt.drive, path, *values)) {
-        warnSetPointFile(p_.rt.dialogs, QStringLiteral("written"));
+    if (!writeSetPointFile(p.rt.drive, path, *values)) {
+        warnSetPointFile(p.rt.dialogs, QStringLiteral("written"));
         return false;
     }
     for (int le = 0; le < LeCount; ++le) {
         s.runShared->ConsignePWIni[le] = (*values)[le];
-        Label15[le].setCaption(QString::number(s.runShared->ConsignePWIni[le] * 10));
+        L.Label15[le].setCaption(QString::number(s.runShared->ConsignePWIni[le] * 10));
     }
     s.request->ConsignePW[n - 1] = uint8_t(v);
     return true;
@@ -123,7 +123,7 @@ void LogRun::CopiePWSlider_Click()
 // as the set-points keep theirs.
 void LogRun::PWIndividuel_Click()
 {
-    if (L.ValeurPWPh5()) L.PWIndividuel.setBackColor(plat::colors::Green);
+    if (ValeurPWPh5()) L.PWIndividuel.setBackColor(plat::colors::Green);
 }
 
 // "PWR in": shows the file's set-points again. What the LEs are sent does not

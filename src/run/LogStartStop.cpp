@@ -9,6 +9,7 @@
 #include "link/LeInstances.h"
 #include "parameters/ValeurDesParam.h"
 #include "platform/Dialogs.h"
+#include "run/LogRun.h"
 #include "run/QthStartFile.h"
 #include "run/RunState.h"
 #include "shell/LinkRequest.h"
@@ -23,29 +24,29 @@ namespace {
 constexpr int QthLECount = 6;   // the QTH button serves LE-1 to LE-6
 } // namespace
 
-void Log::StartLERoutine(int n)
+void LogRun::StartLERoutine(int n)
 {
     if (!prepareNewRun(n)) return;
     LectParamStampLE(n - 1);
 }
 
-void Log::StartLERoutine(int n, std::function<void(ReadEnd)> then)
+void LogRun::StartLERoutine(int n, std::function<void(ReadEnd)> then)
 {
     if (!prepareNewRun(n)) return;
     LectParamStampLE(n - 1, std::move(then));
 }
 
-bool Log::prepareNewRun(int n)
+bool LogRun::prepareNewRun(int n)
 {
-    mnuAlarmHalogen.setCaption(QStringLiteral("QTH-Lamps"));
-    mnuAlarmPlateau.setCaption(QStringLiteral("SHT (FADEC and PC)"));
-    mnuAlarmLFC.setCaption(QStringLiteral("LFC"));
-    mnuStopAlarm.setCaption(QStringLiteral("Stop Alarm"));
+    L.mnuAlarmHalogen.setCaption(QStringLiteral("QTH-Lamps"));
+    L.mnuAlarmPlateau.setCaption(QStringLiteral("SHT (FADEC and PC)"));
+    L.mnuAlarmLFC.setCaption(QStringLiteral("LFC"));
+    L.mnuStopAlarm.setCaption(QStringLiteral("Stop Alarm"));
     if (n < 1 || n > LeCount) return false;
 
     // Each alarm and event may be reported once more in the new run. Only the
     // error-code marks are per LE; everything else is cleared for all LEs.
-    State& s = p_.s;
+    State& s = p.s;
     s.alarms->AlarmSHTPCReported = 0;
     s.alarms->AlarmQTHReported.fill(0);
     for (const LeInstance& inst : leInstances()) {
@@ -59,28 +60,26 @@ bool Log::prepareNewRun(int n)
     }
     for (int code = 0; code <= 20; ++code) s.common->ErrCodeReported[code + 21 * (n - 1)] = 0;
 
-    p_.form<Halogen>().get();
-    p_.form<ControlLfcAlarm>().get();
-    p_.form<SHTPC>().get();
+    p.form<Halogen>().get();
+    p.form<ControlLfcAlarm>().get();
+    p.form<SHTPC>().get();
 
-    ValeurDesParam::Close(p_);
+    ValeurDesParam::Close(p);
     return true;
 }
 
-void Log::StopLERoutine(int n)
+void LogRun::StopLERoutine(int n)
 {
-    State& s = p_.s;
+    State& s = p.s;
     if (n >= 1 && n <= LeCount) {
         const int le = n - 1;
-        if (MSComm(le).portOpen()) {
+        if (L.MSComm(le).portOpen()) {
             s.request->StartStopPC[le] = 2;
             s.runShared->FlagConsignePW(le) = 0;
-            Label26[le].setBackColor(plat::ButtonFace);
-            s.common->HistoMessage = QStringLiteral("LE%1  Off LE ").arg(n);
-            WriteHisto();
-            s.common->HistoCode = QStringLiteral("0");
+            L.Label26[le].setBackColor(plat::ButtonFace);
+            L.WriteHisto(QStringLiteral("LE%1  Off LE ").arg(n));
         } else {
-            p_.rt.dialogs.msgBox(QStringLiteral("COMx unactivated"), int(plat::mb::OKOnly) | plat::mb::Exclamation,
+            p.rt.dialogs.msgBox(QStringLiteral("COMx unactivated"), int(plat::mb::OKOnly) | plat::mb::Exclamation,
                                  QStringLiteral(" Warning!"));
         }
     }
@@ -88,10 +87,10 @@ void Log::StopLERoutine(int n)
     // Whatever n: the QTH lamps of LE-1 to LE-6 go off and stay off at the
     // next program start.
     for (int le = 0; le < QthLECount; ++le) s.request->RelayQTH[le] = 0;
-    CommHalOperator.setBackColor(plat::ButtonFace);
-    CommHalOperator.setCaption(QStringLiteral("QTH-Start"));
+    L.CommHalOperator.setBackColor(plat::ButtonFace);
+    L.CommHalOperator.setCaption(QStringLiteral("QTH-Start"));
     s.run->FlagCommHal = 0;
-    writeQthStartFile(p_.rt.drive, qthStartFilePath(s.common->BaseFolder), false);
+    writeQthStartFile(p.rt.drive, qthStartFilePath(s.common->BaseFolder), false);
 }
 
 } // namespace orv

@@ -5,6 +5,7 @@
 // count is one for both modes, and the stop-all sequence ends it. Only the
 // normal-mode wait shows on the main window's bar.
 #include "platform/VbText.h"
+#include "run/LogRun.h"
 #include "run/RunState.h"
 #include "scheduler/SchedulerInstances.h"
 #include "scheduler/SchedulerState.h"
@@ -17,6 +18,7 @@
 #include "shell/Program.h"
 #include "shell/ScheduleFlags.h"
 #include "shell/TracesShared.h"
+#include "traces/LogTraces.h"
 
 namespace orv {
 
@@ -50,7 +52,7 @@ bool watch(Program& p, const SchedulerInstance& in, bool normalMode)
                               + QString::number(k) + QStringLiteral("  (") + sc.HeureTick + QLatin1Char('h')
                               + sc.MinuteTick + QStringLiteral(")  LE-%1").arg(in.number));
             const auto alive = log.aliveToken();
-            log.StartLERoutine(in.number, [](ReadEnd) {});   // queued: the tick goes on
+            log.run->StartLERoutine(in.number, [](ReadEnd) {});   // queued: the tick goes on
             if (!*alive) return false;
             ++s.schedule->CompteursNorm[i];
         }
@@ -61,7 +63,7 @@ bool watch(Program& p, const SchedulerInstance& in, bool normalMode)
             s.schedule->LargeurAttente = 0;
         }
         s.tracesShared->ScreenLE = uint8_t(i);
-        log.ColorRetard();
+        log.traces->ColorRetard();
     }
     return true;
 }

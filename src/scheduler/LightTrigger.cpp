@@ -7,6 +7,7 @@
 // The levels are read from the trigger window's boxes, so a typed level acts
 // from the next tick, before it is stored.
 #include "platform/VbText.h"
+#include "run/LogRun.h"
 #include "run/RunState.h"
 #include "scheduler/RefLevelTrigLFC3.h"
 #include "scheduler/SchedulerState.h"
@@ -101,12 +102,12 @@ void lightTriggerSection(Program& p)
             stateLabel.setCaption(QStringLiteral("OFF"));
             stateLabel.setBackColor(LightRed);
         } else if (v <= level && s.schedule->FlagTrigLFC3Off[le] == 1 && s.status->PhaseLP[le] == 0
-                   && !log.ParamReadQueued(le)) {
+                   && !log.run->ParamReadQueued(le)) {
             // On again once the read has ended, whatever its end: the
             // trigger's state follows the light; a failed read has taken the
             // start request back and said so.
             s.request->StartStopPC[le] = 1;
-            log.LectParamStampLE(le, [&p, morning](ReadEnd) {
+            log.run->LectParamStampLE(le, [&p, morning](ReadEnd) {
                 p.s.schedule->FlagTrigLFC3Off[le] = 0;
                 if (RefLevelTrigLFC3* t = p.form<RefLevelTrigLFC3>().ifLoaded()) {
                     plat::Label& on = morning ? t->Label33 : t->Label34;

@@ -26,6 +26,9 @@ public:
     void MListeStop_Click();
     void MListeStartAllLE_Click();
     void MListeStopAllLE_Click();
+    // Clears the highlight of the start-selection window's name and mode
+    // labels of every LE ("Stop All LE").
+    void EffacerSel();
     // The LFC-2 / LFC-3 value labels of an LE with an LFC-2 sensor open the
     // reference and trigger-level windows at that LE (LfcLabels.cpp).
     void Label37_MouseDown(int Index, int Button, int Shift, double X, double Y);

@@ -6,6 +6,7 @@
 // opened the pop-up: timers run while a pop-up is open and may change
 // SelectedLE (a parameter read, the start-all sequencer) before the user
 // chooses; only an item run without the pop-up falls back on SelectedLE.
+#include "run/LogRun.h"
 #include "run/RunState.h"
 #include "scheduler/LogScheduler.h"
 #include "scheduler/SelectionStart.h"
@@ -153,7 +154,7 @@ void chooseRunMode(Log& log, int n, const ModeItem& item)
         resetScheduleState(s, le, item.mode);
 
         s.tracesShared->ScreenLE = uint8_t(le);
-        log.ColorRetard();
+        log.traces->ColorRetard();
         s.tracesShared->TraceX[le] = 1;
         w.Label41.setCaption(selectionText(n));
     }
@@ -223,7 +224,7 @@ void LogScheduler::MListeStop_Click()
     recordMode(s, le, Stop);
     L.traces->GrilleScreen();
     w.show();
-    L.StopLERoutine(n);
+    L.run->StopLERoutine(n);
 }
 
 // Marks every LE whose port is open for a normal start (START LE starts
@@ -250,12 +251,12 @@ void LogScheduler::MListeStartAllLE_Click()
     s.schedule->DebutTraceNormalX[le] = 0;
     s.schedule->StartNorm[le] = 1;
     s.tracesShared->ScreenLE = uint8_t(le);
-    L.ColorRetard();
+    L.traces->ColorRetard();
 
     // The parameter read waits for its transfer; other handlers, this pop-up
     // included, run meanwhile. A main window closed during the wait ends it.
     const auto alive = L.aliveToken();
-    L.StartLERoutine(n);
+    L.run->StartLERoutine(n);
     if (!*alive) return;
 
     for (int i = 0; i < LeCount; ++i) recordMode(s, i, StartAll);
@@ -266,18 +267,18 @@ void LogScheduler::MListeStartAllLE_Click()
 void LogScheduler::MListeStopAllLE_Click()
 {
     State& s = p.s;
-    L.EffacerSel();
+    EffacerSel();
     for (int i = 0; i < LeCount; ++i) {
         s.schedule->StartNorm[i] = 0;
         s.request->StartStopPC[i] = 2;
     }
-    L.StopLERoutine(-1);
+    L.run->StopLERoutine(-1);
     for (int i = 0; i < LeCount; ++i) recordMode(s, i, StopAll);
 }
 
-void Log::EffacerSel()
+void LogScheduler::EffacerSel()
 {
-    SelectionStart& w = *prog().form<SelectionStart>();
+    SelectionStart& w = *p.form<SelectionStart>();
     for (int le = 0; le < LeCount; ++le) w.nameLabel(le).setBackColor(plat::ButtonFace);
     for (int le = 0; le < LeCount; ++le) w.modeLabel(le).setBackColor(plat::ButtonFace);
 }

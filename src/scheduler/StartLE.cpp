@@ -4,6 +4,7 @@
 // are armed with copies of the times drawn on their strips, for the tick to
 // carry out. Then the cycle timers and the tick take over.
 #include "platform/Dialogs.h"
+#include "run/LogRun.h"
 #include "scheduler/SchedulerInstances.h"
 #include "scheduler/SchedulerState.h"
 #include "scheduler/SelectionStart.h"
@@ -55,7 +56,7 @@ void SelectionStart::StartSortie_Click()
     for (const SchedulerInstance& in : schedulerInstances()) {
         if (mode(in) != QLatin1String("Normal")) continue;
         s.request->StartStopPC[in.le] = 1;
-        log.LectParamStampLE(in.le);
+        log.run->LectParamStampLE(in.le);
         if (!*alive || !*logAlive) return;
     }
 
@@ -82,7 +83,7 @@ void SelectionStart::StartSortie_Click()
         s.schedule->CyclesEffectues[i] = 0;
         Label32.setCaption(QStringLiteral("0"));
         s.schedule->FlagCycleSym[i] = 1;
-        log.StartLERoutine(in.number);
+        log.run->StartLERoutine(in.number);
         if (!*alive || !*logAlive) return;
         (this->*in.nameLabel).setBackColor(PaleGreen);
         (this->*in.modeLabel).setBackColor(PaleGreen);

@@ -4,6 +4,7 @@
 // window's bar; an LE found idle once it has run out is started again at the
 // next tick, at most three times. Each mode brings its own cells.
 #include "platform/VbText.h"
+#include "run/LogRun.h"
 #include "run/RunState.h"
 #include "scheduler/SchedulerInstances.h"
 #include "scheduler/SchedulerState.h"
@@ -15,6 +16,7 @@
 #include "shell/Program.h"
 #include "shell/ScheduleFlags.h"
 #include "shell/TracesShared.h"
+#include "traces/LogTraces.h"
 
 namespace orv {
 
@@ -52,7 +54,7 @@ void windowRestartSupervision(Program& p, const SchedulerInstance& in, const Win
             clearWaitBar(p);
             s.schedule->LargeurAttente = 0;
             s.tracesShared->ScreenLE = uint8_t(i);
-            log.ColorRetard();
+            log.traces->ColorRetard();
         }
         return;
     }

@@ -1,6 +1,7 @@
 // The start of an LE when its asymmetric or planning window opens: its
 // parameter read first, then the start request, as a command would, except
 // that the tick does not wait: the rest runs when the read has ended.
+#include "run/LogRun.h"
 #include "run/RunState.h"
 #include "scheduler/SchedulerTick.h"
 #include "scheduler/SelectionStart.h"
@@ -20,8 +21,8 @@ constexpr plat::Color PaleGreen = plat::rgb(0xC0, 0xFF, 0xC0);
 void windowStart(Program& p, int le, PerLE<uint8_t> ScheduleFlags::*started)
 {
     Log& log = *p.Log;
-    if (log.ParamReadQueued(le)) return;
-    log.LectParamStampLE(le, [&p, le, started](ReadEnd end) {
+    if (log.run->ParamReadQueued(le)) return;
+    log.run->LectParamStampLE(le, [&p, le, started](ReadEnd end) {
         State& s = p.s;
         // Refused (port closed, no marker, not idle): the start request goes
         // out all the same, for the LE to take when it can.

@@ -29,8 +29,6 @@ class LogTraces;
 class LogScheduler;
 class LogParameters;
 class LogAlarms;
-// How a parameter read before a start ended (run control, run/RunState.h).
-enum class ReadEnd;
 
 class Log : public plat::Form, public LogControls, public LogPorts {
 public:
@@ -136,63 +134,9 @@ public:
     void VScroll3_Change();
     void ColorTempSelect();
 
-    // ------------------------------------------------------------------ run
-    // (src/run) start and stop of one LE, the parameter read before a start,
-    // the rest timers and the power set-point of the selected LE.
-    // n is the LE number 1-8. StartLERoutine(0) only restores the alarm menu
-    // captions; StopLERoutine with any n switches the QTH lamps off.
-    // StartLERoutine prepares a new run of LE n and then reads and starts it
-    // as LectParamStampLE does, waiting or queued alike.
-    void StartLERoutine(int n);
-    void StartLERoutine(int n, std::function<void(ReadEnd)> then);
-    // StartLERoutine's first part: alarm captions, report marks, alarm
-    // windows loaded, settings reader closed; false when n is no LE.
-    bool prepareNewRun(int n);
-    void StopLERoutine(int n);
-    // The parameter read before a start of LE index `le` (0-7): asks the LE
-    // for its table, and once the transfer notice has closed, lists it, keeps
-    // what the run needs and requests the start. Refused at once, changing
-    // nothing, when the LE's port is closed, its marker missing or it is not
-    // idle. Reads run one at a time, in the order asked: a read waits until
-    // the ones before it have ended, and its gate is looked at again then.
-    // A read fails ("LEn  Parameters could not be read ", the caller's start
-    // request withdrawn) when, before its LE has read back, the port closes,
-    // the link is or was lost, or ParamReadTimeoutMs pass.
-    // A command waits, yielding, for its read's end; a wait cut short by the
-    // end of the program or of the main window requests nothing more.
-    ReadEnd LectParamStampLE(int le);
-    // The scheduler tick only queues the read and goes on; `then` runs when
-    // the read has ended (at once when it is refused now).
-    void LectParamStampLE(int le, std::function<void(ReadEnd)> then);
-    // True while LE index `le` has a read queued or under way.
-    bool ParamReadQueued(int le) const;
-    // Ends the read under way when its end has come and puts the next on the
-    // line (ParamReadTimer, and every pass of a waiting command).
-    void ParamReadsStep();
-    // Takes the first read off the queue, lists and starts its LE or records
-    // its failure, then runs what its callers asked; false when that ended
-    // this window.
-    bool endParamRead(ReadEnd end);
-    ReadEnd LectParamStampLE1() { return LectParamStampLE(0); }
-    ReadEnd LectParamStampLE2() { return LectParamStampLE(1); }
-    ReadEnd LectParamStampLE3() { return LectParamStampLE(2); }
-    ReadEnd LectParamStampLE4() { return LectParamStampLE(3); }
-    ReadEnd LectParamStampLE5() { return LectParamStampLE(4); }
-    ReadEnd LectParamStampLE6() { return LectParamStampLE(5); }
-    ReadEnd LectParamStampLE7() { return LectParamStampLE(6); }
-    ReadEnd LectParamStampLE8() { return LectParamStampLE(7); }
-    void EffacerSel();   // clears the highlight of the start-selection labels (defined by the scheduler)
-    plat::FormTimer& RestTimer(int le);
-    // Power set-points: "Single LE" applies the slider to the selected LE.
-    // False when nothing was applied (no LE selected, set-point file that
-    // cannot be read or written).
-    bool ValeurPWPh5();
-
-    // --------------------------------------------------------------- traces
-    // (src/traces) Blanks the trace pane of LE index ScreenLE and restarts
-    // its trace at the left edge, then redraws the grid (only the grid when
-    // ScreenLE is not an LE). The traces' other procedures are on LogTraces.
-    void ColorRetard();
+    // Run control's procedures (StartLERoutine, LectParamStampLE1..8, …) are
+    // on its part `run`, the traces' on `traces`, the scheduler's on
+    // `scheduler`, and so on for each subsystem.
 
     // ------------------------------------------- the subsystems' own parts
     // Built by the program's assembly (src/app) right after the window's own

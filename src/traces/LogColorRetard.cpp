@@ -7,17 +7,17 @@
 
 namespace orv {
 
-void Log::ColorRetard()
+void LogTraces::ColorRetard()
 {
-    State& s = p_.s;
+    State& s = p.s;
     const int le = s.tracesShared->ScreenLE;
     if (le < LeCount) {
         const TraceInstance& row = traceInstance(le);
-        Picture13.canvas().line(row.blankX1, row.blankY1, row.blankX2, row.blankY2, plat::colors::Black,
+        L.Picture13.canvas().line(row.blankX1, row.blankY1, row.blankX2, row.blankY2, plat::colors::Black,
                                 plat::Canvas::BoxFilled);
         s.tracesShared->TraceX[le] = 1;
     }
-    traces->GrilleScreen();
+    GrilleScreen();
 }
 
 } // namespace orv

@@ -192,7 +192,7 @@ void LogTraces::PlotTimer_Timer(int le)
         } else if (L.mnuScroll.checked()) {
             s.tracesShared->TraceX[le] = 1;
             s.tracesShared->ScreenLE = uint8_t(le);
-            L.ColorRetard();
+            ColorRetard();
             GrilleScreen();
         }
     } else {

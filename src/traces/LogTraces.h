@@ -27,6 +27,10 @@ public:
 
     // --- procedures other windows call (ColorRetard stays on Log)
     // Draws the white separator grid of the eight trace panels on Picture13.
+    // Blanks the trace pane of LE index ScreenLE and restarts its trace at
+    // the left edge, then redraws the grid (only the grid when ScreenLE is
+    // not an LE).
+    void ColorRetard();
     void GrilleScreen();
     // Blanks the whole area, restarts and unfreezes every trace, and stops Timer71.
     void ScreenAll();

@@ -3,6 +3,7 @@
 // by the test on a pseudo-terminal, LE-2 and LE-3 are tools/le-sim. LE-1's
 // read ends after its time limit with its red line, LE-2 and LE-3 are read
 // and started after it, and the scheduler tick runs on throughout.
+#include "run/LogRun.h"
 #include "client/LeSimProcess.h"
 #include "client/RealProgram.h"
 #include "model/Frames.h"
@@ -123,7 +124,7 @@ TEST(ParamReadPty, StartLEGoesOnPastAnLEThatNeverSendsItsReadBack)
     QTimer watch;
     watch.setInterval(10);
     QObject::connect(&watch, &QTimer::timeout, [&] {
-        if (log.ParamReadQueued(0)) le1Queued = true;
+        if (log.run->ParamReadQueued(0)) le1Queued = true;
         else if (le1Queued && le1EndedMs < 0) le1EndedMs = le1.nowMs();
         if (le2AskedAt < 0 && s.common->SelectedLE == 2) {
             le2AskedAt = rig.time.nowMs();
@@ -145,7 +146,7 @@ TEST(ParamReadPty, StartLEGoesOnPastAnLEThatNeverSendsItsReadBack)
     bool red = false;
     for (int i = 0; i < mainPanels(log).List4.listCount(); ++i) red = red || mainPanels(log).List4.list(i) == "LE1  Parameters could not be read ";
     EXPECT_TRUE(red);
-    EXPECT_FALSE(log.ParamReadQueued(0));
+    EXPECT_FALSE(log.run->ParamReadQueued(0));
 
     // LE-2 and LE-3 start; LE-1 stays idle.
     ASSERT_TRUE(waitUntil([&] { return s.status->PhaseLP[1] >= 1 && s.status->PhaseLP[2] >= 1; }));

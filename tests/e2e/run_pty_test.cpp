@@ -2,6 +2,7 @@
 // ports on a pseudo-terminal of tools/le-sim (run as a process), the
 // parameter read's nested wait, the transfer notice, phases 1 to 5 with the
 // set-point, the stop and the first second of the rest countdown.
+#include "run/LogRun.h"
 #include "client/LeSimProcess.h"
 #include "client/RealProgram.h"
 #include "parameters/OKTransfert.h"
@@ -49,7 +50,7 @@ TEST(RunPty, StartAndStopOfOneLE)
     };
     const size_t first = sim.commands(1).size();
     s.request->StartStopPC[0] = 1;
-    log.LectParamStampLE1();
+    log.run->LectParamStampLE1();
     EXPECT_EQ(s.paramShared->TransfertDone, 1);
     EXPECT_EQ(noticeText, "Reading the settings on LE1 went well ! ");
     EXPECT_EQ(s.request->StartStopPC[0], 1);
@@ -58,7 +59,7 @@ TEST(RunPty, StartAndStopOfOneLE)
 
     ASSERT_TRUE(waitUntil([&] { return s.status->PhaseLP[0] == 5 && s.request->ConsignePW[0] == 88; }));
     ASSERT_TRUE(waitUntil([&] { return sim.commands(1).size() > first && uint8_t(sim.commands(1).back()[4]) == 88; }));
-    log.StopLERoutine(1);
+    log.run->StopLERoutine(1);
     ASSERT_TRUE(waitUntil([&] { return s.status->PhaseLP[0] == 6; }));
     ASSERT_TRUE(waitUntil([&] { return !log.Picture4[0].canvas().printedTexts().isEmpty(); }));
     EXPECT_EQ(log.Picture4[0].canvas().printedTexts(), QStringList{" Rest  89 sec."});

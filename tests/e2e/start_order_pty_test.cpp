@@ -4,6 +4,7 @@
 // le-sim's trace. Windows that open in one tick read their LEs one at a
 // time, in LE order, and start each after its own read; a port that closes
 // during the transfer notice does not undo a read that came back.
+#include "run/LogRun.h"
 #include "client/LeSimProcess.h"
 #include "client/RealProgram.h"
 #include "model/Frames.h"
@@ -130,7 +131,9 @@ protected:
     // request after its own read-back and notice, the history in that order.
     void expectReadInTurn(const std::vector<int>& les, qint64 fromUs)
     {
-        qint64 previousStartUs = fromUs;
+        // A read goes on the line once the one before it has ended: its
+        // notice closed, 2.2 s after its read-back.
+        qint64 previousEndUs = fromUs;
         qsizetype previousLine = -1;
         const QByteArray h = history();
         for (int n : les) {
@@ -138,10 +141,10 @@ protected:
             const Sent sent = sentTo(*sim, n, fromUs);
             EXPECT_EQ(sent.readRequests, 1);
             EXPECT_NE(sent.readRequestStart, 1);   // the read request does not start it
-            EXPECT_GT(sent.readRequestUs, previousStartUs);
+            EXPECT_GT(sent.readRequestUs, previousEndUs);
             ASSERT_GT(sent.readBackUs, sent.readRequestUs);
             EXPECT_GE(sent.firstStartUs - sent.readBackUs, kNoticeUs);
-            previousStartUs = sent.firstStartUs;
+            previousEndUs = sent.readBackUs + kNoticeUs;
 
             const qsizetype line = h.indexOf(QStringLiteral("LE%1  Starting LE ").arg(n).toLatin1());
             EXPECT_GT(line, previousLine);
@@ -220,7 +223,7 @@ TEST_F(StartOrderPty, APortClosedDuringTheNoticeAfterTheReadBackFailsNothing)
     });
     watch.start();
     const qint64 calledUs = monotonicUs();
-    log.LectParamStampLE1();
+    log.run->LectParamStampLE1();
     watch.stop();
 
     ASSERT_TRUE(closedUs.has_value());

@@ -3,6 +3,7 @@
 // as the port activation leaves them; frames go in on LE-n's line and the
 // receive event runs without moving the virtual clock.
 
+#include "run/LogRun.h"
 #include "link/LeInstances.h"
 #include "model/Frames.h"
 #include "shell/LinkStatus.h"
@@ -41,7 +42,7 @@ protected:
     static le::Fields status(int phase = 0) { return FakeLE::statusFields(phase); }
 
     plat::FormTimer& txTimer(int le) { return (*log).*orv::leInstance(le).txTimer; }
-    plat::FormTimer& restTimer(int le) { return log->RestTimer(le); }
+    plat::FormTimer& restTimer(int le) { return log->run->RestTimer(le); }
 
     std::array<int32_t, 32> row(int le) const
     {

@@ -2,6 +2,8 @@
 // read request and the yielding wait, the list and the values kept, the start
 // request and history line, the nested start, and the end of the program
 // cutting a wait short.
+#include "run/LogRun.h"
+#include "scheduler/LogScheduler.h"
 #include "parameters/ValeurDesParam.h"
 #include "run/RunFixture.h"
 #include "run/RunState.h"
@@ -55,7 +57,7 @@ protected:
         openPort(0);
         markIdle(0);
         const QString before = histo();
-        t.time.post([this] { log->LectParamStampLE1(); });
+        t.time.post([this] { log->run->LectParamStampLE1(); });
         at(3000, std::move(end));
         EXPECT_FALSE(t.time.advance(20000));
         EXPECT_EQ(s->request->SelectionBank, 2);
@@ -96,7 +98,7 @@ TEST_F(ParamReadTest, GateRefusesWithoutAnyChange)
         s->paramShared->TransfertDone = 1;
         const QString before = histo();
 
-        log->LectParamStampLE3();
+        log->run->LectParamStampLE3();
 
         EXPECT_EQ(s->request->SelectionBank, 0);
         EXPECT_EQ(s->common->SelectedLE, 1);
@@ -120,7 +122,7 @@ TEST_F(ParamReadTest, ReadsListsKeepsAndStartsOnTheFakeLE)
     s->runShared->LoggerHeaderDone[0] = 1;
     log->Label26[0].setBackColor(plat::colors::Orange);
 
-    log->LectParamStampLE1();   // returns once the transfer notice has closed
+    log->run->LectParamStampLE1();   // returns once the transfer notice has closed
 
     EXPECT_EQ(s->paramShared->TransfertDone, 1);
     EXPECT_EQ(s->common->SelectedLE, 1);
@@ -173,7 +175,7 @@ TEST_F(ParamReadTest, ASecondStartWaitsForTheFirstReadToEnd)
     const size_t oneBefore = one.commands().size(), twoBefore = two.commands().size();
     // LE-2's start comes 5 ms into LE-1's wait, before LE-1's reply timer (30 ms).
     int64_t le2AskedAt = -1;
-    at(5, [&] { log->LectParamStampLE2(); });
+    at(5, [&] { log->run->LectParamStampLE2(); });
     plat::Timer watch(t.time, "watch", 1, true);
     watch.onTimer = [&] {
         if (le2AskedAt < 0 && s->common->SelectedLE == 2) le2AskedAt = t.time.nowMs();
@@ -185,7 +187,7 @@ TEST_F(ParamReadTest, ASecondStartWaitsForTheFirstReadToEnd)
         if (le1StartedAt < 0 && le1Started()) le1StartedAt = t.time.nowMs();
     };
 
-    EXPECT_EQ(log->LectParamStampLE1(), ReadEnd::Completed);
+    EXPECT_EQ(log->run->LectParamStampLE1(), ReadEnd::Completed);
     watch.setEnabled(false);
     watchStart.setEnabled(false);
 
@@ -203,8 +205,8 @@ TEST_F(ParamReadTest, ASecondStartWaitsForTheFirstReadToEnd)
     EXPECT_EQ(s->runShared->ParamZ1[1], 115);
     EXPECT_EQ(list(0).list(13), "18   7");
     EXPECT_EQ(s->common->SelectedLE, 2);
-    EXPECT_FALSE(log->ParamReadQueued(0));
-    EXPECT_FALSE(log->ParamReadQueued(1));
+    EXPECT_FALSE(log->run->ParamReadQueued(0));
+    EXPECT_FALSE(log->run->ParamReadQueued(1));
 }
 
 // A read that fails takes back the start request its caller wrote, and says
@@ -220,7 +222,7 @@ TEST_F(ParamReadTest, AFailedReadTakesTheStartRequestBack)
         s->request->StartStopPC[2] = 1;
         if (c.tookTheStart) at(100, [&] { s->status->PhaseLP[2] = 1; });
 
-        EXPECT_EQ(log->LectParamStampLE3(), ReadEnd::Failed);
+        EXPECT_EQ(log->run->LectParamStampLE3(), ReadEnd::Failed);
 
         EXPECT_EQ(s->request->StartStopPC[2], 0);
         EXPECT_EQ(histoMessages().last(), c.tookTheStart ? "LE3  Started without its parameters " : "LE3  Parameters could not be read ");
@@ -239,7 +241,7 @@ TEST_F(ParamReadTest, OnlyLE4TurnsTheEventListRed)
         markIdle(le);
         log->List4.setForeColor(plat::colors::Green);
         releaseAfter(10);
-        log->LectParamStampLE(le);
+        log->run->LectParamStampLE(le);
         EXPECT_EQ(log->List4.foreColor(), le == 3 ? plat::colors::Red : plat::colors::Green);
     }
 }
@@ -254,7 +256,7 @@ TEST_F(ParamReadTest, AStartEndsARestCountdownAtOnce)
     ASSERT_EQ(log->Picture4[5].canvas().printedTexts(), QStringList({" Rest  85 sec."}));
 
     releaseAfter(10);
-    log->LectParamStampLE6();
+    log->run->LectParamStampLE6();
     const plat::Canvas& c = log->Picture4[5].canvas();
     EXPECT_TRUE(c.printedTexts().isEmpty());
     EXPECT_EQ(c.backColor(), plat::colors::Grey);
@@ -285,7 +287,7 @@ TEST_F(ParamReadTest, QuitDuringTheWaitRequestsNothing)
 
 TEST_F(ParamReadTest, EffacerSelClearsTheSixteenLabels)
 {
-    log->EffacerSel();
+    log->scheduler->EffacerSel();
     SelectionStart* w = prog->ifLoaded<SelectionStart>();
     ASSERT_TRUE(w);
     EXPECT_FALSE(w->visible());
@@ -293,7 +295,7 @@ TEST_F(ParamReadTest, EffacerSelClearsTheSixteenLabels)
         w->nameLabel(le).setBackColor(plat::colors::Green);
         w->modeLabel(le).setBackColor(plat::colors::Green);
     }
-    log->EffacerSel();
+    log->scheduler->EffacerSel();
     for (int le = 0; le < 8; ++le) {
         EXPECT_EQ(w->nameLabel(le).backColor(), plat::ButtonFace);
         EXPECT_EQ(w->modeLabel(le).backColor(), plat::ButtonFace);

@@ -1,5 +1,6 @@
 // Rest countdowns: the texts and timing of the 90-second countdown in each
 // LE's rest picture, and the counter values other parts write meanwhile.
+#include "run/LogRun.h"
 #include "run/RunFixture.h"
 #include "shell/Log.h"
 #include "shell/RunShared.h"
@@ -12,7 +13,7 @@ protected:
     void enterRest(int le)
     {
         s->runShared->RestSeconds[le] = 90;
-        log->RestTimer(le).setEnabled(true);
+        log->run->RestTimer(le).setEnabled(true);
     }
     QStringList texts(int le) const { return log->Picture4[le].canvas().printedTexts(); }
     static QString rest(int n) { return QStringLiteral(" Rest  %1 sec.").arg(n); }
@@ -22,7 +23,7 @@ TEST_F(RestTest, CountsDownEachSecondThenGreysAndStops)
 {
     const int le = 6;   // LE-7: Timer53
     enterRest(le);
-    EXPECT_EQ(&log->RestTimer(le), &log->Timer53);
+    EXPECT_EQ(&log->run->RestTimer(le), &log->Timer53);
     for (int second = 1; second <= 90; ++second) {
         t.time.advance(1000);
         ASSERT_EQ(texts(le), QStringList{rest(90 - second)}) << second;
@@ -70,7 +71,7 @@ TEST_F(RestTest, EachLECountsOnItsOwn)
     t.time.advance(7000);
     EXPECT_EQ(texts(0), QStringList{rest(80)});
     EXPECT_EQ(texts(7), QStringList{rest(83)});
-    for (int le = 1; le < 7; ++le) EXPECT_FALSE(log->RestTimer(le).enabled()) << le;
+    for (int le = 1; le < 7; ++le) EXPECT_FALSE(log->run->RestTimer(le).enabled()) << le;
 }
 
 TEST_F(RestTest, ACounterWrittenWhileIdleIsNeverShown)

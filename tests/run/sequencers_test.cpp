@@ -2,6 +2,7 @@
 // second, each stop or start recorded once per activated LE, the start
 // through the LE's parameter read, a busy LE waited for, and no tick while
 // the previous one still waits for its transfer.
+#include "run/LogRun.h"
 #include "parameters/ValeurDesParam.h"
 #include "run/RunFixture.h"
 #include "run/RunState.h"
@@ -84,7 +85,7 @@ TEST_F(SequencersTest, LaterSequencesRecordOnlyTheLEsClearedByAStart)
     EXPECT_EQ(messagesWith("Off LE").size(), 8);
 
     // A start clears the records of LE-1 to LE-6 (LE-3's port is closed: no read).
-    log->StartLERoutine(3);
+    log->run->StartLERoutine(3);
     log->Timer16.setEnabled(true);
     t.time.advance(8000);
     EXPECT_EQ(messagesWith("Off LE").size(), 14);

@@ -1,6 +1,7 @@
 // Power set-points: the file ConsignePW2.ini (forms read, bytes written, bad
 // lines read as 50), "Single LE" (ValeurPWPh5), the slider's labels, the 300 ms
 // control-state timer and the "Set All LE" colour reset.
+#include "run/LogRun.h"
 #include "link/SetPointFile.h"
 #include "run/RunFixture.h"
 #include "shell/LinkRequest.h"
@@ -61,7 +62,7 @@ TEST_F(SetPointTest, SingleLEChangesOneLineTheSetPointAndTheLabels)
     writeFile(file, integerForm({50, 60, 50, 50, 50, 50, 50, 90}));
     s->common->SelectedLE = 3;
     ASSERT_TRUE(log->VScroll1.setValue(75));
-    log->ValeurPWPh5();
+    log->run->ValeurPWPh5();
     EXPECT_EQ(readFile(file), integerForm({50, 60, 75, 50, 50, 50, 50, 90}));
     EXPECT_EQ(s->request->ConsignePW[2], 75);
     EXPECT_EQ(s->request->ConsignePW[1], 0);   // the others' set-points are loaded at phase 5

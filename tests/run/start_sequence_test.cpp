@@ -1,6 +1,7 @@
 // A whole start and stop of LE-1 on the fake LE, as the LE sees it on its
 // line: read request, read-back, notice, start request, phases 1 to 5 with
 // the set-point in phase 5 only, stop, rest countdown, back to idle.
+#include "run/LogRun.h"
 #include "run/RunFixture.h"
 #include "shell/LinkRequest.h"
 #include "shell/LinkStatus.h"
@@ -19,7 +20,7 @@ TEST_F(RunTest, StartAndStopOnTheFakeLE)
 
     // START LE writes the request first, then calls the LE's routine.
     s->request->StartStopPC[0] = 1;
-    log->LectParamStampLE1();
+    log->run->LectParamStampLE1();
     EXPECT_EQ(histoMessages().last(), "LE1  Starting LE ");
 
     ASSERT_TRUE(t.time.runUntil([&] { return s->status->PhaseLP[0] == 5; }, 30000));
@@ -28,7 +29,7 @@ TEST_F(RunTest, StartAndStopOnTheFakeLE)
     EXPECT_EQ(log->Label15[0].caption(), "750");
     const size_t atStop = fake.commands().size();
 
-    log->StopLERoutine(1);
+    log->run->StopLERoutine(1);
     EXPECT_EQ(histoMessages().last(), "LE1  Off LE ");
     ASSERT_TRUE(t.time.runUntil([&] { return s->status->PhaseLP[0] == 6; }, 10000));
     const int64_t restStart = t.time.nowMs();

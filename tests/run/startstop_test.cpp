@@ -1,6 +1,7 @@
 // Start and stop of one LE: what StartLERoutine clears and loads before the
 // parameter read, StopLERoutine's request, history line and QTH switch-off,
 // and "Stop LE" of the trace area's pop-up.
+#include "run/LogRun.h"
 #include "alarms/AlarmsState.h"
 #include "alarms/ControlLfcAlarm.h"
 #include "alarms/Halogen.h"
@@ -48,7 +49,7 @@ TEST_F(StartStopTest, StopAllSwitchesOnlyTheLampsOff)
     lampsOn();
     s->request->StartStopPC.fill(1);
     const QString before = histo();
-    log->StopLERoutine(-1);
+    log->run->StopLERoutine(-1);
     expectLampsOffFor1To6();
     EXPECT_EQ(s->request->RelayQTH[6], 1);
     for (int le = 0; le < 8; ++le) EXPECT_EQ(s->request->StartStopPC[le], 1);
@@ -63,7 +64,7 @@ TEST_F(StartStopTest, StopOfAnOpenLERequestsRecordsAndSwitchesTheLampsOff)
     s->runShared->FlagConsignePWLE7[6] = 1;
     log->Label26[6].setBackColor(plat::colors::Green);
     s->common->HistoCode = "0";
-    log->StopLERoutine(7);
+    log->run->StopLERoutine(7);
     EXPECT_EQ(s->request->StartStopPC[6], 2);
     EXPECT_EQ(s->runShared->FlagConsignePWLE7[6], 0);
     EXPECT_EQ(log->Label26[6].backColor(), plat::ButtonFace);
@@ -79,7 +80,7 @@ TEST_F(StartStopTest, StopOfAClosedLEOnlyWarnsThenSwitchesTheLampsOff)
     lampsOn();
     s->request->StartStopPC[2] = 1;
     const QString before = histo();
-    log->StopLERoutine(3);
+    log->run->StopLERoutine(3);
     ASSERT_EQ(t.dialogs.shown.size(), 1u);
     EXPECT_EQ(t.dialogs.shown[0].text, "COMx unactivated");
     EXPECT_EQ(t.dialogs.shown[0].title, " Warning!");
@@ -95,7 +96,7 @@ TEST_F(StartStopTest, StartZeroOnlyRestoresTheAlarmMenuCaptions)
         m->setCaption(m->caption() + " *");
     s->link->AlarmSHTLatchLE5 = 1;
     s->alarms->AlarmSHTPCReported = 1;
-    log->StartLERoutine(0);
+    log->run->StartLERoutine(0);
     EXPECT_EQ(log->mnuAlarmHalogen.caption(), "QTH-Lamps");
     EXPECT_EQ(log->mnuAlarmPlateau.caption(), "SHT (FADEC and PC)");
     EXPECT_EQ(log->mnuAlarmLFC.caption(), "LFC");
@@ -118,7 +119,7 @@ TEST_F(StartStopTest, StartClearsEveryLatchButOnlyItsOwnErrorMarks)
     prog->form<ValeurDesParam>()->List2.addItem("old");
     prog->form<ValeurDesParam>()->Timer1.setEnabled(true);
     // LE-2's port is closed, so the parameter read returns at once.
-    log->StartLERoutine(2);
+    log->run->StartLERoutine(2);
 
     EXPECT_EQ(s->alarms->AlarmSHTPCReported, 0);
     EXPECT_EQ(s->alarms->AlarmQTHReported, (std::array<uint8_t, 4>{}));
@@ -153,7 +154,7 @@ TEST_F(StartStopTest, StartGoesThroughTheParameterRead)
         s->paramShared->TransfertDone = 1;
         notice.setEnabled(false);
     };
-    log->StartLERoutine(2);
+    log->run->StartLERoutine(2);
     EXPECT_EQ(s->request->StartStopPC[1], 1);
     EXPECT_EQ(histoMessages().last(), "LE2  Starting LE ");
 }

@@ -2,6 +2,7 @@
 // tick derives from the LFC-3 level and the CAL value, as the LE receives it
 // in phase 5 and as the main window shows it, and the stop and restart at
 // the trigger level of the half-day.
+#include "run/LogRun.h"
 #include "run/RunState.h"
 #include "scheduler/RefLevelTrigLFC3.h"
 #include "scheduler/SchedulerFixture.h"
@@ -35,7 +36,7 @@ protected:
     void runLE1()
     {
         s->request->StartStopPC[0] = 1;
-        log->LectParamStampLE1();
+        log->run->LectParamStampLE1();
         ASSERT_TRUE(t.time.runUntil([&] { return s->status->PhaseLP[0] == 5; }, 30000));
     }
     int lastPower() const { return fake->commands().back()[le::pos::Power]; }
@@ -113,7 +114,7 @@ TEST_F(LightTriggerTest, StopsAboveTheLevelAndRestartsWithAReadWhenTheLightFalls
     ASSERT_TRUE(t.time.runUntil([&] { return s->schedule->FlagTrigLFC3Off[0] == 0 && s->status->PhaseLP[0] >= 1; }, 20000));
     // The tick does not wait for the read: the start is recorded once the
     // transfer notice has closed.
-    ASSERT_TRUE(t.time.runUntil([&] { return !log->ParamReadQueued(0); }, 10000));
+    ASSERT_TRUE(t.time.runUntil([&] { return !log->run->ParamReadQueued(0); }, 10000));
     EXPECT_EQ(histoMessages().count("LE1  Starting LE "), starts + 1);
     bool readRequested = false;
     for (size_t i = before; i < fake->commands().size(); ++i)

@@ -3,6 +3,7 @@
 // a read-back, port closed during the read): under START LE, which then goes
 // on to the next LE, and under a restart of the scheduler tick, which keeps
 // ticking while the read is pending.
+#include "run/LogRun.h"
 #include "run/RunState.h"
 #include "scheduler/SchedulerFixture.h"
 #include "shell/LeStrips.h"
@@ -112,7 +113,7 @@ TEST_P(ParamReadEndTest, StartLEGoesOnToTheNextLE)
     EXPECT_TRUE(histoMessages().contains("LE3  Starting LE "));
     EXPECT_NE(leStrips(*log).Label26[0].backColor(), plat::colors::Green);
     EXPECT_EQ(leStrips(*log).Label26[2].backColor(), plat::colors::Green);
-    EXPECT_FALSE(log->ParamReadQueued(0));
+    EXPECT_FALSE(log->run->ParamReadQueued(0));
     EXPECT_FALSE(le3.commands().empty());
 
     // What the user sees: the red line in the main window's event list.
@@ -140,7 +141,7 @@ TEST_P(ParamReadEndTest, ARestartOfTheTickNeverHoldsTheTick)
     ASSERT_TRUE(t.time.runUntil([&] { return restartLines().size() == 1; }, 70000));
     const int64_t restartAt = t.time.nowMs();
     if (GetParam().fault == Fault::PortClosed) {
-        ASSERT_TRUE(log->ParamReadQueued(0));
+        ASSERT_TRUE(log->run->ParamReadQueued(0));
         at(2000, [this] { ASSERT_TRUE(logPorts(*log).MSComm(0).setPortOpen(false)); });
     }
 
@@ -151,7 +152,7 @@ TEST_P(ParamReadEndTest, ARestartOfTheTickNeverHoldsTheTick)
         [&] {
             const QString shown = tickTime();
             if (clock.isEmpty() || clock.back() != shown) clock << shown;
-            return !log->ParamReadQueued(0);
+            return !log->run->ParamReadQueued(0);
         },
         bound() + 10));
     const int64_t waited = t.time.nowMs() - restartAt;

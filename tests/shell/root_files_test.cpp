@@ -1,6 +1,7 @@
 // Started from the drive's root, BaseFolder is empty and every file and
 // folder of the program is used at the root of the drive: each writer puts
 // its file there and each reader takes it from there.
+#include "run/LogRun.h"
 #include "parameters/FadecParameters.h"
 #include "run/RunState.h"
 #include "scheduler/RefCapteurLFC2.h"
@@ -108,7 +109,7 @@ TEST_F(RootFilesTest, EachWriterAndReaderUsesTheRoot)
              log().CommHalOperator.click();   // off: the file says so
          },
          [&] { EXPECT_EQ(readFile(qth), "0\r\n"); }},
-        {"StartHalogen.ini written by a stop", [&] { QFile::remove(t.host(qth)); }, [&] { log().StopLERoutine(-1); },
+        {"StartHalogen.ini written by a stop", [&] { QFile::remove(t.host(qth)); }, [&] { log().run->StopLERoutine(-1); },
          [&] { EXPECT_EQ(readFile(qth), "0\r\n"); }},
         {"Img\\LE4-0000.bmp written when LE-4 stops", [&] { QFile::remove(t.host("C:\\Img\\LE4-0000.bmp")); },
          [&] {

@@ -43,7 +43,7 @@ TEST_F(TraceAreaTest, BlankingAPaneKeepsTheGridAndTheSingleScreenLayoutHasNone)
     orv::Log& log = *prog->Log;
     area().line(2400, 100, 4600, 2000, plat::colors::Green, plat::Canvas::BoxFilled);   // LE-2's trace
     prog->s.tracesShared->ScreenLE = 1;
-    log.ColorRetard();
+    log.traces->ColorRetard();
     EXPECT_EQ(area().point(3000, 1000), plat::colors::Black);
     EXPECT_EQ(area().point(3000, 2107), plat::colors::White);
     EXPECT_EQ(prog->s.tracesShared->TraceX[1], 1);
@@ -63,7 +63,7 @@ TEST_F(TraceAreaTest, EveryPaneBlankAndClearLeavesTheWholeGridWhite)
         area().line(0, 0, 9340, 4214, plat::colors::Green, plat::Canvas::BoxFilled);
         log.traces->GrilleScreen();
         prog->s.tracesShared->ScreenLE = uint8_t(le);
-        log.ColorRetard();
+        log.traces->ColorRetard();
         EXPECT_EQ(gridGaps(), "") << "pane blank of LE index " << le;
 
         log.mnuClearScreen.click();   // dark blue now, black 200 ms later

@@ -33,7 +33,7 @@ TEST_F(PanesTest, EachPaneBlanksItsOwnRectangleAndRestartsItsTrace)
         fillArea(tr::Red);
         s->tracesShared->TraceX[le] = 50;
         s->tracesShared->ScreenLE = uint8_t(le);
-        log->ColorRetard();
+        log->traces->ColorRetard();
         const int midY = (p.y1 + p.y2) / 2 + 40;
         const int midX = (p.x1 + p.x2) / 2 + 40;
         // Inside, the edges included: black, or white where a grid line lies.
@@ -59,10 +59,10 @@ TEST_F(PanesTest, EachPaneBlanksItsOwnRectangleAndRestartsItsTrace)
     // LE-5's rectangle stops at 2335, LE-1's at 2343.
     fillArea(tr::Red);
     s->tracesShared->ScreenLE = 4;
-    log->ColorRetard();
+    log->traces->ColorRetard();
     EXPECT_EQ(at(2343, 3000), tr::Red);
     s->tracesShared->ScreenLE = 0;
-    log->ColorRetard();
+    log->traces->ColorRetard();
     EXPECT_EQ(at(2343, 1000), tr::Black);
 }
 
