@@ -15,11 +15,13 @@
 // holds the frame's fields and its phase the frame's phase, and the run ends
 // with no error report written (the LEs are idle and report no error).
 //
-//   intake_soak [--delivery a,b,...] [--frames N] [--minutes M] [--load K]
+//   intake_soak [--delivery a,b,...] [--frames N] [--minutes M] [--load K] [--period ms]
 //       deliveries to run one after the other (default all six); frames to
 //       check per delivery, all LEs together (default 100000, about 17
 //       minutes); a time limit per delivery; K processes that spin on the
-//       CPU for the whole run (default 0), to load the machine
+//       CPU for the whole run (default 0), to load the machine; the LEs'
+//       period (default 1: back to back; 250 as an LE at rest sends, with
+//       the line quiet between frames)
 //
 // It prints, per delivery, the frames checked and the mismatches (the first
 // few in full), and exits 1 when there was any. Not a test: run it by hand.
@@ -132,7 +134,7 @@ std::vector<pid_t> startLoad(int count)
         if (pid == 0) {
             prctl(PR_SET_PDEATHSIG, SIGKILL);
             volatile unsigned long spin = 0;
-            for (;;) ++spin;
+            for (;;) spin = spin + 1;
         }
         if (pid > 0) pids.push_back(pid);
     }
@@ -154,7 +156,9 @@ QByteArray printable(const QByteArray& text)
 
 struct LeCheck {
     long checked = 0;
-    int lastSeq = -1;   // -1: no frame yet (or after a mismatch), the next one sets it
+    int lastSeq = -1;     // -1: no frame yet (or after a mismatch), the next one sets it
+    bool inBad = false;   // the last event was a mismatch
+    long badRuns = 0;     // runs of mismatches (a line that lost step counts once)
 };
 
 } // namespace
@@ -164,6 +168,7 @@ int main(int argc, char** argv)
     long frames = 100000;
     double minutes = 0;
     int load = 0;
+    int periodMs = 1;
     QStringList deliveries{"even", "chars", "fifo", "usb", "usb-latency", "mix"};
     for (int i = 1; i < argc; ++i) {
         const QByteArray arg(argv[i]);
@@ -174,6 +179,8 @@ int main(int argc, char** argv)
             minutes = std::atof(argv[++i]);
         } else if (arg == "--load" && i + 1 < argc && std::atoi(argv[i + 1]) >= 0) {
             load = std::atoi(argv[++i]);
+        } else if (arg == "--period" && i + 1 < argc && std::atoi(argv[i + 1]) > 0) {
+            periodMs = std::atoi(argv[++i]);
         } else if (arg == "--delivery" && i + 1 < argc) {
             deliveries = QString::fromLocal8Bit(argv[++i]).split(',');
             for (const QString& d : deliveries)
@@ -183,7 +190,7 @@ int main(int argc, char** argv)
                 return 2;
             }
         } else {
-            std::fprintf(stderr, "usage: intake_soak [--delivery a,b,...] [--frames N] [--minutes M] [--load K]\n");
+            std::fprintf(stderr, "usage: intake_soak [--delivery a,b,...] [--frames N] [--minutes M] [--load K] [--period ms]\n");
             return 2;
         }
     }
@@ -207,16 +214,17 @@ int main(int argc, char** argv)
     }
     log.show();
 
-    std::printf("intake soak: %d LEs, numbered frames back to back at 19200 baud, main window shown, "
+    std::printf("intake soak: %d LEs, numbered frames %s at 19200 baud, main window shown, "
                 "%d spinning processes\n",
-                LeCount, load);
+                LeCount, periodMs == 1 ? "back to back" : qPrintable(QStringLiteral("every %1 ms").arg(periodMs)), load);
     std::printf("  machine: %ld cores, load %s (1, 5, 15 min) before\n", sysconf(_SC_NPROCESSORS_ONLN),
                 qPrintable(loadAverage()));
     std::fflush(stdout);
 
     long totalMismatches = 0;
     for (const QString& delivery : deliveries) {
-        lesim::LeSimProcess sim({"--count", QString::number(LeCount), "--period", "1", "--delivery", delivery, "--number"},
+        lesim::LeSimProcess sim({"--count", QString::number(LeCount), "--period", QString::number(periodMs), "--delivery",
+                                 delivery, "--number"},
                                 scratch.filePath(QStringLiteral("le-sim-trace-%1.txt").arg(delivery)));
         if (!sim.ready()) {
             std::fprintf(stderr, "intake_soak: le-sim did not start\n%s", qPrintable(sim.stderrLog()));
@@ -234,6 +242,9 @@ int main(int argc, char** argv)
         long mismatches = 0;
         const auto mismatch = [&](int i, const QString& what, const QByteArray& text) {
             ++mismatches;
+            LeCheck& c = checks[size_t(i)];
+            if (!c.inBad) ++c.badRuns;
+            c.inBad = true;
             if (mismatches <= 20)
                 std::printf("    MISMATCH LE%d after %ld good frames: %s\n      text (%d): \"%s\"\n", i + 1,
                             checks[size_t(i)].checked, qPrintable(what), int(text.size()),
@@ -286,6 +297,7 @@ int main(int argc, char** argv)
                     return;
                 }
                 c.lastSeq = number->seq;
+                c.inBad = false;
                 ++c.checked;
             };
         }
@@ -301,7 +313,7 @@ int main(int argc, char** argv)
             }
         const int64_t startMs = monotonicMs();
         const int64_t limitMs = minutes > 0 ? int64_t(minutes * 60000)
-                                            : int64_t(2.0 * double(frames) / LeCount * FrameLineMs) + 60000;
+                                            : int64_t(2.0 * double(frames) / LeCount * std::max<double>(periodMs, FrameLineMs)) + 60000;
         const auto checked = [&] {
             long n = 0;
             for (const LeCheck& c : checks) n += c.checked;
@@ -345,9 +357,11 @@ int main(int argc, char** argv)
         const long reports = std::count_if(s.common->ErrCodeReported.begin(), s.common->ErrCodeReported.end(),
                                            [](uint8_t r) { return r != 0; })
                              - reportsBefore;
-        std::printf("  delivery %-12s frames checked %ld   mismatches %ld   error reports %ld   %.1f min   "
+        long badRuns = 0;
+        for (const LeCheck& c : checks) badRuns += c.badRuns;
+        std::printf("  delivery %-12s frames checked %ld   mismatches %ld (in %ld runs)   error reports %ld   %.1f min   "
                     "(load %s)\n",
-                    qPrintable(delivery), checked(), mismatches, reports, ranMin, qPrintable(loadAverage()));
+                    qPrintable(delivery), checked(), mismatches, badRuns, reports, ranMin, qPrintable(loadAverage()));
         std::printf("    per LE:");
         for (const LeCheck& c : checks) std::printf(" %ld", c.checked);
         std::printf("\n");
