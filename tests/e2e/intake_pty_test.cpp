@@ -162,8 +162,9 @@ TEST(IntakePty, AnIdleLEsFramesStayWholeAmongFaultyLines)
                                                goodText};
     for (int i = 1; i < kLeCount; ++i) ASSERT_TRUE(lines[size_t(i)]->write(bad[size_t(i)] + goodText));
 
-    // Each of LE-1's frames: its head, and its tail as soon as the line has
-    // looked at the head, before the port counts what waits.
+    // Each of LE-1's frames: its head at once (as a program that came late
+    // to the line's first wake finds it), and its tail as soon as the line
+    // has looked at the head, before the port counts what waits.
     QByteArray tail;
     tap.beforeCount = [&](int port, plat::SerialBackend& line) {
         if (port != 1 || tail.isEmpty()) return;

@@ -153,8 +153,9 @@ TEST_F(SerialPtyTest, AFrameCompletedRightAfterTheLineWasLookedAtIsTakenWhole)
             taken.push_back(line.read(160));
         });
     };
-    // The first 100 at once: the line wakes at its first wake count (64) and
-    // waits for the missing 60.
+    // The first 100 at once, as a program that came late to the line's wake
+    // at its first wake count (64) finds them: it pauses for the missing 60
+    // with that count left set.
     ASSERT_TRUE(pty.write(a.left(100)));
     ASSERT_TRUE(waitFor([&] { return !taken.empty(); }));
     EXPECT_EQ(taken.front(), a);
