@@ -1,10 +1,11 @@
 // The whole program's intake on eight pseudo-terminals: LE-1 idle (phase 0,
 // error codes 0, 1, 2, 7, 12 and 20, its first frame with blanks on either
-// side of the digits), the other LEs sending an unmarked frame, line noise, letters in a field and a field of 256. Each of
-// LE-1's frames comes in two pieces, the second one arriving in the instant
-// between the line's look at what waits and the port's own count. Every
-// receive event takes exactly one whole frame of its own line, LE-1 stays at
-// phase 0 and no error report is written. Timed on real lines.
+// side of the digits), the other LEs sending an unmarked frame, line noise,
+// letters in a field and a field of 256. Each of LE-1's frames comes in two
+// pieces, the second one arriving in the instant between the line's look at
+// what waits and the port's own count. Every receive event takes exactly one
+// whole frame of its own line, LE-1 stays at phase 0 and no error report is
+// written. Timed on real lines.
 #include "client/RealProgram.h"
 #include "model/Frames.h"
 #include "platform/CommPort.h"
