@@ -10,7 +10,8 @@
 // parity, stop bits at the set baud rate). It leaves the line out of the
 // event loop's poll set until a few milliseconds before that moment, then
 // lets the kernel hold the rest back (VMIN) so that one wake-up brings the
-// whole frame; what waits meanwhile is counted by bytesAvailable(). While a
+// whole frame; what waits meanwhile is counted by bytesAvailable(), and a
+// read takes all that was counted, whatever the kernel's wake count. While a
 // line is watched, every character that arrives wakes the kernel's poll
 // (VMIN only keeps it from returning), so the watch is kept short.
 //

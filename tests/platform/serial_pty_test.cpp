@@ -5,9 +5,11 @@
 #include "support/Pty.h"
 #include "platform/CommPort.h"
 #include "platform/PortDirectory.h"
+#include "platform/QtSerialBackend.h"
 #include "platform/TimeSource.h"
 
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -118,6 +120,48 @@ TEST_F(SerialPtyTest, APartialFrameWaitsWholeAndItsRestCompletesIt)
     for (char ch : b + c) ASSERT_TRUE(pty.write(QByteArray(1, ch)));
     ASSERT_TRUE(waitFor([&] { return reads.size() >= 3; }));
     EXPECT_EQ(reads, (std::vector<QByteArray>{a, b, c}));
+}
+
+// The rest of a frame may come between the moment the line decides how long
+// it can wait (while the kernel was told to hold back more than that rest)
+// and its owner's count of what waits: however the two fall, the frame is
+// taken whole, and the next one after it.
+TEST_F(SerialPtyTest, AFrameCompletedRightAfterTheLineWasLookedAtIsTakenWhole)
+{
+    QtSerialBackend line(pty.slavePath());
+    ASSERT_TRUE(line.open());
+    ASSERT_TRUE(line.configure(19200, 'n', 8, 1, true, false));
+    line.setWakeThreshold(160);
+    const QByteArray a = frame('4'), b = frame('5');
+    std::vector<QByteArray> taken;
+    bool tailSent = false, reading = false;
+    line.onReadyRead = [&] {
+        // The owner counts what waits after the line has been looked at;
+        // the rest of the frame arrives just before that count.
+        if (!tailSent) {
+            tailSent = true;
+            ASSERT_TRUE(pty.write(a.mid(100)));
+            const int64_t guard = ts.nowUs() + 1000 * kDeadlineMs;
+            while (line.bytesAvailable() < 160 && ts.nowUs() < guard) {}
+        }
+        // As the port does: a frame that waits whole is read from the event
+        // loop.
+        if (reading || line.bytesAvailable() < 160) return;
+        reading = true;
+        QTimer::singleShot(0, [&] {
+            reading = false;
+            taken.push_back(line.read(160));
+        });
+    };
+    // The first 100 at once, as a program that came late to the line's wake
+    // at its first wake count (64) finds them: it pauses for the missing 60
+    // with that count left set.
+    ASSERT_TRUE(pty.write(a.left(100)));
+    ASSERT_TRUE(waitFor([&] { return !taken.empty(); }));
+    EXPECT_EQ(taken.front(), a);
+    ASSERT_TRUE(pty.write(b));
+    ASSERT_TRUE(waitFor([&] { return taken.size() >= 2; }));
+    EXPECT_EQ(taken.back(), b);
 }
 
 TEST_F(SerialPtyTest, SecondOpenOfTheSameDeviceFails)

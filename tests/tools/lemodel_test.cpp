@@ -1,5 +1,7 @@
 // Covers the simulated LE controller: frame layout, start and stop sequence,
-// parameter and wear-counter transfers, command resynchronisation and faults.
+// parameter and wear-counter transfers, command resynchronisation and faults;
+// numbered frames, and the simulated line's pace.
+#include "line/LineFeed.h"
 #include "model/Model.h"
 #include "support/Printing.h"
 
@@ -106,6 +108,67 @@ TEST_F(LeModel, FrameIsThirtyTwoRightAlignedFieldsWithTheMarker)
     EXPECT_EQ((*f)[le::pos::Bank], 0);
     EXPECT_EQ((*f)[le::pos::Phase], 0);
     EXPECT_NE((*f)[le::pos::Cooling], le::WearCounterMark);
+}
+
+// The soak run's numbered frames: the number reads back from the frame
+// le-sim puts on the line, and nothing but that frame, whole, reads as it.
+TEST(LeNumberedFrame, ReadsBackOnlyFromTheWholeFrame)
+{
+    Model m(3);
+    m.tick(250);
+    const QByteArray plain = *m.nextFrame();
+    const QByteArray a = le::numberFrame(plain, 3, 65535), b = le::numberFrame(plain, 3, 0);
+    ASSERT_EQ(a.size(), 160);
+    // Only the four numbering fields change.
+    EXPECT_EQ(a.left(100), plain.left(100));
+    EXPECT_EQ(a.mid(120), plain.mid(120));
+    const std::optional<le::FrameNumber> n = le::frameNumber(a);
+    ASSERT_TRUE(n);
+    EXPECT_EQ(n->le, 3);
+    EXPECT_EQ(n->seq, 65535);
+    EXPECT_EQ(le::frameNumber(b)->seq, 0);
+
+    QByteArray padded = a;
+    padded.replace(0, 5, "0    ");
+    QByteArray digit = a;
+    digit[159] = digit[159] == '1' ? '2' : '1';
+    const struct {
+        const char* name;
+        QByteArray text;
+    } refused[] = {
+        {"shifted by a field", a.mid(5) + b.left(5)},
+        {"cut short", a.left(155)},
+        {"one character more", a + ' '},
+        {"a field laid out otherwise", padded},
+        {"a digit changed", digit},
+        {"line noise", QByteArray(160, 'x')},
+    };
+    for (const auto& r : refused) EXPECT_FALSE(le::frameNumber(r.text)) << r.name;
+    EXPECT_EQ(le::numberFrame(QByteArray(160, 'x'), 3, 1), QByteArray(160, 'x'));
+}
+
+// Frames dropped while the PC's port is closed never went on the line: once
+// it opens, the next frame takes its own time on the line, however many were
+// dropped before.
+TEST(LeLineFeed, AFrameAfterDroppedOnesTakesOnlyItsOwnTime)
+{
+    for (const char* name : {"even", "chars", "usb", "mix"}) {
+        SCOPED_TRACE(name);
+        lesim::LineFeed::Mode mode;
+        ASSERT_TRUE(lesim::LineFeed::parse(QString::fromLatin1(name), mode));
+        lesim::LineFeed line(mode, 19200, 1);
+        const QByteArray frame(160, '7');
+        int64_t now = 1'000'000;
+        for (int k = 0; k < 100; ++k, now += 1000) {
+            line.queue(frame, now);
+            line.clear();
+        }
+        line.queue(frame, now);
+        const int64_t frameUs = 160 * 10 * 1'000'000 / 19200;
+        QByteArray got;
+        for (int64_t t = now; t <= now + frameUs + 2000; t += 500) got += line.take(t);
+        EXPECT_EQ(got, frame);
+    }
 }
 
 TEST_F(LeModel, StartWalksPhasesOneToFiveAtTheStepsOfItsDelays)

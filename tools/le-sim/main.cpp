@@ -40,6 +40,7 @@ struct Options {
     bool pace = false;
     lesim::LineFeed::Mode delivery = lesim::LineFeed::Mode::Even;
     bool trace = false;
+    bool number = false;
     QStringList faults;
 };
 
@@ -52,6 +53,7 @@ struct Engine {
     std::unique_ptr<lesim::LineFeed> feed;   // the line at its rate (paced)
     bool listening = false;  // the slave side is open
     bool dropOnOpen = false; // --fault LE:drop, applied to the first frame the program can see
+    int numbered = 0;        // --number: the number of the next frame put on the line
     // --trace: frames queued in `out`, as (characters not yet written, kind).
     std::deque<std::pair<qsizetype, const char*>> inFlight;
 };
@@ -60,8 +62,8 @@ void usage()
 {
     std::fprintf(stderr,
                  "usage: le-sim [--count N] [--period ms] [--start-scale f] [--pace] [--delivery kind]\n"
-                 "              [--trace] [--fault LE:kind]...\n"
-                 "deliveries: even, chars, fifo, usb, usb-latency\n"
+                 "              [--trace] [--number] [--fault LE:kind]...\n"
+                 "deliveries: even, chars, fifo, usb, usb-latency, mix\n"
                  "kinds: silence, garbage, unmarked, drop, error=CODE, temp=MAT,SHT, speed=M,V1,V2\n");
 }
 
@@ -78,6 +80,8 @@ bool parseOptions(int argc, char** argv, Options& o)
             o.pace = true;
         } else if (arg == "--trace") {
             o.trace = true;
+        } else if (arg == "--number") {
+            o.number = true;
         } else if (arg == "--count" && hasValue) {
             o.count = QString::fromLocal8Bit(argv[++i]).toInt(&ok);
             ok = ok && o.count >= 1 && o.count <= 14;
@@ -330,10 +334,12 @@ int main(int argc, char** argv)
             e.model->tick(elapsed);
             const int64_t nowUs = traceStamp();
             const qsizetype waiting = e.feed ? e.feed->pending() : e.out.size();
-            if (auto frame = e.model->nextFrame()) {
+            if (std::optional<QByteArray> frame = e.model->nextFrame()) {
                 // A line still busy with a whole earlier frame (the program
                 // does not read) skips this one, as the controller's UART would.
                 if (waiting < le::kStampFrameLength) {
+                    if (options.number)
+                        *frame = le::numberFrame(*frame, e.number, e.numbered++ & 0xFFFF);
                     if (e.feed)
                         e.feed->queue(*frame, nowUs);
                     else

@@ -5,7 +5,8 @@
 
 namespace lesim {
 
-RealProgram::RealProgram() : drive(driveDir.path()), rt{time, dialogs, drive, serial, printer}
+RealProgram::RealProgram(plat::SerialFactory* serialFactory)
+    : drive(driveDir.path()), rt{time, dialogs, drive, serialFactory ? *serialFactory : serial, printer}
 {
     drive.mkDir("C:\\LightCtl");
     drive.setCurDirForTest("C:\\LightCtl");

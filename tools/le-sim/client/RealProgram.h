@@ -29,7 +29,9 @@ public:
         int port;
     };
 
-    RealProgram();
+    // `serialFactory` replaces the real ports' factory (a benchmark's tap on
+    // them); it must outlive the program.
+    explicit RealProgram(plat::SerialFactory* serialFactory = nullptr);
     ~RealProgram();
     RealProgram(const RealProgram&) = delete;
     RealProgram& operator=(const RealProgram&) = delete;

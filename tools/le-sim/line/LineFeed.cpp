@@ -13,7 +13,8 @@ constexpr Named kModes[] = {{"even", LineFeed::Mode::Even},
                             {"chars", LineFeed::Mode::Chars},
                             {"fifo", LineFeed::Mode::Fifo},
                             {"usb", LineFeed::Mode::Usb},
-                            {"usb-latency", LineFeed::Mode::UsbLatency}};
+                            {"usb-latency", LineFeed::Mode::UsbLatency},
+                            {"mix", LineFeed::Mode::Mix}};
 } // namespace
 
 bool LineFeed::parse(const QString& name, Mode& mode)
@@ -39,7 +40,23 @@ LineFeed::LineFeed(Mode mode, int baud, unsigned seed)
     drawPacket();
 }
 
-void LineFeed::drawPacket() { packet_ = std::uniform_int_distribution<int>(1, kPacketMax)(random_); }
+void LineFeed::drawPacket()
+{
+    if (mode_ != Mode::Mix) {
+        packet_ = std::uniform_int_distribution<int>(1, kPacketMax)(random_);
+        return;
+    }
+    // Half UART pieces, a quarter USB packets, the rest small pieces.
+    const int way = std::uniform_int_distribution<int>(0, 19)(random_);
+    if (way < 10)
+        packet_ = 20;
+    else if (way < 15)
+        packet_ = std::uniform_int_distribution<int>(16, kPacketMax)(random_);
+    else if (way < 18)
+        packet_ = 4;
+    else
+        packet_ = 1;
+}
 
 void LineFeed::queue(const QByteArray& bytes, int64_t nowUs)
 {
@@ -55,6 +72,8 @@ void LineFeed::clear()
 {
     held_.clear();
     done_.clear();
+    // The line is free at once: what was dropped never went on it.
+    lineFreeUs_ = 0;
 }
 
 qsizetype LineFeed::onLine(int64_t nowUs) const
@@ -79,6 +98,7 @@ QByteArray LineFeed::take(int64_t nowUs)
             n = arrived;
         break;
     case Mode::Usb:
+    case Mode::Mix:
         // One packet after the other, each once its last character is on
         // the line; a burst that ends early ends its packet.
         while (n < arrived) {
@@ -115,6 +135,7 @@ int64_t LineFeed::nextUs(int64_t nowUs) const
         return std::min(next, doneUs(arrived - 1) + int64_t(4 * charUs_));
     }
     case Mode::Usb:
+    case Mode::Mix:
         return doneUs(std::min<qsizetype>(packet_, held_.size()) - 1);
     case Mode::UsbLatency: {
         const int64_t full = held_.size() >= kPacketMax ? doneUs(kPacketMax - 1) : INT64_MAX;

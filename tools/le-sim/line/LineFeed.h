@@ -14,7 +14,11 @@
 //    is on the line; packets run across frames;
 //  - usb-latency: a USB adapter that sends 64 characters as soon as it holds
 //    them, and whatever it holds once its latency timer (16 ms from the first
-//    character held) runs out.
+//    character held) runs out;
+//  - mix: pieces cut the ways above at random, one way per piece (UART
+//    pieces of 20, USB packets of 16 to 64, pieces of 4, single characters),
+//    each the moment its last character is on the line; pieces run across
+//    frames.
 // Times are microseconds on any one monotonic clock.
 
 #include <QByteArray>
@@ -28,7 +32,7 @@ namespace lesim {
 
 class LineFeed {
 public:
-    enum class Mode { Even, Chars, Fifo, Usb, UsbLatency };
+    enum class Mode { Even, Chars, Fifo, Usb, UsbLatency, Mix };
 
     static constexpr int kFifoPiece = 14;
     static constexpr int kPacketMax = 64;

@@ -11,6 +11,52 @@ QByteArray composeFrame(const Fields& fields)
     return frame;
 }
 
+namespace {
+
+std::optional<Fields> stampFields(const QByteArray& frame)
+{
+    if (frame.size() != kStampFrameLength)
+        return std::nullopt;
+    Fields f{};
+    for (int i = 0; i < kFieldCount; ++i) {
+        bool ok = false;
+        f[i] = frame.mid(i * kFieldWidth, kFieldWidth).trimmed().toInt(&ok);
+        if (!ok || f[i] < 0 || f[i] > 255)
+            return std::nullopt;
+    }
+    return f;
+}
+
+int checkByte(const Fields& f)
+{
+    int sum = 0;
+    for (int i = 0; i < kFieldCount; ++i)
+        if (i != numbered::Check) sum += f[i];
+    return sum & 0xFF;
+}
+
+} // namespace
+
+QByteArray numberFrame(const QByteArray& frame, int le, int seq)
+{
+    std::optional<Fields> f = stampFields(frame);
+    if (!f)
+        return frame;
+    (*f)[numbered::SeqHigh] = (seq >> 8) & 0xFF;
+    (*f)[numbered::SeqLow] = seq & 0xFF;
+    (*f)[numbered::Le] = le & 0xFF;
+    (*f)[numbered::Check] = checkByte(*f);
+    return composeFrame(*f);
+}
+
+std::optional<FrameNumber> frameNumber(const QByteArray& frame)
+{
+    const std::optional<Fields> f = stampFields(frame);
+    if (!f || composeFrame(*f) != frame || (*f)[numbered::Check] != checkByte(*f))
+        return std::nullopt;
+    return FrameNumber{(*f)[numbered::Le], (*f)[numbered::SeqHigh] * 256 + (*f)[numbered::SeqLow]};
+}
+
 std::optional<Fields> parseCommand(const QByteArray& bytes)
 {
     if (bytes.size() != kCommandLength || bytes.at(32) != '\r' || bytes.at(33) != '\n')

@@ -64,6 +64,24 @@ constexpr int WearCounterMark = 5;     // field 31 of a wear-counter frame
 // an out-of-range field; the caller keeps them to 0..99999 for a valid width.
 QByteArray composeFrame(const Fields& fields);
 
+// Numbered frames, for soak runs that check every frame the PC takes in: the
+// four fields the program never reads in a status frame (20 to 23) carry a
+// sequence number (20 high byte, 21 low byte, counting on from 65535 to 0),
+// the LE's number and a check byte (the other 31 fields' sum, modulo 256).
+namespace numbered {
+constexpr int SeqHigh = 20, SeqLow = 21, Le = 22, Check = 23;
+}
+struct FrameNumber {
+    int le;
+    int seq;   // 0..65535
+};
+// `frame` with its number set, or unchanged when it is not 32 numeric fields
+// (line noise).
+QByteArray numberFrame(const QByteArray& frame, int le, int seq);
+// The number of a numbered frame, or nothing unless `frame` is exactly the
+// 160 characters composeFrame makes of its fields and its check byte holds.
+std::optional<FrameNumber> frameNumber(const QByteArray& frame);
+
 // The 32 positions of one PC frame, or nothing when `bytes` is not exactly
 // 32 bytes followed by CR LF.
 std::optional<Fields> parseCommand(const QByteArray& bytes);
