@@ -28,6 +28,7 @@
 
 #include "client/LeSimProcess.h"
 #include "client/RealProgram.h"
+#include "client/TapSerial.h"
 #include "line/LineFeed.h"
 #include "model/Frames.h"
 #include "platform/CommPort.h"
@@ -74,56 +75,6 @@ QString loadAverage()
     f >> a >> b >> c;
     return QString::fromStdString(a + " " + b + " " + c);
 }
-
-// The real ports, each read recorded: what the receive routine took from its
-// port is what the backend's read returned.
-class TapBackend : public plat::SerialBackend {
-public:
-    TapBackend(std::unique_ptr<plat::SerialBackend> inner, std::vector<QByteArray>& reads)
-        : inner_(std::move(inner)), reads_(reads)
-    {
-        inner_->onReadyRead = [this] {
-            if (onReadyRead) onReadyRead();
-        };
-        inner_->onError = [this](int code) {
-            if (onError) onError(code);
-        };
-    }
-    bool open() override { return inner_->open(); }
-    void close() override { inner_->close(); }
-    bool isOpen() const override { return inner_->isOpen(); }
-    qint64 bytesAvailable() const override { return inner_->bytesAvailable(); }
-    QByteArray read(qint64 max) override
-    {
-        QByteArray data = inner_->read(max);
-        reads_.push_back(data);
-        return data;
-    }
-    bool write(const QByteArray& data) override { return inner_->write(data); }
-    bool configure(int baud, char parity, int dataBits, int stopBits, bool xonXoff, bool rts, bool rtsCts) override
-    {
-        return inner_->configure(baud, parity, dataBits, stopBits, xonXoff, rts, rtsCts);
-    }
-    void setWakeThreshold(int chars) override { inner_->setWakeThreshold(chars); }
-
-private:
-    std::unique_ptr<plat::SerialBackend> inner_;
-    std::vector<QByteArray>& reads_;
-};
-
-class TapFactory : public plat::SerialFactory {
-public:
-    std::unique_ptr<plat::SerialBackend> create(int portNumber) override
-    {
-        std::unique_ptr<plat::SerialBackend> inner = real_.create(portNumber);
-        if (!inner) return nullptr;
-        return std::make_unique<TapBackend>(std::move(inner), reads[size_t(portNumber)]);
-    }
-    std::array<std::vector<QByteArray>, plat::PortDirectory::LastPort + 1> reads;
-
-private:
-    plat::QtSerialFactory real_;
-};
 
 // Processes that spin on the CPU until killed (or until this one dies).
 std::vector<pid_t> startLoad(int count)
@@ -203,7 +154,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QTemporaryDir scratch;
 
-    TapFactory tap;
+    lesim::TapFactory tap;
     lesim::RealProgram rig(&tap);
     orv::Log& log = rig.log();
     orv::State& s = rig.prog().s;

@@ -7,6 +7,7 @@
 // whole frame of its own line, LE-1 stays at phase 0 and no error report is
 // written. Timed on real lines.
 #include "client/RealProgram.h"
+#include "client/TapSerial.h"
 #include "model/Frames.h"
 #include "platform/CommPort.h"
 #include "platform/PortDirectory.h"
@@ -30,58 +31,6 @@ using lesim::waitUntil;
 constexpr int kLeCount = 8;
 constexpr int kHead = 100;   // the first piece of each of LE-1's frames
 
-// The real ports, with what each read took, and a hook that runs between the
-// line's look at what waits and its owner's count of it.
-class TapBackend : public plat::SerialBackend {
-public:
-    TapBackend(std::unique_ptr<plat::SerialBackend> inner, int port, std::vector<QByteArray>& reads,
-               std::function<void(int, plat::SerialBackend&)>& beforeCount)
-        : inner_(std::move(inner)), reads_(reads)
-    {
-        inner_->onReadyRead = [this, port, &beforeCount] {
-            if (beforeCount) beforeCount(port, *inner_);
-            if (onReadyRead) onReadyRead();
-        };
-        inner_->onError = [this](int code) {
-            if (onError) onError(code);
-        };
-    }
-    bool open() override { return inner_->open(); }
-    void close() override { inner_->close(); }
-    bool isOpen() const override { return inner_->isOpen(); }
-    qint64 bytesAvailable() const override { return inner_->bytesAvailable(); }
-    QByteArray read(qint64 max) override
-    {
-        reads_.push_back(inner_->read(max));
-        return reads_.back();
-    }
-    bool write(const QByteArray& data) override { return inner_->write(data); }
-    bool configure(int baud, char parity, int dataBits, int stopBits, bool xonXoff, bool rts, bool rtsCts) override
-    {
-        return inner_->configure(baud, parity, dataBits, stopBits, xonXoff, rts, rtsCts);
-    }
-    void setWakeThreshold(int chars) override { inner_->setWakeThreshold(chars); }
-
-private:
-    std::unique_ptr<plat::SerialBackend> inner_;
-    std::vector<QByteArray>& reads_;
-};
-
-class TapFactory : public plat::SerialFactory {
-public:
-    std::unique_ptr<plat::SerialBackend> create(int portNumber) override
-    {
-        std::unique_ptr<plat::SerialBackend> inner = real_.create(portNumber);
-        if (!inner) return nullptr;
-        return std::make_unique<TapBackend>(std::move(inner), portNumber, reads[size_t(portNumber)], beforeCount);
-    }
-    std::array<std::vector<QByteArray>, plat::PortDirectory::LastPort + 1> reads;
-    std::function<void(int port, plat::SerialBackend& line)> beforeCount;
-
-private:
-    plat::QtSerialFactory real_;
-};
-
 QByteArray withField(QByteArray frame, int i, const char* five)
 {
     frame.replace(i * 5, 5, QByteArray(five, 5));
@@ -98,7 +47,7 @@ TEST(IntakePty, AnIdleLEsFramesStayWholeAmongFaultyLines)
         ASSERT_TRUE(lines[size_t(i)]->ok());
         qputenv(QStringLiteral("ORVANE_COM%1").arg(i + 1).toLatin1(), lines[size_t(i)]->slavePath().toLocal8Bit());
     }
-    TapFactory tap;
+    lesim::TapFactory tap;
     lesim::RealProgram rig(&tap);
     orv::Log& log = rig.log();
     orv::State& s = rig.prog().s;
