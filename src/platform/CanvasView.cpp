@@ -110,12 +110,18 @@ void CanvasView::showChanges()
 
 void CanvasView::paint(QPainter& p, QPoint origin, const QRect& pixels)
 {
-    // What changed while the widget was hidden: it is being painted whole.
-    // (Changes made while it is shown wait for their comparison, which
-    // paints them again where they differ.)
-    if (!posted_ && !pending_.isEmpty()) {
-        if (!sizeChanged()) copy(pending_ & shown_.rect());
-        pending_ = QRect();
+    // A paint shows the canvas as it is. Changes of a shown widget not
+    // compared yet are compared now (a paint may come first, or render the
+    // widget elsewhere, as a grab does): what differs is painted again on
+    // the screen too. What changed while the widget was hidden is taken
+    // whole: a widget is painted whole when it is shown.
+    if (!pending_.isEmpty()) {
+        if (posted_ && widget_->isVisible()) {
+            showChanges();
+        } else {
+            if (!sizeChanged()) copy(pending_ & shown_.rect());
+            pending_ = QRect();
+        }
     }
     const QRect r = pixels & shown_.rect();
     if (!r.isEmpty()) p.drawImage(r.translated(origin), shown_, r);
