@@ -29,11 +29,16 @@
 //    that wakes for whatever arrives).
 //
 //  - the idle program: its CPU share over a few seconds after start-up, the
-//    window shown and no port open yet.
+//    window shown and no port open yet, on Qt's offscreen platform (this
+//    process) and on a real X server: Xvfb, started here when installed,
+//    with the program in a child process of this benchmark.
 //
 //   link_bench [--frames N] [--idle S] [--delivery a,b,...]
-//       frames per LE (default 120, about 10 s); seconds of idle (default 5);
+//       frames per LE (default 120, about 10 s); seconds of idle (default 10);
 //       the deliveries to run (default all)
+//   link_bench --idle-only S
+//       only the idle share, on the platform QT_QPA_PLATFORM names; prints
+//       the percentage of a core alone (what the benchmark runs under Xvfb)
 //
 // Not a test: run it by hand and note the machine's load beside its figures.
 
@@ -49,6 +54,7 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -99,6 +105,70 @@ QString loadAverage()
     return QString::fromStdString(a + " " + b + " " + c);
 }
 
+// The idle program's CPU share (all threads) of one core, in percent, over
+// `seconds` of the plain event loop; the first `settleMs` let start-up's own
+// work settle.
+double idleShare(int settleMs, int seconds)
+{
+    const auto runFor = [](int ms) {
+        QEventLoop loop;
+        QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+        loop.exec();
+    };
+    runFor(settleMs);
+    const int64_t wallBefore = monotonicUs();
+    const double cpuBefore = cpuMs(CLOCK_PROCESS_CPUTIME_ID);
+    runFor(seconds * 1000);
+    return 100.0 * (cpuMs(CLOCK_PROCESS_CPUTIME_ID) - cpuBefore) / (double(monotonicUs() - wallBefore) / 1000.0);
+}
+
+// The idle share under a real X server: a private Xvfb (it picks a free
+// display and tells which on its standard output) and this benchmark with
+// --idle-only on it. Negative when that cannot be done; `why` says why.
+double idleShareUnderXvfb(int seconds, QString& why)
+{
+    const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
+    if (xvfb.isEmpty()) {
+        why = QStringLiteral("Xvfb is not installed (Debian: apt-get install xvfb)");
+        return -1;
+    }
+    QProcess server;
+    server.start(xvfb, {"-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"});
+    QByteArray display;
+    while (!display.contains('\n') && server.waitForReadyRead(10000)) display += server.readAllStandardOutput();
+    display = display.trimmed();
+    if (display.isEmpty()) {
+        why = QStringLiteral("Xvfb did not start: %1").arg(QString::fromLocal8Bit(server.readAllStandardError()));
+        server.kill();
+        server.waitForFinished();
+        return -1;
+    }
+    QProcess idle;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    env.insert(QStringLiteral("DISPLAY"), QStringLiteral(":") + QString::fromLatin1(display));
+    idle.setProcessEnvironment(env);
+    idle.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    idle.start(QCoreApplication::applicationFilePath(), {"--idle-only", QString::number(seconds)});
+    bool ok = false;
+    double share = -1;
+    if (idle.waitForFinished((seconds + 60) * 1000) && idle.exitStatus() == QProcess::NormalExit
+        && idle.exitCode() == 0)
+        share = idle.readAllStandardOutput().trimmed().toDouble(&ok);
+    if (!ok) {
+        why = QStringLiteral("the program did not run under Xvfb");
+        share = -1;
+        idle.kill();
+        idle.waitForFinished();
+    }
+    server.terminate();
+    if (!server.waitForFinished(5000)) {
+        server.kill();
+        server.waitForFinished();
+    }
+    return share;
+}
+
 } // namespace
 
 struct Floor {
@@ -129,7 +199,8 @@ Floor runFloor(const QStringList& devices, int frames, const QStringList& modes)
 int main(int argc, char** argv)
 {
     int frames = 120;
-    int idleSeconds = 5;
+    int idleSeconds = 10;
+    bool idleOnly = false;
     QStringList deliveries{"even", "chars", "fifo", "usb", "usb-latency"};
     for (int i = 1; i < argc; ++i) {
         lesim::LineFeed::Mode mode;
@@ -137,6 +208,9 @@ int main(int argc, char** argv)
             frames = std::atoi(argv[++i]);
         } else if (QByteArray(argv[i]) == "--idle" && i + 1 < argc && std::atoi(argv[i + 1]) > 0) {
             idleSeconds = std::atoi(argv[++i]);
+        } else if (QByteArray(argv[i]) == "--idle-only" && i + 1 < argc && std::atoi(argv[i + 1]) > 0) {
+            idleSeconds = std::atoi(argv[++i]);
+            idleOnly = true;
         } else if (QByteArray(argv[i]) == "--delivery" && i + 1 < argc) {
             deliveries = QString::fromLocal8Bit(argv[++i]).split(',');
             for (const QString& d : deliveries)
@@ -146,7 +220,7 @@ int main(int argc, char** argv)
                 return 2;
             }
         } else {
-            std::fprintf(stderr, "usage: link_bench [--frames N] [--idle S] [--delivery a,b,...]\n");
+            std::fprintf(stderr, "usage: link_bench [--frames N] [--idle S] [--delivery a,b,...] | --idle-only S\n");
             return 2;
         }
     }
@@ -168,17 +242,15 @@ int main(int argc, char** argv)
 
     // Idle: the program as it stands after start-up, no port open, on the
     // plain event loop (the first second lets start-up's own work settle).
-    const auto runFor = [](int ms) {
-        QEventLoop loop;
-        QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-        loop.exec();
-    };
-    runFor(1000);
-    const int64_t idleWallBefore = monotonicUs();
-    const double idleCpuBefore = cpuMs(CLOCK_PROCESS_CPUTIME_ID);
-    runFor(idleSeconds * 1000);
-    const double idleShare = 100.0 * (cpuMs(CLOCK_PROCESS_CPUTIME_ID) - idleCpuBefore)
-                             / (double(monotonicUs() - idleWallBefore) / 1000.0);
+    // This process runs on the offscreen platform unless QT_QPA_PLATFORM
+    // names another (as it does for --idle-only under Xvfb).
+    const double ownIdle = idleShare(1000, idleSeconds);
+    if (idleOnly) {
+        std::printf("%.4f\n", ownIdle);
+        return 0;
+    }
+    QString noXvfb;
+    const double xvfbIdle = idleShareUnderXvfb(idleSeconds, noXvfb);
 
     // The hand-over of every frame, on the monotonic clock: the port's own
     // stamp, taken back from the time source's clock to the machine's.
@@ -206,7 +278,13 @@ int main(int argc, char** argv)
     std::printf("link benchmark: %d LEs, %d frames each, back to back at 19200 baud, main window shown\n", LeCount,
                 frames);
     std::printf("  machine load       %s (1, 5, 15 min) before\n", qPrintable(loadBefore));
-    std::printf("  idle program       %.2f %% of a core   (%d s, no port open)\n", idleShare, idleSeconds);
+    std::printf("  idle program       %.2f %% of a core   (%d s, no port open, offscreen platform)\n", ownIdle,
+                idleSeconds);
+    if (xvfbIdle >= 0)
+        std::printf("                     %.2f %% of a core   (%d s, no port open, X server: Xvfb)\n", xvfbIdle,
+                    idleSeconds);
+    else
+        std::printf("                     not measured under an X server: %s\n", qPrintable(noXvfb));
     std::fflush(stdout);
 
     bool plainFloorDone = false;

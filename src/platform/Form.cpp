@@ -1,6 +1,7 @@
 #include "platform/Form.h"
 #include "platform/Controls.h"
 #include "platform/Dialogs.h"
+#include "platform/CanvasView.h"
 #include "platform/Fonts.h"
 #include "platform/Menu.h"
 #include "platform/Runtime.h"
@@ -66,18 +67,22 @@ private:
 // The client area: paints the window's drawing under its child controls.
 class Form::Surface : public QWidget {
 public:
-    Surface(QWidget* parent, const Canvas& canvas) : QWidget(parent), canvas_(canvas) {}
+    Surface(QWidget* parent, const Canvas& canvas)
+        : QWidget(parent), view_(canvas, this, [this](const QRect& pixels) { update(pixels); })
+    {
+    }
+
+    CanvasView& view() { return view_; }
 
 protected:
     void paintEvent(QPaintEvent* e) override
     {
         QPainter p(this);
-        const QRect target = e->rect() & canvas_.image().rect();
-        if (!target.isEmpty()) p.drawImage(target, canvas_.image(), target);
+        view_.paint(p, QPoint(), e->rect());
     }
 
 private:
-    const Canvas& canvas_;
+    CanvasView view_;
 };
 
 Form::Form(Runtime& rt, QString name) : rt_(rt), name_(std::move(name))
@@ -89,10 +94,9 @@ Form::Form(Runtime& rt, QString name) : rt_(rt), name_(std::move(name))
     auto* layout = new QVBoxLayout(window_);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    surface_ = new Surface(window_, canvas_);
-    canvas_.onChanged = [this](const QRect& pixels) {
-        if (!pixels.isEmpty()) surface_->update(pixels);
-    };
+    auto* surface = new Surface(window_, canvas_);
+    surface_ = surface;
+    canvas_.onChanged = [surface](const QRect& pixels) { surface->view().changed(pixels); };
     surface_->setObjectName(name_ + "_client");
     layout->addWidget(surface_);
     setBackColor(backColor_);

@@ -1,4 +1,5 @@
 #include "platform/PictureBox.h"
+#include "platform/CanvasView.h"
 #include "platform/HookedWidget.h"
 
 #include <QFrame>
@@ -11,7 +12,13 @@ namespace {
 
 class PictureWidget : public Hooked<QFrame> {
 public:
-    PictureWidget(Control* c, Canvas& canvas) : Hooked<QFrame>(c), canvas_(canvas) {}
+    PictureWidget(Control* c, const Canvas& canvas)
+        : Hooked<QFrame>(c),
+          view_(canvas, this, [this](const QRect& pixels) { update(pixels.translated(contentsRect().topLeft())); })
+    {
+    }
+
+    CanvasView& view() { return view_; }
 
 protected:
     // The drawing, and so the pointer's position, starts inside the border.
@@ -22,14 +29,13 @@ protected:
         // Only what needs painting: a plot adds a few pixels at a time.
         QPainter p(this);
         const QRect target = e->rect() & contentsRect();
-        if (!target.isEmpty())
-            p.drawImage(target, canvas_.image(), target.translated(-contentsRect().topLeft()));
+        view_.paint(p, contentsRect().topLeft(), target.translated(-contentsRect().topLeft()));
         p.end();
         QFrame::paintEvent(e);
     }
 
 private:
-    Canvas& canvas_;
+    CanvasView view_;
 };
 
 } // namespace
@@ -40,9 +46,7 @@ PictureBox::PictureBox(Container& parent, QString name, int index)
     auto* w = new PictureWidget(this, canvas_);
     w->onClicked = [this] { raise(onClick); };
     w->onDoubleClicked = [this] { raise(onDblClick); };
-    canvas_.onChanged = [w](const QRect& pixels) {
-        if (!pixels.isEmpty()) w->update(pixels.translated(w->contentsRect().topLeft()));
-    };
+    canvas_.onChanged = [w](const QRect& pixels) { w->view().changed(pixels); };
     setWidget(w);
     canvas_.resize(width(), height());
     setBackColor(ButtonFace);

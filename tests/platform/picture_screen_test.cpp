@@ -1,5 +1,5 @@
 // What a picture box and a window's own surface show on the screen follows
-// every drawing, though each drawing repaints only the pixels it touched.
+// every drawing, though each drawing repaints only the pixels it changed.
 // Read from the screen (the platform's window contents), not re-rendered.
 #include "platform/Controls.h"
 #include "platform/Form.h"
@@ -7,6 +7,7 @@
 #include "support/RuntimeFixture.h"
 
 #include <QCoreApplication>
+#include <QPaintEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -41,6 +42,17 @@ int differingPixels(const QImage& screen, QPoint origin, const QImage& drawn)
             n += screen.pixel(origin.x() + x, origin.y() + y) != drawn.pixel(x, y);
     return n;
 }
+
+// The areas a widget paints.
+struct PaintRecorder : QObject {
+    explicit PaintRecorder(QWidget* w) { w->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Paint) painted.push_back(static_cast<QPaintEvent*>(e)->rect());
+        return false;
+    }
+    std::vector<QRect> painted;
+};
 
 class PictureScreenTest : public RuntimeTest {};
 
@@ -83,4 +95,43 @@ TEST_F(PictureScreenTest, EveryDrawingReachesTheScreen)
     const QRect beside(3400 / 15, 200 / 15, 2200 / 15, 3200 / 15);
     const QPoint surfaceAt = b.surface()->mapTo(b.window(), QPoint());
     EXPECT_EQ(differingPixels(screen, surfaceAt + beside.topLeft(), surface.image().copy(beside)), 0);
+}
+
+TEST_F(PictureScreenTest, ADrawingThatChangesNothingPaintsNothing)
+{
+    Board b(t.rt);
+    b.show();
+    // A bar erased and drawn again on every tick, on a picture box and on
+    // the window's own surface beside it.
+    struct Case {
+        Canvas& canvas;
+        QWidget* widget;
+        QPoint origin;   // of the canvas in the widget
+        int left;        // of the bar, twips
+    };
+    QWidget* pic = b.Picture1.widget();
+    const std::vector<Case> cases = {{b.Picture1.canvas(), pic, pic->contentsRect().topLeft(), 300},
+                                     {b.canvas(), b.surface(), QPoint(), 3450}};
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.widget->objectName().toStdString());
+        const auto bar = [&](int top) {
+            k.canvas.cls();
+            k.canvas.line(k.left, top, k.left + 900, 1500, colors::Cyan, Canvas::BoxFilled);
+        };
+        bar(600);
+        onScreen(b.window());
+        PaintRecorder paints(k.widget);
+        bar(600);
+        onScreen(b.window());
+        EXPECT_TRUE(paints.painted.empty());
+
+        // One row higher: that row alone is painted again, and reaches the screen.
+        bar(585);
+        const QImage screen = onScreen(b.window());
+        ASSERT_EQ(paints.painted.size(), 1u);
+        EXPECT_EQ(paints.painted[0], QRect(k.left / 15, 39, 61, 1).translated(k.origin));
+        const QRect around(k.left / 15 - 2, 37, 65, 66);
+        const QPoint at = k.widget->mapTo(b.window(), k.origin + around.topLeft());
+        EXPECT_EQ(differingPixels(screen, at, k.canvas.image().copy(around)), 0);
+    }
 }
