@@ -92,10 +92,11 @@ void LogRun::ParamReadsStep()
     State& s = p.s;
     RunState& r = *s.run;
     while (!r.ParamReads.empty()) {
-        const int le = r.ParamReads.front().le;
+        ParamRead& read = r.ParamReads.front();
+        const int le = read.le;
         const RunInstance& inst = runInstances()[le];
 
-        if (!r.ParamReadOnLine) {
+        if (!read.onLine) {
             if (!readable(L, s, le)) {
                 if (!endParamRead(ReadEnd::Refused)) return;
                 continue;
@@ -110,17 +111,17 @@ void LogRun::ParamReadsStep()
             s.paramShared->TransfertDone = 0;
             s.common->SelectedLE = inst.number;
             s.request->SelectionBank = bank::ReadParam;
-            r.ParamReadOnLine = true;
-            r.ParamReadDeadlineMs = p.rt.time.nowMs() + ParamReadTimeoutMs;
-            r.ParamReadBacksAtRequest = s.status->ReadBacks[le];
+            read.onLine = true;
+            read.deadlineMs = p.rt.time.nowMs() + ParamReadTimeoutMs;
+            read.readBacksAtRequest = s.status->ReadBacks[le];
             return;
         }
 
         // Once the LE has read back, its transfer notice decides the end; the
         // time limit only ends a notice that never comes.
-        const bool readBack = s.status->ReadBacks[le] != r.ParamReadBacksAtRequest;
+        const bool readBack = s.status->ReadBacks[le] != read.readBacksAtRequest;
         const bool noticeRunning = L.Timer44.enabled() || L.Timer45.enabled();
-        const bool timedOut = p.rt.time.nowMs() >= r.ParamReadDeadlineMs;
+        const bool timedOut = p.rt.time.nowMs() >= read.deadlineMs;
         const bool linkGone = !L.MSComm(le).portOpen() || s.status->FlagCommPerdue[le] == 1;
         ReadEnd end;
         if (s.paramShared->TransfertDone == 1)
@@ -140,15 +141,13 @@ bool LogRun::endParamRead(ReadEnd end)
     RunState& r = *s.run;
     ParamRead read = std::move(r.ParamReads.front());
     r.ParamReads.pop_front();
-    const bool wasOnLine = r.ParamReadOnLine;
-    r.ParamReadOnLine = false;
     const int le = read.le;
     const RunInstance& inst = runInstances()[le];
 
     if (end == ReadEnd::Failed) {
         // The request, if it has not gone out, is not sent any more; a start
         // request the caller wrote before the read is taken back.
-        if (wasOnLine && s.common->SelectedLE == inst.number && s.request->SelectionBank == bank::ReadParam)
+        if (read.onLine && s.common->SelectedLE == inst.number && s.request->SelectionBank == bank::ReadParam)
             s.request->SelectionBank = bank::Command;
         if (s.request->StartStopPC[le] == 1) s.request->StartStopPC[le] = 0;
         L.WriteHisto(inst.name() + QStringLiteral("  Parameters could not be read "), QStringLiteral("0"), plat::colors::Red);

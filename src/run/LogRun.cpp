@@ -78,7 +78,6 @@ LogRun::LogRun(Log& log, Program& prog) : L(log), p(prog)
 LogRun::~LogRun()
 {
     p.s.run->ParamReads.clear();
-    p.s.run->ParamReadOnLine = false;
 }
 
 } // namespace orv

@@ -27,6 +27,11 @@ enum class ReadEnd { Refused, Completed, Failed };
 struct ParamRead {
     int le = 0;
     std::vector<std::function<void(ReadEnd)>> then;
+    // Once its turn has come and its request is made: no read-back by
+    // deadlineMs fails it; readBacksAtRequest is the LE's ReadBacks count then.
+    bool onLine = false;
+    int64_t deadlineMs = 0;
+    uint32_t readBacksAtRequest = 0;
 };
 
 struct RunState {
@@ -40,12 +45,9 @@ struct RunState {
     PerLE<uint8_t> StoppedByStopAll{};
     int MenuLE = 0;                  // LE number whose label opened the run-mode pop-up, while it is open
     // The parameter reads before a start, one at a time in the order they
-    // were asked for: only the first is on the line (ParamReadOnLine once its
-    // request is made); the others wait for it to end. See ParamRead.
+    // were asked for: only the first goes on the line; the others wait for
+    // it to end.
     std::deque<ParamRead> ParamReads;
-    bool ParamReadOnLine = false;
-    int64_t ParamReadDeadlineMs = 0;     // no read-back by then: the read fails
-    uint32_t ParamReadBacksAtRequest = 0; // the LE's ReadBacks count when asked
     uint8_t FlagCommHal = 0;          // QTH lamp button: 1 while the lamps are on as far as the button knows
 };
 
