@@ -6,8 +6,8 @@
 //
 // The transfer notice's two one-shot timers: a completed parameter transfer
 // (a read-back or a write) enables Timer44; the notice shows 200 ms later
-// and closes 2 s after that, which sets TransfertDone and so releases every
-// start that waits on a parameter read.
+// and closes 2 s after that, which sets TransfertDone and tells run control,
+// whose parameter read under way ends if its LE's read-back came before.
 #include "parameters/LogParameters.h"
 #include "link/LinkState.h"
 #include "parameters/Coefficients.h"
@@ -95,6 +95,7 @@ void LogParameters::Timer45_Timer()
     p.form<OKTransfert>().unload();
     p.s.paramShared->TransfertDone = 1;
     L.Timer45.setEnabled(false);
+    if (L.ParamNoticeClosedEntry) L.ParamNoticeClosedEntry();
 }
 
 void LogParameters::mnuTestMateriel_Click()

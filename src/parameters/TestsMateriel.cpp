@@ -210,8 +210,9 @@ void TestsMateriel::StartTestLE_Click()
     const std::shared_ptr<bool> alive = aliveToken();
     const int le = testedLE();
     if (le >= 0 && p_.s.status->PhaseLP[le] == 0) {
-        p_.s.request->StartStopPC[le] = 1;
-        // Returns once the LE's parameters are read back; the program runs on meanwhile.
+        // The start request goes out beside the read request, once the read's
+        // turn has come. Returns once the read has ended; the program runs on
+        // meanwhile.
         if (p_.Log->ParamReadEntry) p_.Log->ParamReadEntry(le);
     }
     if (*alive) Timer3.setEnabled(true);
@@ -220,7 +221,10 @@ void TestsMateriel::StartTestLE_Click()
 void TestsMateriel::StoptTestLE_Click()
 {
     const int le = testedLE();
-    if (le >= 0) p_.s.request->StartStopPC[le] = 2;
+    if (le < 0) return;
+    // A start still waiting for its read does not follow the stop.
+    if (p_.Log->ParamReadWithdrawEntry) p_.Log->ParamReadWithdrawEntry(le);
+    p_.s.request->StartStopPC[le] = 2;
 }
 
 void TestsMateriel::Form_Unload(int& cancel)

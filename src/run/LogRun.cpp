@@ -62,7 +62,9 @@ LogRun::LogRun(Log& log, Program& prog) : L(log), p(prog)
 
     // What the windows below run control start through it.
     L.StartRestEntry = [this](int le) { RestTimer(le).setEnabled(true); };
-    L.ParamReadEntry = [this](int le) { LectParamStampLE(le); };
+    L.ParamReadEntry = [this](int le) { LectParamStampLE(le, ReadWish{true, {}}); };
+    L.ParamReadWithdrawEntry = [this](int le) { WithdrawParamRead(le); };
+    L.ParamNoticeClosedEntry = [this] { ParamNoticeClosed(); };
 
     // Start-up steps.
     Program& program = p;

@@ -5,6 +5,7 @@
 // start-all and stop-all sequencers. The scheduler reaches the procedures
 // through the window's part: log.run->StartLERoutine(n).
 
+#include "run/RunState.h"
 #include "shell/Owned.h"
 
 #include <functional>
@@ -17,7 +18,6 @@ namespace orv {
 
 class Log;
 class Program;
-enum class ReadEnd;
 
 class LogRun {
 public:
@@ -32,23 +32,25 @@ public:
     // StartLERoutine prepares a new run of LE n and then reads and starts it
     // as LectParamStampLE does, waiting or queued alike.
     void StartLERoutine(int n);
-    void StartLERoutine(int n, std::function<void(ReadEnd)> then);
+    void StartLERoutine(int n, std::function<void(ReadEnd)> then, ReadWish wish = {});
     void StopLERoutine(int n);
     // The parameter read before a start of LE index `le` (0-7): asks the LE
-    // for its table, and once the transfer notice has closed, lists it, keeps
-    // what the run needs and requests the start. Refused at once, changing
-    // nothing, when the LE's port is closed, its marker missing or it is not
-    // idle. Reads run one at a time, in the order asked: a read waits until
-    // the ones before it have ended, and its gate is looked at again then.
-    // A read fails ("LEn  Parameters could not be read ", the caller's start
-    // request withdrawn) when, before its LE has read back, the port closes,
-    // the link is or was lost, or ParamReadTimeoutMs pass.
+    // for its table, and once the transfer notice that follows its own
+    // read-back has closed, lists it, keeps what the run needs and requests
+    // the start. Refused, changing nothing, when the LE's port is closed, its
+    // marker missing or it is not idle, at the call or when its turn comes.
+    // Reads run one at a time, in the order asked: a read waits until the
+    // ones before it have ended, and then its gate and each caller's
+    // stillWanted are looked at again. A read fails ("LEn  Parameters could
+    // not be read ", a start request beside it taken back) when, before its
+    // LE has read back, the port closes, the link is or was lost, or
+    // ParamReadTimeoutMs pass.
     // A command waits, yielding, for its read's end; a wait cut short by the
     // end of the program or of the main window requests nothing more.
-    ReadEnd LectParamStampLE(int le);
+    ReadEnd LectParamStampLE(int le, ReadWish wish = {});
     // The scheduler tick only queues the read and goes on; `then` runs when
     // the read has ended (at once when it is refused now).
-    void LectParamStampLE(int le, std::function<void(ReadEnd)> then);
+    void LectParamStampLE(int le, std::function<void(ReadEnd)> then, ReadWish wish = {});
     ReadEnd LectParamStampLE1() { return LectParamStampLE(0); }
     ReadEnd LectParamStampLE2() { return LectParamStampLE(1); }
     ReadEnd LectParamStampLE3() { return LectParamStampLE(2); }
@@ -57,9 +59,22 @@ public:
     ReadEnd LectParamStampLE6() { return LectParamStampLE(5); }
     ReadEnd LectParamStampLE7() { return LectParamStampLE(6); }
     ReadEnd LectParamStampLE8() { return LectParamStampLE(7); }
+    // The start request of LE index `le`, shown by its selector label turning green.
+    void RequestStart(int le);
     // True while LE index `le` has a read queued or under way.
     bool ParamReadQueued(int le) const;
-    // Ends the read under way when its end has come and puts the next on the
+    // Takes LE index `le`'s read off the queue, waiting or under way: it
+    // starts nothing, and its request is not sent if it has not gone out.
+    // A stop of the LE and a new run mode for it call this.
+    void WithdrawParamRead(int le);
+    // A stop-all's part in run control: every read withdrawn, a start
+    // sequence under way ended (StopAllCount), every LE marked as stopped by
+    // it (StoppedByStopAll).
+    void StopAllStarts();
+    // The transfer notice has closed: the read under way is completed when
+    // its own LE's read-back came before (the notice's entry).
+    void ParamNoticeClosed();
+    // Ends the read under way when it has failed and puts the next on the
     // line (ParamReadTimer, and every pass of a waiting command).
     void ParamReadsStep();
     // The rest timer of LE index `le` (Timer36..41, 53, 69).
@@ -103,6 +118,12 @@ private:
     // its failure, then runs what its callers asked; false when that ended
     // the window.
     bool endParamRead(ReadEnd end);
+    // Takes the read at `index` off the queue as withdrawn; false when what
+    // its callers did ended the window.
+    bool withdrawParamRead(size_t index);
+    // Makes the read request of the first read, with the start request of a
+    // caller that sends it beside the read, and starts its time limit.
+    void putOnLine(ParamRead& read);
 
     Log& L;
     Program& p;

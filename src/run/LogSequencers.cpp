@@ -2,8 +2,9 @@
 // handles one LE, LE-1 to LE-8, then the sequencer stops itself. Enabling a
 // running sequencer leaves it where it is.
 //
-// Stop-all requests every LE's stop and records each stop once (history,
-// event list) for the LEs activated in the settings. Start-all reads each
+// Stop-all first ends every start under way or waiting (StopAllStarts), then
+// requests every LE's stop and records each stop once (history, event list)
+// for the LEs activated in the settings. Start-all reads each
 // idle LE's parameters, waiting for the transfer as a single start does,
 // then requests its start; it stays on an LE that is not idle.
 #include "link/CommandFrame.h"
@@ -35,7 +36,11 @@ constexpr uint8_t NoMoreRestarts = 4;   // the scheduler restarts only below 3
 
 } // namespace
 
-void LogRun::StartStopAll() { L.Timer16.setEnabled(true); }
+void LogRun::StartStopAll()
+{
+    StopAllStarts();
+    L.Timer16.setEnabled(true);
+}
 
 void LogRun::Timer16_Timer()
 {

@@ -30,10 +30,10 @@ void LogRun::StartLERoutine(int n)
     LectParamStampLE(n - 1);
 }
 
-void LogRun::StartLERoutine(int n, std::function<void(ReadEnd)> then)
+void LogRun::StartLERoutine(int n, std::function<void(ReadEnd)> then, ReadWish wish)
 {
     if (!prepareNewRun(n)) return;
-    LectParamStampLE(n - 1, std::move(then));
+    LectParamStampLE(n - 1, std::move(then), std::move(wish));
 }
 
 bool LogRun::prepareNewRun(int n)
@@ -73,6 +73,8 @@ void LogRun::StopLERoutine(int n)
     State& s = p.s;
     if (n >= 1 && n <= LeCount) {
         const int le = n - 1;
+        // A start still waiting for its read does not follow the stop.
+        WithdrawParamRead(le);
         if (L.MSComm(le).portOpen()) {
             s.request->StartStopPC[le] = 2;
             s.runShared->FlagConsignePW(le) = 0;

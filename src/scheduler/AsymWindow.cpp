@@ -23,21 +23,33 @@ namespace {
 // What the restart supervision counts and redraws for this mode.
 const WindowRestartCells Cells{&ScheduleFlags::ComptageSymTempo, &ScheduleFlags::CompteursSym, &ScheduleFlags::FlagSymEtat, &SelectionStart::TraceAsymLE};
 
+// Inside the armed window at the tick's time.
+bool insideWindow(const State& s, int i)
+{
+    const SchedulerState& sc = *s.scheduler;
+    const int64_t start = hhmm(sc.HeureDebutAsym[i], sc.MinuteDebutAsym[i]);
+    const int64_t end = hhmm(sc.HeureFinAsym[i], sc.MinuteFinAsym[i]);
+    const int64_t now = hhmm(sc.HeureTick, sc.MinuteTick);
+    return start <= now && now < end && s.schedule->FlagSymBlocage[i] == 1;
+}
+
 } // namespace
+
+bool asymWindowWants(Program& p, int i)
+{
+    return p.form<SelectionStart>()->modeLabel(i).caption() == QLatin1String("Asym") && insideWindow(p.s, i);
+}
 
 void asymSection(Program& p, const SchedulerInstance& in)
 {
     SelectionStart& w = *p.form<SelectionStart>();
     if ((w.*in.modeLabel).caption() != QLatin1String("Asym")) return;
     State& s = p.s;
-    SchedulerState& sc = *s.scheduler;
     Log& log = *p.Log;
     const int i = in.le;
+    SchedulerState& sc = *s.scheduler;
 
-    const int64_t start = hhmm(sc.HeureDebutAsym[i], sc.MinuteDebutAsym[i]);
-    const int64_t end = hhmm(sc.HeureFinAsym[i], sc.MinuteFinAsym[i]);
-    const int64_t now = hhmm(sc.HeureTick, sc.MinuteTick);
-    const bool inside = start <= now && now < end && s.schedule->FlagSymBlocage[i] == 1;
+    const bool inside = insideWindow(s, i);
 
     if (!inside) {
         if (s.schedule->FlagSymEtat[i] == 1) {
@@ -58,7 +70,7 @@ void asymSection(Program& p, const SchedulerInstance& in)
                 w.Label78.setCaption(QString());
             }
             const auto alive = log.aliveToken();
-            windowStart(p, i, &ScheduleFlags::FlagSymEtat);
+            windowStart(p, i, &ScheduleFlags::FlagSymEtat, [&p, i] { return asymWindowWants(p, i); });
             if (!*alive) return;
         }
         if (!p.form<ParamLogicielVB>()->LFC2SensorSet(i) && s.schedule->StartSymStop[i] == 1)

@@ -25,6 +25,23 @@ namespace orv {
 namespace {
 constexpr int MaxRestarts = 3;
 
+// The conditions under which each section watches its LE at all.
+bool normalRestartWanted(Program& p, const SchedulerInstance& in)
+{
+    const State& s = p.s;
+    const int i = in.le;
+    return ((*p.form<SelectionStart>()).*in.modeLabel).caption() == QLatin1String("Normal") && s.request->StartStopPC[i] != 0
+           && s.schedule->StartNorm[i] == 1;
+}
+
+bool symRestartWanted(Program& p, const SchedulerInstance& in)
+{
+    const State& s = p.s;
+    const int i = in.le;
+    return ((*p.form<SelectionStart>()).*in.modeLabel).caption() == QLatin1String("Sym") && s.schedule->StartSym[i] == 1
+           && s.schedule->FlagCycleSym[i] == 1 && s.schedule->FlagDemiCycleOff[i] == 0;
+}
+
 // Steps shared by both modes: latch, count, threshold and the end of the
 // wait. Returns false when the program ended during the restart's read.
 bool watch(Program& p, const SchedulerInstance& in, bool normalMode)
@@ -51,8 +68,13 @@ bool watch(Program& p, const SchedulerInstance& in, bool normalMode)
             log.List4.addItem(QStringLiteral(" ------> ") + QStringLiteral("restart ") + QStringLiteral(" ")
                               + QString::number(k) + QStringLiteral("  (") + sc.HeureTick + QLatin1Char('h')
                               + sc.MinuteTick + QStringLiteral(")  LE-%1").arg(in.number));
+            // Queued: the tick goes on. When its turn comes the section's
+            // own conditions must still hold, as the tick would look at them.
             const auto alive = log.aliveToken();
-            log.run->StartLERoutine(in.number, [](ReadEnd) {});   // queued: the tick goes on
+            auto stillWanted = [&p, &in, normalMode] {
+                return (normalMode ? normalRestartWanted(p, in) : symRestartWanted(p, in)) && p.s.run->StoppedByStopAll[in.le] == 0;
+            };
+            log.run->StartLERoutine(in.number, [](ReadEnd) {}, ReadWish{false, stillWanted});
             if (!*alive) return false;
             ++s.schedule->CompteursNorm[i];
         }
@@ -75,8 +97,7 @@ void normalRestartSection(Program& p, const SchedulerInstance& in)
     SchedulerState& sc = *s.scheduler;
     SelectionStart& w = *p.form<SelectionStart>();
     const int i = in.le;
-    if ((w.*in.modeLabel).caption() != QLatin1String("Normal") || s.request->StartStopPC[i] == 0 || s.schedule->StartNorm[i] != 1)
-        return;
+    if (!normalRestartWanted(p, in)) return;
     if (!watch(p, in, true)) return;
 
     if (s.schedule->CompteursNorm[i] < MaxRestarts && s.schedule->ComptageTempo[i] > 0) {
@@ -99,12 +120,8 @@ void normalRestartSection(Program& p, const SchedulerInstance& in)
 
 void symRestartSection(Program& p, const SchedulerInstance& in)
 {
-    State& s = p.s;
     SelectionStart& w = *p.form<SelectionStart>();
-    const int i = in.le;
-    if ((w.*in.modeLabel).caption() != QLatin1String("Sym") || s.schedule->StartSym[i] != 1 || s.schedule->FlagCycleSym[i] != 1
-        || s.schedule->FlagDemiCycleOff[i] != 0)
-        return;
+    if (!symRestartWanted(p, in)) return;
     if (in.writesCaptions) w.Label69.setCaption(QStringLiteral("Pass"));
     watch(p, in, false);
 }

@@ -103,18 +103,25 @@ void lightTriggerSection(Program& p)
             stateLabel.setBackColor(LightRed);
         } else if (v <= level && s.schedule->FlagTrigLFC3Off[le] == 1 && s.status->PhaseLP[le] == 0
                    && !log.run->ParamReadQueued(le)) {
-            // On again once the read has ended, whatever its end: the
-            // trigger's state follows the light; a failed read has taken the
-            // start request back and said so.
-            s.request->StartStopPC[le] = 1;
-            log.run->LectParamStampLE(le, [&p, morning](ReadEnd) {
+            // On again once the read has ended, the start request beside
+            // the read request: the trigger's state follows the light; a
+            // failed read has taken the start request back and said so. A read
+            // still waiting when the mode changes, the light trigger is
+            // untied or a stop-all comes is withdrawn, and the trigger stays OFF.
+            auto stillWanted = [&p] {
+                const State& st = p.s;
+                return p.form<SelectionStart>()->Label1.caption() == QLatin1String("Asym") && p.form<ParamLogicielVB>()->LFC2Sensor(0)
+                       && st.schedule->FlagTrigLFC3Off[le] == 1 && st.run->StoppedByStopAll[le] == 0;
+            };
+            log.run->LectParamStampLE(le, [&p, morning](ReadEnd end) {
+                if (end == ReadEnd::Withdrawn) return;
                 p.s.schedule->FlagTrigLFC3Off[le] = 0;
                 if (RefLevelTrigLFC3* t = p.form<RefLevelTrigLFC3>().ifLoaded()) {
                     plat::Label& on = morning ? t->Label33 : t->Label34;
                     on.setCaption(QStringLiteral("ON"));
                     on.setBackColor(PaleGreen);
                 }
-            });
+            }, ReadWish{true, stillWanted});
             if (!p.Log.isLoaded()) return;
         }
     }

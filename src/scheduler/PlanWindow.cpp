@@ -23,23 +23,37 @@ namespace {
 // What the restart supervision counts and redraws for this mode.
 const WindowRestartCells Cells{&ScheduleFlags::ComptageTempo, &ScheduleFlags::Compteurs, &ScheduleFlags::FlagEtat, &SelectionStart::TracePlanLE};
 
+// Inside the first window, or inside the second while locked, at the tick's time.
+bool insideWindow(const State& s, int i)
+{
+    const SchedulerState& sc = *s.scheduler;
+    const int64_t t1 = hhmm(sc.HeureDebutPlan1[i], sc.MinuteDebutPlan1[i]);
+    const int64_t t2 = hhmm(sc.HeureFinPlan1[i], sc.MinuteFinPlan1[i]);
+    const int64_t t3 = hhmm(sc.HeureDebutPlan2[i], sc.MinuteDebutPlan2[i]);
+    const int64_t t4 = hhmm(sc.HeureFinPlan2[i], sc.MinuteFinPlan2[i]);
+    const int64_t now = hhmm(sc.HeureTick, sc.MinuteTick);
+    return (t1 <= now && now < t2) || (t3 <= now && now < t4 && s.schedule->FlagVerouillage[i] == 1);
+}
+
 } // namespace
+
+bool planWindowWants(Program& p, int i)
+{
+    // The first window opens locked or not: the user's "Stop", which leaves
+    // the mode label as it is until the window next opens, holds it too.
+    return p.form<SelectionStart>()->modeLabel(i).caption() == QLatin1String("Plan") && insideWindow(p.s, i)
+           && p.s.schedule->SelectionMode[i][Stop] == 0;
+}
 
 void planSection(Program& p, const SchedulerInstance& in)
 {
     SelectionStart& w = *p.form<SelectionStart>();
     if ((w.*in.modeLabel).caption() != QLatin1String("Plan")) return;
     State& s = p.s;
-    SchedulerState& sc = *s.scheduler;
     Log& log = *p.Log;
     const int i = in.le;
 
-    const int64_t t1 = hhmm(sc.HeureDebutPlan1[i], sc.MinuteDebutPlan1[i]);
-    const int64_t t2 = hhmm(sc.HeureFinPlan1[i], sc.MinuteFinPlan1[i]);
-    const int64_t t3 = hhmm(sc.HeureDebutPlan2[i], sc.MinuteDebutPlan2[i]);
-    const int64_t t4 = hhmm(sc.HeureFinPlan2[i], sc.MinuteFinPlan2[i]);
-    const int64_t now = hhmm(sc.HeureTick, sc.MinuteTick);
-    const bool inside = (t1 <= now && now < t2) || (t3 <= now && now < t4 && s.schedule->FlagVerouillage[i] == 1);
+    const bool inside = insideWindow(s, i);
 
     if (!inside) {
         if (s.schedule->FlagEtat[i] == 1) {
@@ -61,7 +75,7 @@ void planSection(Program& p, const SchedulerInstance& in)
                 w.Label78.setCaption(QString());
             }
             const auto alive = log.aliveToken();
-            windowStart(p, i, &ScheduleFlags::FlagEtat);
+            windowStart(p, i, &ScheduleFlags::FlagEtat, [&p, i] { return planWindowWants(p, i); });
             if (!*alive) return;
         }
         if (s.schedule->StartStop[i] == 1) windowRestartSupervision(p, in, Cells);

@@ -115,6 +115,8 @@ void chooseRunMode(Log& log, int n, const ModeItem& item)
     w.Timer2.setEnabled(true);
     recordMode(s, le, item.mode);
     s.run->StoppedByStopAll[le] = 0;
+    // A start of the old mode still waiting for its read does not follow.
+    log.run->WithdrawParamRead(le);
 
     // Whatever the LE's phase.
     if (item.mode == Normal) s.schedule->FlagImages2359 = 0;
@@ -263,10 +265,13 @@ void LogScheduler::MListeStartAllLE_Click()
     p.form<SelectionStart>()->show();
 }
 
-// Every LE is asked to stop and put in the stop-all mode; the QTH lamps go off.
+// Every start under way or waiting ends, every LE is asked to stop and put in
+// the stop-all mode; the QTH lamps go off.
 void LogScheduler::MListeStopAllLE_Click()
 {
     State& s = p.s;
+    // No start under way or waiting follows the stop.
+    L.run->StopAllStarts();
     EffacerSel();
     for (int i = 0; i < LeCount; ++i) {
         s.schedule->StartNorm[i] = 0;

@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <functional>
 
 namespace orv {
 
@@ -36,12 +37,21 @@ struct WindowRestartCells {
 void windowRestartSupervision(Program& p, const SchedulerInstance& in, const WindowRestartCells& cells);
 
 // "Execute" of an asymmetric or planning window for LE index `le`: queues
-// the LE's parameter read, unless it is queued already, and once the read
-// has ended requests the start, turns the LE's selector label green and
-// START LE pale green, and sets the window's `started` flag (FlagSymEtat /
-// FlagEtat). A failed read starts nothing but still sets the flag, so the
-// restart supervision tries again after its wait rather than every tick.
-void windowStart(Program& p, int le, PerLE<uint8_t> ScheduleFlags::*started);
+// the LE's parameter read, unless it is queued already or a stop-all stopped
+// the LE, and once the read has ended requests the start, turns the LE's
+// selector label green and START LE pale green, and sets the window's
+// `started` flag (FlagSymEtat / FlagEtat). When the read's turn comes it is
+// withdrawn unless `windowWants` (mode, armed flags, window open) still holds,
+// the flag is still 0 and no stop-all came. A failed read starts nothing but
+// still sets the flag, so the restart supervision tries again after its wait
+// rather than every tick; an LE that could not be read (port closed, no
+// marker) or a withdrawn read leaves the flag alone for the next tick.
+void windowStart(Program& p, int le, PerLE<uint8_t> ScheduleFlags::*started, std::function<bool()> windowWants);
+
+// Whether LE index i's asymmetric window, or one of its planning windows, is
+// open now (the tick's time) and its mode label still shows that mode.
+bool asymWindowWants(Program& p, int i);
+bool planWindowWants(Program& p, int i);
 
 // Sections, in tick order.
 void lightTriggerSection(Program& p);                               // LE-1 only

@@ -2,9 +2,11 @@
 // Normal-mode LEs are started one after another, each through its parameter
 // read; symmetric LEs begin their cycles; asymmetric windows and plannings
 // are armed with copies of the times drawn on their strips, for the tick to
-// carry out. Then the cycle timers and the tick take over.
+// carry out. Then the cycle timers and the tick take over. A stop-all during
+// the sequence ends it.
 #include "platform/Dialogs.h"
 #include "run/LogRun.h"
+#include "run/RunState.h"
 #include "scheduler/SchedulerInstances.h"
 #include "scheduler/SchedulerState.h"
 #include "scheduler/SelectionStart.h"
@@ -51,13 +53,19 @@ void SelectionStart::StartSortie_Click()
     Label98.setCaption(QString::number(s.schedule->Selbin));
 
     auto mode = [&](const SchedulerInstance& in) { return (this->*in.modeLabel).caption(); };
+    // A stop-all while a start waits for its read ends the whole sequence.
+    const uint32_t stopAlls = s.run->StopAllCount;
+    auto goOn = [&] { return *alive && *logAlive && s.run->StopAllCount == stopAlls; };
+    // START LE starts or arms the LE: a stop-all before no longer holds it.
+    auto release = [&](const SchedulerInstance& in) { s.run->StoppedByStopAll[in.le] = 0; };
 
-    // 2. Normal mode: each LE's read and start, one after another.
+    // 2. Normal mode: each LE's read and start, one after another, the start
+    // request beside its read request.
     for (const SchedulerInstance& in : schedulerInstances()) {
         if (mode(in) != QLatin1String("Normal")) continue;
-        s.request->StartStopPC[in.le] = 1;
-        log.run->LectParamStampLE(in.le);
-        if (!*alive || !*logAlive) return;
+        release(in);
+        log.run->LectParamStampLE(in.le, ReadWish{true, {}});
+        if (!goOn()) return;
     }
 
     // 3. Symmetric cycles.
@@ -67,7 +75,7 @@ void SelectionStart::StartSortie_Click()
         if (sc.HeuresCycleSym[i] < 1) {
             p.rt.dialogs.msgBox(QString::fromUtf8("Erreur, sélectionner un cycle complet en heure(s)   s.v.p ! "),
                                 int(plat::mb::OKOnly) | int(plat::mb::Exclamation), QString());
-            if (!*alive || !*logAlive) return;
+            if (!goOn()) return;
             continue;
         }
         sc.HeureStartSym[i] = p.rt.timeText();
@@ -83,8 +91,9 @@ void SelectionStart::StartSortie_Click()
         s.schedule->CyclesEffectues[i] = 0;
         Label32.setCaption(QStringLiteral("0"));
         s.schedule->FlagCycleSym[i] = 1;
+        release(in);
         log.run->StartLERoutine(in.number);
-        if (!*alive || !*logAlive) return;
+        if (!goOn()) return;
         (this->*in.nameLabel).setBackColor(PaleGreen);
         (this->*in.modeLabel).setBackColor(PaleGreen);
     }
@@ -102,6 +111,7 @@ void SelectionStart::StartSortie_Click()
             log.Timer71.setEnabled(true);
         }
         s.schedule->FlagSymBlocage[i] = 1;
+        release(in);
         log.Label26[i].setBackColor(LightOrange);
     }
 
@@ -118,6 +128,7 @@ void SelectionStart::StartSortie_Click()
         sc.HeureFinPlan2[i] = sc.HeuresTransition[i][3];
         sc.MinuteFinPlan2[i] = sc.MinutesTransition[i][3];
         s.schedule->FlagVerouillage[i] = 1;
+        release(in);
         log.Label26[i].setBackColor(LightOrange);
     }
 }

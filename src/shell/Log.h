@@ -89,9 +89,15 @@ public:
     // run control; reception starts it when the LE enters its rest phase.
     std::function<void(int le)> StartRestEntry;
     // Run control's parameter read before the start of LE index le
-    // (LectParamStampLE, waiting for its end), registered by run control; the
-    // hardware tests start an LE through it.
+    // (LectParamStampLE, waiting for its end), with the start request sent
+    // beside the read request, registered by run control; the hardware tests
+    // start an LE through it, and their Stop withdraws a read still under way
+    // (ParamReadWithdrawEntry).
     std::function<void(int le)> ParamReadEntry;
+    std::function<void(int le)> ParamReadWithdrawEntry;
+    // The transfer notice has closed (Timer45), registered by run control:
+    // the parameter read under way ends when its LE's read-back came before.
+    std::function<void()> ParamNoticeClosedEntry;
     // The subsystems' start-up and quit steps.
     StartupEntries startup;
     // Eight bits of b, most significant first, into VSortie; b is 0 on return.

@@ -140,7 +140,8 @@ TEST(ParamReadPty, StartLEGoesOnPastAnLEThatNeverSendsItsReadBack)
     EXPECT_GE(le1.readRequests(), 1);
     ASSERT_GE(le2AskedAt, 0);
     EXPECT_GE(le2AskedAt - pressed, orv::ParamReadTimeoutMs);
-    EXPECT_LT(le2AskedAt - pressed, orv::ParamReadTimeoutMs + 1000);
+    // Soon after the bound: how soon depends only on the machine's load.
+    EXPECT_LT(le2AskedAt - pressed, orv::ParamReadTimeoutMs + 5000);
     EXPECT_NE(tickAtLe2, tickAtPress);   // the tick ran during LE-1's read
 
     bool red = false;

@@ -39,14 +39,17 @@ le::Fields tableForTest()
 
 class ParamReadTest : public RunTest {
 protected:
-    // Stands for the transfer notice: TransfertDone := 1 after `ms`.
+    // Stands for LE index le's read-back and the transfer notice that closes
+    // after it, `ms` from now.
     std::unique_ptr<plat::Timer> release;
-    void releaseAfter(int ms)
+    void releaseAfter(int ms, int le)
     {
         release = std::make_unique<plat::Timer>(t.time, "release", ms, true);
-        release->onTimer = [this] {
-            s->paramShared->TransfertDone = 1;
+        release->onTimer = [this, le] {
             release->setEnabled(false);
+            ++s->status->ReadBacks[le];
+            s->paramShared->TransfertDone = 1;
+            log->ParamNoticeClosedEntry();
         };
     }
     plat::ListBox& list(int le) { return prog->form<ValeurDesParam>()->list(le); }
@@ -240,7 +243,7 @@ TEST_F(ParamReadTest, OnlyLE4TurnsTheEventListRed)
         openPort(le);
         markIdle(le);
         log->List4.setForeColor(plat::colors::Green);
-        releaseAfter(10);
+        releaseAfter(10, le);
         log->run->LectParamStampLE(le);
         EXPECT_EQ(log->List4.foreColor(), le == 3 ? plat::colors::Red : plat::colors::Green);
     }
@@ -255,7 +258,7 @@ TEST_F(ParamReadTest, AStartEndsARestCountdownAtOnce)
     t.time.advance(5000);
     ASSERT_EQ(log->Picture4[5].canvas().printedTexts(), QStringList({" Rest  85 sec."}));
 
-    releaseAfter(10);
+    releaseAfter(10, 5);
     log->run->LectParamStampLE6();
     const plat::Canvas& c = log->Picture4[5].canvas();
     EXPECT_TRUE(c.printedTexts().isEmpty());

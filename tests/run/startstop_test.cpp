@@ -148,11 +148,13 @@ TEST_F(StartStopTest, StartGoesThroughTheParameterRead)
 {
     openPort(1);
     markIdle(1);
-    // The transfer notice's part, 50 ms later.
+    // LE-2's read-back and the transfer notice's close, 50 ms later.
     plat::Timer notice(t.time, "notice", 50, true);
     notice.onTimer = [&] {
-        s->paramShared->TransfertDone = 1;
         notice.setEnabled(false);
+        ++s->status->ReadBacks[1];
+        s->paramShared->TransfertDone = 1;
+        log->ParamNoticeClosedEntry();
     };
     log->run->StartLERoutine(2);
     EXPECT_EQ(s->request->StartStopPC[1], 1);

@@ -25,11 +25,20 @@ protected:
         }
     }
     QStringList restartLines() const { return eventLines().filter("restart"); }
+    // LE index le linked and answering its parameter reads, but its lamp
+    // never lights: it reports phase 0 whatever it is asked.
+    FakeLE& idleLE(int le)
+    {
+        FakeLE& fake = linkedFake(le);
+        fake.statusOverride[le::pos::Phase] = 0;
+        return fake;
+    }
 };
 
 TEST_F(WindowsTest, AsymmetricWindowRunsOnceBetweenItsTimesWithAtMostThreeRestarts)
 {
     setClock(2026, 3, 2, 15, 0, 0);
+    FakeLE& le2 = idleLE(1);
     choose(1, "MListeAsymetrique");
     times(1, {"1600", "1900"});
     start().StartSortie.click();
@@ -38,11 +47,13 @@ TEST_F(WindowsTest, AsymmetricWindowRunsOnceBetweenItsTimesWithAtMostThreeRestar
     runToClock(15, 59, 59);
     EXPECT_EQ(s->request->StartStopPC[1], 0);
     runToClock(16, 0, 1);
+    EXPECT_EQ(s->request->StartStopPC[1], 0);   // read first: the notice closes 2.2 s after the read-back
+    runToClock(16, 0, 4);
     EXPECT_EQ(s->request->StartStopPC[1], 1);
     EXPECT_EQ(s->schedule->FlagSymEtat[1], 1);
     EXPECT_EQ(leStrips(*log).Label26[1].backColor(), plat::colors::Green);
 
-    // The LE stays idle (no link): a restart after each wait, three at most.
+    // The LE stays idle: a restart after each wait, three at most.
     runToClock(16, 4, 10);
     EXPECT_TRUE(restartLines().isEmpty());
     runToClock(16, 4, 12);   // the 252nd tick, counting the start's, restarts
@@ -52,6 +63,10 @@ TEST_F(WindowsTest, AsymmetricWindowRunsOnceBetweenItsTimesWithAtMostThreeRestar
     EXPECT_FALSE(mainPanels(*log).Picture15.visible());
     runToClock(16, 5, 5);
     EXPECT_TRUE(mainPanels(*log).Picture15.visible());   // the next wait is drawn from its 51st second
+    // Once the third restart has read and started it, the LE falls silent:
+    // the rest of the window costs no frames.
+    ASSERT_TRUE(t.time.runUntil([&] { return restartLines().size() == 3 && s->schedule->FlagSymEtat[1] == 1; }, 3600000));
+    le2.setRunning(false);
     runToClock(18, 59, 59);
     EXPECT_EQ(restartLines().size(), 3);
     EXPECT_EQ(s->request->StartStopPC[1], 1);
@@ -70,12 +85,13 @@ TEST_F(WindowsTest, AsymmetricWindowRunsOnceBetweenItsTimesWithAtMostThreeRestar
 TEST_F(WindowsTest, PlanningMinute60ActsAsTheNextHourAndTheSecondWindowNeedsTheLock)
 {
     setClock(2026, 3, 2, 4, 59, 0);
+    idleLE(2);
     choose(2, "MListePlanning");
     times(2, {"0500", "0760", "1600", "1900"});
     start().StartSortie.click();
     runToClock(4, 59, 59);
     EXPECT_EQ(s->request->StartStopPC[2], 0);
-    runToClock(5, 0, 1);
+    runToClock(5, 0, 4);
     EXPECT_EQ(s->request->StartStopPC[2], 1);
     EXPECT_EQ(s->schedule->FlagEtat[2], 1);
 
@@ -95,7 +111,9 @@ TEST_F(WindowsTest, PlanningMinute60ActsAsTheNextHourAndTheSecondWindowNeedsTheL
 
 TEST_F(WindowsTest, PlanningRestartsAnIdleLEAfterItsWait)
 {
-    setClock(2026, 3, 2, 7, 59, 58);
+    setClock(2026, 3, 2, 7, 59, 50);
+    idleLE(0);
+    runToClock(7, 59, 58);
     choose(0, "MListePlanning");
     times(0, {"0800", "0900", "1600", "1900"});
     start().StartSortie.click();
@@ -109,7 +127,8 @@ TEST_F(WindowsTest, PlanningRestartsAnIdleLEAfterItsWait)
     EXPECT_EQ(s->schedule->FlagEtat[0], 0);
     runToClock(8, 4, 13);
     EXPECT_EQ(s->schedule->ComptageTempo[0], 1);   // the next tick's start began the next wait
-    EXPECT_EQ(s->schedule->FlagEtat[0], 1);
+    runToClock(8, 4, 16);
+    EXPECT_EQ(s->schedule->FlagEtat[0], 1);         // once its read has ended
     EXPECT_EQ(start().Label84.caption(), "1");
     runToClock(9, 0, 1);
     EXPECT_EQ(start().Label78.caption(), "Arret");

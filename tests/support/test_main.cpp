@@ -1,4 +1,6 @@
 // Entry point of every test program: a headless QApplication, then GoogleTest.
+#include "support/PrivatePtys.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 #include <cstdlib>
@@ -14,6 +16,7 @@ extern "C" const char* __ubsan_default_options() { return "print_stacktrace=1:ha
 
 int main(int argc, char** argv)
 {
+    testsupport::makePtysPrivate();
     // Before the QApplication exists: test discovery runs this binary at
     // build time, where no display may be present.
     setenv("QT_QPA_PLATFORM", "offscreen", 0);

@@ -143,6 +143,14 @@ bool applyFault(const QString& fault, std::vector<Engine>& engines)
         const QList<int> v = numbers(value, 2);
         if (v.isEmpty()) return false;
         m.setTemperatures(v[0], v[1]);
+    } else if (kind == "readback") {
+        if (value == "never") {
+            m.setReadBackDelayMs(-1);
+        } else {
+            const QList<int> v = numbers(value, 1);
+            if (v.isEmpty()) return false;
+            m.setReadBackDelayMs(v[0]);
+        }
     } else if (kind == "speed") {
         const QList<int> v = numbers(value, 3);
         if (v.isEmpty()) return false;

@@ -83,6 +83,7 @@ void Model::tick(int ms)
         return;
     advanceSequence(ms);
     countWear(ms);
+    if (readBackHoldMs_ > 0) readBackHoldMs_ = std::max(0, readBackHoldMs_ - ms);
     sinceFrameMs_ += ms;
     if (sinceFrameMs_ >= periodMs_) {
         frameDue_ = true;
@@ -108,7 +109,9 @@ std::optional<QByteArray> Model::nextFrame()
         for (char& c : frame)
             c = char(random_.bounded(0x21, 0x7F));
     } else {
-        switch (pending_) {
+        // A read-back held back by its delay: status frames until it is due.
+        const bool readBackHeld = pending_ == Pending::ReadBack && (readBackDelayMs_ < 0 || readBackHoldMs_ > 0);
+        switch (readBackHeld ? Pending::None : pending_) {
         case Pending::ReadBack:
             frame = composeFrame(readBackFields());
             log(QStringLiteral("read-back sent"));
@@ -125,7 +128,7 @@ std::optional<QByteArray> Model::nextFrame()
             break;
         }
         }
-        pending_ = Pending::None;
+        if (!readBackHeld) pending_ = Pending::None;
     }
     if (dropNext_) {
         frame.remove(random_.bounded(kStampFrameLength), 1);
@@ -153,6 +156,7 @@ void Model::act(const Fields& c)
     }
     if (c[pos::Bank] == BankReadParam && pending_ != Pending::ReadBack) {
         pending_ = Pending::ReadBack;
+        readBackHoldMs_ = readBackDelayMs_;
         log(QStringLiteral("read request"));
     }
     // Any other bank value is taken as an ordinary command frame: the

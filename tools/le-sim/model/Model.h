@@ -50,6 +50,9 @@ public:
     // Every fifth status frame carries 0 in place of the synchro marker.
     void unmarked(bool on) { unmarked_ = on; }
     void dropCharacter(bool on) { dropNext_ = on; }
+    // A parameter read request is answered this long after it came (status
+    // frames meanwhile); a negative delay never answers it.
+    void setReadBackDelayMs(int ms) { readBackDelayMs_ = ms; }
     void setErrorCode(int code) { errorCode_ = code; }
     void setTemperatures(int mat, int sht) { tempMAT_ = mat; tempSHT_ = sht; }
     // Tachometer readings (× 30 rpm) of motor M and fans V1, V2 while they run.
@@ -104,6 +107,8 @@ private:
     bool frameDue_ = false;
     long framesSent_ = 0;
     Pending pending_ = Pending::None;
+    int readBackDelayMs_ = 0;
+    int readBackHoldMs_ = 0;       // what is left of the delay of the pending read-back
 
     // Start sequence.
     int phase_ = 0;
