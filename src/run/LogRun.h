@@ -49,14 +49,6 @@ public:
     // The scheduler tick only queues the read and goes on; `then` runs when
     // the read has ended (at once when it is refused now).
     void LectParamStampLE(int le, std::function<void(ReadEnd)> then);
-    ReadEnd LectParamStampLE1() { return LectParamStampLE(0); }
-    ReadEnd LectParamStampLE2() { return LectParamStampLE(1); }
-    ReadEnd LectParamStampLE3() { return LectParamStampLE(2); }
-    ReadEnd LectParamStampLE4() { return LectParamStampLE(3); }
-    ReadEnd LectParamStampLE5() { return LectParamStampLE(4); }
-    ReadEnd LectParamStampLE6() { return LectParamStampLE(5); }
-    ReadEnd LectParamStampLE7() { return LectParamStampLE(6); }
-    ReadEnd LectParamStampLE8() { return LectParamStampLE(7); }
     // True while LE index `le` has a read queued or under way.
     bool ParamReadQueued(int le) const;
     // Ends the read under way when its end has come and puts the next on the
