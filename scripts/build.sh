@@ -1,18 +1,27 @@
 #!/usr/bin/env bash
-# Configures and builds everything into build/.
-#   scripts/build.sh        optimised build with debug information (the program, the benchmarks)
-#   scripts/build.sh ci     unoptimised build without debug information, instrumented with
-#                           AddressSanitizer and UndefinedBehaviorSanitizer (the first finding
-#                           ends the program), for running the tests
+# Configures and builds everything, each build in its own folder, so that
+# switching from one to the other rebuilds nothing:
+#   scripts/build.sh        build-rel/: optimised with debug information (the
+#                           program, le-sim, the benchmarks)
+#   scripts/build.sh ci     build/: unoptimised, without debug information,
+#                           instrumented with AddressSanitizer and
+#                           UndefinedBehaviorSanitizer (the first finding ends
+#                           the program), for running the tests
+# A new folder is configured for Ninja; a folder configured before keeps its
+# generator.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 if [ "${1:-}" = ci ]; then
+  dir=build
   sanitizers="-fsanitize=address,undefined"
-  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O0" \
-    -DCMAKE_CXX_FLAGS="$sanitizers -fno-sanitize-recover=all -fno-omit-frame-pointer" \
-    -DCMAKE_EXE_LINKER_FLAGS="$sanitizers"
+  flags=(-DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O0"
+         -DCMAKE_CXX_FLAGS="$sanitizers -fno-sanitize-recover=all -fno-omit-frame-pointer"
+         -DCMAKE_EXE_LINKER_FLAGS="$sanitizers")
 else
-  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_DEBUG="-g" \
-    -DCMAKE_CXX_FLAGS="" -DCMAKE_EXE_LINKER_FLAGS=""
+  dir=build-rel
+  flags=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS="" -DCMAKE_EXE_LINKER_FLAGS="")
 fi
-cmake --build build --parallel "$(nproc)"
+generator=()
+[ -f "$dir/CMakeCache.txt" ] || generator=(-G Ninja)
+cmake -S . -B "$dir" "${generator[@]}" "${flags[@]}"
+cmake --build "$dir" --parallel "$(nproc)"

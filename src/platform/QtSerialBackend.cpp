@@ -131,14 +131,8 @@ void QtSerialBackend::setWakeThreshold(int chars)
 
 bool QtSerialBackend::pullFromKernel()
 {
-    // The port takes the kernel's characters only when the kernel's poll
-    // reports the line readable, and that waits for the wake count. The
-    // count set for the missing part of a frame can exceed what the kernel
-    // holds when more came in since the line was last looked at (the owner
-    // may count a frame complete that the look still found short, and a
-    // pause leaves the count as it was): left so, the pull would take
-    // nothing and a read would hand over part of a frame, every later frame
-    // then cut across two. What the kernel holds is taken whatever the count.
+    // Takes everything the kernel holds, whatever the wake count: the poll
+    // behind the read waits for that count, which may exceed what is held.
     const qint64 held = kernelPending();
     if (held <= 0) return false;
     if (vmin_ < 0 || vmin_ > held) setKernelWake(1);

@@ -51,14 +51,6 @@ public:
     // The scheduler tick only queues the read and goes on; `then` runs when
     // the read has ended (at once when it is refused now).
     void LectParamStampLE(int le, std::function<void(ReadEnd)> then, ReadWish wish = {});
-    ReadEnd LectParamStampLE1() { return LectParamStampLE(0); }
-    ReadEnd LectParamStampLE2() { return LectParamStampLE(1); }
-    ReadEnd LectParamStampLE3() { return LectParamStampLE(2); }
-    ReadEnd LectParamStampLE4() { return LectParamStampLE(3); }
-    ReadEnd LectParamStampLE5() { return LectParamStampLE(4); }
-    ReadEnd LectParamStampLE6() { return LectParamStampLE(5); }
-    ReadEnd LectParamStampLE7() { return LectParamStampLE(6); }
-    ReadEnd LectParamStampLE8() { return LectParamStampLE(7); }
     // The start request of LE index `le`, shown by its selector label turning green.
     void RequestStart(int le);
     // True while LE index `le` has a read queued or under way.

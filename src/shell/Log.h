@@ -7,8 +7,7 @@
 // which holds its handlers and hooks them when the window is built, and the
 // subsystem's procedures that other windows call by the system's names
 // (p.Log->link->ActivationCOM()). Those declared here are the shell's own,
-// run control's start and stop routines and ColorRetard, each defined in its
-// subsystem's folder.
+// and the entries through which a lower subsystem reaches a higher one.
 
 #include "shell/LogControls.h"
 #include "shell/LogPorts.h"
@@ -53,13 +52,10 @@ public:
     void wireHistory();
     // Appends one history line, `text` under the error code `code`, to
     // Histo.txt; given an event-list colour, first adds `text` to the event
-    // list (List4) in that colour. The pending HistoMessage and HistoCode are
-    // left alone. Never fails outward: a line that cannot be written is
-    // dropped, and the event list says so once.
+    // list (List4) in that colour. Never fails outward: a line that cannot be
+    // written is dropped, and the event list says so once.
     void WriteHisto(const QString& text, const QString& code = QStringLiteral("0"),
                     std::optional<plat::Color> eventColor = std::nullopt);
-    // The same for the pending line: HistoMessage under HistoCode.
-    void WriteHisto();
     // Reports a FADEC error code of LE index SelIndice once per LE and code
     // while the LE is not idle. Any code and index are safe.
     void EcrireCodeErreur(int NumError, int SelIndice);
@@ -140,8 +136,8 @@ public:
     void VScroll3_Change();
     void ColorTempSelect();
 
-    // Run control's procedures (StartLERoutine, LectParamStampLE1..8, …) are
-    // on its part `run`, the traces' on `traces`, the scheduler's on
+    // Run control's procedures (StartLERoutine, LectParamStampLE, …) are on
+    // its part `run`, the traces' on `traces`, the scheduler's on
     // `scheduler`, and so on for each subsystem.
 
     // ------------------------------------------- the subsystems' own parts

@@ -10,8 +10,6 @@
 
 namespace orv {
 
-void Log::WriteHisto() { WriteHisto(p_.s.common->HistoMessage, p_.s.common->HistoCode); }
-
 void Log::WriteHisto(const QString& text, const QString& code, std::optional<plat::Color> eventColor)
 {
     State& s = p_.s;

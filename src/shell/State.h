@@ -1,9 +1,8 @@
 #pragma once
 // The program-wide values: the base folder, the start mode, the selected LE,
-// the history line being written, today's date and time, the error text
-// tables and the settings and error-report values every subsystem consults.
-// Written by the shell (start-up, settings, history, error reports); the
-// history line by every subsystem that writes one, the date and time by the
+// today's date and time, the error text tables and the settings and
+// error-report values every subsystem consults. Written by the shell
+// (start-up, settings, history, error reports); the date and time by the
 // scheduler tick and the link's time stamps, the link watchdog counters by
 // the link, SelectedLE by run control and the parameter windows. Read
 // everywhere. Reached as p.s.common->Name.
@@ -16,8 +15,6 @@ struct CommonState {
     QString BaseFolder;
     uint8_t StartMode = 0;
     int SelectedLE = 0;   // 1-8, 0 before start-up
-    QString HistoMessage;
-    QString HistoCode = "0";
     QString DateCourante;
     QString HeureCourante;
     std::array<QString, 66> FadecErrorCodes{};

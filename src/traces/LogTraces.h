@@ -25,12 +25,12 @@ class LogTraces {
 public:
     LogTraces(Log& L, Program& p);
 
-    // --- procedures other windows call (ColorRetard stays on Log)
-    // Draws the white separator grid of the eight trace panels on Picture13.
+    // --- procedures other windows call
     // Blanks the trace pane of LE index ScreenLE and restarts its trace at
     // the left edge, then redraws the grid (only the grid when ScreenLE is
     // not an LE).
     void ColorRetard();
+    // Draws the white separator grid of the eight trace panels on Picture13.
     void GrilleScreen();
     // Blanks the whole area, restarts and unfreezes every trace, and stops Timer71.
     void ScreenAll();

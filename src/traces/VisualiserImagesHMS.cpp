@@ -6,6 +6,9 @@
 #include "shell/State.h"
 #include "traces/TracesState.h"
 
+#include <QDate>
+#include <QRegularExpression>
+
 #include <algorithm>
 
 namespace orv {
@@ -106,18 +109,21 @@ void VisualiserImagesHMS::drawHourScale()
     }
 }
 
-// A day is available when its LE-1 image ("_02" in characters 12 and 13) is
-// in the folder; its key " yyyy.mm.dd" sorts by date as text.
+// A day is available when its LE-1 image, "dd.mm.yyyy_02.bmp" of a date
+// that exists, is in the folder; its key " yyyy.mm.dd" sorts by date as text.
+// Any other name is not a day: opening it would read images that no day has.
 void VisualiserImagesHMS::listDays()
 {
+    static const QRegularExpression dayImage(QStringLiteral("^(\\d\\d)\\.(\\d\\d)\\.(\\d{4})_02\\.bmp$"),
+                                             QRegularExpression::CaseInsensitiveOption);
     List1.clear();
     QStringList keys;
     for (const QString& name : p_.rt.drive.list(imagesFolder(p_), plat::Drive::Kind::Files)) {
-        if (!name.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive)) continue;
-        if (plat::mid(name, 12, 2) != QLatin1String("02")) continue;
-        const QString d = plat::left(name, 10);
-        keys << QStringLiteral(" ") + plat::mid(d, 7, 4) + QStringLiteral(".") + plat::mid(d, 4, 2)
-                    + QStringLiteral(".") + plat::left(d, 2);
+        const QRegularExpressionMatch m = dayImage.match(name);
+        if (!m.hasMatch()) continue;
+        if (!QDate(m.captured(3).toInt(), m.captured(2).toInt(), m.captured(1).toInt()).isValid()) continue;
+        keys << QStringLiteral(" ") + m.captured(3) + QStringLiteral(".") + m.captured(2) + QStringLiteral(".")
+                    + m.captured(1);
     }
     std::sort(keys.begin(), keys.end());
     for (const QString& k : keys) List1.addItem(k);

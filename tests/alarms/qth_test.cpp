@@ -83,7 +83,7 @@ TEST_F(QthAlarmTest, ReportedOncePerChannelWithTheStopOfAllLEs)
     EXPECT_EQ(listLines().last(), "AD0  QTH-Alarm Lamp ");
     EXPECT_EQ(mainPanels(*log).List4.foreColor(), plat::colors::Red);
     EXPECT_EQ(count(histoMessages(), "AD0  QTH-Alarm Lamp "), 1);
-    EXPECT_EQ(s->common->HistoCode, "0");
+    EXPECT_TRUE(histo().contains("    000    AD0  QTH-Alarm Lamp \r\n"));
     EXPECT_EQ(mainMenus(*log).mnuAlarmHalogen.caption(), "QTH-Lamp *");
     EXPECT_EQ(box().Label2.caption(), "LE1 QTH-Lamp");
     EXPECT_EQ(box().Label1.caption(), "Alarm");

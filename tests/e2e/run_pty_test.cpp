@@ -50,7 +50,7 @@ TEST(RunPty, StartAndStopOfOneLE)
     };
     const size_t first = sim.commands(1).size();
     s.request->StartStopPC[0] = 1;
-    log.run->LectParamStampLE1();
+    log.run->LectParamStampLE(0);
     EXPECT_EQ(s.paramShared->TransfertDone, 1);
     EXPECT_EQ(noticeText, "Reading the settings on LE1 went well ! ");
     EXPECT_EQ(s.request->StartStopPC[0], 1);

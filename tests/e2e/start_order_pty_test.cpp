@@ -119,7 +119,7 @@ TEST_F(StartOrderPty, APortClosedDuringTheNoticeAfterTheReadBackFailsNothing)
     });
     watch.start();
     const qint64 calledUs = monotonicUs();
-    log.run->LectParamStampLE1();
+    log.run->LectParamStampLE(0);
     watch.stop();
 
     ASSERT_TRUE(closedUs.has_value());

@@ -2,6 +2,7 @@
 # order: a folder may read its own headers and those of the layers below
 # it, never one of its own layer or above it.
 #   cmake -DROOT=<tree> -DCXX=<compiler> [-DINCLUDES=<dir>|<dir>...]
+#         [-DCOMPILE_COMMANDS=<compile_commands.json>]
 #         [-DBUILD=<build dir> -DNINJA=<ninja>] -P CheckIncludeOrder.cmake
 #
 # It reads the headers the compiler resolved, not the include lines, so the
@@ -9,13 +10,18 @@
 # it follows them through other headers. A translation unit's headers come
 # from the build's dependency records (`ninja -t deps`) when the build's
 # object is newer than every file it read; every other file (a source built
-# since, a header no source of its own folder reads, a tree that is not
-# built) is preprocessed here with -MM, ROOT/src and INCLUDES on the include
-# path. A header that a source of its own folder reads needs no run of its
-# own: whatever it reads, that source read too.
+# since, a header no source of its own folder reads, a build without such
+# records) is preprocessed here with -MM, under the build's own command line
+# for it from COMPILE_COMMANDS (its definitions, include paths and forced
+# includes, so that an include behind #ifdef NDEBUG or a QT_*_LIB definition
+# is read as the build reads it); a file the build does not compile takes
+# the command of a source of its own folder (its library's). Without one,
+# ROOT/src and INCLUDES are the include path. A header that a source of its
+# own folder reads needs no run of its own: whatever it reads, that source
+# read too.
 
 # The layers, lowest first; the folders of one layer are siblings, which do
-# not read each other. It is the order written in the top-level README.
+# not read each other. It is the order written in docs/DEVELOPING.md.
 set(order platform shell link "alarms|parameters|traces" run scheduler)
 # The program's assembly and main() sit above every layer.
 set(top app)
@@ -143,18 +149,77 @@ foreach(object IN LISTS built)
   list(REMOVE_ITEM pending "${unit}")
 endforeach()
 
+# --- The build's command lines: command_of_<file> and dir_of_<file> for
+# every source of ROOT/src it compiles, command_of_<folder> and
+# dir_of_<folder> (the first such source's) for each folder.
+if(COMPILE_COMMANDS)
+  file(READ "${COMPILE_COMMANDS}" json)
+  string(JSON entries LENGTH "${json}")
+  if(entries GREATER 0)
+    math(EXPR last "${entries} - 1")
+    foreach(i RANGE ${last})
+      string(JSON unit GET "${json}" ${i} file)
+      string(JSON dir GET "${json}" ${i} directory)
+      cmake_path(ABSOLUTE_PATH unit BASE_DIRECTORY "${dir}" NORMALIZE)
+      folder_of("${unit}" folder)
+      if(folder STREQUAL "")
+        continue()
+      endif()
+      string(JSON command GET "${json}" ${i} command)
+      separate_arguments(command UNIX_COMMAND "${command}")
+      # The compiler and its flags, without the unit, its output and the
+      # dependency files the build writes.
+      set(kept)
+      set(skip FALSE)
+      foreach(arg IN LISTS command)
+        if(skip)
+          set(skip FALSE)
+        elseif(arg MATCHES "^-(o|MF|MT|MQ)$")
+          set(skip TRUE)
+        elseif(arg MATCHES "^-(c|MD|MMD)$" OR arg STREQUAL unit)
+        else()
+          cmake_path(ABSOLUTE_PATH arg BASE_DIRECTORY "${dir}" NORMALIZE OUTPUT_VARIABLE arg_path)
+          if(NOT arg_path STREQUAL unit)
+            list(APPEND kept "${arg}")
+          endif()
+        endif()
+      endforeach()
+      set(command_of_${unit} "${kept}")
+      set(dir_of_${unit} "${dir}")
+      if(NOT DEFINED command_of_${folder})
+        set(command_of_${folder} "${kept}")
+        set(dir_of_${folder} "${dir}")
+      endif()
+    endforeach()
+  endif()
+endif()
+
 # --- The compiler, for every file left.
-set(flags -std=c++20 -MM -I${src})
+set(plain ${CXX} -std=c++20 -I${src})
 foreach(dir IN LISTS INCLUDES)
-  list(APPEND flags -I${dir})
+  list(APPEND plain -I${dir})
 endforeach()
 foreach(file IN LISTS pending)
+  folder_of("${file}" folder)
+  if(DEFINED command_of_${file})
+    set(command "${command_of_${file}}")
+    set(dir "${dir_of_${file}}")
+  elseif(DEFINED command_of_${folder})
+    set(command "${command_of_${folder}}")
+    set(dir "${dir_of_${folder}}")
+  else()
+    set(command ${plain})
+    set(dir "${src}")
+  endif()
   if(file MATCHES "\\.h$")
-    # The header read as the first thing of an empty unit, as a source reads it.
-    execute_process(COMMAND ${CXX} ${flags} -x c++ -include ${file} /dev/null
+    # The header read as the first thing of an empty unit, after what the
+    # command forces in, as a source reads it.
+    execute_process(COMMAND ${command} -MM -x c++ -include ${file} /dev/null
+                    WORKING_DIRECTORY "${dir}"
                     OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
   else()
-    execute_process(COMMAND ${CXX} ${flags} ${file}
+    execute_process(COMMAND ${command} -MM ${file}
+                    WORKING_DIRECTORY "${dir}"
                     OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
   endif()
   if(NOT rc EQUAL 0)
@@ -170,7 +235,7 @@ foreach(file IN LISTS pending)
   string(REGEX REPLACE "[ \t\n]+" ";" deps "${out}")
   set(normal)
   foreach(dep IN LISTS deps)
-    cmake_path(ABSOLUTE_PATH dep BASE_DIRECTORY "${src}" NORMALIZE)
+    cmake_path(ABSOLUTE_PATH dep BASE_DIRECTORY "${dir}" NORMALIZE)
     list(APPEND normal "${dep}")
   endforeach()
   check("${file}" "${normal}")

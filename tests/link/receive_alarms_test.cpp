@@ -77,7 +77,7 @@ TEST_F(ReceiveAlarmTest, ShtAlarmOncePerLatch)
     EXPECT_EQ(log->List4.list(lines), "LE2  Alarm SHT (FADEC) ");
     EXPECT_EQ(log->List4.foreColor(), plat::colors::Red);
     EXPECT_EQ(histoCount(histo(), "LE2  Alarm SHT (FADEC) "), 1);
-    EXPECT_EQ(s->common->HistoCode, "0");
+    EXPECT_TRUE(histo().contains("    000    LE2  Alarm SHT (FADEC) \r\n"));
     EXPECT_EQ(log->mnuAlarmPlateau.caption(), "SHT (FADEC and PC) *");
     EXPECT_EQ(box().Label2.caption(), "LE2 SHT (FADEC and PC)");
     EXPECT_EQ(box().Label1.caption(), "Alarm");

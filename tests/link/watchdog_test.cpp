@@ -215,7 +215,6 @@ TEST_F(WatchdogTest, AnActivatedLENeverAnsweredIsDeclaredLost13SecondsAfterLoad)
     EXPECT_EQ(log->List4.foreColor(), plat::colors::Red);
     ASSERT_EQ(histoLines().size(), 1);
     EXPECT_TRUE(histoLines()[0].trimmed().endsWith("000    " + LostLine.toLatin1()));
-    EXPECT_EQ(s->common->HistoCode, "0");
     EXPECT_EQ(s->status->FlagCommPerdue[0], 1);
     for (const QString& c : valueCaptions(0)) EXPECT_EQ(c, "---");
     EXPECT_EQ(log->Label37[0].caption(), "12");

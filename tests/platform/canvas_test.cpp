@@ -336,3 +336,43 @@ TEST_F(CanvasTest, ChangesNameThePixelsTheyTouched)
     EXPECT_EQ(named[4], c.image().rect());
     EXPECT_EQ(named[5], c.image().rect());
 }
+
+// Large bold text whose glyphs reach past their advance and below the
+// baseline (W, |, j, _), in several faces and on several lines: a pixel drawn
+// outside what the print names would never be painted on the screen.
+TEST_F(CanvasTest, LargeBoldTextNamesEveryPixelItTouched)
+{
+    struct Font {
+        const char* name;
+        double size;
+    };
+    for (const Font& f : {Font{"MS Sans Serif", 8.25}, Font{"MS Sans Serif", 36}, Font{"Arial", 48},
+                          Font{"Times New Roman", 40}, Font{"Courier New", 44}}) {
+        SCOPED_TRACE(testing::Message() << f.name << " " << f.size);
+        Canvas big(9000, 4500, colors::White);   // 600 x 300 pixels
+        big.setFontName(f.name);
+        big.setFontSize(f.size);
+        big.setFontBold(true);
+        big.setForeColor(colors::Black);
+        QRect named;
+        big.onChanged = [&](const QRect& r) { named |= r; };
+        const QImage before = big.image();
+        big.setCurrentX(150);
+        big.setCurrentY(150);
+        big.print("W|j_\r\n_jW|");
+        big.setCurrentX(6000);
+        big.setCurrentY(3900);   // the second line runs out of the picture at the bottom right
+        big.print("W|j_\r\nW|j_");
+        const QImage after = big.image();
+        int changed = 0, outside = 0;
+        for (int y = 0; y < after.height(); ++y)
+            for (int x = 0; x < after.width(); ++x) {
+                if (after.pixel(x, y) == before.pixel(x, y)) continue;
+                ++changed;
+                if (!named.contains(x, y)) ++outside;
+            }
+        EXPECT_GT(changed, 0);
+        EXPECT_EQ(outside, 0) << "of " << changed << " changed pixels, outside " << named.x() << "," << named.y()
+                              << " " << named.width() << "x" << named.height();
+    }
+}

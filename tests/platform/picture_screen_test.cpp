@@ -11,6 +11,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace plat;
@@ -133,5 +134,55 @@ TEST_F(PictureScreenTest, ADrawingThatChangesNothingPaintsNothing)
         const QRect around(k.left / 15 - 2, 37, 65, 66);
         const QPoint at = k.widget->mapTo(b.window(), k.origin + around.topLeft());
         EXPECT_EQ(differingPixels(screen, at, k.canvas.image().copy(around)), 0);
+    }
+}
+
+// Drawings made while hidden, the picture box alone or its whole window,
+// are on the screen once it is shown again; large bold text included, whose
+// glyphs reach past their advance and below the baseline.
+TEST_F(PictureScreenTest, DrawingsWhileHiddenReachTheScreenOnceShown)
+{
+    struct Case {
+        const char* what;
+        std::function<void(Board&, bool)> setShown;
+    };
+    const std::vector<Case> cases = {
+        {"picture box", [](Board& b, bool on) { b.Picture1.setVisible(on); }},
+        {"window", [](Board& b, bool on) { on ? b.show() : b.hide(); }},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.what);
+        Board b(t.rt);
+        b.show();
+        Canvas& c = b.Picture1.canvas();
+        Canvas& surface = b.canvas();
+        c.line(0, 0, 2900, 1900, colors::Yellow);
+        surface.line(3500, 300, 5500, 2500, colors::Red);
+        onScreen(b.window());
+
+        k.setShown(b, false);
+        onScreen(b.window());
+        c.cls();
+        c.setFontSize(36);
+        c.setFontBold(true);
+        c.setForeColor(colors::White);
+        c.setCurrentX(0);
+        c.setCurrentY(0);
+        c.print("W|j_\r\n_jW|");
+        c.line(2000, 200, 2600, 800, colors::Red, Canvas::BoxFilled);
+        surface.setFontSize(30);
+        surface.setFontBold(true);
+        surface.setCurrentX(3500);
+        surface.setCurrentY(2400);
+        surface.print("W|j_");
+        k.setShown(b, true);
+
+        QWidget* pic = b.Picture1.widget();
+        const QImage screen = onScreen(b.window());
+        ASSERT_FALSE(screen.isNull());
+        EXPECT_EQ(differingPixels(screen, pic->mapTo(b.window(), pic->contentsRect().topLeft()), c.image()), 0);
+        const QRect beside(3400 / 15, 200 / 15, 2200 / 15, 3200 / 15);
+        const QPoint surfaceAt = b.surface()->mapTo(b.window(), QPoint());
+        EXPECT_EQ(differingPixels(screen, surfaceAt + beside.topLeft(), surface.image().copy(beside)), 0);
     }
 }

@@ -1,4 +1,4 @@
-// The parameter read before a start (LectParamStampLE1..8): its gate, the
+// The parameter read before a start (LectParamStampLE): its gate, the
 // read request and the yielding wait, the list and the values kept, the start
 // request and history line, the nested start, and the end of the program
 // cutting a wait short.
@@ -60,7 +60,7 @@ protected:
         openPort(0);
         markIdle(0);
         const QString before = histo();
-        t.time.post([this] { log->run->LectParamStampLE1(); });
+        t.time.post([this] { log->run->LectParamStampLE(0); });
         at(3000, std::move(end));
         EXPECT_FALSE(t.time.advance(20000));
         EXPECT_EQ(s->request->SelectionBank, 2);
@@ -101,7 +101,7 @@ TEST_F(ParamReadTest, GateRefusesWithoutAnyChange)
         s->paramShared->TransfertDone = 1;
         const QString before = histo();
 
-        log->run->LectParamStampLE3();
+        log->run->LectParamStampLE(2);
 
         EXPECT_EQ(s->request->SelectionBank, 0);
         EXPECT_EQ(s->common->SelectedLE, 1);
@@ -125,7 +125,7 @@ TEST_F(ParamReadTest, ReadsListsKeepsAndStartsOnTheFakeLE)
     s->runShared->LoggerHeaderDone[0] = 1;
     log->Label26[0].setBackColor(plat::colors::Orange);
 
-    log->run->LectParamStampLE1();   // returns once the transfer notice has closed
+    log->run->LectParamStampLE(0);   // returns once the transfer notice has closed
 
     EXPECT_EQ(s->paramShared->TransfertDone, 1);
     EXPECT_EQ(s->common->SelectedLE, 1);
@@ -161,7 +161,6 @@ TEST_F(ParamReadTest, ReadsListsKeepsAndStartsOnTheFakeLE)
     EXPECT_TRUE(log->Timer5.enabled());   // the trace starts again on the left
     EXPECT_EQ(histoMessages().last(), "LE1  Starting LE ");
     EXPECT_TRUE(histo().contains("    000    LE1  Starting LE \r\n"));
-    EXPECT_EQ(s->common->HistoCode, "0");
 }
 
 // One read request and one transfer flag serve every LE: a second start asked
@@ -178,7 +177,7 @@ TEST_F(ParamReadTest, ASecondStartWaitsForTheFirstReadToEnd)
     const size_t oneBefore = one.commands().size(), twoBefore = two.commands().size();
     // LE-2's start comes 5 ms into LE-1's wait, before LE-1's reply timer (30 ms).
     int64_t le2AskedAt = -1;
-    at(5, [&] { log->run->LectParamStampLE2(); });
+    at(5, [&] { log->run->LectParamStampLE(1); });
     plat::Timer watch(t.time, "watch", 1, true);
     watch.onTimer = [&] {
         if (le2AskedAt < 0 && s->common->SelectedLE == 2) le2AskedAt = t.time.nowMs();
@@ -190,7 +189,7 @@ TEST_F(ParamReadTest, ASecondStartWaitsForTheFirstReadToEnd)
         if (le1StartedAt < 0 && le1Started()) le1StartedAt = t.time.nowMs();
     };
 
-    EXPECT_EQ(log->run->LectParamStampLE1(), ReadEnd::Completed);
+    EXPECT_EQ(log->run->LectParamStampLE(0), ReadEnd::Completed);
     watch.setEnabled(false);
     watchStart.setEnabled(false);
 
@@ -225,7 +224,7 @@ TEST_F(ParamReadTest, AFailedReadTakesTheStartRequestBack)
         s->request->StartStopPC[2] = 1;
         if (c.tookTheStart) at(100, [&] { s->status->PhaseLP[2] = 1; });
 
-        EXPECT_EQ(log->run->LectParamStampLE3(), ReadEnd::Failed);
+        EXPECT_EQ(log->run->LectParamStampLE(2), ReadEnd::Failed);
 
         EXPECT_EQ(s->request->StartStopPC[2], 0);
         EXPECT_EQ(histoMessages().last(), c.tookTheStart ? "LE3  Started without its parameters " : "LE3  Parameters could not be read ");
@@ -259,7 +258,7 @@ TEST_F(ParamReadTest, AStartEndsARestCountdownAtOnce)
     ASSERT_EQ(log->Picture4[5].canvas().printedTexts(), QStringList({" Rest  85 sec."}));
 
     releaseAfter(10, 5);
-    log->run->LectParamStampLE6();
+    log->run->LectParamStampLE(5);
     const plat::Canvas& c = log->Picture4[5].canvas();
     EXPECT_TRUE(c.printedTexts().isEmpty());
     EXPECT_EQ(c.backColor(), plat::colors::Grey);

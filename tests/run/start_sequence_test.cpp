@@ -20,7 +20,7 @@ TEST_F(RunTest, StartAndStopOnTheFakeLE)
 
     // START LE writes the request first, then calls the LE's routine.
     s->request->StartStopPC[0] = 1;
-    log->run->LectParamStampLE1();
+    log->run->LectParamStampLE(0);
     EXPECT_EQ(histoMessages().last(), "LE1  Starting LE ");
 
     ASSERT_TRUE(t.time.runUntil([&] { return s->status->PhaseLP[0] == 5; }, 30000));

@@ -63,13 +63,12 @@ TEST_F(StartStopTest, StopOfAnOpenLERequestsRecordsAndSwitchesTheLampsOff)
     openPort(6);
     s->runShared->FlagConsignePWLE7[6] = 1;
     log->Label26[6].setBackColor(plat::colors::Green);
-    s->common->HistoCode = "0";
     log->run->StopLERoutine(7);
     EXPECT_EQ(s->request->StartStopPC[6], 2);
     EXPECT_EQ(s->runShared->FlagConsignePWLE7[6], 0);
     EXPECT_EQ(log->Label26[6].backColor(), plat::ButtonFace);
     EXPECT_EQ(histoMessages().last(), "LE7  Off LE ");
-    EXPECT_EQ(s->common->HistoCode, "0");
+    EXPECT_TRUE(histo().endsWith("    000    LE7  Off LE \r\n"));
     expectLampsOffFor1To6();
     EXPECT_EQ(s->request->RelayQTH[6], 1);   // LE-7 and LE-8 keep theirs
     EXPECT_EQ(s->request->RelayQTH[7], 1);

@@ -36,7 +36,7 @@ protected:
     void runLE1()
     {
         s->request->StartStopPC[0] = 1;
-        log->run->LectParamStampLE1();
+        log->run->LectParamStampLE(0);
         ASSERT_TRUE(t.time.runUntil([&] { return s->status->PhaseLP[0] == 5; }, 30000));
     }
     int lastPower() const { return fake->commands().back()[le::pos::Power]; }

@@ -65,8 +65,8 @@ TEST_F(ErrorsTest, CodeIsReportedOncePerLEAndCodeWhileNotIdle)
     const QList<QByteArray> lines = histoLines();
     ASSERT_EQ(lines.size(), 3);
     EXPECT_EQ(lines[0], "  14:05:09    08/12/2026    001    LE1  Motor M - speed too slow\r");
+    EXPECT_EQ(lines[1], "  14:05:09    08/12/2026    001    LE3  Motor M - speed too slow\r");
     EXPECT_TRUE(lines[2].startsWith("  14:05:09    08/12/2026    005    LE1  "));
-    EXPECT_EQ(s.common->HistoCode, "0");
     EXPECT_EQ(s.common->ErrCodeReported[1 + 21 * 2], 1);
 }
 
@@ -86,9 +86,8 @@ TEST_F(ErrorsTest, Code18IsOrangeWithHoursAndMinutesAndTheListTakesTheLastColour
     prog->Log->EcrireCodeErreur(18, 1);
     EXPECT_EQ(list4().foreColor(), Orange);
 
-    // The code field reads 018 for the error, 000 again for the next caller.
-    prog->s.common->HistoMessage = "LE1  Starting LE ";
-    prog->Log->WriteHisto();
+    // The code field reads 018 for the error, 000 for the next line written.
+    prog->Log->WriteHisto("LE1  Starting LE ");
     const QList<QByteArray> lines = histoLines();
     ASSERT_EQ(lines.size(), 5);
     EXPECT_EQ(lines[1], "  14:05:09    08/12/2026    018    LE1  Stop activated\r");

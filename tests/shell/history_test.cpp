@@ -65,13 +65,7 @@ protected:
         t.time.setWallClock(QDateTime(QDate(2026, 12, 8), QTime(14, 5, 9)));
     }
 
-    void writeHisto(const QString& message, const QString& code = "0")
-    {
-        prog->s.common->HistoMessage = message;
-        prog->s.common->HistoCode = code;
-        prog->Log->WriteHisto();
-        prog->s.common->HistoCode = "0";
-    }
+    void writeHisto(const QString& message, const QString& code = "0") { prog->Log->WriteHisto(message, code); }
 
     // Opens the viewer and lets its load timer run.
     Histo& openViewer()
@@ -86,8 +80,7 @@ protected:
 TEST_F(HistoryTest, LinesAreByteExactForTimeDateAndCode)
 {
     writeHisto("LE1  Starting LE ");
-    prog->s.common->HistoCode = "";   // before the first reset: the same code
-    prog->Log->WriteHisto();
+    writeHisto("LE1  Starting LE ", "");   // an empty code reads as 000
     writeHisto("LE2  Motor M - speed > 4,000 RPM ", "9");
     writeHisto("LE1  \"Stop\", activated", "18");
     writeHisto("Cycle(s) : 0000003");
@@ -101,12 +94,9 @@ TEST_F(HistoryTest, LinesAreByteExactForTimeDateAndCode)
 }
 
 // The one call of the routines that write a history line: with a colour the
-// text goes to the event list first, in that colour; the pending line of the
-// routines that still set it stays as it was.
-TEST_F(HistoryTest, OneCallWritesTheLineAndItsEventListLineLeavingThePendingLine)
+// text goes to the event list first, in that colour.
+TEST_F(HistoryTest, OneCallWritesTheLineAndItsEventListLine)
 {
-    prog->s.common->HistoMessage = "pending";
-    prog->s.common->HistoCode = "7";
     prog->Log->WriteHisto("LE2  Off LE ", "0", plat::colors::Orange);
     prog->Log->WriteHisto("Cycle(s) : 0000001");
     prog->Log->WriteHisto("LE1  Motor M - speed > 4,000 RPM ", "9");
@@ -117,8 +107,6 @@ TEST_F(HistoryTest, OneCallWritesTheLineAndItsEventListLineLeavingThePendingLine
     EXPECT_EQ(readFile(histo), QByteArray("  14:05:09    08/12/2026    000    LE2  Off LE \r\n"
                                           "  14:05:09    08/12/2026    000    Cycle(s) : 0000001\r\n"
                                           "  14:05:09    08/12/2026    009    LE1  Motor M - speed > 4,000 RPM \r\n"));
-    EXPECT_EQ(prog->s.common->HistoMessage, "pending");
-    EXPECT_EQ(prog->s.common->HistoCode, "7");
 }
 
 TEST_F(HistoryTest, UnwritableFileDropsTheLineAndSaysSoOnce)
@@ -129,7 +117,6 @@ TEST_F(HistoryTest, UnwritableFileDropsTheLineAndSaysSoOnce)
     ASSERT_EQ(prog->Log->List4.listCount(), 1);
     EXPECT_EQ(prog->Log->List4.list(0), " Error History file cannot be written: Histo.txt");
     EXPECT_EQ(prog->Log->List4.foreColor(), plat::rgb(255, 0, 0));
-    EXPECT_EQ(prog->s.common->HistoMessage, "LE1  Alarm LFC ");   // WriteHisto leaves it
 
     prog->s.common->BaseFolder = "C:\\LightCtl";
     writeHisto("back");

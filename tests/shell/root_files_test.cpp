@@ -123,10 +123,7 @@ TEST_F(RootFilesTest, EachWriterAndReaderUsesTheRoot)
         {"ParamSt.ini written", [&] { QFile::remove(t.host("C:\\ParamSt.ini")); },
          [&] { prog->form<FadecParameters>()->WriteConfHdd_Click(); }, [&] { EXPECT_TRUE(atRoot("ParamSt.ini")); }},
         {"Histo.txt written", [] {},
-         [&] {
-             s().common->HistoMessage = "root line";
-             log().WriteHisto();
-         },
+         [&] { log().WriteHisto("root line"); },
          [&] { EXPECT_TRUE(readFile("C:\\Histo.txt").contains("root line")); }},
     };
     for (const Row& row : rows) {

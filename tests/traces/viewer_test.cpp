@@ -68,7 +68,11 @@ TEST_F(ViewerTest, DaysAreListedOnceNewestFirstAcrossYears)
     for (int n = 2; n <= 9; ++n) saveStrip(QStringLiteral("31.12.2024_0%1.bmp").arg(n));
     saveStrip("05.01.2025_02.bmp");                // the other seven are missing
     saveStrip("17.05.2024_03.bmp");                // no LE-1 image: not a day
-    saveStrip("abcdefghij_02.bmp");                // not a date: listed by its characters
+    // Names of the LE-1 image's shape that are no day of the calendar.
+    for (const char* name : {"abcdefghij_02.bmp", "99.99.9999_02.bmp", "29.02.2025_02.bmp", "00.01.2025_02.bmp",
+                             "05.13.2025_02.bmp", "05.01.2025_02.bmp.bak", "05.01.2025_02x.bmp", "5.1.2025_02.bmp"})
+        saveStrip(name);
+    saveStrip("29.02.2024_02.BMP");                // a leap day, upper-case extension
     writeFile("C:\\LightCtl\\Images_Traces\\notes.txt", "x");
 
     VisualiserImagesHMS& w = prog->form<VisualiserImagesHMS>().get();
@@ -76,7 +80,7 @@ TEST_F(ViewerTest, DaysAreListedOnceNewestFirstAcrossYears)
     EXPECT_TRUE(w.Label9.caption().isEmpty());
     EXPECT_EQ(w.List3.listCount(), 0);
     t.time.advance(100);
-    EXPECT_EQ(w.List3.items(), QStringList({" ghij.de.ab", " 2025.01.05", " 2024.12.31"}));
+    EXPECT_EQ(w.List3.items(), QStringList({" 2025.01.05", " 2024.12.31", " 2024.02.29"}));
     EXPECT_FALSE(w.List1.visible());
     EXPECT_FALSE(w.Timer1.enabled());
 }
