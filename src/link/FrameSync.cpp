@@ -49,7 +49,7 @@ int latestMarkedPair(const QByteArray& window)
 void FrameSync::opened()
 {
     inStep_ = false;
-    firstRead_ = true;
+    wholeReads_ = true;
     unmarked_.reset();
     last_.clear();
     held_.clear();
@@ -72,11 +72,14 @@ FrameSync::Taken FrameSync::place(const QByteArray& window, int k)
 
 FrameSync::Taken FrameSync::take(const QByteArray& chars)
 {
-    const bool firstRead = std::exchange(firstRead_, false);
     if (!inStep_) {
         const QByteArray window = held_ + chars;
-        // A port that opened at a frame boundary is in step at once.
-        if (firstRead && markedFrameAt(window, 0)) return place(window, 0);
+        // A port that opened at a frame boundary is in step with its first
+        // marked frame, as long as every read so far was a whole frame.
+        const bool whole = chars.size() == StampFrameLength && parseStampFrame(chars).frame;
+        wholeReads_ = wholeReads_ && whole;
+        if (wholeReads_ && markedFrameAt(window, int(window.size()) - StampFrameLength))
+            return place(window, int(window.size()) - StampFrameLength);
         // Elsewhere two marked frames running show the boundary: one alone
         // may be a field of 123 seen at a whole field's distance.
         const int k = latestMarkedPair(window);
@@ -135,6 +138,7 @@ FrameSync::Taken FrameSync::take(const QByteArray& chars)
     }
 
     inStep_ = false;
+    wholeReads_ = false;
     suspect_ = -1;
     unmarked_.reset();
     if (slipped)

@@ -17,8 +17,8 @@
 // are never handed out, even those that happen to read as valid fields.
 //
 // A port that has just opened starts anywhere in a frame: nothing it reads is
-// taken until marked frames have shown where frames begin (its first read if
-// that is a marked frame, else two marked frames running). A line on which
+// taken until marked frames have shown where frames begin (a marked frame
+// read whole after whole frames only, else two marked frames running). A line on which
 // no frame carries the marker (an LE that does not set it) still has its
 // whole blocks taken, once a full frame's span of characters has shown no
 // marked frame anywhere.
@@ -70,7 +70,7 @@ private:
     Taken place(const QByteArray& window, int k);
 
     bool inStep_ = false;
-    bool firstRead_ = true;  // no read since the port opened
+    bool wholeReads_ = true; // every read since the port opened was a whole frame
     QByteArray last_;      // in step: the frame taken last, which the next block follows on the line
     QByteArray held_;      // in step: the head of the next frame; else characters not placed yet
     int suspect_ = -1;     // in step: where a marked frame across the boundary was seen last (see take)

@@ -45,14 +45,11 @@ void LogLink::MSComm_OnComm(int le)
     // The frame is applied whole or not at all: a bad frame leaves the LE's
     // row, its byte copy, its marker and its bank as the last good frame
     // set them, so the reply below is built from that frame alone. A line
-    // that slips out of step is told once and answered no more from that
-    // row until its frames are found again.
+    // out of step (slipped, or just opened) is answered no more from that
+    // row until its frames are found again; a slip is told once.
     const FrameSync::Taken parsed = sync.take(s.link->RxText[le]);
-    if (parsed.lostStep) {
-        s.status->SynchroRS232[le] = 0;
-        L.WriteHisto(in.name() + QStringLiteral("  Frame out of step "));
-    }
-    if (parsed.withheld) s.status->SynchroRS232[le] = 0;
+    if (parsed.lostStep) L.WriteHisto(in.name() + QStringLiteral("  Frame out of step "));
+    if (parsed.withheld || !sync.inStep()) s.status->SynchroRS232[le] = 0;
     for (const std::optional<StampFrame>* taken : {&parsed.earlier, &parsed.frame}) {
         if (!*taken) continue;
         const StampFrame& f = **taken;

@@ -102,15 +102,18 @@ TEST_F(ReceiveTest, RandomBlocksOnEveryPort)
             block += QByteArray(160 - cut, '#');
         txTimer(le).setEnabled(false);
         const int waitingBefore = log->MSComm(le).inBufferCount();
+        const int thresholdBefore = log->MSComm(le).rThreshold();
         ASSERT_TRUE(t.ports.inject(le + 1, block));
         t.time.runPending();
         recent[le] += block;
         if (recent[le].size() > 12000) recent[le].remove(0, recent[le].size() - 8000);
 
-        // Every 160 characters waiting raise a receive event, and each event
-        // arms the reply.
-        ASSERT_EQ(txTimer(le).enabled(), waitingBefore + block.size() >= 160) << n;
-        ASSERT_LT(log->MSComm(le).inBufferCount(), 160) << n;
+        // Characters up to the receive threshold raise a receive event (160,
+        // or what completes a frame right after the boundary was found
+        // again), and each event arms the reply.
+        ASSERT_EQ(txTimer(le).enabled(), waitingBefore + block.size() >= thresholdBefore) << n;
+        ASSERT_LT(log->MSComm(le).inBufferCount(), log->MSComm(le).rThreshold()) << n;
+        ASSERT_LE(log->MSComm(le).rThreshold(), 160) << n;
         for (int i = 0; i < 32; ++i) {
             ASSERT_GE(s->status->FadecIO[le][i], 0) << n;
             ASSERT_LE(s->status->FadecIO[le][i], 255) << n;

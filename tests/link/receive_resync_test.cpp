@@ -3,6 +3,7 @@
 // told once in the history, and is answered again from frames sent after the
 // slip; a port that opens in the middle of a frame tells nothing.
 #include "link/ReceiveFixture.h"
+#include "shell/State.h"
 
 #include <algorithm>
 #include <functional>
