@@ -18,10 +18,10 @@
 //
 // A port that has just opened starts anywhere in a frame: nothing it reads is
 // taken until marked frames have shown where frames begin (a marked frame
-// read whole after whole frames only, else two marked frames running). A line on which
-// no frame carries the marker (an LE that does not set it) still has its
-// whole blocks taken, once a full frame's span of characters has shown no
-// marked frame anywhere.
+// read whole after whole frames only, else two marked frames running), and
+// until then the LE is not answered. A line on which no frame carries the
+// marker (an LE that does not set it) still has its whole blocks taken, once
+// a full frame's span of characters has shown no marked frame anywhere.
 
 #include "link/StampFrame.h"
 
