@@ -5,6 +5,7 @@
 // the values of the last frame no other subsystem reads, and the alarm
 // latches. Written by the link; run control's start clears the latches.
 
+#include "link/FrameSync.h"
 #include "link/ParamWindowsEntry.h"
 #include "shell/StateParts.h"
 
@@ -14,6 +15,12 @@ namespace orv {
 
 struct LinkState {
     PerLE<QByteArray> RxText;        // characters of the receive event being handled, per port
+    // Where each line's frames begin, the port opening it was found on, and
+    // whether the port's next event was set to come early, to complete the
+    // frame begun after a boundary found again.
+    PerLE<FrameSync> Intake;
+    PerLE<int> IntakeOpening{};
+    PerLE<bool> IntakeShortRead{};
     PerLE<int> RxBank{};
     // The parameter write waiting for its frame is bound to the LE selected
     // when it was asked (1-8, 0 none) and to the working copy as it stood

@@ -3,9 +3,12 @@
 #include "link/LogReceive.h"
 #include "platform/SerialBackend.h"
 #include "shell/LinkStatus.h"
+#include "shell/Log.h"
 #include "shell/LogPorts.h"
 #include "shell/LogTimers.h"
 #include "shell/Program.h"
+
+#include <utility>
 
 namespace orv {
 
@@ -26,15 +29,30 @@ void LogLink::MSComm_OnComm(int le)
     if (event != plat::CommEvents::Receive) return;
     if (!port.portOpen()) return;
 
+    // A port that opened since the last event starts anywhere in a frame.
+    FrameSync& sync = s.link->Intake[le];
+    if (s.link->IntakeOpening[le] != port.openings()) {
+        s.link->IntakeOpening[le] = port.openings();
+        if (std::exchange(s.link->IntakeShortRead[le], false)) {
+            port.setInputLen(StampFrameLength);
+            port.setRThreshold(StampFrameLength);
+        }
+        sync.opened();
+    }
     s.link->RxText[le].clear();
     s.link->RxText[le] = port.input();
 
     // The frame is applied whole or not at all: a bad frame leaves the LE's
     // row, its byte copy, its marker and its bank as the last good frame
-    // set them, so the reply below is built from that frame alone.
-    const FrameParse parsed = parseStampFrame(s.link->RxText[le]);
-    if (parsed.frame) {
-        const StampFrame& f = *parsed.frame;
+    // set them, so the reply below is built from that frame alone. A line
+    // out of step (slipped, or just opened) is answered no more from that
+    // row until its frames are found again; a slip is told once.
+    const FrameSync::Taken parsed = sync.take(s.link->RxText[le]);
+    if (parsed.lostStep) L.WriteHisto(in.name() + QStringLiteral("  Frame out of step "));
+    if (parsed.withheld || !sync.inStep()) s.status->SynchroRS232[le] = 0;
+    for (const std::optional<StampFrame>* taken : {&parsed.earlier, &parsed.frame}) {
+        if (!*taken) continue;
+        const StampFrame& f = **taken;
         QByteArray& bytes = s.link->IOStampToPC[le];
         if (bytes.size() < IOStampToPCColumns) bytes.resize(IOStampToPCColumns, '\0');
         for (int i = 0; i < FieldCount; ++i) {
@@ -51,6 +69,16 @@ void LogLink::MSComm_OnComm(int le)
         } else {
             rx::statusPath(L, in, f);
         }
+    }
+
+    // Right after the frame boundary was found again, the next event comes
+    // as soon as the frame begun after it is complete and takes just that;
+    // the events after it take 160 characters again.
+    const int wanted = sync.wanted();
+    if (wanted != StampFrameLength || s.link->IntakeShortRead[le]) {
+        port.setInputLen(wanted);
+        port.setRThreshold(wanted);
+        s.link->IntakeShortRead[le] = wanted != StampFrameLength;
     }
 
     // Every event that read the port arms the reply, good frame or not. The

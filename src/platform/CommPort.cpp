@@ -146,6 +146,7 @@ bool CommPort::setPortOpen(bool open)
         dropBackend();
         return false;
     }
+    ++openings_;
     // The backend calls these from its own I/O handling; the event itself
     // always comes later, from the event loop.
     backend_->onReadyRead = [this] {

@@ -62,6 +62,9 @@ public:
     // Opens with the current properties or closes. Returns whether the port
     // is now in the asked state; a failed open leaves it closed.
     bool setPortOpen(bool open);
+    // How many times the port has opened: a reader that keeps state about
+    // the line sees from it that the line started afresh.
+    int openings() const { return openings_; }
 
     // Takes and returns at most InputLen waiting characters; empty when the
     // port is closed.
@@ -105,6 +108,7 @@ private:
     bool rtsEnable_ = false;
     int sThreshold_ = 0;
     int commEvent_ = 0;
+    int openings_ = 0;
     int64_t handOverUs_ = 0;
     int64_t reachedUs_ = -1;     // when the waiting characters last reached the threshold, -1 below it
 

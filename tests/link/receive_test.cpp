@@ -96,36 +96,23 @@ TEST_F(ReceiveTest, EdgeCasesOnEveryInstance)
         good[10] = 31;
         receive(le, good);
 
-        // No marker: handled in full, armed, but not to be answered.
+        // No marker: not to be answered, armed, and handled in full once the
+        // next block has shown that the line did not slip.
         le::Fields unmarked = status(3);
         unmarked[30] = 122;
         disarm();
         receive(le, unmarked);
         EXPECT_EQ(s->status->SynchroRS232[le], 0);
-        EXPECT_EQ(s->status->PhaseLP[le], 3);
+        EXPECT_EQ(s->status->PhaseLP[le], 2);
         EXPECT_TRUE(txTimer(le).enabled());
+        le::Fields unmarked4 = unmarked;
+        unmarked4[1] = 4;
+        receive(le, unmarked4);
+        EXPECT_EQ(s->status->PhaseLP[le], 3);
+        EXPECT_EQ(s->status->SynchroRS232[le], 0);
         receive(le, good);
         EXPECT_EQ(s->status->SynchroRS232[le], 123);
-
-        // A letter field or a field above 255 changes nothing, yet arms the reply.
-        le::Fields other = status(4);
-        other[10] = 77;
-        other[30] = 122;
-        const QByteArray otherText = le::composeFrame(other);
-        for (const QByteArray& bad : {withField(otherText, 7, "abcde"), withField(otherText, 4, "00256"),
-                                      withField(otherText, 31, "  -12")}) {
-            const QByteArray bytesBefore = s->link->IOStampToPC[le];
-            disarm();
-            receive(le, bad);
-            EXPECT_EQ(row(le), asRow(good));
-            EXPECT_EQ(s->link->IOStampToPC[le], bytesBefore);
-            EXPECT_EQ(s->status->PhaseLP[le], 2);
-            EXPECT_EQ(s->status->TempMAT[le], 31);
-            EXPECT_EQ(log->Label24[le].caption(), "2");
-            EXPECT_EQ(s->status->SynchroRS232[le], 123);
-            EXPECT_TRUE(txTimer(le).enabled());
-            EXPECT_TRUE(s->link->RxText[le].isEmpty());
-        }
+        EXPECT_EQ(s->status->PhaseLP[le], 2);
 
         // A read-back whose parameter 30 is 50 fills the table and clears the marker.
         le::Fields table;
@@ -147,6 +134,32 @@ TEST_F(ReceiveTest, EdgeCasesOnEveryInstance)
         EXPECT_TRUE(txTimer(le).enabled());
         receive(le, good);
         EXPECT_EQ(s->status->SynchroRS232[le], 123);
+
+        // A letter field or a field above 255 changes nothing and takes the
+        // line out of step: the reply is armed, but nothing is answered from
+        // the old row until two marked frames running show the boundary.
+        le::Fields other = status(4);
+        other[10] = 77;
+        other[30] = 122;
+        const QByteArray otherText = le::composeFrame(other);
+        for (const QByteArray& bad : {withField(otherText, 7, "abcde"), withField(otherText, 4, "00256"),
+                                      withField(otherText, 31, "  -12")}) {
+            const QByteArray bytesBefore = s->link->IOStampToPC[le];
+            disarm();
+            receive(le, bad);
+            EXPECT_EQ(row(le), asRow(good));
+            EXPECT_EQ(s->link->IOStampToPC[le], bytesBefore);
+            EXPECT_EQ(s->status->PhaseLP[le], 2);
+            EXPECT_EQ(s->status->TempMAT[le], 31);
+            EXPECT_EQ(log->Label24[le].caption(), "2");
+            EXPECT_EQ(s->status->SynchroRS232[le], 0);
+            EXPECT_TRUE(txTimer(le).enabled());
+            EXPECT_TRUE(s->link->RxText[le].isEmpty());
+            receive(le, good);
+            EXPECT_EQ(s->status->SynchroRS232[le], 0);
+            receive(le, good);
+            EXPECT_EQ(s->status->SynchroRS232[le], 123);
+        }
 
         // A port that is closed when the event comes is not read.
         log->MSComm(le).setPortOpen(false);
@@ -394,12 +407,14 @@ TEST_F(ReceiveTest, ShtLabelOfLE1WaitsForTheMarker)
         f[11] = 40;
         receive(le, f);
         EXPECT_EQ(log->Label41[le].caption(), "40");
+        // Frames without the marker, each handled as the next one comes.
         f[30] = 122;
         f[11] = 41;
         receive(le, f);
+        f[11] = 255;
+        receive(le, f);
         EXPECT_EQ(log->Label41[le].caption(), le == 0 ? "40" : "41");
         EXPECT_EQ(s->status->LogTextSHT[le], "410");
-        f[11] = 255;
         receive(le, f);
         EXPECT_EQ(log->Label41[le].caption(), "---");
         EXPECT_EQ(s->status->LogTextSHT[le], "2550");
@@ -558,6 +573,7 @@ TEST_F(ReceiveTest, ReadBackWithField31Of5IsNoWearFrame)
     table[31] = 5;
     table[13] = 99;
     s->request->EnableCooling[3] = 4;
+    receive(3, status());   // a port just opened takes nothing before a marked frame
     receive(3, table);
     EXPECT_EQ(prog->form<FadecParameters>()->ParamPC(31), "5");
     EXPECT_EQ(s->request->EnableCooling[3], 4);

@@ -41,6 +41,8 @@ struct Options {
     lesim::LineFeed::Mode delivery = lesim::LineFeed::Mode::Even;
     bool trace = false;
     bool number = false;
+    bool zeros = false;
+    bool runOn = false;
     QStringList faults;
 };
 
@@ -53,6 +55,10 @@ struct Engine {
     std::unique_ptr<lesim::LineFeed> feed;   // the line at its rate (paced)
     bool listening = false;  // the slave side is open
     bool dropOnOpen = false; // --fault LE:drop, applied to the first frame the program can see
+    // Requests on stdin, applied to the next frame put on the line.
+    int shortBy = 0;         // characters lost from its middle
+    int longBy = 0;          // characters added in its middle
+    int strays = 0;          // stray characters before it
     int numbered = 0;        // --number: the number of the next frame put on the line
     // --trace: frames queued in `out`, as (characters not yet written, kind).
     std::deque<std::pair<qsizetype, const char*>> inFlight;
@@ -62,7 +68,7 @@ void usage()
 {
     std::fprintf(stderr,
                  "usage: le-sim [--count N] [--period ms] [--start-scale f] [--pace] [--delivery kind]\n"
-                 "              [--trace] [--number] [--fault LE:kind]...\n"
+                 "              [--run-on] [--zeros] [--trace] [--number] [--fault LE:kind]...\n"
                  "deliveries: even, chars, fifo, usb, usb-latency, mix\n"
                  "kinds: silence, garbage, unmarked, drop, error=CODE, temp=MAT,SHT, speed=M,V1,V2\n");
 }
@@ -82,6 +88,11 @@ bool parseOptions(int argc, char** argv, Options& o)
             o.trace = true;
         } else if (arg == "--number") {
             o.number = true;
+        } else if (arg == "--zeros") {
+            o.zeros = true;
+        } else if (arg == "--run-on") {
+            o.runOn = true;
+            o.pace = true;
         } else if (arg == "--count" && hasValue) {
             o.count = QString::fromLocal8Bit(argv[++i]).toInt(&ok);
             ok = ok && o.count >= 1 && o.count <= 14;
@@ -161,6 +172,60 @@ bool applyFault(const QString& fault, std::vector<Engine>& engines)
     return true;
 }
 
+// A request on stdin, one per line: "<LE> short", "<LE> long" or
+// "<LE> stray <count>"; false when it is not one.
+bool applyRequest(const QByteArray& line, std::vector<Engine>& engines)
+{
+    const QList<QByteArray> words = line.simplified().split(' ');
+    if (words.size() < 2)
+        return false;
+    bool ok = false;
+    const int le = words[0].toInt(&ok);
+    if (!ok || le < 1 || le > int(engines.size()))
+        return false;
+    Engine& e = engines[size_t(le - 1)];
+    if (words[1] == "short" && words.size() == 2) {
+        ++e.shortBy;
+    } else if (words[1] == "long" && words.size() == 2) {
+        ++e.longBy;
+    } else if (words[1] == "stray" && words.size() == 3) {
+        const int n = words[2].toInt(&ok);
+        if (!ok || n < 1 || n > 4096)
+            return false;
+        e.strays += n;
+    } else {
+        return false;
+    }
+    std::fprintf(stderr, "LE%d: request %s\n", le, line.trimmed().constData());
+    return true;
+}
+
+// Stray characters as a line picks them up: control characters and bytes
+// with the high bit set, never a digit or a blank.
+QByteArray strayBytes(int n, unsigned seed)
+{
+    QByteArray b(n, '\0');
+    for (int i = 0; i < n; ++i) {
+        const unsigned v = (seed * 2654435761u + unsigned(i) * 40503u) >> 8;
+        b[i] = char(i % 2 ? 0x80 + v % 0x80 : 0x01 + v % 0x1f);
+    }
+    return b;
+}
+
+// The next frame as the requests on stdin change it.
+QByteArray changedFrame(Engine& e, QByteArray frame)
+{
+    const qsizetype middle = frame.size() / 2;
+    if (e.shortBy > 0)
+        frame.remove(middle, std::min<qsizetype>(e.shortBy, frame.size()));
+    if (e.longBy > 0)
+        frame.insert(middle, QByteArray(e.longBy, frame.isEmpty() ? '0' : frame.at(middle)));
+    if (e.strays > 0)
+        frame.prepend(strayBytes(e.strays, unsigned(e.number)));
+    e.shortBy = e.longBy = e.strays = 0;
+    return frame;
+}
+
 void makeRaw(int fd)
 {
     termios t{};
@@ -197,8 +262,9 @@ bool openEngine(Engine& e)
 const char* frameKind(const QByteArray& frame)
 {
     const qsizetype at = le::pos::Synchro * le::kFieldWidth;
+    bool number = false;
     const bool marked = frame.size() == le::kStampFrameLength &&
-                        frame.mid(at, le::kFieldWidth).trimmed() == QByteArray::number(le::kSynchroMarker);
+                        frame.mid(at, le::kFieldWidth).trimmed().toInt(&number) == le::kSynchroMarker && number;
     return marked ? "marked" : "unmarked";
 }
 
@@ -210,11 +276,13 @@ void traceWritten(Engine& e, qsizetype written, long long us)
         front.first -= taken;
         written -= taken;
         if (front.first == 0) {
-            std::printf("%lld LE%d frame %s\n", us, e.number, front.second);
+            if (us >= 0)
+                std::printf("%lld LE%d frame %s\n", us, e.number, front.second);
             e.inFlight.pop_front();
         }
     }
-    std::fflush(stdout);
+    if (us >= 0)
+        std::fflush(stdout);
 }
 
 void traceCommands(Engine& e, long long us)
@@ -283,7 +351,12 @@ int main(int argc, char** argv)
         return (long long)ts.tv_sec * 1000000 + ts.tv_nsec / 1000;
     };
     double carryMs = 0;
-    std::vector<pollfd> fds(engines.size());
+    // One poll entry per LE, then stdin for requests, when it is a pipe or a
+    // file rather than a terminal (a job in the background that read its
+    // terminal would be stopped); left out once it is closed.
+    std::vector<pollfd> fds(engines.size() + 1);
+    int requestFd = isatty(STDIN_FILENO) ? -1 : STDIN_FILENO;
+    QByteArray requestLine;
 
     while (!g_stop) {
         // Which slaves are open: a master whose slave is closed reports a
@@ -305,6 +378,7 @@ int main(int argc, char** argv)
             fds[i].fd = listening ? e.master : -1;
             fds[i].revents = 0;
         }
+        fds.back() = {requestFd, POLLIN, 0};
 
         // Paced lines wake the loop when their next characters reach the PC.
         int64_t wakeUs = -1;
@@ -318,6 +392,22 @@ int main(int argc, char** argv)
         const int r = ppoll(fds.data(), fds.size(), &wait, nullptr);
         if (r < 0 && errno != EINTR)
             break;
+        if (requestFd >= 0 && (fds.back().revents & (POLLIN | POLLHUP | POLLERR))) {
+            char buf[256];
+            const ssize_t n = read(requestFd, buf, sizeof buf);
+            if (n > 0) {
+                requestLine += QByteArray(buf, n);
+                qsizetype end;
+                while ((end = requestLine.indexOf('\n')) >= 0) {
+                    const QByteArray line = requestLine.left(end);
+                    requestLine.remove(0, end + 1);
+                    if (!line.trimmed().isEmpty() && !applyRequest(line, engines))
+                        std::fprintf(stderr, "le-sim: bad request %s\n", line.constData());
+                }
+            } else if (n == 0 || (errno != EAGAIN && errno != EINTR)) {
+                requestFd = -1;   // closed: no more requests
+            }
+        }
         for (size_t i = 0; i < engines.size(); ++i) {
             Engine& e = engines[i];
             if (fds[i].fd < 0 || !(fds[i].revents & POLLIN))
@@ -348,16 +438,25 @@ int main(int argc, char** argv)
                 if (waiting < le::kStampFrameLength) {
                     if (options.number)
                         *frame = le::numberFrame(*frame, e.number, e.numbered++ & 0xFFFF);
+                    if (options.zeros)
+                        frame->replace(' ', '0');
+                    *frame = changedFrame(e, *frame);
+                    const char* kind = frameKind(*frame);
                     if (e.feed)
                         e.feed->queue(*frame, nowUs);
                     else
                         e.out += *frame;
-                    e.inFlight.emplace_back(frame->size(), frameKind(*frame));
+                    e.inFlight.emplace_back(frame->size(), kind);
                 }
             }
             logModel(e);
 
             if (!e.listening) {
+                if (options.runOn && e.feed) {
+                    // The line runs on: what reaches the closed port is lost.
+                    traceWritten(e, e.feed->take(nowUs).size(), -1);
+                    continue;
+                }
                 e.out.clear();
                 if (e.feed) e.feed->clear();
                 e.inFlight.clear();

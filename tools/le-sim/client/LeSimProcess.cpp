@@ -57,6 +57,12 @@ QString LeSimProcess::stderrLog()
     return stderr_;
 }
 
+bool LeSimProcess::request(int le, const QString& what)
+{
+    const QByteArray line = QStringLiteral("%1 %2\n").arg(le).arg(what).toLatin1();
+    return proc_.write(line) == line.size() && proc_.waitForBytesWritten(kGuardMs);
+}
+
 void LeSimProcess::read()
 {
     QList<QByteArray> lines;

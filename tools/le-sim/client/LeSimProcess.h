@@ -52,6 +52,9 @@ public:
     std::vector<QByteArray> commands(int le);
     // All that le-sim wrote on stderr so far (its log of each LE).
     QString stderrLog();
+    // Sends le-sim a request for the next frame of LE `le` (1-based):
+    // "short", "long" or "stray <count>" (see its README).
+    bool request(int le, const QString& what);
 
 private:
     void read();
