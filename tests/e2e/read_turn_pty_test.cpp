@@ -40,6 +40,18 @@ protected:
     {
         ASSERT_TRUE(waitUntil([&] { return sentTo(*sim, n, fromUs).readRequestUs >= 0; }));
     }
+    // LE-2 and LE-3 in asymmetric mode, their windows open all day; START
+    // LE. Returns once LE-2's read is on the line and LE-3's waits.
+    void windowsWaiting()
+    {
+        allDayAsym(2);
+        allDayAsym(3);
+        ASSERT_TRUE(waitUntil([&] { return start().modeLabel(2).caption() == "Asym"; }));
+        const qint64 pressedUs = monotonicUs();
+        start().StartSortie.click();
+        waitForReadRequest(2, pressedUs);
+        ASSERT_TRUE(waitUntil([&] { return rig->log().run->ParamReadQueued(2); }));
+    }
 };
 
 // LE-2's window read is on the line (its read-back comes 3 s late) and
@@ -48,20 +60,15 @@ protected:
 TEST_F(ReadTurnPty, StartLEForANormalLEWaitsForItsReadTurnAndSendsTheStartWithTheRead)
 {
     bringUp(3, {1, 2, 3}, {"--fault", "2:readback=3000"});
-    allDayAsym(2);
-    allDayAsym(3);
-    ASSERT_TRUE(waitUntil([&] { return start().modeLabel(2).caption() == "Asym"; }));
     const qint64 armedUs = monotonicUs();
-    start().StartSortie.click();
-    waitForReadRequest(2, armedUs);
-    ASSERT_TRUE(waitUntil([&] { return rig->log().run->ParamReadQueued(2); }));
+    ASSERT_NO_FATAL_FAILURE(windowsWaiting());
 
     choose(1, "MListeNormal");
     ASSERT_TRUE(waitUntil([&] { return start().modeLabel(0).caption() == "Normal"; }));
     const qint64 pressedUs = monotonicUs();
     start().StartSortie.click();   // returns once LE-1's read has ended
 
-    ASSERT_TRUE(waitUntil([&] { return started({1, 2, 3}); })) << history().toStdString() << sim->stderrLog().toStdString();
+    ASSERT_TRUE(waitUntil([&] { return started({1, 2, 3}); }));
     const Sent le1 = sentTo(*sim, 1, pressedUs);
     const Sent le3 = sentTo(*sim, 3, armedUs);
     EXPECT_EQ(le1.readRequests, 1);
@@ -81,13 +88,8 @@ TEST_F(ReadTurnPty, StartLEForANormalLEWaitsForItsReadTurnAndSendsTheStartWithTh
 TEST_F(ReadTurnPty, StopOnAnLEWhoseReadWaitsNeitherReadsNorStartsIt)
 {
     bringUp(3, {2, 3}, {"--fault", "2:readback=3000"});
-    allDayAsym(2);
-    allDayAsym(3);
-    ASSERT_TRUE(waitUntil([&] { return start().modeLabel(2).caption() == "Asym"; }));
     const qint64 armedUs = monotonicUs();
-    start().StartSortie.click();
-    waitForReadRequest(2, armedUs);
-    ASSERT_TRUE(waitUntil([&] { return rig->log().run->ParamReadQueued(2); }));
+    ASSERT_NO_FATAL_FAILURE(windowsWaiting());
 
     choose(3, "MListeStop");
     ASSERT_TRUE(inHistory("LE3  Off LE "));

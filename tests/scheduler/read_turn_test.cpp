@@ -62,7 +62,7 @@ class ReadTurnWithdrawalTest : public ReadTurnTest, public ::testing::WithParamI
 
 TEST_P(ReadTurnWithdrawalTest, TakesTheWaitingReadOffTheQueueAndStartsNothing)
 {
-    windowsWaiting();
+    ASSERT_NO_FATAL_FAILURE(windowsWaiting());
     switch (GetParam()) {
     case Withdrawal::Stop: choose(2, "MListeStop"); break;
     case Withdrawal::ModeChosenAgain: choose(2, "MListeAsymetrique"); break;
@@ -93,7 +93,7 @@ INSTANTIATE_TEST_SUITE_P(Withdrawals, ReadTurnWithdrawalTest,
 TEST_F(ReadTurnTest, StartLEsStartRequestGoesOutOnlyWithItsOwnReadRequest)
 {
     FakeLE& le1 = linkedFake(0);
-    windowsWaiting();
+    ASSERT_NO_FATAL_FAILURE(windowsWaiting());
     choose(0, "MListeNormal");
     start().StartSortie.click();   // returns once LE-1's read has ended
 
