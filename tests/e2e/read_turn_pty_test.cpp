@@ -54,12 +54,12 @@ protected:
     }
 };
 
-// LE-2's window read is on the line (its read-back comes 3 s late) and
+// LE-2's window read is on the line (its read-back comes 2 s late) and
 // LE-3's waits; then "normal" for LE-1 and START LE: LE-1's start request
 // goes out only with its own read request, once the reads before it ended.
 TEST_F(ReadTurnPty, StartLEForANormalLEWaitsForItsReadTurnAndSendsTheStartWithTheRead)
 {
-    bringUp(3, {1, 2, 3}, {"--fault", "2:readback=3000"});
+    bringUp(3, {1, 2, 3}, {"--fault", "2:readback=2000"});
     const qint64 armedUs = monotonicUs();
     ASSERT_NO_FATAL_FAILURE(windowsWaiting());
 
@@ -68,7 +68,7 @@ TEST_F(ReadTurnPty, StartLEForANormalLEWaitsForItsReadTurnAndSendsTheStartWithTh
     const qint64 pressedUs = monotonicUs();
     start().StartSortie.click();   // returns once LE-1's read has ended
 
-    ASSERT_TRUE(waitUntil([&] { return started({1, 2, 3}); }));
+    ASSERT_TRUE(waitUntil([&] { return started({1, 2, 3}); })) << history().toStdString();
     const Sent le1 = sentTo(*sim, 1, pressedUs);
     const Sent le3 = sentTo(*sim, 3, armedUs);
     EXPECT_EQ(le1.readRequests, 1);
@@ -87,14 +87,14 @@ TEST_F(ReadTurnPty, StartLEForANormalLEWaitsForItsReadTurnAndSendsTheStartWithTh
 // read nor started, then or later, and its history has only its stop.
 TEST_F(ReadTurnPty, StopOnAnLEWhoseReadWaitsNeitherReadsNorStartsIt)
 {
-    bringUp(3, {2, 3}, {"--fault", "2:readback=3000"});
+    bringUp(3, {2, 3}, {"--fault", "2:readback=2000"});
     const qint64 armedUs = monotonicUs();
     ASSERT_NO_FATAL_FAILURE(windowsWaiting());
 
     choose(3, "MListeStop");
     ASSERT_TRUE(inHistory("LE3  Off LE "));
     EXPECT_FALSE(rig->log().run->ParamReadQueued(2));
-    ASSERT_TRUE(waitUntil([&] { return started({2}); }));
+    ASSERT_TRUE(waitUntil([&] { return started({2}); })) << history().toStdString();
     runFor(6000);   // past the 5 s after which the waiting read used to start LE-3
 
     const Sent le3 = sentTo(*sim, 3, armedUs);
@@ -175,13 +175,13 @@ TEST_F(ReadTurnPty, OkInThePortWindowDuringAReadStartsNoLEWithoutItsRead)
     }
 }
 
-// START LE with LE-1 answering its read 7 s late and LE-2 never: LE-1's read
+// START LE with LE-1 answering its read 8 s late and LE-2 never: LE-1's read
 // fails at its 6 s bound; its late read-back, during LE-2's read, completes
 // nothing of LE-2's: LE-2 is reported failed and not started, and no start
 // request reaches it once its read has failed.
 TEST_F(ReadTurnPty, AnotherLEsLateReadBackDoesNotCompleteARead)
 {
-    bringUp(3, {1, 2, 3}, {"--fault", "1:readback=7000", "--fault", "2:readback=never"});
+    bringUp(3, {1, 2, 3}, {"--fault", "1:readback=8000", "--fault", "2:readback=never"});
     choose(3, "MListeStartAllLE");   // LE-3 started; every open LE marked normal
     ASSERT_TRUE(waitUntil([&] { return started({3}) && start().modeLabel(0).caption() == "Normal"; }));
     const qint64 pressedUs = monotonicUs();
