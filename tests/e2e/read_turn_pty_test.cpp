@@ -131,7 +131,7 @@ TEST_F(ReadTurnPty, AStopAllFromAnShtAlarmWhileWindowReadsWaitStartsNoLE)
     ASSERT_TRUE(waitUntil([&] { return inHistory("LE1  Alarm SHT (FADEC) "); }));
     const qint64 alarmUs = monotonicUs();
     EXPECT_FALSE(started({2}));
-    runFor(10000);   // LE-2's late read-back and notice, and ten ticks of the windows
+    runFor(7000);   // LE-2's late read-back and notice, and seven ticks of the windows
 
     for (int n : {2, 3, 4}) {
         SCOPED_TRACE(n);
@@ -163,7 +163,7 @@ TEST_F(ReadTurnPty, OkInThePortWindowDuringAReadStartsNoLEWithoutItsRead)
 
     // LE-4 links again and its window starts it through its read.
     ASSERT_TRUE(waitUntil([&] { return started({4}); }));
-    runFor(3000);
+    ASSERT_TRUE(waitUntil([&] { return firstStartAfter(4, okUs) >= 0; }));
     const Sent le4 = sentTo(*sim, 4, okUs);
     ASSERT_GE(le4.readRequestUs, 0);
     EXPECT_GE(le4.firstStartUs, le4.readRequestUs + kNoticeUs);
