@@ -43,6 +43,7 @@
 #include <algorithm>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace orv {
 
@@ -52,6 +53,24 @@ namespace {
 bool readable(Log& log, const State& s, int le)
 {
     return log.MSComm(le).portOpen() && s.status->SynchroRS232[le] == SynchroMarker && s.status->PhaseLP[le] == 0;
+}
+
+// The read request of LE `number` (1-8), if it has not gone out yet, is not
+// sent any more.
+void dropReadRequest(State& s, int number)
+{
+    if (s.common->SelectedLE == number && s.request->SelectionBank == bank::ReadParam) s.request->SelectionBank = bank::Command;
+}
+
+// Tells each caller how its read ended; false when that ended the window.
+bool tellCallers(Log& log, std::vector<ReadCaller>& callers, ReadEnd end)
+{
+    const auto alive = log.aliveToken();
+    for (ReadCaller& c : callers) {
+        if (c.then) c.then(end);
+        if (!*alive) return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -128,11 +147,7 @@ void LogRun::ParamReadsStep()
             } else {
                 putOnLine(read);
             }
-            const auto alive = L.aliveToken();
-            for (ReadCaller& c : withdrawn) {
-                if (c.then) c.then(ReadEnd::Withdrawn);
-                if (!*alive) return;
-            }
+            if (!tellCallers(L, withdrawn, ReadEnd::Withdrawn)) return;
             if (!r.ParamReads.empty() && r.ParamReads.front().onLine) return;
             continue;
         }
@@ -212,16 +227,9 @@ bool LogRun::withdrawParamRead(size_t index)
     RunState& r = *s.run;
     ParamRead read = std::move(r.ParamReads[index]);
     r.ParamReads.erase(r.ParamReads.begin() + std::ptrdiff_t(index));
-    // The request, if it has not gone out, is not sent any more; its read-back,
-    // should it come, is kept as one nobody asked for.
-    if (read.onLine && s.common->SelectedLE == runInstances()[read.le].number && s.request->SelectionBank == bank::ReadParam)
-        s.request->SelectionBank = bank::Command;
-    const auto alive = L.aliveToken();
-    for (ReadCaller& c : read.callers) {
-        if (c.then) c.then(ReadEnd::Withdrawn);
-        if (!*alive) return false;
-    }
-    return true;
+    // Its read-back, should it come, is kept as one nobody asked for.
+    if (read.onLine) dropReadRequest(s, runInstances()[read.le].number);
+    return tellCallers(L, read.callers, ReadEnd::Withdrawn);
 }
 
 bool LogRun::endParamRead(ReadEnd end)
@@ -234,10 +242,8 @@ bool LogRun::endParamRead(ReadEnd end)
     const RunInstance& inst = runInstances()[le];
 
     if (end == ReadEnd::Failed) {
-        // The request, if it has not gone out, is not sent any more; a start
-        // request that went beside it is taken back.
-        if (s.common->SelectedLE == inst.number && s.request->SelectionBank == bank::ReadParam)
-            s.request->SelectionBank = bank::Command;
+        // A start request that went beside the read request is taken back.
+        dropReadRequest(s, inst.number);
         if (s.request->StartStopPC[le] == 1) s.request->StartStopPC[le] = 0;
         L.WriteHisto(inst.name() + QStringLiteral("  Parameters could not be read "), QStringLiteral("0"), plat::colors::Red);
         // The start request went out beside the read request, and the LE
@@ -257,13 +263,7 @@ bool LogRun::endParamRead(ReadEnd end)
         L.WriteHisto(inst.name() + QStringLiteral("  Starting LE "));
         s.runShared->LoggerHeaderDone[le] = 0;
     }
-
-    const auto alive = L.aliveToken();
-    for (ReadCaller& c : read.callers) {
-        if (c.then) c.then(end);
-        if (!*alive) return false;
-    }
-    return true;
+    return tellCallers(L, read.callers, end);
 }
 
 } // namespace orv
