@@ -2,7 +2,8 @@
 // waiting read is judged when its turn comes (a Stop, a new mode or a
 // stop-all takes it off the queue), a start request goes out only beside its
 // own read request, only the LE's own read-back completes its read, and a
-// window whose LE cannot be read now leaves it for its next tick.
+// window whose LE cannot be read now leaves it for its next tick. The Stop
+// and START LE presses go through Qt's real mouse events.
 #include "run/LogRun.h"
 #include "run/RunState.h"
 #include "scheduler/SchedulerFixture.h"
@@ -11,6 +12,9 @@
 #include "shell/LogPorts.h"
 #include "shell/RunShared.h"
 #include "shell/ScheduleFlags.h"
+#include "support/TestDialogs.h"
+
+#include <QTest>
 
 using namespace orv;
 
@@ -64,7 +68,17 @@ TEST_P(ReadTurnWithdrawalTest, TakesTheWaitingReadOffTheQueueAndStartsNothing)
 {
     ASSERT_NO_FATAL_FAILURE(windowsWaiting());
     switch (GetParam()) {
-    case Withdrawal::Stop: choose(2, "MListeStop"); break;
+    case Withdrawal::Stop: {
+        // A real press on LE-3's label and a real click on "Stop".
+        mainForm().show();
+        const size_t popups = t.dialogs.popupsShown.size();
+        t.dialogs.realPopups.push_back({"MListeStop", TestDialogs::By::Mouse});
+        leStrips(*log).Label26[2].setVisible(true);
+        QTest::mouseClick(leStrips(*log).Label26[2].widget(), Qt::LeftButton, {}, QPoint(10, 5));
+        ASSERT_EQ(t.dialogs.popupsShown.size(), popups + 1);
+        EXPECT_TRUE(t.dialogs.realPopups.empty());   // the real click took the choice
+        break;
+    }
     case Withdrawal::ModeChosenAgain: choose(2, "MListeAsymetrique"); break;
     case Withdrawal::StopAll: log->StopAllEntry(); break;   // as an alarm starts it
     }
@@ -95,7 +109,8 @@ TEST_F(ReadTurnTest, StartLEsStartRequestGoesOutOnlyWithItsOwnReadRequest)
     FakeLE& le1 = linkedFake(0);
     ASSERT_NO_FATAL_FAILURE(windowsWaiting());
     choose(0, "MListeNormal");
-    start().StartSortie.click();   // returns once LE-1's read has ended
+    start().show();
+    QTest::mouseClick(start().StartSortie.widget(), Qt::LeftButton);   // returns once LE-1's read has ended
 
     const std::vector<le::Fields>& sent = le1.commands();
     size_t read = 0;
